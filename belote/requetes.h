@@ -1,0 +1,26 @@
+#pragma once
+// Small routines over the shared tables that every part of the rules calls.
+#include "belote/etat.h"
+
+namespace tlv {
+
+// Clears the tables of a new deal; the deal points, the totals and the pack are left alone.
+void initdonne(TableBelote& t, Annonces& a, Paquet& p);
+// Points of every dealt card for the current trump.
+void calculevaleurs(TableBelote& t);
+// Slot of `carte` in the seat's hand (searched from slot 8 down), 0 when absent.
+int cherchecarte(const TableBelote& t, int joueur, int carte);
+// Counts the seat's cards of a suit and copies them into `liste` at their slots; other slots are left.
+int comptecouleur(TableBelote& t, int joueur, int couleur);
+// True when the card `ecart` above the one in this slot went in an earlier trick of the deal.
+bool dejajouee(const TableBelote& t, int joueur, int slot, int ecart);
+// True when the seat holds a trump beating the trump now winning; leaves its trump values in `liste`.
+bool peutmonter(TableBelote& t, int joueur);
+// The same answer without touching `liste`.
+bool peutmonter_sanstrace(const TableBelote& t, int joueur);
+// Whether `carte` (worth `val`) beats the winning card `gagnante` (worth `valgagnante`).
+bool battue(int carte, int val, int gagnante, int valgagnante, int atout);
+// The card just put by `joueur` from `slot` takes the trick when it beats the winning card.
+void comparepli(TableBelote& t, int joueur, int slot);
+
+} // namespace tlv
