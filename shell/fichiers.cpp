@@ -1,0 +1,197 @@
+#include "fichiers.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
+#include <atomic>
+#include <cerrno>
+#include <cstdint>
+#include <filesystem>
+#include <system_error>
+
+namespace tlv {
+
+namespace {
+
+// Characters of bytes 0x80..0x9F; the five unassigned bytes keep their own number.
+constexpr std::array<char32_t, 32> table80 = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                              0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                              0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                              0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+void ajouteutf8(std::string& s, char32_t c) {
+    if (c < 0x80) {
+        s += static_cast<char>(c);
+    } else if (c < 0x800) {
+        s += static_cast<char>(0xC0 | (c >> 6));
+        s += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        s += static_cast<char>(0xE0 | (c >> 12));
+        s += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        s += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+char octetcp1252(char32_t c) {
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<char>(c);
+    for (std::size_t i = 0; i < table80.size(); ++i)
+        if (table80[i] == c) return static_cast<char>(0x80 + i);
+    return '?';
+}
+
+// Decodes one character at s[i]; advances i past it, or past the longest valid start of a bad
+// sequence (at least one byte), and then returns nothing.
+std::optional<char32_t> decodeutf8(std::string_view s, std::size_t& i) {
+    const auto o = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
+    const unsigned char b = o(i);
+    if (b < 0x80) {
+        ++i;
+        return b;
+    }
+    int suite = 0;
+    char32_t c = 0, mini = 0;
+    if (b >= 0xC2 && b <= 0xDF) {
+        suite = 1, c = b & 0x1F, mini = 0x80;
+    } else if (b >= 0xE0 && b <= 0xEF) {
+        suite = 2, c = b & 0x0F, mini = 0x800;
+    } else if (b >= 0xF0 && b <= 0xF4) {
+        suite = 3, c = b & 0x07, mini = 0x10000;
+    } else {
+        ++i;
+        return std::nullopt;
+    }
+    std::size_t j = i + 1;
+    for (int k = 0; k < suite; ++k, ++j) {
+        if (j >= s.size() || (o(j) & 0xC0) != 0x80) {
+            i = j;
+            return std::nullopt;
+        }
+        c = (c << 6) | (o(j) & 0x3F);
+    }
+    i = j;
+    if (c < mini || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return std::nullopt;
+    return c;
+}
+
+bool ecristout(int fd, std::string_view contenu) {
+    std::size_t fait = 0;
+    while (fait < contenu.size()) {
+        const ssize_t n = ::write(fd, contenu.data() + fait, contenu.size() - fait);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        fait += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+// Makes the rename itself durable; a folder that refuses is no reason to fail the write.
+void synchronisedossier(const std::string& dossier) {
+    const int fd = ::open(dossier.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+} // namespace
+
+std::string cp1252_vers_utf8(std::string_view octets) {
+    std::string s;
+    s.reserve(octets.size());
+    for (const char ch : octets) {
+        const auto b = static_cast<unsigned char>(ch);
+        ajouteutf8(s, b >= 0x80 && b < 0xA0 ? table80[b - 0x80] : char32_t{b});
+    }
+    return s;
+}
+
+std::string utf8_vers_cp1252(std::string_view texte) {
+    std::string s;
+    s.reserve(texte.size());
+    for (std::size_t i = 0; i < texte.size();) {
+        const auto c = decodeutf8(texte, i);
+        s += c ? octetcp1252(*c) : '?';
+    }
+    return s;
+}
+
+bool ecritfichier(const std::string& chemin, std::string_view contenu) {
+    const auto barre = chemin.rfind('/');
+    const std::string dossier = barre == std::string::npos ? "." : chemin.substr(0, barre + 1);
+    const std::string nom = barre == std::string::npos ? chemin : chemin.substr(barre + 1);
+    if (nom.empty()) return false;
+    const std::string prefixe = barre == std::string::npos ? "" : dossier;
+
+    static std::atomic<unsigned> compteur{0};
+    std::string temporaire;
+    int fd = -1;
+    for (int essai = 0; essai < 100 && fd < 0; ++essai) {
+        temporaire =
+            prefixe + "." + nom + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(++compteur);
+        fd = ::open(temporaire.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST) return false;
+    }
+    if (fd < 0) return false;
+
+    // A rewritten file keeps the access rights it had.
+    struct stat avant {};
+    if (::stat(chemin.c_str(), &avant) == 0 && S_ISREG(avant.st_mode)) ::fchmod(fd, avant.st_mode & 07777);
+
+    bool ok = ecristout(fd, contenu) && ::fsync(fd) == 0;
+    ok = ::close(fd) == 0 && ok;
+    ok = ok && ::rename(temporaire.c_str(), chemin.c_str()) == 0;
+    if (!ok) {
+        ::unlink(temporaire.c_str());
+        return false;
+    }
+    synchronisedossier(dossier);
+    return true;
+}
+
+std::optional<std::vector<std::string>> litlignes(const std::string& chemin) {
+    // Non-blocking open so that a pipe or device in place of the file cannot hang us.
+    const int fd = ::open(chemin.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    std::string octets;
+    std::array<char, 8192> tampon{};
+    bool erreur = false;
+    while (octets.size() < taillemaxlecture) {
+        const std::size_t voulu = std::min(tampon.size(), taillemaxlecture - octets.size());
+        const ssize_t n = ::read(fd, tampon.data(), voulu);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) erreur = true;
+        if (n <= 0) break;
+        octets.append(tampon.data(), static_cast<std::size_t>(n));
+    }
+    ::close(fd);
+    if (erreur) return std::nullopt;
+
+    std::vector<std::string> lignes;
+    std::size_t debut = 0;
+    while (debut < octets.size()) {
+        auto fin = octets.find('\n', debut);
+        const bool complete = fin != std::string::npos;
+        if (!complete) fin = octets.size();
+        std::size_t longueur = fin - debut;
+        if (complete && longueur > 0 && octets[fin - 1] == '\r') --longueur;
+        lignes.push_back(octets.substr(debut, std::min(longueur, longueurmaxligne)));
+        debut = fin + 1;
+    }
+    return lignes;
+}
+
+bool creedossiers(const std::string& chemin) {
+    if (chemin.empty()) return false;
+    std::error_code ec;
+    std::filesystem::create_directories(chemin, ec);
+    return std::filesystem::is_directory(chemin, ec);
+}
+
+} // namespace tlv

@@ -1,0 +1,35 @@
+#pragma once
+// The program's own files: Windows-1252 text on disk, UTF-8 in memory, whole-file atomic writes,
+// and reading that never trusts what it finds.
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tlv {
+
+// One byte per character, as the files store text. Bytes with no character in Windows-1252
+// (0x81, 0x8D, 0x8F, 0x90, 0x9D) stand for the control characters of the same number.
+std::string cp1252_vers_utf8(std::string_view octets);
+// Back to one byte per character; a character with no Windows-1252 byte, or a byte that is not
+// valid UTF-8, becomes '?'.
+std::string utf8_vers_cp1252(std::string_view texte);
+
+// Replaces `chemin` with exactly `contenu`: written to a temporary file of the same folder, flushed to
+// disk, then renamed over the target, so a reader sees the old file or the new one, never a part.
+// False when anything failed; the target is then untouched and no temporary file is left.
+bool ecritfichier(const std::string& chemin, std::string_view contenu);
+
+// Lines longer than this are cut; reading stops after `taillemaxlecture` bytes.
+inline constexpr std::size_t longueurmaxligne = 4096;
+inline constexpr std::size_t taillemaxlecture = 1 << 20;
+
+// The lines of a text file, bytes as stored, without their CR LF or LF; a last line without
+// an end counts. Nothing when the file cannot be opened (missing, a folder, no access).
+std::optional<std::vector<std::string>> litlignes(const std::string& chemin);
+
+// Creates the folder and every missing parent, like `mkdir -p`. True when it exists afterwards.
+bool creedossiers(const std::string& chemin);
+
+} // namespace tlv

@@ -1,0 +1,65 @@
+#include "tlvweb.h"
+
+#include "fichiers.h"
+
+namespace tlv {
+
+namespace {
+
+std::string_view sansblancs(std::string_view s) {
+    const auto blanc = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
+    while (!s.empty() && blanc(s.front())) s.remove_prefix(1);
+    while (!s.empty() && blanc(s.back())) s.remove_suffix(1);
+    return s;
+}
+
+bool memenom(std::string_view a, std::string_view b) {
+    const auto minuscule = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (minuscule(a[i]) != minuscule(b[i])) return false;
+    return true;
+}
+
+} // namespace
+
+std::string litvaleurini(const std::string& fichier, std::string_view section, std::string_view cle) {
+    const auto lignes = litlignes(fichier);
+    if (!lignes) return "";
+    section = sansblancs(section);
+    cle = sansblancs(cle);
+    bool dedans = false;
+    bool premiere = true;
+    for (const std::string& brute : *lignes) {
+        std::string_view ligne = brute;
+        // An editor may have put a UTF-8 mark in front of the first line.
+        if (premiere && ligne.starts_with("\xEF\xBB\xBF")) ligne.remove_prefix(3);
+        premiere = false;
+        ligne = sansblancs(ligne);
+        if (ligne.empty() || ligne.front() == ';' || ligne.front() == '#') continue;
+        if (ligne.front() == '[') {
+            const auto fin = ligne.find(']');
+            const auto nom =
+                ligne.substr(1, fin == std::string_view::npos ? std::string_view::npos : fin - 1);
+            dedans = memenom(sansblancs(nom), section);
+            continue;
+        }
+        const auto egal = ligne.find('=');
+        if (!dedans || egal == std::string_view::npos || !memenom(sansblancs(ligne.substr(0, egal)), cle))
+            continue;
+        std::string_view valeur = sansblancs(ligne.substr(egal + 1));
+        if (valeur.size() >= 2 && (valeur.front() == '"' || valeur.front() == '\'') &&
+            valeur.back() == valeur.front())
+            valeur = valeur.substr(1, valeur.size() - 2);
+        return cp1252_vers_utf8(valeur);
+    }
+    return "";
+}
+
+std::string urlsite(const std::string& repertoire) {
+    std::string dossier = repertoire;
+    if (!dossier.empty() && dossier.back() != '/') dossier += '/';
+    return litvaleurini(dossier + "tlvweb.ini", "siteconf", "url");
+}
+
+} // namespace tlv

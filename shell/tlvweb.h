@@ -1,0 +1,16 @@
+#pragma once
+// One value of an ini file, the way the publisher's web settings ("tlvweb.ini") are read.
+#include <string>
+#include <string_view>
+
+namespace tlv {
+
+// The value of `cle` in `[section]` of the file, blanks around it removed, as UTF-8; section and key
+// match whatever their case. The first matching key wins; a value in matching quotes loses them.
+// Empty when the file, the section or the key is missing.
+std::string litvaleurini(const std::string& fichier, std::string_view section, std::string_view cle);
+
+// The publisher's web page: `url=` of `[siteconf]` in "tlvweb.ini" of the application folder.
+std::string urlsite(const std::string& repertoire);
+
+} // namespace tlv
