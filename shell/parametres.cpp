@@ -56,7 +56,9 @@ double arrondipair(double x) {
     return std::fmod(bas, 2.0) == 0 ? bas : bas + 1;
 }
 
-std::string imprimenombre(int n) { return encadre(std::to_string(n)); }
+std::string imprimenombre(int n) {
+    return encadre(std::to_string(n));
+}
 
 std::string imprimenombre(float x) {
     if (x == 0) x = 0; // no "-0"
