@@ -1,0 +1,44 @@
+#include "animation.h"
+
+#include "image.h"
+#include "plateforme.h"
+
+namespace tlv {
+
+Animation::Animation(Plateforme& pf)
+    : pf_(pf), minuterie_(pf, 1000 / ImagesParSeconde, [this] { suivante(); }) {}
+
+bool Animation::Open(const std::string& chemin) {
+    Stop();
+    auto s = charge_image(chemin);
+    if (!s || w <= 0 || h <= 0 || s->largeur() != w || s->hauteur() < h) {
+        images_ = Surface();
+        nombre_ = courante_ = 0;
+        return false;
+    }
+    images_ = std::move(*s);
+    nombre_ = images_.hauteur() / h;
+    courante_ = 0;
+    return true;
+}
+
+void Animation::Play() {
+    if (nombre_ > 1) minuterie_.active(true);
+}
+
+void Animation::Stop() {
+    minuterie_.active(false);
+}
+
+void Animation::suivante() {
+    if (nombre_ <= 0) return;
+    courante_ = (courante_ + 1) % nombre_;
+    pf_.invalide();
+}
+
+void Animation::dessine(Surface& s, int ox, int oy, Polices&) {
+    if (!visible || nombre_ <= 0) return;
+    bitblt(s, ox + x, oy + y, w, h, images_, 0, courante_ * h);
+}
+
+} // namespace tlv

@@ -1,0 +1,37 @@
+#pragma once
+// The launcher's clip player: a picture of frames stacked vertically, played in a loop at 10 per second.
+#include <memory>
+#include <string>
+
+#include "controles.h"
+#include "minuterie.h"
+#include "surface.h"
+
+namespace tlv {
+
+class Plateforme;
+
+class Animation : public Controle {
+  public:
+    static constexpr int ImagesParSeconde = 10;
+    explicit Animation(Plateforme& pf);
+
+    // Opens a clip; false when the file is missing or not a clip of this control's size.
+    bool Open(const std::string& chemin);
+    void Play();
+    void Stop();
+    bool joue() const { return minuterie_.active(); }
+    int image_courante() const { return courante_; }
+    int nombre_images() const { return nombre_; }
+
+    void dessine(Surface& s, int ox, int oy, Polices& p) override;
+
+  private:
+    void suivante();
+    Plateforme& pf_;
+    Surface images_;
+    int nombre_ = 0, courante_ = 0;
+    Minuterie minuterie_;
+};
+
+} // namespace tlv

@@ -1,0 +1,89 @@
+#include "boite_message.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "entrees.h"
+#include "plateforme.h"
+
+namespace tlv {
+
+namespace {
+
+std::vector<std::string> lignes_de(const std::string& texte) {
+    std::vector<std::string> r;
+    std::string l;
+    for (std::size_t i = 0; i < texte.size(); ++i) {
+        if (texte[i] == '\r') continue;
+        if (texte[i] == '\n') {
+            r.push_back(l);
+            l.clear();
+        } else {
+            l += texte[i];
+        }
+    }
+    r.push_back(l);
+    return r;
+}
+
+class BoiteMessage : public Form {
+  public:
+    BoiteMessage(Plateforme& p, std::vector<std::string> lignes, int w, int h, bool annuler)
+        : Form(p, w, h), lignes_(std::move(lignes)) {
+        ok_.caption = "OK";
+        annuler_.caption = "Annuler";
+        for (Bouton* b : {&ok_, &annuler_}) b->w = 88, b->h = 26, b->y = h - 40;
+        ok_.Click = [this] { fin(true); };
+        annuler_.Click = [this] { fin(false); };
+        annuler_.visible = annuler;
+        if (annuler)
+            ok_.x = w / 2 - 96, annuler_.x = w / 2 + 8;
+        else
+            ok_.x = (w - 88) / 2;
+        controles = {&ok_, &annuler_};
+        fill(image, 0, 0, w, h, rgb(236, 233, 216));
+        int y = 18;
+        for (const auto& l : lignes_) {
+            const int lw = pf.polices().largeur(l, 11);
+            pf.polices().imprime(image, (w - lw) / 2, y, l, 11, rgb(0, 0, 0));
+            y += pf.polices().hauteur(11) + 2;
+        }
+    }
+    bool choix = false;
+    void Form_KeyDown(int code, int) override {
+        if (code == cle::Entree)
+            fin(true);
+        else if (code == cle::Echap)
+            fin(!annuler_.visible);
+    }
+    void ferme_par_croix() override { fin(!annuler_.visible); }
+
+  private:
+    void fin(bool oui) {
+        choix = oui;
+        hide();
+    }
+    std::vector<std::string> lignes_;
+    Bouton ok_, annuler_;
+};
+
+} // namespace
+
+bool boite_message(Plateforme& pf, const std::string& texte, const std::string& titre, bool avec_annuler) {
+    auto lignes = lignes_de(texte);
+    int w = 260;
+    for (const auto& l : lignes) w = std::max(w, pf.polices().largeur(l, 11) + 48);
+    w = std::min(w, 600);
+    const int h = 18 + static_cast<int>(lignes.size()) * (pf.polices().hauteur(11) + 2) + 56;
+    BoiteMessage b(pf, std::move(lignes), w, h, avec_annuler);
+    b.caption = titre.empty() ? "Tolva'nexes" : titre;
+    b.centre_sur_aire();
+    const Curseur avant = pf.curseur_actuel();
+    pf.curseur(Curseur::Repos);
+    pf.montre_modal(b, false);
+    b.unload();
+    pf.curseur(avant);
+    return b.choix;
+}
+
+} // namespace tlv

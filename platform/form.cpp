@@ -1,0 +1,122 @@
+#include "form.h"
+
+#include <cctype>
+
+#include "entrees.h"
+#include "plateforme.h"
+
+namespace tlv {
+
+Form::Form(Plateforme& p, int largeur, int hauteur) : pf(p), image(largeur, hauteur) {}
+
+void Form::centre_sur_aire() {
+    const int cadre = caption.empty() ? 0 : Barre;
+    left = pf.decalagex() + (640 - largeur()) / 2;
+    top = pf.decalagey() + (480 - hauteur() - cadre) / 2 + cadre;
+}
+
+void Form::load() {
+    if (charge_) return;
+    charge_ = true;
+    Form_Load();
+}
+
+void Form::unload() {
+    if (!charge_) return;
+    charge_ = false;
+    visible = false;
+    Form_Unload();
+}
+
+void Form::dessine(Surface& ecran) {
+    if (!caption.empty()) {
+        // A dialog frame: a dark border, a blue title bar with the caption and a close box.
+        const int x = left - 3, y = top - Barre - 3, w = largeur() + 6, h = hauteur() + Barre + 6;
+        fill(ecran, x, y, w, h, rgb(212, 208, 200));
+        cadre(ecran, x, y, w, h, rgb(64, 64, 64));
+        for (int j = 0; j < Barre - 2; ++j) {
+            const int t = j * 40 / Barre;
+            fill(ecran, left, top - Barre + 1 + j, largeur(), 1, rgb(10 + t, 36 + t, 106 + t));
+        }
+        pf.polices().imprime(ecran, left + 6, top - Barre + 3, caption, 10, rgb(255, 255, 255));
+        const int cx = left + largeur() - 20, cy = top - Barre + 3;
+        fill(ecran, cx, cy, 16, 14, croix_enfoncee_ ? rgb(160, 160, 160) : rgb(212, 208, 200));
+        cadre(ecran, cx, cy, 16, 14, rgb(64, 64, 64));
+        for (int i = 0; i < 7; ++i) {
+            fill(ecran, cx + 4 + i, cy + 3 + i, 2, 1, rgb(0, 0, 0));
+            fill(ecran, cx + 10 - i, cy + 3 + i, 2, 1, rgb(0, 0, 0));
+        }
+    }
+    bitblt(ecran, left, top, largeur(), hauteur(), image, 0, 0);
+    for (Controle* c : controles)
+        if (c->visible) {
+            // Controls draw on the screen so that the form's picture stays clean.
+            c->dessine(ecran, left, top, pf.polices());
+        }
+}
+
+void Form::route(const Entree& e) {
+    const int x = e.x - left, y = e.y - top;
+    switch (e.type) {
+    case Entree::Type::SourisBas: {
+        if (!caption.empty() && e.bouton == bouton::Gauche && y < 0 && y >= -Barre && x >= largeur() - 20 &&
+            x < largeur() - 4) {
+            croix_enfoncee_ = true;
+            return;
+        }
+        bouton_bas_ |= e.bouton;
+        if (e.bouton == bouton::Gauche)
+            for (auto it = controles.rbegin(); it != controles.rend(); ++it)
+                if ((*it)->contient(x, y)) {
+                    capture_ = *it;
+                    capture_->souris_bas(x, y);
+                    return;
+                }
+        MouseDown(e.bouton, e.maj, x, y);
+        return;
+    }
+    case Entree::Type::SourisBouge:
+        if (capture_) {
+            capture_->souris_bouge(x, y);
+            return;
+        }
+        MouseMove(bouton_bas_, e.maj, x, y);
+        return;
+    case Entree::Type::SourisHaut: {
+        if (croix_enfoncee_) {
+            croix_enfoncee_ = false;
+            if (y < 0 && y >= -Barre && x >= largeur() - 20 && x < largeur() - 4) ferme_par_croix();
+            return;
+        }
+        bouton_bas_ &= ~e.bouton;
+        if (capture_ && e.bouton == bouton::Gauche) {
+            Controle* c = capture_;
+            capture_ = nullptr;
+            c->souris_haut(x, y);
+            return;
+        }
+        MouseUp(e.bouton, e.maj, x, y);
+        return;
+    }
+    case Entree::Type::Touche:
+        if ((e.maj & maj::Alt) && e.code >= 'A' && e.code <= 'Z') {
+            const char lettre = static_cast<char>(std::tolower(e.code));
+            for (Controle* c : controles)
+                if (c->visible && c->accelerateur() == lettre) {
+                    c->active();
+                    return;
+                }
+        }
+        Form_KeyDown(e.code, e.maj);
+        if (e.code == cle::Entree || e.code == cle::Echap || e.code == cle::Effacement || e.code == cle::Tab)
+            Form_KeyPress(std::string(1, static_cast<char>(e.code)));
+        return;
+    case Entree::Type::Caractere:
+        Form_KeyPress(e.texte);
+        return;
+    case Entree::Type::Quitter:
+        return;
+    }
+}
+
+} // namespace tlv

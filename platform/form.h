@@ -1,0 +1,71 @@
+#pragma once
+// A screen: a picture the size of its client area, a few controls, and the classic event handlers.
+// Coordinates given to the handlers are the form's own pixels.
+#include <string>
+#include <vector>
+
+#include "controles.h"
+#include "surface.h"
+
+namespace tlv {
+
+class Plateforme;
+
+class Form {
+  public:
+    explicit Form(Plateforme& pf, int largeur = 640, int hauteur = 480);
+    virtual ~Form() = default;
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    Plateforme& pf;
+    int left = 0, top = 0; // client area's origin on the screen, in pixels
+    Surface image;         // what the client area shows
+    std::string caption;   // a non-empty caption draws a dialog frame with a title bar and close box
+    bool visible = false;
+    std::vector<Controle*> controles; // not owned; drawn in order over `image`
+
+    int largeur() const { return image.largeur(); }
+    int hauteur() const { return image.hauteur(); }
+    void place(int x, int y) { left = x, top = y; }
+    // Centre the form over the 640 x 480 play area.
+    void centre_sur_aire();
+    void hide() { visible = false; }
+
+    // Handlers.
+    virtual void Form_Load() {}
+    virtual void Form_Activate() {}
+    virtual void Form_Unload() {}
+    virtual void Form_KeyDown(int code, int shift) { (void)code, (void)shift; }
+    virtual void Form_KeyPress(const std::string& car) { (void)car; }
+    virtual void MouseDown(int button, int shift, int x, int y) {
+        (void)button, (void)shift, (void)x, (void)y;
+    }
+    virtual void MouseMove(int button, int shift, int x, int y) {
+        (void)button, (void)shift, (void)x, (void)y;
+    }
+    virtual void MouseUp(int button, int shift, int x, int y) { (void)button, (void)shift, (void)x, (void)y; }
+    // The title bar's close box; by default the form just hides, its opener then unloads it.
+    virtual void ferme_par_croix() { hide(); }
+
+    // Drawing onto the screen: frame (for captioned forms), picture, controls.
+    virtual void dessine(Surface& ecran);
+
+    // Loading/unloading as the opener does it: Form_Load once, Form_Unload once.
+    void load();
+    void unload();
+    bool charge() const { return charge_; }
+
+    // Routing of input, used by the loop.
+    void route(const struct Entree& e);
+
+    static constexpr int Barre = 22; // title bar height of a captioned form
+
+  private:
+    Controle* capture_ = nullptr;
+    int bouton_bas_ = 0;
+    bool charge_ = false;
+    bool croix_enfoncee_ = false;
+};
+
+} // namespace tlv

@@ -1,0 +1,60 @@
+#include "image.h"
+
+#include <SDL.h>
+#include <SDL_image.h>
+
+#include <memory>
+
+namespace tlv {
+
+namespace {
+struct LibereSurface {
+    void operator()(SDL_Surface* s) const { SDL_FreeSurface(s); }
+};
+using SurfaceSdl = std::unique_ptr<SDL_Surface, LibereSurface>;
+} // namespace
+
+std::optional<Surface> charge_image(const std::string& chemin) {
+    SurfaceSdl brute(IMG_Load(chemin.c_str()));
+    if (!brute) return std::nullopt;
+    SurfaceSdl argb(SDL_ConvertSurfaceFormat(brute.get(), SDL_PIXELFORMAT_ARGB8888, 0));
+    if (!argb) return std::nullopt;
+    Surface s(argb->w, argb->h);
+    SDL_LockSurface(argb.get());
+    for (int y = 0; y < argb->h; ++y) {
+        const auto* src = reinterpret_cast<const std::uint32_t*>(
+            static_cast<const std::uint8_t*>(argb->pixels) + static_cast<std::ptrdiff_t>(y) * argb->pitch);
+        std::uint32_t* dst = s.ligne(y);
+        for (int x = 0; x < argb->w; ++x) {
+            const std::uint32_t p = src[x];
+            const std::uint32_t a = p >> 24;
+            if (a == 255) {
+                dst[x] = p & 0xFFFFFFu;
+            } else {
+                const std::uint32_t r = ((p >> 16) & 255) * a / 255, g = ((p >> 8) & 255) * a / 255,
+                                    b = (p & 255) * a / 255;
+                dst[x] = (r << 16) | (g << 8) | b;
+            }
+        }
+    }
+    SDL_UnlockSurface(argb.get());
+    return s;
+}
+
+bool sauve_png(const Surface& s, const Rect& zone, const std::string& chemin) {
+    if (zone.w <= 0 || zone.h <= 0) return false;
+    SurfaceSdl out(SDL_CreateRGBSurfaceWithFormat(0, zone.w, zone.h, 32, SDL_PIXELFORMAT_RGB888));
+    if (!out) return false;
+    for (int y = 0; y < zone.h; ++y) {
+        auto* d = reinterpret_cast<std::uint32_t*>(static_cast<std::uint8_t*>(out->pixels) +
+                                                   static_cast<std::ptrdiff_t>(y) * out->pitch);
+        for (int x = 0; x < zone.w; ++x) d[x] = s.pixel(zone.x + x, zone.y + y);
+    }
+    return IMG_SavePNG(out.get(), chemin.c_str()) == 0;
+}
+
+bool sauve_png(const Surface& s, const std::string& chemin) {
+    return sauve_png(s, Rect{0, 0, s.largeur(), s.hauteur()}, chemin);
+}
+
+} // namespace tlv

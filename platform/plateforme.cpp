@@ -1,0 +1,346 @@
+#include "plateforme.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <limits>
+#include <stdexcept>
+
+#include "image.h"
+#include "minuterie.h"
+#include "quitter.h"
+#include "robot.h"
+#include "systeme.h"
+
+namespace tlv {
+
+int decalage(int taille_ecran, int taille_aire) {
+    return static_cast<int>(std::floor((taille_ecran - taille_aire) / 2.0));
+}
+
+Plateforme::Plateforme(const OptionsPlateforme& o) : robot_(o.robot) {
+    if (o.horloge_virtuelle || o.robot)
+        horloge_ = std::make_unique<HorlogeVirtuelle>();
+    else
+        horloge_ = std::make_unique<HorlogeReelle>();
+
+    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");
+    SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
+    if (SDL_Init(SDL_INIT_VIDEO) != 0) throw std::runtime_error(SDL_GetError());
+
+    SDL_DisplayMode mode{};
+    if (SDL_GetDesktopDisplayMode(0, &mode) != 0 || mode.w <= 0 || mode.h <= 0) mode.w = 640, mode.h = 480;
+    int ecran_w, ecran_h, fen_w, fen_h;
+    Uint32 drapeaux = SDL_WINDOW_ALLOW_HIGHDPI;
+    if (o.fenetre) {
+        // A window zoomed as much as fits comfortably on the desktop.
+        zoom_ = std::max(1, std::min((mode.w - 64) / 640, (mode.h - 96) / 480));
+        ecran_w = 640, ecran_h = 480;
+        fen_w = 640 * zoom_, fen_h = 480 * zoom_;
+        drapeaux |= SDL_WINDOW_RESIZABLE;
+    } else {
+        zoom_ = std::max(1, std::min(mode.w / 640, mode.h / 480));
+        ecran_w = mode.w / zoom_, ecran_h = mode.h / zoom_;
+        fen_w = mode.w, fen_h = mode.h;
+        drapeaux |= SDL_WINDOW_FULLSCREEN_DESKTOP;
+    }
+    ecran_.redimensionne(ecran_w, ecran_h);
+    decalagex_ = decalage(ecran_w, 640);
+    decalagey_ = decalage(ecran_h, 480);
+
+    fenetre_ = SDL_CreateWindow("Tolva'nexes", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, fen_w, fen_h,
+                                drapeaux);
+    if (!fenetre_) throw std::runtime_error(SDL_GetError());
+    // No vertical sync: a refresh must show at once and let the 15 ms wait rule the pace.
+    rendu_ = SDL_CreateRenderer(fenetre_, -1, SDL_RENDERER_ACCELERATED);
+    if (!rendu_) rendu_ = SDL_CreateRenderer(fenetre_, -1, SDL_RENDERER_SOFTWARE);
+    if (!rendu_) throw std::runtime_error(SDL_GetError());
+    SDL_RenderSetLogicalSize(rendu_, ecran_w, ecran_h);
+    SDL_RenderSetIntegerScale(rendu_, SDL_TRUE);
+    texture_ =
+        SDL_CreateTexture(rendu_, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING, ecran_w, ecran_h);
+    if (!texture_) throw std::runtime_error(SDL_GetError());
+
+    curseurs_[0] = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_ARROW);
+    curseurs_[1] = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_WAIT);
+    curseurs_[2] = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_HAND);
+    curseur(Curseur::Repos);
+    SDL_StartTextInput();
+
+    polices_ = std::make_unique<Polices>(o.police.empty() ? police_par_defaut() : o.police);
+    audio_ = std::make_unique<Audio>(horloge_->virtuelle(), o.trace_sons);
+}
+
+Plateforme::~Plateforme() {
+    audio_.reset();
+    polices_.reset();
+    for (SDL_Cursor* c : curseurs_)
+        if (c) SDL_FreeCursor(c);
+    if (texture_) SDL_DestroyTexture(texture_);
+    if (rendu_) SDL_DestroyRenderer(rendu_);
+    if (fenetre_) SDL_DestroyWindow(fenetre_);
+    SDL_Quit();
+}
+
+void Plateforme::curseur(Curseur c) {
+    curseur_ = c;
+    if (SDL_Cursor* s = curseurs_[static_cast<int>(c)]) SDL_SetCursor(s);
+}
+
+void Plateforme::enregistre(Minuterie* m) {
+    minuteries_.push_back(m);
+}
+void Plateforme::retire(Minuterie* m) {
+    std::erase(minuteries_, m);
+}
+
+std::int64_t Plateforme::prochaine_minuterie() const {
+    std::int64_t t = -1;
+    for (const Minuterie* m : minuteries_)
+        if (m->active() && (t < 0 || m->echeance() < t)) t = m->echeance();
+    return t;
+}
+
+bool Plateforme::declenche_minuteries() {
+    bool une = false;
+    const std::int64_t maintenant = ms();
+    // A handler may enable, disable or destroy timers: collect the due ones first, then recheck each.
+    std::vector<Minuterie*> dues;
+    for (Minuterie* m : minuteries_)
+        if (m->active() && m->echeance() <= maintenant) dues.push_back(m);
+    std::sort(dues.begin(), dues.end(), [](auto* a, auto* b) { return a->echeance() < b->echeance(); });
+    for (Minuterie* m : dues) {
+        if (std::find(minuteries_.begin(), minuteries_.end(), m) == minuteries_.end()) continue;
+        if (!m->active() || m->echeance() > maintenant) continue;
+        m->declenche(maintenant);
+        une = true;
+    }
+    return une;
+}
+
+bool Plateforme::traduit(const SDL_Event& ev, Entree& e) const {
+    const SDL_Keymod km = SDL_GetModState();
+    e.maj = ((km & KMOD_SHIFT) ? maj::Shift : 0) | ((km & KMOD_CTRL) ? maj::Ctrl : 0) |
+            ((km & KMOD_ALT) ? maj::Alt : 0);
+    auto bouton_de = [](Uint8 b) {
+        return b == SDL_BUTTON_LEFT ? bouton::Gauche : b == SDL_BUTTON_RIGHT ? bouton::Droit : bouton::Milieu;
+    };
+    switch (ev.type) {
+    case SDL_QUIT:
+        e.type = Entree::Type::Quitter;
+        return true;
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP:
+        e.type = ev.type == SDL_MOUSEBUTTONDOWN ? Entree::Type::SourisBas : Entree::Type::SourisHaut;
+        e.x = ev.button.x, e.y = ev.button.y, e.bouton = bouton_de(ev.button.button);
+        return true;
+    case SDL_MOUSEMOTION:
+        e.type = Entree::Type::SourisBouge;
+        e.x = ev.motion.x, e.y = ev.motion.y;
+        return true;
+    case SDL_TEXTINPUT:
+        e.type = Entree::Type::Caractere;
+        e.texte = ev.text.text;
+        return true;
+    case SDL_KEYDOWN: {
+        e.type = Entree::Type::Touche;
+        const SDL_Keycode k = ev.key.keysym.sym;
+        if (k >= SDLK_F1 && k <= SDLK_F12)
+            e.code = cle::F1 + (k - SDLK_F1);
+        else if (k >= SDLK_a && k <= SDLK_z)
+            e.code = 'A' + (k - SDLK_a);
+        else if (k >= SDLK_0 && k <= SDLK_9)
+            e.code = k;
+        else if (k == SDLK_RETURN || k == SDLK_KP_ENTER)
+            e.code = cle::Entree;
+        else if (k == SDLK_ESCAPE)
+            e.code = cle::Echap;
+        else if (k == SDLK_BACKSPACE)
+            e.code = cle::Effacement;
+        else if (k == SDLK_TAB)
+            e.code = cle::Tab;
+        else if (k == SDLK_SPACE)
+            e.code = cle::Espace;
+        else if (k == SDLK_LEFT)
+            e.code = cle::Gauche;
+        else if (k == SDLK_RIGHT)
+            e.code = cle::Droite;
+        else if (k == SDLK_UP)
+            e.code = cle::Haut;
+        else if (k == SDLK_DOWN)
+            e.code = cle::Bas;
+        else if (k == SDLK_DELETE)
+            e.code = cle::Suppr;
+        else if (k == SDLK_HOME)
+            e.code = 36;
+        else if (k == SDLK_END)
+            e.code = 35;
+        else
+            return false;
+        return true;
+    }
+    case SDL_WINDOWEVENT:
+        return false;
+    default:
+        return false;
+    }
+}
+
+void Plateforme::distribue(const Entree& e) {
+    if (e.type == Entree::Type::Quitter) throw Quitter{};
+    Form* f = dessus();
+    if (f && f->visible) f->route(e);
+    sale_ = true;
+}
+
+bool Plateforme::doevents() {
+    if (fin_demandee_) throw Quitter{};
+    bool traite = false;
+    SDL_Event ev;
+    while (SDL_PollEvent(&ev)) {
+        if (ev.type == SDL_WINDOWEVENT) sale_ = true;
+        Entree e;
+        if (traduit(ev, e)) {
+            distribue(e);
+            traite = true;
+        }
+    }
+    while (!file_.empty()) {
+        const Entree e = file_.front();
+        file_.pop_front();
+        distribue(e);
+        traite = true;
+    }
+    if (declenche_minuteries()) traite = true;
+    if (sale_ || traite) presente();
+    return traite;
+}
+
+void Plateforme::attend_joueur() {
+    sale_ = true;
+    if (doevents()) return;
+    if (robot_) {
+        derniere_attente_ = ms();
+        robot_->point_attente(*this);
+        doevents();
+        return;
+    }
+    const std::int64_t t = prochaine_minuterie();
+    SDL_Event ev;
+    int recu;
+    if (t < 0)
+        recu = SDL_WaitEvent(&ev);
+    else
+        recu = SDL_WaitEventTimeout(&ev, static_cast<int>(std::clamp<std::int64_t>(t - ms(), 0, 1 << 30)));
+    if (recu) {
+        if (ev.type == SDL_WINDOWEVENT) sale_ = true;
+        Entree e;
+        if (traduit(ev, e)) distribue(e);
+    }
+    doevents();
+}
+
+void Plateforme::attend_jusqua(std::int64_t echeance, const std::function<bool()>& fini) {
+    sale_ = true;
+    for (;;) {
+        doevents();
+        if (fini && fini()) return;
+        const std::int64_t maintenant = ms();
+        if (maintenant >= echeance) return;
+        const std::int64_t t = prochaine_minuterie();
+        const std::int64_t cible = t >= 0 ? std::min(echeance, std::max(t, maintenant)) : echeance;
+        if (horloge_->virtuelle()) {
+            // A program that never waits for the player again would run forever on the virtual clock.
+            if (robot_ && cible - derniere_attente_ > 6LL * 3600 * 1000)
+                throw std::runtime_error("le programme ne rend plus la main au joueur");
+            horloge_->avance_a(cible);
+            continue;
+        }
+        SDL_Event ev;
+        if (SDL_WaitEventTimeout(&ev, static_cast<int>(std::max<std::int64_t>(0, cible - maintenant)))) {
+            if (ev.type == SDL_WINDOWEVENT) sale_ = true;
+            Entree e;
+            if (traduit(ev, e)) distribue(e);
+        }
+    }
+}
+
+void Plateforme::monrefresh() {
+    const std::int64_t debut = ms();
+    sale_ = true;
+    attend_jusqua(debut + 15);
+}
+
+void Plateforme::montre_modal(Form& f, bool reactive_dessous) {
+    f.load();
+    f.visible = true;
+    pile_.push_back(&f);
+    sale_ = true;
+    try {
+        f.Form_Activate();
+        while (f.visible) attend_joueur();
+    } catch (...) {
+        std::erase(pile_, &f);
+        // Closing the window mid-screen still runs the screen's unloading (it saves what it must).
+        try {
+            f.unload();
+        } catch (...) {
+        }
+        throw;
+    }
+    std::erase(pile_, &f);
+    sale_ = true;
+    if (reactive_dessous && !pile_.empty() && pile_.back()->visible) pile_.back()->Form_Activate();
+}
+
+const Surface& Plateforme::compose() {
+    fill(ecran_, 0, 0, ecran_.largeur(), ecran_.hauteur(), 0);
+    for (Form* f : pile_)
+        if (f->visible) f->dessine(ecran_);
+    return ecran_;
+}
+
+void Plateforme::presente() {
+    sale_ = false;
+    // Headless robot runs compose only for captures.
+    if (robot_ && std::getenv("TLV_ROBOT_AFFICHE") == nullptr) return;
+    compose();
+    SDL_UpdateTexture(texture_, nullptr, ecran_.pixels().data(), ecran_.largeur() * 4);
+    SDL_RenderClear(rendu_);
+    SDL_RenderCopy(rendu_, texture_, nullptr, nullptr);
+    SDL_RenderPresent(rendu_);
+}
+
+bool Plateforme::capture(const std::string& chemin) {
+    compose();
+    return sauve_png(ecran_, Rect{decalagex_, decalagey_, 640, 480}, chemin);
+}
+
+} // namespace tlv
+
+namespace tlv {
+
+void Plateforme::cache_fenetre() {
+    if (fenetre_) SDL_HideWindow(fenetre_);
+}
+
+bool Plateforme::ouvre_url(const std::string& url) {
+    if (robot_) {
+        std::printf("url %s\n", url.c_str());
+        std::fflush(stdout);
+        return true;
+    }
+    return tlv::ouvre_url(url);
+}
+
+bool Plateforme::lance(const std::string& programme) {
+    if (robot_) {
+        std::printf("programme %s\n", programme.c_str());
+        std::fflush(stdout);
+        return true;
+    }
+    return lance_programme(programme);
+}
+
+} // namespace tlv

@@ -1,0 +1,126 @@
+#pragma once
+// The window, the event loop with its two waits, timers, modal screens, cursors and the clock.
+#include <SDL.h>
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "audio.h"
+#include "entrees.h"
+#include "form.h"
+#include "horloge.h"
+#include "surface.h"
+#include "texte.h"
+
+namespace tlv {
+
+class Minuterie;
+class Robot;
+
+enum class Curseur { Repos, Attente, Carte };
+
+struct OptionsPlateforme {
+    bool fenetre = false; // a window instead of the desktop-wide full screen
+    bool horloge_virtuelle = false;
+    Robot* robot = nullptr;  // feeds input at every wait for the player
+    bool trace_sons = false; // print every sound started on stdout (robot tests)
+    std::string police;      // TrueType file; empty = ours
+};
+
+class Plateforme {
+  public:
+    explicit Plateforme(const OptionsPlateforme& o);
+    ~Plateforme();
+    Plateforme(const Plateforme&) = delete;
+    Plateforme& operator=(const Plateforme&) = delete;
+
+    // Screen: the display divided by the integer zoom; the 640 x 480 play area is centred on it.
+    int ecran_largeur() const { return ecran_.largeur(); }
+    int ecran_hauteur() const { return ecran_.hauteur(); }
+    int decalagex() const { return decalagex_; }
+    int decalagey() const { return decalagey_; }
+    int zoom() const { return zoom_; }
+
+    Polices& polices() { return *polices_; }
+    Audio& audio() { return *audio_; }
+    Horloge& horloge() { return *horloge_; }
+    std::int64_t ms() const { return horloge_->ms(); }
+    // Seconds on the program's clock, for the games' clocks.
+    double secondes() const { return static_cast<double>(horloge_->ms()) / 1000.0; }
+    bool robot() const { return robot_ != nullptr; }
+
+    // Gives way to pending input and due timers, then shows the frame. True when something was handled.
+    bool doevents();
+    // Blocks until the player does something (or a timer fires), then handles it. Never spins.
+    void attend_joueur();
+    // Waits until the clock reaches `echeance` (ms), handling events; stops early when `fini` says so.
+    void attend_jusqua(std::int64_t echeance, const std::function<bool()>& fini = {});
+    void attend_ms(int duree) { attend_jusqua(ms() + duree, {}); }
+    // Shows the frame now, then waits at least 15 ms giving way to events.
+    void monrefresh();
+    // Marks the frame as changed: it is shown at the next giving way.
+    void invalide() { sale_ = true; }
+
+    // Shows a form modally: returns when it hides. The form below is activated again unless told not to.
+    void montre_modal(Form& f, bool reactive_dessous = true);
+    Form* dessus() const { return pile_.empty() ? nullptr : pile_.back(); }
+
+    void curseur(Curseur c);
+    Curseur curseur_actuel() const { return curseur_; }
+
+    // The whole screen as composed now, and the play area of it.
+    const Surface& compose();
+    bool capture(const std::string& chemin);
+
+    // Hides the window (the program is ending).
+    void cache_fenetre();
+
+    // The desktop's services; a robot run only reports them on stdout.
+    bool ouvre_url(const std::string& url);
+    bool lance(const std::string& programme);
+
+    // Input from the robot, delivered at the next giving way.
+    void pousse(const Entree& e) { file_.push_back(e); }
+    // Asks every wait to quit, as closing the window does.
+    void demande_fin() { fin_demandee_ = true; }
+
+    // Timers register themselves.
+    void enregistre(Minuterie* m);
+    void retire(Minuterie* m);
+    // Earliest deadline of an enabled timer, or -1.
+    std::int64_t prochaine_minuterie() const;
+    // Fires the timers due at the clock's time; true when one fired.
+    bool declenche_minuteries();
+
+  private:
+    void distribue(const Entree& e);
+    bool traduit(const SDL_Event& ev, Entree& e) const;
+    void presente();
+
+    std::unique_ptr<Horloge> horloge_;
+    std::unique_ptr<Polices> polices_;
+    std::unique_ptr<Audio> audio_;
+    Robot* robot_ = nullptr;
+    SDL_Window* fenetre_ = nullptr;
+    SDL_Renderer* rendu_ = nullptr;
+    SDL_Texture* texture_ = nullptr;
+    SDL_Cursor* curseurs_[3] = {nullptr, nullptr, nullptr};
+    Curseur curseur_ = Curseur::Repos;
+    Surface ecran_;
+    int decalagex_ = 0, decalagey_ = 0, zoom_ = 1;
+    bool sale_ = true;
+    bool fin_demandee_ = false;
+    std::int64_t derniere_attente_ = 0;
+    std::vector<Form*> pile_;
+    std::vector<Minuterie*> minuteries_;
+    std::deque<Entree> file_;
+};
+
+// Offsets of a centred 640 x 480 area on a screen of w x h pixels (rounded down, negative when smaller).
+int decalage(int taille_ecran, int taille_aire);
+
+} // namespace tlv

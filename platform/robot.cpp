@@ -1,0 +1,209 @@
+#include "robot.h"
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+#include "plateforme.h"
+#include "quitter.h"
+
+namespace tlv {
+
+namespace {
+
+[[noreturn]] void mauvaise(int ligne, const std::string& texte, const std::string& pourquoi) {
+    throw ErreurScript("ligne " + std::to_string(ligne) + " : " + pourquoi + " : " + texte);
+}
+
+bool entier(const std::string& s, int& v) {
+    if (s.empty()) return false;
+    std::size_t fin = 0;
+    try {
+        v = std::stoi(s, &fin);
+    } catch (...) {
+        return false;
+    }
+    return fin == s.size();
+}
+
+int code_touche(const std::string& nom, std::string& car) {
+    car.clear();
+    if (nom == "Entree") return cle::Entree;
+    if (nom == "Echap") return cle::Echap;
+    if (nom == "Tab") return cle::Tab;
+    if (nom == "Effacement") return cle::Effacement;
+    if (nom.size() >= 2 && nom[0] == 'F') {
+        int n = 0;
+        if (entier(nom.substr(1), n) && n >= 1 && n <= 12) return cle::F1 + n - 1;
+    }
+    // One character, possibly several bytes of UTF-8.
+    const unsigned char c0 = static_cast<unsigned char>(nom.empty() ? 0 : nom[0]);
+    const std::size_t n = c0 < 0x80 ? 1 : c0 >= 0xF0 ? 4 : c0 >= 0xE0 ? 3 : c0 >= 0xC0 ? 2 : 0;
+    if (n == 0 || nom.size() != n) return -1;
+    car = nom;
+    if (c0 >= 'a' && c0 <= 'z') return c0 - 'a' + 'A';
+    if ((c0 >= 'A' && c0 <= 'Z') || (c0 >= '0' && c0 <= '9')) return c0;
+    if (c0 == ' ') return cle::Espace;
+    return 0; // a character with no key code of its own: only its text is delivered
+}
+
+} // namespace
+
+std::vector<Robot::Commande> Robot::analyse(const std::string& contenu) {
+    std::vector<Commande> r;
+    std::istringstream in(contenu);
+    std::string brute;
+    int numero = 0;
+    while (std::getline(in, brute)) {
+        ++numero;
+        if (!brute.empty() && brute.back() == '\r') brute.pop_back();
+        std::string ligne = brute;
+        const auto diese = ligne.find('#');
+        // `texte` keeps everything after its blank, '#' included.
+        std::istringstream mots(ligne);
+        std::string verbe;
+        mots >> verbe;
+        if (verbe != "texte" && diese != std::string::npos) {
+            ligne = ligne.substr(0, diese);
+            mots = std::istringstream(ligne);
+            verbe.clear();
+            mots >> verbe;
+        }
+        if (verbe.empty()) continue;
+        Commande c{};
+        c.ligne = numero;
+        std::vector<std::string> args;
+        for (std::string a; mots >> a;) args.push_back(a);
+        if (verbe == "clic" || verbe == "clicdroit" || verbe == "survol") {
+            c.type = verbe == "clic"        ? Commande::Type::Clic
+                     : verbe == "clicdroit" ? Commande::Type::ClicDroit
+                                            : Commande::Type::Survol;
+            if (args.size() < 2 || !entier(args[0], c.x) || !entier(args[1], c.y))
+                mauvaise(numero, brute, "coordonnées attendues");
+            for (std::size_t i = 2; i < args.size(); ++i) {
+                std::istringstream m(args[i]);
+                for (std::string t; std::getline(m, t, '+');) {
+                    if (t == "maj")
+                        c.maj |= maj::Shift;
+                    else if (t == "ctrl")
+                        c.maj |= maj::Ctrl;
+                    else if (t == "alt")
+                        c.maj |= maj::Alt;
+                    else
+                        mauvaise(numero, brute, "modificateur inconnu « " + t + " »");
+                }
+            }
+            if (c.type == Commande::Type::Survol && c.maj)
+                mauvaise(numero, brute, "survol sans modificateur");
+        } else if (verbe == "touche") {
+            c.type = Commande::Type::Touche;
+            if (args.size() != 1) mauvaise(numero, brute, "une touche attendue");
+            c.code = code_touche(args[0], c.texte);
+            if (c.code < 0) mauvaise(numero, brute, "touche inconnue");
+        } else if (verbe == "texte") {
+            c.type = Commande::Type::Texte;
+            const auto p = brute.find("texte") + 5;
+            c.texte = p < brute.size() ? brute.substr(p + 1) : std::string();
+        } else if (verbe == "attends") {
+            c.type = Commande::Type::Attends;
+            if (args.size() > 1) mauvaise(numero, brute, "une durée au plus");
+            if (args.size() == 1) {
+                char* fin = nullptr;
+                const double s = std::strtod(args[0].c_str(), &fin);
+                if (fin == args[0].c_str() || *fin || !(s >= 0) || s > 1e7)
+                    mauvaise(numero, brute, "durée invalide");
+                c.duree_ms = static_cast<std::int64_t>(s * 1000 + 0.5);
+            }
+        } else if (verbe == "capture") {
+            c.type = Commande::Type::Capture;
+            if (args.size() != 1) mauvaise(numero, brute, "un nom de fichier attendu");
+            c.texte = args[0];
+        } else {
+            mauvaise(numero, brute, "commande inconnue");
+        }
+        r.push_back(std::move(c));
+    }
+    return r;
+}
+
+void Robot::charge(const std::string& chemin) {
+    std::ifstream f(chemin, std::ios::binary);
+    if (!f) throw ErreurScript("script illisible : " + chemin);
+    std::stringstream tout;
+    tout << f.rdbuf();
+    commandes(analyse(tout.str()));
+}
+
+void Robot::execute(const Commande& c, Plateforme& pf) {
+    const int X = c.x + pf.decalagex(), Y = c.y + pf.decalagey();
+    auto souris = [&](Entree::Type t, int b) {
+        Entree e;
+        e.type = t, e.x = X, e.y = Y, e.bouton = b, e.maj = c.maj;
+        pf.pousse(e);
+    };
+    switch (c.type) {
+    case Commande::Type::Clic:
+    case Commande::Type::ClicDroit: {
+        const int b = c.type == Commande::Type::Clic ? bouton::Gauche : bouton::Droit;
+        souris(Entree::Type::SourisBouge, 0);
+        souris(Entree::Type::SourisBas, b);
+        souris(Entree::Type::SourisHaut, b);
+        break;
+    }
+    case Commande::Type::Survol:
+        souris(Entree::Type::SourisBouge, 0);
+        break;
+    case Commande::Type::Touche: {
+        if (c.code != 0) {
+            Entree e;
+            e.type = Entree::Type::Touche, e.code = c.code, e.maj = c.maj;
+            pf.pousse(e);
+        }
+        if (!c.texte.empty()) {
+            Entree e;
+            e.type = Entree::Type::Caractere, e.texte = c.texte;
+            pf.pousse(e);
+        }
+        break;
+    }
+    case Commande::Type::Texte:
+        for (std::size_t i = 0; i < c.texte.size();) {
+            const unsigned char c0 = static_cast<unsigned char>(c.texte[i]);
+            const std::size_t n = c0 < 0x80 ? 1 : c0 >= 0xF0 ? 4 : c0 >= 0xE0 ? 3 : 2;
+            Entree e;
+            e.type = Entree::Type::Caractere, e.texte = c.texte.substr(i, n);
+            pf.pousse(e);
+            i += n;
+        }
+        break;
+    case Commande::Type::Capture:
+        if (!pf.capture(c.texte)) std::fprintf(stderr, "capture impossible : %s\n", c.texte.c_str());
+        break;
+    case Commande::Type::Attends:
+        break;
+    }
+}
+
+void Robot::point_attente(Plateforme& pf) {
+    if (fin_attente_ >= 0) {
+        const std::int64_t maintenant = pf.ms();
+        if (maintenant < fin_attente_) {
+            // Timers tick while the robot waits: move to the next one, or to the end of the wait.
+            const std::int64_t t = pf.prochaine_minuterie();
+            pf.horloge().avance_a(t >= 0 && t < fin_attente_ ? std::max(t, maintenant) : fin_attente_);
+            return;
+        }
+        fin_attente_ = -1;
+    }
+    while (pos_ < commandes_.size()) {
+        const Commande& c = commandes_[pos_++];
+        if (c.type == Commande::Type::Attends) {
+            if (c.duree_ms > 0) fin_attente_ = pf.ms() + c.duree_ms;
+            return;
+        }
+        execute(c, pf);
+    }
+    throw Quitter{};
+}
+
+} // namespace tlv

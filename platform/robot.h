@@ -1,0 +1,45 @@
+#pragma once
+// The robot player: a script of inputs, waits and captures fed to the real program at every wait for the
+// player, on the virtual clock.
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "entrees.h"
+
+namespace tlv {
+
+class Plateforme;
+
+struct ErreurScript : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+class Robot {
+  public:
+    struct Commande {
+        enum class Type { Clic, ClicDroit, Survol, Touche, Texte, Attends, Capture } type;
+        int x = 0, y = 0, maj = 0, code = 0;
+        std::string texte;         // character of a key, text typed, or capture file
+        std::int64_t duree_ms = 0; // attends N
+        int ligne = 0;
+    };
+
+    // Reads and checks the whole script; throws ErreurScript naming the first bad line.
+    static std::vector<Commande> analyse(const std::string& contenu);
+    void charge(const std::string& chemin);
+    void commandes(std::vector<Commande> c) { commandes_ = std::move(c), pos_ = 0; }
+
+    // Called at every wait for the player: runs commands up to the next `attends`, or moves the clock
+    // during an `attends N`. Throws Quitter at the end of the script.
+    void point_attente(Plateforme& pf);
+
+  private:
+    void execute(const Commande& c, Plateforme& pf);
+    std::vector<Commande> commandes_;
+    std::size_t pos_ = 0;
+    std::int64_t fin_attente_ = -1;
+};
+
+} // namespace tlv

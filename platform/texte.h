@@ -1,0 +1,38 @@
+#pragma once
+// Text printed transparently onto a surface, in points at 96 dots per inch, and measured.
+#include <map>
+#include <memory>
+#include <string>
+
+#include "surface.h"
+
+typedef struct _TTF_Font TTF_Font;
+
+namespace tlv {
+
+class Polices {
+  public:
+    // The TrueType file used for every text; empty when it cannot be opened.
+    explicit Polices(std::string fichier);
+    ~Polices();
+    Polices(const Polices&) = delete;
+    Polices& operator=(const Polices&) = delete;
+
+    bool valide() const;
+    const std::string& fichier() const { return fichier_; }
+
+    // (x, y) is the top left of the text's line box, as the classic CurrentX/CurrentY are.
+    void imprime(Surface& s, int x, int y, const std::string& utf8, int points, std::uint32_t couleur);
+    int largeur(const std::string& utf8, int points);
+    int hauteur(int points);
+
+  private:
+    TTF_Font* police(int points);
+    std::string fichier_;
+    std::map<int, TTF_Font*> cache_;
+};
+
+// The font this game prints with; the first of our candidates that exists.
+std::string police_par_defaut();
+
+} // namespace tlv

@@ -1,0 +1,212 @@
+#include "base.h"
+
+#include <cmath>
+
+#include "platform/fatal.h"
+#include "platform/image.h"
+#include "platform/plateforme.h"
+#include "reglages.h"
+#include "sons.h"
+#include "tlvutil.h"
+
+namespace tlv {
+
+namespace {
+constexpr int LigneX0 = 328, LigneX1 = 628;
+constexpr int BandeHauteur = 60;
+const char* const AdresseEditeur = "https://tolvanexes.example.org/";
+const std::uint32_t Clair = rgb(0, 255, 255), Sombre = rgb(0, 153, 153);
+
+Surface charge_ou_quitte(const std::string& repertoire, const std::string& nom) {
+    auto s = charge_image(repertoire + nom);
+    if (!s)
+        erreur_fatale("Le fichier « " + nom +
+                      " » est introuvable ou illisible dans le dossier du programme (" + repertoire +
+                      "). Réinstallez Tolva'nexes.");
+    return std::move(*s);
+}
+} // namespace
+
+Base::Base(Contexte& ctx, const Jeux& jeux)
+    : Form(ctx.pf, ctx.pf.ecran_largeur(), ctx.pf.ecran_hauteur()), anim(ctx.pf), ctx_(ctx), jeux_(jeux) {
+    Command1.caption = "Accès au site web";
+    Command1.points = ctx.r.taille2;
+    Command1.Click = [this] { Command1_Click(); };
+    controles = {&anim, &Command1};
+    place_controles();
+    charge_image_menu();
+}
+
+void Base::place_controles() {
+    const int dx = ctx_.r.decalagex, dy = ctx_.r.decalagey;
+    anim.x = dx + 1, anim.y = dy + 216, anim.w = 310, anim.h = 48;
+    Command1.x = dx + 350, Command1.y = dy + 235, Command1.w = 260, Command1.h = 80;
+}
+
+void Base::charge_image_menu() {
+    picture_ = charge_ou_quitte(ctx_.r.repertoire, "cartei00");
+    basemenu_ = Surface(640, 480);
+    bitblt(basemenu_, 0, 0, 640, 480, picture_, 0, 0);
+    // The button's face lies under the screen part of the picture.
+    if (picture_.hauteur() >= 540 && picture_.largeur() >= 250) {
+        Command1.image = &picture_;
+        Command1.source = Rect{0, 480, 250, 60};
+    } else {
+        Command1.image = nullptr;
+    }
+}
+
+int Base::ligne_sous(int x, int y) {
+    if (x <= LigneX0 || x >= LigneX1) return 0;
+    for (int l = 1; l <= 5; ++l)
+        if (y > BandeY[l] && y < BandeY[l] + BandeHauteur) return l;
+    return 0;
+}
+
+void Base::choix(int ligne) {
+    bitblt(basemenu_, 0, 0, 640, 480, picture_, 0, 0);
+    const Textes& t = ctx_.r.textes;
+    const int ids[6] = {0, 45, 46, 47, 7, 48};
+    Polices& po = pf.polices();
+    const int taille = ctx_.r.taille8;
+    for (int l = 1; l <= 5; ++l) {
+        const std::string& s = t[static_cast<std::size_t>(ids[l])];
+        const int x = static_cast<int>(std::floor((300 - po.largeur(s, taille)) / 2.0)) + LigneX0;
+        const int y = BandeY[l];
+        const bool h = l == ligne;
+        po.imprime(basemenu_, x, y, s, taille, h ? Sombre : Clair);
+        po.imprime(basemenu_, x + 1, y + 1, s, taille, h ? Clair : Sombre);
+    }
+    pf.invalide();
+}
+
+void Base::ligne() {
+    joueson(pf, ctx_.r, "cartew00");
+    basemenu_visible_ = false;
+    fill(basemenu_, 0, 0, 640, 480, 0);
+    Command1.visible = false;
+    anim.visible = false;
+    anim.Stop();
+    pf.invalide();
+}
+
+void Base::recharge() {
+    charge_image_menu();
+    survol_ = 0;
+    choix(0);
+    anim.w = 310, anim.h = 48;
+    if (!anim.Open(ctx_.r.repertoire + "cartef00"))
+        erreur_fatale("Le fichier « cartef00 » est introuvable ou illisible dans le dossier du programme.");
+    pf.doevents();
+    anim.Play();
+    basemenu_visible_ = true;
+    Command1.visible = true;
+    anim.visible = true;
+    pf.invalide();
+}
+
+void Base::jouemusik(const std::string& nom) {
+    tlv::jouemusik(pf, ctx_.util, ctx_.r, nom);
+}
+
+void Base::basemenu_MouseMove(int, int, int x, int y) {
+    const int l = ligne_sous(x, y);
+    if (l == survol_) return;
+    survol_ = l;
+    choix(survol_);
+}
+
+void Base::basemenu_MouseDown(int button, int, int, int) {
+    if (button != bouton::Gauche) return;
+    switch (survol_) {
+    case 1:
+    case 2:
+    case 3: {
+        const auto& jeu = survol_ == 1 ? jeux_.belote : survol_ == 2 ? jeux_.memo : jeux_.quadrel;
+        if (!jeu) return;
+        ligne();
+        jeu(ctx_);
+        recharge();
+        break;
+    }
+    case 4:
+        joueson(pf, ctx_.r, "cartew00");
+        ctx_.util.met(14, ctx_.r.repertoire + "tolvanex.hlp");
+        ctx_.util.action(3);
+        ctx_.util.action(0);
+        break;
+    case 5:
+        ligne();
+        hide();
+        break;
+    default:
+        break;
+    }
+}
+
+void Base::Command1_Click() {
+    Tlvutil& u = ctx_.util;
+    u.met(10, std::string("tlvweb.ini"));
+    u.met(11, std::string("url"));
+    u.met(12, std::string("siteconf"));
+    u.action(2);
+    std::string adresse = u.lit(13);
+    if (adresse.empty()) adresse = AdresseEditeur;
+    u.met(21, adresse);
+    u.action(12);
+    u.action(0);
+}
+
+void Base::Form_Activate() {
+    if (!deja_active_) {
+        deja_active_ = true;
+        survol_ = 0;
+        choix(0);
+        anim.visible = true;
+        anim.Play();
+    }
+    jouemusik("cartem00");
+}
+
+void Base::Form_KeyDown(int code, int) {
+    touche_son(pf, ctx_.util, ctx_.r, code, "cartem00");
+}
+
+void Base::Form_Unload() {
+    anim.Stop();
+    arretemusik(ctx_.util);
+}
+
+void Base::MouseMove(int button, int shift, int x, int y) {
+    const int bx = x - ctx_.r.decalagex, by = y - ctx_.r.decalagey;
+    if (basemenu_visible_ && bx >= 0 && by >= 0 && bx < 640 && by < 480)
+        basemenu_MouseMove(button, shift, bx, by);
+}
+
+void Base::MouseDown(int button, int shift, int x, int y) {
+    const int bx = x - ctx_.r.decalagex, by = y - ctx_.r.decalagey;
+    if (basemenu_visible_ && bx >= 0 && by >= 0 && bx < 640 && by < 480)
+        basemenu_MouseDown(button, shift, bx, by);
+}
+
+void Base::dessine(Surface& ecran) {
+    // The form itself is black (the screen is cleared before composing): only the picture box and controls.
+    if (basemenu_visible_)
+        bitblt(ecran, left + ctx_.r.decalagex, top + ctx_.r.decalagey, 640, 480, basemenu_, 0, 0);
+    for (Controle* c : controles)
+        if (c->visible) c->dessine(ecran, left, top, pf.polices());
+}
+
+void lancemenu(Contexte& ctx, const Jeux& jeux) {
+    Base base(ctx, jeux);
+    base.load();
+    base.place(0, 0);
+    // The clip is opened here so that a missing file stops the program before the launcher shows.
+    if (!base.anim.Open(ctx.r.repertoire + "cartef00"))
+        erreur_fatale("Le fichier « cartef00 » est introuvable ou illisible dans le dossier du programme (" +
+                      ctx.r.repertoire + "). Réinstallez Tolva'nexes.");
+    ctx.pf.montre_modal(base);
+    base.unload();
+}
+
+} // namespace tlv

@@ -1,0 +1,145 @@
+#include "demarrage.h"
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <stdexcept>
+
+#include "base.h"
+#include "creefichiers.h"
+#include "dossiers.h"
+#include "fichiers.h"
+#include "options.h"
+#include "parametres.h"
+#include "platform/fatal.h"
+#include "platform/plateforme.h"
+#include "platform/quitter.h"
+#include "platform/robot.h"
+#include "platform/systeme.h"
+#include "reglages.h"
+#include "sons.h"
+#include "tlvutil.h"
+
+#ifndef TLV_DATADIR
+#define TLV_DATADIR "/usr/local/share/tolvanex"
+#endif
+
+namespace tlv {
+
+namespace fs = std::filesystem;
+
+std::string dossier_application() {
+    std::error_code ec;
+    const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+    if (!ec && fs::exists(exe.parent_path() / "cartei00", ec)) return exe.parent_path().string() + "/";
+    std::string d = TLV_DATADIR;
+    if (d.empty() || d.back() != '/') d += '/';
+    return d;
+}
+
+namespace {
+
+void fin_du_programme(Plateforme& pf, const Reglages& r) {
+    joueson(pf, r, "cartew03");
+    // Let the closing chime be heard, the window already gone.
+    pf.cache_fenetre();
+    pf.audio().attend_fin_effet(2000);
+}
+
+} // namespace
+
+int Main(int argc, char** argv, const Jeux& jeux) {
+    Options o;
+    try {
+        o = lit_options(std::vector<std::string>(argv + 1, argv + argc));
+    } catch (const std::invalid_argument& e) {
+        std::fprintf(stderr, "tolvanex : %s\n%s", e.what(), usage());
+        return 2;
+    }
+    if (o.aide) {
+        std::fputs(usage(), stdout);
+        return 0;
+    }
+    if (o.version) {
+        std::puts("Tolva'nexes 0.1");
+        return 0;
+    }
+    Robot robot;
+    if (!o.robot.empty()) {
+        try {
+            robot.charge(o.robot);
+        } catch (const ErreurScript& e) {
+            std::fprintf(stderr, "tolvanex : script du robot : %s\n", e.what());
+            return 2;
+        }
+        // Headless unless the caller chose a video driver.
+        setenv("SDL_VIDEODRIVER", "dummy", 0);
+        setenv("SDL_AUDIODRIVER", "dummy", 0);
+    }
+
+    Reglages r;
+    r.dossier_scores = o.dossier_scores.empty() ? dossierscores() : dossierscores(o.dossier_scores);
+
+    // 1. One copy at a time; a second one leaves silently.
+    creedossiers(r.dossier_scores);
+    VerrouInstance verrou(r.dossier_scores + "tolvanex.lock");
+    if (!verrou.tenu()) return 0;
+
+    // 2-7. Shared state.
+    r.repertoire = dossier_application();
+    creefichiers(r.dossier_scores);
+    r.sautligne = "\r\n";
+    r.twipsparpixelx = r.twipsparpixely = 15;
+    choisit_tailles(r);
+    Rnd rnd(o.graine
+                ? *o.graine
+                : static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count()));
+    r.partieen = 1000;
+    r.avecannonces = true;
+    r.niveaumemo = 0;
+    r.sonactif = true;
+    r.musiqueactive = true;
+
+    OptionsPlateforme op;
+    op.fenetre = o.fenetre;
+    op.robot = o.robot.empty() ? nullptr : &robot;
+    op.trace_sons = op.robot != nullptr;
+    std::unique_ptr<Plateforme> pf;
+    try {
+        pf = std::make_unique<Plateforme>(op);
+    } catch (const std::exception& e) {
+        erreur_fatale(std::string("Impossible d'ouvrir l'écran du jeu : ") + e.what());
+    }
+    if (!pf->polices().valide())
+        erreur_fatale("La police « " + pf->polices().fichier() +
+                      " » est introuvable. Installez le paquet fonts-dejavu-core.");
+    r.decalagex = pf->decalagex();
+    r.decalagey = pf->decalagey();
+
+    // 8-9. Start chime, texts, settings.
+    joueson(*pf, r, "cartew06");
+    r.textes = textes_fixes();
+    r.dossiervoix = r.textes[71] + "/";
+    lisparammemo(r);
+    lisparambelote(r);
+
+    Tlvutil util(*pf, r);
+    Contexte ctx{*pf, r, util, rnd, o.journal};
+    int code = 0;
+    try {
+        lancemenu(ctx, jeux);
+    } catch (const Quitter&) {
+        // The window was closed (or the script ended): every screen has unloaded on the way out.
+    } catch (const std::runtime_error& e) {
+        std::fprintf(stderr, "tolvanex : %s\n", e.what());
+        code = 3;
+    }
+    try {
+        fin_du_programme(*pf, r);
+    } catch (const Quitter&) {
+    }
+    return code;
+}
+
+} // namespace tlv

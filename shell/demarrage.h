@@ -1,0 +1,13 @@
+#pragma once
+// The program's entry: single copy, folders and files, shared state, platform, launcher, end.
+#include "contexte.h"
+
+namespace tlv {
+
+// Returns the process exit code: 0, 1 (fatal error), 2 (bad command line or robot script).
+int Main(int argc, char** argv, const Jeux& jeux);
+
+// The application folder: the executable's own when it holds the data files, else the installed one.
+std::string dossier_application();
+
+} // namespace tlv

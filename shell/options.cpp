@@ -1,0 +1,56 @@
+#include "options.h"
+
+#include <stdexcept>
+
+namespace tlv {
+
+const char* usage() {
+    return "Usage : tolvanex [options]\n"
+           "  --fenetre               joue dans une fenêtre au lieu du plein écran\n"
+           "  --dossier-scores DOSSIER  range scores et réglages sous DOSSIER/tolvanex\n"
+           "  --graine N              fixe le hasard (rejouer une partie à l'identique)\n"
+           "  --journal FICHIER       ajoute la trace de chaque donne de Belote à FICHIER\n"
+           "  --robot SCRIPT          joue le script SCRIPT sur l'horloge virtuelle (tests)\n"
+           "  --aide                  affiche cette aide\n"
+           "  --version               affiche la version\n";
+}
+
+Options lit_options(const std::vector<std::string>& a) {
+    Options o;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        const std::string& x = a[i];
+        auto valeur = [&]() -> const std::string& {
+            if (i + 1 >= a.size() || a[i + 1].empty())
+                throw std::invalid_argument("l'option " + x + " demande une valeur");
+            return a[++i];
+        };
+        if (x == "--fenetre")
+            o.fenetre = true;
+        else if (x == "--robot")
+            o.robot = valeur();
+        else if (x == "--dossier-scores")
+            o.dossier_scores = valeur();
+        else if (x == "--journal")
+            o.journal = valeur();
+        else if (x == "--graine") {
+            const std::string& v = valeur();
+            std::size_t fin = 0;
+            unsigned long long n = 0;
+            try {
+                if (v.find_first_not_of("0123456789") != std::string::npos) throw std::exception();
+                n = std::stoull(v, &fin);
+            } catch (...) {
+                throw std::invalid_argument("graine invalide : " + v + " (un entier positif est attendu)");
+            }
+            o.graine = static_cast<std::uint64_t>(n);
+        } else if (x == "--aide" || x == "--help" || x == "-h")
+            o.aide = true;
+        else if (x == "--version")
+            o.version = true;
+        else
+            throw std::invalid_argument("option inconnue : " + x);
+    }
+    return o;
+}
+
+} // namespace tlv

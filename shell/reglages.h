@@ -1,0 +1,33 @@
+#pragma once
+// Options, sizes, paths and texts shared by every screen for the whole run.
+#include <string>
+
+#include "textes.h"
+
+namespace tlv {
+
+struct Reglages {
+    std::string repertoire;     // application folder, ends with '/'
+    std::string dossier_scores; // score folder ("tlvscore/tolvanex"), ends with '/'
+    std::string sautligne = "\r\n";
+    Textes textes{};
+    std::string dossiervoix; // "voix.fr/"
+
+    int twipsparpixelx = 15, twipsparpixely = 15;
+    int decalagex = 0, decalagey = 0;
+    int taille1 = 10, taille2 = 12, taille3 = 14, taille4 = 18, taille5 = 20, taille6 = 22, taille7 = 24,
+        taille8 = 36;
+
+    bool sonactif = true;
+    bool musiqueactive = true;
+    int partieen = 1000;
+    bool avecannonces = true;
+    int niveaumemo = 0;
+    int tempobelote = 4;   // seconds
+    float tempomemo = 1.f; // seconds
+};
+
+// Font sizes in points for the screen's twips per pixel.
+void choisit_tailles(Reglages& r);
+
+} // namespace tlv

@@ -1,0 +1,84 @@
+#include "tempo.h"
+
+#include <memory>
+
+#include "parametres.h"
+#include "platform/entrees.h"
+#include "platform/plateforme.h"
+#include "reglages.h"
+
+namespace tlv {
+
+namespace {
+constexpr int Largeur = 380, Hauteur = 130, BarreX = 24, BarreY = 26, BarreW = Largeur - 48, BarreH = 18;
+}
+
+DialogueTempo::DialogueTempo(Plateforme& p, std::string titre, int min, int max,
+                             std::vector<std::string> echelle, std::function<int()> valeur_initiale,
+                             std::function<void(int)> enregistre)
+    : Form(p, Largeur, Hauteur), echelle_(std::move(echelle)), valeur_initiale_(std::move(valeur_initiale)),
+      enregistre_(std::move(enregistre)) {
+    caption = std::move(titre);
+    HScroll1.Min = min, HScroll1.Max = max, HScroll1.SmallChange = 1, HScroll1.LargeChange = 1;
+    HScroll1.x = BarreX, HScroll1.y = BarreY, HScroll1.w = BarreW, HScroll1.h = BarreH;
+    HScroll1.valeur(min);
+    Command1.caption = "&Retour";
+    Command1.w = 100, Command1.h = 28, Command1.x = (Largeur - 100) / 2, Command1.y = Hauteur - 42;
+    Command1.Click = [this] { hide(); };
+    controles = {&HScroll1, &Command1};
+    dessine_fond();
+    centre_sur_aire();
+}
+
+void DialogueTempo::dessine_fond() {
+    fill(image, 0, 0, Largeur, Hauteur, rgb(212, 208, 200));
+    // Scale labels spread evenly under the thumb's travel.
+    const int n = static_cast<int>(echelle_.size());
+    const int debut = BarreX + BarreH + BarreH / 2, fin = BarreX + BarreW - BarreH - BarreH / 2;
+    for (int i = 0; i < n; ++i) {
+        const int cx = n > 1 ? debut + (fin - debut) * i / (n - 1) : (debut + fin) / 2;
+        const int w = pf.polices().largeur(echelle_[static_cast<std::size_t>(i)], 9);
+        fill(image, cx, BarreY + BarreH + 2, 1, 4, rgb(0, 0, 0));
+        pf.polices().imprime(image, cx - w / 2, BarreY + BarreH + 7, echelle_[static_cast<std::size_t>(i)], 9,
+                             rgb(0, 0, 0));
+    }
+}
+
+void DialogueTempo::Form_Activate() {
+    HScroll1.valeur(valeur_initiale_());
+    pf.invalide();
+}
+
+void DialogueTempo::Form_Unload() {
+    enregistre_(HScroll1.valeur());
+}
+
+void DialogueTempo::Form_KeyDown(int code, int) {
+    if (code == cle::Echap || code == cle::Entree)
+        hide();
+    else
+        HScroll1.touche(code);
+    pf.invalide();
+}
+
+std::unique_ptr<DialogueTempo> testbel(Plateforme& pf, Reglages& r) {
+    return std::make_unique<DialogueTempo>(
+        pf, "Contrôle temporisation de Belote", tempobelotemin, tempobelotemax,
+        std::vector<std::string>{"2 s", "4 s", "6 s", "8 s", "10s", "12s"},
+        [&r] { return curseurbelote(r.tempobelote); }, [&r](int v) { fermeturebelote(r, v); });
+}
+
+std::unique_ptr<DialogueTempo> Test(Plateforme& pf, Reglages& r) {
+    return std::make_unique<DialogueTempo>(
+        pf, "Contrôle temporisation de Memo", tempomemomin, tempomemomax,
+        std::vector<std::string>{"0 s", "1 s", "2 s", "3 s", "4 s", "5 s"},
+        [&r] { return curseurmemo(r.tempomemo); }, [&r](int v) { fermeturememo(r, v); });
+}
+
+void ouvre_dialogue(Plateforme& pf, DialogueTempo& d) {
+    d.load();
+    pf.montre_modal(d, false);
+    d.unload();
+}
+
+} // namespace tlv

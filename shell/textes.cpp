@@ -1,0 +1,104 @@
+#include "textes.h"
+
+namespace tlv {
+
+const Textes& textes_fixes() {
+    static const Textes t = [] {
+        Textes x;
+        const char* liste[] = {
+            "",
+            "Menu",
+            "Jouer",
+            "Menu principal",
+            "Continuer la partie",
+            "Nouvelle partie",
+            "Partie en",
+            "Aide",
+            "Sud  Est  Nord Ouest",
+            " distribue",
+            "Vous distribuez",
+            "Vous passez",
+            "Vous prenez",
+            " passe",
+            " prend",
+            "Deuxième tour",
+            "atout ",
+            "Vous",
+            "Eux",
+            "tierce",
+            "cinquante",
+            "cent",
+            "carré",
+            " annonce",
+            "d'annonces",
+            "à vous",
+            "dix de der",
+            "Egalité",
+            "Vous perdez",
+            "Vous gagnez",
+            "Ils sont",
+            "Vous êtes",
+            "capots",
+            "Belote",
+            "Rebelote",
+            "la partie",
+            " montre",
+            "son ",
+            "sa ",
+            "Les annonces",
+            "s'annulent",
+            "Avec annonces",
+            "Sans annonces",
+            " 7 8 9 V D R10 1",
+            "Pique  CarreauTrefle Coeur  ",
+            "Belote",
+            "Memo",
+            "Quadrel",
+            "Quitter",
+            "Niveau",
+            "Entrez votre nom",
+            "Tableau des scores : niveau ",
+            "Effacer les scores",
+            "Retour",
+            "Scores",
+            "tableau",
+            "Tableau des scores",
+            "Entrez le nom de votre partie",
+            "Ce nom existe déjà, recommencez",
+            "Félicitations,",
+            "vous avez terminé tous",
+            "les tableaux du jeu.",
+            "Effacer la partie",
+            "Confirmez l'effacement de",
+            "Dernier pli",
+            "rien",
+            "rien",
+            "rien",
+            "rien",
+            "rien",
+            "rien",
+            "voix.fr",
+        };
+        static_assert(sizeof(liste) / sizeof(liste[0]) == 72);
+        for (std::size_t i = 0; i < x.size(); ++i) x[i] = liste[i];
+        return x;
+    }();
+    return t;
+}
+
+// The packed texts are pure ASCII, so byte positions are character positions.
+std::string champ(const std::string& texte, int n, int largeur) {
+    const std::size_t debut = static_cast<std::size_t>((n - 1) * largeur);
+    if (n < 1 || debut >= texte.size()) return std::string();
+    return texte.substr(debut, static_cast<std::size_t>(largeur));
+}
+
+std::string champ_nu(const std::string& texte, int n, int largeur) {
+    std::string s = champ(texte, n, largeur);
+    const auto a = s.find_first_not_of(' ');
+    if (a == std::string::npos) return std::string();
+    const auto b = s.find_last_not_of(' ');
+    return s.substr(a, b - a + 1);
+}
+
+} // namespace tlv
