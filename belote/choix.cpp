@@ -1,0 +1,217 @@
+#include "belote/choix.h"
+
+#include "belote/carte.h"
+#include "belote/requetes.h"
+
+namespace tlv {
+
+namespace {
+
+// First slot (ascending, or descending) holding a card of suit `coul` and rank `r`; 0 when none.
+int trouve(const TableBelote& t, int joueur, int coul, int r, bool descendant = false) {
+    for (int i = 1; i <= 8; ++i) {
+        const int s = descendant ? 9 - i : i;
+        if (t.jeu[joueur][s] == code(coul, r)) return s;
+    }
+    return 0;
+}
+
+// First slot (ascending) holding a card of suit `coul` with rank in [rmin, rmax].
+int plusbasse(const TableBelote& t, int joueur, int coul, int rmin, int rmax) {
+    for (int s = 1; s <= 8; ++s) {
+        const int c = t.jeu[joueur][s];
+        if (delacouleur(c, coul) && rang(c) >= rmin && rang(c) <= rmax) return s;
+    }
+    return 0;
+}
+
+// First trump (ascending) whose value lies in [vmin, vmax].
+int atoutentre(const TableBelote& t, int joueur, int vmin, int vmax) {
+    for (int s = 1; s <= 8; ++s)
+        if (delacouleur(t.jeu[joueur][s], t.atout) && t.valeur[joueur][s] >= vmin &&
+            t.valeur[joueur][s] <= vmax)
+            return s;
+    return 0;
+}
+
+bool camppreneur(const TableBelote& t, int joueur) {
+    return (joueur + t.preneur) % 2 == 0;
+}
+
+// Trump lead of the taker's side; 0 sends the seat to the plain lead.
+int entameatout(TableBelote& t, int joueur) {
+    const int a = t.atout;
+    const int n = comptecouleur(t, joueur, a);
+    if (n == 0) return 0;
+    if (t.plusdatout[precedent(joueur)] == 1 && t.plusdatout[suivant(joueur)] == 1) return 0;
+    int tombes = 0;
+    for (int p = 0; p < t.numpli; ++p)
+        for (int j = 1; j <= 4; ++j)
+            if (delacouleur(t.cartesjouees[p][j], a)) ++tombes;
+    if (n + tombes == 8) return 0;
+    const auto petitatout = [&] { return atoutentre(t, joueur, 0, 9); };
+    if (const int s = trouve(t, joueur, a, valet)) return s;
+    if (const int s = trouve(t, joueur, a, neuf)) {
+        if (dejajouee(t, joueur, s, 1)) return s;
+        if (n == 1) return 0;
+        return petitatout();
+    }
+    if (const int s = trouve(t, joueur, a, as)) {
+        if (dejajouee(t, joueur, s, -4) && dejajouee(t, joueur, s, -5)) return s;
+        return petitatout();
+    }
+    if (const int s = trouve(t, joueur, a, dix)) {
+        if (!dejajouee(t, joueur, s, -3) || !dejajouee(t, joueur, s, -4)) return petitatout();
+        if (dejajouee(t, joueur, s, 1)) return s;
+    }
+    return petitatout();
+}
+
+Choix entamesimple(TableBelote& t, int joueur, Rnd& rnd) {
+    const int a = t.atout;
+    const int x = t.appel[partenaire(joueur)];
+    if (x != 0) {
+        const int r = static_cast<int>(rnd() * 5) + 1;
+        if (r >= 4 && x != a) {
+            if (const int s = plusbasse(t, joueur, x, sept, neuf)) return {s, false};
+            if (const int s = trouve(t, joueur, x, valet, true)) return {s, false};
+            if (const int s = trouve(t, joueur, x, dame)) return {s, false};
+            if (const int s = trouve(t, joueur, x, roi, true)) return {s, false};
+        }
+    }
+    for (int c = 1; c <= 4; ++c)
+        if (c != a)
+            if (const int s = trouve(t, joueur, c, as, true)) return {s, false};
+    for (int c = 1; c <= 4; ++c)
+        if (c != a)
+            if (const int s = trouve(t, joueur, c, dix); s && dejajouee(t, joueur, s, 1)) return {s, false};
+    for (int c = 1; c <= 4; ++c)
+        if (c != a)
+            if (const int s = plusbasse(t, joueur, c, sept, neuf)) return {s, false};
+    for (int c = 1; c <= 4; ++c)
+        if (c != a)
+            if (const int s = trouve(t, joueur, c, valet, true)) return {s, false};
+    for (int c = 1; c <= 4; ++c)
+        if (c != a)
+            if (const int s = trouve(t, joueur, c, dame)) return {s, false};
+    for (int c = 1; c <= 4; ++c)
+        if (c != a)
+            if (const int s = trouve(t, joueur, c, roi, true)) return {s, false};
+    for (int s = 1; s <= 8; ++s)
+        if (t.jeu[joueur][s] != 0 && couleur(t.jeu[joueur][s]) != a) return {s, false};
+    for (int s = 1; s <= 8; ++s)
+        if (t.jeu[joueur][s] != 0) return {s, true};
+    return {};
+}
+
+// The seat cannot follow and does not trump.
+Choix defausse(TableBelote& t, int joueur) {
+    const int a = t.atout, l = t.couleurdemandee;
+    const bool partenairemaitre = partenaires(t.maitre, joueur);
+    const bool drapeau = partenairemaitre && l != a;
+    const auto marque = [&](Choix c) {
+        if (!partenairemaitre || l == a) t.plusdatout[joueur] = 1;
+        return c;
+    };
+    if (partenairemaitre) {
+        for (int x = 1; x <= 4; ++x) {
+            if (x == l || x == a) continue;
+            const int s = trouve(t, joueur, x, dix);
+            if (s == 0 || dejajouee(t, joueur, s, 1)) continue;
+            const bool tard = t.numpli > 5 && t.numcarte == 4;
+            if (tard || comptecouleur(t, joueur, x) == 1) {
+                t.appel[joueur] = static_cast<std::int16_t>(x);
+                return marque({s, drapeau});
+            }
+        }
+    }
+    int x = 0;
+    for (int c = 1; c <= 4 && x == 0; ++c)
+        if (c != l && c != a && 5 - c != a && trouve(t, joueur, c, as)) x = c;
+    for (int c = 1; c <= 4 && x == 0; ++c)
+        if (c != l && c != a && 5 - c != a && trouve(t, joueur, c, dix)) x = c;
+    if (x != 0) {
+        const int y = 5 - x;
+        int s = 0;
+        if (partenairemaitre) {
+            for (int i = 8; i >= 1 && s == 0; --i)
+                if (delacouleur(t.jeu[joueur][i], y) && rang(t.jeu[joueur][i]) < dix) s = i;
+        } else {
+            s = plusbasse(t, joueur, y, sept, roi);
+        }
+        if (s != 0) {
+            t.appel[joueur] = static_cast<std::int16_t>(y);
+            return marque({s, drapeau});
+        }
+    }
+    for (int v : {0, 1, 2, 3, 4, 10, 11})
+        for (int s = 1; s <= 8; ++s) {
+            const int c = t.jeu[joueur][s];
+            if (c != 0 && couleur(c) != a && t.valeur[joueur][s] == v) return marque({s, drapeau});
+        }
+    const int s = atoutentre(t, joueur, 0, 13);
+    return marque({s != 0 ? s : atoutentre(t, joueur, 14, 99), true});
+}
+
+Choix regleatout(TableBelote& t, int joueur) {
+    const int a = t.atout, l = t.couleurdemandee;
+    const int w = t.cartesjouees[t.numpli][t.maitre];
+    const int vw = t.valeur[t.maitre][t.cartemaitre];
+    bool avecatout = false;
+    for (int s = 1; s <= 8; ++s) {
+        const bool estatout = delacouleur(t.jeu[joueur][s], a);
+        t.liste[s] = estatout ? t.valeur[joueur][s] : std::int16_t{-1};
+        avecatout = avecatout || estatout;
+    }
+    if (l != a) {
+        if (!avecatout || partenaires(t.maitre, joueur)) return defausse(t, joueur);
+    } else if (camppreneur(t, joueur)) {
+        if (const int s = trouve(t, joueur, a, valet)) return {s, true};
+        if (const int s = trouve(t, joueur, a, neuf); s && dejajouee(t, joueur, s, 1)) return {s, true};
+        if (const int s = trouve(t, joueur, a, as);
+            s && dejajouee(t, joueur, s, -4) && dejajouee(t, joueur, s, -5))
+            return {s, true};
+        if (const int s = trouve(t, joueur, a, dix);
+            s && dejajouee(t, joueur, s, -3) && dejajouee(t, joueur, s, -4))
+            return {s, true};
+    }
+    if (couleur(w) == a) {
+        if (const int s = atoutentre(t, joueur, vw + 1, 13)) return {s, true};
+        if (const int s = atoutentre(t, joueur, vw + 1, 99)) return {s, true};
+    }
+    if (const int s = atoutentre(t, joueur, 0, 13)) return {s, true};
+    if (const int s = atoutentre(t, joueur, 14, 99)) return {s, true};
+    return defausse(t, joueur);
+}
+
+Choix fournit(TableBelote& t, int joueur) {
+    const int l = t.couleurdemandee;
+    const int w = t.cartesjouees[t.numpli][t.maitre];
+    const int vw = t.valeur[t.maitre][t.cartemaitre];
+    if (l == t.atout) return regleatout(t, joueur);
+    int premiere = 0;
+    for (int s = 1; s <= 8; ++s) {
+        const bool delal = delacouleur(t.jeu[joueur][s], l);
+        t.liste[s] = delal ? t.valeur[joueur][s] : std::int16_t{-1};
+        if (delal && premiere == 0) premiere = s;
+    }
+    if (premiere == 0) return regleatout(t, joueur);
+    if (couleur(w) == t.atout && !partenaires(t.maitre, joueur)) return {premiere, false};
+    if (const int s = trouve(t, joueur, l, as)) return {s, false};
+    if (const int s = trouve(t, joueur, l, dix); s && dejajouee(t, joueur, s, 1)) return {s, false};
+    if (t.numcarte == 2) return {premiere, false};
+    for (int s = 1; s <= 8; ++s)
+        if (t.liste[s] >= 0 && t.liste[s] > vw) return {s, false};
+    return {premiere, false};
+}
+
+} // namespace
+
+Choix choisitcarte(TableBelote& t, int joueur, Rnd& rnd) {
+    if (t.numcarte > 1) return fournit(t, joueur);
+    if (camppreneur(t, joueur))
+        if (const int s = entameatout(t, joueur)) return {s, true};
+    return entamesimple(t, joueur, rnd);
+}
+
+} // namespace tlv

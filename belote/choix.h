@@ -1,0 +1,18 @@
+#pragma once
+// The computer seats' card choice: ordered rule lists, no look-ahead. Their only memory is the record of
+// played cards, the no-trump marks and the discard signals.
+#include "belote/etat.h"
+#include "shell/rnd.h"
+
+namespace tlv {
+
+struct Choix {
+    int slot = 0;
+    bool verifiebelote = false; // the card may be a trump: the belote check applies
+};
+
+// The slot the seat plays now. Writes liste, and appel and plusdatout of the seat when it discards;
+// draws from `rnd` only when deciding whether to follow the partner's signal.
+Choix choisitcarte(TableBelote& t, int joueur, Rnd& rnd);
+
+} // namespace tlv

@@ -1,0 +1,27 @@
+#pragma once
+// The flow of a match on a table: deals, bidding, announcements, tricks and scoring, in the order the
+// players see them. Every picture, sound, pause and wait goes through `Table`.
+#include "belote/belote.h"
+#include "belote/table.h"
+
+namespace tlv {
+
+void lancelapartie(Belote& b, Table& t);
+void affichedistribution(Belote& b, Table& t);
+void affichedistributiondureste(Belote& b, Table& t);
+void deplaceatout(Belote& b, Table& t, int joueur);
+void routinequiprend(Belote& b, Table& t);
+void afficheannonce(Belote& b, Table& t);
+void montreannonces(Belote& b, Table& t);
+void belote(Belote& b, Table& t, int joueur, int slot);
+void partie(Belote& b, Table& t);
+void jouecarte(Belote& b, Table& t, int joueur, int slot);
+void ramassepli(Belote& b, Table& t, int gagnant);
+void reglepartie(Belote& b, Table& t);
+void animefin(Belote& b, Table& t);
+
+// Texts the flow shows: seat and suit names.
+std::string nomjoueur(const Belote& b, int joueur);
+std::string nomcouleur(const Belote& b, int couleur);
+
+} // namespace tlv

@@ -1,0 +1,195 @@
+// The two halves of a deal on the table, and the bidding.
+#include "belote/carte.h"
+#include "belote/donne.h"
+#include "belote/enchere.h"
+#include "belote/flux.h"
+#include "belote/requetes.h"
+#include "shell/textes.h"
+
+namespace tlv {
+
+std::string nomjoueur(const Belote& b, int joueur) {
+    return champ_nu(b.reglages.textes[8], joueur, 5);
+}
+std::string nomcouleur(const Belote& b, int coul) {
+    return champ_nu(b.reglages.textes[44], coul, 7);
+}
+
+namespace {
+constexpr int xmilieu = 204, ymilieu = 192;
+const std::string vide;
+
+void poseretournee(const Belote& b, Table& t) {
+    t.restaure(96, 96, 288, 288);
+    t.poseface(xmilieu, ymilieu, b.table.liste[6]);
+    t.rafraichit();
+}
+} // namespace
+
+void affichedistribution(Belote& b, Table& t) {
+    auto& tb = b.table;
+    auto& p = b.paquet;
+    const auto& tx = b.reglages.textes;
+    t.curseur(Curseur::repos);
+    t.restaure(0, 0, 480, 480);
+    t.restaure(480, 0, 160, 44);
+    t.rafraichit();
+    if (p.avecfauxjeu && p.premieredonne) {
+        tb.donneur = p.donneurfauxjeu;
+        b.reglages.avecannonces = false;
+    }
+    t.message_on(tb.donneur == 1 ? tx[10] : nomjoueur(b, tb.donneur) + tx[9], vide);
+    distribution(tb, p, b.rnd);
+    for (int nombre : {3, 5})
+        for (int i = 1; i <= 4; ++i) {
+            const int j = apres(tb.donneur, i);
+            t.posecarte(j, tb.jeu[j], nombre, 30);
+            t.joueson("cartew01");
+            t.pause(0.5f);
+        }
+    t.message_off();
+    t.poseface(xmilieu, ymilieu, tb.liste[6]);
+    t.monrefresh(xmilieu, ymilieu, 71, 96);
+}
+
+void affichedistributiondureste(Belote& b, Table& t) {
+    auto& tb = b.table;
+    auto& p = b.paquet;
+    t.curseur(Curseur::repos);
+    deplaceatout(b, t, tb.preneur);
+    t.affichecontrat(nomjoueur(b, tb.preneur) + "," + b.reglages.textes[16], tb.atout);
+    if (!p.premieredonne || !p.avecfauxjeu) {
+        distributiondureste(tb, p, b.rnd);
+    } else {
+        distributionfauxjeudureste(tb, p);
+        p.avecfauxjeu = false;
+    }
+    triejeux(tb);
+    calculevaleurs(tb);
+    for (int i = 1; i <= 4; ++i) {
+        const int j = apres(tb.donneur, i);
+        t.posecarte(j, tb.jeu[j], 8, j == 1 ? 30 : 15);
+        t.joueson("cartew01");
+        if (j == tb.preneur) t.restaure(96, 96, 288, 288);
+        t.rafraichit();
+        t.pause(0.5f);
+    }
+}
+
+void deplaceatout(Belote& b, Table& t, int joueur) {
+    struct Trajet {
+        int xavant, yavant, lavant; // where the card stands in front of the seat before
+        int dx, dy;                 // one 16-pixel step toward the seat
+        int rx, ry, rl, rh;         // the fixed rectangle covering the whole path
+    };
+    static constexpr Trajet trajets[5] = {{},
+                                          {108, 192, 71, 0, 16, 204, 192, 71, 192},
+                                          {204, 288, 71, 16, 0, 204, 192, 167, 96},
+                                          {300, 192, 72, 0, -16, 204, 96, 71, 192},
+                                          {204, 96, 71, -16, 0, 108, 192, 167, 96}};
+    const Trajet& tr = trajets[joueur];
+    t.joueson("cartew05");
+    t.restaure(tr.xavant, tr.yavant, tr.lavant, 96);
+    t.monrefresh(tr.xavant, tr.yavant, tr.lavant, 96);
+    int x = xmilieu, y = ymilieu;
+    for (int pas = 1; pas <= 6; ++pas) {
+        t.restaure(x, y, 71, 96);
+        x += tr.dx;
+        y += tr.dy;
+        t.poseface(x, y, b.table.liste[6]);
+        t.monrefresh(tr.rx, tr.ry, tr.rl, tr.rh);
+    }
+}
+
+void routinequiprend(Belote& b, Table& t) {
+    auto& tb = b.table;
+    const auto& tx = b.reglages.textes;
+    tb.preneur = 0;
+    t.survol(1, 0);
+    int j = suivant(tb.donneur);
+    t.etatclic(-1);
+    for (int tour = 0; tour < 4 && tb.preneur == 0; ++tour, j = suivant(j)) {
+        deplaceatout(b, t, j);
+        if (j == 1) {
+            t.message_on(tx[11], tx[12]);
+            t.etatclic(2);
+            t.curseur(Curseur::attente);
+            const Attente r = t.attendenchere();
+            if (r.arret > 0) {
+                b.ecran.arret = r.arret;
+                return;
+            }
+            t.etatclic(-1);
+            t.message_off();
+            t.curseur(Curseur::repos);
+            if (r.choix == 2) tb.preneur = 1;
+            continue;
+        }
+        tb.prise = 0;
+        evaluepremiertour(tb, j, tb.atout);
+        if (tb.prise == 1) {
+            t.message_on(nomjoueur(b, j) + tx[14], vide);
+            tb.preneur = static_cast<std::int16_t>(j);
+            t.voix(j, "prend");
+            t.pause(1.f);
+        } else {
+            t.message_on(nomjoueur(b, j) + tx[13], vide);
+            t.voix(j, "passe");
+            t.pause(1.f);
+            t.message_off();
+        }
+    }
+    poseretournee(b, t);
+    if (tb.preneur != 0) return;
+
+    t.message_on(tx[15], vide);
+    t.pause(1.f);
+    t.message_off();
+    tb.preneur = 0;
+    t.survol(2, 0);
+    j = suivant(tb.donneur);
+    t.etatclic(-1);
+    static const char* const echantillons[5] = {"", "apique", "acarro", "atrefle", "acoeur"};
+    for (int tour = 0; tour < 4; ++tour, j = suivant(j)) {
+        if (j == 1) {
+            std::array<int, 4> possibles{};
+            for (int s = 1, i = 1; s <= 4; ++s)
+                if (s != tb.atout) possibles[static_cast<std::size_t>(i++)] = s;
+            t.message_on2(possibles);
+            t.etatclic(3);
+            t.curseur(Curseur::attente);
+            const Attente r = t.attendenchere();
+            if (r.arret > 0) {
+                b.ecran.arret = r.arret;
+                return;
+            }
+            t.etatclic(-1);
+            t.message_off2(tb.liste[6]);
+            t.curseur(Curseur::repos);
+            if (r.choix > 1 && r.choix <= 4) {
+                tb.preneur = 1;
+                tb.atout = static_cast<std::int16_t>(possibles[static_cast<std::size_t>(r.choix - 1)]);
+                return;
+            }
+            continue;
+        }
+        tb.prise = 0;
+        evaluesecondtour(tb, j);
+        if (tb.prise == 1) {
+            t.message_on(nomjoueur(b, j) + tx[14], tx[16] + nomcouleur(b, tb.atout));
+            tb.preneur = static_cast<std::int16_t>(j);
+            t.voix(j, "prend");
+            t.pause(1.f);
+            t.voix(j, echantillons[tb.atout]);
+            t.pause(1.f);
+            t.message_off();
+            return;
+        }
+        t.message_on(tx[15], nomjoueur(b, j) + tx[13]);
+        t.voix(j, "passe");
+        t.pause(1.f);
+        t.message_off();
+    }
+}
+
+} // namespace tlv

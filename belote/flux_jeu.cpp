@@ -1,0 +1,229 @@
+// The eight tricks of a deal, the gathering of each trick and the settlement of the deal.
+#include "belote/carte.h"
+#include "belote/choix.h"
+#include "belote/flux.h"
+#include "belote/legalite.h"
+#include "belote/requetes.h"
+
+namespace tlv {
+
+namespace {
+
+const std::string vide;
+
+struct Pli {
+    int meneur = 0;
+    int pointspli = 0;
+    int couleurvoix = 0; // suit led, -1 when trump was led
+    bool coupeannoncee = false;
+};
+
+// Sud's turn: asks until a legal card comes, or the player stops (returns 0).
+int toursud(Belote& b, Table& t) {
+    auto& tb = b.table;
+    for (;;) {
+        t.message_on(b.reglages.textes[25], vide);
+        t.pause(1.f);
+        t.message_off();
+        t.curseur(Curseur::attente);
+        t.etatclic(5);
+        const Attente r = t.attendcarte();
+        if (r.arret > 0) {
+            b.ecran.arret = r.arret;
+            return 0;
+        }
+        t.curseur(Curseur::repos);
+        const int slot = r.choix;
+        const Legalite l = (slot >= 1 && slot <= 8) ? cartelegale(tb, 1, slot) : Legalite::refusee;
+        if (l == Legalite::refusee) {
+            t.joueson("cartew09");
+            continue;
+        }
+        if (l == Legalite::permise_sansatout) tb.plusdatout[1] = 1;
+        if (tb.compteurbelote > 0 && couleur(tb.jeu[1][slot]) == tb.atout) belote(b, t, 1, slot);
+        return slot;
+    }
+}
+
+int tourordinateur(Belote& b, Table& t, int joueur) {
+    auto& tb = b.table;
+    const Choix ch = choisitcarte(tb, joueur, b.rnd);
+    if (cartelegale(tb, joueur, ch.slot) == Legalite::refusee && b.suivi)
+        b.suivi->illegale(joueur, tb.jeu[joueur][ch.slot], tb.numpli);
+    if (ch.verifiebelote && tb.compteurbelote > 0) belote(b, t, joueur, ch.slot);
+    return ch.slot;
+}
+
+void enregistre(Belote& b, Table& t, Pli& pl, int joueur, int slot) {
+    static const char* const couleurs[5] = {"", "pique", "carro", "trefle", "coeur"};
+    auto& tb = b.table;
+    const int c = tb.jeu[joueur][slot];
+    const int s = couleur(c);
+    tb.cartesjouees[tb.numpli][joueur] = static_cast<std::int16_t>(c);
+    if (joueur == 1 && s != tb.couleurdemandee && s != tb.atout)
+        tb.appel[1] = static_cast<std::int16_t>(5 - s == tb.atout ? 0 : 5 - s);
+    if (tb.numcarte == 1) {
+        tb.maitre = static_cast<std::int16_t>(joueur);
+        tb.cartemaitre = static_cast<std::int16_t>(slot);
+        tb.couleurdemandee = static_cast<std::int16_t>(s);
+        pl.pointspli = tb.valeur[joueur][slot];
+        t.voix(pl.meneur, s == tb.atout ? "atout" : couleurs[s]);
+        pl.couleurvoix = s == tb.atout ? -1 : s;
+    } else if (s == tb.atout && pl.couleurvoix > 0 && !pl.coupeannoncee) {
+        t.voix(joueur, "coupe");
+        pl.coupeannoncee = true;
+    } else {
+        t.joueson("cartew07");
+    }
+    jouecarte(b, t, joueur, slot);
+    b.ecran.pli[joueur] = static_cast<std::int16_t>(c);
+    tb.jeu[joueur][slot] = 0;
+    if (tb.numcarte > 1) {
+        pl.pointspli += tb.valeur[joueur][slot];
+        comparepli(tb, joueur, slot);
+    }
+    if (tb.numcarte == 4) {
+        if (cotenous(tb.maitre)) {
+            tb.pointsnous = static_cast<std::int16_t>(tb.pointsnous + pl.pointspli);
+            tb.plinous = 1;
+        } else {
+            tb.pointseux = static_cast<std::int16_t>(tb.pointseux + pl.pointspli);
+            tb.plieux = 1;
+        }
+        if (b.suivi)
+            b.suivi->pli(tb.numpli, tb.cartesjouees[tb.numpli], tb.maitre, tb.pointsnous, tb.pointseux);
+        ramassepli(b, t, tb.maitre);
+        pl.coupeannoncee = false;
+        t.ecritscore(tb.pointsnous, tb.pointseux);
+    }
+}
+
+} // namespace
+
+void partie(Belote& b, Table& t) {
+    auto& tb = b.table;
+    b.ecran.belotenous = b.ecran.beloteeux = 0;
+    for (int j = 1; j <= 4; ++j) tb.appel[j] = tb.plusdatout[j] = 0;
+    tb.numpli = 1;
+    tb.maitre = static_cast<std::int16_t>(suivant(tb.donneur));
+    tb.couleurdemandee = 0;
+    Pli pl;
+    for (;;) {
+        pl.meneur = tb.maitre;
+        t.restaure(96, 96, 288, 288);
+        tb.numcarte = 0;
+        int j = precedent(pl.meneur);
+        for (int k = 0; k < 4; ++k) {
+            ++tb.numcarte;
+            j = suivant(j);
+            const int slot = j == 1 ? toursud(b, t) : tourordinateur(b, t, j);
+            if (slot == 0) return;
+            enregistre(b, t, pl, j, slot);
+        }
+        pl.pointspli = 0;
+        tb.couleurdemandee = 0;
+        if (tb.numpli == 1) montreannonces(b, t);
+        if (tb.numpli >= 8) break;
+        ++tb.numpli;
+    }
+    reglepartie(b, t);
+}
+
+void jouecarte(Belote& b, Table& t, int joueur, int slot) {
+    auto& m = b.table.jeu[joueur];
+    const std::int16_t c = m[static_cast<std::size_t>(slot)];
+    m[static_cast<std::size_t>(slot)] = 0;
+    t.posecarte(joueur, m, 8, joueur == 1 ? 30 : 15);
+    m[static_cast<std::size_t>(slot)] = c;
+    t.glissecarte(joueur, c);
+}
+
+void ramassepli(Belote& b, Table& t, int gagnant) {
+    auto& p = b.paquet;
+    for (int j = 1; j <= 4; ++j) {
+        if (p.positionpaquet >= 1 && p.positionpaquet <= 32) p.paquet[p.positionpaquet] = b.ecran.pli[j];
+        ++p.positionpaquet;
+        b.ecran.cartesdernierpli[j] = b.ecran.pli[j];
+    }
+    t.pause_visu();
+    for (int j = 1; j <= 4; ++j)
+        if (j != gagnant) t.glisseaucentre(j, b.ecran.pli[j]);
+    t.glisseaucentre(gagnant, b.ecran.pli[gagnant]);
+    t.pause(1.f);
+    t.evacuepile(cotenous(gagnant));
+}
+
+void reglepartie(Belote& b, Table& t) {
+    auto& tb = b.table;
+    auto& e = b.ecran;
+    const auto& tx = b.reglages.textes;
+    // The arithmetic runs in int; the pad keeps 16-bit numbers.
+    int nous = tb.pointsnous, eux = tb.pointseux;
+    const int w = tb.maitre;
+    const auto message = [&](int l1, int l2, float duree) {
+        t.message_on(tx[static_cast<std::size_t>(l1)], l2 ? tx[static_cast<std::size_t>(l2)] : vide);
+        t.pause(duree);
+        t.message_off();
+    };
+    if (tb.plinous && tb.plieux) {
+        if (cotenous(w)) {
+            t.message_on(tx[17], tx[26]);
+            t.voix(3, "dixder");
+            t.pause(1.5f);
+            t.message_off();
+            nous += 10;
+        } else {
+            t.message_on(tx[18], tx[26]);
+            t.voix(w, "dixder");
+            t.pause(1.5f);
+            t.message_off();
+            eux += 10;
+        }
+    }
+    int retenu = 0;
+    if (eux > nous) {
+        retenu = e.reserve;
+        e.reserve = 0;
+        message(28, 0, 1.5f);
+        if (cotenous(tb.preneur)) {
+            eux = eux + nous - e.belotenous;
+            nous = e.belotenous;
+        }
+    } else if (nous > eux) {
+        retenu = e.reserve;
+        e.reserve = 0;
+        message(29, 0, 1.5f);
+        if (!cotenous(tb.preneur)) {
+            nous = nous + eux - e.beloteeux;
+            eux = e.beloteeux;
+        }
+    } else {
+        message(27, 0, 1.5f);
+        if (cotenous(tb.preneur)) {
+            e.reserve = static_cast<std::int16_t>(e.reserve + nous);
+            nous = 0;
+        } else {
+            e.reserve = static_cast<std::int16_t>(e.reserve + eux);
+            eux = 0;
+        }
+    }
+    if (tb.plieux == 0) {
+        nous += 100;
+        message(30, 32, 1.5f);
+    }
+    if (tb.plinous == 0) {
+        eux += 100;
+        message(31, 32, 1.5f);
+    }
+    if (retenu > 0) (nous <= eux ? eux : nous) += retenu;
+    tb.pointsnous = static_cast<std::int16_t>(nous);
+    tb.pointseux = static_cast<std::int16_t>(eux);
+    tb.totalnous = static_cast<std::int16_t>(tb.totalnous + nous);
+    tb.totaleux = static_cast<std::int16_t>(tb.totaleux + eux);
+    t.ecritscore(tb.pointsnous, tb.pointseux);
+    t.ecrittotal(tb.totalnous, tb.totaleux);
+    if (tb.totalnous >= b.reglages.partieen || tb.totaleux >= b.reglages.partieen) e.finpartie = true;
+    if (b.suivi) b.suivi->fin(tb.pointsnous, tb.pointseux, tb.totalnous, tb.totaleux, e.reserve);
+}
+
+} // namespace tlv

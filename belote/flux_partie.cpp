@@ -1,0 +1,81 @@
+// One match: deals until a side reaches the target, then the result and the end animation.
+#include "belote/annonces.h"
+#include "belote/flux.h"
+#include "belote/requetes.h"
+
+namespace tlv {
+
+void lancelapartie(Belote& b, Table& t) {
+    auto& tb = b.table;
+    auto& e = b.ecran;
+    const auto& tx = b.reglages.textes;
+    t.afficheletapis();
+    t.lignescore(0);
+    tb.partieencours = true;
+    e.finpartie = false;
+    e.arret = 0;
+    b.paquet.premieredonne = true;
+    tb.totalnous = tb.totaleux = 0;
+    e.reserve = 0;
+    ++b.numeropartie;
+    b.numerodonne = 0;
+    if (b.suivi) b.suivi->partie(b.numeropartie);
+    tb.donneur = static_cast<std::int16_t>(static_cast<int>(b.rnd() * 4) + 1);
+    for (;;) {
+        ++b.numerodonne;
+        tb.donneur = static_cast<std::int16_t>(tb.donneur % 4 + 1);
+        t.etatclic(-1);
+        initdonne(tb, b.annonces, b.paquet);
+        affichedistribution(b, t);
+        if (b.suivi) b.suivi->donne(b.numerodonne, tb.donneur, tb.liste[6]);
+        routinequiprend(b, t);
+        if (e.arret > 0) return;
+        if (b.suivi) b.suivi->prise(tb.preneur, tb.atout);
+        if (tb.preneur != 0) {
+            affichedistributiondureste(b, t);
+            if (b.reglages.avecannonces) chercheannonces(tb, b.annonces);
+            afficheannonce(b, t);
+            if (b.suivi) b.suivi->annonces(tb.pointsnous, tb.pointseux, b.annonces.meilleurannonceur);
+            partie(b, t);
+            if (e.arret > 0) return;
+            if (e.finpartie) break;
+        }
+        if (b.donnesmax > 0 && b.numerodonne >= b.donnesmax) return;
+    }
+    if (b.suivi) b.suivi->resultat(tb.totalnous, tb.totaleux);
+    tb.partieencours = false;
+    if (tb.totalnous > tb.totaleux)
+        t.message_on(tx[29], tx[35]);
+    else if (tb.totaleux > tb.totalnous)
+        t.message_on(tx[28], tx[35]);
+    else
+        t.message_on(tx[27], std::string());
+    animefin(b, t);
+    t.message_off();
+    e.arret = 2;
+}
+
+void animefin(Belote&, Table& t) {
+    const double debut = t.secondes();
+    do {
+        for (int x = 2; x <= 409; x += 27) {
+            t.restaure(0, 0, 480, 96);
+            t.posedos(x, 0);
+            t.monrefresh(0, 0, 480, 96);
+            t.pause(0.05f);
+        }
+        t.restaure(0, 0, 480, 96);
+        t.monrefresh(0, 0, 480, 96);
+        for (int x = 407; x >= 2; x -= 27) {
+            t.restaure(0, 384, 480, 96);
+            t.posedos(x, 384);
+            t.monrefresh(0, 384, 480, 96);
+            t.pause(0.05f);
+        }
+        t.restaure(0, 384, 480, 96);
+        t.monrefresh(0, 384, 480, 96);
+    } while (t.secondes() - debut <= 10.0 && !t.clic());
+    t.effaceclic();
+}
+
+} // namespace tlv

@@ -1,0 +1,25 @@
+#pragma once
+// The trace of a match, one line per event, as belote-sim prints it and the game's journal appends it.
+#include <ostream>
+
+#include "belote/suivi.h"
+
+namespace tlv {
+
+class Journal : public Suivi {
+  public:
+    explicit Journal(std::ostream& sortie) : o_(sortie) {}
+    void partie(int numero) override;
+    void donne(int numero, int donneur, int retournee) override;
+    void prise(int preneur, int atout) override;
+    void annonces(int nous, int eux, int meilleur) override;
+    void pli(int numpli, const std::array<std::int16_t, 5>& cartes, int gagnant, int nous, int eux) override;
+    void fin(int nous, int eux, int totalnous, int totaleux, int reserve) override;
+    void resultat(int totalnous, int totaleux) override;
+    void illegale(int joueur, int carte, int numpli) override;
+
+  private:
+    std::ostream& o_;
+};
+
+} // namespace tlv

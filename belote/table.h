@@ -1,0 +1,74 @@
+#pragma once
+// What the rules ask of the table: every picture, sound, pause, score-pad write and wait for the player.
+// A screen implements it with the platform; the simulator and the tests with a silent table. Nothing here
+// needs a rule: cards are plain codes and hands plain arrays.
+#include <array>
+#include <string>
+
+#include "belote/etat.h"
+
+namespace tlv {
+
+enum class Curseur { repos, attente };
+
+// Answer of a wait for the player: the choice (> 0), or the stop request the player made meanwhile.
+struct Attente {
+    int choix = 0;
+    int arret = 0;
+};
+
+class Table {
+  public:
+    virtual ~Table() = default;
+
+    // Message box (one or two lines) and the second-round bidding panel (suits 1..3 of the array).
+    virtual void message_on(const std::string& ligne1, const std::string& ligne2) = 0;
+    virtual void message_off() = 0;
+    virtual void message_on2(const std::array<int, 4>& couleurspossibles) = 0;
+    virtual void message_off2(int retournee) = 0;
+    // Waits that a right click cuts short.
+    virtual void pause(float secondes) = 0;
+    virtual void pause_visu() = 0;
+
+    virtual void joueson(const std::string& nom) = 0;
+    virtual void voix(int joueur, const std::string& mot) = 0;
+
+    // Drawing on the visible table; `restaure` copies a rectangle back from the clean table.
+    virtual void afficheletapis() = 0;
+    virtual void restaure(int x, int y, int largeur, int hauteur) = 0;
+    virtual void rafraichit() = 0;
+    virtual void monrefresh(int x, int y, int largeur, int hauteur) = 0;
+    virtual void poseface(int x, int y, int carte) = 0; // a card face up, masked
+    virtual void posedos(int x, int y) = 0;             // an upright card face down, masked
+    // Redraws a hand from slots 1..nombre with this spacing (Sud face up, the others face down).
+    virtual void posecarte(int joueur, const Main& main, int nombre, int espacement) = 0;
+    // Redraws Sud's hand from a working copy where the shown cards are 0.
+    virtual void posemescartes(const Main& mescartes) = 0;
+    // A card slides from the seat's hand to its spot on the trick.
+    virtual void glissecarte(int joueur, int carte) = 0;
+    // A card of the trick slides from its seat's spot to the centre.
+    virtual void glisseaucentre(int joueur, int carte) = 0;
+    // The gathered trick leaves the table, down (Sud/Nord won it) or up.
+    virtual void evacuepile(bool versbas) = 0;
+    // The contract line of the right panel: text and the trump's picture.
+    virtual void affichecontrat(const std::string& texte, int atout) = 0;
+
+    // Score pad: the current deal's line, and the totals (which move to the next line).
+    virtual void lignescore(int ligne) = 0;
+    virtual void ecritscore(int nous, int eux) = 0;
+    virtual void ecrittotal(int nous, int eux) = 0;
+
+    // Input: what a click means now (-1 nothing, 2 and 3 a bid, 5 a card), hover lines, cursor.
+    virtual void etatclic(int etat) = 0;
+    virtual void survol(int panneau, int ligne) = 0;
+    virtual void curseur(Curseur c) = 0;
+    // Waits for a line of the bidding panel now shown (1 pass, 2 take or 2..4 a suit), or a slot of Sud.
+    virtual Attente attendenchere() = 0;
+    virtual Attente attendcarte() = 0;
+    // The right-click flag that cuts pauses short, and the table's clock in seconds.
+    virtual bool clic() = 0;
+    virtual void effaceclic() = 0;
+    virtual double secondes() = 0;
+};
+
+} // namespace tlv

@@ -1,0 +1,38 @@
+#include "belote/table_muette.h"
+
+#include "belote/choix.h"
+#include "belote/enchere.h"
+#include "belote/legalite.h"
+
+namespace tlv {
+
+Attente TableMuette::attendenchere() {
+    auto& tb = b_.table;
+    tb.prise = 0;
+    if (etatclic_ == 2) {
+        evaluepremiertour(tb, 1, tb.atout);
+        return {tb.prise == 1 ? 2 : 1, 0};
+    }
+    // The panel lists the three other suits in order; the flow sets the trump from the line chosen.
+    const int proposee = tb.atout;
+    evaluesecondtour(tb, 1);
+    const int choisie = tb.atout;
+    tb.atout = static_cast<std::int16_t>(proposee);
+    if (tb.prise != 1) return {1, 0};
+    int ligne = 2;
+    for (int s = 1; s < choisie; ++s)
+        if (s != proposee) ++ligne;
+    return {ligne, 0};
+}
+
+Attente TableMuette::attendcarte() {
+    auto& tb = b_.table;
+    const Choix ch = choisitcarte(tb, 1, b_.rnd);
+    if (cartelegale(tb, 1, ch.slot) == Legalite::refusee) {
+        if (b_.suivi) b_.suivi->illegale(1, tb.jeu[1][ch.slot], tb.numpli);
+        return {0, 2};
+    }
+    return {ch.slot, 0};
+}
+
+} // namespace tlv
