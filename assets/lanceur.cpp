@@ -1,0 +1,202 @@
+#include "assets/lanceur.h"
+
+#include <cmath>
+#include <numbers>
+
+#include "assets/decor.h"
+
+namespace tlv {
+
+namespace {
+constexpr float pi = std::numbers::pi_v<float>;
+
+// A slim ornament: a lozenge between two lines that fade out, for separating menu lines.
+void fleuron(Image& img, float cx, float y, float demi) {
+    for (int s : {-1, 1}) {
+        std::vector<Pt> p = {{cx + s * 7.f, y - 0.6f}, {cx + s * demi, y}, {cx + s * 7.f, y + 0.6f}};
+        remplit(img, polygone(p), {}, [=](float x, float) {
+            float t = std::abs(x - cx) / demi;
+            return Couleur{or_.r, or_.g, or_.b, 0.9f * (1 - t)};
+        });
+    }
+    remplit(img, enseigne(2), {cx, y, 9, 0}, [=](float, float yy) { return dore(yy, y - 4, y + 4); });
+}
+
+void boutonweb(Image& img, int ox, int oy) {
+    const float w = 250, h = 60;
+    Image b(250, 60, {0, 0, 0, 1});
+    Forme corps = rectarrondi(1, 1, w - 1, h - 1, 13);
+    remplit(b, corps, {}, [=](float, float y) {
+        float t = y / h;
+        return t < 0.5f ? melange(rgb(38, 112, 84), rgb(20, 78, 56), t * 2)
+                        : melange(rgb(14, 62, 44), rgb(20, 74, 52), (t - 0.5f) * 2);
+    });
+    // Glossy upper half.
+    remplit(b, rectarrondi(5, 4, w - 5, h / 2, 10), {}, [=](float, float y) {
+        return Couleur{1, 1, 1, 0.16f * (1 - (y - 4) / (h / 2 - 4))};
+    });
+    remplit(b, contour(rectarrondi(2, 2, w - 2, h - 2, 12), 2.2f), {},
+            [=](float, float y) { return dore(y, 0, h); });
+    // Globe at the left end.
+    float gx = 32, gy = h / 2, gr = 17;
+    remplit(b, cercle(gx, gy, gr), {}, [=](float x, float y) {
+        float d = std::hypot(x - gx + 6, y - gy + 6) / (gr * 1.6f);
+        return melange(rgb(120, 200, 220), rgb(18, 70, 100), std::min(1.f, d));
+    });
+    Couleur filet{orclair.r, orclair.g, orclair.b, 0.9f};
+    remplit(b, contour(cercle(gx, gy, gr), 1.6f), {}, filet);
+    for (float k : {0.35f, 0.75f}) {
+        float rx = gr * k;
+        Forme ell{[=](float x, float y) {
+                      float u = (x - gx) / rx, v = (y - gy) / gr;
+                      return (std::sqrt(u * u + v * v) - 1) * rx;
+                  },
+                  gx - rx, gy - gr, gx + rx, gy + gr};
+        remplit(b, contour(ell, 1.1f), {}, filet);
+    }
+    remplit(b, rectarrondi(gx - gr, gy - 0.55f, gx + gr, gy + 0.55f, 0.5f), {}, filet);
+    for (float dy : {-8.f, 8.f}) {
+        float demi = std::sqrt(gr * gr - dy * dy);
+        remplit(b, rectarrondi(gx - demi, gy + dy - 0.5f, gx + demi, gy + dy + 0.5f, 0.5f), {}, filet);
+    }
+    copie(img, ox, oy, b, 0, 0, 250, 60);
+}
+
+} // namespace
+
+Image imagelanceur() {
+    Image img(640, 540, {0, 0, 0, 1});
+    Image ecran(640, 480);
+    feutre(ecran, 0, 0, 640, 480, vertfeutre, 11, 0.45f);
+
+    // Right panel: darker and calm under the cyan menu lines.
+    Forme panneau = rectarrondi(322, 4, 635, 476, 14);
+    ombre(ecran, trace(640, 480, panneau, {}), 0, 0, 2, 3, 6, 0.5f);
+    remplit(ecran, panneau, {}, [](float, float y) {
+        return Couleur{0.02f, 0.09f, 0.06f, 0.62f + 0.1f * (y / 480)};
+    });
+    cadredore(ecran, 322, 4, 635, 476, 14, 2.2f);
+    remplit(ecran, contour(rectarrondi(328, 10, 629, 470, 10), 0.8f), {},
+            Couleur{or_.r, or_.g, or_.b, 0.35f});
+    fleuron(ecran, 478, 74, 110);
+    fleuron(ecran, 478, 144, 110);
+    fleuron(ecran, 478, 405, 110);
+
+    // Title and subtitle.
+    titre(ecran, policetitre, 72, "Tolva'nexes", 160, 86);
+    titre(ecran, policeserifital, 19, "Belote  ·  Memo  ·  Quadrel", 160, 124, false, rgb(246, 236, 208));
+    // A row of the four suits in gold-rimmed medallions.
+    for (int c = 1; c <= 4; ++c) {
+        float cx = 160 + (c - 2.5f) * 52, cy = 168;
+        Forme disque = cercle(cx, cy, 19);
+        ombre(ecran, trace(640, 480, disque, {}), 0, 0, 1.5f, 2.5f, 3, 0.5f);
+        remplit(ecran, disque, {}, [=](float x, float y) {
+            float d = std::hypot(x - cx + 5, y - cy + 6) / 30;
+            return melange(rgb(255, 252, 240), rgb(226, 214, 186), std::min(1.f, d));
+        });
+        remplit(ecran, contour(cercle(cx, cy, 19), 2.4f), {},
+                [=](float, float y) { return dore(y, cy - 19, cy + 19); });
+        Couleur e = encre(c);
+        remplit(ecran, enseigne(c), {cx, cy, 22, 0}, [=](float, float y) {
+            return melange(melange(e, rgb(255, 255, 255), 0.25f), melange(e, rgb(0, 0, 0), 0.3f),
+                           (y - cy + 11) / 22);
+        });
+    }
+
+    // Recess around the clip's place so the clip sits in a frame.
+    Forme niche = rectarrondi(-4, 213, 314, 267, 4);
+    remplit(ecran, niche, {}, Couleur{0, 0.03f, 0.02f, 0.55f});
+    cadredore(ecran, -4, 212, 315, 268, 5, 1.8f);
+
+    // A fan of the four aces over a card back.
+    Image dos = dosdecarte(92, 128);
+    posecarte(ecran, dos, 62, 380, -0.62f, 1.f);
+    const int ordre[4] = {1, 4, 3, 2};
+    for (int i = 0; i < 4; ++i) {
+        float a = -0.36f + i * 0.24f;
+        float px = 160 + std::sin(a) * 220, py = 592 - std::cos(a) * 220;
+        posecarte(ecran, facedessinee(ordre[i], 1, 92, 128), px, py, a, 1.f);
+    }
+    copie(img, 0, 0, ecran, 0, 0, 640, 480);
+    boutonweb(img, 0, 480);
+    return img;
+}
+
+namespace {
+
+// A two-sided medallion (suit on the front, another suit on the back) seen at turn angle `theta`.
+void medaillon(Image& img, float cx, float cy, float theta, int avant, int arriere) {
+    float sx = std::cos(theta);
+    int face = sx >= 0 ? avant : arriere;
+    float kx = std::max(0.04f, std::abs(sx));
+    const float r = 17;
+    auto aplati = [=](const Forme& f) {
+        return Forme{[=](float x, float y) { return f.d(x / kx, y) * std::min(1.f, kx * 1.5f); }, f.x0 * kx,
+                     f.y0, f.x1 * kx, f.y1};
+    };
+    Forme disque = aplati(cercle(0, 0, r));
+    ombre(img, trace(img.w, img.h, disque, {cx, cy, 1, 0}), 0, 0, 2, 3, 3, 0.55f);
+    // Shading follows the turn: the face darkens as it goes edge-on.
+    float lum = 0.55f + 0.45f * kx;
+    remplit(img, disque, {cx, cy, 1, 0}, [=](float, float y) {
+        Couleur c = melange(rgb(255, 252, 240), rgb(222, 208, 176), (y - cy + r) / (2 * r));
+        return Couleur{c.r * lum, c.g * lum, c.b * lum, 1};
+    });
+    remplit(img, aplati(contour(cercle(0, 0, r - 1), 3)), {cx, cy, 1, 0},
+            [=](float, float y) { return dore(y, cy - r, cy + r); });
+    Couleur e = encre(face);
+    Forme s = enseigne(face);
+    Forme petite{[=](float x, float y) { return s.d(x / 20, y / 20) * 20; }, s.x0 * 20, s.y0 * 20, s.x1 * 20,
+                 s.y1 * 20};
+    remplit(img, aplati(petite), {cx, cy, 1, 0}, [=](float, float y) {
+        Couleur c = melange(melange(e, rgb(255, 255, 255), 0.25f), melange(e, rgb(0, 0, 0), 0.3f),
+                            (y - cy + 10) / 20);
+        return Couleur{c.r * lum, c.g * lum, c.b * lum, 1};
+    });
+}
+
+} // namespace
+
+Image cliplanceur() {
+    const int w = 310, h = 48;
+    Image fond(w, h);
+    feutre(fond, 0, 0, w, h, rgb(16, 78, 44), 29, 0.5f);
+    // Darker band with gold rules at top and bottom.
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            float t = std::abs(y - 23.5f) / 24;
+            Couleur& c = fond.at(x, y);
+            float k = 0.8f - 0.3f * t * t;
+            c = {c.r * k, c.g * k, c.b * k, 1};
+        }
+    remplit(fond, rectarrondi(0, 1, w, 2.4f, 0.5f), {}, Couleur{or_.r, or_.g, or_.b, 0.85f});
+    remplit(fond, rectarrondi(0, h - 2.4f, w, h - 1, 0.5f), {}, Couleur{or_.r, or_.g, or_.b, 0.85f});
+
+    Image clip(w, h * imagesclip);
+    const int n = 5;
+    for (int f = 0; f < imagesclip; ++f) {
+        Image im = fond;
+        float temps = static_cast<float>(f) / imagesclip; // one full cycle per loop
+        for (int i = 0; i < n; ++i) {
+            // A wave of half turns running from left to right; each medallion shows two suits.
+            float phase = temps - static_cast<float>(i) / n;
+            phase -= std::floor(phase);
+            float theta = 2 * pi * phase;
+            float cy = 24 + 3 * std::sin(2 * pi * (temps - static_cast<float>(i) / n) + 1.f);
+            medaillon(im, 31 + 62 * i, cy, theta, 1 + i % 4, 1 + (i + 2) % 4);
+        }
+        // A soft glint sweeping across once per loop.
+        float gx = -60 + (w + 120) * temps;
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) {
+                float d = (x - gx + (y - 24) * 0.5f) / 26;
+                float k = std::exp(-d * d) * 0.12f;
+                Couleur& c = im.at(x, y);
+                c = melange(c, rgb(255, 240, 200), k);
+            }
+        copie(clip, 0, f * h, im, 0, 0, w, h);
+    }
+    return clip;
+}
+
+} // namespace tlv

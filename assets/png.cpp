@@ -1,0 +1,54 @@
+#include "assets/png.h"
+
+#include <png.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <memory>
+#include <stdexcept>
+#include <vector>
+
+namespace tlv {
+
+namespace {
+unsigned char octet(float v) {
+    return static_cast<unsigned char>(std::lround(std::clamp(v, 0.f, 1.f) * 255.f));
+}
+} // namespace
+
+void ecritpng(const std::string& chemin, const Image& img, bool alpha) {
+    std::unique_ptr<FILE, int (*)(FILE*)> f(std::fopen(chemin.c_str(), "wb"), std::fclose);
+    if (!f) throw std::runtime_error("impossible d'écrire " + chemin);
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png ? png_create_info_struct(png) : nullptr;
+    if (!info) throw std::runtime_error("libpng: mémoire");
+    int canaux = alpha ? 4 : 3;
+    std::vector<unsigned char> ligne(static_cast<size_t>(img.w) * canaux);
+    if (setjmp(png_jmpbuf(png))) {
+        png_destroy_write_struct(&png, &info);
+        throw std::runtime_error("libpng: échec d'écriture de " + chemin);
+    }
+    png_init_io(png, f.get());
+    png_set_compression_level(png, 9);
+    png_set_IHDR(png, info, img.w, img.h, 8, alpha ? PNG_COLOR_TYPE_RGBA : PNG_COLOR_TYPE_RGB,
+                 PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_write_info(png, info);
+    for (int y = 0; y < img.h; ++y) {
+        for (int x = 0; x < img.w; ++x) {
+            const Couleur& c = img.at(x, y);
+            unsigned char* p = &ligne[static_cast<size_t>(x) * canaux];
+            if (alpha) {
+                p[0] = octet(c.r), p[1] = octet(c.g), p[2] = octet(c.b), p[3] = octet(c.a);
+            } else {
+                p[0] = octet(c.r * c.a), p[1] = octet(c.g * c.a), p[2] = octet(c.b * c.a);
+            }
+        }
+        png_write_row(png, ligne.data());
+    }
+    png_write_end(png, nullptr);
+    png_destroy_write_struct(&png, &info);
+    if (std::fflush(f.get()) != 0) throw std::runtime_error("impossible d'écrire " + chemin);
+}
+
+} // namespace tlv

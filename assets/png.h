@@ -1,0 +1,12 @@
+// PNG output through libpng: no time stamp or text chunk, so the bytes depend only on the pixels.
+#pragma once
+#include <string>
+
+#include "assets/image.h"
+
+namespace tlv {
+
+// Writes an 8-bit RGB picture (alpha flattened on black) or RGBA when `alpha`. Throws on failure.
+void ecritpng(const std::string& chemin, const Image& img, bool alpha = false);
+
+} // namespace tlv

@@ -1,0 +1,55 @@
+#include "assets/produits.h"
+
+#include <cstdio>
+#include <memory>
+#include <stdexcept>
+
+#include "assets/effets.h"
+#include "assets/lanceur.h"
+#include "assets/musique.h"
+#include "assets/png.h"
+
+namespace tlv {
+
+namespace {
+
+void ecrittexte(const std::string& chemin, const std::string& s) {
+    std::unique_ptr<FILE, int (*)(FILE*)> f(std::fopen(chemin.c_str(), "wb"), std::fclose);
+    if (!f || std::fwrite(s.data(), 1, s.size(), f.get()) != s.size() || std::fflush(f.get()) != 0)
+        throw std::runtime_error("impossible d'écrire " + chemin);
+}
+
+std::string nomnumero(const char* prefixe, int n) {
+    char b[16];
+    std::snprintf(b, sizeof b, "%s%02d", prefixe, n);
+    return b;
+}
+
+std::vector<Produit> liste() {
+    std::vector<Produit> r;
+    for (int m : {0}) {
+        std::string nom = nomnumero("cartem", m);
+        r.push_back(
+            {nom, [nom, m](const std::string& d) { ecritogg(d + "/" + nom, joue(morceau(m)), 7100 + m); }});
+    }
+    r.push_back({"cartei00", [](const std::string& d) { ecritpng(d + "/cartei00", imagelanceur()); }});
+    r.push_back({"cartef00", [](const std::string& d) { ecritpng(d + "/cartef00", cliplanceur()); }});
+    for (int e : {0, 3, 6}) {
+        std::string nom = nomnumero("cartew", e);
+        r.push_back(
+            {nom, [nom, e](const std::string& d) { ecritwav(d + "/" + nom, effet(e), effetstereo(e)); }});
+    }
+    r.push_back({"tlvweb.ini", [](const std::string& d) {
+                     ecrittexte(d + "/tlvweb.ini", "[siteconf]\r\nurl=https://tolvanexes.example.org/\r\n");
+                 }});
+    return r;
+}
+
+} // namespace
+
+const std::vector<Produit>& produits() {
+    static const std::vector<Produit> r = liste();
+    return r;
+}
+
+} // namespace tlv

@@ -1,0 +1,96 @@
+#include "tests/assets/lecture.h"
+
+#include <png.h>
+#include <vorbis/vorbisfile.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <memory>
+
+namespace tlv::essai {
+
+std::string litfichier(const std::string& chemin) {
+    std::ifstream f(chemin, std::ios::binary);
+    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+}
+
+bool lispng(const std::string& chemin, Png& img) {
+    png_image im;
+    std::memset(&im, 0, sizeof im);
+    im.version = PNG_IMAGE_VERSION;
+    if (!png_image_begin_read_from_file(&im, chemin.c_str())) return false;
+    im.format = PNG_FORMAT_RGBA;
+    img.w = static_cast<int>(im.width);
+    img.h = static_cast<int>(im.height);
+    img.rgba.assign(PNG_IMAGE_SIZE(im), 0);
+    bool ok = png_image_finish_read(&im, nullptr, img.rgba.data(), 0, nullptr) != 0;
+    png_image_free(&im);
+    return ok;
+}
+
+namespace {
+uint32_t u32(const std::string& s, size_t i) {
+    return static_cast<uint8_t>(s[i]) | static_cast<uint8_t>(s[i + 1]) << 8 |
+           static_cast<uint8_t>(s[i + 2]) << 16 | static_cast<uint32_t>(static_cast<uint8_t>(s[i + 3])) << 24;
+}
+uint16_t u16(const std::string& s, size_t i) {
+    return static_cast<uint16_t>(static_cast<uint8_t>(s[i]) | static_cast<uint8_t>(s[i + 1]) << 8);
+}
+} // namespace
+
+bool liswav(const std::string& chemin, Wav& son) {
+    std::string s = litfichier(chemin);
+    if (s.size() < 44 || s.compare(0, 4, "RIFF") || s.compare(8, 4, "WAVE")) return false;
+    size_t i = 12;
+    bool fmt = false;
+    while (i + 8 <= s.size()) {
+        std::string id = s.substr(i, 4);
+        uint32_t n = u32(s, i + 4);
+        if (i + 8 + n > s.size()) return false;
+        if (id == "fmt ") {
+            if (u16(s, i + 8) != 1) return false; // PCM only
+            son.canaux = u16(s, i + 10);
+            son.frequence = static_cast<int>(u32(s, i + 12));
+            son.bits = u16(s, i + 22);
+            fmt = true;
+        } else if (id == "data" && fmt) {
+            son.echantillons.resize(n / 2);
+            std::memcpy(son.echantillons.data(), s.data() + i + 8, n / 2 * 2);
+            return son.bits == 16;
+        }
+        i += 8 + n + (n & 1);
+    }
+    return false;
+}
+
+bool lisogg(const std::string& chemin, Ogg& son) {
+    OggVorbis_File vf;
+    if (ov_fopen(chemin.c_str(), &vf) != 0) return false;
+    vorbis_info* vi = ov_info(&vf, -1);
+    son.canaux = vi->channels;
+    son.frequence = static_cast<int>(vi->rate);
+    float** pcm;
+    int section;
+    long n;
+    while ((n = ov_read_float(&vf, &pcm, 4096, &section)) > 0)
+        son.gauche.insert(son.gauche.end(), pcm[0], pcm[0] + n);
+    ov_clear(&vf);
+    return n == 0;
+}
+
+double luminance(double r, double g, double b) {
+    auto lin = [](double c) {
+        c /= 255;
+        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * lin(r) + 0.7152 * lin(g) + 0.0722 * lin(b);
+}
+
+double contraste(double l1, double l2) {
+    return (std::max(l1, l2) + 0.05) / (std::min(l1, l2) + 0.05);
+}
+
+} // namespace tlv::essai

@@ -1,0 +1,155 @@
+// The generated data files, read as the game reads them, from the build's bin folder.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+
+#include "tests/assets/lecture.h"
+
+namespace tlv::essai {
+namespace {
+
+// Mean luminance and its spread over a rectangle.
+struct Zone {
+    double moyenne = 0, ecart = 0, r = 0, g = 0, b = 0;
+};
+Zone mesure(const Png& img, int x0, int y0, int x1, int y1) {
+    Zone z;
+    double s = 0, s2 = 0;
+    int n = 0;
+    for (int y = y0; y < y1; ++y)
+        for (int x = x0; x < x1; ++x) {
+            const uint8_t* p = img.px(x, y);
+            double l = luminance(p[0], p[1], p[2]);
+            s += l, s2 += l * l, ++n;
+            z.r += p[0], z.g += p[1], z.b += p[2];
+        }
+    z.moyenne = s / n;
+    z.ecart = std::sqrt(std::max(0.0, s2 / n - z.moyenne * z.moyenne));
+    z.r /= n, z.g /= n, z.b /= n;
+    return z;
+}
+
+TEST(Lanceur, ImageALaTailleDuJeuAvecLeBoutonDessous) {
+    Png img;
+    ASSERT_TRUE(lispng("cartei00", img));
+    EXPECT_EQ(img.w, 640);
+    EXPECT_EQ(img.h, 540);
+    // The web button's face fills its 250 x 60 place: its middle differs from the black around it.
+    const uint8_t* milieu = img.px(125, 510);
+    EXPECT_GT(milieu[0] + milieu[1] + milieu[2], 60);
+    const uint8_t* dehors = img.px(400, 510);
+    EXPECT_EQ(dehors[0] + dehors[1] + dehors[2], 0);
+}
+
+TEST(Lanceur, LignesDuMenuLisiblesEnCyan) {
+    Png img;
+    ASSERT_TRUE(lispng("cartei00", img));
+    const double cyan = luminance(0, 255, 255), ombre = luminance(0, 153, 153);
+    const int bandes[5][2] = {{9, 69}, {79, 139}, {149, 209}, {340, 400}, {410, 470}};
+    for (auto& b : bandes) {
+        Zone z = mesure(img, 329, b[0] + 1, 628, b[1]);
+        EXPECT_GT(contraste(cyan, z.moyenne), 7.0) << "bande " << b[0];
+        // The shadow must still show against the panel.
+        EXPECT_GT(contraste(ombre, z.moyenne), 3.0) << "bande " << b[0];
+        EXPECT_LT(z.ecart, 0.02) << "bande " << b[0] << " trop chargée";
+    }
+}
+
+TEST(Lanceur, ClipEnImagesDe310Sur48QuiBouclent) {
+    Png clip;
+    ASSERT_TRUE(lispng("cartef00", clip));
+    ASSERT_EQ(clip.w, 310);
+    ASSERT_EQ(clip.h % 48, 0);
+    int n = clip.h / 48;
+    EXPECT_GE(n, 20);
+    EXPECT_LE(n, 40);
+    auto ecart = [&](int a, int b) {
+        double s = 0;
+        for (int y = 0; y < 48; ++y)
+            for (int x = 0; x < 310; ++x)
+                for (int c = 0; c < 3; ++c)
+                    s += std::abs(clip.px(x, a * 48 + y)[c] - clip.px(x, b * 48 + y)[c]);
+        return s / (310 * 48 * 3);
+    };
+    double plusgrand = 0, total = 0;
+    for (int i = 0; i + 1 < n; ++i) {
+        double e = ecart(i, i + 1);
+        EXPECT_GT(e, 0.2) << "images " << i << " et " << i + 1 << " identiques: le clip ne bouge pas";
+        plusgrand = std::max(plusgrand, e), total += e;
+    }
+    // Going from the last frame back to the first is a step like the others, not a jump.
+    EXPECT_LE(ecart(n - 1, 0), plusgrand * 1.25);
+    EXPECT_GT(ecart(n - 1, 0), 0.5 * total / (n - 1));
+}
+
+class Effet : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(Effet, CourtPropreEtNormalise) {
+    Wav s;
+    ASSERT_TRUE(liswav(GetParam(), s)) << GetParam();
+    EXPECT_TRUE(s.canaux == 1 || s.canaux == 2);
+    EXPECT_TRUE(s.frequence == 22050 || s.frequence == 44100);
+    double duree = static_cast<double>(s.trames()) / s.frequence;
+    EXPECT_GT(duree, 0.03);
+    EXPECT_LT(duree, 2.5);
+    int crete = 0;
+    for (int16_t v : s.echantillons) crete = std::max(crete, std::abs(static_cast<int>(v)));
+    EXPECT_GT(crete, 26000) << "pas normalisé";
+    EXPECT_LT(crete, 32767) << "saturé";
+    // Starts and ends at silence: no click.
+    for (int c = 0; c < s.canaux; ++c) {
+        EXPECT_LT(std::abs(s.echantillons[c]), 300);
+        EXPECT_LT(std::abs(s.echantillons[s.echantillons.size() - s.canaux + c]), 300);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Lanceur, Effet, ::testing::Values("cartew00", "cartew03", "cartew06"));
+
+class Musique : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(Musique, OggDePlusDe30sQuiBoucleSansSaut) {
+    std::string octets = litfichier(GetParam());
+    ASSERT_GE(octets.size(), 4u);
+    EXPECT_EQ(octets.substr(0, 4), "OggS");
+    EXPECT_LT(octets.size(), 1000000u);
+    Ogg s;
+    ASSERT_TRUE(lisogg(GetParam(), s));
+    ASSERT_GT(s.frequence, 0);
+    EXPECT_GE(static_cast<double>(s.gauche.size()) / s.frequence, 30.0);
+    // The step from the last sample to the first is no larger than the music's own steps.
+    std::vector<float> pas;
+    for (size_t i = 1; i < s.gauche.size(); ++i) pas.push_back(std::abs(s.gauche[i] - s.gauche[i - 1]));
+    std::sort(pas.begin(), pas.end());
+    float p999 = pas[pas.size() * 999 / 1000];
+    EXPECT_LE(std::abs(s.gauche.front() - s.gauche.back()), p999);
+}
+
+INSTANTIATE_TEST_SUITE_P(Lanceur, Musique, ::testing::Values("cartem00"));
+
+TEST(Textes, AdresseDuSiteEnCRLF) {
+    EXPECT_EQ(litfichier("tlvweb.ini"), "[siteconf]\r\nurl=https://tolvanexes.example.org/\r\n");
+}
+
+TEST(Textes, AideEnFrancaisAvecLesTouches) {
+    std::string s = litfichier("tolvanex.hlp");
+    ASSERT_FALSE(s.empty());
+    EXPECT_EQ(s.substr(0, 2), "# ");
+    for (const char* mot : {"F5", "F6", "F7", "F8", "# La Belote", "# Le Memo", "# Le Quadrel", "dix de der",
+                            "Capot", "rebelote", "Litige", "Tierce", "Carré", "deux minutes", "16, 24 ou 32"})
+        EXPECT_NE(s.find(mot), std::string::npos) << mot;
+    // Valid UTF-8 and no CR: the help viewer reads plain lines.
+    EXPECT_EQ(s.find('\r'), std::string::npos);
+    for (size_t i = 0; i < s.size();) {
+        auto c = static_cast<unsigned char>(s[i]);
+        int n = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 0;
+        ASSERT_GT(n, 0) << "octet " << i;
+        for (int k = 1; k < n; ++k)
+            ASSERT_EQ(static_cast<unsigned char>(s[i + k]) >> 6, 2) << "octet " << i + k;
+        i += n;
+    }
+}
+
+} // namespace
+} // namespace tlv::essai
