@@ -25,6 +25,7 @@ struct TableBelote {
     std::int16_t compteurbelote = 0;
     std::int16_t prise = 0; // result of the last bidding evaluation
     bool partieencours = false;
+    bool operator==(const TableBelote&) const = default;
 };
 
 // Announcements found in the hands. The card lists keep their codes; a previous deal's lists may linger,

@@ -70,7 +70,8 @@ TEST_P(Decision, BestAnnouncerAndSidePoints) {
     auto& tb = m.b.table;
     for (int j = 1; j <= 4; ++j)
         for (int s = 1; s <= 8; ++s)
-            tb.jeu[j][s] = static_cast<std::int16_t>(c.mains[static_cast<std::size_t>(j - 1)][static_cast<std::size_t>(s - 1)]);
+            tb.jeu[j][s] = static_cast<std::int16_t>(
+                c.mains[static_cast<std::size_t>(j - 1)][static_cast<std::size_t>(s - 1)]);
     tb.atout = static_cast<std::int16_t>(c.atout);
     tb.donneur = 4;
     chercheannonces(tb, m.b.annonces);
@@ -91,26 +92,49 @@ INSTANTIATE_TEST_SUITE_P(
         // Tierce V of Est against tierce V of Sud in trump: Sud's side scores.
         CasAnnonces{"AtoutDepartageLesEgaux",
                     {{{22, 26, 23, 10, 30, 40, 35, 17}, {32, 36, 33, 11, 21, 41, 45, 15}, rien1, rien2}},
-                    2, 1, 20, 0, 1},
+                    2,
+                    1,
+                    20,
+                    0,
+                    1},
         // The same without trump on either side: they cancel, nothing shown.
         CasAnnonces{"EgauxSansAtoutSAnnulent",
                     {{{22, 26, 23, 10, 30, 40, 35, 17}, {32, 36, 33, 11, 21, 41, 45, 15}, rien1, rien2}},
-                    1, 0, 0, 0, 0},
+                    1,
+                    0,
+                    0,
+                    0,
+                    0},
         // Equal tierces of Sud and Nord: Sud, the lower seat; the partner is set aside.
         CasAnnonces{"PartenairesEgaux",
                     {{{22, 26, 23, 10, 30, 40, 35, 17}, rien1, {32, 36, 33, 11, 21, 41, 45, 15}, rien2}},
-                    1, 1, 40, 0, 1},
+                    1,
+                    1,
+                    40,
+                    0,
+                    1},
         // A carré of Dames (Est) beats a cent (Nord); Est/Ouest score 100 plus Ouest's tierce.
         CasAnnonces{"CarreBatCent",
-                    {{rien1, {14, 24, 34, 44, 10, 20, 31, 41}, {26, 23, 24, 25, 27, 11, 12, 40},
+                    {{rien1,
+                      {14, 24, 34, 44, 10, 20, 31, 41},
+                      {26, 23, 24, 25, 27, 11, 12, 40},
                       {32, 36, 33, 15, 13, 42, 45, 16}}},
-                    1, 2, 0, 120, 1},
+                    1,
+                    2,
+                    0,
+                    120,
+                    1},
         // Est's cinquante is best; Ouest's tierce counts too: 70.
         CasAnnonces{"LesDeuxPartenairesComptent",
                     {{rien1, {33, 34, 35, 36, 10, 21, 42, 17}, rien2, {12, 16, 13, 40, 20, 30, 45, 27}}},
-                    4, 2, 0, 70, 1},
+                    4,
+                    2,
+                    0,
+                    70,
+                    1},
         // Four 9s and four Valets: only the carré of 9s (150).
-        CasAnnonces{"CarreDeNeufs", {{{12, 13, 22, 23, 32, 33, 42, 43}, rien1, rien2, rien2}}, 1, 1, 150, 0, 1}),
+        CasAnnonces{
+            "CarreDeNeufs", {{{12, 13, 22, 23, 32, 33, 42, 43}, rien1, rien2, rien2}}, 1, 1, 150, 0, 1}),
     [](const auto& info) { return std::string(info.param.nom); });
 
 TEST(SansAnnonces, NothingScoredButBeloteStillCounts) {
