@@ -56,7 +56,7 @@ void Bouton::dessine(Surface& s, int ox, int oy, Polices& p) {
     }
     const std::string t = texte_affiche();
     const int tw = p.largeur(t, points), th = p.hauteur(points);
-    const int tx = X + (w - tw) / 2 + bas, ty = Y + (h - th) / 2 + bas;
+    const int tx = X + (w - tw + decalage_texte) / 2 + bas, ty = Y + (h - th) / 2 + bas;
     if (image) {
         p.imprime(s, tx + 1, ty + 1, t, points, rgb(0, 60, 60));
         p.imprime(s, tx, ty, t, points, rgb(0, 255, 255));

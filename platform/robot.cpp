@@ -32,6 +32,12 @@ int code_touche(const std::string& nom, std::string& car) {
     if (nom == "Echap") return cle::Echap;
     if (nom == "Tab") return cle::Tab;
     if (nom == "Effacement") return cle::Effacement;
+    if (nom == "Espace") return cle::Espace;
+    if (nom == "Gauche") return cle::Gauche;
+    if (nom == "Droite") return cle::Droite;
+    if (nom == "Haut") return cle::Haut;
+    if (nom == "Bas") return cle::Bas;
+    if (nom == "Suppr") return cle::Suppr;
     if (nom.size() >= 2 && nom[0] == 'F') {
         int n = 0;
         if (entier(nom.substr(1), n) && n >= 1 && n <= 12) return cle::F1 + n - 1;
@@ -45,6 +51,24 @@ int code_touche(const std::string& nom, std::string& car) {
     if ((c0 >= 'A' && c0 <= 'Z') || (c0 >= '0' && c0 <= '9')) return c0;
     if (c0 == ' ') return cle::Espace;
     return 0; // a character with no key code of its own: only its text is delivered
+}
+
+// Modifiers after the arguments: maj, ctrl, alt, or several joined by '+'.
+void modificateurs(int numero, const std::string& brute, const std::vector<std::string>& args,
+                   std::size_t debut, int& m) {
+    for (std::size_t i = debut; i < args.size(); ++i) {
+        std::istringstream mots(args[i]);
+        for (std::string t; std::getline(mots, t, '+');) {
+            if (t == "maj")
+                m |= maj::Shift;
+            else if (t == "ctrl")
+                m |= maj::Ctrl;
+            else if (t == "alt")
+                m |= maj::Alt;
+            else
+                mauvaise(numero, brute, "modificateur inconnu « " + t + " »");
+        }
+    }
 }
 
 } // namespace
@@ -80,26 +104,15 @@ std::vector<Robot::Commande> Robot::analyse(const std::string& contenu) {
                                             : Commande::Type::Survol;
             if (args.size() < 2 || !entier(args[0], c.x) || !entier(args[1], c.y))
                 mauvaise(numero, brute, "coordonnées attendues");
-            for (std::size_t i = 2; i < args.size(); ++i) {
-                std::istringstream m(args[i]);
-                for (std::string t; std::getline(m, t, '+');) {
-                    if (t == "maj")
-                        c.maj |= maj::Shift;
-                    else if (t == "ctrl")
-                        c.maj |= maj::Ctrl;
-                    else if (t == "alt")
-                        c.maj |= maj::Alt;
-                    else
-                        mauvaise(numero, brute, "modificateur inconnu « " + t + " »");
-                }
-            }
+            modificateurs(numero, brute, args, 2, c.maj);
             if (c.type == Commande::Type::Survol && c.maj)
                 mauvaise(numero, brute, "survol sans modificateur");
         } else if (verbe == "touche") {
             c.type = Commande::Type::Touche;
-            if (args.size() != 1) mauvaise(numero, brute, "une touche attendue");
+            if (args.empty()) mauvaise(numero, brute, "une touche attendue");
             c.code = code_touche(args[0], c.texte);
             if (c.code < 0) mauvaise(numero, brute, "touche inconnue");
+            modificateurs(numero, brute, args, 1, c.maj);
         } else if (verbe == "texte") {
             c.type = Commande::Type::Texte;
             const auto p = brute.find("texte") + 5;

@@ -51,6 +51,7 @@ void Base::charge_image_menu() {
     if (picture_.hauteur() >= 540 && picture_.largeur() >= 250) {
         Command1.image = &picture_;
         Command1.source = Rect{0, 480, 250, 60};
+        Command1.decalage_texte = 44; // clear of the globe at the face's left end
     } else {
         Command1.image = nullptr;
     }

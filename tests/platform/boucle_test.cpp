@@ -1,0 +1,153 @@
+// The event loop, modal screens and timers, run on the virtual clock with scripted input.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "platform/minuterie.h"
+#include "platform/plateforme.h"
+#include "platform/quitter.h"
+#include "platform/robot.h"
+
+namespace tlv {
+namespace {
+
+class Boucle : public ::testing::Test {
+  protected:
+    void demarre(const std::string& script) {
+        robot.commandes(Robot::analyse(script));
+        OptionsPlateforme o;
+        o.robot = &robot;
+        pf = std::make_unique<Plateforme>(o);
+    }
+    Robot robot;
+    std::unique_ptr<Plateforme> pf;
+};
+
+// A form that counts its events and timer ticks, and hides on Echap.
+struct Ecran : Form {
+    explicit Ecran(Plateforme& p) : Form(p, 640, 480), Timer1(p, 1000, [this] { ++tops; }) {}
+    void Form_Activate() override { ++activations; }
+    void Form_Unload() override { ++dechargements; }
+    void Form_KeyDown(int code, int) override {
+        touches.push_back(code);
+        if (code == 27) hide();
+    }
+    void MouseDown(int b, int, int x, int y) override { clics.push_back({b, x, y}); }
+    int activations = 0, dechargements = 0, tops = 0;
+    std::vector<int> touches;
+    std::vector<std::array<int, 3>> clics;
+    Minuterie Timer1;
+};
+
+TEST_F(Boucle, ClicksReachTheTopFormInPlayAreaPixels) {
+    demarre("attends\nclic 10 20\nclicdroit 630 470\nattends\ntouche Echap\nattends\n");
+    Ecran e(*pf);
+    e.place(pf->decalagex(), pf->decalagey());
+    pf->montre_modal(e);
+    ASSERT_EQ(e.clics.size(), 2u);
+    EXPECT_EQ(e.clics[0], (std::array<int, 3>{1, 10, 20}));
+    EXPECT_EQ(e.clics[1], (std::array<int, 3>{2, 630, 470}));
+    EXPECT_EQ(e.touches, std::vector<int>{27});
+}
+
+TEST_F(Boucle, TimersTickOnlyWhileTheRobotWaitsForTime) {
+    demarre("attends\nattends\nattends 3\ntouche Echap\nattends\n");
+    Ecran e(*pf);
+    e.Timer1.active(true);
+    pf->montre_modal(e);
+    EXPECT_EQ(e.tops, 3);
+    EXPECT_EQ(pf->ms(), 3000);
+}
+
+TEST_F(Boucle, TimedWaitsJumpToTheirDeadlineFiringTimersOnTheWay) {
+    demarre("");
+    Ecran e(*pf);
+    e.Timer1.active(true);
+    pf->attend_jusqua(pf->ms() + 2500);
+    EXPECT_EQ(pf->ms(), 2500);
+    EXPECT_EQ(e.tops, 2);
+    const auto avant = pf->ms();
+    pf->monrefresh();
+    EXPECT_EQ(pf->ms() - avant, 15);
+}
+
+TEST_F(Boucle, AWaitStopsEarlyWhenATimerMakesItsConditionHold) {
+    demarre("");
+    int tops = 0;
+    Minuterie m(*pf, 1000, [&] { ++tops; });
+    m.active(true);
+    pf->attend_jusqua(pf->ms() + 60000, [&] { return tops == 3; });
+    EXPECT_EQ(pf->ms(), 3000);
+}
+
+TEST_F(Boucle, ClosingAModalFormActivatesTheOneBelowUnlessAsked) {
+    demarre("attends\ntouche Echap\nattends\ntouche Echap\nattends\n");
+    Ecran dessus(*pf);
+    // The lower form opens the upper one from its first activation, as the game screens do.
+    struct Parent : Ecran {
+        using Ecran::Ecran;
+        Ecran* enfant = nullptr;
+        void Form_Activate() override {
+            Ecran::Form_Activate();
+            if (activations == 1) {
+                pf.montre_modal(*enfant);
+                enfant->unload();
+            }
+        }
+    } parent(*pf);
+    parent.enfant = &dessus;
+    pf->montre_modal(parent);
+    EXPECT_EQ(dessus.activations, 1);
+    EXPECT_EQ(dessus.dechargements, 1);
+    EXPECT_EQ(parent.activations, 2);
+    EXPECT_EQ(parent.touches, std::vector<int>{27});
+}
+
+TEST_F(Boucle, TheEndOfTheScriptUnwindsEveryModalFormUnloadingEach) {
+    demarre("attends\n");
+    struct Parent : Ecran {
+        using Ecran::Ecran;
+        Ecran* enfant = nullptr;
+        void Form_Activate() override { pf.montre_modal(*enfant); }
+    } parent(*pf);
+    Ecran enfant(*pf);
+    parent.enfant = &enfant;
+    parent.load();
+    EXPECT_THROW(pf->montre_modal(parent), Quitter);
+    EXPECT_EQ(enfant.dechargements, 1);
+    EXPECT_EQ(parent.dechargements, 1);
+    EXPECT_EQ(pf->dessus(), nullptr);
+}
+
+TEST_F(Boucle, AltWithTheAcceleratorLetterClicksTheButton) {
+    demarre("attends\ntouche r alt\nattends\n");
+    Ecran e(*pf);
+    Bouton b;
+    b.caption = "&Retour";
+    b.x = 10, b.y = 10, b.w = 80, b.h = 20;
+    int clics = 0;
+    b.Click = [&] {
+        ++clics;
+        e.hide();
+    };
+    e.controles = {&b};
+    pf->montre_modal(e);
+    EXPECT_EQ(clics, 1);
+}
+
+TEST_F(Boucle, ATimerHandlerThatGivesWayIsNotReentered) {
+    demarre("");
+    int profondeur = 0, max = 0;
+    Minuterie m(*pf, 10, [&] {
+        ++profondeur;
+        max = std::max(max, profondeur);
+        pf->attend_ms(50);
+        --profondeur;
+    });
+    m.active(true);
+    pf->attend_ms(200);
+    EXPECT_EQ(max, 1);
+}
+
+} // namespace
+} // namespace tlv

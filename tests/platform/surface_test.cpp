@@ -1,0 +1,143 @@
+#include <gtest/gtest.h>
+
+#include "platform/plateforme.h"
+#include "platform/surface.h"
+
+namespace tlv {
+namespace {
+
+constexpr std::uint32_t Blanc = 0xFFFFFF, Noir = 0, Rouge = 0xFF0000, Vert = 0x00FF00;
+
+// A 4 x 4 sprite: a 2 x 2 red square in the middle, black outside; its mask white outside, black inside.
+struct Sprite {
+    Surface image{4, 4, Noir}, masque{4, 4, Blanc};
+    Sprite() {
+        fill(image, 1, 1, 2, 2, Rouge);
+        fill(masque, 1, 1, 2, 2, Noir);
+    }
+};
+
+TEST(Sprite, MaskAndThenPaintLaysTheShapeWithNoFringeOnAnyBackground) {
+    for (std::uint32_t fond : {Blanc, Noir, Vert, 0x123456u}) {
+        Sprite s;
+        Surface d(6, 6, fond);
+        bitblt(d, 1, 1, 4, 4, s.masque, 0, 0, Rop::SrcAnd);
+        bitblt(d, 1, 1, 4, 4, s.image, 0, 0, Rop::SrcPaint);
+        for (int y = 0; y < 6; ++y)
+            for (int x = 0; x < 6; ++x) {
+                const bool dedans = x >= 2 && x <= 3 && y >= 2 && y <= 3;
+                EXPECT_EQ(d.pixel(x, y), dedans ? Rouge : fond) << x << "," << y << " fond " << fond;
+            }
+    }
+}
+
+TEST(Sprite, RasterOpsCombineBitwise) {
+    Surface d(1, 1, 0x0F0F0F), s(1, 1, 0x00FFF0);
+    bitblt(d, 0, 0, 1, 1, s, 0, 0, Rop::SrcAnd);
+    EXPECT_EQ(d.pixel(0, 0), 0x000F00u);
+    bitblt(d, 0, 0, 1, 1, s, 0, 0, Rop::SrcPaint);
+    EXPECT_EQ(d.pixel(0, 0), 0x00FFF0u);
+    bitblt(d, 0, 0, 1, 1, Surface(1, 1, Rouge), 0, 0, Rop::SrcCopy);
+    EXPECT_EQ(d.pixel(0, 0), Rouge);
+}
+
+// Source filled with distinct values so that a misaligned copy shows.
+Surface motif(int w, int h) {
+    Surface s(w, h);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) s.metpixel(x, y, static_cast<std::uint32_t>(y * 100 + x + 1));
+    return s;
+}
+
+struct CasClip {
+    int x, y, w, h, sx, sy;
+};
+
+class Clipping : public ::testing::TestWithParam<CasClip> {};
+
+TEST_P(Clipping, CopiesExactlyThePixelsInsideBothSurfacesKeepingThemAligned) {
+    const CasClip c = GetParam();
+    const Surface src = motif(8, 6);
+    Surface d(10, 7, Blanc);
+    bitblt(d, c.x, c.y, c.w, c.h, src, c.sx, c.sy);
+    for (int y = 0; y < 7; ++y)
+        for (int x = 0; x < 10; ++x) {
+            const int u = x - c.x + c.sx, v = y - c.y + c.sy;
+            const bool copie =
+                x >= c.x && x < c.x + c.w && y >= c.y && y < c.y + c.h && u >= 0 && v >= 0 && u < 8 && v < 6;
+            EXPECT_EQ(d.pixel(x, y), copie ? src.pixel(u, v) : Blanc) << x << "," << y;
+        }
+}
+
+INSTANTIATE_TEST_SUITE_P(Bords, Clipping,
+                         ::testing::Values(CasClip{0, 0, 8, 6, 0, 0}, CasClip{-3, -2, 8, 6, 0, 0},
+                                           CasClip{7, 4, 8, 6, 0, 0}, CasClip{2, 1, 8, 6, -2, -3},
+                                           CasClip{1, 1, 20, 20, 5, 4}, CasClip{0, 0, 0, 5, 0, 0},
+                                           CasClip{12, 0, 3, 3, 0, 0}, CasClip{3, 2, 4, 3, 7, 5}));
+
+TEST(Blit, OverlappingCopyWithinOneSurfaceMovesTheBlockIntact) {
+    Surface s = motif(8, 8);
+    const Surface avant = s;
+    bitblt(s, 2, 3, 5, 4, s, 1, 1);
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 5; ++x) EXPECT_EQ(s.pixel(2 + x, 3 + y), avant.pixel(1 + x, 1 + y));
+    Surface t = motif(8, 8);
+    bitblt(t, 0, 0, 5, 4, t, 2, 1);
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 5; ++x) EXPECT_EQ(t.pixel(x, y), avant.pixel(2 + x, 1 + y));
+}
+
+TEST(Stretch, DoublesShrinksAndMirrors) {
+    const Surface src = motif(4, 2);
+    Surface d(8, 4);
+    stretchblt(d, 0, 0, 8, 4, src, 0, 0, 4, 2);
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 8; ++x) EXPECT_EQ(d.pixel(x, y), src.pixel(x / 2, y / 2));
+
+    Surface e(2, 1);
+    stretchblt(e, 0, 0, 2, 1, src, 0, 0, 4, 2);
+    EXPECT_EQ(e.pixel(0, 0), src.pixel(0, 0));
+    EXPECT_EQ(e.pixel(1, 0), src.pixel(2, 0));
+
+    Surface m(4, 1);
+    stretchblt(m, 0, 0, 4, 1, src, 4, 0, -4, 1);
+    for (int x = 0; x < 4; ++x) EXPECT_EQ(m.pixel(x, 0), src.pixel(3 - x, 0));
+}
+
+TEST(Stretch, ClipsToTheDestinationAndNarrowsToNothing) {
+    const Surface src = motif(4, 4);
+    Surface d(4, 4, Blanc);
+    stretchblt(d, -4, -4, 8, 8, src, 0, 0, 4, 4);
+    EXPECT_EQ(d.pixel(0, 0), src.pixel(2, 2));
+    EXPECT_EQ(d.pixel(3, 3), src.pixel(3, 3));
+    Surface z(4, 4, Blanc);
+    stretchblt(z, 0, 0, 0, 4, src, 0, 0, 4, 4);
+    EXPECT_EQ(z.pixels(), Surface(4, 4, Blanc).pixels());
+}
+
+TEST(Fill, IsClippedAndFrameDrawsOnlyTheBorder) {
+    Surface d(5, 5, Noir);
+    fill(d, -2, 3, 4, 10, Rouge);
+    EXPECT_EQ(d.pixel(0, 4), Rouge);
+    EXPECT_EQ(d.pixel(1, 3), Rouge);
+    EXPECT_EQ(d.pixel(2, 3), Noir);
+    cadre(d, 1, 0, 3, 3, Vert);
+    EXPECT_EQ(d.pixel(2, 1), Noir);
+    EXPECT_EQ(d.pixel(1, 1), Vert);
+    EXPECT_EQ(d.pixel(3, 2), Vert);
+}
+
+struct CasDecalage {
+    int ecran, aire, attendu;
+};
+class Decalage : public ::testing::TestWithParam<CasDecalage> {};
+TEST_P(Decalage, CentresThePlayAreaRoundingDown) {
+    EXPECT_EQ(decalage(GetParam().ecran, GetParam().aire), GetParam().attendu);
+}
+INSTANTIATE_TEST_SUITE_P(Ecrans, Decalage,
+                         ::testing::Values(CasDecalage{640, 640, 0}, CasDecalage{800, 640, 80},
+                                           CasDecalage{600, 480, 60}, CasDecalage{1023, 640, 191},
+                                           CasDecalage{639, 640, -1}, CasDecalage{600, 640, -20}));
+
+} // namespace
+} // namespace tlv

@@ -1,0 +1,44 @@
+#include "programme.h"
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+namespace tlv::essai {
+
+namespace fs = std::filesystem;
+
+Programme::Programme() {
+    char modele[] = "/tmp/tlv-robot-XXXXXX";
+    dossier_ = mkdtemp(modele);
+}
+
+Programme::~Programme() {
+    std::error_code ec;
+    fs::remove_all(dossier_, ec);
+}
+
+std::string Programme::fichier(const std::string& nom) const {
+    std::ifstream f(nom.front() == '/' ? nom : dossier_ + "/" + nom, std::ios::binary);
+    return f ? std::string(std::istreambuf_iterator<char>(f), {}) : std::string();
+}
+
+Resultat Programme::lance(const std::string& script, const std::string& extra,
+                          const std::string& binaire) const {
+    const std::string s = dossier_ + "/script.txt", out = dossier_ + "/sortie.txt",
+                      err = dossier_ + "/erreurs.txt";
+    std::ofstream(s, std::ios::binary) << script;
+    const std::string commande = "SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy " + binaire + " --robot " + s +
+                                 " --dossier-scores " + dossier_ + " " + extra + " >" + out + " 2>" + err;
+    const int st = std::system(commande.c_str());
+    Resultat r;
+    r.code = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
+    r.sortie = fichier(out);
+    r.erreurs = fichier(err);
+    return r;
+}
+
+} // namespace tlv::essai

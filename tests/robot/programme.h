@@ -1,0 +1,27 @@
+#pragma once
+// Runs the built program in a scratch score folder and collects what it printed.
+#include <string>
+
+namespace tlv::essai {
+
+struct Resultat {
+    int code = -1;
+    std::string sortie, erreurs;
+};
+
+class Programme {
+  public:
+    Programme();
+    ~Programme();
+    // Runs `tolvanex --robot <script> --dossier-scores <folder> <extra>` from `binaire`.
+    Resultat lance(const std::string& script, const std::string& extra = "",
+                   const std::string& binaire = "./tolvanex") const;
+    const std::string& dossier() const { return dossier_; }        // the scratch folder
+    std::string scores() const { return dossier_ + "/tolvanex/"; } // the score folder inside it
+    std::string fichier(const std::string& nom) const;             // a file's bytes, "" when missing
+
+  private:
+    std::string dossier_;
+};
+
+} // namespace tlv::essai
