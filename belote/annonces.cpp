@@ -1,5 +1,7 @@
 #include "belote/annonces.h"
 
+#include <array>
+
 #include "belote/carte.h"
 #include "belote/requetes.h"
 
@@ -30,16 +32,18 @@ int hauteur(int r) {
 
 void chercheannonces(const TableBelote& t, Annonces& a) {
     for (int j = 1; j <= 4; ++j) {
+        std::array<bool, 48> tenue{};
+        for (int slot = 1; slot <= 8; ++slot)
+            if (estcarte(t.jeu[j][slot])) tenue[static_cast<std::size_t>(t.jeu[j][slot])] = true;
         int trouvees = 0;
         for (int s = 1; s <= 4; ++s) {
             int suite[8] = {};
             int n = 0;
             for (int i = 0; i < 8; ++i) {
                 const int c = code(s, ordresequence[i]);
-                bool tenue = false;
-                for (int slot = 1; slot <= 8 && !tenue; ++slot) tenue = t.jeu[j][slot] == c;
-                if (tenue) suite[n++] = c;
-                if (tenue && i < 7) continue;
+                const bool la = tenue[static_cast<std::size_t>(c)];
+                if (la) suite[n++] = c;
+                if (la && i < 7) continue;
                 if (n >= 3 && trouvees < 2) {
                     auto& dest = trouvees == 0 ? a.annonce1[j] : a.annonce2[j];
                     const int garde = n > 5 ? 5 : n;
@@ -51,17 +55,18 @@ void chercheannonces(const TableBelote& t, Annonces& a) {
                 n = 0;
             }
         }
+        // A carré: the first slot whose rank the hand holds four times, in slot order.
         for (int i = 1; i <= 8; ++i) {
             const int r = rang(t.jeu[j][i]);
-            int memes[4] = {};
+            if (r <= huit) continue;
             int n = 0;
-            for (int k = 1; k <= 8; ++k)
-                if (rang(t.jeu[j][k]) == r && n < 4) memes[n++] = t.jeu[j][k];
-            if (n == 4 && r > huit) {
-                for (int k = 0; k < 4; ++k) a.annoncecarre[j][k + 1] = static_cast<std::int16_t>(memes[k]);
-                a.nbcarre[j] = 4;
-                break;
-            }
+            for (int c = 1; c <= 4; ++c) n += tenue[static_cast<std::size_t>(code(c, r))];
+            if (n < 4) continue;
+            int k = 1;
+            for (int slot = 1; slot <= 8; ++slot)
+                if (t.jeu[j][slot] != 0 && rang(t.jeu[j][slot]) == r) a.annoncecarre[j][k++] = t.jeu[j][slot];
+            a.nbcarre[j] = 4;
+            break;
         }
     }
 }

@@ -1,5 +1,7 @@
 #include "belote/choix.h"
 
+#include <array>
+
 #include "belote/carte.h"
 #include "belote/requetes.h"
 
@@ -7,13 +9,19 @@ namespace tlv {
 
 namespace {
 
-// First slot (ascending, or descending) holding a card of suit `coul` and rank `r`; 0 when none.
-int trouve(const TableBelote& t, int joueur, int coul, int r, bool descendant = false) {
-    for (int i = 1; i <= 8; ++i) {
-        const int s = descendant ? 9 - i : i;
-        if (t.jeu[joueur][s] == code(coul, r)) return s;
+// Slot of each card code in the hand (0 when absent); a hand holds each code once, so the direction of a
+// search for one card does not matter.
+struct Index {
+    std::array<std::int8_t, 48> slot{};
+    Index(const TableBelote& t, int joueur) {
+        for (int s = 1; s <= 8; ++s)
+            if (estcarte(t.jeu[joueur][s]))
+                slot[static_cast<std::size_t>(t.jeu[joueur][s])] = static_cast<std::int8_t>(s);
     }
-    return 0;
+};
+
+int trouve(const Index& ix, int coul, int r) {
+    return ix.slot[static_cast<std::size_t>(code(coul, r))];
 }
 
 // First slot (ascending) holding a card of suit `coul` with rank in [rmin, rmax].
@@ -39,7 +47,7 @@ bool camppreneur(const TableBelote& t, int joueur) {
 }
 
 // Trump lead of the taker's side; 0 sends the seat to the plain lead.
-int entameatout(TableBelote& t, int joueur) {
+int entameatout(TableBelote& t, int joueur, const Index& ix) {
     const int a = t.atout;
     const int n = comptecouleur(t, joueur, a);
     if (n == 0) return 0;
@@ -50,53 +58,53 @@ int entameatout(TableBelote& t, int joueur) {
             if (delacouleur(t.cartesjouees[p][j], a)) ++tombes;
     if (n + tombes == 8) return 0;
     const auto petitatout = [&] { return atoutentre(t, joueur, 0, 9); };
-    if (const int s = trouve(t, joueur, a, valet)) return s;
-    if (const int s = trouve(t, joueur, a, neuf)) {
+    if (const int s = trouve(ix, a, valet)) return s;
+    if (const int s = trouve(ix, a, neuf)) {
         if (dejajouee(t, joueur, s, 1)) return s;
         if (n == 1) return 0;
         return petitatout();
     }
-    if (const int s = trouve(t, joueur, a, as)) {
+    if (const int s = trouve(ix, a, as)) {
         if (dejajouee(t, joueur, s, -4) && dejajouee(t, joueur, s, -5)) return s;
         return petitatout();
     }
-    if (const int s = trouve(t, joueur, a, dix)) {
+    if (const int s = trouve(ix, a, dix)) {
         if (!dejajouee(t, joueur, s, -3) || !dejajouee(t, joueur, s, -4)) return petitatout();
         if (dejajouee(t, joueur, s, 1)) return s;
     }
     return petitatout();
 }
 
-Choix entamesimple(TableBelote& t, int joueur, Rnd& rnd) {
+Choix entamesimple(TableBelote& t, int joueur, Rnd& rnd, const Index& ix) {
     const int a = t.atout;
     const int x = t.appel[partenaire(joueur)];
     if (x != 0) {
         const int r = static_cast<int>(rnd() * 5) + 1;
         if (r >= 4 && x != a) {
             if (const int s = plusbasse(t, joueur, x, sept, neuf)) return {s, false};
-            if (const int s = trouve(t, joueur, x, valet, true)) return {s, false};
-            if (const int s = trouve(t, joueur, x, dame)) return {s, false};
-            if (const int s = trouve(t, joueur, x, roi, true)) return {s, false};
+            if (const int s = trouve(ix, x, valet)) return {s, false};
+            if (const int s = trouve(ix, x, dame)) return {s, false};
+            if (const int s = trouve(ix, x, roi)) return {s, false};
         }
     }
     for (int c = 1; c <= 4; ++c)
         if (c != a)
-            if (const int s = trouve(t, joueur, c, as, true)) return {s, false};
+            if (const int s = trouve(ix, c, as)) return {s, false};
     for (int c = 1; c <= 4; ++c)
         if (c != a)
-            if (const int s = trouve(t, joueur, c, dix); s && dejajouee(t, joueur, s, 1)) return {s, false};
+            if (const int s = trouve(ix, c, dix); s && dejajouee(t, joueur, s, 1)) return {s, false};
     for (int c = 1; c <= 4; ++c)
         if (c != a)
             if (const int s = plusbasse(t, joueur, c, sept, neuf)) return {s, false};
     for (int c = 1; c <= 4; ++c)
         if (c != a)
-            if (const int s = trouve(t, joueur, c, valet, true)) return {s, false};
+            if (const int s = trouve(ix, c, valet)) return {s, false};
     for (int c = 1; c <= 4; ++c)
         if (c != a)
-            if (const int s = trouve(t, joueur, c, dame)) return {s, false};
+            if (const int s = trouve(ix, c, dame)) return {s, false};
     for (int c = 1; c <= 4; ++c)
         if (c != a)
-            if (const int s = trouve(t, joueur, c, roi, true)) return {s, false};
+            if (const int s = trouve(ix, c, roi)) return {s, false};
     for (int s = 1; s <= 8; ++s)
         if (t.jeu[joueur][s] != 0 && couleur(t.jeu[joueur][s]) != a) return {s, false};
     for (int s = 1; s <= 8; ++s)
@@ -105,7 +113,7 @@ Choix entamesimple(TableBelote& t, int joueur, Rnd& rnd) {
 }
 
 // The seat cannot follow and does not trump.
-Choix defausse(TableBelote& t, int joueur) {
+Choix defausse(TableBelote& t, int joueur, const Index& ix) {
     const int a = t.atout, l = t.couleurdemandee;
     const bool partenairemaitre = partenaires(t.maitre, joueur);
     const bool drapeau = partenairemaitre && l != a;
@@ -116,7 +124,7 @@ Choix defausse(TableBelote& t, int joueur) {
     if (partenairemaitre) {
         for (int x = 1; x <= 4; ++x) {
             if (x == l || x == a) continue;
-            const int s = trouve(t, joueur, x, dix);
+            const int s = trouve(ix, x, dix);
             if (s == 0 || dejajouee(t, joueur, s, 1)) continue;
             const bool tard = t.numpli > 5 && t.numcarte == 4;
             if (tard || comptecouleur(t, joueur, x) == 1) {
@@ -127,9 +135,9 @@ Choix defausse(TableBelote& t, int joueur) {
     }
     int x = 0;
     for (int c = 1; c <= 4 && x == 0; ++c)
-        if (c != l && c != a && 5 - c != a && trouve(t, joueur, c, as)) x = c;
+        if (c != l && c != a && 5 - c != a && trouve(ix, c, as)) x = c;
     for (int c = 1; c <= 4 && x == 0; ++c)
-        if (c != l && c != a && 5 - c != a && trouve(t, joueur, c, dix)) x = c;
+        if (c != l && c != a && 5 - c != a && trouve(ix, c, dix)) x = c;
     if (x != 0) {
         const int y = 5 - x;
         int s = 0;
@@ -153,7 +161,7 @@ Choix defausse(TableBelote& t, int joueur) {
     return marque({s != 0 ? s : atoutentre(t, joueur, 14, 99), true});
 }
 
-Choix regleatout(TableBelote& t, int joueur) {
+Choix regleatout(TableBelote& t, int joueur, const Index& ix) {
     const int a = t.atout, l = t.couleurdemandee;
     const int w = t.cartesjouees[t.numpli][t.maitre];
     const int vw = t.valeur[t.maitre][t.cartemaitre];
@@ -164,15 +172,13 @@ Choix regleatout(TableBelote& t, int joueur) {
         avecatout = avecatout || estatout;
     }
     if (l != a) {
-        if (!avecatout || partenaires(t.maitre, joueur)) return defausse(t, joueur);
+        if (!avecatout || partenaires(t.maitre, joueur)) return defausse(t, joueur, ix);
     } else if (camppreneur(t, joueur)) {
-        if (const int s = trouve(t, joueur, a, valet)) return {s, true};
-        if (const int s = trouve(t, joueur, a, neuf); s && dejajouee(t, joueur, s, 1)) return {s, true};
-        if (const int s = trouve(t, joueur, a, as);
-            s && dejajouee(t, joueur, s, -4) && dejajouee(t, joueur, s, -5))
+        if (const int s = trouve(ix, a, valet)) return {s, true};
+        if (const int s = trouve(ix, a, neuf); s && dejajouee(t, joueur, s, 1)) return {s, true};
+        if (const int s = trouve(ix, a, as); s && dejajouee(t, joueur, s, -4) && dejajouee(t, joueur, s, -5))
             return {s, true};
-        if (const int s = trouve(t, joueur, a, dix);
-            s && dejajouee(t, joueur, s, -3) && dejajouee(t, joueur, s, -4))
+        if (const int s = trouve(ix, a, dix); s && dejajouee(t, joueur, s, -3) && dejajouee(t, joueur, s, -4))
             return {s, true};
     }
     if (couleur(w) == a) {
@@ -181,24 +187,24 @@ Choix regleatout(TableBelote& t, int joueur) {
     }
     if (const int s = atoutentre(t, joueur, 0, 13)) return {s, true};
     if (const int s = atoutentre(t, joueur, 14, 99)) return {s, true};
-    return defausse(t, joueur);
+    return defausse(t, joueur, ix);
 }
 
-Choix fournit(TableBelote& t, int joueur) {
+Choix fournit(TableBelote& t, int joueur, const Index& ix) {
     const int l = t.couleurdemandee;
     const int w = t.cartesjouees[t.numpli][t.maitre];
     const int vw = t.valeur[t.maitre][t.cartemaitre];
-    if (l == t.atout) return regleatout(t, joueur);
+    if (l == t.atout) return regleatout(t, joueur, ix);
     int premiere = 0;
     for (int s = 1; s <= 8; ++s) {
         const bool delal = delacouleur(t.jeu[joueur][s], l);
         t.liste[s] = delal ? t.valeur[joueur][s] : std::int16_t{-1};
         if (delal && premiere == 0) premiere = s;
     }
-    if (premiere == 0) return regleatout(t, joueur);
+    if (premiere == 0) return regleatout(t, joueur, ix);
     if (couleur(w) == t.atout && !partenaires(t.maitre, joueur)) return {premiere, false};
-    if (const int s = trouve(t, joueur, l, as)) return {s, false};
-    if (const int s = trouve(t, joueur, l, dix); s && dejajouee(t, joueur, s, 1)) return {s, false};
+    if (const int s = trouve(ix, l, as)) return {s, false};
+    if (const int s = trouve(ix, l, dix); s && dejajouee(t, joueur, s, 1)) return {s, false};
     if (t.numcarte == 2) return {premiere, false};
     for (int s = 1; s <= 8; ++s)
         if (t.liste[s] >= 0 && t.liste[s] > vw) return {s, false};
@@ -208,10 +214,11 @@ Choix fournit(TableBelote& t, int joueur) {
 } // namespace
 
 Choix choisitcarte(TableBelote& t, int joueur, Rnd& rnd) {
-    if (t.numcarte > 1) return fournit(t, joueur);
+    const Index ix(t, joueur);
+    if (t.numcarte > 1) return fournit(t, joueur, ix);
     if (camppreneur(t, joueur))
-        if (const int s = entameatout(t, joueur)) return {s, true};
-    return entamesimple(t, joueur, rnd);
+        if (const int s = entameatout(t, joueur, ix)) return {s, true};
+    return entamesimple(t, joueur, rnd, ix);
 }
 
 } // namespace tlv
