@@ -34,6 +34,8 @@ void affichedistribution(Belote& b, Table& t) {
     t.restaure(0, 0, 480, 480);
     t.restaure(480, 0, 160, 44);
     t.rafraichit();
+    // A damaged rigged deal is dropped rather than dealt: the first deal is then drawn at random.
+    if (p.avecfauxjeu && !fauxjeuvalide(p.fauxjeu)) p.avecfauxjeu = false;
     if (p.avecfauxjeu && p.premieredonne) {
         tb.donneur = p.donneurfauxjeu;
         b.reglages.avecannonces = false;
@@ -154,7 +156,7 @@ void routinequiprend(Belote& b, Table& t) {
         if (j == 1) {
             std::array<int, 4> possibles{};
             for (int s = 1, i = 1; s <= 4; ++s)
-                if (s != tb.atout) possibles[static_cast<std::size_t>(i++)] = s;
+                if (s != tb.atout && i <= 3) possibles[static_cast<std::size_t>(i++)] = s;
             t.message_on2(possibles);
             t.etatclic(3);
             t.curseur(Curseur::attente);

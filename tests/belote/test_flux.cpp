@@ -158,3 +158,15 @@ TEST(FauxJeu, DealtByItsDealerWithoutAnnouncements) {
     // Consumed when somebody took; otherwise still pending for the next match.
     EXPECT_EQ(m.b.paquet.avecfauxjeu, trace.str().find("prise preneur=0") != std::string::npos);
 }
+
+TEST(FauxJeu, DamagedTextIsDroppedForARandomDeal) {
+    Monde m;
+    m.b.paquet.fauxjeu = "1011121314";
+    m.b.paquet.avecfauxjeu = true;
+    m.b.paquet.donneurfauxjeu = 2;
+    m.b.donnesmax = 1;
+    TableMuette t(m.b);
+    lancelapartie(m.b, t);
+    EXPECT_FALSE(m.b.paquet.avecfauxjeu);
+    EXPECT_TRUE(m.r.avecannonces);
+}
