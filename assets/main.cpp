@@ -20,7 +20,10 @@ int main(int argc, char** argv) {
     std::string dossier, seulement;
     for (int i = 1; i < argc; ++i) {
         if (!std::strcmp(argv[i], "--liste")) {
-            for (auto& p : tlv::produits()) std::printf("%s\n", p.nom.c_str());
+            for (auto& p : tlv::produits()) {
+                std::printf("%s\n", p.nom.c_str());
+                for (auto& a : p.aussi) std::printf("%s\n", a.c_str());
+            }
             return 0;
         }
         if (!std::strcmp(argv[i], "--seulement") && i + 1 < argc)

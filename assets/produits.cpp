@@ -5,9 +5,11 @@
 #include <stdexcept>
 
 #include "assets/effets.h"
+#include "assets/feuilles.h"
 #include "assets/lanceur.h"
 #include "assets/musique.h"
 #include "assets/png.h"
+#include "assets/tables.h"
 
 namespace tlv {
 
@@ -32,6 +34,14 @@ std::vector<Produit> liste() {
         r.push_back(
             {nom, [nom, m](const std::string& d) { ecritogg(d + "/" + nom, joue(morceau(m)), 7100 + m); }});
     }
+    r.push_back({"cartei08",
+                 [](const std::string& d) {
+                     Feuilles f = feuillesdecartes();
+                     ecritpng(d + "/cartei08", f.sprites);
+                     ecritpng(d + "/cartei07", f.masques);
+                 },
+                 {"cartei07"}});
+    r.push_back({"cartei03", [](const std::string& d) { ecritpng(d + "/cartei03", tablebelote()); }});
     r.push_back({"cartei00", [](const std::string& d) { ecritpng(d + "/cartei00", imagelanceur()); }});
     r.push_back({"cartef00", [](const std::string& d) { ecritpng(d + "/cartef00", cliplanceur()); }});
     for (int e : {0, 3, 6}) {

@@ -9,6 +9,7 @@ namespace tlv {
 struct Produit {
     std::string nom; // file name relative to the output folder
     std::function<void(const std::string& dossier)> fabrique;
+    std::vector<std::string> aussi = {}; // other files written by the same routine
 };
 
 // Longest jobs first, so two workers finish together.

@@ -45,8 +45,9 @@ class Generateur : public ::testing::Test {
 };
 
 TEST_F(Generateur, MemesOctetsQueLaConstruction) {
-    // A picture, the clip, a chime and the music: drawing, text, synthesis and the encoder all covered.
-    const std::string noms = "cartei00,cartef00,cartew06,cartem00";
+    // Pictures, the clip, the card sheets, a chime and the music: drawing, text, the deck, synthesis, the
+    // encoder.
+    const std::string noms = "cartei00,cartef00,cartei08,cartei07,cartew06,cartem00";
     Resultat r = lance(std::string(TLV_GENERATEUR) + " --seulement " + noms + " " + dossier.string());
     ASSERT_EQ(r.code, 0) << r.sortie;
     std::istringstream in(noms);

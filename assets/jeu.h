@@ -1,0 +1,18 @@
+// The card faces, taken from Debian's Paris deck (kdegames-card-data-kf5, GPL-2+) and fitted to 71 x 96.
+#pragma once
+#include <array>
+#include <string>
+
+#include "assets/image.h"
+
+namespace tlv {
+
+inline constexpr const char* jeuparis = "/usr/share/carddecks/svg-gm-paris/paris.svgz";
+
+// The 32 faces by Belote code order: index (suit - 1) * 8 + rank digit, suit 1 pique .. 4 coeur,
+// rank digit 0 = 7, 1 = 8, 2 = 9, 3 = Valet, 4 = Dame, 5 = Roi, 6 = 10, 7 = As.
+// Each is 71 x 96 with transparent round corners; the heads carry French corner letters V, D, R.
+// Throws std::runtime_error when the deck cannot be read.
+std::array<Image, 32> facesdujeu(const std::string& chemin = jeuparis);
+
+} // namespace tlv

@@ -1,0 +1,187 @@
+// The sprite and mask sheets, checked cell by cell on the generated files.
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "tests/assets/lecture.h"
+
+namespace tlv::essai {
+namespace {
+
+struct Cellule {
+    const char* nom;
+    int sx, sy, mx, my, w, h;
+};
+
+// Every sprite laid with a mask, at the places the screens use.
+std::vector<Cellule> cellules() {
+    std::vector<Cellule> r;
+    for (int s = 1; s <= 4; ++s)
+        for (int k = 0; k < 8; ++k) r.push_back({"face", k * 71, (s - 1) * 96, 0, 0, 71, 96});
+    r.push_back({"dos debout", 0, 384, 0, 0, 71, 96});
+    r.push_back({"dos couché", 71, 384, 71, 0, 96, 71});
+    r.push_back({"boîte", 167, 384, 167, 0, 280, 96});
+    for (int s = 1; s <= 4; ++s) {
+        r.push_back({"icône allumée", (s - 1) * 44, 480, (s - 1) * 44, 96, 44, 46});
+        r.push_back({"icône", 176 + (s - 1) * 44, 480, (s - 1) * 44, 96, 44, 46});
+    }
+    r.push_back({"marqueur", 536, 384, 176, 96, 32, 32});
+    return r;
+}
+
+class Feuilles : public ::testing::Test {
+  protected:
+    static Png sprites, masques, table;
+    static void SetUpTestSuite() {
+        ASSERT_TRUE(lispng("cartei08", sprites));
+        ASSERT_TRUE(lispng("cartei07", masques));
+        ASSERT_TRUE(lispng("cartei03", table));
+    }
+};
+Png Feuilles::sprites, Feuilles::masques, Feuilles::table;
+
+TEST_F(Feuilles, Dimensions) {
+    EXPECT_EQ(sprites.w, 568);
+    EXPECT_EQ(sprites.h, 624);
+    EXPECT_GE(masques.w, 447);
+    EXPECT_GE(masques.h, 142);
+    EXPECT_EQ(table.w, 640);
+    EXPECT_EQ(table.h, 480);
+}
+
+TEST_F(Feuilles, EtEtOuPosentSansFrangeSurToutFond) {
+    // Lay every sprite (mask AND, then sprite OR) on three backgrounds; inside the shape the result must be
+    // the sprite whatever lay under it, outside it the background untouched.
+    const uint8_t fonds[3][3] = {{255, 255, 255}, {0, 0, 0}, {37, 201, 118}};
+    for (const Cellule& c : cellules())
+        for (int y = 0; y < c.h; ++y)
+            for (int x = 0; x < c.w; ++x) {
+                const uint8_t* s = sprites.px(c.sx + x, c.sy + y);
+                const uint8_t* m = masques.px(c.mx + x, c.my + y);
+                bool dehors = m[0] == 255 && m[1] == 255 && m[2] == 255;
+                for (auto& f : fonds)
+                    for (int k = 0; k < 3; ++k) {
+                        uint8_t r = static_cast<uint8_t>((f[k] & m[k]) | s[k]);
+                        if (dehors)
+                            ASSERT_EQ(r, f[k]) << c.nom << " frange en " << x << "," << y;
+                        else
+                            ASSERT_EQ(r, s[k]) << c.nom << " laisse voir le fond en " << x << "," << y;
+                    }
+            }
+}
+
+TEST_F(Feuilles, CoinsDesCartesTransparents) {
+    for (int s = 0; s < 4; ++s)
+        for (int k = 0; k < 8; ++k)
+            for (auto [x, y] : {std::pair{0, 0}, {70, 0}, {0, 95}, {70, 95}}) {
+                const uint8_t* p = sprites.px(k * 71 + x, s * 96 + y);
+                EXPECT_EQ(p[0] + p[1] + p[2], 0) << "carte " << s << k;
+            }
+    // The card is solid in its middle.
+    const uint8_t* m = masques.px(35, 48);
+    EXPECT_EQ(m[0] + m[1] + m[2], 0);
+    m = masques.px(0, 0);
+    EXPECT_EQ(m[0] + m[1] + m[2], 3 * 255);
+}
+
+TEST_F(Feuilles, TrenteDeuxFacesDifferentes) {
+    std::set<std::string> vues;
+    for (int s = 0; s < 4; ++s)
+        for (int k = 0; k < 8; ++k) {
+            std::string v;
+            int blanc = 0;
+            for (int y = 0; y < 96; ++y)
+                for (int x = 0; x < 71; ++x) {
+                    const uint8_t* p = sprites.px(k * 71 + x, s * 96 + y);
+                    v.insert(v.end(), p, p + 3);
+                    blanc += p[0] > 240 && p[1] > 240 && p[2] > 240;
+                }
+            EXPECT_GT(blanc, 71 * 96 / 5) << "face " << s << k << " sans fond clair";
+            vues.insert(v);
+        }
+    EXPECT_EQ(vues.size(), 32u);
+}
+
+TEST_F(Feuilles, VoileUniformeSousLesZonesAssombries) {
+    // Quadrel's selected card (169, 1) 69 x 94, Memo's score (170, 1) 210 x 94, Belote's last trick 120 x 80:
+    // one even grey keeps the darkening even.
+    std::set<int> gris;
+    for (int y = 1; y < 95; ++y)
+        for (int x = 169; x < 380; ++x) {
+            const uint8_t* m = masques.px(x, y);
+            gris.insert(m[0]), gris.insert(m[1]), gris.insert(m[2]);
+        }
+    ASSERT_EQ(gris.size(), 1u);
+    int g = *gris.begin();
+    EXPECT_GT(g, 0);
+    EXPECT_LT(g, 128);
+    // The Belote cloth darkens to a single colour.
+    std::set<int> voile;
+    for (int y = 0; y < 480; y += 3)
+        for (int x = 0; x < 480; x += 3) {
+            const uint8_t* p = table.px(x, y);
+            voile.insert((p[0] & g) << 16 | (p[1] & g) << 8 | (p[2] & g));
+        }
+    EXPECT_EQ(voile.size(), 1u);
+}
+
+TEST_F(Feuilles, BoiteSombreOuLeCyanSeLit) {
+    double somme = 0;
+    int n = 0;
+    for (int y = 384 + 8; y < 384 + 88; ++y)
+        for (int x = 167 + 8; x < 167 + 272; ++x) {
+            const uint8_t* p = sprites.px(x, y);
+            somme += luminance(p[0], p[1], p[2]), ++n;
+        }
+    double fond = somme / n;
+    EXPECT_GT(contraste(luminance(0, 255, 255), fond), 4.5);
+    EXPECT_GT(contraste(luminance(0, 153, 153), fond), 1.8);
+}
+
+TEST_F(Feuilles, SignesAtoutRaccordesAuPanneau) {
+    // Copied as they are to (596, 4) of the table: their edges continue the panel.
+    const int places[4][2] = {{447, 384}, {487, 384}, {447, 424}, {487, 424}};
+    std::set<std::string> vus;
+    for (auto& p : places) {
+        for (auto [x, y] : {std::pair{0, 0}, {39, 0}, {0, 39}, {39, 39}}) {
+            const uint8_t* a = sprites.px(p[0] + x, p[1] + y);
+            const uint8_t* b = table.px(596 + x, 4 + y);
+            for (int k = 0; k < 3; ++k) EXPECT_NEAR(a[k], b[k], 3);
+        }
+        std::string v;
+        for (int y = 0; y < 40; ++y)
+            for (int x = 0; x < 40; ++x)
+                v.insert(v.end(), sprites.px(p[0] + x, p[1] + y), sprites.px(p[0] + x, p[1] + y) + 3);
+        vus.insert(v);
+    }
+    EXPECT_EQ(vus.size(), 4u);
+}
+
+TEST_F(Feuilles, IconeAllumeeDistincte) {
+    for (int s = 0; s < 4; ++s) {
+        int diff = 0;
+        for (int y = 0; y < 46; ++y)
+            for (int x = 0; x < 44; ++x)
+                for (int k = 0; k < 3; ++k)
+                    diff += std::abs(sprites.px(s * 44 + x, 480 + y)[k] -
+                                     sprites.px(176 + s * 44 + x, 480 + y)[k]) > 40;
+        EXPECT_GT(diff, 300) << "couleur " << s + 1;
+    }
+}
+
+TEST(TableBelote, PanneauDroitPourLesTextes) {
+    Png t;
+    ASSERT_TRUE(lispng("cartei03", t));
+    // The pad and the totals are black: the program clears them in black.
+    for (auto [x, y] : {std::pair{486, 72}, {620, 360}, {500, 420}, {600, 430}}) {
+        const uint8_t* p = t.px(x, y);
+        EXPECT_EQ(p[0] + p[1] + p[2], 0) << x << "," << y;
+    }
+    // The Menu button and the heads are dark enough for their cyan labels.
+    double fond = 0;
+    for (int x = 500; x < 620; ++x) fond += luminance(t.px(x, 459)[0], t.px(x, 459)[1], t.px(x, 459)[2]);
+    EXPECT_GT(contraste(luminance(0, 255, 255), fond / 120), 7.0);
+}
+
+} // namespace
+} // namespace tlv::essai
