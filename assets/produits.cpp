@@ -7,6 +7,7 @@
 #include "assets/effets.h"
 #include "assets/feuilles.h"
 #include "assets/lanceur.h"
+#include "assets/menus.h"
 #include "assets/musique.h"
 #include "assets/png.h"
 #include "assets/tables.h"
@@ -42,6 +43,15 @@ std::vector<Produit> liste() {
                  },
                  {"cartei07"}});
     r.push_back({"cartei03", [](const std::string& d) { ecritpng(d + "/cartei03", tablebelote()); }});
+    r.push_back({"cartei01", [](const std::string& d) { ecritpng(d + "/cartei01", tablememo()); }});
+    r.push_back({"cartei02", [](const std::string& d) { ecritpng(d + "/cartei02", tablequadrel()); }});
+    r.push_back({"cartei04", [](const std::string& d) { ecritpng(d + "/cartei04", fondmenu(Menu::memo)); }});
+    r.push_back(
+        {"cartei05", [](const std::string& d) { ecritpng(d + "/cartei05", fondmenu(Menu::quadrel)); }});
+    r.push_back(
+        {"cartei06", [](const std::string& d) { ecritpng(d + "/cartei06", fondmenu(Menu::belote)); }});
+    r.push_back({"cartei09", [](const std::string& d) { ecritpng(d + "/cartei09", fondscore()); }});
+    r.push_back({"cartei10", [](const std::string& d) { ecritpng(d + "/cartei10", fondnom()); }});
     r.push_back({"cartei00", [](const std::string& d) { ecritpng(d + "/cartei00", imagelanceur()); }});
     r.push_back({"cartef00", [](const std::string& d) { ecritpng(d + "/cartef00", cliplanceur()); }});
     for (int e : {0, 3, 6}) {

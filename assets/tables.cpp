@@ -25,6 +25,8 @@ void panneau(Image& img, int x0, int y0, int x1, int y1) {
         }
 }
 
+} // namespace
+
 void boitenoire(Image& img, float x0, float y0, float x1, float y1) {
     // A black box (the program clears it in black) set in a thin gold frame just outside it.
     remplit(img, rectarrondi(x0 - 2, y0 - 2, x1 + 2, y1 + 2, 3), {},
@@ -34,7 +36,18 @@ void boitenoire(Image& img, float x0, float y0, float x1, float y1) {
         for (int x = static_cast<int>(x0); x < static_cast<int>(x1); ++x) img.at(x, y) = {0, 0, 0, 1};
 }
 
-} // namespace
+void bouton(Image& img, float x0, float y0, float x1, float y1) {
+    Forme f = rectarrondi(x0, y0, x1, y1, 8);
+    ombre(img, trace(img.w, img.h, f, {}), 0, 0, 1, 2, 3, 0.6f);
+    float h = y1 - y0;
+    remplit(img, f, {}, [=](float, float y) {
+        float t = (y - y0) / h;
+        return t < 0.5f ? melange(rgb(24, 60, 52), rgb(12, 36, 30), t * 2)
+                        : melange(rgb(8, 28, 22), rgb(14, 40, 32), (t - 0.5f) * 2);
+    });
+    remplit(img, contour(rectarrondi(x0 + 1, y0 + 1, x1 - 1, y1 - 1, 7.5f), 1.6f), {},
+            [=](float, float y) { return dore(y, y0, y1); });
+}
 
 Image tablebelote() {
     Image img(640, 480);
@@ -77,16 +90,7 @@ Image tablebelote() {
     titre(img, policeserifital, 15, "Total", 560, 404, false, rgb(240, 228, 196));
     boitenoire(img, 490, 416, 552, 436);
     boitenoire(img, 570, 416, 630, 436);
-    // The Menu button.
-    Forme bouton = rectarrondi(484, 442, 636, 476, 8);
-    ombre(img, trace(640, 480, bouton, {}), 0, 0, 1, 2, 3, 0.6f);
-    remplit(img, bouton, {}, [](float, float y) {
-        float t = (y - 442) / 34;
-        return t < 0.5f ? melange(rgb(24, 60, 52), rgb(12, 36, 30), t * 2)
-                        : melange(rgb(8, 28, 22), rgb(14, 40, 32), (t - 0.5f) * 2);
-    });
-    remplit(img, contour(rectarrondi(485, 443, 635, 475, 7.5f), 1.6f), {},
-            [](float, float y) { return dore(y, 442, 476); });
+    bouton(img, 484, 442, 636, 476);
     return img;
 }
 
@@ -104,6 +108,46 @@ Image placevide() {
             Couleur{0.4f, 0.7f, 0.5f, 0.12f});
     remplit(p, enseigne(2), {35.5f, 48, 16, 0}, Couleur{0.6f, 0.8f, 0.6f, 0.07f});
     return p;
+}
+
+} // namespace tlv
+
+namespace tlv {
+
+namespace {
+
+Image tablegrille(bool quadrel) {
+    Image img(640, 480);
+    feutre(img, 0, 0, 640, 480, rgb(22, 100, 46), quadrel ? 17 : 13, 0.3f);
+    for (auto& c : img.p) c = bornefeutre(c);
+    // The tray: a black frame round the grid with a gold rim, then the places.
+    Forme plateau = rectarrondi(30, 42, 610, 438, 6);
+    ombre(img, trace(640, 480, plateau, {}), 0, 0, 2, 3, 5, 0.7f);
+    remplit(img, plateau, {}, rgb(0, 0, 0));
+    remplit(img, contour(rectarrondi(31, 43, 609, 437, 5.5f), 1.6f), {},
+            [](float, float y) { return dore(y, 42, 438); });
+    Image place = placevide();
+    for (int r = 0; r < 4; ++r)
+        for (int c = 0; c < 8; ++c) copie(img, 36 + c * 71, 48 + r * 96, place, 0, 0, 71, 96);
+    if (quadrel) {
+        boitenoire(img, 165, 12, 310, 35);
+        boitenoire(img, 330, 12, 460, 35);
+    } else {
+        boitenoire(img, 245, 12, 380, 35);
+    }
+    bouton(img, 243, 437, 397, 474);
+    // The title in the corners of the top band.
+    titre(img, policetitre, 26, quadrel ? "Quadrel" : "Memo", quadrel ? 80 : 120, 32);
+    return img;
+}
+
+} // namespace
+
+Image tablememo() {
+    return tablegrille(false);
+}
+Image tablequadrel() {
+    return tablegrille(true);
 }
 
 } // namespace tlv

@@ -13,6 +13,16 @@ Image tablebelote();
 // mask sheet (an AND with 64) turns it into one even dark green.
 Couleur bornefeutre(Couleur c);
 
+// Memo ("cartei01") and Quadrel ("cartei02") tables: the 8 x 4 grid of places from (36, 48), black boxes for
+// the clock (and Quadrel's board number) at the top, the Menu button at the bottom.
+Image tablememo();
+Image tablequadrel();
+
+// A black box the program fills and writes in, set in a thin gold frame just outside it.
+void boitenoire(Image& img, float x0, float y0, float x1, float y1);
+// A dark button with a gold rim for a cyan label.
+void bouton(Image& img, float x0, float y0, float x1, float y1);
+
 // An empty place of the Memo and Quadrel grids, 71 x 96: a card-shaped recess in dark felt, black at its
 // corners like the cards laid on it.
 Image placevide();
