@@ -54,7 +54,7 @@ std::vector<Produit> liste() {
     r.push_back({"cartei10", [](const std::string& d) { ecritpng(d + "/cartei10", fondnom()); }});
     r.push_back({"cartei00", [](const std::string& d) { ecritpng(d + "/cartei00", imagelanceur()); }});
     r.push_back({"cartef00", [](const std::string& d) { ecritpng(d + "/cartef00", cliplanceur()); }});
-    for (int e : {0, 3, 6}) {
+    for (int e = 0; e <= 9; ++e) {
         std::string nom = nomnumero("cartew", e);
         r.push_back(
             {nom, [nom, e](const std::string& d) { ecritwav(d + "/" + nom, effet(e), effetstereo(e)); }});

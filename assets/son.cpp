@@ -150,6 +150,30 @@ std::vector<float> anche(float hz, float duree, float force) {
     return r;
 }
 
+std::vector<float> cuivre(float hz, float duree, float force) {
+    std::vector<float> r(echantillons(duree));
+    float phases[2] = {0.f, 0.5f};
+    const float ecarts[2] = {0.997f, 1.003f};
+    float f1 = 0, f2 = 0;
+    for (size_t i = 0; i < r.size(); ++i) {
+        float t = static_cast<float>(i) / frequence;
+        float v = 0;
+        for (int k = 0; k < 2; ++k) {
+            float dt = hz * ecarts[k] / frequence;
+            phases[k] += dt;
+            if (phases[k] >= 1) phases[k] -= 1;
+            v += (2 * phases[k] - 1) - polyblep(phases[k], dt);
+        }
+        // The filter opens fast, then settles: the "blare" of a brass attack.
+        float ouverture = 2.5f + 5.f * std::exp(-t * 9) * std::min(1.f, t * 60);
+        float coupure = std::min(0.7f, hz * ouverture / frequence * deuxpi);
+        f1 += coupure * (v / 2 - f1);
+        f2 += coupure * (f1 - f2);
+        r[i] = f2 * enveloppe(t, duree, 0.02f, 0.35f, 0.75f, 0.12f) * force;
+    }
+    return r;
+}
+
 std::vector<float> basse(float hz, float duree, float force) {
     std::vector<float> r(echantillons(duree));
     for (size_t i = 0; i < r.size(); ++i) {

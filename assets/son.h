@@ -30,6 +30,8 @@ std::vector<float> nappe(float hz, float duree, float force = 1);
 std::vector<float> basse(float hz, float duree, float force = 1);
 // Accordion-like reeds: three detuned saws (the musette beat), filtered, with a short swell.
 std::vector<float> anche(float hz, float duree, float force = 1);
+// Brass-like: saws whose filter opens on the attack.
+std::vector<float> cuivre(float hz, float duree, float force = 1);
 // Band-passed noise burst (card slides, shuffles), deterministic.
 std::vector<float> souffle(float duree, float centre, float largeur, uint32_t graine);
 
