@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
@@ -147,7 +148,15 @@ Son joue(const Partition& p) {
     }
     s.g.resize(n);
     s.d.resize(n);
-    normalise(s, 0.85f);
+    // The four tunes play at one loudness, peaks under -1.5 dB.
+    double somme = 0, crete = 1e-9;
+    for (size_t i = 0; i < n; ++i) {
+        somme += 0.5 * (s.g[i] * s.g[i] + s.d[i] * s.d[i]);
+        crete =
+            std::max({crete, static_cast<double>(std::abs(s.g[i])), static_cast<double>(std::abs(s.d[i]))});
+    }
+    float k = static_cast<float>(std::min(0.85 / crete, 0.19 / std::sqrt(somme / n)));
+    for (size_t i = 0; i < n; ++i) s.g[i] *= k, s.d[i] *= k;
     return s;
 }
 

@@ -30,7 +30,7 @@ std::string nomnumero(const char* prefixe, int n) {
 
 std::vector<Produit> liste() {
     std::vector<Produit> r;
-    for (int m : {0}) {
+    for (int m = 0; m <= 3; ++m) {
         std::string nom = nomnumero("cartem", m);
         r.push_back(
             {nom, [nom, m](const std::string& d) { ecritogg(d + "/" + nom, joue(morceau(m)), 7100 + m); }});

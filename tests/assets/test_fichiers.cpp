@@ -138,7 +138,7 @@ TEST_P(Musique, OggDePlusDe30sQuiBoucleSansSaut) {
     EXPECT_LE(std::abs(s.gauche.front() - s.gauche.back()), p999);
 }
 
-INSTANTIATE_TEST_SUITE_P(Lanceur, Musique, ::testing::Values("cartem00"));
+INSTANTIATE_TEST_SUITE_P(Airs, Musique, ::testing::Values("cartem00", "cartem01", "cartem02", "cartem03"));
 
 TEST(Textes, AdresseDuSiteEnCRLF) {
     EXPECT_EQ(litfichier("tlvweb.ini"), "[siteconf]\r\nurl=https://tolvanexes.example.org/\r\n");
