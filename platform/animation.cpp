@@ -6,7 +6,9 @@
 namespace tlv {
 
 Animation::Animation(Plateforme& pf)
-    : pf_(pf), minuterie_(pf, 1000 / ImagesParSeconde, [this] { suivante(); }) {}
+    : pf_(pf), minuterie_(pf, 1000 / ImagesParSeconde, [this] { suivante(); }) {
+    minuterie_.interne(true);
+}
 
 bool Animation::Open(const std::string& chemin) {
     Stop();
@@ -33,11 +35,12 @@ void Animation::Stop() {
 void Animation::suivante() {
     if (nombre_ <= 0) return;
     courante_ = (courante_ + 1) % nombre_;
-    pf_.invalide();
+    if (visible) pf_.invalide(ecran_);
 }
 
 void Animation::dessine(Surface& s, int ox, int oy, Polices&) {
     if (!visible || nombre_ <= 0) return;
+    ecran_ = Rect{ox + x, oy + y, w, h};
     bitblt(s, ox + x, oy + y, w, h, images_, 0, courante_ * h);
 }
 

@@ -31,6 +31,7 @@ class Animation : public Controle {
     Plateforme& pf_;
     Surface images_;
     int nombre_ = 0, courante_ = 0;
+    Rect ecran_{}; // where it was last drawn on the screen
     Minuterie minuterie_;
 };
 

@@ -17,6 +17,9 @@ class Minuterie {
     void active(bool oui);
     bool active() const { return actif_; }
     void intervalle(int ms) { intervalle_ = ms > 0 ? ms : 1; }
+    // The platform's own timers (a clip) do not wake the program's waits nor redraw the whole screen.
+    void interne(bool oui) { interne_ = oui; }
+    bool interne() const { return interne_; }
 
     // For the loop.
     std::int64_t echeance() const { return echeance_; }
@@ -28,6 +31,7 @@ class Minuterie {
     std::function<void()> action_;
     bool actif_ = false;
     bool en_cours_ = false;
+    bool interne_ = false;
     std::int64_t echeance_ = 0;
 };
 

@@ -7,6 +7,7 @@
 #include <limits>
 #include <stdexcept>
 
+#include "chrono.h"
 #include "image.h"
 #include "minuterie.h"
 #include "quitter.h"
@@ -25,43 +26,19 @@ Plateforme::Plateforme(const OptionsPlateforme& o) : robot_(o.robot) {
     else
         horloge_ = std::make_unique<HorlogeReelle>();
 
-    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");
     SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
+    // We send pixels ourselves: the native framebuffer, not one drawn through an OpenGL texture.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    jalon("plateforme");
     if (SDL_Init(SDL_INIT_VIDEO) != 0) throw std::runtime_error(SDL_GetError());
+    jalon("SDL video");
+    fenetre_ = std::make_unique<Fenetre>(o.fenetre);
+    ecran_.redimensionne(fenetre_->largeur_logique(), fenetre_->hauteur_logique());
+    decalagex_ = decalage(ecran_.largeur(), 640);
+    decalagey_ = decalage(ecran_.hauteur(), 480);
+    zoom_ = fenetre_->zoom();
 
-    SDL_DisplayMode mode{};
-    if (SDL_GetDesktopDisplayMode(0, &mode) != 0 || mode.w <= 0 || mode.h <= 0) mode.w = 640, mode.h = 480;
-    int ecran_w, ecran_h, fen_w, fen_h;
-    Uint32 drapeaux = SDL_WINDOW_ALLOW_HIGHDPI;
-    if (o.fenetre) {
-        // A window zoomed as much as fits comfortably on the desktop.
-        zoom_ = std::max(1, std::min((mode.w - 64) / 640, (mode.h - 96) / 480));
-        ecran_w = 640, ecran_h = 480;
-        fen_w = 640 * zoom_, fen_h = 480 * zoom_;
-        drapeaux |= SDL_WINDOW_RESIZABLE;
-    } else {
-        zoom_ = std::max(1, std::min(mode.w / 640, mode.h / 480));
-        ecran_w = mode.w / zoom_, ecran_h = mode.h / zoom_;
-        fen_w = mode.w, fen_h = mode.h;
-        drapeaux |= SDL_WINDOW_FULLSCREEN_DESKTOP;
-    }
-    ecran_.redimensionne(ecran_w, ecran_h);
-    decalagex_ = decalage(ecran_w, 640);
-    decalagey_ = decalage(ecran_h, 480);
-
-    fenetre_ = SDL_CreateWindow("Tolva'nexes", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, fen_w, fen_h,
-                                drapeaux);
-    if (!fenetre_) throw std::runtime_error(SDL_GetError());
-    // No vertical sync: a refresh must show at once and let the 15 ms wait rule the pace.
-    rendu_ = SDL_CreateRenderer(fenetre_, -1, SDL_RENDERER_ACCELERATED);
-    if (!rendu_) rendu_ = SDL_CreateRenderer(fenetre_, -1, SDL_RENDERER_SOFTWARE);
-    if (!rendu_) throw std::runtime_error(SDL_GetError());
-    SDL_RenderSetLogicalSize(rendu_, ecran_w, ecran_h);
-    SDL_RenderSetIntegerScale(rendu_, SDL_TRUE);
-    texture_ =
-        SDL_CreateTexture(rendu_, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING, ecran_w, ecran_h);
-    if (!texture_) throw std::runtime_error(SDL_GetError());
-
+    jalon("fenetre");
     curseurs_[0] = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_ARROW);
     curseurs_[1] = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_WAIT);
     curseurs_[2] = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_HAND);
@@ -69,7 +46,9 @@ Plateforme::Plateforme(const OptionsPlateforme& o) : robot_(o.robot) {
     SDL_StartTextInput();
 
     polices_ = std::make_unique<Polices>(o.police.empty() ? police_par_defaut() : o.police);
+    jalon("curseurs et police");
     audio_ = std::make_unique<Audio>(horloge_->virtuelle(), o.trace_sons);
+    jalon("audio");
 }
 
 Plateforme::~Plateforme() {
@@ -77,9 +56,7 @@ Plateforme::~Plateforme() {
     polices_.reset();
     for (SDL_Cursor* c : curseurs_)
         if (c) SDL_FreeCursor(c);
-    if (texture_) SDL_DestroyTexture(texture_);
-    if (rendu_) SDL_DestroyRenderer(rendu_);
-    if (fenetre_) SDL_DestroyWindow(fenetre_);
+    fenetre_.reset();
     SDL_Quit();
 }
 
@@ -114,7 +91,7 @@ bool Plateforme::declenche_minuteries() {
         if (std::find(minuteries_.begin(), minuteries_.end(), m) == minuteries_.end()) continue;
         if (!m->active() || m->echeance() > maintenant) continue;
         m->declenche(maintenant);
-        une = true;
+        if (!m->interne()) une = true;
     }
     return une;
 }
@@ -134,10 +111,12 @@ bool Plateforme::traduit(const SDL_Event& ev, Entree& e) const {
     case SDL_MOUSEBUTTONUP:
         e.type = ev.type == SDL_MOUSEBUTTONDOWN ? Entree::Type::SourisBas : Entree::Type::SourisHaut;
         e.x = ev.button.x, e.y = ev.button.y, e.bouton = bouton_de(ev.button.button);
+        fenetre_->vers_logique(e.x, e.y);
         return true;
     case SDL_MOUSEMOTION:
         e.type = Entree::Type::SourisBouge;
         e.x = ev.motion.x, e.y = ev.motion.y;
+        fenetre_->vers_logique(e.x, e.y);
         return true;
     case SDL_TEXTINPUT:
         e.type = Entree::Type::Caractere;
@@ -199,7 +178,7 @@ bool Plateforme::doevents() {
     bool traite = false;
     SDL_Event ev;
     while (SDL_PollEvent(&ev)) {
-        if (ev.type == SDL_WINDOWEVENT) sale_ = true;
+        if (ev.type == SDL_WINDOWEVENT) fenetre_->evenement(ev.window), sale_ = true;
         Entree e;
         if (traduit(ev, e)) {
             distribue(e);
@@ -213,12 +192,14 @@ bool Plateforme::doevents() {
         traite = true;
     }
     if (declenche_minuteries()) traite = true;
-    if (sale_ || traite) presente();
+    if (sale_ || traite || zone_sale_.w > 0) presente();
     return traite;
 }
 
 void Plateforme::attend_joueur() {
-    sale_ = true;
+    // Coming back to a wait, the program may have drawn: show everything, unless only a clip moved.
+    if (!retour_interne_) sale_ = true;
+    retour_interne_ = false;
     if (doevents()) return;
     if (robot_) {
         derniere_attente_ = ms();
@@ -233,12 +214,25 @@ void Plateforme::attend_joueur() {
         recu = SDL_WaitEvent(&ev);
     else
         recu = SDL_WaitEventTimeout(&ev, static_cast<int>(std::clamp<std::int64_t>(t - ms(), 0, 1 << 30)));
+    bool traite = false;
     if (recu) {
-        if (ev.type == SDL_WINDOWEVENT) sale_ = true;
+        if (ev.type == SDL_WINDOWEVENT) fenetre_->evenement(ev.window), sale_ = true;
         Entree e;
-        if (traduit(ev, e)) distribue(e);
+        if (traduit(ev, e)) distribue(e), traite = true;
     }
-    doevents();
+    if (!doevents() && !traite) retour_interne_ = true;
+}
+
+void Plateforme::invalide(const Rect& r) {
+    if (r.w <= 0 || r.h <= 0) return;
+    if (zone_sale_.w <= 0) {
+        zone_sale_ = r;
+        return;
+    }
+    const int x0 = std::min(zone_sale_.x, r.x), y0 = std::min(zone_sale_.y, r.y);
+    const int x1 = std::max(zone_sale_.x + zone_sale_.w, r.x + r.w);
+    const int y1 = std::max(zone_sale_.y + zone_sale_.h, r.y + r.h);
+    zone_sale_ = Rect{x0, y0, x1 - x0, y1 - y0};
 }
 
 void Plateforme::attend_jusqua(std::int64_t echeance, const std::function<bool()>& fini) {
@@ -259,7 +253,7 @@ void Plateforme::attend_jusqua(std::int64_t echeance, const std::function<bool()
         }
         SDL_Event ev;
         if (SDL_WaitEventTimeout(&ev, static_cast<int>(std::max<std::int64_t>(0, cible - maintenant)))) {
-            if (ev.type == SDL_WINDOWEVENT) sale_ = true;
+            if (ev.type == SDL_WINDOWEVENT) fenetre_->evenement(ev.window), sale_ = true;
             Entree e;
             if (traduit(ev, e)) distribue(e);
         }
@@ -302,14 +296,22 @@ const Surface& Plateforme::compose() {
 }
 
 void Plateforme::presente() {
+    const bool tout = sale_;
+    const Rect zone = zone_sale_;
     sale_ = false;
+    zone_sale_ = Rect{};
     // Headless robot runs compose only for captures.
     if (robot_ && std::getenv("TLV_ROBOT_AFFICHE") == nullptr) return;
+    if (tout) {
+        fenetre_->presente(compose(), Rect{0, 0, ecran_.largeur(), ecran_.hauteur()});
+        static bool premiere = true;
+        if (premiere) jalon("premiere image"), premiere = false;
+        return;
+    }
+    ecran_.decoupe(zone);
     compose();
-    SDL_UpdateTexture(texture_, nullptr, ecran_.pixels().data(), ecran_.largeur() * 4);
-    SDL_RenderClear(rendu_);
-    SDL_RenderCopy(rendu_, texture_, nullptr, nullptr);
-    SDL_RenderPresent(rendu_);
+    ecran_.sans_decoupe();
+    fenetre_->presente(ecran_, zone);
 }
 
 bool Plateforme::capture(const std::string& chemin) {
@@ -322,7 +324,7 @@ bool Plateforme::capture(const std::string& chemin) {
 namespace tlv {
 
 void Plateforme::cache_fenetre() {
-    if (fenetre_) SDL_HideWindow(fenetre_);
+    fenetre_->cache();
 }
 
 bool Plateforme::ouvre_url(const std::string& url) {

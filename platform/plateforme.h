@@ -11,6 +11,7 @@
 
 #include "audio.h"
 #include "entrees.h"
+#include "fenetre.h"
 #include "form.h"
 #include "horloge.h"
 #include "surface.h"
@@ -64,6 +65,8 @@ class Plateforme {
     void monrefresh();
     // Marks the frame as changed: it is shown at the next giving way.
     void invalide() { sale_ = true; }
+    // Marks one rectangle of the screen as changed (a clip's frame): only it is composed again.
+    void invalide(const Rect& r);
 
     // Shows a form modally: returns when it hides. The form below is activated again unless told not to.
     void montre_modal(Form& f, bool reactive_dessous = true);
@@ -93,7 +96,8 @@ class Plateforme {
     void retire(Minuterie* m);
     // Earliest deadline of an enabled timer, or -1.
     std::int64_t prochaine_minuterie() const;
-    // Fires the timers due at the clock's time; true when one fired.
+    // Fires the timers due at the clock's time; true when one of the program's (not the platform's own)
+    // fired.
     bool declenche_minuteries();
 
   private:
@@ -105,14 +109,14 @@ class Plateforme {
     std::unique_ptr<Polices> polices_;
     std::unique_ptr<Audio> audio_;
     Robot* robot_ = nullptr;
-    SDL_Window* fenetre_ = nullptr;
-    SDL_Renderer* rendu_ = nullptr;
-    SDL_Texture* texture_ = nullptr;
+    std::unique_ptr<Fenetre> fenetre_;
     SDL_Cursor* curseurs_[3] = {nullptr, nullptr, nullptr};
     Curseur curseur_ = Curseur::Repos;
     Surface ecran_;
     int decalagex_ = 0, decalagey_ = 0, zoom_ = 1;
     bool sale_ = true;
+    Rect zone_sale_{};
+    bool retour_interne_ = false; // the last wait ended only for the platform's own timers
     bool fin_demandee_ = false;
     std::int64_t derniere_attente_ = 0;
     std::vector<Form*> pile_;

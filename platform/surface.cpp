@@ -13,6 +13,13 @@ void Surface::redimensionne(int w, int h, std::uint32_t couleur) {
     w_ = std::max(0, w);
     h_ = std::max(0, h);
     pixels_.assign(static_cast<std::size_t>(w_) * h_, couleur);
+    sans_decoupe();
+}
+
+void Surface::decoupe(const Rect& r) {
+    const int x0 = std::max(0, r.x), y0 = std::max(0, r.y);
+    const int x1 = std::min(w_, r.x + r.w), y1 = std::min(h_, r.y + r.h);
+    clip_ = Rect{x0, y0, std::max(0, x1 - x0), std::max(0, y1 - y0)};
 }
 
 std::uint32_t Surface::pixel(int x, int y) const {
@@ -21,7 +28,7 @@ std::uint32_t Surface::pixel(int x, int y) const {
 }
 
 void Surface::metpixel(int x, int y, std::uint32_t c) {
-    if (x < 0 || y < 0 || x >= w_ || y >= h_) return;
+    if (x < clip_.x || y < clip_.y || x >= clip_.x + clip_.w || y >= clip_.y + clip_.h) return;
     pixels_[static_cast<std::size_t>(y) * w_ + x] = c & 0xFFFFFFu;
 }
 
@@ -53,18 +60,19 @@ void bitblt(Surface& dst, int x, int y, int w, int h, const Surface& src, int sx
         y -= sy;
         sy = 0;
     }
-    if (x < 0) {
-        w += x;
-        sx -= x;
-        x = 0;
+    const Rect& c = dst.zone();
+    if (x < c.x) {
+        w -= c.x - x;
+        sx += c.x - x;
+        x = c.x;
     }
-    if (y < 0) {
-        h += y;
-        sy -= y;
-        y = 0;
+    if (y < c.y) {
+        h -= c.y - y;
+        sy += c.y - y;
+        y = c.y;
     }
-    w = std::min({w, src.largeur() - sx, dst.largeur() - x});
-    h = std::min({h, src.hauteur() - sy, dst.hauteur() - y});
+    w = std::min({w, src.largeur() - sx, c.x + c.w - x});
+    h = std::min({h, src.hauteur() - sy, c.y + c.h - y});
     if (w <= 0 || h <= 0) return;
     const bool meme = &dst == &src;
     // Overlapping copies within one surface go bottom-up when the block moves down.
@@ -106,8 +114,9 @@ void stretchblt(Surface& dst, int x, int y, int w, int h, const Surface& src, in
         sh = -sh;
     }
     if (w == 0 || h == 0 || sw == 0 || sh == 0) return;
-    const int x0 = std::max(0, x), x1 = std::min(dst.largeur(), x + w);
-    const int y0 = std::max(0, y), y1 = std::min(dst.hauteur(), y + h);
+    const Rect& c = dst.zone();
+    const int x0 = std::max(c.x, x), x1 = std::min(c.x + c.w, x + w);
+    const int y0 = std::max(c.y, y), y1 = std::min(c.y + c.h, y + h);
     for (int j = y0; j < y1; ++j) {
         const int ys = sy + static_cast<int>((static_cast<long long>(j - y) * sh) / h);
         if (ys < 0 || ys >= src.hauteur()) continue;
@@ -123,8 +132,9 @@ void stretchblt(Surface& dst, int x, int y, int w, int h, const Surface& src, in
 }
 
 void fill(Surface& dst, int x, int y, int w, int h, std::uint32_t couleur) {
-    const int x0 = std::max(0, x), x1 = std::min(dst.largeur(), x + w);
-    const int y0 = std::max(0, y), y1 = std::min(dst.hauteur(), y + h);
+    const Rect& c = dst.zone();
+    const int x0 = std::max(c.x, x), x1 = std::min(c.x + c.w, x + w);
+    const int y0 = std::max(c.y, y), y1 = std::min(c.y + c.h, y + h);
     if (x0 >= x1) return;
     for (int j = y0; j < y1; ++j) std::fill(dst.ligne(j) + x0, dst.ligne(j) + x1, couleur & 0xFFFFFFu);
 }

@@ -33,8 +33,14 @@ class Surface {
     const std::uint32_t* ligne(int y) const { return pixels_.data() + static_cast<std::size_t>(y) * w_; }
     const std::vector<std::uint32_t>& pixels() const { return pixels_; }
 
+    // Drawing can be limited to a rectangle (composing only what changed); the whole surface by default.
+    void decoupe(const Rect& r);
+    void sans_decoupe() { clip_ = Rect{0, 0, w_, h_}; }
+    const Rect& zone() const { return clip_; }
+
   private:
     int w_ = 0, h_ = 0;
+    Rect clip_{};
     std::vector<std::uint32_t> pixels_;
 };
 

@@ -30,37 +30,54 @@ TTF_Font* Polices::police(int points) {
     return p;
 }
 
-void Polices::imprime(Surface& s, int x, int y, const std::string& utf8, int points, std::uint32_t couleur) {
+const Polices::Rendu* Polices::rendu(const std::string& utf8, int points) {
+    const auto cle = std::make_pair(points, utf8);
+    if (auto it = rendus_.find(cle); it != rendus_.end()) return &it->second;
     TTF_Font* p = police(points);
-    if (!p || utf8.empty()) return;
+    if (!p) return nullptr;
     const SDL_Color blanc{255, 255, 255, 255};
-    SDL_Surface* rendu = TTF_RenderUTF8_Blended(p, utf8.c_str(), blanc);
-    if (!rendu) return;
-    SDL_Surface* argb = SDL_ConvertSurfaceFormat(rendu, SDL_PIXELFORMAT_ARGB8888, 0);
-    SDL_FreeSurface(rendu);
-    if (!argb) return;
-    const std::uint32_t cr = (couleur >> 16) & 255, cg = (couleur >> 8) & 255, cb = couleur & 255;
+    SDL_Surface* brut = TTF_RenderUTF8_Blended(p, utf8.c_str(), blanc);
+    if (!brut) return nullptr;
+    SDL_Surface* argb = SDL_ConvertSurfaceFormat(brut, SDL_PIXELFORMAT_ARGB8888, 0);
+    SDL_FreeSurface(brut);
+    if (!argb) return nullptr;
+    Rendu r;
+    r.w = argb->w, r.h = argb->h;
+    r.alpha.resize(static_cast<std::size_t>(r.w) * r.h);
     SDL_LockSurface(argb);
-    for (int j = 0; j < argb->h; ++j) {
-        const int yy = y + j;
-        if (yy < 0 || yy >= s.hauteur()) continue;
+    for (int j = 0; j < r.h; ++j) {
         const auto* src = reinterpret_cast<const std::uint32_t*>(
             static_cast<const std::uint8_t*>(argb->pixels) + static_cast<std::ptrdiff_t>(j) * argb->pitch);
-        std::uint32_t* d = s.ligne(yy);
-        for (int i = 0; i < argb->w; ++i) {
-            const int xx = x + i;
-            if (xx < 0 || xx >= s.largeur()) continue;
-            const std::uint32_t a = src[i] >> 24;
-            if (a == 0) continue;
-            const std::uint32_t o = d[xx];
-            const std::uint32_t r = (cr * a + ((o >> 16) & 255) * (255 - a)) / 255;
-            const std::uint32_t g = (cg * a + ((o >> 8) & 255) * (255 - a)) / 255;
-            const std::uint32_t b = (cb * a + (o & 255) * (255 - a)) / 255;
-            d[xx] = (r << 16) | (g << 8) | b;
-        }
+        for (int i = 0; i < r.w; ++i) r.alpha[static_cast<std::size_t>(j) * r.w + i] = src[i] >> 24;
     }
     SDL_UnlockSurface(argb);
     SDL_FreeSurface(argb);
+    if (rendus_.size() >= 512) rendus_.clear();
+    return &rendus_.emplace(cle, std::move(r)).first->second;
+}
+
+void Polices::imprime(Surface& s, int x, int y, const std::string& utf8, int points, std::uint32_t couleur) {
+    if (utf8.empty()) return;
+    const Rendu* r = rendu(utf8, points);
+    if (!r) return;
+    const std::uint32_t cr = (couleur >> 16) & 255, cg = (couleur >> 8) & 255, cb = couleur & 255;
+    const Rect& c = s.zone();
+    for (int j = 0; j < r->h; ++j) {
+        const int yy = y + j;
+        if (yy < c.y || yy >= c.y + c.h) continue;
+        const std::uint8_t* src = r->alpha.data() + static_cast<std::size_t>(j) * r->w;
+        std::uint32_t* d = s.ligne(yy);
+        for (int i = 0; i < r->w; ++i) {
+            const int xx = x + i;
+            const std::uint32_t a = src[i];
+            if (a == 0 || xx < c.x || xx >= c.x + c.w) continue;
+            const std::uint32_t o = d[xx];
+            const std::uint32_t rr = (cr * a + ((o >> 16) & 255) * (255 - a)) / 255;
+            const std::uint32_t g = (cg * a + ((o >> 8) & 255) * (255 - a)) / 255;
+            const std::uint32_t b = (cb * a + (o & 255) * (255 - a)) / 255;
+            d[xx] = (rr << 16) | (g << 8) | b;
+        }
+    }
 }
 
 int Polices::largeur(const std::string& utf8, int points) {

@@ -3,6 +3,8 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "surface.h"
 
@@ -27,7 +29,14 @@ class Polices {
     int hauteur(int points);
 
   private:
+    // A rendered text's coverage, kept because screens print the same few texts again and again.
+    struct Rendu {
+        int w = 0, h = 0;
+        std::vector<std::uint8_t> alpha;
+    };
+    const Rendu* rendu(const std::string& utf8, int points);
     TTF_Font* police(int points);
+    std::map<std::pair<int, std::string>, Rendu> rendus_;
     std::string fichier_;
     std::map<int, TTF_Font*> cache_;
 };

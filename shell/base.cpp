@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "platform/chrono.h"
 #include "platform/fatal.h"
 #include "platform/image.h"
 #include "platform/plateforme.h"
@@ -35,6 +36,7 @@ Base::Base(Contexte& ctx, const Jeux& jeux)
     controles = {&anim, &Command1};
     place_controles();
     charge_image_menu();
+    jalon("image du lanceur");
 }
 
 void Base::place_controles() {
@@ -163,6 +165,7 @@ void Base::Form_Activate() {
         deja_active_ = true;
         survol_ = 0;
         choix(0);
+        jalon("lignes du menu");
         anim.visible = true;
         anim.Play();
     }
@@ -206,6 +209,7 @@ void lancemenu(Contexte& ctx, const Jeux& jeux) {
     if (!base.anim.Open(ctx.r.repertoire + "cartef00"))
         erreur_fatale("Le fichier « cartef00 » est introuvable ou illisible dans le dossier du programme (" +
                       ctx.r.repertoire + "). Réinstallez Tolva'nexes.");
+    jalon("clip");
     ctx.pf.montre_modal(base);
     base.unload();
 }
