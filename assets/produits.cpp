@@ -11,6 +11,7 @@
 #include "assets/musique.h"
 #include "assets/png.h"
 #include "assets/tables.h"
+#include "assets/voix.h"
 
 namespace tlv {
 
@@ -34,6 +35,14 @@ std::vector<Produit> liste() {
         std::string nom = nomnumero("cartem", m);
         r.push_back(
             {nom, [nom, m](const std::string& d) { ecritogg(d + "/" + nom, joue(morceau(m)), 7100 + m); }});
+    }
+    for (int place = 0; place < 4; ++place) {
+        std::vector<std::string> fichiers;
+        for (const Mot& m : motsdutable())
+            fichiers.push_back(std::string("voix.fr/") + m.fichier + std::to_string(place) + ".wav");
+        std::string premier = fichiers.front();
+        fichiers.erase(fichiers.begin());
+        r.push_back({premier, [place](const std::string& d) { voixduneplace(d, place); }, fichiers});
     }
     r.push_back({"cartei08",
                  [](const std::string& d) {

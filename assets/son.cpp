@@ -261,8 +261,7 @@ void fondus(Son& s, float entree, float sortie) {
     }
 }
 
-void ecritwav(const std::string& chemin, const Son& s, bool stereo) {
-    const int hz = frequence;
+void ecritwav(const std::string& chemin, const Son& s, bool stereo, int hz) {
     std::unique_ptr<FILE, int (*)(FILE*)> f(std::fopen(chemin.c_str(), "wb"), std::fclose);
     if (!f) throw std::runtime_error("impossible d'écrire " + chemin);
     uint16_t canaux = stereo ? 2 : 1;

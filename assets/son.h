@@ -44,7 +44,7 @@ void reverbere(Son& s, float mouille, float taille = 1.f);
 void normalise(Son& s, float crete = 0.89f);
 void fondus(Son& s, float entree, float sortie);
 
-// Writes 16-bit PCM WAV, stereo or (mono) the left channel only, at `hz`.
-void ecritwav(const std::string& chemin, const Son& s, bool stereo);
+// Writes 16-bit PCM WAV, stereo or (mono) the left channel only; `hz` is the rate the samples were made at.
+void ecritwav(const std::string& chemin, const Son& s, bool stereo, int hz = frequence);
 
 } // namespace tlv
