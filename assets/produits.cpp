@@ -9,6 +9,7 @@
 #include "assets/lanceur.h"
 #include "assets/menus.h"
 #include "assets/musique.h"
+#include "assets/plateaux.h"
 #include "assets/png.h"
 #include "assets/tables.h"
 #include "assets/voix.h"
@@ -68,6 +69,8 @@ std::vector<Produit> liste() {
         r.push_back(
             {nom, [nom, e](const std::string& d) { ecritwav(d + "/" + nom, effet(e), effetstereo(e)); }});
     }
+    r.push_back(
+        {"cartet00", [](const std::string& d) { ecrittexte(d + "/cartet00", fichierplateaux(plateaux())); }});
     r.push_back({"tlvweb.ini", [](const std::string& d) {
                      ecrittexte(d + "/tlvweb.ini", "[siteconf]\r\nurl=https://tolvanexes.example.org/\r\n");
                  }});
