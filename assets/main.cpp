@@ -2,6 +2,7 @@
 //   tlv-assets DOSSIER                 all files
 //   tlv-assets --seulement a,b DOSSIER only the named files
 //   tlv-assets --liste                 the names of every file it makes
+//   tlv-assets --planche F.png DOSSIER a contact sheet of the pictures already in DOSSIER
 #include <atomic>
 #include <chrono>
 #include <cstdio>
@@ -14,10 +15,11 @@
 #include <thread>
 #include <vector>
 
+#include "assets/planche.h"
 #include "assets/produits.h"
 
 int main(int argc, char** argv) {
-    std::string dossier, seulement;
+    std::string dossier, seulement, planche;
     for (int i = 1; i < argc; ++i) {
         if (!std::strcmp(argv[i], "--liste")) {
             for (auto& p : tlv::produits()) {
@@ -28,16 +30,31 @@ int main(int argc, char** argv) {
         }
         if (!std::strcmp(argv[i], "--seulement") && i + 1 < argc)
             seulement = argv[++i];
+        else if (!std::strcmp(argv[i], "--planche") && i + 1 < argc)
+            planche = argv[++i];
         else if (argv[i][0] != '-' && dossier.empty())
             dossier = argv[i];
         else {
-            std::fprintf(stderr, "usage: tlv-assets [--seulement nom,nom...] DOSSIER\n");
+            std::fprintf(
+                stderr,
+                "usage: tlv-assets [--seulement nom,nom...] DOSSIER | --planche F.png DOSSIER | --liste\n");
             return 2;
         }
     }
     if (dossier.empty()) {
-        std::fprintf(stderr, "usage: tlv-assets [--seulement nom,nom...] DOSSIER\n");
+        std::fprintf(
+            stderr,
+            "usage: tlv-assets [--seulement nom,nom...] DOSSIER | --planche F.png DOSSIER | --liste\n");
         return 2;
+    }
+    if (!planche.empty()) {
+        try {
+            tlv::planchecontact(dossier, planche);
+        } catch (const std::exception& e) {
+            std::fprintf(stderr, "tlv-assets: %s\n", e.what());
+            return 1;
+        }
+        return 0;
     }
     std::vector<tlv::Produit> liste;
     for (auto& p : tlv::produits()) {

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 #include <stdexcept>
 #include <vector>
@@ -49,6 +50,24 @@ void ecritpng(const std::string& chemin, const Image& img, bool alpha) {
     png_write_end(png, nullptr);
     png_destroy_write_struct(&png, &info);
     if (std::fflush(f.get()) != 0) throw std::runtime_error("impossible d'écrire " + chemin);
+}
+
+bool lispng(const std::string& chemin, Image& img) {
+    png_image im;
+    std::memset(&im, 0, sizeof im);
+    im.version = PNG_IMAGE_VERSION;
+    if (!png_image_begin_read_from_file(&im, chemin.c_str())) return false;
+    im.format = PNG_FORMAT_RGBA;
+    std::vector<unsigned char> octets(PNG_IMAGE_SIZE(im));
+    bool ok = png_image_finish_read(&im, nullptr, octets.data(), 0, nullptr) != 0;
+    if (ok) {
+        img = Image(static_cast<int>(im.width), static_cast<int>(im.height));
+        for (size_t i = 0; i < img.p.size(); ++i)
+            img.p[i] = {octets[i * 4] / 255.f, octets[i * 4 + 1] / 255.f, octets[i * 4 + 2] / 255.f,
+                        octets[i * 4 + 3] / 255.f};
+    }
+    png_image_free(&im);
+    return ok;
 }
 
 } // namespace tlv

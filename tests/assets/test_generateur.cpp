@@ -76,6 +76,19 @@ TEST_F(Generateur, SansOggencEchoueEnNommantLePaquet) {
     EXPECT_NE(r.sortie.find("vorbis-tools"), std::string::npos) << r.sortie;
 }
 
+TEST_F(Generateur, PlancheContactDeToutesLesImages) {
+    fs::create_directories(dossier);
+    std::string png = (dossier / "planche.png").string();
+    Resultat r = lance(std::string(TLV_GENERATEUR) + " --planche " + png + " .");
+    ASSERT_EQ(r.code, 0) << r.sortie;
+    Png p;
+    ASSERT_TRUE(lispng(png, p));
+    EXPECT_EQ(p.w, 3 * 660);
+    EXPECT_GT(p.h, 4 * 480);
+    // Without the pictures it fails cleanly.
+    EXPECT_EQ(lance(std::string(TLV_GENERATEUR) + " --planche " + png + " " + dossier.string()).code, 1);
+}
+
 TEST_F(Generateur, ArgumentsInconnusRefuses) {
     EXPECT_EQ(lance(std::string(TLV_GENERATEUR) + " --inconnu").code, 2);
     EXPECT_EQ(lance(std::string(TLV_GENERATEUR)).code, 2);
