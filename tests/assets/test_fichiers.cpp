@@ -149,7 +149,8 @@ TEST(Textes, AideEnFrancaisAvecLesTouches) {
     ASSERT_FALSE(s.empty());
     EXPECT_EQ(s.substr(0, 2), "# ");
     for (const char* mot : {"F5", "F6", "F7", "F8", "# La Belote", "# Le Memo", "# Le Quadrel", "dix de der",
-                            "Capot", "rebelote", "Litige", "Tierce", "Carré", "deux minutes", "16, 24 ou 32"})
+                            "Capot", "rebelote", "Litige", "Tierce", "Carré", "deux minutes",
+                            "6x4 (24 cartes)", "50 secondes", "10 secondes"})
         EXPECT_NE(s.find(mot), std::string::npos) << mot;
     // Valid UTF-8 and no CR: the help viewer reads plain lines.
     EXPECT_EQ(s.find('\r'), std::string::npos);
