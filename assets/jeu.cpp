@@ -16,8 +16,7 @@ namespace tlv {
 namespace {
 
 constexpr double echelle = 3; // whole-document render scale
-constexpr int sur = 4;        // faces are built at 4 x 71 by 4 x 96, then reduced
-constexpr int lh = 71 * sur, hh = 96 * sur;
+constexpr int sur = 4;        // faces are built at four times their size, then reduced
 
 const char* nomcouleur(int s) {
     static const char* n[5] = {"", "spade", "diamond", "club", "heart"};
@@ -104,7 +103,9 @@ struct Document {
 
 } // namespace
 
-std::array<Image, 32> facesdujeu(const std::string& chemin) {
+std::array<Image, 32> facesdujeu(int largeur, int hauteur, const std::string& chemin) {
+    const int lh = largeur * sur, hh = hauteur * sur;
+    const float k = largeur / 71.f; // edge and corner sizes follow the card's size
     Document doc;
     GError* err = nullptr;
     doc.h = rsvg_handle_new_from_file(chemin.c_str(), &err);
@@ -130,7 +131,7 @@ std::array<Image, 32> facesdujeu(const std::string& chemin) {
 
     // Our card blank: white with a fine dark edge; the deck's art is laid inside it.
     Image blanc(lh, hh, {0, 0, 0, 0});
-    const float rayon = 5.5f * sur;
+    const float rayon = 5.5f * sur * k;
     remplit(blanc, rectarrondi(0, 0, lh, hh, rayon), {}, rgb(255, 255, 255));
     std::array<Image, 32> r;
     for (int s = 1; s <= 4; ++s)
@@ -148,7 +149,8 @@ std::array<Image, 32> facesdujeu(const std::string& chemin) {
             // Drop the deck's own border, then fit its art: full height, a little widened to our proportions.
             float mx = carte.w * 0.028f, my = carte.h * 0.02f;
             Image face = blanc;
-            float haut = 1.5f * sur, larg = (hh - 2 * haut) * (carte.w - 2 * mx) / (carte.h - 2 * my) * 1.1f;
+            float haut = 1.5f * sur * k,
+                  larg = (hh - 2 * haut) * (carte.w - 2 * mx) / (carte.h - 2 * my) * 1.1f;
             float gauche = (lh - larg) / 2;
             etire(face, carte, mx, my, carte.w - mx, carte.h - my, gauche, haut, gauche + larg, hh - haut);
             // Keep the round corners clean, then draw the edge.
@@ -156,7 +158,7 @@ std::array<Image, 32> facesdujeu(const std::string& chemin) {
             for (size_t i = 0; i < face.p.size(); ++i) face.p[i].a = std::min(face.p[i].a, coins.v[i]);
             remplit(face,
                     contour(rectarrondi(sur * 0.5f, sur * 0.5f, lh - sur * 0.5f, hh - sur * 0.5f, rayon),
-                            sur * 1.1f),
+                            sur * 1.1f * k),
                     {}, rgb(70, 66, 60));
             r[static_cast<size_t>((s - 1) * 8 + k)] = reduit(face, sur);
         }

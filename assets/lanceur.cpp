@@ -4,6 +4,7 @@
 #include <numbers>
 
 #include "assets/decor.h"
+#include "assets/jeu.h"
 
 namespace tlv {
 
@@ -108,14 +109,15 @@ Image imagelanceur() {
     remplit(ecran, niche, {}, Couleur{0, 0.03f, 0.02f, 0.55f});
     cadredore(ecran, -4, 212, 315, 268, 5, 1.8f);
 
-    // A fan of the four aces over a card back.
-    Image dos = dosdecarte(92, 128);
+    // A fan of the deck's cards over a card back: the ace of spades and the three heads.
+    auto faces = facesdujeu(92, 124);
+    Image dos = dosdecarte(92, 124);
     posecarte(ecran, dos, 62, 380, -0.62f, 1.f);
-    const int ordre[4] = {1, 4, 3, 2};
+    const int fan[4] = {0 * 8 + 7, 3 * 8 + 5, 2 * 8 + 4, 1 * 8 + 3}; // A pique, R coeur, D trefle, V carreau
     for (int i = 0; i < 4; ++i) {
         float a = -0.36f + i * 0.24f;
         float px = 160 + std::sin(a) * 220, py = 592 - std::cos(a) * 220;
-        posecarte(ecran, facedessinee(ordre[i], 1, 92, 128), px, py, a, 1.f);
+        posecarte(ecran, faces[static_cast<size_t>(fan[i])], px, py, a, 1.f);
     }
     copie(img, 0, 0, ecran, 0, 0, 640, 480);
     boutonweb(img, 0, 480);

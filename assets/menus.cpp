@@ -86,10 +86,6 @@ Image fondscore() {
     cadredore(img, 1, 1, 499, 399, 10, 2.4f);
     // Title band and a rule under it; the rows sit on the dark cloth; two buttons at the bottom.
     remplit(img, rectarrondi(40, 45, 460, 46.4f, 0.6f), {}, Couleur{or_.r, or_.g, or_.b, 0.8f});
-    for (int i = 1; i <= 5; ++i) {
-        float y = 50.f * i + 40 + 44;
-        remplit(img, rectarrondi(24, y, 476, y + 0.8f, 0.4f), {}, Couleur{or_.r, or_.g, or_.b, 0.18f});
-    }
     bouton(img, 10, 354, 240, 394);
     bouton(img, 260, 354, 490, 394);
     return img;
