@@ -105,7 +105,7 @@ struct Document {
 
 std::array<Image, 32> facesdujeu(int largeur, int hauteur, const std::string& chemin) {
     const int lh = largeur * sur, hh = hauteur * sur;
-    const float k = largeur / 71.f; // edge and corner sizes follow the card's size
+    const float f = largeur / 71.f; // edge and corner sizes follow the card's size
     Document doc;
     GError* err = nullptr;
     doc.h = rsvg_handle_new_from_file(chemin.c_str(), &err);
@@ -131,7 +131,7 @@ std::array<Image, 32> facesdujeu(int largeur, int hauteur, const std::string& ch
 
     // Our card blank: white with a fine dark edge; the deck's art is laid inside it.
     Image blanc(lh, hh, {0, 0, 0, 0});
-    const float rayon = 5.5f * sur * k;
+    const float rayon = 5.5f * sur * f;
     remplit(blanc, rectarrondi(0, 0, lh, hh, rayon), {}, rgb(255, 255, 255));
     std::array<Image, 32> r;
     for (int s = 1; s <= 4; ++s)
@@ -149,7 +149,7 @@ std::array<Image, 32> facesdujeu(int largeur, int hauteur, const std::string& ch
             // Drop the deck's own border, then fit its art: full height, a little widened to our proportions.
             float mx = carte.w * 0.028f, my = carte.h * 0.02f;
             Image face = blanc;
-            float haut = 1.5f * sur * k,
+            float haut = 1.5f * sur * f,
                   larg = (hh - 2 * haut) * (carte.w - 2 * mx) / (carte.h - 2 * my) * 1.1f;
             float gauche = (lh - larg) / 2;
             etire(face, carte, mx, my, carte.w - mx, carte.h - my, gauche, haut, gauche + larg, hh - haut);
@@ -158,7 +158,7 @@ std::array<Image, 32> facesdujeu(int largeur, int hauteur, const std::string& ch
             for (size_t i = 0; i < face.p.size(); ++i) face.p[i].a = std::min(face.p[i].a, coins.v[i]);
             remplit(face,
                     contour(rectarrondi(sur * 0.5f, sur * 0.5f, lh - sur * 0.5f, hh - sur * 0.5f, rayon),
-                            sur * 1.1f * k),
+                            sur * 1.1f * f),
                     {}, rgb(70, 66, 60));
             r[static_cast<size_t>((s - 1) * 8 + k)] = reduit(face, sur);
         }
