@@ -1,5 +1,7 @@
 #include "assets/musique.h"
 
+#include "assets/fichier.h"
+
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -164,7 +166,8 @@ void ecritogg(const std::string& chemin, const Son& s, int serie) {
     std::string wav = chemin + ".tmp.wav";
     ecritwav(wav, s, true);
     std::string ser = std::to_string(serie);
-    std::vector<std::string> args = {"oggenc", "-Q", "-q", "3", "-s", ser, "-o", chemin, wav};
+    std::string sortie = provisoire(chemin);
+    std::vector<std::string> args = {"oggenc", "-Q", "-q", "3", "-s", ser, "-o", sortie, wav};
     std::vector<char*> argv;
     for (auto& a : args) argv.push_back(a.data());
     argv.push_back(nullptr);
@@ -173,9 +176,11 @@ void ecritogg(const std::string& chemin, const Son& s, int serie) {
     if (posix_spawnp(&pid, "oggenc", nullptr, nullptr, argv.data(), environ) != 0 ||
         waitpid(pid, &etat, 0) < 0 || !WIFEXITED(etat) || WEXITSTATUS(etat) != 0) {
         std::filesystem::remove(wav);
+        std::filesystem::remove(sortie);
         throw std::runtime_error("oggenc a échoué pour " + chemin + " (paquet vorbis-tools installé ?)");
     }
     std::filesystem::remove(wav);
+    valide(chemin);
 }
 
 } // namespace tlv

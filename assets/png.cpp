@@ -1,5 +1,7 @@
 #include "assets/png.h"
 
+#include "assets/fichier.h"
+
 #include <png.h>
 
 #include <algorithm>
@@ -19,7 +21,7 @@ unsigned char octet(float v) {
 } // namespace
 
 void ecritpng(const std::string& chemin, const Image& img, bool alpha) {
-    std::unique_ptr<FILE, int (*)(FILE*)> f(std::fopen(chemin.c_str(), "wb"), std::fclose);
+    std::unique_ptr<FILE, int (*)(FILE*)> f(std::fopen(provisoire(chemin).c_str(), "wb"), std::fclose);
     if (!f) throw std::runtime_error("impossible d'écrire " + chemin);
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
     png_infop info = png ? png_create_info_struct(png) : nullptr;
@@ -49,7 +51,8 @@ void ecritpng(const std::string& chemin, const Image& img, bool alpha) {
     }
     png_write_end(png, nullptr);
     png_destroy_write_struct(&png, &info);
-    if (std::fflush(f.get()) != 0) throw std::runtime_error("impossible d'écrire " + chemin);
+    if (std::fclose(f.release()) != 0) throw std::runtime_error("impossible d'écrire " + chemin);
+    valide(chemin);
 }
 
 bool lispng(const std::string& chemin, Image& img) {

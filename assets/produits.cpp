@@ -6,6 +6,7 @@
 
 #include "assets/effets.h"
 #include "assets/feuilles.h"
+#include "assets/fichier.h"
 #include "assets/lanceur.h"
 #include "assets/menus.h"
 #include "assets/musique.h"
@@ -19,9 +20,10 @@ namespace tlv {
 namespace {
 
 void ecrittexte(const std::string& chemin, const std::string& s) {
-    std::unique_ptr<FILE, int (*)(FILE*)> f(std::fopen(chemin.c_str(), "wb"), std::fclose);
-    if (!f || std::fwrite(s.data(), 1, s.size(), f.get()) != s.size() || std::fflush(f.get()) != 0)
+    std::unique_ptr<FILE, int (*)(FILE*)> f(std::fopen(provisoire(chemin).c_str(), "wb"), std::fclose);
+    if (!f || std::fwrite(s.data(), 1, s.size(), f.get()) != s.size() || std::fclose(f.release()) != 0)
         throw std::runtime_error("impossible d'écrire " + chemin);
+    valide(chemin);
 }
 
 std::string nomnumero(const char* prefixe, int n) {

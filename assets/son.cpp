@@ -1,5 +1,7 @@
 #include "assets/son.h"
 
+#include "assets/fichier.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -262,7 +264,7 @@ void fondus(Son& s, float entree, float sortie) {
 }
 
 void ecritwav(const std::string& chemin, const Son& s, bool stereo, int hz) {
-    std::unique_ptr<FILE, int (*)(FILE*)> f(std::fopen(chemin.c_str(), "wb"), std::fclose);
+    std::unique_ptr<FILE, int (*)(FILE*)> f(std::fopen(provisoire(chemin).c_str(), "wb"), std::fclose);
     if (!f) throw std::runtime_error("impossible d'écrire " + chemin);
     uint16_t canaux = stereo ? 2 : 1;
     uint32_t n = static_cast<uint32_t>(s.taille()), donnees = n * canaux * 2;
@@ -296,8 +298,9 @@ void ecritwav(const std::string& chemin, const Son& s, bool stereo, int hz) {
             b.push_back(static_cast<unsigned char>(e & 0xFF));
             b.push_back(static_cast<unsigned char>((e >> 8) & 0xFF));
         }
-    if (std::fwrite(b.data(), 1, b.size(), f.get()) != b.size() || std::fflush(f.get()) != 0)
+    if (std::fwrite(b.data(), 1, b.size(), f.get()) != b.size() || std::fclose(f.release()) != 0)
         throw std::runtime_error("impossible d'écrire " + chemin);
+    valide(chemin);
 }
 
 } // namespace tlv
