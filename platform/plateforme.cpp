@@ -1,11 +1,13 @@
 #include "plateforme.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
 #include <stdexcept>
+#include <thread>
 
 #include "chrono.h"
 #include "image.h"
@@ -261,9 +263,13 @@ void Plateforme::attend_jusqua(std::int64_t echeance, const std::function<bool()
 }
 
 void Plateforme::monrefresh() {
-    const std::int64_t debut = ms();
+    const auto debut = std::chrono::steady_clock::now();
     sale_ = true;
-    attend_jusqua(debut + 15);
+    attend_jusqua(ms() + 15);
+    if (horloge_->virtuelle()) return;
+    // The clock counts whole milliseconds: finish the last fraction so the wait is never under 15 ms.
+    const auto fin = debut + std::chrono::milliseconds(15);
+    if (std::chrono::steady_clock::now() < fin) std::this_thread::sleep_until(fin);
 }
 
 void Plateforme::montre_modal(Form& f, bool reactive_dessous) {

@@ -70,6 +70,12 @@ class Plateforme {
 
     // Shows a form modally: returns when it hides. The form below is activated again unless told not to.
     void montre_modal(Form& f, bool reactive_dessous = true);
+    // Puts a form on the screen without a loop of its own (tools that drive frames themselves).
+    void montre_sans_attendre(Form& f) {
+        f.visible = true;
+        pile_.push_back(&f);
+        sale_ = true;
+    }
     Form* dessus() const { return pile_.empty() ? nullptr : pile_.back(); }
 
     void curseur(Curseur c);
