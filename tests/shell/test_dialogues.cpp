@@ -62,50 +62,60 @@ class Dialogue : public ::testing::Test {
     bool ferme_par_fin = false;
 };
 
-TEST_F(Dialogue, MemoDialogShowsTheRoundedDelayAndStoresItOnReturn) {
-    r.tempomemo = 1.5f;
-    // The Retour button sits centred 42 pixels above the bottom of the 380 x 130 client area.
-    ouvre(false, "attends\ntouche r alt\nattends\n");
-    EXPECT_FALSE(ferme_par_fin);
-    EXPECT_FLOAT_EQ(r.tempomemo, 2.f);
-    EXPECT_EQ(lit(dossier + "/tlvmemo.ini"), " 20 \r\n");
+struct CasDialogue {
+    const char* nom;
+    bool belote;
+    float avant; // the setting when F5 is pressed (seconds)
+    const char* script;
+    float apres;         // the setting once the dialog is gone
+    const char* fichier; // what the settings file then holds
+    bool par_fin;        // the program was closed with the dialog open
+};
+
+class Dialogues : public Dialogue, public ::testing::WithParamInterface<CasDialogue> {};
+
+TEST_P(Dialogues, StoreTheSliderHoweverTheyAreClosed) {
+    const CasDialogue& c = GetParam();
+    if (c.belote)
+        r.tempobelote = static_cast<int>(c.avant);
+    else
+        r.tempomemo = c.avant;
+    ouvre(c.belote, c.script);
+    EXPECT_EQ(ferme_par_fin, c.par_fin);
+    if (c.belote)
+        EXPECT_EQ(r.tempobelote, static_cast<int>(c.apres));
+    else
+        EXPECT_FLOAT_EQ(r.tempomemo, c.apres);
+    EXPECT_EQ(lit(dossier + (c.belote ? "/tlvbelo.ini" : "/tlvmemo.ini")), c.fichier);
 }
 
-TEST_F(Dialogue, BeloteSliderMovedWithTheArrowKeysIsSavedByRetour) {
-    r.tempobelote = 4;
-    ouvre(true, "attends\ntouche Droite\ntouche Droite\ntouche Gauche\nattends\ntouche Entree\nattends\n");
-    EXPECT_EQ(r.tempobelote, 5);
-    EXPECT_EQ(lit(dossier + "/tlvbelo.ini"), " 5 \r\n");
-}
-
-TEST_F(Dialogue, ClicksOnTheScrollArrowsMoveTheSliderOneSecond) {
-    r.tempobelote = 4;
-    // The dialog is centred on the play area: its right arrow lies at (477, 221), its left one at (163, 221).
-    ouvre(true, "attends\nclic 477 221\nattends\nclic 477 221\nattends\nclic 477 221\nattends\n"
-                "clic 163 221\nattends\ntouche r alt\nattends\n");
-    EXPECT_EQ(r.tempobelote, 6);
-}
-
-TEST_F(Dialogue, TheSliderStaysWithinItsRange) {
-    r.tempobelote = 12;
-    ouvre(true, "attends\ntouche Droite\ntouche Droite\nattends\ntouche Echap\nattends\n");
-    EXPECT_EQ(r.tempobelote, 12);
-}
-
-TEST_F(Dialogue, ClosingTheProgramWithTheDialogOpenStillSaves) {
-    r.tempomemo = 0.f;
-    ouvre(false, "attends\ntouche Droite\ntouche Droite\ntouche Droite\nattends\n");
-    EXPECT_TRUE(ferme_par_fin);
-    EXPECT_FLOAT_EQ(r.tempomemo, 3.f);
-    EXPECT_EQ(lit(dossier + "/tlvmemo.ini"), " 30 \r\n");
-}
-
-TEST_F(Dialogue, MemoSliderAtZeroStoresZero) {
-    r.tempomemo = 1.f;
-    ouvre(false, "attends\ntouche Gauche\ntouche Gauche\nattends\ntouche r alt\nattends\n");
-    EXPECT_FLOAT_EQ(r.tempomemo, 0.f);
-    EXPECT_EQ(lit(dossier + "/tlvmemo.ini"), " 0 \r\n");
-}
+// The dialog is centred on the play area: its scroll bar's right arrow lies at (477, 221), its left one at
+// (163, 221); Alt+R is "&Retour".
+INSTANTIATE_TEST_SUITE_P(
+    Tempo, Dialogues,
+    ::testing::Values(CasDialogue{"MemoRoundsHalfToEvenAndStoresTenths", false, 1.5f,
+                                  "attends\ntouche r alt\nattends\n", 2.f, " 20 \r\n", false},
+                      CasDialogue{"BeloteArrowKeysThenEntree", true, 4,
+                                  "attends\ntouche Droite\ntouche Droite\ntouche Gauche\n"
+                                  "attends\ntouche Entree\nattends\n",
+                                  5, " 5 \r\n", false},
+                      CasDialogue{"BeloteScrollArrowsClicked", true, 4,
+                                  "attends\nclic 477 221\nattends\nclic 477 221\nattends\n"
+                                  "clic 477 221\nattends\nclic 163 221\nattends\ntouche r alt\nattends\n",
+                                  6, " 6 \r\n", false},
+                      CasDialogue{"BeloteStaysWithinItsRange", true, 12,
+                                  "attends\ntouche Droite\ntouche Droite\nattends\n"
+                                  "touche Echap\nattends\n",
+                                  12, " 12 \r\n", false},
+                      CasDialogue{"MemoSavedWhenTheProgramIsClosed", false, 0.f,
+                                  "attends\ntouche Droite\ntouche Droite\n"
+                                  "touche Droite\nattends\n",
+                                  3.f, " 30 \r\n", true},
+                      CasDialogue{"MemoAtZeroStoresZero", false, 1.f,
+                                  "attends\ntouche Gauche\ntouche Gauche\nattends\n"
+                                  "touche r alt\nattends\n",
+                                  0.f, " 0 \r\n", false}),
+    [](const auto& i) { return std::string(i.param.nom); });
 
 TEST(AideMiseEnLignes, WrapsParagraphsKeepsHeadingsApartAndDropsTrailingBlanks) {
     // Every byte is 10 pixels wide: 80 pixels hold eight.
