@@ -90,7 +90,7 @@ TEST_P(Dialogues, StoreTheSliderHoweverTheyAreClosed) {
 }
 
 // The dialog is centred on the play area: its scroll bar's right arrow lies at (477, 221), its left one at
-// (163, 221); Alt+R is "&Retour".
+// (163, 221), its title bar's close box at (498, 174); Alt+R is "&Retour".
 INSTANTIATE_TEST_SUITE_P(
     Tempo, Dialogues,
     ::testing::Values(CasDialogue{"MemoRoundsHalfToEvenAndStoresTenths", false, 1.5f,
@@ -111,6 +111,9 @@ INSTANTIATE_TEST_SUITE_P(
                                   "attends\ntouche Droite\ntouche Droite\n"
                                   "touche Droite\nattends\n",
                                   3.f, " 30 \r\n", true},
+                      CasDialogue{"BeloteCloseBoxSavesLikeRetour", true, 4,
+                                  "attends\ntouche Gauche\nattends\nclic 498 174\nattends\n", 3, " 3 \r\n",
+                                  false},
                       CasDialogue{"MemoAtZeroStoresZero", false, 1.f,
                                   "attends\ntouche Gauche\ntouche Gauche\nattends\n"
                                   "touche r alt\nattends\n",
