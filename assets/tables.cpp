@@ -100,13 +100,16 @@ Image placevide() {
     remplit(p, creux, {}, [](float x, float y) {
         // Dark felt, a touch lighter in the middle, with a fixed grain so every place is identical.
         float d = std::hypot((x - 35.5f) / 35, (y - 48) / 48);
-        float k = 1 - 0.35f * d + (hasard(static_cast<int>(x), static_cast<int>(y), 5) - 0.5f) * 0.06f;
-        return Couleur{0.05f * k, 0.24f * k, 0.13f * k, 1};
+        float k = 1 - 0.22f * d + (hasard(static_cast<int>(x), static_cast<int>(y), 5) - 0.5f) * 0.06f;
+        return Couleur{0.055f * k, 0.33f * k, 0.15f * k, 1};
     });
     remplit(p, contour(rectarrondi(2.5f, 2.5f, 68.5f, 93.5f, 4.5f), 1), {}, Couleur{0, 0, 0, 0.6f});
     remplit(p, contour(rectarrondi(3.5f, 3.5f, 67.5f, 92.5f, 3.5f), 0.8f), {},
             Couleur{0.4f, 0.7f, 0.5f, 0.12f});
     remplit(p, enseigne(2), {35.5f, 48, 16, 0}, Couleur{0.6f, 0.8f, 0.6f, 0.07f});
+    // Same bounds as the cloth, so that the veil of the score screen darkens the felt of the places evenly.
+    for (auto& c : p.p)
+        if (c.g > 0.2f) c = bornefeutre(c);
     return p;
 }
 

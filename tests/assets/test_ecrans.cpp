@@ -2,6 +2,8 @@
 // zones it makes clickable, and the Memo/Quadrel grid matching the erase patch.
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "tests/assets/lecture.h"
 
 namespace tlv::essai {
@@ -56,6 +58,19 @@ TEST(Grilles, CasesIdentiquesALaPieceDEffacement) {
                                       feuille.px(71 + x, 528 + y)[k])
                                 << nom << " place " << c + 1 << "," << r + 1;
     }
+}
+
+TEST(Grilles, VoileEgalSurLesPlacesVides) {
+    // The score screen darkens the Memo table with AND 64: the felt of the empty places turns to one colour.
+    Png memo;
+    ASSERT_TRUE(lispng("cartei01", memo));
+    std::set<int> vus;
+    for (int y = 48 + 8; y < 48 + 88; ++y)
+        for (int x = 36 + 8; x < 36 + 63; ++x) {
+            const uint8_t* p = memo.px(x, y);
+            vus.insert((p[0] & 64) << 16 | (p[1] & 64) << 8 | (p[2] & 64));
+        }
+    EXPECT_EQ(vus.size(), 1u);
 }
 
 TEST(Grilles, BoitesNoiresDesHorloges) {
