@@ -34,6 +34,16 @@ size_t echantillon(double s) {
     return static_cast<size_t>(std::llround(s * frequence));
 }
 
+// A soft brush stroke on a snare: high noise with a quick decay.
+std::vector<float> balai(uint32_t graine) {
+    std::vector<float> n = souffle(0.09f, 6500, 6000, graine + 900);
+    for (size_t i = 0; i < n.size(); ++i) {
+        float t = static_cast<float>(i) / frequence;
+        n[i] *= std::min(1.f, t * 800) * std::exp(-t * 45);
+    }
+    return n;
+}
+
 } // namespace
 
 std::vector<int> accord(const std::string& nom) {
@@ -111,6 +121,10 @@ Son joue(const Partition& p) {
                     ajoute(s, piano(note(acc[k] + 12), static_cast<float>(croche * 0.9), 0.45f),
                            echantillon(t0 + (c + 1) * croche), 0.09f, 0.3f);
             }
+            // Brushes on every eighth, stronger off the beat.
+            for (int c = 0; c < p.croches; ++c)
+                ajoute(s, balai(static_cast<uint32_t>(b * 16 + c)), echantillon(t0 + c * croche),
+                       c % 2 ? 0.05f : 0.03f, 0.5f);
             break;
         }
     }
