@@ -48,6 +48,7 @@ Plateforme::Plateforme(const OptionsPlateforme& o) : robot_(o.robot) {
     SDL_StartTextInput();
 
     polices_ = std::make_unique<Polices>(o.police.empty() ? police_par_defaut() : o.police);
+    polices_texte_ = std::make_unique<Polices>(o.police.empty() ? police_texte() : o.police);
     jalon("curseurs et police");
     audio_ = std::make_unique<Audio>(horloge_->virtuelle(), o.trace_sons);
     jalon("audio");
@@ -56,6 +57,7 @@ Plateforme::Plateforme(const OptionsPlateforme& o) : robot_(o.robot) {
 Plateforme::~Plateforme() {
     audio_.reset();
     polices_.reset();
+    polices_texte_.reset();
     for (SDL_Cursor* c : curseurs_)
         if (c) SDL_FreeCursor(c);
     fenetre_.reset();

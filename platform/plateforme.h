@@ -47,6 +47,7 @@ class Plateforme {
     int zoom() const { return zoom_; }
 
     Polices& polices() { return *polices_; }
+    Polices& polices_texte() { return *polices_texte_; }
     Audio& audio() { return *audio_; }
     Horloge& horloge() { return *horloge_; }
     std::int64_t ms() const { return horloge_->ms(); }
@@ -112,7 +113,7 @@ class Plateforme {
     void presente();
 
     std::unique_ptr<Horloge> horloge_;
-    std::unique_ptr<Polices> polices_;
+    std::unique_ptr<Polices> polices_, polices_texte_;
     std::unique_ptr<Audio> audio_;
     Robot* robot_ = nullptr;
     std::unique_ptr<Fenetre> fenetre_;

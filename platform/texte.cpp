@@ -103,3 +103,12 @@ std::string police_par_defaut() {
 }
 
 } // namespace tlv
+
+namespace tlv {
+
+std::string police_texte() {
+    const char* c = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
+    return std::filesystem::exists(c) ? std::string(c) : police_par_defaut();
+}
+
+} // namespace tlv

@@ -41,7 +41,9 @@ class Polices {
     std::map<int, TTF_Font*> cache_;
 };
 
-// The font this game prints with; the first of our candidates that exists.
+// The font this game prints with (bold, as the screens' labels are); the first candidate that exists.
 std::string police_par_defaut();
+// The plain face of the same family, for running text (the help).
+std::string police_texte();
 
 } // namespace tlv

@@ -74,8 +74,9 @@ Aide::Aide(Plateforme& p, const std::string& fichier) : Form(p, 640, 480) {
             "# Aide\n\nLe fichier d'aide « tolvanex.hlp » est introuvable dans le dossier du programme.\n";
     }
     Polices& po = pf.polices();
-    const auto lignes = mise_en_lignes(texte, 640 - 2 * Marge, [&po](const std::string& s, bool titre) {
-        return po.largeur(s, titre ? TailleTitre : TailleTexte);
+    Polices& pt = pf.polices_texte();
+    const auto lignes = mise_en_lignes(texte, 640 - 2 * Marge, [&po, &pt](const std::string& s, bool titre) {
+        return titre ? po.largeur(s, TailleTitre) : pt.largeur(s, TailleTexte);
     });
     // Pages fill down to the buttons; a heading never ends a page.
     std::vector<LigneAide> page;
@@ -133,7 +134,7 @@ void Aide::dessine_page() {
             po.imprime(image, Marge + 1, y + 1, l.texte, t, CyanSombre);
             po.imprime(image, Marge, y, l.texte, t, Cyan);
         } else {
-            po.imprime(image, Marge, y, l.texte, t, Creme);
+            pf.polices_texte().imprime(image, Marge, y, l.texte, t, Creme);
         }
         y += po.hauteur(t) + (l.titre ? 6 : 1);
     }
