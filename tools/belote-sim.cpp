@@ -76,7 +76,7 @@ template <typename T> bool lit(const char* texte, T& valeur, T min, T max) {
 int usage(const std::string& pourquoi) {
     std::cerr << "belote-sim: " << pourquoi << "\n"
               << "usage: belote-sim --graine N [--parties M] [--donnes K] [--partie-en P] [--sans-annonces]\n"
-              << "                  [--fauxjeu 64CHIFFRES --donneur D] [--silencieux]\n";
+              << "                  [--fauxjeu 64CHIFFRES --donneur D, avec --donnes K] [--silencieux]\n";
     return 2;
 }
 
@@ -122,6 +122,8 @@ int main(int argc, char** argv) {
     }
     if (!o.avecgraine) return usage("--graine est obligatoire");
     if (o.fauxjeu.empty() != (o.donneur == 0)) return usage("--fauxjeu et --donneur vont ensemble");
+    // A rigged deal that no seat takes is dealt again identically, for ever: the run needs a bound.
+    if (!o.fauxjeu.empty() && o.donnes == 0) return usage("--fauxjeu demande --donnes K");
 
     tlv::Reglages reglages;
     reglages.textes = tlv::textes_fixes();
