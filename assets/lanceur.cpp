@@ -23,9 +23,12 @@ void fleuron(Image& img, float cx, float y, float demi) {
     remplit(img, enseigne(2), {cx, y, 9, 0}, [=](float, float yy) { return dore(yy, y - 4, y + 4); });
 }
 
-void boutonweb(Image& img, int ox, int oy) {
+// The web button's face. The program centres it in its 260 x 80 button at (350, 235) of the screen, so
+// around the rounded body it shows the launcher as it lies under that place.
+void boutonweb(Image& img, int ox, int oy, const Image& ecran) {
     const float w = 250, h = 60;
     Image b(250, 60, {0, 0, 0, 1});
+    copie(b, 0, 0, ecran, 350 + (260 - 250) / 2, 235 + (80 - 60) / 2, 250, 60);
     Forme corps = rectarrondi(1, 1, w - 1, h - 1, 13);
     remplit(b, corps, {}, [=](float, float y) {
         float t = y / h;
@@ -120,7 +123,7 @@ Image imagelanceur() {
         posecarte(ecran, faces[static_cast<size_t>(fan[i])], px, py, a, 1.f);
     }
     copie(img, 0, 0, ecran, 0, 0, 640, 480);
-    boutonweb(img, 0, 480);
+    boutonweb(img, 0, 480, ecran);
     return img;
 }
 
