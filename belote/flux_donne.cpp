@@ -30,7 +30,7 @@ void affichedistribution(Belote& b, Table& t) {
     auto& tb = b.table;
     auto& p = b.paquet;
     const auto& tx = b.reglages.textes;
-    t.curseur(Curseur::repos);
+    t.curseur(Pointeur::repos);
     t.restaure(0, 0, 480, 480);
     t.restaure(480, 0, 160, 44);
     t.rafraichit();
@@ -57,7 +57,7 @@ void affichedistribution(Belote& b, Table& t) {
 void affichedistributiondureste(Belote& b, Table& t) {
     auto& tb = b.table;
     auto& p = b.paquet;
-    t.curseur(Curseur::repos);
+    t.curseur(Pointeur::repos);
     deplaceatout(b, t, tb.preneur);
     t.affichecontrat(nomjoueur(b, tb.preneur) + "," + b.reglages.textes[16], tb.atout);
     if (!p.premieredonne || !p.avecfauxjeu) {
@@ -115,7 +115,7 @@ void routinequiprend(Belote& b, Table& t) {
         if (j == 1) {
             t.message_on(tx[11], tx[12]);
             t.etatclic(2);
-            t.curseur(Curseur::attente);
+            t.curseur(Pointeur::attente);
             const Attente r = t.attendenchere();
             if (r.arret > 0) {
                 b.ecran.arret = r.arret;
@@ -123,7 +123,7 @@ void routinequiprend(Belote& b, Table& t) {
             }
             t.etatclic(-1);
             t.message_off();
-            t.curseur(Curseur::repos);
+            t.curseur(Pointeur::repos);
             if (r.choix == 2) tb.preneur = 1;
             continue;
         }
@@ -159,7 +159,7 @@ void routinequiprend(Belote& b, Table& t) {
                 if (s != tb.atout && i <= 3) possibles[static_cast<std::size_t>(i++)] = s;
             t.message_on2(possibles);
             t.etatclic(3);
-            t.curseur(Curseur::attente);
+            t.curseur(Pointeur::attente);
             const Attente r = t.attendenchere();
             if (r.arret > 0) {
                 b.ecran.arret = r.arret;
@@ -167,7 +167,7 @@ void routinequiprend(Belote& b, Table& t) {
             }
             t.etatclic(-1);
             t.message_off2(tb.liste[6]);
-            t.curseur(Curseur::repos);
+            t.curseur(Pointeur::repos);
             if (r.choix > 1 && r.choix <= 4) {
                 tb.preneur = 1;
                 tb.atout = static_cast<std::int16_t>(possibles[static_cast<std::size_t>(r.choix - 1)]);

@@ -25,14 +25,14 @@ int toursud(Belote& b, Table& t) {
         t.message_on(b.reglages.textes[25], vide);
         t.pause(1.f);
         t.message_off();
-        t.curseur(Curseur::attente);
+        t.curseur(Pointeur::attente);
         t.etatclic(5);
         const Attente r = t.attendcarte();
         if (r.arret > 0) {
             b.ecran.arret = r.arret;
             return 0;
         }
-        t.curseur(Curseur::repos);
+        t.curseur(Pointeur::repos);
         const int slot = r.choix;
         const Legalite l = (slot >= 1 && slot <= 8) ? cartelegale(tb, 1, slot) : Legalite::refusee;
         if (l == Legalite::refusee) {

@@ -9,7 +9,7 @@
 
 namespace tlv {
 
-enum class Curseur { repos, attente };
+enum class Pointeur { repos, attente }; // named apart from the platform's own cursors
 
 // Answer of a wait for the player: the choice (> 0), or the stop request the player made meanwhile.
 struct Attente {
@@ -61,7 +61,7 @@ class Table {
     // Input: what a click means now (-1 nothing, 2 and 3 a bid, 5 a card), hover lines, cursor.
     virtual void etatclic(int etat) = 0;
     virtual void survol(int panneau, int ligne) = 0;
-    virtual void curseur(Curseur c) = 0;
+    virtual void curseur(Pointeur c) = 0;
     // Waits for a line of the bidding panel now shown (1 pass, 2 take or 2..4 a suit), or a slot of Sud.
     virtual Attente attendenchere() = 0;
     virtual Attente attendcarte() = 0;

@@ -35,7 +35,7 @@ class TableMuette : public Table {
     void ecrittotal(int, int) override {}
     void etatclic(int etat) override { etatclic_ = etat; }
     void survol(int, int) override {}
-    void curseur(Curseur) override {}
+    void curseur(Pointeur) override {}
     // Sud bids with the computer evaluation of its round.
     Attente attendenchere() override;
     // Sud plays the computer choice; a card the rules refuse is reported and stops the match.
