@@ -1,0 +1,196 @@
+// The table's pictures: sprites, hands, sliding cards, the contract line and the panel's labels.
+#include <algorithm>
+
+#include "belote/carte.h"
+#include "belote_table/ecran.h"
+#include "platform/plateforme.h"
+#include "shell/reglages.h"
+
+namespace tlv {
+
+namespace {
+constexpr std::uint32_t Clair = rgb(0, 255, 255), SombreLabel = rgb(0, 144, 144), Entete = rgb(0, 192, 192);
+constexpr int Pas = 16;
+} // namespace
+
+void Ecran::sprite(int x, int y, int w, int h, int mx, int my, int sx, int sy) {
+    bitblt(fond, x, y, w, h, masque, mx, my, Rop::SrcAnd);
+    bitblt(fond, x, y, w, h, tampon, sx, sy, Rop::SrcPaint);
+}
+
+void Ecran::poseface(int x, int y, int c) {
+    if (c <= 0) return;
+    sprite(x, y, 71, 96, 0, 0, (c % 10) * 71, (c / 10 - 1) * 96);
+}
+
+void Ecran::posedos(int x, int y) {
+    sprite(x, y, 71, 96, 0, 0, 0, 384);
+}
+
+void Ecran::restaure(int x, int y, int largeur, int hauteur) {
+    bitblt(fond, x, y, largeur, hauteur, ecranbis, x, y);
+}
+
+void Ecran::rafraichit() {
+    pf.invalide();
+}
+
+void Ecran::monrefresh(int, int, int, int) {
+    // The whole play area is composed at once: copying one rectangle or all of it looks the same.
+    pf.monrefresh();
+}
+
+void Ecran::posecarte(int joueur, const Main& main, int nombre, int espacement) {
+    nombre = std::clamp(nombre, 0, 8);
+    int n = 0;
+    for (int s = 1; s <= nombre; ++s)
+        if (main[static_cast<std::size_t>(s)] > 0) ++n;
+    const int w = (n - 1) * espacement + 71;
+    const int debut = (480 - w) / 2;
+    const bool ligne = joueur == 1 || joueur == 3;
+    const int bx = joueur == 2 ? 384 : 0, by = joueur == 1 ? 384 : 0;
+    if (ligne)
+        restaure(99, by, 282, 96);
+    else
+        restaure(bx, 99, 96, 282);
+    if (joueur == 1) gauchesud = debut, droitesud = debut + w;
+    int p = debut;
+    for (int s = 1; s <= nombre; ++s) {
+        const int c = main[static_cast<std::size_t>(s)];
+        if (c <= 0) continue;
+        if (joueur == 1)
+            poseface(p, 384, c);
+        else if (joueur == 3)
+            posedos(p, 0);
+        else
+            sprite(bx, p, 96, 71, 71, 0, 71, 384);
+        // Sud's cards always overlap by 30 so that a click finds them.
+        p += joueur == 1 ? 30 : espacement;
+    }
+    if (ligne)
+        monrefresh(99, by, 282, 96);
+    else
+        monrefresh(bx, 99, 96, 282);
+}
+
+void Ecran::posemescartes(const Main& mescartes) {
+    restaure(99, 384, 282, 96);
+    int k = 0;
+    for (int s = 1; s <= 8; ++s)
+        if (mescartes[static_cast<std::size_t>(s)] > 0) ++k;
+    const int debut = (480 - ((k - 1) * 30 + 71)) / 2;
+    int i = 0;
+    for (int s = 1; s <= 8; ++s)
+        if (const int c = mescartes[static_cast<std::size_t>(s)]; c > 0) poseface(debut + 30 * i++, 384, c);
+    monrefresh(99, 384, 282, 96);
+}
+
+void Ecran::glisse(int carte, bool face, int x0, int y0, int x1, int y1, bool laisse) {
+    const int dx = x1 > x0 ? Pas : (x1 < x0 ? -Pas : 0), dy = y1 > y0 ? Pas : (y1 < y0 ? -Pas : 0);
+    int x = x0, y = y0;
+    bool sauve = false;
+    int px = 0, py = 0;
+    for (;;) {
+        if (sauve) bitblt(fond, px, py, 72, 96, tampon, 280, 528);
+        bitblt(tampon, 280, 528, 72, 96, fond, x, y);
+        sauve = true, px = x, py = y;
+        if (face)
+            poseface(x, y, carte);
+        else
+            posedos(x, y);
+        monrefresh(std::min(px, x), std::min(py, y), 72 + Pas, 96 + Pas);
+        if (x == x1 && y == y1) break;
+        // The last step is shorter when the distance is not a multiple of the step.
+        x = dx > 0 ? std::min(x + dx, x1) : (dx < 0 ? std::max(x + dx, x1) : x);
+        y = dy > 0 ? std::min(y + dy, y1) : (dy < 0 ? std::max(y + dy, y1) : y);
+    }
+    if (!laisse) {
+        bitblt(fond, px, py, 72, 96, tampon, 280, 528);
+        monrefresh(px, py, 72, 96);
+    }
+}
+
+void Ecran::glissecarte(int joueur, int carte) {
+    switch (joueur) {
+    case 1:
+        glisse(carte, true, 204, 368, 204, 288, true);
+        break;
+    case 2:
+        glisse(carte, true, 384, 192, 276, 192, true);
+        break;
+    case 3:
+        glisse(carte, true, 204, 16, 204, 96, true);
+        break;
+    default:
+        glisse(carte, true, 24, 192, 132, 192, true);
+        break;
+    }
+}
+
+void Ecran::glisseaucentre(int joueur, int carte) {
+    // The trick spots do not overlap: the card leaves clean cloth behind it.
+    switch (joueur) {
+    case 1:
+        restaure(204, 288, 71, 96);
+        glisse(carte, true, 204, 272, 204, 192, true);
+        break;
+    case 2:
+        restaure(276, 192, 71, 96);
+        glisse(carte, true, 268, 192, 204, 192, true);
+        break;
+    case 3:
+        restaure(204, 96, 71, 96);
+        glisse(carte, true, 204, 112, 204, 192, true);
+        break;
+    default:
+        restaure(132, 192, 71, 96);
+        glisse(carte, true, 140, 192, 204, 192, true);
+        break;
+    }
+}
+
+void Ecran::evacuepile(bool versbas) {
+    restaure(204, 192, 71, 96);
+    if (versbas)
+        glisse(0, false, 204, 224, 204, 384, false);
+    else
+        glisse(0, false, 204, 176, 204, 0, false);
+}
+
+void Ecran::affichecontrat(const std::string& texte, int atout) {
+    Polices& po = pf.polices();
+    const int t = ctx.r.taille3;
+    po.imprime(fond, 485, (48 - po.hauteur(t)) / 2, texte, t, Clair);
+    static constexpr int sources[5][2] = {{0, 0}, {447, 384}, {487, 384}, {447, 424}, {487, 424}};
+    if (atout >= 1 && atout <= 4) bitblt(fond, 596, 4, 40, 40, tampon, sources[atout][0], sources[atout][1]);
+    pf.invalide();
+}
+
+void Ecran::dessine_label_menu(bool allume) {
+    const std::string& m = ctx.r.textes[1];
+    Polices& po = pf.polices();
+    const int t = ctx.r.taille6;
+    const int x = (152 - po.largeur(m, t)) / 2 + 484, y = (34 - po.hauteur(t)) / 2 + 442;
+    bitblt(fond, 484, 442, 152, 34, tapis, 484, 442);
+    po.imprime(fond, x, y, m, t, allume ? SombreLabel : Clair);
+    po.imprime(fond, x + 1, y + 1, m, t, allume ? Clair : SombreLabel);
+    pf.invalide();
+}
+
+void Ecran::afficheletapis() {
+    Polices& po = pf.polices();
+    const Textes& tx = ctx.r.textes;
+    bitblt(ecranbis, 0, 0, 640, 480, tapis, 0, 0);
+    const int t6 = ctx.r.taille6, t2 = ctx.r.taille2;
+    const int x = (152 - po.largeur(tx[1], t6)) / 2 + 484, y = (34 - po.hauteur(t6)) / 2 + 442;
+    po.imprime(ecranbis, x, y, tx[1], t6, Clair);
+    po.imprime(ecranbis, x + 1, y + 1, tx[1], t6, SombreLabel);
+    const int ye = (24 - po.hauteur(t2)) / 2 + 45;
+    po.imprime(ecranbis, (80 - po.largeur(tx[17], t2)) / 2 + 483, ye, tx[17], t2, Entete);
+    po.imprime(ecranbis, (80 - po.largeur(tx[18], t2)) / 2 + 561, ye, tx[18], t2, Entete);
+    bitblt(fond, 0, 0, 640, 480, ecranbis, 0, 0);
+    menuallume = false;
+    pf.invalide();
+}
+
+} // namespace tlv

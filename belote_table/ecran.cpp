@@ -1,0 +1,138 @@
+#include "belote_table/ecran.h"
+
+#include "belote/flux.h"
+#include "platform/fatal.h"
+#include "platform/image.h"
+#include "platform/plateforme.h"
+#include "shell/reglages.h"
+#include "shell/sons.h"
+#include "shell/tempo.h"
+
+namespace tlv {
+
+namespace {
+
+// The journal of a played match: each deal's lines reach the disk when the deal is settled or dropped, so
+// closing the window loses nothing already played.
+class JournalFichier : public Journal {
+  public:
+    explicit JournalFichier(std::ofstream& f) : Journal(f), f_(f) {}
+    void fin(int nous, int eux, int tn, int te, int r) override {
+        Journal::fin(nous, eux, tn, te, r);
+        f_.flush();
+    }
+    void resultat(int tn, int te) override {
+        Journal::resultat(tn, te);
+        f_.flush();
+    }
+    void prise(int p, int a) override {
+        Journal::prise(p, a);
+        f_.flush();
+    }
+
+  private:
+    std::ofstream& f_;
+};
+
+Surface charge_ou_quitte(const std::string& repertoire, const std::string& nom) {
+    auto s = charge_image(repertoire + nom);
+    if (!s)
+        erreur_fatale("Le fichier « " + nom +
+                      " » est introuvable ou illisible dans le dossier du programme (" + repertoire +
+                      "). Réinstallez Tolva'nexes.");
+    return std::move(*s);
+}
+
+} // namespace
+
+Ecran::Ecran(Contexte& c) : Form(c.pf, 640, 480), ctx(c), b(c.r, c.rnd), fond(image) {
+    if (!ctx.journal.empty()) {
+        fichierjournal_ = std::make_unique<std::ofstream>(ctx.journal, std::ios::app | std::ios::binary);
+        // A journal that cannot be opened is no reason to refuse the game.
+        if (*fichierjournal_) {
+            journal_ = std::make_unique<JournalFichier>(*fichierjournal_);
+            b.suivi = journal_.get();
+        }
+    }
+}
+
+Ecran::~Ecran() {
+    b.suivi = nullptr;
+    if (fichierjournal_) fichierjournal_->flush();
+}
+
+void Ecran::Form_Load() {
+    jouemusik(pf, ctx.util, ctx.r, "cartem01");
+}
+
+void Ecran::Form_Unload() {
+    active_ = false;
+    if (fichierjournal_) fichierjournal_->flush();
+}
+
+void Ecran::prepare() {
+    masque = charge_ou_quitte(ctx.r.repertoire, "cartei07");
+    tampon = charge_ou_quitte(ctx.r.repertoire, "cartei08");
+    tapis = charge_ou_quitte(ctx.r.repertoire, "cartei03");
+    fondmenu = charge_ou_quitte(ctx.r.repertoire, "cartei06");
+    // The sheets may be smaller than their layout; the save areas must exist all the same.
+    if (tampon.largeur() < 568 || tampon.hauteur() < 624) {
+        Surface t(568, 624);
+        bitblt(t, 0, 0, tampon.largeur(), tampon.hauteur(), tampon, 0, 0);
+        tampon = std::move(t);
+    }
+    fond.redimensionne(640, 480);
+    bitblt(fond, 0, 0, 640, 480, tapis, 0, 0);
+    ecranbis = fond;
+}
+
+void Ecran::Form_Activate() {
+    if (active_) return;
+    active_ = true;
+    b.ecran.arret = 0;
+    b.paquet.premieredonne = true;
+    b.paquet.avecfauxjeu = false;
+    b.paquet.donneurfauxjeu = 1;
+    b.paquet.fauxjeu.clear();
+    prepare();
+    pf.invalide();
+    affichelemenu();
+    for (;;) {
+        if (b.ecran.arret == 2) {
+            hide();
+            return;
+        }
+        lancelapartie(b, *this);
+    }
+}
+
+void Ecran::Form_KeyDown(int code, int) {
+    if (code == cle::F5) {
+        auto d = testbel(pf, ctx.r);
+        ouvre_dialogue(pf, *d);
+        return;
+    }
+    touche_son(pf, ctx.util, ctx.r, code, "cartem01");
+}
+
+void Ecran::joueson(const std::string& nom) {
+    tlv::joueson(pf, ctx.r, nom);
+}
+
+void Ecran::voix(int joueur, const std::string& mot) {
+    tlv::voix(pf, ctx.r, joueur, mot);
+}
+
+void Ecran::curseur(Pointeur c) {
+    pf.curseur(c == Pointeur::attente ? Curseur::Attente : Curseur::Repos);
+}
+
+bool Ecran::curseur_attente() const {
+    return pf.curseur_actuel() == Curseur::Attente;
+}
+
+double Ecran::secondes() {
+    return pf.secondes();
+}
+
+} // namespace tlv

@@ -1,0 +1,104 @@
+#pragma once
+// The Belote table `ecran`: the picture buffers, the message box, the score pad and the player's mouse,
+// serving the rules through `Table`. Its first activation runs the matches until the player leaves.
+#include <array>
+#include <cstdint>
+#include <fstream>
+#include <memory>
+
+#include "belote/belote.h"
+#include "belote/journal.h"
+#include "belote/table.h"
+#include "platform/form.h"
+#include "shell/contexte.h"
+
+namespace tlv {
+
+class Ecran : public Form, public Table {
+  public:
+    explicit Ecran(Contexte& ctx);
+    ~Ecran() override;
+
+    // Screen handlers.
+    void Form_Load() override;
+    void Form_Activate() override;
+    void Form_Unload() override;
+    void Form_KeyDown(int code, int shift) override;
+    void MouseDown(int button, int shift, int x, int y) override { fond_MouseDown(button, shift, x, y); }
+    void MouseMove(int button, int shift, int x, int y) override { fond_MouseMove(button, shift, x, y); }
+    void fond_MouseDown(int button, int shift, int x, int y);
+    void fond_MouseMove(int button, int shift, int x, int y);
+
+    // What the rules ask of the table.
+    void message_on(const std::string& ligne1, const std::string& ligne2) override;
+    void message_off() override;
+    void message_on2(const std::array<int, 4>& possibles) override;
+    void message_off2(int retournee) override;
+    void pause(float secondes) override;
+    void pause_visu() override;
+    void joueson(const std::string& nom) override;
+    void voix(int joueur, const std::string& mot) override;
+    void afficheletapis() override;
+    void restaure(int x, int y, int largeur, int hauteur) override;
+    void rafraichit() override;
+    void monrefresh(int x, int y, int largeur, int hauteur) override;
+    void poseface(int x, int y, int carte) override;
+    void posedos(int x, int y) override;
+    void posecarte(int joueur, const Main& main, int nombre, int espacement) override;
+    void posemescartes(const Main& mescartes) override;
+    void glissecarte(int joueur, int carte) override;
+    void glisseaucentre(int joueur, int carte) override;
+    void evacuepile(bool versbas) override;
+    void affichecontrat(const std::string& texte, int atout) override;
+    void lignescore(int ligne) override { lignescore_ = ligne; }
+    void ecritscore(int nous, int eux) override;
+    void ecrittotal(int nous, int eux) override;
+    void etatclic(int etat) override { etatclic_ = etat; }
+    void survol(int panneau, int ligne) override { (panneau == 1 ? survol1 : survol2) = ligne; }
+    void curseur(Pointeur c) override;
+    Attente attendenchere() override;
+    Attente attendcarte() override;
+    bool clic() override { return clic_; }
+    void effaceclic() override { clic_ = false; }
+    double secondes() override;
+
+    // Buffers, drawn once on the first activation.
+    void prepare();
+    // The hovered line of the bidding panels, highlighted.
+    void menu03(int ligne);
+    void menu04(int ligne);
+    void affichelemenu();
+    void affichedernierpli();
+    // Slot of Sud's hand under x (relative to the row's left end), 0 when none.
+    static int jaiclique(const Main& jeu, int largeur, int x);
+
+    Contexte& ctx;
+    Belote b;
+    Surface& fond;                           // the visible table: the form's own picture
+    Surface ecranbis, masque, tampon, tapis; // clean table, masks, sprites, the table as loaded
+    Surface fondmenu;                        // the menu's picture
+    int etatclic_ = -1;
+    int choixenchere = 0, carteclic = 0, survol1 = 0, survol2 = 0;
+    bool clic_ = false, menuallume = false;
+    int gauchesud = 0, droitesud = 0;
+    int lignescore_ = 0;
+    std::array<int, 4> couleurspossibles{};
+
+  private:
+    // A sprite: its mask ANDed, then its picture ORed.
+    void sprite(int x, int y, int w, int h, int mx, int my, int sx, int sy);
+    // A text printed light then dark one pixel lower right, or the other way round when highlighted.
+    void imprime_releve(int x, int y, const std::string& texte, int points, bool allume,
+                        std::uint32_t sombre);
+    void dessine_label_menu(bool allume);
+    void panneau(int ligne, bool second);
+    // A card slides by 16-pixel steps over the table, what lies under it saved and put back.
+    void glisse(int carte, bool face, int x0, int y0, int x1, int y1, bool laisse);
+    bool curseur_attente() const;
+
+    std::unique_ptr<std::ofstream> fichierjournal_;
+    std::unique_ptr<Suivi> journal_;
+    bool active_ = false;
+};
+
+} // namespace tlv

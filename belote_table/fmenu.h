@@ -1,0 +1,35 @@
+#pragma once
+// The Belote menu `fmenu`, over the table: continue, new match, announcements, points to reach, the hidden
+// deal editor, back to the launcher. Its answer is `tag`: "continue", "nouvelle" or "quitter".
+#include <string>
+
+#include "belote/etat.h"
+#include "platform/form.h"
+#include "shell/contexte.h"
+
+namespace tlv {
+
+class Fmenu : public Form {
+  public:
+    Fmenu(Contexte& ctx, const Surface& fond, bool partieencours, Paquet& paquet);
+
+    void Form_Activate() override;
+    void MouseMove(int button, int shift, int x, int y) override;
+    void MouseDown(int button, int shift, int x, int y) override;
+    void Form_KeyDown(int code, int shift) override;
+
+    void affmenu(int ligne);
+    // The line whose band holds the point, 0 when none.
+    static int ligne_sous(int x, int y);
+
+    std::string tag;
+    int survol = 0;
+
+  private:
+    Contexte& ctx_;
+    const Surface& fond_;
+    bool partieencours_;
+    Paquet& paquet_;
+};
+
+} // namespace tlv

@@ -1,0 +1,20 @@
+#include "belote_table/lancement.h"
+
+#include "belote_table/ecran.h"
+#include "platform/plateforme.h"
+#include "shell/reglages.h"
+
+namespace tlv {
+
+void joue_belote(Contexte& ctx) {
+    Ecran ecran(ctx);
+    ecran.place(ctx.r.decalagex, ctx.r.decalagey);
+    ecran.etatclic_ = 0;
+    auto& t = ecran.b.table;
+    t.partieencours = false;
+    t.pointsnous = t.pointseux = t.totalnous = t.totaleux = 0;
+    ctx.pf.montre_modal(ecran);
+    ecran.unload();
+}
+
+} // namespace tlv

@@ -1,0 +1,51 @@
+// The score pad of the right panel: one line per deal, the match totals under it.
+#include <algorithm>
+#include <cstdio>
+
+#include "belote_table/ecran.h"
+#include "platform/plateforme.h"
+#include "shell/reglages.h"
+
+namespace tlv {
+
+namespace {
+
+// Numbers as the pad prints them: a blank before a non-negative number.
+std::string nombre(int n) {
+    char texte[16];
+    std::snprintf(texte, sizeof texte, n >= 0 ? " %d" : "%d", n);
+    return texte;
+}
+
+} // namespace
+
+void Ecran::ecritscore(int nous, int eux) {
+    const int l = std::clamp(lignescore_, 0, 20);
+    const int y = 70 + 14 * l;
+    restaure(485, y, 58, 15);
+    restaure(565, y, 56, 15);
+    Polices& po = pf.polices();
+    const int t = ctx.r.taille1;
+    const std::uint32_t c = rgb(0, 192, 192);
+    const std::string a = nombre(nous), e = nombre(eux);
+    po.imprime(fond, 541 - po.largeur(a, t), y - 1, a, t, c);
+    po.imprime(fond, 621 - po.largeur(e, t), y - 1, e, t, c);
+    pf.invalide();
+}
+
+void Ecran::ecrittotal(int nous, int eux) {
+    restaure(490, 416, 63, 21);
+    restaure(570, 416, 61, 21);
+    Polices& po = pf.polices();
+    const int t = ctx.r.taille3;
+    const std::string a = nombre(nous), e = nombre(eux);
+    const int la = po.largeur(a, t), le = po.largeur(e, t);
+    po.imprime(fond, 545 - la, 415, a, t, rgb(0, 128, 128));
+    po.imprime(fond, 625 - le, 415, e, t, rgb(0, 128, 128));
+    po.imprime(fond, 546 - la, 416, a, t, rgb(0, 255, 255));
+    po.imprime(fond, 626 - le, 416, e, t, rgb(0, 255, 255));
+    lignescore_ = std::min(lignescore_ + 1, 20);
+    pf.invalide();
+}
+
+} // namespace tlv

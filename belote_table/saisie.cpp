@@ -1,0 +1,174 @@
+// The player's mouse on the table: bidding lines, Sud's cards, the "Menu" label and the last trick.
+#include "belote_table/ecran.h"
+#include "belote_table/fmenu.h"
+#include "platform/plateforme.h"
+#include "shell/reglages.h"
+
+namespace tlv {
+
+namespace {
+
+bool surmenu(int x, int y) {
+    return x > 484 && x < 636 && y > 442 && y < 476;
+}
+bool surpanneau(int x, int y) {
+    return x > 100 && x < 380 && y > 192 && y < 288;
+}
+bool surpile(int x, int y) {
+    return (x < 71 && y < 96) || (x > 409 && x < 480 && y > 384 && y < 480);
+}
+
+} // namespace
+
+int Ecran::jaiclique(const Main& jeu, int largeur, int x) {
+    if (x > largeur - 71) {
+        for (int s = 8; s >= 1; --s)
+            if (jeu[static_cast<std::size_t>(s)] > 0) return s;
+        return 0;
+    }
+    if (x < 0) return 0;
+    const int k = x / 30 + 1;
+    int n = 0;
+    for (int s = 1; s <= 8; ++s)
+        if (jeu[static_cast<std::size_t>(s)] > 0 && ++n == k) return s;
+    return 0;
+}
+
+void Ecran::fond_MouseDown(int button, int, int x, int y) {
+    if (button == bouton::Droit) {
+        clic_ = true;
+        return;
+    }
+    if (button != bouton::Gauche) return;
+    switch (etatclic_) {
+    case 2:
+        if (survol1 > 0) {
+            choixenchere = survol1;
+            return;
+        }
+        break;
+    case 3:
+        if (survol2 > 0) {
+            choixenchere = survol2;
+            return;
+        }
+        break;
+    case 5:
+        if (x > gauchesud && x < droitesud && y > 384) {
+            carteclic = jaiclique(b.table.jeu[1], droitesud - gauchesud, x - gauchesud);
+            if (carteclic > 0) {
+                etatclic_ = -1;
+                return;
+            }
+        }
+        break;
+    default:
+        break;
+    }
+    if (!curseur_attente()) return;
+    if (surmenu(x, y)) {
+        joueson("cartew00");
+        const int avant = etatclic_;
+        affichelemenu();
+        if (b.ecran.arret < 1) etatclic_ = avant;
+    } else if (surpile(x, y) && b.paquet.positionpaquet > 4) {
+        const int avant = etatclic_;
+        etatclic_ = 0;
+        pf.curseur(Curseur::Repos);
+        affichedernierpli();
+        pf.curseur(Curseur::Attente);
+        etatclic_ = avant;
+    }
+}
+
+void Ecran::fond_MouseMove(int, int, int x, int y) {
+    switch (etatclic_) {
+    case 2: {
+        if (surpanneau(x, y)) {
+            const int l = y < 240 ? 1 : 2;
+            if (l != survol1) survol1 = l, menu03(l);
+            return;
+        }
+        if (survol1 != 0) {
+            survol1 = 0, menu03(0);
+            return;
+        }
+        break;
+    }
+    case 3: {
+        if (surpanneau(x, y)) {
+            const int l = y < 240 ? 1 : (x > 246 ? (x - 246) / 45 + 2 : 0);
+            if (l != survol2) survol2 = l, menu04(l);
+            return;
+        }
+        if (survol2 != 0) {
+            survol2 = 0, menu04(0);
+            return;
+        }
+        break;
+    }
+    case 5:
+        pf.curseur(x > gauchesud && x < droitesud && y > 384 ? Curseur::Carte : Curseur::Attente);
+        break;
+    default:
+        break;
+    }
+    if (!curseur_attente()) return;
+    const bool dessus = surmenu(x, y);
+    if (dessus != menuallume) {
+        menuallume = dessus;
+        dessine_label_menu(dessus);
+    }
+}
+
+Attente Ecran::attendenchere() {
+    choixenchere = 0;
+    while (choixenchere == 0 && b.ecran.arret == 0) pf.attend_joueur();
+    return {choixenchere, b.ecran.arret};
+}
+
+Attente Ecran::attendcarte() {
+    carteclic = 0;
+    while (carteclic == 0 && b.ecran.arret == 0) pf.attend_joueur();
+    return {carteclic, b.ecran.arret};
+}
+
+void Ecran::affichedernierpli() {
+    joueson("cartew01");
+    Surface garde(480, 480);
+    bitblt(garde, 0, 0, 480, 480, fond, 0, 0);
+    for (int y = 0; y <= 400; y += 80)
+        for (int x = 0; x <= 360; x += 120) bitblt(fond, x, y, 120, 80, masque, 170, 1, Rop::SrcAnd);
+    const auto& d = b.ecran.cartesdernierpli;
+    poseface(204, 288, d[1]);
+    poseface(276, 192, d[2]);
+    poseface(204, 96, d[3]);
+    poseface(132, 192, d[4]);
+    message_on(ctx.r.textes[64], std::string());
+    pause(1.f);
+    message_off();
+    bitblt(fond, 0, 0, 480, 480, garde, 0, 0);
+    pf.invalide();
+    joueson("cartew01");
+}
+
+void Ecran::affichelemenu() {
+    etatclic_ = 0;
+    Fmenu menu(ctx, fondmenu, b.table.partieencours, b.paquet);
+    menu.place(ctx.r.decalagex, ctx.r.decalagey);
+    pf.montre_modal(menu);
+    const std::string reponse = menu.tag;
+    menu.unload();
+    if (reponse == "nouvelle") {
+        bitblt(fond, 0, 0, 640, 480, ecranbis, 0, 0);
+        menuallume = false;
+        b.ecran.arret = 1;
+        etatclic_ = -1;
+    } else if (reponse == "quitter") {
+        fill(fond, 0, 0, 640, 480, 0);
+        b.ecran.arret = 2;
+    }
+    pf.invalide();
+}
+
+} // namespace tlv

@@ -1,0 +1,178 @@
+#include "belote_table/special.h"
+
+#include "platform/plateforme.h"
+
+namespace tlv {
+
+namespace {
+
+constexpr std::uint32_t Gris = rgb(212, 208, 200), Noir = rgb(0, 0, 0), Blanc = rgb(255, 255, 255),
+                        Rouge = rgb(255, 0, 0), Ombre = rgb(128, 128, 128), Bleu = rgb(0, 0, 128);
+constexpr int Petit = 8, Moyen = 9;
+const char* const Sieges[4] = {"Sud", "Est", "Nord", "Ouest"};
+const char* const Explication =
+    "( En validant cette option puis en choisissant ensuite le menu Nouvelle partie, vous redémarrez une "
+    "nouvelle partie avec la distribution de cartes que vous allez effectuer, vous avez également le choix "
+    "du joueur qui distribuera en premier. Une contrainte : les annonces ne sont pas comptabilisées.)";
+
+bool dans(const Rect& r, int x, int y) {
+    return x >= r.x && y >= r.y && x < r.x + r.w && y < r.y + r.h;
+}
+
+void cadre_titre(Surface& s, Polices& po, const Rect& r, const std::string& titre) {
+    cadre(s, r.x, r.y, r.w, r.h, Ombre);
+    cadre(s, r.x + 1, r.y + 1, r.w, r.h, Blanc);
+    if (titre.empty()) return;
+    const int w = po.largeur(titre, Petit);
+    fill(s, r.x + 8, r.y - 6, w + 6, 12, Gris);
+    po.imprime(s, r.x + 11, r.y - 7, titre, Petit, Noir);
+}
+
+void etiquette(Surface& s, Polices& po, const Rect& r, const std::string& texte, std::uint32_t fond) {
+    fill(s, r.x, r.y, r.w, r.h, fond);
+    cadre(s, r.x, r.y, r.w, r.h, Ombre);
+    po.imprime(s, r.x + (r.w - po.largeur(texte, Petit)) / 2, r.y + (r.h - po.hauteur(Petit)) / 2, texte,
+               Petit, Noir);
+}
+
+void option(Surface& s, Polices& po, const Rect& r, const std::string& texte, bool choisie) {
+    const int cy = r.y + r.h / 2;
+    fill(s, r.x + 1, cy - 5, 10, 10, Blanc);
+    cadre(s, r.x + 1, cy - 5, 10, 10, Ombre);
+    if (choisie) fill(s, r.x + 4, cy - 2, 4, 4, Noir);
+    po.imprime(s, r.x + 15, r.y + (r.h - po.hauteur(Petit)) / 2, texte, Petit, Noir);
+}
+
+// Running text broken into lines that fit the width.
+void paragraphe(Surface& s, Polices& po, int x, int y, int largeur, const std::string& texte) {
+    std::string ligne, mot;
+    const auto sors = [&] {
+        po.imprime(s, x, y, ligne, Petit, Noir);
+        y += po.hauteur(Petit);
+        ligne.clear();
+    };
+    for (std::size_t i = 0; i <= texte.size(); ++i) {
+        if (i < texte.size() && texte[i] != ' ') {
+            mot += texte[i];
+            continue;
+        }
+        const std::string essai = ligne.empty() ? mot : ligne + " " + mot;
+        if (!ligne.empty() && po.largeur(essai, Petit) > largeur) {
+            sors();
+            ligne = mot;
+        } else {
+            ligne = essai;
+        }
+        mot.clear();
+    }
+    if (!ligne.empty()) sors();
+}
+
+} // namespace
+
+Special::Special(Plateforme& p, Paquet& paquet) : Form(p, 640, 480), paquet_(paquet) {
+    Command1.caption = "Reposer les cartes";
+    boutok.caption = "&Valider";
+    Boutko.caption = "&Annuler";
+    Command1.x = 20, Command1.y = 420, Command1.w = 180, Command1.h = 36;
+    boutok.x = 260, boutok.y = 420, boutok.w = 160, boutok.h = 36;
+    Boutko.x = 460, Boutko.y = 420, Boutko.w = 160, Boutko.h = 36;
+    for (Bouton* b : {&Command1, &boutok, &Boutko}) b->points = Moyen;
+    Command1.Click = [this] { Command1_Click(); };
+    boutok.Click = [this] { boutok_Click(); };
+    Boutko.Click = [this] { Boutko_Click(); };
+    controles = {&Command1, &boutok, &Boutko};
+}
+
+Rect Special::place_paquet(int couleur, int rang) {
+    return Rect{16 + (couleur - 1) * 54, 134 + rang * 21, 52, 19};
+}
+
+Rect Special::place_carte(int i) {
+    if (i <= 19) return Rect{318 + (i % 5) * 62, 130 + (i / 5) * 22, 60, 19};
+    if (i == 20) return Rect{318, 226, 60, 19};
+    return Rect{318 + ((i - 21) % 3) * 62, 290 + ((i - 21) / 3) * 22, 60, 19};
+}
+
+Rect Special::place_joueurchoix(int k) {
+    if (k <= 3) return Rect{244, 130 + k * 22, 72, 19};
+    if (k == 4) return Rect{244 - 52, 226, 124, 19};
+    return Rect{244, 290 + (k - 5) * 22, 72, 19};
+}
+
+Rect Special::place_joueur(int i) {
+    return Rect{20 + i * 54, 332, 52, 19};
+}
+
+void Special::Form_Load() {
+    compo.charge(paquet_.fauxjeu, paquet_.donneurfauxjeu);
+    tag.clear();
+    dessine_tout();
+}
+
+void Special::dessine_tout() {
+    Polices& po = pf.polices();
+    Polices& pt = pf.polices_texte();
+    fill(image, 0, 0, 640, 480, Gris);
+    fill(image, 0, 0, 640, 26, Bleu);
+    po.imprime(image, 8, 4, "     Menu spécial", 12, Blanc);
+    po.imprime(image, 16, 32, "Création de la distribution de départ", 11, Noir);
+    paragraphe(image, pt, 16, 52, 608, Explication);
+    cadre_titre(image, po, Rect{8, 120, 228, 186}, "Le jeu de cartes");
+    for (int s = 1; s <= 4; ++s)
+        for (int r = 0; r < 8; ++r) {
+            const Rect p = place_paquet(s, r);
+            const std::string nom =
+                Composition::rnc(std::string(1, static_cast<char>('0' + s)) + static_cast<char>('0' + r));
+            etiquette(image, po, p, nom,
+                      compo.rouge[static_cast<std::size_t>(s)][static_cast<std::size_t>(r)] ? Rouge : Blanc);
+        }
+    cadre_titre(image, po, Rect{186, 118, 446, 136}, "Cinq premières cartes");
+    po.imprime(image, 244, 262, "Deuxième tour qui dépend du joueur qui a pris", Petit, Noir);
+    cadre_titre(image, po, Rect{186, 282, 446, 96}, "");
+    for (int k = 0; k <= 8; ++k)
+        option(image, po, place_joueurchoix(k), k == 4 ? "carte retournée" : Sieges[k <= 3 ? k : k - 5],
+               compo.joueurchoix == k);
+    for (int i = 0; i <= 32; ++i) {
+        const std::string& c = compo.carte[static_cast<std::size_t>(i)];
+        etiquette(image, po, place_carte(i), c, c == Composition::Non ? Gris : Blanc);
+    }
+    cadre_titre(image, po, Rect{8, 318, 228, 44}, "Qui distribue");
+    for (int i = 0; i < 4; ++i) option(image, po, place_joueur(i), Sieges[i], compo.joueur == i);
+    pf.invalide();
+}
+
+void Special::MouseDown(int button, int, int x, int y) {
+    if (button != bouton::Gauche) return;
+    for (int s = 1; s <= 4; ++s)
+        for (int r = 0; r < 8; ++r)
+            if (dans(place_paquet(s, r), x, y)) compo.paquet_Click(s, r);
+    for (int i = 0; i <= 32; ++i)
+        if (dans(place_carte(i), x, y)) compo.carte_Click(i);
+    for (int k = 0; k <= 8; ++k)
+        if (dans(place_joueurchoix(k), x, y)) compo.joueurchoix = k;
+    for (int i = 0; i < 4; ++i)
+        if (dans(place_joueur(i), x, y)) compo.joueur_Click(i);
+    dessine_tout();
+}
+
+void Special::Command1_Click() {
+    compo.Command1_Click();
+    dessine_tout();
+}
+
+void Special::boutok_Click() {
+    const std::string f = compo.boutok_Click();
+    if (f.empty()) return;
+    paquet_.donneurfauxjeu = static_cast<std::int16_t>(compo.joueur + 1);
+    paquet_.fauxjeu = f;
+    tag = "ok";
+    hide();
+}
+
+void Special::Boutko_Click() {
+    tag = "prout";
+    hide();
+}
+
+} // namespace tlv

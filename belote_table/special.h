@@ -1,0 +1,38 @@
+#pragma once
+// The hidden deal editor `special`: the user composes the first deal of the next match card by card and
+// chooses its dealer. Its answer is `tag`: "ok" after Valider, "prout" after Annuler.
+#include <string>
+
+#include "belote/etat.h"
+#include "belote_table/composition.h"
+#include "platform/form.h"
+
+namespace tlv {
+
+class Special : public Form {
+  public:
+    Special(Plateforme& pf, Paquet& paquet);
+
+    void Form_Load() override;
+    void MouseDown(int button, int shift, int x, int y) override;
+
+    void boutok_Click();
+    void Boutko_Click();
+    void Command1_Click();
+
+    // Where things stand on the form (its own pixels), shared by drawing and clicks.
+    static Rect place_paquet(int couleur, int rang);
+    static Rect place_carte(int i);
+    static Rect place_joueurchoix(int k);
+    static Rect place_joueur(int i);
+
+    Composition compo;
+    std::string tag;
+    Bouton Command1, boutok, Boutko;
+
+  private:
+    void dessine_tout();
+    Paquet& paquet_;
+};
+
+} // namespace tlv
