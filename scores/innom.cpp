@@ -1,0 +1,91 @@
+#include "innom.h"
+
+#include "chargeimage.h"
+#include "nom.h"
+#include "platform/entrees.h"
+#include "platform/plateforme.h"
+#include "shell/reglages.h"
+
+namespace tlv {
+
+namespace {
+constexpr std::uint32_t Clair = rgb(0, 255, 255), Sombre = rgb(0, 144, 144);
+constexpr int Marge = 6; // between the box's edge and the text
+} // namespace
+
+Innom::Innom(Contexte& ctx, std::string invite)
+    : Form(ctx.pf, Largeur, Hauteur), ctx_(ctx), invite_(std::move(invite)) {
+    const Surface s = chargeimage(ctx.r.repertoire, "cartei10");
+    fond_ = Surface(Largeur, Hauteur);
+    bitblt(fond_, 0, 0, Largeur, Hauteur, s, 0, 0);
+    centre_sur_aire();
+    dessine_tout();
+}
+
+void Innom::dessine_tout() {
+    bitblt(image, 0, 0, Largeur, Hauteur, fond_, 0, 0);
+    Polices& po = pf.polices();
+    po.imprime(image, 5, 5, invite_, ctx_.r.taille4, Clair);
+    po.imprime(image, 6, 6, invite_, ctx_.r.taille4, Sombre);
+
+    // The text box: white, sunken edge, the name in black and the caret after it.
+    const int x = Text1X, y = Text1Y, w = Text1W, h = Text1H;
+    fill(image, x, y, w, h, rgb(255, 255, 255));
+    fill(image, x, y, w, 1, rgb(128, 128, 128));
+    fill(image, x, y, 1, h, rgb(128, 128, 128));
+    fill(image, x + 1, y + 1, w - 2, 1, rgb(64, 64, 64));
+    fill(image, x + 1, y + 1, 1, h - 2, rgb(64, 64, 64));
+    fill(image, x, y + h - 1, w, 1, rgb(212, 208, 200));
+    fill(image, x + w - 1, y, 1, h, rgb(212, 208, 200));
+    const int t = ctx_.r.taille6;
+    const int th = po.hauteur(t);
+    const int ty = y + (h - th) / 2;
+    image.decoupe(Rect{x + 2, y + 2, w - 4, h - 4});
+    po.imprime(image, x + Marge, ty, texte_, t, rgb(0, 0, 0));
+    const int cx = x + Marge + (texte_.empty() ? 0 : po.largeur(texte_, t)) + 1;
+    fill(image, cx, ty + th / 8, 2, th - th / 4, rgb(0, 0, 0));
+    image.sans_decoupe();
+    pf.invalide();
+}
+
+void Innom::Text1_KeyDown(int code, int) {
+    switch (code) {
+    case cle::Entree:
+        reponse = reponsenom(texte_);
+        hide();
+        break;
+    case cle::Echap:
+        reponse = nomannule;
+        hide();
+        break;
+    case cle::Effacement:
+        texte_ = effacedernier(texte_);
+        dessine_tout();
+        break;
+    default:
+        break;
+    }
+}
+
+void Innom::Form_KeyDown(int code, int shift) {
+    Text1_KeyDown(code, shift);
+}
+
+void Innom::Form_KeyPress(const std::string& car) {
+    // Enter, Escape and Backspace come here too as control characters: the key handler has done them.
+    const std::string t = ajoutetexte(texte_, car);
+    if (t == texte_) return;
+    texte_ = t;
+    dessine_tout();
+}
+
+std::string demande_nom(Contexte& ctx, const std::string& invite) {
+    Innom f(ctx, invite);
+    f.load();
+    ctx.pf.montre_modal(f);
+    const std::string r = f.reponse;
+    f.unload();
+    return r;
+}
+
+} // namespace tlv

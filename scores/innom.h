@@ -1,0 +1,37 @@
+#pragma once
+// The name entry: a prompt over its own background and a one-line text box of at most 9 characters.
+// Enter gives the name (in capitals, "INCONNU" when empty), Escape gives `nomannule`.
+#include <string>
+
+#include "platform/form.h"
+#include "shell/contexte.h"
+
+namespace tlv {
+
+class Innom : public Form {
+  public:
+    static constexpr int Largeur = 400, Hauteur = 100;
+    // The text box, in the screen's pixels.
+    static constexpr int Text1X = 5, Text1Y = 40, Text1W = 390, Text1H = 48;
+
+    Innom(Contexte& ctx, std::string invite);
+
+    std::string reponse;
+    const std::string& Text1() const { return texte_; }
+
+    void Text1_KeyDown(int code, int shift);
+    void Form_KeyDown(int code, int shift) override;
+    void Form_KeyPress(const std::string& car) override;
+
+  private:
+    void dessine_tout();
+    Contexte& ctx_;
+    std::string invite_;
+    std::string texte_;
+    Surface fond_;
+};
+
+// Shows the name entry with `invite` as its prompt and returns its answer.
+std::string demande_nom(Contexte& ctx, const std::string& invite);
+
+} // namespace tlv

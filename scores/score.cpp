@@ -1,0 +1,92 @@
+#include "score.h"
+
+#include "chargeimage.h"
+#include "platform/boite_message.h"
+#include "platform/entrees.h"
+#include "platform/plateforme.h"
+#include "shell/reglages.h"
+#include "shell/sons.h"
+
+namespace tlv {
+
+namespace {
+constexpr std::uint32_t Clair = rgb(0, 255, 255), Sombre = rgb(0, 144, 144);
+constexpr int BoutonsY = 360;
+} // namespace
+
+Score::Score(Contexte& ctx) : Form(ctx.pf, Largeur, Hauteur), ctx_(ctx) {
+    const Surface s = chargeimage(ctx.r.repertoire, "cartei09");
+    fond_ = Surface(Largeur, Hauteur);
+    bitblt(fond_, 0, 0, Largeur, Hauteur, s, 0, 0);
+    bitblt(image, 0, 0, Largeur, Hauteur, fond_, 0, 0);
+    centre_sur_aire();
+}
+
+int Score::bouton_sous(int x, int y) {
+    if (y <= BoutonsY) return 0;
+    return x < 250 ? 1 : 2;
+}
+
+void Score::imprime_releve(int x, int y, const std::string& texte, int points) {
+    pf.polices().imprime(image, x, y, texte, points, Clair);
+    pf.polices().imprime(image, x + 1, y + 1, texte, points, Sombre);
+}
+
+void Score::titre(const std::string& texte) {
+    const int t = ctx_.r.taille4;
+    const int x = (490 - pf.polices().largeur(texte, t)) / 2 + 5;
+    imprime_releve(x, 14, texte, t);
+}
+
+void Score::survolbouton(int h) {
+    // The band is laid again from the background, so a highlight leaves no trace once gone.
+    bitblt(image, 0, BoutonsY - 2, Largeur, Hauteur - BoutonsY + 2, fond_, 0, BoutonsY - 2);
+    Polices& po = pf.polices();
+    const int t = ctx_.r.taille4;
+    const std::string& efface = ctx_.r.textes[52];
+    const std::string& retour = ctx_.r.textes[53];
+    const int xe = (230 - po.largeur(efface, t)) / 2 + 10;
+    const int xr = (230 - po.largeur(retour, t)) / 2 + 260;
+    imprime_releve(xe, BoutonsY, efface, t);
+    imprime_releve(xr, BoutonsY, retour, t);
+    if (h == 1 || h == 2) {
+        const std::string& s = h == 1 ? efface : retour;
+        const int x = h == 1 ? xe : xr;
+        po.imprime(image, x, BoutonsY, s, t, Sombre);
+        po.imprime(image, x + 1, BoutonsY + 1, s, t, Clair);
+    }
+    pf.invalide();
+}
+
+void Score::Form_Activate() {
+    survolbouton(0);
+}
+
+void Score::Form_KeyDown(int code, int) {
+    // Escape closes the table as "Retour" would, but leaves the answer empty: nothing changes.
+    if (code == cle::Echap) hide();
+}
+
+void Score::MouseMove(int, int, int x, int y) {
+    const int h = bouton_sous(x, y);
+    if (h == survol) return;
+    survol = h;
+    survolbouton(survol);
+}
+
+void Score::MouseDown(int, int, int x, int y) {
+    if (y <= BoutonsY) return;
+    joueson(pf, ctx_.r, "cartew00");
+    if (x < 250) {
+        const std::string texte = ctx_.r.textes[63] + ctx_.r.sautligne + ctx_.r.textes[56];
+        if (boite_message(pf, texte, "Tolva'nexes", true)) {
+            reponse = "efface";
+            hide();
+        }
+    } else {
+        reponse = "retour";
+        hide();
+    }
+}
+
+} // namespace tlv

@@ -1,0 +1,103 @@
+#include "tableaux.h"
+
+#include "fichierscores.h"
+#include "innom.h"
+#include "nom.h"
+#include "platform/plateforme.h"
+#include "score.h"
+#include "shell/reglages.h"
+#include "shell/sons.h"
+
+namespace tlv {
+
+namespace {
+
+constexpr std::uint32_t Clair = rgb(0, 255, 255), Sombre = rgb(0, 144, 144);
+
+// Shows a filled score screen; true when the player confirmed the erasing.
+bool montre(Contexte& ctx, Score& s) {
+    s.load();
+    ctx.pf.montre_modal(s);
+    const bool efface = s.reponse == "efface";
+    s.unload();
+    return efface;
+}
+
+} // namespace
+
+void assombrit(Surface& fond, const Surface& masque) {
+    for (int y : {5, 99, 193, 287, 381})
+        for (int x : {5, 215, 425}) bitblt(fond, x, y, 210, 94, masque, 170, 1, Rop::SrcAnd);
+}
+
+bool tableaudesscores_memo(Contexte& ctx, int niveau, int temps) {
+    const std::string chemin = ctx.r.dossier_scores + fichiermemo(niveau);
+    const TableMemo t = litmemo(chemin);
+    const int rang = rangmemo(t, temps);
+    if (rang == 0) return false;
+    joueson(ctx.pf, ctx.r, "cartew08");
+    std::string nom = demande_nom(ctx, ctx.r.textes[50]);
+    if (nom == nomannule || nom.empty()) nom = nominconnu;
+    ecritmemo(chemin, inserememo(t, rang, formatememo(nom, temps)));
+    affichelesscores_memo(ctx, niveau);
+    return true;
+}
+
+void affichelesscores_memo(Contexte& ctx, int niveau) {
+    const std::string chemin = ctx.r.dossier_scores + fichiermemo(niveau);
+    const TableMemo t = litmemo(chemin);
+    Score s(ctx);
+    s.titre(ctx.r.textes[51] + libelleniveau(niveau));
+    Polices& po = ctx.pf.polices();
+    const int taille = ctx.r.taille7;
+    for (int i = 1; i <= lignesmemo; ++i) {
+        const ScoreMemo& l = t[static_cast<std::size_t>(i - 1)];
+        const std::string nom = debutligne(l.ligne, 9);
+        // Numbers are printed with the blank that stands for their sign.
+        std::string temps(1, ' ');
+        temps += std::to_string(l.temps);
+        po.imprime(s.image, 8, 50 * i + 40, nom, taille, Sombre);
+        po.imprime(s.image, 392, 50 * i + 40, temps, taille, Sombre);
+        po.imprime(s.image, 9, 50 * i + 41, nom, taille, Clair);
+        po.imprime(s.image, 393, 50 * i + 41, temps, taille, Clair);
+    }
+    if (montre(ctx, s)) ecritmemo(chemin, tablememodefaut());
+}
+
+bool tableaudesscores_jong(Contexte& ctx, const std::string& nompartie, int numtableau, int tempscumule,
+                           std::string& fichepartie) {
+    const std::string chemin = ctx.r.dossier_scores + fichierjong;
+    const ClassementJong c = classejong(litjong(chemin), fichepartie, numtableau, tempscumule);
+    ctx.pf.invalide();
+    if (c.rang == 0) return false;
+    joueson(ctx.pf, ctx.r, "cartew08");
+    const std::string ligne = formatejong(nompartie, numtableau, tempscumule);
+    if (!ecritjong(chemin, inserejong(c.liste, c.rang, ligne))) return false;
+    fichepartie = ligne;
+    return true;
+}
+
+void affichelesscores_jong(Contexte& ctx, const std::string& fichepartie) {
+    const std::string chemin = ctx.r.dossier_scores + fichierjong;
+    const TableJong t = litjong(chemin);
+    Score s(ctx);
+    s.titre(ctx.r.textes[56]);
+    Polices& po = ctx.pf.polices();
+    const int taille = ctx.r.taille5;
+    for (int i = 1; i <= lignesjong; ++i) {
+        const ScoreJong& l = t[static_cast<std::size_t>(i - 1)];
+        std::string nom = debutligne(l.ligne, 9);
+        if (!fichepartie.empty() && l.ligne == fichepartie) nom += "*";
+        const std::string tableau = l.ligne.substr(9, 3), temps = heures(l.temps);
+        for (int d = 0; d <= 1; ++d) {
+            const std::uint32_t c = d == 0 ? Sombre : Clair;
+            const int y = 27 * i + 40 + d;
+            po.imprime(s.image, 16 + d, y, nom, taille, c);
+            po.imprime(s.image, 300 + d, y, tableau, taille, c);
+            po.imprime(s.image, 360 + d, y, temps, taille, c);
+        }
+    }
+    if (montre(ctx, s)) ecritjong(chemin, tablejongdefaut());
+}
+
+} // namespace tlv
