@@ -1,0 +1,60 @@
+#pragma once
+// Saved Quadrel games, "tlvjong1.sco" in the score folder: one CR LF line of 17 characters per game in
+// creation order: the name on 9, the last board cleared on 3 (" -1" for none), the seconds spent on the
+// boards cleared on 5. Rewrites go through "tlvtempo", then replace the file in one rename.
+// Pure: files only. Names are UTF-8 in memory, Windows-1252 on disk.
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tlv {
+
+inline constexpr const char* fichierparties = "tlvjong1.sco";
+inline constexpr const char* fichiertempo = "tlvtempo";
+inline constexpr int largeurnompartie = 9;
+inline constexpr int tempsmaxpartie = 99999;
+inline constexpr int dureetableau = 120; // seconds on the clock at the start of a board
+
+// The stored line (Windows-1252, no CR LF): name cut or padded to 9, board " -1" or 3 digits, 5 digits.
+std::string lignepartie(const std::string& nom, int tableau, int temps);
+// The name of a stored line: its first 9 characters without the blanks around them, in UTF-8.
+std::string nomdeligne(const std::string& ligne);
+// The board (characters 10 to 12) and seconds (13 to 17) of a line; -1 and 0 when unreadable.
+int tableaudeligne(const std::string& ligne);
+int tempsdeligne(const std::string& ligne);
+
+class Parties {
+  public:
+    // `dossier`: the score folder, ending with '/'.
+    explicit Parties(std::string dossier) : dossier_(std::move(dossier)) {}
+
+    std::string chemin() const { return dossier_ + fichierparties; }
+    // The stored lines, blank ones left out; none when the file is missing.
+    std::vector<std::string> lignes() const;
+
+    bool existe(const std::string& nom) const;
+    // Name of the game at `index` (from 0); empty when there is none.
+    std::string rendlenom(int index) const;
+    std::string rendlepremiernom() const { return rendlenom(0); }
+
+    // A new game: its line, board -1, no time.
+    bool ajoutepartie(const std::string& nom);
+    // Board `numtableau` cleared with `chrono` seconds left: the game's line gets the board and the time
+    // spent added. Returns the game's cumulated seconds, nothing when the file could not be written.
+    std::optional<int> sauvepartie(const std::string& nom, int numtableau, int chrono);
+
+    struct Chargement {
+        int numtableau = 0;      // the board after the last one cleared
+        std::string fichepartie; // the game's stored line (Windows-1252), empty when not found
+        int tempscumule = 0;
+    };
+    Chargement chargepartie(const std::string& nom) const;
+
+    bool effacelapartie(const std::string& nom);
+
+  private:
+    bool reecrit(const std::vector<std::string>& lignes);
+    std::string dossier_;
+};
+
+} // namespace tlv

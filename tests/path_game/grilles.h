@@ -1,0 +1,26 @@
+#pragma once
+// Boards drawn as text for the tests: four rows of eight characters. '.' empty, 'A'..'P' faces 0..15,
+// 'a'..'p' their partners 16..31, '#' a card that only blocks, 'X' an obstacle.
+#include <array>
+#include <string>
+
+#include "path_game/plateaux.h"
+
+namespace tlv::essai {
+
+inline Grille dessin(const std::array<std::string, 4>& rangs) {
+    Grille g = grillevide();
+    for (int r = 1; r <= 4; ++r)
+        for (int c = 1; c <= 8; ++c) {
+            const char k = rangs[static_cast<std::size_t>(r - 1)][static_cast<std::size_t>(c - 1)];
+            int v = vide;
+            if (k >= 'A' && k <= 'P') v = k - 'A';
+            if (k >= 'a' && k <= 'p') v = k - 'a' + 16;
+            if (k == '#') v = 15;
+            if (k == 'X') v = 91;
+            g[static_cast<std::size_t>(c)][static_cast<std::size_t>(r)] = v;
+        }
+    return g;
+}
+
+} // namespace tlv::essai

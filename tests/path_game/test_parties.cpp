@@ -1,0 +1,149 @@
+// Saved games: lines created, updated after each board, read back, erased; damaged files read soundly.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "path_game/libelles.h"
+#include "path_game/parties.h"
+
+namespace tlv::essai {
+namespace {
+
+namespace fs = std::filesystem;
+
+class Sauvegardes : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        char modele[] = "/tmp/tlv-parties-XXXXXX";
+        dossier = std::string(mkdtemp(modele)) + "/";
+    }
+    void TearDown() override { fs::remove_all(dossier); }
+    std::string lit() const {
+        std::ifstream f(dossier + fichierparties, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(f), {});
+    }
+    void ecrit(const std::string& octets) const {
+        std::ofstream(dossier + fichierparties, std::ios::binary) << octets;
+    }
+    std::string dossier;
+};
+
+TEST_F(Sauvegardes, ANewGameReadsAsBoardMinusOneAndStartsAtBoardZero) {
+    Parties p(dossier);
+    ASSERT_TRUE(p.ajoutepartie("TOTO"));
+    EXPECT_EQ(lit(), "TOTO      -100000\r\n");
+    const auto ch = p.chargepartie("TOTO");
+    EXPECT_EQ(ch.numtableau, 0);
+    EXPECT_EQ(ch.fichepartie, "TOTO      -100000");
+}
+
+TEST_F(Sauvegardes, TwoBoardsClearedAddTheirTimesAndResumeAfterTheLast) {
+    Parties p(dossier);
+    ASSERT_TRUE(p.ajoutepartie("AVANT"));
+    ASSERT_TRUE(p.ajoutepartie("TOTO"));
+    ASSERT_TRUE(p.ajoutepartie("APRES"));
+    EXPECT_EQ(p.sauvepartie("TOTO", 0, 100), 20);
+    EXPECT_EQ(p.sauvepartie("TOTO", 1, 90), 50);
+    EXPECT_EQ(lit(), "AVANT     -100000\r\nTOTO     00100050\r\nAPRES     -100000\r\n");
+    const auto ch = p.chargepartie("TOTO");
+    EXPECT_EQ(ch.numtableau, 2);
+    EXPECT_EQ(ch.fichepartie, "TOTO     00100050");
+    EXPECT_EQ(ch.tempscumule, 50);
+    EXPECT_FALSE(fs::exists(dossier + fichiertempo));
+}
+
+TEST_F(Sauvegardes, APenaltyBelowZeroStillCountsTheWholeBoard) {
+    Parties p(dossier);
+    ASSERT_TRUE(p.ajoutepartie("TOTO"));
+    EXPECT_EQ(p.sauvepartie("TOTO", 0, -7), 127);
+    EXPECT_EQ(lit(), "TOTO     00000127\r\n");
+}
+
+TEST_F(Sauvegardes, SelectorNamesInCreationOrderAndErasingKeepsTheOthers) {
+    Parties p(dossier);
+    EXPECT_EQ(p.rendlepremiernom(), "");
+    for (const char* n : {"UN", "DEUX", "TROIS"}) ASSERT_TRUE(p.ajoutepartie(n));
+    EXPECT_EQ(p.rendlepremiernom(), "UN");
+    EXPECT_EQ(p.rendlenom(2), "TROIS");
+    EXPECT_EQ(p.rendlenom(3), "");
+    EXPECT_EQ(p.rendlenom(-1), "");
+    EXPECT_TRUE(p.existe("DEUX"));
+    ASSERT_TRUE(p.effacelapartie("DEUX"));
+    EXPECT_FALSE(p.existe("DEUX"));
+    EXPECT_EQ(lit(), "UN        -100000\r\nTROIS     -100000\r\n");
+    ASSERT_TRUE(p.effacelapartie("UN"));
+    ASSERT_TRUE(p.effacelapartie("TROIS"));
+    EXPECT_EQ(lit(), "");
+    EXPECT_EQ(p.rendlepremiernom(), "");
+}
+
+TEST_F(Sauvegardes, AccentedNamesTakeOneByteAndLongNamesAreCut) {
+    Parties p(dossier);
+    ASSERT_TRUE(p.ajoutepartie("ÉTÉ"));
+    ASSERT_TRUE(p.ajoutepartie("ABCDEFGHIJKL"));
+    EXPECT_EQ(lit(), "\xC9T\xC9       -100000\r\nABCDEFGHI -100000\r\n");
+    EXPECT_EQ(p.rendlepremiernom(), "ÉTÉ");
+    EXPECT_TRUE(p.existe("ÉTÉ"));
+    EXPECT_EQ(p.sauvepartie("ÉTÉ", 4, 0), 120);
+    EXPECT_EQ(p.chargepartie("ÉTÉ").numtableau, 5);
+}
+
+TEST_F(Sauvegardes, TwoLinesOfOneNameBothRewrittenAndTheLastLoaded) {
+    ecrit("TOTO     00300200\r\nTOTO     00100010\r\n");
+    Parties p(dossier);
+    EXPECT_EQ(p.chargepartie("TOTO").numtableau, 2);
+    EXPECT_EQ(p.sauvepartie("TOTO", 4, 110), 20);
+    EXPECT_EQ(lit(), "TOTO     00400210\r\nTOTO     00400020\r\n");
+}
+
+TEST_F(Sauvegardes, DamagedLinesAreReadAsNoProgressAndKept) {
+    ecrit("\r\nZUT      xx 00100\r\nAB\r\n   \r\nFIN      00200abcde");
+    Parties p(dossier);
+    EXPECT_EQ(p.rendlepremiernom(), "ZUT");
+    EXPECT_EQ(p.rendlenom(1), "AB");
+    EXPECT_EQ(p.rendlenom(2), "FIN");
+    EXPECT_EQ(p.rendlenom(3), "");
+    EXPECT_EQ(p.chargepartie("ZUT").numtableau, 0);
+    EXPECT_EQ(p.chargepartie("AB").numtableau, 0);
+    EXPECT_EQ(p.chargepartie("FIN").numtableau, 3);
+    EXPECT_EQ(p.chargepartie("FIN").tempscumule, 0);
+    EXPECT_EQ(p.sauvepartie("FIN", 3, 100), 20);
+    EXPECT_EQ(lit(), "ZUT      xx 00100\r\nAB\r\nFIN      00300020\r\n");
+}
+
+TEST_F(Sauvegardes, AGameWhoseLineWentMissingKeepsItsProgress) {
+    Parties p(dossier);
+    ASSERT_TRUE(p.ajoutepartie("TOTO"));
+    fs::remove(dossier + fichierparties);
+    EXPECT_EQ(p.sauvepartie("TOTO", 2, 30), 90);
+    EXPECT_EQ(p.chargepartie("TOTO").numtableau, 3);
+}
+
+TEST_F(Sauvegardes, TimesStopAtFiveDigits) {
+    ecrit("LONG     05099990\r\n");
+    Parties p(dossier);
+    EXPECT_EQ(p.sauvepartie("LONG", 51, 0), tempsmaxpartie);
+    EXPECT_EQ(lit(), "LONG     05199999\r\n");
+}
+
+TEST_F(Sauvegardes, AnUnwritableFolderFailsWithoutCrashing) {
+    Parties p(dossier + "absent/");
+    EXPECT_FALSE(p.ajoutepartie("TOTO"));
+    EXPECT_FALSE(p.sauvepartie("TOTO", 0, 100).has_value());
+    EXPECT_EQ(p.chargepartie("TOTO").numtableau, 0);
+    EXPECT_EQ(p.rendlepremiernom(), "");
+}
+
+TEST(Libelles, ClockAndBoardNumber) {
+    EXPECT_EQ(textechrono(120), " 2:00");
+    EXPECT_EQ(textechrono(65), " 1:05");
+    EXPECT_EQ(textechrono(9), " 0:09");
+    EXPECT_EQ(textechrono(0), " 0:00");
+    EXPECT_EQ(libelletableau("tableau", 0), "tableau 000");
+    EXPECT_EQ(libelletableau("tableau", 7), "tableau 007");
+    EXPECT_EQ(libelletableau("tableau", 119), "tableau 119");
+}
+
+} // namespace
+} // namespace tlv::essai
