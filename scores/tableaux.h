@@ -1,7 +1,11 @@
 #pragma once
 // The score tables as the games use them: ranking a result (with the name entry for Memo), showing a
-// table with its erase button, and the veil laid over a finished Memo table.
+// table with its erase button, and the veil laid over a finished Memo table. Including it gives a game
+// everything it needs from here, the name entry (`demande_nom`, `nomannule`) included.
 #include <string>
+
+#include "innom.h"
+#include "nom.h"
 
 #include "platform/surface.h"
 #include "shell/contexte.h"
