@@ -85,23 +85,23 @@ Special::Special(Plateforme& p, Paquet& paquet) : Form(p, 640, 480), paquet_(paq
 }
 
 Rect Special::place_paquet(int couleur, int rang) {
-    return Rect{16 + (couleur - 1) * 54, 134 + rang * 21, 52, 19};
+    return Rect{16 + (couleur - 1) * 68, 134 + rang * 21, 66, 19};
 }
 
 Rect Special::place_carte(int i) {
-    if (i <= 19) return Rect{318 + (i % 5) * 62, 130 + (i / 5) * 22, 60, 19};
-    if (i == 20) return Rect{318, 226, 60, 19};
-    return Rect{318 + ((i - 21) % 3) * 62, 290 + ((i - 21) / 3) * 22, 60, 19};
+    if (i <= 19) return Rect{366 + (i % 5) * 54, 130 + (i / 5) * 22, 52, 19};
+    if (i == 20) return Rect{420, 226, 52, 19};
+    return Rect{366 + ((i - 21) % 3) * 54, 290 + ((i - 21) / 3) * 22, 52, 19};
 }
 
 Rect Special::place_joueurchoix(int k) {
-    if (k <= 3) return Rect{244, 130 + k * 22, 72, 19};
-    if (k == 4) return Rect{244 - 52, 226, 124, 19};
-    return Rect{244, 290 + (k - 5) * 22, 72, 19};
+    if (k <= 3) return Rect{306, 130 + k * 22, 58, 19};
+    if (k == 4) return Rect{306, 226, 112, 19};
+    return Rect{306, 290 + (k - 5) * 22, 58, 19};
 }
 
 Rect Special::place_joueur(int i) {
-    return Rect{20 + i * 54, 332, 52, 19};
+    return Rect{20 + i * 68, 332, 66, 19};
 }
 
 void Special::Form_Load() {
@@ -118,26 +118,26 @@ void Special::dessine_tout() {
     po.imprime(image, 8, 4, "     Menu spécial", 12, Blanc);
     po.imprime(image, 16, 32, "Création de la distribution de départ", 11, Noir);
     paragraphe(image, pt, 16, 52, 608, Explication);
-    cadre_titre(image, po, Rect{8, 120, 228, 186}, "Le jeu de cartes");
+    cadre_titre(image, po, Rect{8, 120, 284, 186}, "Le jeu de cartes");
     for (int s = 1; s <= 4; ++s)
         for (int r = 0; r < 8; ++r) {
             const Rect p = place_paquet(s, r);
             const std::string nom =
                 Composition::rnc(std::string(1, static_cast<char>('0' + s)) + static_cast<char>('0' + r));
-            etiquette(image, po, p, nom,
+            etiquette(image, pt, p, nom,
                       compo.rouge[static_cast<std::size_t>(s)][static_cast<std::size_t>(r)] ? Rouge : Blanc);
         }
-    cadre_titre(image, po, Rect{186, 118, 446, 136}, "Cinq premières cartes");
-    po.imprime(image, 244, 262, "Deuxième tour qui dépend du joueur qui a pris", Petit, Noir);
-    cadre_titre(image, po, Rect{186, 282, 446, 96}, "");
+    cadre_titre(image, po, Rect{298, 120, 336, 134}, "Cinq premières cartes");
+    po.imprime(image, 306, 264, "Deuxième tour qui dépend du joueur qui a pris", Petit, Noir);
+    cadre_titre(image, po, Rect{298, 282, 336, 96}, "");
     for (int k = 0; k <= 8; ++k)
         option(image, po, place_joueurchoix(k), k == 4 ? "carte retournée" : Sieges[k <= 3 ? k : k - 5],
                compo.joueurchoix == k);
     for (int i = 0; i <= 32; ++i) {
         const std::string& c = compo.carte[static_cast<std::size_t>(i)];
-        etiquette(image, po, place_carte(i), c, c == Composition::Non ? Gris : Blanc);
+        etiquette(image, pt, place_carte(i), c, c == Composition::Non ? Gris : Blanc);
     }
-    cadre_titre(image, po, Rect{8, 318, 228, 44}, "Qui distribue");
+    cadre_titre(image, po, Rect{8, 318, 284, 44}, "Qui distribue");
     for (int i = 0; i < 4; ++i) option(image, po, place_joueur(i), Sieges[i], compo.joueur == i);
     pf.invalide();
 }

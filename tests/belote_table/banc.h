@@ -1,0 +1,77 @@
+#pragma once
+// A table screen in-process: the platform on the virtual clock with a robot script, the shared settings
+// and the data files of the build's bin/ folder (the tests' working directory).
+#include <memory>
+#include <string>
+
+#include "belote_table/ecran.h"
+#include "platform/plateforme.h"
+#include "platform/robot.h"
+#include "shell/reglages.h"
+#include "shell/textes.h"
+#include "shell/tlvutil.h"
+
+namespace tlv::essai {
+
+struct Banc {
+    explicit Banc(const std::string& script = "") {
+        r.repertoire = "./";
+        r.textes = textes_fixes();
+        r.dossiervoix = "voix.fr/";
+        robot.commandes(Robot::analyse(script));
+        OptionsPlateforme o;
+        o.robot = &robot;
+        o.trace_sons = true;
+        pf = std::make_unique<Plateforme>(o);
+        r.decalagex = pf->decalagex();
+        r.decalagey = pf->decalagey();
+        util = std::make_unique<Tlvutil>(*pf, r);
+        ctx = std::make_unique<Contexte>(Contexte{*pf, r, *util, rnd, ""});
+    }
+    // The table with its buffers ready and its labels drawn, on the screen without a loop of its own.
+    Ecran& table() {
+        ecran = std::make_unique<Ecran>(*ctx);
+        ecran->place(r.decalagex, r.decalagey);
+        ecran->prepare();
+        ecran->afficheletapis();
+        pf->montre_sans_attendre(*ecran);
+        return *ecran;
+    }
+
+    Reglages r;
+    Robot robot;
+    Rnd rnd{1};
+    std::unique_ptr<Plateforme> pf;
+    std::unique_ptr<Tlvutil> util;
+    std::unique_ptr<Contexte> ctx;
+    std::unique_ptr<Ecran> ecran;
+};
+
+// Whether two pictures hold the same pixels over a rectangle.
+inline bool memes(const Surface& a, const Surface& b, Rect z) {
+    for (int y = z.y; y < z.y + z.h; ++y)
+        for (int x = z.x; x < z.x + z.w; ++x)
+            if (a.pixel(x, y) != b.pixel(x, y)) return false;
+    return true;
+}
+
+// The rows (or columns) of a rectangle where two pictures differ: first and last, -1 when none.
+struct Etendue {
+    int premier = -1, dernier = -1;
+};
+inline Etendue lignes_differentes(const Surface& a, const Surface& b, Rect z, bool colonnes = false) {
+    Etendue e;
+    const int n = colonnes ? z.w : z.h, m = colonnes ? z.h : z.w;
+    for (int i = 0; i < n; ++i)
+        for (int j = 0; j < m; ++j) {
+            const int x = colonnes ? z.x + i : z.x + j, y = colonnes ? z.y + j : z.y + i;
+            if (a.pixel(x, y) != b.pixel(x, y)) {
+                if (e.premier < 0) e.premier = colonnes ? x : y;
+                e.dernier = colonnes ? x : y;
+                break;
+            }
+        }
+    return e;
+}
+
+} // namespace tlv::essai

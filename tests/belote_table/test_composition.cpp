@@ -1,0 +1,167 @@
+// The deal editor's rules: names and codes, the "NON" slot of the seat after the dealer, the deal order.
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "belote_table/composition.h"
+
+namespace tlv {
+namespace {
+
+struct Nom {
+    const char* code;
+    const char* nom;
+};
+
+class Noms : public ::testing::TestWithParam<Nom> {};
+
+TEST_P(Noms, CodeAndNameGoBothWays) {
+    EXPECT_EQ(Composition::rnc(GetParam().code), GetParam().nom);
+    EXPECT_EQ(Composition::rendnumerocarte(GetParam().nom), GetParam().code);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cartes, Noms,
+                         ::testing::Values(Nom{"10", "7 pique"}, Nom{"17", "As pique"},
+                                           Nom{"26", "10carreau"}, Nom{"27", "Ascarreau"},
+                                           Nom{"25", "R carreau"}, Nom{"36", "10 trefle"},
+                                           Nom{"33", "V trefle"}, Nom{"44", "D coeur"}, Nom{"41", "8 coeur"},
+                                           Nom{"42", "9 coeur"}));
+
+TEST(Composition, OddNamesAndCodesGiveNothing) {
+    for (const char* c : {"", "1", "50", "18", "0a", "123"}) EXPECT_EQ(Composition::rnc(c), "") << c;
+    for (const char* n : {"", "NON", "X pique", "7 truc"})
+        EXPECT_EQ(Composition::rendnumerocarte(n), "") << n;
+}
+
+// Puts every card of the pack in the first group that still has room, the way a user fills the form.
+void remplit(Composition& c) {
+    for (int s = 1; s <= 4; ++s)
+        for (int r = 0; r < 8; ++r)
+            for (int k = 0; k <= 8 && !c.rouge[static_cast<std::size_t>(s)][static_cast<std::size_t>(r)];
+                 ++k) {
+                c.joueurchoix = k;
+                c.paquet_Click(s, r);
+            }
+}
+
+int nombre_vides(const Composition& c) {
+    int n = 0;
+    for (const auto& t : c.carte) n += t.empty();
+    return n;
+}
+
+TEST(Composition, NonStandsOnTheThirdRestSlotOfTheSeatAfterTheDealer) {
+    Composition c;
+    for (int d = 1; d <= 4; ++d) {
+        c.charge("", d);
+        const int g = d % 4;
+        for (int i = 21; i <= 32; ++i)
+            EXPECT_EQ(c.carte[static_cast<std::size_t>(i)] == Composition::Non, i == 23 + 3 * g)
+                << d << " " << i;
+    }
+}
+
+TEST(Composition, AFullGroupLeavesTheCardInThePack) {
+    Composition c;
+    c.charge("", 1); // Est follows the dealer: its rest has two usable slots
+    c.joueurchoix = 6;
+    c.paquet_Click(1, 0);
+    c.paquet_Click(1, 1);
+    c.paquet_Click(1, 2);
+    EXPECT_EQ(c.carte[24], "7 pique");
+    EXPECT_EQ(c.carte[25], "8 pique");
+    EXPECT_EQ(c.carte[26], Composition::Non);
+    EXPECT_FALSE(c.rouge[1][2]);
+    c.paquet_Click(1, 0); // already placed: nothing
+    EXPECT_EQ(nombre_vides(c), 33 - 3);
+}
+
+TEST(Composition, ANewDealerSendsTheCardOfTheNewNonSlotBackToThePack) {
+    Composition c;
+    c.charge("", 1);
+    c.joueurchoix = 7; // rest of Nord
+    for (int r = 0; r < 3; ++r) c.paquet_Click(4, r);
+    EXPECT_EQ(c.carte[29], "9 coeur");
+    c.joueur_Click(1); // Est deals: Nord follows
+    EXPECT_EQ(c.carte[29], Composition::Non);
+    EXPECT_EQ(c.carte[26], "");
+    EXPECT_FALSE(c.rouge[4][2]);
+    EXPECT_TRUE(c.rouge[4][1]);
+}
+
+TEST(Composition, RemovingACardAndStartingAgain) {
+    Composition c;
+    c.charge("", 2);
+    c.paquet_Click(2, 6);
+    EXPECT_EQ(c.carte[0], "10carreau");
+    c.carte_Click(0);
+    EXPECT_EQ(c.carte[0], "");
+    EXPECT_FALSE(c.rouge[2][6]);
+    c.carte_Click(29); // the NON slot of Nord does not move
+    EXPECT_EQ(c.carte[29], Composition::Non);
+    remplit(c);
+    EXPECT_TRUE(c.complete());
+    c.Command1_Click();
+    EXPECT_FALSE(c.complete());
+    EXPECT_EQ(nombre_vides(c), 32);
+    EXPECT_EQ(c.carte[29], Composition::Non);
+}
+
+TEST(Composition, ValiderNeedsEveryCard) {
+    Composition c;
+    c.charge("", 1);
+    remplit(c);
+    c.carte_Click(7);
+    EXPECT_EQ(c.boutok_Click(), "");
+    c.joueurchoix = 1;
+    for (int s = 1; s <= 4; ++s)
+        for (int r = 0; r < 8; ++r) c.paquet_Click(s, r);
+    EXPECT_EQ(c.boutok_Click().size(), 64u);
+}
+
+TEST(Composition, WithOuestDealingTheDealStartsWithSudsFirstThree) {
+    Composition c;
+    c.charge("", 4);
+    EXPECT_EQ(c.carte[23], Composition::Non);
+    remplit(c);
+    const std::string f = c.boutok_Click();
+    ASSERT_EQ(f.size(), 64u);
+    EXPECT_EQ(f.substr(0, 6), "101112"); // Sud's slots 0..2
+    EXPECT_EQ(f.substr(6, 6), "151617"); // Est's slots 5..7
+    EXPECT_EQ(f.substr(40, 2), Composition::rendnumerocarte(c.carte[20]));
+    EXPECT_EQ(f.substr(42, 4),
+              Composition::rendnumerocarte(c.carte[21]) + Composition::rendnumerocarte(c.carte[22]));
+}
+
+class Dealers : public ::testing::TestWithParam<int> {};
+
+TEST_P(Dealers, AValidatedDealComesBackInTheSameSlots) {
+    const int d = GetParam();
+    Composition c;
+    c.charge("", d);
+    remplit(c);
+    const std::string f = c.boutok_Click();
+    ASSERT_EQ(f.size(), 64u);
+    std::set<std::string> cartes;
+    for (std::size_t i = 0; i < 64; i += 2) cartes.insert(f.substr(i, 2));
+    EXPECT_EQ(cartes.size(), 32u);
+    Composition r;
+    r.charge(f, d);
+    EXPECT_EQ(r.carte, c.carte);
+    EXPECT_TRUE(r.complete());
+    EXPECT_EQ(r.joueur, d - 1);
+    EXPECT_EQ(r.fabriquefauxjeu(d), f);
+}
+
+INSTANTIATE_TEST_SUITE_P(Donneurs, Dealers, ::testing::Values(1, 2, 3, 4));
+
+TEST(Composition, ADamagedDealReopensWithoutLosingTheNonSlot) {
+    Composition c;
+    c.charge("1011xx", 3);
+    EXPECT_EQ(c.carte[23 + 3 * 3], Composition::Non);
+    EXPECT_FALSE(c.complete());
+    EXPECT_TRUE(c.rouge[1][0]);
+}
+
+} // namespace
+} // namespace tlv

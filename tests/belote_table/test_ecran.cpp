@@ -1,0 +1,296 @@
+// The table screen in-process: hands, the score pad, the message box, pauses and the mouse.
+#include <gtest/gtest.h>
+
+#include "banc.h"
+
+namespace tlv::essai {
+namespace {
+
+Main main_de(std::initializer_list<int> cartes) {
+    Main m{};
+    std::size_t s = 1;
+    for (int c : cartes) m[s++] = static_cast<std::int16_t>(c);
+    return m;
+}
+
+class Table : public ::testing::Test {
+  protected:
+    Banc banc;
+    Ecran& e = banc.table();
+};
+
+struct Rangee {
+    const char* nom;
+    Main main;
+    int gauche, droite;
+};
+
+class RangeeSud : public Table, public ::testing::WithParamInterface<Rangee> {};
+
+TEST_P(RangeeSud, IsCentredAndRemembersItsEnds) {
+    e.posecarte(1, GetParam().main, 8, 30);
+    EXPECT_EQ(e.gauchesud, GetParam().gauche);
+    EXPECT_EQ(e.droitesud, GetParam().droite);
+    const Etendue x = lignes_differentes(e.fond, e.ecranbis, Rect{96, 384, 288, 96}, true);
+    EXPECT_EQ(x.premier, GetParam().gauche);
+    EXPECT_EQ(x.dernier, GetParam().droite - 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Mains, RangeeSud,
+                         ::testing::Values(Rangee{"huit", main_de({10, 11, 12, 13, 14, 15, 16, 17}), 99, 380},
+                                           Rangee{"une", main_de({0, 0, 0, 27}), 204, 275},
+                                           Rangee{"trous", main_de({0, 12, 0, 0, 15}), 189, 290}),
+                         [](const auto& i) { return std::string(i.param.nom); });
+
+TEST_F(Table, EmptySlotsCloseUp) {
+    e.posecarte(1, main_de({0, 21, 0, 33, 0, 0, 47}), 8, 30);
+    const Surface avec_trous = e.fond;
+    e.posecarte(1, main_de({21, 33, 47}), 8, 30);
+    EXPECT_TRUE(memes(avec_trous, e.fond, Rect{0, 384, 480, 96}));
+}
+
+TEST_F(Table, AnOpponentsEightCardsSpanFrom152To327) {
+    e.posecarte(2, main_de({10, 11, 12, 13, 14, 15, 16, 17}), 8, 15);
+    const Etendue y = lignes_differentes(e.fond, e.ecranbis, Rect{384, 96, 96, 288});
+    EXPECT_EQ(y.premier, 152);
+    EXPECT_EQ(y.dernier, 327);
+    e.posecarte(3, main_de({10, 11, 12, 13, 14, 15, 16, 17}), 8, 15);
+    const Etendue x = lignes_differentes(e.fond, e.ecranbis, Rect{96, 0, 288, 96}, true);
+    EXPECT_EQ(x.premier, 152);
+    EXPECT_EQ(x.dernier, 327);
+}
+
+TEST_F(Table, ASeatWithNoCardLeftOnlyHasItsBandErased) {
+    for (int j = 1; j <= 4; ++j) e.posecarte(j, main_de({20, 21, 22}), 8, 15);
+    for (int j = 1; j <= 4; ++j) e.posecarte(j, Main{}, 8, 15);
+    EXPECT_TRUE(memes(e.fond, e.ecranbis, Rect{0, 0, 480, 480}));
+}
+
+TEST_F(Table, TheAnnouncedCardsLeaveSudsRowCentred) {
+    e.posemescartes(main_de({10, 0, 0, 0, 22, 23, 24, 40}));
+    const Surface sans = e.fond;
+    e.posecarte(1, main_de({10, 22, 23, 24, 40}), 8, 30);
+    EXPECT_TRUE(memes(sans, e.fond, Rect{0, 384, 480, 96}));
+}
+
+TEST_F(Table, ACardPlayedGatheredAndCarriedOffLeavesTheTableAsItWas) {
+    e.posecarte(1, main_de({10, 11, 12, 13, 14, 15, 16}), 8, 30);
+    const Surface avant = e.fond;
+    e.glissecarte(1, 17);
+    e.glissecarte(2, 20);
+    EXPECT_FALSE(memes(avant, e.fond, Rect{204, 288, 71, 96}));
+    EXPECT_TRUE(memes(avant, e.fond, Rect{0, 384, 480, 96})) << "the hand under the sliding card";
+    e.glisseaucentre(2, 20);
+    e.glisseaucentre(1, 17);
+    e.evacuepile(true);
+    EXPECT_TRUE(memes(avant, e.fond, Rect{0, 0, 640, 480}));
+}
+
+struct Clic {
+    int x, slot;
+};
+class Jaiclique : public ::testing::TestWithParam<Clic> {};
+
+TEST_P(Jaiclique, FindsTheSlotUnderTheMouse) {
+    const Main huit = main_de({10, 11, 12, 13, 14, 15, 16, 17});
+    EXPECT_EQ(Ecran::jaiclique(huit, 281, GetParam().x), GetParam().slot);
+}
+
+INSTANTIATE_TEST_SUITE_P(HuitCartes, Jaiclique,
+                         ::testing::Values(Clic{0, 1}, Clic{29, 1}, Clic{30, 2}, Clic{59, 2}, Clic{209, 7},
+                                           Clic{210, 8}, Clic{211, 8}, Clic{280, 8}));
+
+TEST(JaicliqueTrous, CountsCardsNotSlots) {
+    const Main m = main_de({0, 11, 0, 0, 14, 0, 0, 0});
+    EXPECT_EQ(Ecran::jaiclique(m, 101, 10), 2);
+    EXPECT_EQ(Ecran::jaiclique(m, 101, 31), 5);
+    EXPECT_EQ(Ecran::jaiclique(Main{}, 71, 5), 0);
+}
+
+TEST_F(Table, TheLastWriteOfALineIsAllThatShows) {
+    e.lignescore(3);
+    e.ecritscore(5, 7);
+    e.ecritscore(120, -20);
+    const Surface deux = e.fond;
+    bitblt(e.fond, 0, 0, 640, 480, e.ecranbis, 0, 0);
+    e.ecritscore(120, -20);
+    EXPECT_TRUE(memes(deux, e.fond, Rect{480, 0, 160, 480}));
+    const Etendue y = lignes_differentes(e.fond, e.ecranbis, Rect{480, 44, 160, 370});
+    EXPECT_GE(y.premier, 69 + 14 * 3);
+    EXPECT_LE(y.dernier, 70 + 14 * 4);
+}
+
+TEST_F(Table, ThePadStopsAtItsTwentyFirstLine) {
+    for (int i = 0; i < 25; ++i) e.ecrittotal(i, i);
+    EXPECT_EQ(e.lignescore_, 20);
+    e.ecritscore(1, 1);
+    const Etendue y = lignes_differentes(e.fond, e.ecranbis, Rect{480, 44, 160, 370});
+    EXPECT_GE(y.premier, 69 + 14 * 20);
+}
+
+TEST_F(Table, TotalsEndAtTheSameXWhateverTheirLength) {
+    e.ecrittotal(5, 1234);
+    const Etendue vous = lignes_differentes(e.fond, e.ecranbis, Rect{484, 410, 75, 30}, true);
+    const Etendue eux = lignes_differentes(e.fond, e.ecranbis, Rect{562, 410, 76, 30}, true);
+    EXPECT_NEAR(vous.dernier, 546, 2);
+    EXPECT_NEAR(eux.dernier, 626, 2);
+    EXPECT_GT(vous.premier, 530);
+    EXPECT_LT(eux.premier, 600);
+}
+
+TEST_F(Table, AOneLineMessageIsCentredInTheWholeBox) {
+    e.message_on("", "");
+    const Surface boite = e.fond;
+    e.message_off();
+    e.message_on("Vous gagnez", "");
+    const Etendue y = lignes_differentes(e.fond, boite, Rect{100, 192, 280, 96});
+    ASSERT_GE(y.premier, 0);
+    EXPECT_NEAR((y.premier + y.dernier) / 2.0, 240, 8);
+    e.message_off();
+    EXPECT_TRUE(memes(e.fond, e.ecranbis, Rect{0, 0, 640, 480}));
+}
+
+TEST_F(Table, TwoLinesAreEachCentredInTheirOwnBand) {
+    e.message_on("", "");
+    const Surface boite = e.fond;
+    e.message_off();
+    e.message_on("Vous", "dix de der");
+    const Etendue l1 = lignes_differentes(e.fond, boite, Rect{100, 192, 280, 48});
+    const Etendue l2 = lignes_differentes(e.fond, boite, Rect{100, 240, 280, 48});
+    EXPECT_NEAR((l1.premier + l1.dernier) / 2.0, 216, 8);
+    EXPECT_NEAR((l2.premier + l2.dernier) / 2.0, 264, 8);
+}
+
+TEST_F(Table, RemovingTheSecondRoundPanelClearsTheBandUnderIt) {
+    e.poseface(150, 300, 33);
+    e.message_on2({0, 1, 3, 4});
+    e.message_off2(25);
+    EXPECT_TRUE(memes(e.fond, e.ecranbis, Rect{100, 288, 280, 48}));
+    EXPECT_FALSE(memes(e.fond, e.ecranbis, Rect{204, 192, 71, 96})) << "the turned card";
+}
+
+TEST_F(Table, HoveringASuitHighlightsItsIcon) {
+    e.message_on2({0, 2, 3, 4});
+    e.etatclic(3);
+    const Surface rien = e.fond;
+    e.fond_MouseMove(0, 0, 300, 260);
+    EXPECT_EQ(e.survol2, 3);
+    EXPECT_TRUE(memes(rien, e.fond, Rect{247, 240, 44, 46}));
+    EXPECT_FALSE(memes(rien, e.fond, Rect{291, 240, 44, 46}));
+    e.fond_MouseMove(0, 0, 300, 200);
+    EXPECT_EQ(e.survol2, 1);
+    e.fond_MouseMove(0, 0, 240, 260);
+    EXPECT_EQ(e.survol2, 0);
+    e.fond_MouseMove(0, 0, 360, 270);
+    EXPECT_EQ(e.survol2, 4);
+    e.fond_MouseDown(bouton::Gauche, 0, 360, 270);
+    EXPECT_EQ(e.choixenchere, 4);
+}
+
+TEST_F(Table, PausesLastTheirTimeUnlessARightClickCutsThem) {
+    auto duree = [&](float s) {
+        const auto t0 = banc.pf->ms();
+        e.pause(s);
+        return banc.pf->ms() - t0;
+    };
+    EXPECT_EQ(duree(1.5f), 1500);
+    EXPECT_EQ(duree(0.f), 0);
+    e.fond_MouseDown(bouton::Droit, 0, 10, 10); // a right click while no pause runs
+    EXPECT_TRUE(e.clic());
+    EXPECT_EQ(duree(5.f), 0);
+    EXPECT_FALSE(e.clic());
+    Entree droit;
+    droit.type = Entree::Type::SourisBas, droit.bouton = bouton::Droit;
+    droit.x = e.left + 200, droit.y = e.top + 200;
+    banc.pf->pousse(droit);
+    EXPECT_EQ(duree(5.f), 0);
+    EXPECT_FALSE(e.clic());
+    banc.r.tempobelote = 6;
+    const auto t0 = banc.pf->ms();
+    e.pause_visu();
+    EXPECT_EQ(banc.pf->ms() - t0, 6000);
+}
+
+TEST_F(Table, BiddingLinesAnswerOnlyWhenHovered) {
+    e.etatclic(2);
+    e.fond_MouseDown(bouton::Gauche, 0, 200, 220);
+    EXPECT_EQ(e.choixenchere, 0);
+    e.fond_MouseMove(0, 0, 200, 240);
+    EXPECT_EQ(e.survol1, 2);
+    e.fond_MouseMove(0, 0, 200, 239);
+    EXPECT_EQ(e.survol1, 1);
+    e.fond_MouseMove(0, 0, 380, 239);
+    EXPECT_EQ(e.survol1, 0);
+    e.fond_MouseMove(0, 0, 150, 250);
+    e.fond_MouseDown(bouton::Gauche, 0, 150, 250);
+    EXPECT_EQ(e.choixenchere, 2);
+}
+
+TEST_F(Table, ACardClickNeedsACardUnderTheMouse) {
+    e.b.table.jeu[1] = main_de({10, 11, 12, 13, 14, 15, 16, 17});
+    e.posecarte(1, e.b.table.jeu[1], 8, 30);
+    e.curseur(Pointeur::attente);
+    e.etatclic(5);
+    e.fond_MouseMove(0, 0, 150, 430);
+    EXPECT_EQ(banc.pf->curseur_actuel(), Curseur::Carte);
+    e.fond_MouseMove(0, 0, 90, 430);
+    EXPECT_EQ(banc.pf->curseur_actuel(), Curseur::Attente);
+    e.fond_MouseDown(bouton::Gauche, 0, 150, 384);
+    EXPECT_EQ(e.carteclic, 0);
+    e.fond_MouseDown(bouton::Gauche, 0, 150, 430);
+    EXPECT_EQ(e.carteclic, 2);
+    EXPECT_EQ(e.etatclic_, -1);
+}
+
+TEST_F(Table, PilesAndMenuIgnoreClicksWhileTheComputerPlays) {
+    e.b.paquet.positionpaquet = 9;
+    e.b.ecran.cartesdernierpli = {0, 10, 20, 30, 40};
+    e.etatclic(-1);
+    testing::internal::CaptureStdout();
+    e.fond_MouseDown(bouton::Gauche, 0, 30, 30);
+    e.fond_MouseDown(bouton::Gauche, 0, 560, 460);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+    EXPECT_EQ(e.etatclic_, -1);
+}
+
+TEST_F(Table, APileShowsTheLastTrickOnlyOnceATrickWasGathered) {
+    e.b.ecran.cartesdernierpli = {0, 10, 20, 30, 40};
+    e.curseur(Pointeur::attente);
+    e.etatclic(5);
+    e.b.paquet.positionpaquet = 1;
+    testing::internal::CaptureStdout();
+    e.fond_MouseDown(bouton::Gauche, 0, 440, 430);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+    e.b.paquet.positionpaquet = 5;
+    const Surface avant = e.fond;
+    const auto t0 = banc.pf->ms();
+    testing::internal::CaptureStdout();
+    e.fond_MouseDown(bouton::Gauche, 0, 440, 430);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "effet cartew01\neffet cartew01\n");
+    EXPECT_GE(banc.pf->ms() - t0, 1000);
+    EXPECT_TRUE(memes(avant, e.fond, Rect{0, 0, 640, 480}));
+    EXPECT_EQ(e.etatclic_, 5);
+    EXPECT_EQ(banc.pf->curseur_actuel(), Curseur::Attente);
+}
+
+TEST_F(Table, TheMenuLabelLightsUpUnderTheMouseWhileThePlayerIsAwaited) {
+    e.curseur(Pointeur::attente);
+    e.etatclic(2);
+    const Surface eteint = e.fond;
+    e.fond_MouseMove(0, 0, 560, 460);
+    EXPECT_TRUE(e.menuallume);
+    EXPECT_FALSE(memes(eteint, e.fond, Rect{484, 442, 152, 34}));
+    e.fond_MouseMove(0, 0, 560, 400);
+    EXPECT_FALSE(e.menuallume);
+    EXPECT_TRUE(memes(eteint, e.fond, Rect{484, 442, 152, 34}));
+}
+
+TEST_F(Table, TheContractLineShowsTheTrumpPicture) {
+    e.affichecontrat("Nord,atout ", 4);
+    for (int y = 0; y < 40; ++y)
+        for (int x = 0; x < 40; ++x)
+            ASSERT_EQ(e.fond.pixel(596 + x, 4 + y), e.tampon.pixel(487 + x, 424 + y));
+}
+
+} // namespace
+} // namespace tlv::essai
