@@ -1,0 +1,94 @@
+#pragma once
+// The Quadrel table `jong`: the board drawn from the sheets, two clicks choose a pair, the path joining it
+// is shown and the cards go; a two-minute clock per board, board after board, with the menu, the saved
+// games and the score table.
+#include <string>
+
+#include "chemin.h"
+#include "plateaux.h"
+#include "platform/form.h"
+#include "platform/minuterie.h"
+#include "shell/contexte.h"
+
+namespace tlv {
+
+struct Reglages;
+
+class Jong : public Form {
+  public:
+    explicit Jong(Contexte& ctx);
+
+    // What a click means now (1 and 3: a card is awaited; 2 and 4: it came; 9 leave, 10 new game,
+    // 11 load, 12 time up; 20/21 the closing screen; 0 no loop; -1 a menu or dialog is shown).
+    int etatclic = 0;
+    bool partieencours = false;
+    int numtableau = 0;
+    std::string nompartie;
+
+    int chrono = 0;
+    int tempscumule = 0;
+    std::string fichepartie; // this game's line in the score table as last written
+    Grille grille{};
+    int niveaumax = -1;
+    Case carte1, carte2;
+    bool sortie = false;
+
+    Minuterie Timer1;
+
+    // Events.
+    void Form_Load() override;
+    void Form_Activate() override;
+    void Form_Unload() override;
+    void Form_KeyDown(int code, int shift) override;
+    void MouseDown(int button, int shift, int x, int y) override { fond_MouseDown(button, shift, x, y); }
+    void MouseMove(int button, int shift, int x, int y) override { fond_MouseMove(button, shift, x, y); }
+    void fond_MouseDown(int button, int shift, int x, int y);
+    void fond_MouseMove(int button, int shift, int x, int y);
+    void Timer1_Timer();
+
+    // The game loop (jong.cpp).
+    void jouerajong();
+    // Menus and saved games (jong_parties.cpp).
+    std::string affichelemenu();
+    std::string donnemoilenom();
+    void affichelesscores();
+
+    // Drawing (jong_dessin.cpp).
+    void affichetapis();
+    void affichepetit(bool surligne);
+    void depose();
+    void retourneoui(Case k);
+    void retournenon(Case k);
+    void retourneout(Case k);
+    bool bonchemin();
+    void chemine(const Chemin& ch);
+    void ecranfinal();
+    void afficheheure();
+    void pause(float secondes);
+    void monrefresh(int x, int y, int w, int h);
+
+    // The card cell under a point of the table, {-1, -1} outside the board.
+    static Case casesous(int x, int y);
+    static bool surmenu(int x, int y) { return x > 243 && x < 397 && y > 437 && y < 474; }
+
+  private:
+    enum class Suite { Menu, Nouvelle, Charge, Tableau, Fin, Sortie };
+    Suite menu();
+    Suite nouvelle();
+    Suite charge();
+    Suite joueletableau();
+    int attendetat(std::initializer_list<int> fins);
+    void copiecarte(Case k);
+    bool fichierabsent();
+
+    Contexte& ctx_;
+    Reglages& r_;
+    Surface tapis_;  // the screen's own picture: the clean table with its labels, to restore from
+    Surface table_;  // the table as loaded, under the labels
+    Surface tampon_; // card sheet
+    Surface masque_; // mask sheet
+    bool animation_ = false;
+    bool survol_ = false;
+};
+
+} // namespace tlv

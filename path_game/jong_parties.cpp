@@ -1,0 +1,55 @@
+// The Quadrel table's dialogs: its menu, the name of a new game, the score table.
+#include "jong.h"
+#include "menujong.h"
+#include "parties.h"
+#include "platform/plateforme.h"
+#include "scores/innom.h"
+#include "scores/nom.h"
+#include "scores/tableaux.h"
+#include "shell/reglages.h"
+
+namespace tlv {
+
+std::string Jong::affichelemenu() {
+    const int avant = etatclic;
+    etatclic = -1;
+    Timer1.active(false);
+    Menujong m(ctx_, *this);
+    m.place(r_.decalagex, r_.decalagey);
+    m.load();
+    pf.montre_modal(m);
+    const std::string rep = m.reponse;
+    m.unload();
+    if (rep == "quitter") {
+        fill(image, 0, 0, largeur(), hauteur(), 0);
+        pf.invalide();
+    }
+    etatclic = avant;
+    return rep;
+}
+
+std::string Jong::donnemoilenom() {
+    const int avant = etatclic;
+    etatclic = -1;
+    assombrit(image, masque_);
+    pf.invalide();
+    std::string invite = r_.textes[57];
+    std::string nom;
+    for (;;) {
+        nom = demande_nom(ctx_, invite);
+        // The entry closed by any other means than its keys is given up as Escape is.
+        if (nom.empty()) nom = nomannule;
+        if (nom == nomannule) break;
+        if (nom == nominconnu) continue;
+        if (!Parties(r_.dossier_scores).existe(nom)) break;
+        invite = r_.textes[58];
+    }
+    etatclic = avant;
+    return nom;
+}
+
+void Jong::affichelesscores() {
+    affichelesscores_jong(ctx_, fichepartie);
+}
+
+} // namespace tlv

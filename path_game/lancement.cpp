@@ -1,0 +1,18 @@
+#include "path_game/lancement.h"
+
+#include "path_game/jong.h"
+#include "platform/plateforme.h"
+#include "shell/reglages.h"
+
+namespace tlv {
+
+void joue_quadrel(Contexte& ctx) {
+    Jong jong(ctx);
+    jong.place(ctx.r.decalagex, ctx.r.decalagey);
+    jong.etatclic = 0;
+    jong.partieencours = false;
+    ctx.pf.montre_modal(jong);
+    jong.unload();
+}
+
+} // namespace tlv

@@ -1,0 +1,9 @@
+#pragma once
+// The launcher's "Quadrel" line: the path-matching table over the play area until the player leaves it.
+#include "shell/contexte.h"
+
+namespace tlv {
+
+void joue_quadrel(Contexte& ctx);
+
+} // namespace tlv

@@ -1,0 +1,154 @@
+#include "menujong.h"
+
+#include <cmath>
+
+#include "jong.h"
+#include "platform/boite_message.h"
+#include "platform/plateforme.h"
+#include "scores/chargeimage.h"
+#include "shell/reglages.h"
+#include "shell/sons.h"
+
+namespace tlv {
+
+namespace {
+constexpr std::uint32_t Clair = rgb(0, 255, 255), Sombre = rgb(0, 144, 144);
+constexpr int Bandes[8] = {0, 35, 105, 175, 245, 315, 385, 175}; // top of each entry's band (60 high)
+} // namespace
+
+Menujong::Menujong(Contexte& ctx, Jong& jong)
+    : Form(ctx.pf), ctx_(ctx), jong_(jong), parties_(ctx.r.dossier_scores) {
+    fond_ = Surface(640, 480);
+    bitblt(fond_, 0, 0, 640, 480, chargeimage(ctx.r.repertoire, "cartei05"), 0, 0);
+    image = fond_;
+}
+
+int Menujong::entreesous(int x, int y) {
+    if (!(x > 80 && x < 560)) return 0;
+    for (int e = 1; e <= 6; ++e)
+        if (y > Bandes[e] && y < Bandes[e] + 60) return e == 3 && x > 140 && x < 500 ? 7 : e;
+    return 0;
+}
+
+bool Menujong::effacable() const {
+    return index >= 0 && !nom.empty() && !jong_.partieencours;
+}
+
+void Menujong::premier() {
+    survol = 0;
+    index = -1;
+    nom = rendlepremiernom();
+    if (!nom.empty()) index = 0;
+}
+
+void Menujong::afmenujong(int h) {
+    image = fond_;
+    Polices& po = pf.polices();
+    const int t8 = ctx_.r.taille8;
+    const Textes& t = ctx_.r.textes;
+    auto imprime = [&](int entree, const std::string& s, bool inverse) {
+        const int x = static_cast<int>(std::floor((480 - po.largeur(s, t8)) / 2.0)) + 80;
+        const int y = Bandes[entree];
+        po.imprime(image, x, y, s, t8, inverse ? Sombre : Clair);
+        po.imprime(image, x + 1, y + 1, s, t8, inverse ? Clair : Sombre);
+    };
+    const bool avecnom = index >= 0 && !nom.empty();
+    if (jong_.partieencours) imprime(1, t[4], h == 1);
+    imprime(2, t[5], h == 2);
+    if (!avecnom) {
+        fill(image, 81, 176, 478, 58, 0);
+    } else {
+        fill(image, 140, 176, 361, 55, 0);
+        imprime(3, nom, h == 3 || h == 7);
+    }
+    if (effacable())
+        imprime(4, t[62], h == 4);
+    else
+        fill(image, 81, 246, 478, 57, 0);
+    imprime(5, t[54], h == 5);
+    imprime(6, t[3], h == 6);
+    pf.invalide();
+}
+
+void Menujong::Form_Activate() {
+    premier();
+    afmenujong(0);
+}
+
+void Menujong::MouseMove(int, int, int x, int y) {
+    const int e = entreesous(x, y);
+    if (e == survol) return;
+    survol = e;
+    afmenujong(survol);
+}
+
+void Menujong::effacelapartie() {
+    parties_.effacelapartie(nom);
+}
+
+void Menujong::MouseDown(int, int, int x, int) {
+    auto clic = [&] { joueson(pf, ctx_.r, "cartew00"); };
+    switch (survol) {
+    case 1:
+        if (!jong_.partieencours) return;
+        clic();
+        reponse = "continue";
+        hide();
+        return;
+    case 2:
+        clic();
+        reponse = "nouvelle";
+        hide();
+        return;
+    case 3:
+    case 7:
+        // With no saved game the selector is blank and does nothing.
+        if (index < 0 || nom.empty()) return;
+        if (x > 80 && x < 140) {
+            if (index > 0) {
+                --index;
+                clic();
+                nom = rendlenom(index);
+                if (nom.empty()) nom = rendlenom(++index);
+            }
+        } else if (x > 500 && x < 560) {
+            nom = rendlenom(++index);
+            if (nom.empty())
+                nom = rendlenom(--index);
+            else
+                clic();
+        } else if (x > 140 && x < 500) {
+            clic();
+            jong_.nompartie = nom;
+            reponse = "charge";
+            hide();
+            return;
+        }
+        afmenujong(survol);
+        return;
+    case 4: {
+        if (!effacable()) return;
+        clic();
+        const Textes& t = ctx_.r.textes;
+        if (boite_message(pf, t[63] + ctx_.r.sautligne + t[35] + " : " + nom, "Quadrel", true)) {
+            effacelapartie();
+            premier();
+            afmenujong(0);
+        }
+        return;
+    }
+    case 5:
+        clic();
+        jong_.affichelesscores();
+        return;
+    case 6:
+        clic();
+        reponse = "quitter";
+        hide();
+        return;
+    default:
+        return;
+    }
+}
+
+} // namespace tlv

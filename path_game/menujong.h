@@ -1,0 +1,44 @@
+#pragma once
+// The Quadrel menu `menujong`, over the table: continue, new game, the saved games' selector (load one
+// by its name), erase the selected game, the score table, back to the launcher.
+#include <string>
+
+#include "parties.h"
+#include "platform/form.h"
+#include "shell/contexte.h"
+
+namespace tlv {
+
+class Jong;
+
+class Menujong : public Form {
+  public:
+    Menujong(Contexte& ctx, Jong& jong);
+
+    std::string reponse; // "continue", "nouvelle", "charge" or "quitter"
+    int survol = 0;      // hovered entry, 0..7
+    int index = -1;      // selected saved game, -1 when there is none
+    std::string nom;     // its name
+
+    // The entry under a point: 1, 2, 3 (the selector's arrows), 7 (the selected name), 4, 5, 6; 0 none.
+    static int entreesous(int x, int y);
+
+    void afmenujong(int h);
+    void effacelapartie();
+    std::string rendlenom(int i) const { return parties_.rendlenom(i); }
+    std::string rendlepremiernom() const { return parties_.rendlepremiernom(); }
+
+    void Form_Activate() override;
+    void MouseMove(int button, int shift, int x, int y) override;
+    void MouseDown(int button, int shift, int x, int y) override;
+
+  private:
+    bool effacable() const;
+    void premier();
+    Contexte& ctx_;
+    Jong& jong_;
+    Parties parties_;
+    Surface fond_;
+};
+
+} // namespace tlv
