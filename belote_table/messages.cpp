@@ -53,7 +53,9 @@ void Ecran::panneau(int ligne, bool second) {
                        t7, ligne == 2, Sombre);
         return;
     }
-    const int t4 = ctx.r.taille4;
+    // Our face is wider than the one the panel was laid out for: the text keeps clear of the first icon.
+    int t4 = ctx.r.taille4;
+    while (t4 > 8 && po.largeur(tx[12], t4) > 247 - 103) --t4;
     imprime_releve(102, (48 - po.hauteur(t4)) / 2 + 240, tx[12], t4, false, Sombre);
     for (int i = 0; i < 3; ++i) {
         const int s = couleurspossibles[static_cast<std::size_t>(i + 1)];

@@ -8,6 +8,7 @@
 #include <sstream>
 #include <vector>
 
+#include "belote_table/special.h"
 #include "platform/image.h"
 #include "tests/robot/programme.h"
 
@@ -211,6 +212,33 @@ TEST(BeloteRobot, TheJournalIsAppendedRunAfterRun) {
     const std::string une = p.fichier(journal);
     ASSERT_EQ(p.lance(script, "--graine 9 --journal " + journal).code, 0);
     EXPECT_EQ(p.fichier(journal), une + une);
+}
+
+std::string clic(const Rect& r) {
+    return "clic " + std::to_string(r.x + r.w / 2) + " " + std::to_string(r.y + r.h / 2) + "\nattends\n";
+}
+
+TEST(BeloteRobot, ADealComposedInTheEditorIsTheFirstDealOfTheNewMatch) {
+    // Ouest deals; the pack in order fills Sud's, Est's, Nord's and Ouest's first five, then the turned card.
+    std::string s = std::string(Ouvre) + "clic 320 340 maj+alt\nattends\n" + clic(Special::place_joueur(3));
+    int couleur = 1, rang = 0;
+    for (int k = 0; k <= 8; ++k) {
+        s += clic(Special::place_joueurchoix(k));
+        const int n =
+            k <= 3 ? 5 : (k == 4 ? 1 : (k == 5 ? 2 : 3)); // Sud, after the dealer, has one rest slot less
+        for (int i = 0; i < n; ++i) {
+            s += clic(Special::place_paquet(couleur, rang));
+            if (++rang == 8) rang = 0, ++couleur;
+        }
+    }
+    s += "touche v alt\nattends\n" + std::string(Nouvelle);
+    Programme p;
+    const std::string journal = p.dossier() + "/journal.txt";
+    const auto r = p.lance(s, "--graine 4 --journal " + journal);
+    ASSERT_EQ(r.code, 0) << r.erreurs;
+    const auto j = lignes(p.fichier(journal));
+    ASSERT_GE(j.size(), 2u);
+    EXPECT_EQ(j[1], "donne n=1 donneur=4 retournee=34");
 }
 
 } // namespace
