@@ -1,5 +1,8 @@
 #include "score.h"
 
+#include <algorithm>
+
+#include "ajuste.h"
 #include "chargeimage.h"
 #include "platform/boite_message.h"
 #include "platform/entrees.h"
@@ -42,9 +45,11 @@ void Score::survolbouton(int h) {
     // The band is laid again from the background, so a highlight leaves no trace once gone.
     bitblt(image, 0, BoutonsY - 2, Largeur, Hauteur - BoutonsY + 2, fond_, 0, BoutonsY - 2);
     Polices& po = pf.polices();
-    const int t = ctx_.r.taille4;
     const std::string& efface = ctx_.r.textes[52];
     const std::string& retour = ctx_.r.textes[53];
+    // Both buttons at one size, the one at which the longer caption fits its 230-pixel half.
+    const int t = std::min(tailleajustee(po, efface, ctx_.r.taille4, 222),
+                           tailleajustee(po, retour, ctx_.r.taille4, 222));
     const int xe = (230 - po.largeur(efface, t)) / 2 + 10;
     const int xr = (230 - po.largeur(retour, t)) / 2 + 260;
     imprime_releve(xe, BoutonsY, efface, t);

@@ -1,5 +1,7 @@
 #include "tableaux.h"
 
+#include <algorithm>
+
 #include "fichierscores.h"
 #include "innom.h"
 #include "nom.h"
@@ -56,10 +58,12 @@ void affichelesscores_memo(Contexte& ctx, int niveau) {
         // Numbers are printed with the blank that stands for their sign.
         std::string temps(1, ' ');
         temps += std::to_string(l.temps);
+        // A long time in our wide font moves left rather than being cut at the edge.
+        const int xt = std::min(392, Score::Largeur - 6 - po.largeur(temps, taille));
         po.imprime(s.image, 8, 50 * i + 40, nom, taille, Sombre);
-        po.imprime(s.image, 392, 50 * i + 40, temps, taille, Sombre);
+        po.imprime(s.image, xt, 50 * i + 40, temps, taille, Sombre);
         po.imprime(s.image, 9, 50 * i + 41, nom, taille, Clair);
-        po.imprime(s.image, 393, 50 * i + 41, temps, taille, Clair);
+        po.imprime(s.image, xt + 1, 50 * i + 41, temps, taille, Clair);
     }
     if (montre(ctx, s)) ecritmemo(chemin, tablememodefaut());
 }

@@ -1,0 +1,19 @@
+#include "lancement.h"
+
+#include "memo.h"
+#include "platform/plateforme.h"
+#include "shell/reglages.h"
+
+namespace tlv {
+
+void joue_memo(Contexte& ctx) {
+    Memo m(ctx);
+    m.load();
+    m.place(ctx.r.decalagex, ctx.r.decalagey);
+    m.etatclic = 0;
+    m.partieencours = false;
+    ctx.pf.montre_modal(m);
+    m.unload();
+}
+
+} // namespace tlv

@@ -1,0 +1,9 @@
+#pragma once
+// Opens Memo from the launcher: the table is shown over the play area until the player leaves.
+#include "shell/contexte.h"
+
+namespace tlv {
+
+void joue_memo(Contexte& ctx);
+
+} // namespace tlv

@@ -1,0 +1,129 @@
+#include "menumemo.h"
+
+#include <algorithm>
+
+#include "memo.h"
+#include "platform/plateforme.h"
+#include "scores/ajuste.h"
+#include "scores/chargeimage.h"
+#include "scores/fichierscores.h"
+#include "shell/reglages.h"
+#include "shell/sons.h"
+
+namespace tlv {
+
+namespace {
+constexpr std::uint32_t Clair = rgb(0, 255, 255), Sombre = rgb(0, 144, 144);
+// Top of each entry's band; every band is 60 pixels high, between x 80 and 560.
+constexpr int Haut[7] = {0, 35, 105, 175, 245, 315, 385};
+constexpr int Bande = 60;
+} // namespace
+
+Menumemo::Menumemo(Memo& memo) : Form(memo.pf, 640, 480), memo_(memo) {
+    fond_ = chargeimage(memo.ctx.r.repertoire, "cartei04");
+    bitblt(image, 0, 0, 640, 480, fond_, 0, 0);
+}
+
+int Menumemo::entreesous(int x, int y) {
+    if (x <= 80 || x >= 560) return 0;
+    for (int e = 1; e <= 6; ++e)
+        if (y > Haut[e] && y < Haut[e] + Bande) return e;
+    return 0;
+}
+
+std::string Menumemo::texteentree(int e) const {
+    const Textes& t = memo_.ctx.r.textes;
+    switch (e) {
+    case 1:
+        return t[4];
+    case 2:
+        return t[5];
+    case 3:
+        return t[54];
+    // A blank between the word and the label, so they do not run together.
+    case 4:
+        return t[49] + " " + libelleniveau(memo_.ctx.r.niveaumemo);
+    case 6:
+        return t[3];
+    default:
+        return "";
+    }
+}
+
+void Menumemo::afmenumemo(int h) {
+    // Drawn from the clean picture each time, so a highlight leaves no trace once gone.
+    bitblt(image, 0, 0, 640, 480, fond_, 0, 0);
+    Polices& po = pf.polices();
+    auto imprime = [&](int e, bool surligne) {
+        const std::string s = texteentree(e);
+        // Kept inside the band (and clear of the level arrows) in our wide font.
+        const int t = tailleajustee(po, s, memo_.ctx.r.taille8, e == 4 ? 356 : 476);
+        const int x = (480 - po.largeur(s, t)) / 2 + 80;
+        po.imprime(image, x, Haut[e], s, t, surligne ? Sombre : Clair);
+        po.imprime(image, x + 1, Haut[e] + 1, s, t, surligne ? Clair : Sombre);
+    };
+    if (memo_.partieencours) imprime(1, false);
+    imprime(2, false);
+    imprime(3, false);
+    fill(image, 140, 246, 361, 53, 0);
+    imprime(4, false);
+    imprime(6, false);
+    if ((h == 1 && memo_.partieencours) || h == 2 || h == 3 || h == 6) imprime(h, true);
+    if (h == 4) {
+        fill(image, 141, 246, 360, 53, 0);
+        imprime(4, true);
+    }
+    pf.invalide();
+}
+
+void Menumemo::Form_Activate() {
+    afmenumemo(survol);
+}
+
+void Menumemo::MouseMove(int, int, int x, int y) {
+    const int e = entreesous(x, y);
+    if (e == survol) return;
+    survol = e;
+    afmenumemo(survol);
+}
+
+void Menumemo::MouseDown(int, int, int x, int) {
+    Reglages& r = memo_.ctx.r;
+    switch (survol) {
+    case 1:
+        if (!memo_.partieencours) return;
+        joueson(pf, r, "cartew00");
+        reponse = "continue";
+        hide();
+        break;
+    case 2:
+        joueson(pf, r, "cartew00");
+        reponse = "nouvelle";
+        hide();
+        break;
+    case 3:
+        joueson(pf, r, "cartew00");
+        memo_.affichelesscores();
+        break;
+    case 4:
+        if (x > 80 && x < 140) {
+            joueson(pf, r, "cartew00");
+            r.niveaumemo = std::max(r.niveaumemo - 1, 0);
+            afmenumemo(survol);
+        } else if (x > 500 && x < 560) {
+            joueson(pf, r, "cartew00");
+            r.niveaumemo = std::min(r.niveaumemo + 1, 2);
+            afmenumemo(survol);
+        }
+        break;
+    case 6:
+        joueson(pf, r, "cartew00");
+        reponse = "quitter";
+        hide();
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace tlv

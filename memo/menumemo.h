@@ -1,0 +1,32 @@
+#pragma once
+// The Memo menu, over the table: continue, new game, scores, level, back to the launcher.
+#include <string>
+
+#include "platform/form.h"
+
+namespace tlv {
+
+class Memo;
+
+class Menumemo : public Form {
+  public:
+    explicit Menumemo(Memo& memo);
+
+    std::string reponse; // "continue", "nouvelle" or "quitter"
+    int survol = 0;      // the highlighted entry 0..6
+
+    // The entry (1..6) under a point, 0 outside every band.
+    static int entreesous(int x, int y);
+    void afmenumemo(int h);
+
+    void Form_Activate() override;
+    void MouseMove(int button, int shift, int x, int y) override;
+    void MouseDown(int button, int shift, int x, int y) override;
+
+  private:
+    std::string texteentree(int e) const;
+    Memo& memo_;
+    Surface fond_; // "cartei04" as loaded
+};
+
+} // namespace tlv
