@@ -219,5 +219,24 @@ TEST_F(RobotMemo, ClosingMidGameExitsCleanlyAndKeepsTheFiles) {
     EXPECT_EQ(p.fichier(p.scores() + "tlvjong0.sco"), contenuinitial("tlvjong0.sco"));
 }
 
+TEST_F(RobotMemo, ClosingAtTheNameEntryWritesNothing) {
+    const auto v = paires(Graine, 0);
+    const auto r = lance(Ouvre + Nouvelle + jouetout(v) + "texte presque\n");
+    EXPECT_EQ(r.code, 0) << r.erreurs;
+    EXPECT_EQ(compte(r.sortie, "effet cartew08"), 1u);
+    EXPECT_EQ(memo0(), contenuinitial("tlvmemo0.sco"));
+}
+
+TEST_F(RobotMemo, ADamagedTableIsRepairedByTheNextRecord) {
+    ASSERT_EQ(lance("attends\n").code, 0);
+    std::ofstream(p.scores() + "tlvmemo0.sco", std::ios::binary) << "LENT            9\r\n\x01\x02\r\nabc";
+    const auto v = paires(Graine, 0);
+    const auto r = lance(Ouvre + Nouvelle + jouetout(v) + "texte vite\ntouche Entree\nattends\n" + Retour +
+                         MenuPrincipal + Quitte);
+    ASSERT_EQ(r.code, 0) << r.erreurs;
+    EXPECT_EQ(memo0(), "VITE            2\r\nLENT            9\r\nINCONNU         10000\r\n"
+                       "INCONNU         10000\r\nINCONNU         10000\r\n");
+}
+
 } // namespace
 } // namespace tlv::essai
