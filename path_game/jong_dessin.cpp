@@ -156,8 +156,14 @@ void Jong::afficheheure() {
 void Jong::ecranfinal() {
     bitblt(image, 20, 80, 601, 201, tapis_, 20, 80);
     Polices& po = pf.polices();
-    const int t8 = r_.taille8;
     const int ids[3] = {59, 60, 61}, ys[3] = {80, 140, 200};
+    // The three lines share one size, the largest at which the longest fits over the board.
+    int t8 = r_.taille8;
+    for (bool large = true; large && t8 > 8;) {
+        large = false;
+        for (int id : ids) large = large || po.largeur(r_.textes[ix(id)], t8) > 560;
+        if (large) --t8;
+    }
     for (int i = 0; i < 3; ++i) {
         const std::string& t = r_.textes[ix(ids[i])];
         releve(po, image, centre(560, po.largeur(t, t8), 40), ys[i], t, t8);
