@@ -241,5 +241,23 @@ TEST(BeloteRobot, ADealComposedInTheEditorIsTheFirstDealOfTheNewMatch) {
     EXPECT_EQ(j[1], "donne n=1 donneur=4 retournee=34");
 }
 
+TEST(BeloteRobot, F7SilencesTheTableAndF7AgainBringsItBack) {
+    Programme p;
+    const std::string debut = std::string(Ouvre) + Nouvelle;
+    const auto avant = p.lance(debut, "--graine 6");
+    ASSERT_EQ(avant.code, 0) << avant.erreurs;
+    // What sounded up to the first wait for the player, before the program was closed.
+    const std::string prefixe = avant.sortie.substr(0, avant.sortie.rfind("musique arret"));
+    const auto muet = p.lance(debut + "touche F7\nattends\n" + joue(2), "--graine 6");
+    ASSERT_EQ(muet.code, 0) << muet.erreurs;
+    ASSERT_EQ(muet.sortie.compare(0, prefixe.size(), prefixe), 0) << muet.sortie;
+    const std::string reste = muet.sortie.substr(prefixe.size());
+    EXPECT_EQ(reste.find("effet "), std::string::npos) << reste;
+    EXPECT_EQ(reste.find("voix "), std::string::npos) << reste;
+    const auto retour = p.lance(debut + "touche F7\nattends\ntouche F7\nattends\n" + joue(2), "--graine 6");
+    ASSERT_EQ(retour.code, 0) << retour.erreurs;
+    EXPECT_NE(retour.sortie.find("effet ", prefixe.size()), std::string::npos);
+}
+
 } // namespace
 } // namespace tlv::essai
