@@ -67,6 +67,8 @@ void Ecran::Form_Load() {
 
 void Ecran::Form_Unload() {
     active_ = false;
+    // The launcher has no cursor of its own to put back: leaving during a wait must not keep the table's.
+    pf.curseur(Curseur::Repos);
     if (fichierjournal_) fichierjournal_->flush();
 }
 

@@ -285,6 +285,15 @@ TEST_F(Table, TheMenuLabelLightsUpUnderTheMouseWhileThePlayerIsAwaited) {
     EXPECT_TRUE(memes(eteint, e.fond, Rect{484, 442, 152, 34}));
 }
 
+TEST_F(Table, LeavingDuringAWaitPutsTheIdleCursorBack) {
+    e.load();
+    e.curseur(Pointeur::attente);
+    e.etatclic(5);
+    e.fond_MouseMove(0, 0, 300, 430);
+    e.unload();
+    EXPECT_EQ(banc.pf->curseur_actuel(), Curseur::Repos);
+}
+
 TEST_F(Table, TheContractLineShowsTheTrumpPicture) {
     e.affichecontrat("Nord,atout ", 4);
     for (int y = 0; y < 40; ++y)
