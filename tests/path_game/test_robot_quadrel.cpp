@@ -114,7 +114,7 @@ TEST(Quadrel, APairJoinedByAPathLeavesTheTableAndTheGameIsSaved) {
     EXPECT_EQ(p.fichier(p.scores() + fichierparties), "TOTO      -100000\r\n");
 }
 
-TEST(Quadrel, AWrongTryCostsTenSecondsOfTheTwoMinutes) {
+TEST(Quadrel, AWrongTryCostsTenSecondsAndTimeUpLetsTheBoardStartAgain) {
     // Two cards that are not a pair.
     const Grille g = tableau(0);
     std::vector<Case> cartes;
@@ -124,15 +124,18 @@ TEST(Quadrel, AWrongTryCostsTenSecondsOfTheTwoMinutes) {
     Case a = cartes[0], b{};
     for (const Case k : cartes)
         if (k != a && !paire(g[ix(a.c)][ix(a.r)], g[ix(k.c)][ix(k.r)])) b = k;
+    const auto paire1 = solution(g).front();
     Programme sans, avec;
+    const std::string d = avec.dossier() + "/";
     const auto r1 = sans.lance(nouvellepartie("A") + "attends 119.5\ntouche F8\nattends\nattends 2\n");
-    const auto r2 =
-        avec.lance(nouvellepartie("B") + clic(a) + clic(b) +
-                   "attends 109.5\ntouche F8\nattends\nattends 2\ncapture " + avec.dossier() + "/fin.png\n");
+    const auto r2 = avec.lance(nouvellepartie("B") + "capture " + d + "debut.png\n" + clic(a) + clic(b) +
+                               clic(paire1.first) + clic(paire1.second) +
+                               "attends 108\ntouche F8\nattends\nattends 3\ncapture " + d +
+                               "fin.png\nclic 320 60\nattends\ncapture " + d + "reprise.png\n");
     ASSERT_EQ(r1.code, 0) << r1.erreurs;
     ASSERT_EQ(r2.code, 0) << r2.erreurs;
     EXPECT_TRUE(contient(r2.sortie, "effet cartew02")) << r2.sortie;
-    // F8 marks the moment just before the clock runs out; the time-up sound comes after it.
+    // F8 marks a moment just before the clock runs out; the time-up sound comes after it.
     for (const auto* r : {&r1, &r2}) {
         const auto f8 = r->sortie.find("musique arret\n", r->sortie.find("musique cartem03"));
         const auto fin = r->sortie.find("effet cartew04");
@@ -140,9 +143,11 @@ TEST(Quadrel, AWrongTryCostsTenSecondsOfTheTwoMinutes) {
         EXPECT_GT(fin, f8) << r->sortie;
         EXPECT_EQ(compte(r->sortie, "effet cartew04"), 1u);
     }
-    // Time up brings the menu back over the table.
-    const Surface fin = capture(avec, "fin.png");
-    EXPECT_EQ(fin.pixel(320, 300), 0u);
+    // Time up brings the menu back; "Continuer la partie" lays the same board again with a full clock.
+    EXPECT_EQ(capture(avec, "fin.png").pixel(320, 300), 0u);
+    const Surface debut = capture(avec, "debut.png"), reprise = capture(avec, "reprise.png");
+    EXPECT_TRUE(memes(debut, reprise, Rect{36, 48, 568, 384}));
+    EXPECT_TRUE(memes(debut, reprise, Rect{330, 12, 131, 24}));
 }
 
 TEST(Quadrel, ABoardClearedIsSavedScoredAndTheGameResumesAtTheNextBoard) {
