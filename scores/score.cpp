@@ -64,6 +64,8 @@ void Score::survolbouton(int h) {
 }
 
 void Score::Form_Activate() {
+    // Back from the confirmation, the mouse is not known to be over a button any more.
+    survol = 0;
     survolbouton(0);
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "ajuste.h"
 #include "fichierscores.h"
 #include "innom.h"
 #include "nom.h"
@@ -87,7 +88,9 @@ void affichelesscores_jong(Contexte& ctx, const std::string& fichepartie) {
     Score s(ctx);
     s.titre(ctx.r.textes[56]);
     Polices& po = ctx.pf.polices();
-    const int taille = ctx.r.taille5;
+    // The board and time columns stay apart in our wide font: a size at which each fits its column.
+    const int taille = std::min(tailleajustee(po, "000", ctx.r.taille5, 52),
+                                tailleajustee(po, "00:00:00", ctx.r.taille5, Score::Largeur - 366));
     for (int i = 1; i <= lignesjong; ++i) {
         const ScoreJong& l = t[static_cast<std::size_t>(i - 1)];
         std::string nom = debutligne(l.ligne, 9);

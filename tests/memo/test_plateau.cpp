@@ -124,18 +124,6 @@ INSTANTIATE_TEST_SUITE_P(Cas, Clics,
                                            CasClic{300, 432, false, 0, 0}, CasClic{300, 48, false, 0, 0},
                                            CasClic{320, 240, true, 5, 3}));
 
-TEST(Geometrie, CornersAndSheetCells) {
-    EXPECT_EQ(coin({1, 1}).x, 36);
-    EXPECT_EQ(coin({1, 1}).y, 48);
-    EXPECT_EQ(coin({8, 4}).x, 533);
-    EXPECT_EQ(coin({8, 4}).y, 336);
-    EXPECT_EQ(cellule(0).x, 0);
-    EXPECT_EQ(cellule(9).x, 71);
-    EXPECT_EQ(cellule(9).y, 96);
-    EXPECT_EQ(cellule(31).x, 497);
-    EXPECT_EQ(cellule(31).y, 288);
-}
-
 struct CasPenalite {
     const char* nom;
     bool vue1, vue2;
@@ -163,24 +151,6 @@ INSTANTIATE_TEST_SUITE_P(Cas, Penalites,
                                            CasPenalite{"SecondSeen", false, true, 50},
                                            CasPenalite{"BothSeen", true, true, 100}),
                          [](const auto& i) { return std::string(i.param.nom); });
-
-TEST(Fin, TheBoardEmptiesPairByPair) {
-    Plateau p;
-    Rnd rnd(11);
-    tirage(p, 0, rnd);
-    for (int k = 0; k < 16; ++k) {
-        Place a, b;
-        for (int c = 1; c <= 8; ++c)
-            for (int r = 1; r <= 4; ++r) {
-                if (p.carte({c, r}) == k) a = {c, r};
-                if (p.carte({c, r}) == k + 16) b = {c, r};
-            }
-        if (a.c == -1) continue;
-        EXPECT_TRUE(restedescartes(p));
-        retirepaire(p, a, b);
-    }
-    EXPECT_FALSE(restedescartes(p));
-}
 
 } // namespace
 } // namespace tlv

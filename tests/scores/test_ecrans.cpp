@@ -56,12 +56,6 @@ TEST_F(Banc, MemoTimeThatRanksAsksTheNameAndWritesTheLine) {
                                    "H\xc9L\xc8NE          80\r\nD               90\r\n");
 }
 
-TEST_F(Banc, MemoNameGivenUpIsRecordedAsUnknown) {
-    ASSERT_TRUE(joue(std::string("attends\ntexte x\ntouche Echap\nattends\n") + Retour + "attends\n",
-                     [&](Contexte& c) { tableaudesscores_memo(c, 0, 321); }));
-    EXPECT_EQ(lit("tlvmemo0.sco").substr(0, 21), "INCONNU         321\r\n");
-}
-
 TEST_F(Banc, MemoTimeThatDoesNotRankShowsNothing) {
     const std::string avant = lit("tlvmemo2.sco");
     bool classe = true;

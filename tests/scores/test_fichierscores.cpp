@@ -192,27 +192,11 @@ INSTANTIATE_TEST_SUITE_P(
                         {5, 10000, 9, 10000, 10000}}),
     [](const auto& i) { return std::string(i.param.nom); });
 
-TEST_F(Dossier, MissingFileReadsAsDefaultsAndWritingCreatesIt) {
-    const std::string p = chemin("tlvmemo2.sco");
-    const TableMemo t = litmemo(p);
-    EXPECT_EQ(t[4].ligne, lignedefautmemo);
-    ASSERT_TRUE(ecritmemo(p, tablememodefaut()));
-    EXPECT_EQ(lit(p), contenuinitial("tlvmemo2.sco"));
-}
-
 TEST_F(Dossier, DefaultTablesAreTheStartUpFiles) {
     ASSERT_TRUE(ecritmemo(chemin("m"), tablememodefaut()));
     ASSERT_TRUE(ecritjong(chemin("j"), tablejongdefaut()));
     EXPECT_EQ(lit(chemin("m")), contenuinitial("tlvmemo0.sco"));
     EXPECT_EQ(lit(chemin("j")), contenuinitial("tlvjong0.sco"));
-}
-
-TEST(NomsFichiers, LevelsAndLabels) {
-    EXPECT_EQ(fichiermemo(0), "tlvmemo0.sco");
-    EXPECT_EQ(fichiermemo(2), "tlvmemo2.sco");
-    EXPECT_EQ(libelleniveau(0), "4x4");
-    EXPECT_EQ(libelleniveau(1), "6x4");
-    EXPECT_EQ(libelleniveau(2), "8x4");
 }
 
 } // namespace
