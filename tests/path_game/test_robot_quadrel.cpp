@@ -25,6 +25,11 @@ bool contient(const std::string& texte, const std::string& bout) {
     return texte.find(bout) != std::string::npos;
 }
 
+// Every run seeded, so a failing one can be replayed as it was.
+Resultat joue(const Programme& p, const std::string& script, const std::string& binaire = "./tolvanex") {
+    return p.lance(script, "--graine 3", binaire);
+}
+
 // From the launcher: the Quadrel line, then "Nouvelle partie" and a name.
 std::string nouvellepartie(const std::string& nom) {
     return "attends\nclic 400 170\nattends\nclic 320 130\nattends\ntexte " + nom +
@@ -93,8 +98,8 @@ TEST(Quadrel, APairJoinedByAPathLeavesTheTableAndTheGameIsSaved) {
     ASSERT_FALSE(coups.empty());
     const auto [a, b] = coups.front();
     const std::string d = p.dossier() + "/";
-    const auto r = p.lance(nouvellepartie("toto") + "capture " + d + "avant.png\n" + clic(a) + "capture " +
-                           d + "choisie.png\n" + clic(b) + "capture " + d + "apres.png\n");
+    const auto r = joue(p, nouvellepartie("toto") + "capture " + d + "avant.png\n" + clic(a) + "capture " +
+                               d + "choisie.png\n" + clic(b) + "capture " + d + "apres.png\n");
     ASSERT_EQ(r.code, 0) << r.erreurs;
     EXPECT_TRUE(contient(r.sortie, "musique cartem03")) << r.sortie;
     EXPECT_EQ(compte(r.sortie, "effet cartew07"), 2u) << r.sortie;
@@ -127,11 +132,11 @@ TEST(Quadrel, AWrongTryCostsTenSecondsAndTimeUpLetsTheBoardStartAgain) {
     const auto paire1 = solution(g).front();
     Programme sans, avec;
     const std::string d = avec.dossier() + "/";
-    const auto r1 = sans.lance(nouvellepartie("A") + "attends 119.5\ntouche F8\nattends\nattends 2\n");
-    const auto r2 = avec.lance(nouvellepartie("B") + "capture " + d + "debut.png\n" + clic(a) + clic(b) +
-                               clic(paire1.first) + clic(paire1.second) +
-                               "attends 108\ntouche F8\nattends\nattends 3\ncapture " + d +
-                               "fin.png\nclic 320 60\nattends\ncapture " + d + "reprise.png\n");
+    const auto r1 = joue(sans, nouvellepartie("A") + "attends 119.5\ntouche F8\nattends\nattends 2\n");
+    const auto r2 = joue(avec, nouvellepartie("B") + "capture " + d + "debut.png\n" + clic(a) + clic(b) +
+                                   clic(paire1.first) + clic(paire1.second) +
+                                   "attends 108\ntouche F8\nattends\nattends 3\ncapture " + d +
+                                   "fin.png\nclic 320 60\nattends\ncapture " + d + "reprise.png\n");
     ASSERT_EQ(r1.code, 0) << r1.erreurs;
     ASSERT_EQ(r2.code, 0) << r2.erreurs;
     EXPECT_TRUE(contient(r2.sortie, "effet cartew02")) << r2.sortie;
@@ -152,7 +157,7 @@ TEST(Quadrel, AWrongTryCostsTenSecondsAndTimeUpLetsTheBoardStartAgain) {
 
 TEST(Quadrel, ABoardClearedIsSavedScoredAndTheGameResumesAtTheNextBoard) {
     Programme p;
-    const auto r = p.lance(nouvellepartie("toto") + videtableau(0) + "attends 3\n");
+    const auto r = joue(p, nouvellepartie("toto") + videtableau(0) + "attends 3\n");
     ASSERT_EQ(r.code, 0) << r.erreurs;
     EXPECT_TRUE(contient(r.sortie, "effet cartew08")) << r.sortie;
     const std::string ligne = p.fichier(p.scores() + fichierparties);
@@ -168,7 +173,7 @@ TEST(Quadrel, ABoardClearedIsSavedScoredAndTheGameResumesAtTheNextBoard) {
 
     // Later: the game is chosen in the menu's selector and goes on with board 1.
     const auto r2 =
-        p.lance("attends\nclic 400 170\nattends\nclic 320 205\nattends\n" + videtableau(1) + "attends\n");
+        joue(p, "attends\nclic 400 170\nattends\nclic 320 205\nattends\n" + videtableau(1) + "attends\n");
     ASSERT_EQ(r2.code, 0) << r2.erreurs;
     const std::string ligne2 = p.fichier(p.scores() + fichierparties);
     EXPECT_EQ(ligne2.substr(0, 12), "TOTO     001") << ligne2;
@@ -181,10 +186,10 @@ TEST(Quadrel, LeavingByTheMenuOrClosingMidGameKeepsTheFiles) {
     Programme p;
     const auto coups = solution(tableau(0));
     const auto r =
-        p.lance(nouvellepartie("toto") + clic(coups[0].first) + clic(coups[0].second) +
-                "clic 320 455\nattends\nclic 320 410\nattends\n" // Menu, then "Menu principal"
-                "clic 400 170\nattends\nclic 320 130\nattends\ntexte titi\ntouche Entree\nattends\n" +
-                clic(coups[0].first));
+        joue(p, nouvellepartie("toto") + clic(coups[0].first) + clic(coups[0].second) +
+                    "clic 320 455\nattends\nclic 320 410\nattends\n" // Menu, then "Menu principal"
+                    "clic 400 170\nattends\nclic 320 130\nattends\ntexte titi\ntouche Entree\nattends\n" +
+                    clic(coups[0].first));
     ASSERT_EQ(r.code, 0) << r.erreurs;
     EXPECT_EQ(compte(r.sortie, "musique cartem00"), 2u) << r.sortie; // back on the launcher once
     EXPECT_EQ(p.fichier(p.scores() + fichierparties), "TOTO      -100000\r\nTITI      -100000\r\n");
@@ -198,7 +203,7 @@ TEST(Quadrel, NamesMustBeNewAndNotEmptyAndEscapeGivesUp) {
     Programme p;
     fs::create_directories(p.scores());
     std::ofstream(p.scores() + fichierparties, std::ios::binary) << "TOTO     00300200\r\n";
-    const auto r = p.lance("attends\nclic 400 170\nattends\nclic 320 130\nattends\n"
+    const auto r = joue(p, "attends\nclic 400 170\nattends\nclic 320 130\nattends\n"
                            "touche Entree\nattends\n"             // empty: asked again
                            "texte toto\ntouche Entree\nattends\n" // already saved: asked again
                            "touche Echap\nattends\n"              // given up: back to the menu
@@ -213,21 +218,21 @@ TEST(Quadrel, ErasingAsksFirstAndIsRefusedDuringAGame) {
     std::ofstream(p.scores() + fichierparties, std::ios::binary)
         << "UN       00000010\r\nDEUX     00100020\r\n";
     const std::string d = p.dossier() + "/";
-    const auto r = p.lance("attends\nclic 400 170\nattends\n"
+    const auto r = joue(p, "attends\nclic 400 170\nattends\n"
                            "clic 530 205\nattends\n"                        // next saved game: DEUX
                            "clic 320 275\nattends\ntouche Echap\nattends\n" // erase, cancelled
                            "clic 320 275\nattends\ncapture " +
-                           d +
-                           "question.png\ntouche Entree\nattends\n"
-                           "capture " +
-                           d + "apres.png\n");
+                               d +
+                               "question.png\ntouche Entree\nattends\n"
+                               "capture " +
+                               d + "apres.png\n");
     ASSERT_EQ(r.code, 0) << r.erreurs;
     EXPECT_EQ(p.fichier(p.scores() + fichierparties), "UN       00000010\r\n");
 
     // With a game in progress the erase entry is neither drawn nor active.
     const auto r2 =
-        p.lance(nouvellepartie("trois") + "clic 320 455\nattends\nclic 320 275\nattends\ncapture " + d +
-                "encours.png\nclic 320 275\nattends\n");
+        joue(p, nouvellepartie("trois") + "clic 320 455\nattends\nclic 320 275\nattends\ncapture " + d +
+                    "encours.png\nclic 320 275\nattends\n");
     ASSERT_EQ(r2.code, 0) << r2.erreurs;
     EXPECT_EQ(p.fichier(p.scores() + fichierparties), "UN       00000010\r\nTROIS     -100000\r\n");
     const Surface encours = capture(p, "encours.png");
@@ -263,12 +268,12 @@ TEST_F(AutresPlateaux, TheLastBoardClearedShowsTheClosingScreenAndLoadingItAgain
     }
     installe(un);
     const std::string d = p.dossier() + "/";
-    const auto r =
-        p.lance(nouvellepartie("toto") + videtableau(0) + "capture " + d + "fin.png\nclic 100 100\n" +
-                    "attends\nclic 320 455\nattends\n" // the Menu label ends the closing screen
-                    "clic 400 170\nattends\nclic 320 205\nattends\ncapture " +
-                    d + "fin2.png\n",
-                "", (jeu / "tolvanex").string());
+    const auto r = joue(p,
+                        nouvellepartie("toto") + videtableau(0) + "capture " + d + "fin.png\nclic 100 100\n" +
+                            "attends\nclic 320 455\nattends\n" // the Menu label ends the closing screen
+                            "clic 400 170\nattends\nclic 320 205\nattends\ncapture " +
+                            d + "fin2.png\n",
+                        (jeu / "tolvanex").string());
     ASSERT_EQ(r.code, 0) << r.erreurs;
     EXPECT_EQ(p.fichier(p.scores() + fichierparties).substr(0, 12), "TOTO     000");
     const Surface fin = capture(p, "fin.png"), fin2 = capture(p, "fin2.png");
@@ -285,9 +290,10 @@ TEST_F(AutresPlateaux, TheLastBoardClearedShowsTheClosingScreenAndLoadingItAgain
 
 TEST_F(AutresPlateaux, AMissingBoardsFileIsToldAndTheMenuComesBack) {
     installe("");
-    const auto r = p.lance("attends\nclic 400 170\nattends\nclic 320 130\nattends\ntouche Entree\nattends\n"
-                           "clic 320 410\nattends\n",
-                           "", (jeu / "tolvanex").string());
+    const auto r = joue(p,
+                        "attends\nclic 400 170\nattends\nclic 320 130\nattends\ntouche Entree\nattends\n"
+                        "clic 320 410\nattends\n",
+                        (jeu / "tolvanex").string());
     ASSERT_EQ(r.code, 0) << r.erreurs;
     EXPECT_EQ(compte(r.sortie, "musique cartem00"), 2u) << r.sortie;
     EXPECT_EQ(p.fichier(p.scores() + fichierparties), "");
@@ -296,8 +302,8 @@ TEST_F(AutresPlateaux, AMissingBoardsFileIsToldAndTheMenuComesBack) {
 TEST(Quadrel, F8StopsAndRestartsTheTuneAndF5DoesNothing) {
     Programme p;
     const std::string d = p.dossier() + "/";
-    const auto r = p.lance(nouvellepartie("toto") + "capture " + d + "a.png\ntouche F5\nattends\ncapture " +
-                           d + "b.png\ntouche F8\nattends\ntouche F8\nattends\n");
+    const auto r = joue(p, nouvellepartie("toto") + "capture " + d + "a.png\ntouche F5\nattends\ncapture " +
+                               d + "b.png\ntouche F8\nattends\ntouche F8\nattends\n");
     ASSERT_EQ(r.code, 0) << r.erreurs;
     const auto air = r.sortie.find("musique cartem03");
     ASSERT_NE(air, std::string::npos);
