@@ -259,5 +259,17 @@ TEST(BeloteRobot, F7SilencesTheTableAndF7AgainBringsItBack) {
     EXPECT_NE(retour.sortie.find("effet ", prefixe.size()), std::string::npos);
 }
 
+TEST(BeloteRobot, LeavingFromTheFirstMenuPlaysNothing) {
+    Programme p;
+    const std::string d = p.dossier() + "/", journal = d + "journal.txt";
+    const auto r = p.lance("attends\ncapture " + d + "a.png\n" + Ouvre + "clic 320 410\nattends\ncapture " +
+                               d + "b.png\n",
+                           "--graine 2 --journal " + journal);
+    ASSERT_EQ(r.code, 0) << r.erreurs;
+    EXPECT_EQ(p.fichier(journal), "");
+    EXPECT_TRUE(memes(image(p, "a.png"), image(p, "b.png"), Rect{320, 0, 320, 480}));
+    EXPECT_EQ(r.sortie.find("effet cartew01"), std::string::npos);
+}
+
 } // namespace
 } // namespace tlv::essai
