@@ -25,6 +25,10 @@ struct Rangee {
     int gauche, droite;
 };
 
+void PrintTo(const Rangee& r, std::ostream* os) {
+    *os << r.nom;
+}
+
 class RangeeSud : public Table, public ::testing::WithParamInterface<Rangee> {};
 
 TEST_P(RangeeSud, IsCentredAndRemembersItsEnds) {
