@@ -299,16 +299,21 @@ TEST_F(AutresPlateaux, AMissingBoardsFileIsToldAndTheMenuComesBack) {
     EXPECT_EQ(p.fichier(p.scores() + fichierparties), "");
 }
 
-TEST(Quadrel, F8StopsAndRestartsTheTuneAndF5DoesNothing) {
+TEST(Quadrel, TheClockTicksWhileF5DoesNothingAndF8RestartsTheTune) {
     Programme p;
     const std::string d = p.dossier() + "/";
-    const auto r = joue(p, nouvellepartie("toto") + "capture " + d + "a.png\ntouche F5\nattends\ncapture " +
-                               d + "b.png\ntouche F8\nattends\ntouche F8\nattends\n");
+    const auto r =
+        joue(p, nouvellepartie("toto") + "capture " + d + "a.png\ntouche F5\nattends\ncapture " + d +
+                    "b.png\nattends 3\ncapture " + d + "c.png\ntouche F8\nattends\ntouche F8\nattends\n");
     ASSERT_EQ(r.code, 0) << r.erreurs;
     const auto air = r.sortie.find("musique cartem03");
     ASSERT_NE(air, std::string::npos);
     EXPECT_NE(r.sortie.find("musique cartem03", air + 1), std::string::npos) << r.sortie;
-    EXPECT_TRUE(memes(capture(p, "a.png"), capture(p, "b.png"), Rect{0, 0, 640, 480}));
+    const Surface a = capture(p, "a.png"), b = capture(p, "b.png"), c = capture(p, "c.png");
+    EXPECT_TRUE(memes(a, b, Rect{0, 0, 640, 480}));
+    // Three seconds later only the clock has changed.
+    EXPECT_FALSE(memes(a, c, Rect{330, 12, 131, 24}));
+    EXPECT_TRUE(memes(a, c, Rect{0, 40, 640, 440}));
 }
 
 } // namespace
