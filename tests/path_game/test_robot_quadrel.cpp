@@ -240,6 +240,23 @@ TEST(Quadrel, ErasingAsksFirstAndIsRefusedDuringAGame) {
         for (int x = 90; x < 550; x += 5) ASSERT_EQ(encours.pixel(x, y), 0u) << x << "," << y;
 }
 
+TEST(Quadrel, TheSelectorStopsSilentlyAtBothEndsAndLoadsTheNameShown) {
+    Programme p;
+    fs::create_directories(p.scores());
+    std::ofstream(p.scores() + fichierparties, std::ios::binary)
+        << "UN       00000010\r\nDEUX     00100020\r\n";
+    const auto r = joue(p, "attends\nclic 400 170\nattends\n"
+                           "clic 110 205\nattends\nclic 530 205\nattends\nclic 530 205\nattends\n"
+                           "clic 320 205\nattends\n" +
+                               videtableau(2));
+    ASSERT_EQ(r.code, 0) << r.erreurs;
+    // The launcher's line, one step to the right, the name: nothing at either end.
+    EXPECT_EQ(compte(r.sortie, "effet cartew00"), 3u) << r.sortie;
+    const std::string lignes = p.fichier(p.scores() + fichierparties);
+    EXPECT_EQ(lignes.substr(0, 19), "UN       00000010\r\n");
+    EXPECT_EQ(lignes.substr(19, 12), "DEUX     002") << lignes;
+}
+
 // A copy of the program whose boards file is replaced.
 class AutresPlateaux : public ::testing::Test {
   protected:
