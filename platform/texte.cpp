@@ -94,6 +94,7 @@ int Polices::hauteur(int points) {
 
 std::string police_par_defaut() {
     const char* candidats[] = {
+        "/usr/share/fonts/truetype/dejavu/DejaVuSansCondensed-Bold.ttf",
         "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf",
         "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf",
     };

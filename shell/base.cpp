@@ -31,7 +31,7 @@ Surface charge_ou_quitte(const std::string& repertoire, const std::string& nom) 
 Base::Base(Contexte& ctx, const Jeux& jeux)
     : Form(ctx.pf, ctx.pf.ecran_largeur(), ctx.pf.ecran_hauteur()), anim(ctx.pf), ctx_(ctx), jeux_(jeux) {
     Command1.caption = "Accès au site web";
-    Command1.points = ctx.r.taille2;
+    Command1.points = ctx.r.taille3;
     Command1.Click = [this] { Command1_Click(); };
     controles = {&anim, &Command1};
     place_controles();

@@ -125,7 +125,7 @@ TEST(Lanceur, HelpOpensOverTheLauncherAndEchapComesBack) {
     EXPECT_EQ(r.sortie.find("musique cartem00", premier + 1), std::string::npos) << r.sortie;
 }
 
-TEST(Lanceur, ClicksOnGamesNotYetAvailableAndInTheGapsDoNothing) {
+TEST(Lanceur, ClicksInTheGapsAndOutsideThePictureDoNothing) {
     Programme p;
     const auto r =
         p.lance("attends\nclic 400 74\nattends\nclic 10 10\nattends\nclicdroit 400 440\nattends\n");
