@@ -39,6 +39,8 @@ class Memo : public Form {
     void affichetemps();
     void pause(float& secondes);
     void monrefresh(int x, int y, int w, int h);
+    // The cloth, the card sheet and the mask sheet, from the program folder.
+    void chargeimages();
 
     void Form_Load() override;
     void Form_Activate() override;
@@ -51,7 +53,6 @@ class Memo : public Form {
     Contexte& ctx;
 
   private:
-    void chargeimages();
     void retourne(Place p, Point de, Point vers);
     Surface tapis_;  // the clean table ("cartei01")
     Surface tampon_; // the card sheet ("cartei08")

@@ -3,6 +3,7 @@
 
 #include "memo/memo.h"
 #include "memo/menumemo.h"
+#include "platform/image.h"
 #include "tests/scores/banc.h"
 
 namespace tlv::essai {
@@ -147,6 +148,47 @@ TEST_F(EcranMemo, ContinueOnlyWhileAGameIsInProgress) {
         EXPECT_FALSE(menu.visible);
         EXPECT_EQ(menu.reponse, "continue");
     });
+}
+
+bool memebloc(const Surface& a, int ax, int ay, const Surface& b, int bx, int by) {
+    for (int y = 0; y < hauteurcarte; ++y)
+        for (int x = 0; x < largeurcarte; ++x)
+            if (a.pixel(ax + x, ay + y) != b.pixel(bx + x, by + y)) return false;
+    return true;
+}
+
+TEST_F(EcranMemo, AFlipShowsTheFaceInNineFramesAndTurningBackShowsTheBack) {
+    avec(0, [&](Memo& m) {
+        m.chargeimages();
+        m.affichetapis();
+        m.depose();
+        const auto feuille = charge_image("./cartei08");
+        ASSERT_TRUE(feuille.has_value());
+        Place a;
+        for (int k = 0; k < 32 && a.c == -1; ++k) a = ou(m, k);
+        ASSERT_NE(a.c, -1);
+        const Point o = coin(a), face = cellule(m.plateau.carte(a));
+        EXPECT_TRUE(memebloc(m.image, o.x, o.y, *feuille, 0, 384));
+        const auto t0 = pf->ms();
+        m.retourneoui(a);
+        EXPECT_EQ(pf->ms() - t0, 9 * 15); // each frame shown for 15 ms on the virtual clock
+        EXPECT_TRUE(memebloc(m.image, o.x, o.y, *feuille, face.x, face.y));
+        m.retournenon(a);
+        EXPECT_TRUE(memebloc(m.image, o.x, o.y, *feuille, 0, 384));
+    });
+}
+
+TEST_F(EcranMemo, TheNoPairDelayIsScaledByTheSetting) {
+    for (float reglage : {0.f, 2.f}) {
+        r.tempomemo = reglage;
+        avec(0, [&](Memo& m) {
+            float attente = 1.f;
+            const auto t0 = pf->ms();
+            m.pause(attente);
+            EXPECT_EQ(attente, reglage); // the caller's variable is scaled
+            EXPECT_EQ(pf->ms() - t0, static_cast<std::int64_t>(reglage * 1000));
+        });
+    }
 }
 
 } // namespace
