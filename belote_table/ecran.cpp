@@ -1,9 +1,9 @@
 #include "belote_table/ecran.h"
 
 #include "belote/flux.h"
-#include "platform/fatal.h"
 #include "platform/image.h"
 #include "platform/plateforme.h"
+#include "shell/chargeimage.h"
 #include "shell/reglages.h"
 #include "shell/sons.h"
 #include "shell/tempo.h"
@@ -33,15 +33,6 @@ class JournalFichier : public Journal {
   private:
     std::ofstream& f_;
 };
-
-Surface charge_ou_quitte(const std::string& repertoire, const std::string& nom) {
-    auto s = charge_image(repertoire + nom);
-    if (!s)
-        erreur_fatale("Le fichier « " + nom +
-                      " » est introuvable ou illisible dans le dossier du programme (" + repertoire +
-                      "). Réinstallez Tolva'nexes.");
-    return std::move(*s);
-}
 
 } // namespace
 
@@ -73,10 +64,10 @@ void Ecran::Form_Unload() {
 }
 
 void Ecran::prepare() {
-    masque = charge_ou_quitte(ctx.r.repertoire, "cartei07");
-    tampon = charge_ou_quitte(ctx.r.repertoire, "cartei08");
-    tapis = charge_ou_quitte(ctx.r.repertoire, "cartei03");
-    fondmenu = charge_ou_quitte(ctx.r.repertoire, "cartei06");
+    masque = chargeimage(ctx.r.repertoire, "cartei07");
+    tampon = chargeimage(ctx.r.repertoire, "cartei08");
+    tapis = chargeimage(ctx.r.repertoire, "cartei03");
+    fondmenu = chargeimage(ctx.r.repertoire, "cartei06");
     // The sheets may be smaller than their layout; the save areas must exist all the same.
     if (tampon.largeur() < 568 || tampon.hauteur() < 624) {
         Surface t(568, 624);

@@ -1,7 +1,7 @@
 // What the Memo table draws: the cloth, the Menu label, the clock, the backs and the flips.
 #include "memo.h"
 #include "platform/plateforme.h"
-#include "scores/chargeimage.h"
+#include "shell/chargeimage.h"
 #include "shell/reglages.h"
 
 namespace tlv {

@@ -5,8 +5,8 @@
 #include "memo.h"
 #include "platform/plateforme.h"
 #include "scores/ajuste.h"
-#include "scores/chargeimage.h"
 #include "scores/fichierscores.h"
+#include "shell/chargeimage.h"
 #include "shell/reglages.h"
 #include "shell/sons.h"
 

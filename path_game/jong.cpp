@@ -6,8 +6,8 @@
 #include "parties.h"
 #include "platform/boite_message.h"
 #include "platform/plateforme.h"
-#include "scores/chargeimage.h"
 #include "scores/tableaux.h"
+#include "shell/chargeimage.h"
 #include "shell/reglages.h"
 #include "shell/sons.h"
 

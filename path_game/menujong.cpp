@@ -5,7 +5,7 @@
 #include "jong.h"
 #include "platform/boite_message.h"
 #include "platform/plateforme.h"
-#include "scores/chargeimage.h"
+#include "shell/chargeimage.h"
 #include "shell/reglages.h"
 #include "shell/sons.h"
 

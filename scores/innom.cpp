@@ -1,9 +1,9 @@
 #include "innom.h"
 
-#include "chargeimage.h"
 #include "nom.h"
 #include "platform/entrees.h"
 #include "platform/plateforme.h"
+#include "shell/chargeimage.h"
 #include "shell/reglages.h"
 
 namespace tlv {

@@ -3,10 +3,10 @@
 #include <algorithm>
 
 #include "ajuste.h"
-#include "chargeimage.h"
 #include "platform/boite_message.h"
 #include "platform/entrees.h"
 #include "platform/plateforme.h"
+#include "shell/chargeimage.h"
 #include "shell/reglages.h"
 #include "shell/sons.h"
 

@@ -2,9 +2,8 @@
 
 #include <cmath>
 
+#include "chargeimage.h"
 #include "platform/chrono.h"
-#include "platform/fatal.h"
-#include "platform/image.h"
 #include "platform/plateforme.h"
 #include "reglages.h"
 #include "sons.h"
@@ -18,14 +17,6 @@ constexpr int BandeHauteur = 60;
 const char* const AdresseEditeur = "https://tolvanexes.example.org/";
 const std::uint32_t Clair = rgb(0, 255, 255), Sombre = rgb(0, 153, 153);
 
-Surface charge_ou_quitte(const std::string& repertoire, const std::string& nom) {
-    auto s = charge_image(repertoire + nom);
-    if (!s)
-        erreur_fatale("Le fichier « " + nom +
-                      " » est introuvable ou illisible dans le dossier du programme (" + repertoire +
-                      "). Réinstallez Tolva'nexes.");
-    return std::move(*s);
-}
 } // namespace
 
 Base::Base(Contexte& ctx, const Jeux& jeux)
@@ -46,7 +37,7 @@ void Base::place_controles() {
 }
 
 void Base::charge_image_menu() {
-    picture_ = charge_ou_quitte(ctx_.r.repertoire, "cartei00");
+    picture_ = chargeimage(ctx_.r.repertoire, "cartei00");
     basemenu_ = Surface(640, 480);
     bitblt(basemenu_, 0, 0, 640, 480, picture_, 0, 0);
     // The button's face lies under the screen part of the picture.
@@ -98,8 +89,7 @@ void Base::recharge() {
     survol_ = 0;
     choix(0);
     anim.w = 310, anim.h = 48;
-    if (!anim.Open(ctx_.r.repertoire + "cartef00"))
-        erreur_fatale("Le fichier « cartef00 » est introuvable ou illisible dans le dossier du programme.");
+    if (!anim.Open(ctx_.r.repertoire + "cartef00")) donneemanquante(ctx_.r.repertoire, "cartef00");
     pf.doevents();
     anim.Play();
     basemenu_visible_ = true;
@@ -206,9 +196,7 @@ void lancemenu(Contexte& ctx, const Jeux& jeux) {
     base.load();
     base.place(0, 0);
     // The clip is opened here so that a missing file stops the program before the launcher shows.
-    if (!base.anim.Open(ctx.r.repertoire + "cartef00"))
-        erreur_fatale("Le fichier « cartef00 » est introuvable ou illisible dans le dossier du programme (" +
-                      ctx.r.repertoire + "). Réinstallez Tolva'nexes.");
+    if (!base.anim.Open(ctx.r.repertoire + "cartef00")) donneemanquante(ctx.r.repertoire, "cartef00");
     jalon("clip");
     ctx.pf.montre_modal(base);
     base.unload();
