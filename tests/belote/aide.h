@@ -1,5 +1,5 @@
 #pragma once
-// Shared helpers of the Belote tests: a whole pack in code order, hands from lists, a table that records.
+// Shared helpers of the Belote tests: card numbering, hands from lists, a table that records and scripts Sud.
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -32,13 +32,13 @@ struct Monde {
     Monde() { r.textes = textes_fixes(); }
 };
 
-// A silent table that also keeps a line for each message, voice and sound, and can script Sud.
+// A silent table that keeps a line for each message, voice and sound; Sud's clicks come from the scripts
+// (a negative entry stops), the computer plays Sud once a script is empty.
 class TableTemoin : public TableMuette {
   public:
     using TableMuette::TableMuette;
     std::vector<std::string> traces;
-    std::vector<int> cartessud; // slots Sud clicks, in turn; empty: the computer plays Sud
-    std::vector<int> encheressud;
+    std::vector<int> cartessud, encheressud;
     void message_on(const std::string& a, const std::string& b) override {
         traces.push_back("msg " + a + "|" + b);
     }
@@ -46,22 +46,21 @@ class TableTemoin : public TableMuette {
         traces.push_back("voix " + std::to_string(j) + " " + mot);
     }
     void joueson(const std::string& nom) override { traces.push_back("son " + nom); }
-    Attente attendcarte() override {
-        if (cartessud.empty()) return TableMuette::attendcarte();
-        const int s = cartessud.front();
-        cartessud.erase(cartessud.begin());
-        return {s, s < 0 ? 1 : 0};
-    }
+    Attente attendcarte() override { return cartessud.empty() ? TableMuette::attendcarte() : lit(cartessud); }
     Attente attendenchere() override {
-        if (encheressud.empty()) return TableMuette::attendenchere();
-        const int c = encheressud.front();
-        encheressud.erase(encheressud.begin());
-        return {c, c < 0 ? 1 : 0};
+        return encheressud.empty() ? TableMuette::attendenchere() : lit(encheressud);
     }
     int compte(const std::string& debut) const {
         int n = 0;
         for (const auto& l : traces) n += l.rfind(debut, 0) == 0;
         return n;
+    }
+
+  private:
+    static Attente lit(std::vector<int>& script) {
+        const int c = script.front();
+        script.erase(script.begin());
+        return {c, c < 0 ? 1 : 0};
     }
 };
 

@@ -21,10 +21,10 @@ class Evaluation : public ::testing::TestWithParam<CasEnchere> {};
 TEST_P(Evaluation, TakesExactlyAtTheThresholds) {
     const auto& c = GetParam();
     TableBelote t;
-    for (int i = 0; i < 5; ++i) t.jeu[2][i + 1] = static_cast<std::int16_t>(c.cinq[i]);
+    for (int i = 0; i < 5; ++i)
+        t.jeu[2][i + 1] = static_cast<std::int16_t>(c.cinq[static_cast<std::size_t>(i)]);
     t.liste[6] = static_cast<std::int16_t>(c.retournee);
     t.atout = static_cast<std::int16_t>(c.retournee / 10);
-    t.prise = 0;
     if (c.tour == 1) {
         evaluepremiertour(t, 2, t.atout);
         EXPECT_EQ(t.prise, c.attendu);
@@ -35,81 +35,61 @@ TEST_P(Evaluation, TakesExactlyAtTheThresholds) {
     }
 }
 
+// Two cards of the suit take with the Valet and the 9; three with two of Valet, 9, any As; four always.
 INSTANTIATE_TEST_SUITE_P(
     Enchere, Evaluation,
     ::testing::Values(CasEnchere{"ValetRetourneAvecNeuf", {{42, 10, 11, 20, 21}}, 43, 1, 1},
                       CasEnchere{"AsRetourneAvecValet", {{43, 40, 10, 11, 20}}, 47, 1, 1},
                       CasEnchere{"AsRetourneAvecNeuf", {{42, 41, 10, 11, 20}}, 47, 1, 1},
-                      CasEnchere{"DeuxAvecValetEtAsSansNeuf", {{40, 17, 11, 20, 21}}, 43, 1, 0},
-                      CasEnchere{"TroisSansValetNiNeufMalgreLesAs", {{44, 45, 17, 27, 11}}, 40, 1, 0},
+                      CasEnchere{"DeuxValetEtAsSansNeuf", {{40, 17, 11, 20, 21}}, 43, 1, 0},
+                      CasEnchere{"TroisSansValetNiNeuf", {{44, 45, 17, 27, 11}}, 40, 1, 0},
                       CasEnchere{"TroisValetEtNeuf", {{43, 42, 10, 11, 20}}, 40, 1, 1},
-                      CasEnchere{"QuatreQuellesQuElles", {{41, 44, 45, 10, 11}}, 40, 1, 1},
-                      CasEnchere{"UneSeuleCarte", {{43, 10, 11, 20, 21}}, 40, 1, 0},
-                      CasEnchere{"SecondTourCarreauAvantCoeur", {{22, 23, 42, 43, 10}}, 16, 2, 2},
-                      CasEnchere{"SecondTourAsRetourneCompte", {{23, 20, 21, 30, 31}}, 17, 2, 2},
-                      CasEnchere{"SecondTourIgnoreLaCouleurRetournee", {{10, 11, 12, 13, 20}}, 14, 2, 0},
-                      CasEnchere{"SecondTourRienAPrendre", {{10, 21, 32, 44, 45}}, 16, 2, 0}),
+                      CasEnchere{"Quatre", {{41, 44, 45, 10, 11}}, 40, 1, 1},
+                      CasEnchere{"UneSeule", {{43, 10, 11, 20, 21}}, 40, 1, 0},
+                      CasEnchere{"CarreauAvantCoeur", {{22, 23, 42, 43, 10}}, 16, 2, 2},
+                      CasEnchere{"AsRetourneCompte", {{23, 20, 21, 30, 31}}, 17, 2, 2},
+                      CasEnchere{"PasLaRetournee", {{10, 11, 12, 13, 20}}, 14, 2, 0}),
     [](const auto& info) { return std::string(info.param.nom); });
 
-class Parole : public ::testing::Test {
-  protected:
-    Monde m;
-    TableTemoin t{m.b};
-    // Five cards each that nobody takes with (turned 7 of Pique), unless a test changes a hand.
-    void SetUp() override {
-        auto& tb = m.b.table;
-        donnemain(tb, 1, {11, 20, 30, 41, 24});
-        donnemain(tb, 2, {12, 21, 31, 42, 25});
-        donnemain(tb, 3, {14, 22, 32, 44, 35});
-        donnemain(tb, 4, {15, 26, 36, 45, 46});
-        tb.liste[6] = 10;
-        tb.atout = 1;
-        tb.donneur = 4;
-    }
+// Dealer Ouest, turned 7 of Pique; no computer hand takes unless Nord gets `nord`.
+struct CasParole {
+    const char* nom;
+    std::vector<int> sud; // Sud's panel lines in turn; -1 stops
+    bool nordprend;
+    int preneur, atout;
+    const char* trace; // lines starting so, and how many
+    int fois;
 };
 
-TEST_F(Parole, SudTakingFirstEndsTheBiddingSilently) {
-    t.encheressud = {2};
+class Parole : public ::testing::TestWithParam<CasParole> {};
+
+TEST_P(Parole, WhoTakesWhatAndWhatIsSaid) {
+    const auto& c = GetParam();
+    Monde m;
+    TableTemoin t(m.b);
+    auto& tb = m.b.table;
+    donnemain(tb, 1, {11, 20, 30, 41, 24});
+    donnemain(tb, 2, {12, 21, 31, 42, 25});
+    donnemain(tb, 3, {14, 22, 32, 44, 35});
+    donnemain(tb, 4, {15, 26, 36, 45, 46});
+    if (c.nordprend) donnemain(tb, 3, {22, 23, 42, 43, 35});
+    tb.liste[6] = 10;
+    tb.atout = 1;
+    tb.donneur = 4;
+    t.encheressud = c.sud;
     routinequiprend(m.b, t);
-    EXPECT_EQ(m.b.table.preneur, 1);
-    EXPECT_EQ(m.b.table.atout, 1);
-    EXPECT_EQ(t.compte("voix"), 0);
-    EXPECT_EQ(t.compte("msg Vous passez|Vous prenez"), 1);
-    EXPECT_EQ(t.traces.size(), 2u); // the panel, and the sound of the turned card moving
+    EXPECT_EQ(tb.preneur, c.preneur);
+    EXPECT_EQ(tb.atout, c.atout);
+    EXPECT_EQ(m.b.ecran.arret, c.sud.back() < 0 ? 1 : 0);
+    EXPECT_EQ(t.compte(c.trace), c.fois);
 }
 
-TEST_F(Parole, EightPassesLeaveNobody) {
-    t.encheressud = {1, 1};
-    routinequiprend(m.b, t);
-    EXPECT_EQ(m.b.table.preneur, 0);
-    EXPECT_EQ(m.b.table.atout, 1);
-    EXPECT_EQ(t.compte("voix"), 6);
-    EXPECT_EQ(t.compte("msg Deuxième tour|"), 4); // the round's title, then each computer pass
-    EXPECT_EQ(t.compte("msg Est passe|"), 1);
-    EXPECT_EQ(t.compte("msg Deuxième tour|Ouest passe"), 1);
-}
-
-TEST_F(Parole, SecondRoundTakeSaysTheSuit) {
-    donnemain(m.b.table, 3, {22, 23, 42, 43, 35});
-    t.encheressud = {1, 1};
-    routinequiprend(m.b, t);
-    EXPECT_EQ(m.b.table.preneur, 3);
-    EXPECT_EQ(m.b.table.atout, 2);
-    EXPECT_EQ(t.compte("msg Nord prend|atout Carreau"), 1);
-    EXPECT_EQ(t.traces.back(), "voix 3 acarro");
-}
-
-TEST_F(Parole, SudNamesASuitFromThePanel) {
-    t.encheressud = {1, 3}; // line 3 of the second panel: the second suit other than Pique
-    routinequiprend(m.b, t);
-    EXPECT_EQ(m.b.table.preneur, 1);
-    EXPECT_EQ(m.b.table.atout, 3);
-}
-
-TEST_F(Parole, StopWhileSudBidsLeavesAtOnce) {
-    t.encheressud = {-1};
-    routinequiprend(m.b, t);
-    EXPECT_EQ(m.b.table.preneur, 0);
-    EXPECT_EQ(m.b.ecran.arret, 1);
-    EXPECT_EQ(t.compte("msg"), 1); // the panel stays, nothing else is said
-}
+INSTANTIATE_TEST_SUITE_P(
+    Enchere, Parole,
+    ::testing::Values(CasParole{"SudPrendSansQuOnParle", {2}, false, 1, 1, "voix", 0},
+                      // Sud's second panel lists the suits other than the turned one, in order.
+                      CasParole{"SudNommeTrefle", {1, 3}, false, 1, 3, "voix", 3},
+                      CasParole{"HuitPasses", {1, 1}, false, 0, 1, "msg Deuxième tour|", 4},
+                      CasParole{"NordNommeCarreau", {1, 1}, true, 3, 2, "msg Nord prend|atout Carreau", 1},
+                      CasParole{"ArretPendantLaParole", {-1}, false, 0, 1, "msg", 1}),
+    [](const auto& info) { return std::string(info.param.nom); });
