@@ -124,18 +124,22 @@ void verifie_journal(const std::vector<std::string>& j, int partieen) {
     }
 }
 
+// Leaving from the first menu plays nothing: the match then drawn is the simulator's from the same seed.
 TEST(BeloteRobot, AMatchPlayedToTheEndWritesTheSimulatorsTraceAndThePad) {
     Programme p;
     const std::string d = p.dossier() + "/", journal = d + "journal.txt";
-    const std::string script = std::string(Ouvre) + "clic 100 270\nattends\n" + Nouvelle + "capture " + d +
-                               "debut.png\n" + joue(500, 2, d + "pad.png");
+    const std::string script = "attends\ncapture " + d + "lanceur0.png\n" + Ouvre +
+                               "clic 320 410\nattends\ncapture " + d + "lanceur1.png\n" + Ouvre +
+                               "clic 100 270\nattends\n" + Nouvelle + "capture " + d + "debut.png\n" +
+                               joue(500, 2, d + "pad.png");
     const auto r = p.lance(script, "--graine 7 --journal " + journal);
     ASSERT_EQ(r.code, 0) << r.erreurs;
+    EXPECT_TRUE(memes(image(p, "lanceur0.png"), image(p, "lanceur1.png"), Rect{320, 0, 320, 480}));
     const auto j = lignes(p.fichier(journal));
     ASSERT_GT(j.size(), 20u);
-    // Until Sud first speaks, the game draws exactly what the simulator draws from the same seed.
     const auto sim = lignes(belote_sim("--graine 7 --donnes 1"));
     ASSERT_GE(sim.size(), 2u);
+    // Until Sud first speaks, the game draws exactly what the simulator draws.
     EXPECT_EQ(j[0], sim[0]);
     EXPECT_EQ(j[1], sim[1]);
     verifie_journal(j, 500);
@@ -146,7 +150,6 @@ TEST(BeloteRobot, AMatchPlayedToTheEndWritesTheSimulatorsTraceAndThePad) {
     const auto table = r.sortie.find("musique cartem01");
     ASSERT_NE(table, std::string::npos);
     EXPECT_NE(r.sortie.find("musique cartem00", table), std::string::npos);
-
     const Surface debut = image(p, "debut.png"), pad = image(p, "pad.png");
     EXPECT_FALSE(memes(debut, pad, Rect{483, 70, 157, 14})) << "the first line of the pad";
     EXPECT_FALSE(memes(debut, pad, Rect{490, 416, 141, 21})) << "the totals";
@@ -154,71 +157,13 @@ TEST(BeloteRobot, AMatchPlayedToTheEndWritesTheSimulatorsTraceAndThePad) {
     EXPECT_TRUE(memes(debut, pad, Rect{484, 442, 152, 34})) << "the Menu label";
 }
 
-TEST(BeloteRobot, TheMenuContinuesStartsAgainAndLeaves) {
-    Programme p;
-    const std::string d = p.dossier() + "/", journal = d + "journal.txt";
-    const std::string script = "attends\ncapture " + d + "lanceur0.png\n" + Ouvre + Nouvelle + "capture " +
-                               d + "attente.png\n" + Menu + "capture " + d +
-                               "menu.png\nclic 320 60\nattends\ncapture " + d + "suite.png\n" + Menu +
-                               Nouvelle + Menu + "clic 320 410\nattends\ncapture " + d + "lanceur.png\n";
-    const auto r = p.lance(script, "--graine 11 --journal " + journal);
-    ASSERT_EQ(r.code, 0) << r.erreurs;
-    const Surface attente = image(p, "attente.png"), menu = image(p, "menu.png"),
-                  suite = image(p, "suite.png"), lanceur = image(p, "lanceur.png");
-    EXPECT_FALSE(memes(attente, menu, Rect{0, 0, 640, 480}));
-    EXPECT_TRUE(memes(attente, suite, Rect{0, 0, 480, 480})) << "the same wait goes on after Continuer";
-    EXPECT_TRUE(memes(image(p, "lanceur0.png"), lanceur, Rect{320, 0, 320, 480})) << "back on the launcher";
-    const std::string j = p.fichier(journal);
-    EXPECT_NE(j.find("partie n=2\n"), std::string::npos);
-    EXPECT_EQ(j.find("partie n=3"), std::string::npos);
-    EXPECT_EQ(j.find("fin "), std::string::npos) << "dropped deals are not scored";
-    const auto quitte = r.sortie.rfind("musique cartem00");
-    ASSERT_NE(quitte, std::string::npos);
-    EXPECT_GT(quitte, r.sortie.find("musique cartem01"));
-}
-
-TEST(BeloteRobot, F5OpensTheBeloteTimingDialogOverTheTable) {
-    Programme p;
-    const std::string d = p.dossier() + "/";
-    const std::string script = std::string(Ouvre) + Nouvelle + "capture " + d +
-                               "a.png\ntouche F5\nattends\ncapture " + d +
-                               "b.png\ntouche Droite\ntouche Echap\nattends\ncapture " + d + "c.png\n";
-    const auto r = p.lance(script, "--graine 3");
-    ASSERT_EQ(r.code, 0) << r.erreurs;
-    const Surface a = image(p, "a.png"), b = image(p, "b.png"), c = image(p, "c.png");
-    EXPECT_FALSE(memes(a, b, Rect{0, 0, 640, 480}));
-    EXPECT_TRUE(memes(a, c, Rect{0, 0, 480, 480}));
-    EXPECT_NE(p.fichier(p.scores() + "tlvbelo.ini"), "");
-}
-
-TEST(BeloteRobot, ClosingTheWindowMidDealEndsCleanly) {
-    Programme p;
-    const std::string journal = p.dossier() + "/journal.txt";
-    const auto r = p.lance(std::string(Ouvre) + Nouvelle + joue(3), "--graine 5 --journal " + journal);
-    EXPECT_EQ(r.code, 0) << r.erreurs;
-    EXPECT_EQ(r.erreurs, "");
-    const auto j = lignes(p.fichier(journal));
-    ASSERT_GE(j.size(), 3u);
-    EXPECT_EQ(j[0], "partie n=1");
-    verifie_journal(j, 1000);
-    EXPECT_NE(r.sortie.find("musique arret"), std::string::npos);
-}
-
-TEST(BeloteRobot, TheJournalIsAppendedRunAfterRun) {
-    Programme p;
-    const std::string journal = p.dossier() + "/journal.txt";
-    const std::string script = std::string(Ouvre) + Nouvelle;
-    ASSERT_EQ(p.lance(script, "--graine 9 --journal " + journal).code, 0);
-    const std::string une = p.fichier(journal);
-    ASSERT_EQ(p.lance(script, "--graine 9 --journal " + journal).code, 0);
-    EXPECT_EQ(p.fichier(journal), une + une);
-}
-
 std::string clic(const Rect& r) {
     return "clic " + std::to_string(r.x + r.w / 2) + " " + std::to_string(r.y + r.h / 2) + "\nattends\n";
 }
 
-TEST(BeloteRobot, ADealComposedInTheEditorIsTheFirstDealOfTheNewMatch) {
+TEST(BeloteRobot, AComposedDealTheMenuF5F7AndClosingMidDeal) {
+    Programme p;
+    const std::string d = p.dossier() + "/", journal = d + "journal.txt";
     // Ouest deals; the pack in order fills Sud's, Est's, Nord's and Ouest's first five, then the turned card.
     std::string s = std::string(Ouvre) + "clic 320 340 maj+alt\nattends\n" + clic(Special::place_joueur(3));
     int couleur = 1, rang = 0;
@@ -231,44 +176,41 @@ TEST(BeloteRobot, ADealComposedInTheEditorIsTheFirstDealOfTheNewMatch) {
             if (++rang == 8) rang = 0, ++couleur;
         }
     }
-    s += "touche v alt\nattends\n" + std::string(Nouvelle);
-    Programme p;
-    const std::string journal = p.dossier() + "/journal.txt";
+    // Continuer goes on with the same wait; F5's dialog leaves the table as it was.
+    s += "touche v alt\nattends\n" + std::string(Nouvelle) + "capture " + d + "attente.png\n" + Menu +
+         "capture " + d + "menu.png\nclic 320 60\nattends\ncapture " + d +
+         "suite.png\ntouche F5\nattends\ncapture " + d +
+         "f5.png\ntouche Droite\ntouche Echap\nattends\ncapture " + d + "apresf5.png\n";
+    // A new match, then back on the launcher, then a match whose sounds F7 silences (F8 marks the moment).
+    s += std::string(Menu) + Nouvelle + Menu + "clic 320 410\nattends\ncapture " + d + "lanceur.png\n" +
+         Ouvre + Nouvelle + "touche F7\nattends\ntouche F8\nattends\n" + joue(2);
     const auto r = p.lance(s, "--graine 4 --journal " + journal);
     ASSERT_EQ(r.code, 0) << r.erreurs;
+    EXPECT_EQ(r.erreurs, "");
+    // The rigged deal opens both matches of that visit; back from the launcher, the count starts again.
     const auto j = lignes(p.fichier(journal));
-    ASSERT_GE(j.size(), 2u);
+    ASSERT_GE(j.size(), 6u);
     EXPECT_EQ(j[1], "donne n=1 donneur=4 retournee=34");
-}
+    EXPECT_EQ(j[2], "partie n=2");
+    EXPECT_EQ(j[3], j[1]);
+    EXPECT_EQ(j[4], "partie n=1");
+    EXPECT_EQ(p.fichier(journal).find("fin "), std::string::npos) << "dropped deals are not scored";
 
-TEST(BeloteRobot, F7SilencesTheTableAndF7AgainBringsItBack) {
-    Programme p;
-    const std::string debut = std::string(Ouvre) + Nouvelle;
-    const auto avant = p.lance(debut, "--graine 6");
-    ASSERT_EQ(avant.code, 0) << avant.erreurs;
-    // What sounded up to the first wait for the player, before the program was closed.
-    const std::string prefixe = avant.sortie.substr(0, avant.sortie.rfind("musique arret"));
-    const auto muet = p.lance(debut + "touche F7\nattends\n" + joue(2), "--graine 6");
-    ASSERT_EQ(muet.code, 0) << muet.erreurs;
-    ASSERT_EQ(muet.sortie.compare(0, prefixe.size(), prefixe), 0) << muet.sortie;
-    const std::string reste = muet.sortie.substr(prefixe.size());
-    EXPECT_EQ(reste.find("effet "), std::string::npos) << reste;
-    EXPECT_EQ(reste.find("voix "), std::string::npos) << reste;
-    const auto retour = p.lance(debut + "touche F7\nattends\ntouche F7\nattends\n" + joue(2), "--graine 6");
-    ASSERT_EQ(retour.code, 0) << retour.erreurs;
-    EXPECT_NE(retour.sortie.find("effet ", prefixe.size()), std::string::npos);
-}
-
-TEST(BeloteRobot, LeavingFromTheFirstMenuPlaysNothing) {
-    Programme p;
-    const std::string d = p.dossier() + "/", journal = d + "journal.txt";
-    const auto r = p.lance("attends\ncapture " + d + "a.png\n" + Ouvre + "clic 320 410\nattends\ncapture " +
-                               d + "b.png\n",
-                           "--graine 2 --journal " + journal);
-    ASSERT_EQ(r.code, 0) << r.erreurs;
-    EXPECT_EQ(p.fichier(journal), "");
-    EXPECT_TRUE(memes(image(p, "a.png"), image(p, "b.png"), Rect{320, 0, 320, 480}));
-    EXPECT_EQ(r.sortie.find("effet cartew01"), std::string::npos);
+    const Surface attente = image(p, "attente.png");
+    EXPECT_FALSE(memes(attente, image(p, "menu.png"), Rect{0, 0, 640, 480}));
+    EXPECT_TRUE(memes(attente, image(p, "suite.png"), Rect{0, 0, 480, 480}))
+        << "the same wait after Continuer";
+    EXPECT_FALSE(memes(attente, image(p, "f5.png"), Rect{0, 0, 640, 480}));
+    EXPECT_TRUE(memes(attente, image(p, "apresf5.png"), Rect{0, 0, 480, 480}));
+    EXPECT_NE(p.fichier(p.scores() + "tlvbelo.ini"), "");
+    const auto lanceur = r.sortie.find("musique cartem00", r.sortie.find("musique cartem01"));
+    ASSERT_NE(lanceur, std::string::npos) << "back on the launcher";
+    // Between the F8 mark and the closing, nothing sounded.
+    const auto fin = r.sortie.rfind("musique arret"), marque = r.sortie.rfind("musique arret", fin - 1);
+    ASSERT_GT(marque, lanceur);
+    const std::string muet = r.sortie.substr(marque, fin - marque);
+    EXPECT_EQ(muet.find("effet "), std::string::npos) << muet;
+    EXPECT_EQ(muet.find("voix "), std::string::npos) << muet;
 }
 
 } // namespace
