@@ -22,18 +22,13 @@ void tombees(TableBelote& t, const std::vector<int>& cartes) {
 void surletapis(TableBelote& t, const std::vector<std::pair<int, int>>& cartes) {
     t.numcarte = 0;
     for (auto [j, c] : cartes) {
-        ++t.numcarte;
-        t.jeu[j][8] = static_cast<std::int16_t>(c);
-        t.valeur[j][8] = static_cast<std::int16_t>(valeurcarte(c, t.atout));
         t.cartesjouees[t.numpli][j] = static_cast<std::int16_t>(c);
-        if (t.numcarte == 1) {
-            t.maitre = static_cast<std::int16_t>(j);
-            t.cartemaitre = 8;
-            t.couleurdemandee = static_cast<std::int16_t>(couleur(c));
-        } else {
+        t.valeur[j][8] = static_cast<std::int16_t>(valeurcarte(c, t.atout));
+        if (++t.numcarte > 1)
             comparepli(t, j, 8);
-        }
-        t.jeu[j][8] = 0;
+        else
+            t.maitre = static_cast<std::int16_t>(j), t.cartemaitre = 8,
+            t.couleurdemandee = static_cast<std::int16_t>(couleur(c));
     }
     ++t.numcarte; // the seat to choose plays next
 }
@@ -71,7 +66,7 @@ TEST_P(Choisit, TheRuleOfTheCase) {
     EXPECT_EQ(carte, c.carte);
     EXPECT_EQ(t.appel[c.joueur], c.appel);
     EXPECT_EQ(t.plusdatout[c.joueur], c.marque);
-    EXPECT_EQ(rnd.etat(), avant); // no draw without a partner's signal
+    EXPECT_EQ(rnd.etat(), avant);                               // no draw without a partner's signal
     EXPECT_TRUE(ch.verifiebelote || couleur(carte) != c.atout); // a trump may be a belote card
 }
 
@@ -81,7 +76,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         // Following a plain suit: the As even when the partner wins, the 10 once the As is gone; second to
         // play goes low; third takes with the first card worth more (Roi 4 over Dame 3, not the Valet 2).
-        C{"AsMemeSiPartenaireGagne", 2, 4, {}, {}, {{2, 16}, {3, 11}}, 4, {10, 13, 17, 20}, 17, 0, 0},
+        C{"AsMemeSiPartenaireGagne", 2, 4, {}, {}, {{2, 14}, {3, 11}}, 4, {10, 13, 15, 17}, 17, 0, 0},
         C{"DixApresLAs", 2, 4, {17, 21, 22, 30}, {}, {{2, 12}, {3, 11}}, 4, {10, 13, 16, 20}, 16, 0, 0},
         C{"SecondEnBas", 2, 4, {}, {}, {{2, 14}}, 3, {10, 13, 15, 20}, 10, 0, 0},
         C{"TroisiemePrend", 2, 4, {}, {}, {{2, 11}, {3, 14}}, 4, {10, 13, 15, 20}, 15, 0, 0},

@@ -83,20 +83,15 @@ TEST_P(OrdreDeDonne, Coupee) {
     verifie(t, d, placecoupe, [coupe](int k) { return carteno((k + coupe - 1) % 32); });
 }
 
-TEST_P(OrdreDeDonne, AuHasardUneCarteALaFois) {
+TEST_P(OrdreDeDonne, AuHasard) {
     Rnd rnd(5), temoin(5);
     distribution(t, p, rnd);
-    // Rank drawn before suit; the first card to d+1 slot 1, then round the table, 21 cards.
+    // Rank drawn before suit; the first card to d+1 slot 1, then round the table, 21 cards (the property
+    // run checks that the whole deal holds every card once).
     const int r1 = static_cast<int>(temoin() * 8), s1 = static_cast<int>(temoin() * 4);
     EXPECT_EQ(t.jeu[apres(d, 1)][1], (s1 + 1) * 10 + r1);
     for (int k = 1; k <= 21; ++k) EXPECT_NE(t.jeu[apres(d, (k - 1) % 4 + 1)][(k + 3) / 4], 0);
     EXPECT_EQ(t.jeu[apres(d, 2)][6], 0);
-    prend();
-    distributiondureste(t, p, rnd);
-    std::set<int> vues;
-    for (int j = 1; j <= 4; ++j) vues.insert(t.jeu[j].begin() + 1, t.jeu[j].end());
-    EXPECT_EQ(vues.size(), 32u);
-    EXPECT_EQ(*vues.begin(), 10);
 }
 
 INSTANTIATE_TEST_SUITE_P(Donneurs, OrdreDeDonne, ::testing::Values(1, 2, 3, 4));

@@ -73,28 +73,26 @@ TEST_P(Legal, SameRuleForEverySeat) {
 using L = Legalite;
 INSTANTIATE_TEST_SUITE_P(
     Sud, Legal,
-    ::testing::Combine(::testing::Values(
-                           // Trump led: climb when possible, even over the partner; the 8 climbs over the 7.
-                           CasLegalite{"MonterSurPartenaire", 3, 44, 4, {40, 47, 10, 0}, 1, L::refusee},
-                           CasLegalite{"Monte", 3, 44, 4, {40, 47, 10, 0}, 2, L::permise},
-                           CasLegalite{"SansPouvoirMonter", 2, 43, 4, {40, 47, 10, 0}, 1, L::permise},
-                           CasLegalite{"HuitSurSept", 2, 40, 4, {41, 44, 10, 0}, 1, L::permise},
-                           CasLegalite{"SeptSousHuit", 2, 41, 4, {40, 44, 10, 0}, 1, L::refusee},
-                           // Pique led; a trump winning it cut the Pique.
-                           CasLegalite{"Fournir", 2, 17, 1, {10, 40, 20, 0}, 2, L::refusee},
-                           CasLegalite{"FournirPetite", 2, 17, 1, {10, 40, 20, 0}, 1, L::permise},
-                           CasLegalite{"PartenaireMaitre", 3, 17, 1, {20, 40, 30, 0}, 1, L::permise},
-                           CasLegalite{"CouperObligatoire", 2, 17, 1, {20, 40, 30, 0}, 1, L::refusee},
-                           CasLegalite{"Coupe", 2, 17, 1, {20, 40, 30, 0}, 2, L::permise},
-                           CasLegalite{"SousCoupeRefusee", 4, 45, 1, {20, 41, 47, 0}, 2, L::refusee},
-                           CasLegalite{"Surcoupe", 4, 45, 1, {20, 41, 47, 0}, 3, L::permise},
-                           CasLegalite{"SousCoupeForcee", 4, 43, 1, {20, 41, 47, 0}, 2, L::permise},
-                           CasLegalite{"SousCoupeSurPartenaire", 3, 45, 1, {20, 41, 47, 0}, 2, L::permise},
-                           CasLegalite{
-                               "SansAtoutNiCouleur", 2, 17, 1, {20, 30, 36, 0}, 3, L::permise_sansatout},
-                           CasLegalite{"CaseVide", 2, 17, 1, {20, 30, 36, 0}, 4, L::refusee},
-                           CasLegalite{"Entame", 0, 0, 0, {10, 20, 41, 0}, 1, L::permise}),
-                       ::testing::Values(0, 1, 2, 3)),
+    ::testing::Combine(
+        ::testing::Values(
+            // Trump led: climb when possible, even over the partner; the 8 climbs over the 7. Plain cases the
+            // computer plays all the time are left to the property run.
+            CasLegalite{"MonterSurPartenaire", 3, 44, 4, {40, 47, 10, 0}, 1, L::refusee},
+            CasLegalite{"SansPouvoirMonter", 2, 43, 4, {40, 47, 10, 0}, 1, L::permise},
+            CasLegalite{"HuitSurSept", 2, 40, 4, {41, 44, 10, 0}, 1, L::permise},
+            CasLegalite{"SeptSousHuit", 2, 41, 4, {40, 44, 10, 0}, 1, L::refusee},
+            // Pique led; a trump winning it cut the Pique.
+            CasLegalite{"Fournir", 2, 17, 1, {10, 40, 20, 0}, 2, L::refusee},
+            CasLegalite{"PartenaireMaitre", 3, 17, 1, {20, 40, 30, 0}, 1, L::permise},
+            CasLegalite{"CouperObligatoire", 2, 17, 1, {20, 40, 30, 0}, 1, L::refusee},
+            CasLegalite{"SousCoupeRefusee", 4, 45, 1, {20, 41, 47, 0}, 2, L::refusee},
+            CasLegalite{"Surcoupe", 4, 45, 1, {20, 41, 47, 0}, 3, L::permise},
+            CasLegalite{"SousCoupeForcee", 4, 43, 1, {20, 41, 47, 0}, 2, L::permise},
+            CasLegalite{"SousCoupeSurPartenaire", 3, 45, 1, {20, 41, 47, 0}, 2, L::permise},
+            CasLegalite{"SansAtoutNiCouleur", 2, 17, 1, {20, 30, 36, 0}, 3, L::permise_sansatout},
+            CasLegalite{"CaseVide", 2, 17, 1, {20, 30, 36, 0}, 4, L::refusee},
+            CasLegalite{"Entame", 0, 0, 0, {10, 20, 41, 0}, 1, L::permise}),
+        ::testing::Values(0, 1, 2, 3)),
     [](const auto& info) {
         return std::string(std::get<0>(info.param).nom) + "_siege" +
                std::to_string(std::get<1>(info.param) + 1);

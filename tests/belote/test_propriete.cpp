@@ -1,5 +1,6 @@
 // Seeded property run over many deals: every card dealt and played once, 152 card points a deal, no illegal
-// card, the gathered pack equal to the tricks in order, and the same seed giving the same trace.
+// card, the gathered pack equal to the tricks in order, the dealer's turn, the cut said once a trick, and the
+// same seed giving the same trace.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -24,10 +25,20 @@ template <class Cartes> void unefois(const Cartes& cartes) {
     for (int i = 0; i < 32; ++i) EXPECT_EQ(vu[static_cast<std::size_t>(carteno(i))], 1) << carteno(i);
 }
 
-class Verificateur : public Suivi {
+// Plays the matches silently and checks every deal as it goes.
+class Verificateur : public TableMuette, public Suivi {
   public:
-    explicit Verificateur(const Belote& b) : b_(b) {}
+    explicit Verificateur(Belote& b) : TableMuette(b), b_(b) { b.suivi = this; }
     int donnesjouees = 0;
+
+    // A passed deal goes straight to the next dealer.
+    void partie(int) override { donneur_ = 0; }
+    void donne(int, int donneur, int) override {
+        EXPECT_TRUE(donneur_ == 0 || donneur == donneur_ % 4 + 1);
+        donneur_ = donneur;
+    }
+    // The first trump on a plain lead says "coupe", later ones in the trick do not.
+    void voix(int, const std::string& mot) override { coupes_ += mot == "coupe"; }
 
     // Called once the hands are complete and sorted.
     void annonces(int, int, int) override {
@@ -42,6 +53,8 @@ class Verificateur : public Suivi {
     }
     void pli(int n, const std::array<std::int16_t, 5>& cartes, int, int, int) override {
         EXPECT_EQ(n, static_cast<int>(joues_.size()) / 4 + 1);
+        EXPECT_LE(coupes_, 1);
+        coupes_ = 0;
         for (int j = 1; j <= 4; ++j) {
             joues_.push_back(cartes[static_cast<std::size_t>(j)]);
             points_ += valeurcarte(joues_.back(), b_.table.atout);
@@ -62,7 +75,7 @@ class Verificateur : public Suivi {
   private:
     const Belote& b_;
     std::vector<int> joues_;
-    int points_ = 0;
+    int points_ = 0, donneur_ = 0, coupes_ = 0;
 };
 
 std::string trace(std::uint64_t graine) {
@@ -89,9 +102,7 @@ TEST(Propriete, EveryDealIsSound) {
         m.r.partieen = 1500;
         m.rnd.graine(annonces ? 20261206 : 7);
         Verificateur verif(m.b);
-        m.b.suivi = &verif;
-        TableMuette t(m.b);
-        while (verif.donnesjouees < voulues / 2 && !::testing::Test::HasFailure()) lancelapartie(m.b, t);
+        while (verif.donnesjouees < voulues / 2 && !::testing::Test::HasFailure()) lancelapartie(m.b, verif);
         EXPECT_GE(verif.donnesjouees, voulues / 2);
     }
 }
