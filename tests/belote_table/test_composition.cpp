@@ -40,17 +40,6 @@ int nombre_vides(const Composition& c) {
     return n;
 }
 
-TEST(Composition, NonStandsOnTheThirdRestSlotOfTheSeatAfterTheDealer) {
-    Composition c;
-    for (int d = 1; d <= 4; ++d) {
-        c.charge("", d);
-        const int g = d % 4;
-        for (int i = 21; i <= 32; ++i)
-            EXPECT_EQ(c.carte[static_cast<std::size_t>(i)] == Composition::Non, i == 23 + 3 * g)
-                << d << " " << i;
-    }
-}
-
 TEST(Composition, AFullGroupLeavesTheCardInThePack) {
     Composition c;
     c.charge("", 1); // Est follows the dealer: its rest has two usable slots
@@ -79,42 +68,31 @@ TEST(Composition, ANewDealerSendsTheCardOfTheNewNonSlotBackToThePack) {
     EXPECT_TRUE(c.rouge[4][1]);
 }
 
-TEST(Composition, RemovingACardAndStartingAgain) {
+TEST(Composition, RemovingACardBlocksValiderAndStartingAgainEmptiesAllButNon) {
     Composition c;
     c.charge("", 2);
-    c.paquet_Click(2, 6);
-    EXPECT_EQ(c.carte[0], "10carreau");
+    remplit(c);
     c.carte_Click(0);
     EXPECT_EQ(c.carte[0], "");
-    EXPECT_FALSE(c.rouge[2][6]);
+    EXPECT_EQ(c.boutok_Click(), "");
     c.carte_Click(29); // the NON slot of Nord does not move
     EXPECT_EQ(c.carte[29], Composition::Non);
     remplit(c);
-    EXPECT_TRUE(c.complete());
+    EXPECT_EQ(c.boutok_Click().size(), 64u);
     c.Command1_Click();
     EXPECT_FALSE(c.complete());
     EXPECT_EQ(nombre_vides(c), 32);
     EXPECT_EQ(c.carte[29], Composition::Non);
 }
 
-TEST(Composition, ValiderNeedsEveryCard) {
-    Composition c;
-    c.charge("", 1);
-    remplit(c);
-    c.carte_Click(7);
-    EXPECT_EQ(c.boutok_Click(), "");
-    c.joueurchoix = 1;
-    for (int s = 1; s <= 4; ++s)
-        for (int r = 0; r < 8; ++r) c.paquet_Click(s, r);
-    EXPECT_EQ(c.boutok_Click().size(), 64u);
-}
-
 class Dealers : public ::testing::TestWithParam<int> {};
 
-TEST_P(Dealers, AValidatedDealComesBackInTheSameSlots) {
+TEST_P(Dealers, NonOnTheThirdRestSlotAfterTheDealerAndAValidatedDealComesBackInTheSameSlots) {
     const int d = GetParam();
     Composition c;
     c.charge("", d);
+    for (int i = 21; i <= 32; ++i)
+        EXPECT_EQ(c.carte[static_cast<std::size_t>(i)] == Composition::Non, i == 23 + 3 * (d % 4)) << i;
     remplit(c);
     const std::string f = c.boutok_Click();
     ASSERT_EQ(f.size(), 64u);

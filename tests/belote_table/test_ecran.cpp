@@ -46,24 +46,6 @@ INSTANTIATE_TEST_SUITE_P(Mains, RangeeSud,
                                            Rangee{"trous", main_de({0, 12, 0, 0, 15}), 189, 290}),
                          [](const auto& i) { return std::string(i.param.nom); });
 
-TEST_F(Table, EmptySlotsCloseUp) {
-    e.posecarte(1, main_de({0, 21, 0, 33, 0, 0, 47}), 8, 30);
-    const Surface avec_trous = e.fond;
-    e.posecarte(1, main_de({21, 33, 47}), 8, 30);
-    EXPECT_TRUE(memes(avec_trous, e.fond, Rect{0, 384, 480, 96}));
-}
-
-TEST_F(Table, AnOpponentsEightCardsSpanFrom152To327) {
-    e.posecarte(2, main_de({10, 11, 12, 13, 14, 15, 16, 17}), 8, 15);
-    const Etendue y = lignes_differentes(e.fond, e.ecranbis, Rect{384, 96, 96, 288});
-    EXPECT_EQ(y.premier, 152);
-    EXPECT_EQ(y.dernier, 327);
-    e.posecarte(3, main_de({10, 11, 12, 13, 14, 15, 16, 17}), 8, 15);
-    const Etendue x = lignes_differentes(e.fond, e.ecranbis, Rect{96, 0, 288, 96}, true);
-    EXPECT_EQ(x.premier, 152);
-    EXPECT_EQ(x.dernier, 327);
-}
-
 TEST_F(Table, ACardPlayedGatheredAndCarriedOffLeavesTheTableAsItWas) {
     e.posecarte(1, main_de({10, 11, 12, 13, 14, 15, 16}), 8, 30);
     const Surface avant = e.fond;
@@ -126,8 +108,6 @@ TEST_F(Table, HoveringASuitHighlightsItsIcon) {
     EXPECT_EQ(e.survol2, 3);
     EXPECT_TRUE(memes(rien, e.fond, Rect{247, 240, 44, 46}));
     EXPECT_FALSE(memes(rien, e.fond, Rect{291, 240, 44, 46}));
-    e.fond_MouseMove(0, 0, 300, 200);
-    EXPECT_EQ(e.survol2, 1);
     e.fond_MouseMove(0, 0, 240, 260);
     EXPECT_EQ(e.survol2, 0);
     e.fond_MouseMove(0, 0, 360, 270);
@@ -143,7 +123,6 @@ TEST_F(Table, PausesLastTheirTimeUnlessARightClickCutsThem) {
         return banc.pf->ms() - t0;
     };
     EXPECT_EQ(duree(1.5f), 1500);
-    EXPECT_EQ(duree(0.f), 0);
     e.fond_MouseDown(bouton::Droit, 0, 10, 10); // a right click while no pause runs
     EXPECT_TRUE(e.clic());
     EXPECT_EQ(duree(5.f), 0);
