@@ -143,8 +143,6 @@ TEST_F(Table, BiddingLinesAnswerOnlyWhenHovered) {
     e.etatclic(2);
     e.fond_MouseDown(bouton::Gauche, 0, 200, 220);
     EXPECT_EQ(e.choixenchere, 0);
-    e.fond_MouseMove(0, 0, 200, 240);
-    EXPECT_EQ(e.survol1, 2);
     e.fond_MouseMove(0, 0, 200, 239);
     EXPECT_EQ(e.survol1, 1);
     e.fond_MouseMove(0, 0, 380, 239);
@@ -193,18 +191,6 @@ TEST_F(Table, APileShowsTheLastTrickOnlyWhenThePlayerIsAwaitedAndATrickWasGather
     EXPECT_TRUE(memes(avant, e.fond, Rect{0, 0, 640, 480}));
     EXPECT_EQ(e.etatclic_, 5);
     EXPECT_EQ(banc.pf->curseur_actuel(), Curseur::Attente);
-}
-
-TEST_F(Table, TheMenuLabelLightsUpUnderTheMouseWhileThePlayerIsAwaited) {
-    e.curseur(Pointeur::attente);
-    e.etatclic(2);
-    const Surface eteint = e.fond;
-    e.fond_MouseMove(0, 0, 560, 460);
-    EXPECT_TRUE(e.menuallume);
-    EXPECT_FALSE(memes(eteint, e.fond, Rect{484, 442, 152, 34}));
-    e.fond_MouseMove(0, 0, 560, 400);
-    EXPECT_FALSE(e.menuallume);
-    EXPECT_TRUE(memes(eteint, e.fond, Rect{484, 442, 152, 34}));
 }
 
 TEST_F(Table, LeavingDuringAWaitPutsTheIdleCursorBack) {
