@@ -8,16 +8,13 @@
 namespace tlv {
 namespace {
 
-TEST(LigneJong, BoardAndTimeOrTheDefault) {
+TEST(LigneJong, FixedWidthsReadBackOrTheDefault) {
     const ScoreJong s = lignejong("\xc9T\xc9      01203725");
     EXPECT_EQ(s.tableau, 12);
     EXPECT_EQ(s.temps, 3725);
     for (const char* abimee :
          {"MARTINE  0120372", "MARTINE  012037250", "MARTINE  0A203725", "MARTINE  01240000"})
         EXPECT_EQ(lignejong(abimee).ligne, lignedefautjong) << abimee;
-}
-
-TEST(FormatJong, FixedWidths) {
     EXPECT_EQ(formatejong("ÉTÉ", 3, 5), "\xc9T\xc9      00300005");
     EXPECT_EQ(formatejong("TROPLONGNOM", 1, 1), "TROPLONGN00100001");
     // Beyond the 16-bit time of the file, the line stays readable.

@@ -15,18 +15,13 @@ TEST(ReponseNom, TrimmedCapitalsQuotesBecomeApostrophes) {
     EXPECT_EQ(reponsenom("straße÷"), "STRAßE÷");
 }
 
-TEST(SaisieNom, NineCharactersCountedAsTheFilesStoreThem) {
-    std::string t;
-    for (const char* c : {"a", "b", "c", "d", "e", "f", "g", "h", "i", "j"}) t = ajoutetexte(t, c);
-    EXPECT_EQ(t, "abcdefghi");
-    EXPECT_EQ(ajoutetexte("", "éééééééééé"), "ééééééééé");
-}
-
 TEST(SaisieNom, OddCharactersAreRefused) {
     for (const char* c : {"\r", "\x08", "\x1b", "\x7f", "漢", "😀", "\xc3", "\xa0", "\xc2\xa0"})
         EXPECT_EQ(ajoutetexte("A", c), "A") << c;
     EXPECT_EQ(ajoutetexte("A", "?€'\"-"), "A?€'\"-");
     EXPECT_EQ(ajoutetexte("A", "x漢y"), "Axy");
+    // Nine characters at most, an accented letter counting as one, as the files store them.
+    EXPECT_EQ(ajoutetexte("", "éééééééééé"), "ééééééééé");
 }
 
 TEST(SaisieNom, BackspaceRemovesAWholeCharacter) {
