@@ -42,8 +42,8 @@ class TableTemoin : public TableMuette {
     void message_on(const std::string& a, const std::string& b) override {
         traces.push_back("msg " + a + "|" + b);
     }
-    void voix(int j, const std::string& mot) override {
-        traces.push_back("voix " + std::to_string(j) + " " + mot);
+    void voix(int j, const std::string& m) override {
+        traces.push_back("voix " + std::to_string(j) + " " + m);
     }
     void joueson(const std::string& nom) override { traces.push_back("son " + nom); }
     Attente attendcarte() override { return cartessud.empty() ? TableMuette::attendcarte() : lit(cartessud); }

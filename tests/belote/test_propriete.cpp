@@ -78,17 +78,6 @@ class Verificateur : public TableMuette, public Suivi {
     int points_ = 0, donneur_ = 0, coupes_ = 0;
 };
 
-std::string trace(std::uint64_t graine) {
-    Monde m;
-    m.rnd.graine(graine);
-    std::ostringstream o;
-    Journal j(o);
-    m.b.suivi = &j;
-    TableMuette t(m.b);
-    for (int i = 0; i < 3; ++i) lancelapartie(m.b, t);
-    return o.str();
-}
-
 } // namespace
 
 // TLV_DONNES_PROPRIETE sets how many played deals the run needs (10000 by default), half of them with
@@ -108,6 +97,16 @@ TEST(Propriete, EveryDealIsSound) {
 }
 
 TEST(Propriete, SameSeedSameTrace) {
+    const auto trace = [](std::uint64_t graine) {
+        Monde m;
+        m.rnd.graine(graine);
+        std::ostringstream o;
+        Journal j(o);
+        m.b.suivi = &j;
+        TableMuette t(m.b);
+        for (int i = 0; i < 3; ++i) lancelapartie(m.b, t);
+        return o.str();
+    };
     const std::string a = trace(42);
     EXPECT_EQ(a, trace(42));
     EXPECT_NE(a, trace(43));

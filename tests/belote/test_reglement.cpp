@@ -1,6 +1,8 @@
 // Settlement of a deal: last trick, contract made or failed, litige and reserve, capot, end of match.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "aide.h"
 #include "belote/flux.h"
 
@@ -9,8 +11,8 @@ using namespace tlv::essai;
 
 struct CasReglement {
     const char* nom;
-    int preneur, maitre, plinous, plieux; // maitre: the seat that won the last trick
-    int nous, eux, belnous, beleux, reserve, totalnous, totaleux;
+    std::int16_t preneur, maitre, plinous, plieux; // maitre: the seat that won the last trick
+    std::int16_t nous, eux, belnous, beleux, reserve, totalnous, totaleux;
     int nousfin, euxfin, reservefin; // expected
     bool finpartie;
     const char* message; // one of the settlement messages
@@ -23,18 +25,11 @@ TEST_P(Reglement, PointsReserveAndTotals) {
     Monde m;
     TableTemoin t(m.b);
     auto& tb = m.b.table;
-    const auto i16 = [](int v) { return static_cast<std::int16_t>(v); };
-    tb.preneur = i16(c.preneur);
-    tb.maitre = i16(c.maitre);
-    tb.plinous = i16(c.plinous);
-    tb.plieux = i16(c.plieux);
-    tb.pointsnous = i16(c.nous);
-    tb.pointseux = i16(c.eux);
-    m.b.ecran.belotenous = i16(c.belnous);
-    m.b.ecran.beloteeux = i16(c.beleux);
-    m.b.ecran.reserve = i16(c.reserve);
-    tb.totalnous = i16(c.totalnous);
-    tb.totaleux = i16(c.totaleux);
+    std::tie(tb.preneur, tb.maitre, tb.plinous, tb.plieux, tb.pointsnous, tb.pointseux, tb.totalnous,
+             tb.totaleux) =
+        std::tie(c.preneur, c.maitre, c.plinous, c.plieux, c.nous, c.eux, c.totalnous, c.totaleux);
+    std::tie(m.b.ecran.belotenous, m.b.ecran.beloteeux, m.b.ecran.reserve) =
+        std::tie(c.belnous, c.beleux, c.reserve);
     reglepartie(m.b, t);
     EXPECT_EQ(tb.pointsnous, c.nousfin);
     EXPECT_EQ(tb.pointseux, c.euxfin);
