@@ -32,13 +32,13 @@ struct Monde {
     Monde() { r.textes = textes_fixes(); }
 };
 
-// A silent table that keeps a line for each message, voice and sound; Sud's clicks come from the scripts
-// (a negative entry stops), the computer plays Sud once a script is empty.
+// A silent table that keeps a line for each message, voice and sound. Sud's clicks, cards or bids, come from
+// `clics` (a negative entry stops); once it is empty, the computer plays Sud.
 class TableTemoin : public TableMuette {
   public:
     using TableMuette::TableMuette;
     std::vector<std::string> traces;
-    std::vector<int> cartessud, encheressud;
+    std::vector<int> clics;
     void message_on(const std::string& a, const std::string& b) override {
         traces.push_back("msg " + a + "|" + b);
     }
@@ -46,10 +46,8 @@ class TableTemoin : public TableMuette {
         traces.push_back("voix " + std::to_string(j) + " " + m);
     }
     void joueson(const std::string& nom) override { traces.push_back("son " + nom); }
-    Attente attendcarte() override { return cartessud.empty() ? TableMuette::attendcarte() : lit(cartessud); }
-    Attente attendenchere() override {
-        return encheressud.empty() ? TableMuette::attendenchere() : lit(encheressud);
-    }
+    Attente attendcarte() override { return clics.empty() ? TableMuette::attendcarte() : lit(); }
+    Attente attendenchere() override { return clics.empty() ? TableMuette::attendenchere() : lit(); }
     int compte(const std::string& debut) const {
         int n = 0;
         for (const auto& l : traces) n += l.rfind(debut, 0) == 0;
@@ -57,9 +55,9 @@ class TableTemoin : public TableMuette {
     }
 
   private:
-    static Attente lit(std::vector<int>& script) {
-        const int c = script.front();
-        script.erase(script.begin());
+    Attente lit() {
+        const int c = clics.front();
+        clics.erase(clics.begin());
         return {c, c < 0 ? 1 : 0};
     }
 };

@@ -40,61 +40,54 @@ Place placefaux(int k) {
     return {(k - 24) / 3 + 2, (k - 24) % 3 + 6};
 }
 
-// Every hand as the places say, card k being `carte(k)`, the taker 2 seats after the dealer.
-template <class Carte> void verifie(const TableBelote& t, int d, Place (*place)(int), Carte carte) {
+} // namespace
+
+// The cut deal and the rigged deal, for every dealer; the taker sits two seats after the dealer.
+class OrdreDeDonne : public ::testing::TestWithParam<std::tuple<int, bool>> {};
+
+TEST_P(OrdreDeDonne, EveryCardInItsPlace) {
+    const auto [d, truquee] = GetParam();
+    TableBelote t;
+    Paquet p;
+    t.donneur = static_cast<std::int16_t>(d);
+    Rnd rnd(77), temoin(77);
+    const int coupe = truquee ? 0 : static_cast<int>(temoin() * 20) + 5;
+    if (truquee)
+        p.fauxjeu = fauxjeuordonne(), p.avecfauxjeu = true;
+    else
+        paquetordonne(p);
+    distribution(t, p, rnd);
+    EXPECT_EQ(t.liste[6], carteno((20 + coupe) % 32));
+    EXPECT_EQ(t.atout, couleur(t.liste[6]));
+    t.preneur = static_cast<std::int16_t>(apres(d, 2));
+    truquee ? distributionfauxjeudureste(t, p) : distributiondureste(t, p, rnd);
+    EXPECT_EQ(rnd.etat(), temoin.etat()); // the cut is the only draw
+    EXPECT_FALSE(p.premieredonne);
     for (int k = 1; k <= 32; ++k) {
-        Place pl = place(k);
-        if (pl.slot == 6 && (pl.decalage == 1 || pl.decalage == 2)) pl.decalage = 3 - pl.decalage;
-        EXPECT_EQ(t.jeu[apres(d, pl.decalage)][pl.slot], carte(k)) << "card " << k;
+        Place pl = truquee ? placefaux(k) : placecoupe(k);
+        if (pl.slot == 6 && pl.decalage <= 2) pl.decalage = 3 - pl.decalage; // the turned card to the taker
+        EXPECT_EQ(t.jeu[apres(d, pl.decalage)][pl.slot], carteno((k + coupe - 1) % 32)) << "card " << k;
     }
 }
 
-} // namespace
+INSTANTIATE_TEST_SUITE_P(Donneurs, OrdreDeDonne,
+                         ::testing::Combine(::testing::Values(1, 2, 3, 4), ::testing::Bool()));
 
-class OrdreDeDonne : public ::testing::TestWithParam<int> {
-  protected:
-    TableBelote t;
-    Paquet p;
-    const int d = GetParam();
-    void SetUp() override { t.donneur = static_cast<std::int16_t>(d); }
-    void prend() { t.preneur = static_cast<std::int16_t>(apres(d, 2)); }
-};
-
-TEST_P(OrdreDeDonne, Truquee) {
-    p.fauxjeu = fauxjeuordonne();
-    p.avecfauxjeu = true;
-    distributionfauxjeu(t, p);
-    EXPECT_EQ(t.liste[6], carteno(20));
-    EXPECT_EQ(t.atout, couleur(carteno(20)));
-    prend();
-    distributionfauxjeudureste(t, p);
-    EXPECT_FALSE(p.premieredonne);
-    verifie(t, d, placefaux, [](int k) { return carteno(k - 1); });
+// A random first deal: one card at a time round the table from d+1, rank drawn before suit, 21 cards (the
+// property run checks that the whole deal holds every card once).
+TEST(AuHasard, OneCardAtATime) {
+    for (int d = 1; d <= 4; ++d) {
+        TableBelote t;
+        Paquet p;
+        t.donneur = static_cast<std::int16_t>(d);
+        Rnd rnd(5), temoin(5);
+        distribution(t, p, rnd);
+        const int r1 = static_cast<int>(temoin() * 8), s1 = static_cast<int>(temoin() * 4);
+        EXPECT_EQ(t.jeu[apres(d, 1)][1], (s1 + 1) * 10 + r1);
+        for (int k = 1; k <= 21; ++k) EXPECT_NE(t.jeu[apres(d, (k - 1) % 4 + 1)][(k + 3) / 4], 0);
+        EXPECT_EQ(t.jeu[apres(d, 2)][6], 0);
+    }
 }
-
-TEST_P(OrdreDeDonne, Coupee) {
-    paquetordonne(p);
-    Rnd rnd(77), temoin(77);
-    const int coupe = static_cast<int>(temoin() * 20) + 5;
-    distribution(t, p, rnd);
-    prend();
-    distributiondureste(t, p, rnd);
-    EXPECT_EQ(rnd.etat(), temoin.etat()); // the cut is the only draw
-    verifie(t, d, placecoupe, [coupe](int k) { return carteno((k + coupe - 1) % 32); });
-}
-
-TEST_P(OrdreDeDonne, AuHasard) {
-    Rnd rnd(5), temoin(5);
-    distribution(t, p, rnd);
-    // Rank drawn before suit; the first card to d+1 slot 1, then round the table, 21 cards (the property
-    // run checks that the whole deal holds every card once).
-    const int r1 = static_cast<int>(temoin() * 8), s1 = static_cast<int>(temoin() * 4);
-    EXPECT_EQ(t.jeu[apres(d, 1)][1], (s1 + 1) * 10 + r1);
-    for (int k = 1; k <= 21; ++k) EXPECT_NE(t.jeu[apres(d, (k - 1) % 4 + 1)][(k + 3) / 4], 0);
-    EXPECT_EQ(t.jeu[apres(d, 2)][6], 0);
-}
-
-INSTANTIATE_TEST_SUITE_P(Donneurs, OrdreDeDonne, ::testing::Values(1, 2, 3, 4));
 
 TEST(Coupe, FromFiveToTwentyFourCards) {
     std::set<int> coupes;

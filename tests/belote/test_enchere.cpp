@@ -1,6 +1,8 @@
 // Bidding: the evaluation thresholds of both rounds and the order of speech.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "aide.h"
 #include "belote/enchere.h"
 #include "belote/flux.h"
@@ -13,7 +15,7 @@ struct CasEnchere {
     std::array<int, 5> cinq;
     int retournee;
     int tour;    // 1 or 2
-    int attendu; // round 1: 1 takes, 0 passes; round 2: the suit named, 0 passes
+    int attendu; // the suit taken, 0: passes
 };
 
 class Evaluation : public ::testing::TestWithParam<CasEnchere> {};
@@ -21,30 +23,27 @@ class Evaluation : public ::testing::TestWithParam<CasEnchere> {};
 TEST_P(Evaluation, TakesExactlyAtTheThresholds) {
     const auto& c = GetParam();
     TableBelote t;
-    for (int i = 0; i < 5; ++i)
-        t.jeu[2][i + 1] = static_cast<std::int16_t>(c.cinq[static_cast<std::size_t>(i)]);
+    std::copy(c.cinq.begin(), c.cinq.end(), t.jeu[2].begin() + 1);
     t.liste[6] = static_cast<std::int16_t>(c.retournee);
     t.atout = static_cast<std::int16_t>(c.retournee / 10);
-    if (c.tour == 1) {
+    if (c.tour == 1)
         evaluepremiertour(t, 2, t.atout);
-        EXPECT_EQ(t.prise, c.attendu);
-    } else {
+    else
         evaluesecondtour(t, 2);
-        EXPECT_EQ(t.prise, c.attendu ? 1 : 0);
-        EXPECT_EQ(t.atout, c.attendu ? c.attendu : c.retournee / 10);
-    }
+    EXPECT_EQ(t.prise, c.attendu ? 1 : 0);
+    EXPECT_EQ(t.atout, c.attendu ? c.attendu : c.retournee / 10);
 }
 
 // Two cards of the suit take with the Valet and the 9; three with two of Valet, 9, any As; four always.
 INSTANTIATE_TEST_SUITE_P(
     Enchere, Evaluation,
-    ::testing::Values(CasEnchere{"ValetRetourneAvecNeuf", {{42, 10, 11, 20, 21}}, 43, 1, 1},
-                      CasEnchere{"AsRetourneAvecValet", {{43, 40, 10, 11, 20}}, 47, 1, 1},
-                      CasEnchere{"AsRetourneAvecNeuf", {{42, 41, 10, 11, 20}}, 47, 1, 1},
+    ::testing::Values(CasEnchere{"ValetRetourneAvecNeuf", {{42, 10, 11, 20, 21}}, 43, 1, 4},
+                      CasEnchere{"AsRetourneAvecValet", {{43, 40, 10, 11, 20}}, 47, 1, 4},
+                      CasEnchere{"AsRetourneAvecNeuf", {{42, 41, 10, 11, 20}}, 47, 1, 4},
                       CasEnchere{"DeuxValetEtAsSansNeuf", {{40, 17, 11, 20, 21}}, 43, 1, 0},
                       CasEnchere{"TroisSansValetNiNeuf", {{44, 45, 17, 27, 11}}, 40, 1, 0},
-                      CasEnchere{"TroisValetEtNeuf", {{43, 42, 10, 11, 20}}, 40, 1, 1},
-                      CasEnchere{"Quatre", {{41, 44, 45, 10, 11}}, 40, 1, 1},
+                      CasEnchere{"TroisValetEtNeuf", {{43, 42, 10, 11, 20}}, 40, 1, 4},
+                      CasEnchere{"Quatre", {{41, 44, 45, 10, 11}}, 40, 1, 4},
                       CasEnchere{"UneSeule", {{43, 10, 11, 20, 21}}, 40, 1, 0},
                       CasEnchere{"CarreauAvantCoeur", {{22, 23, 42, 43, 10}}, 16, 2, 2},
                       CasEnchere{"AsRetourneCompte", {{23, 20, 21, 30, 31}}, 17, 2, 2},
@@ -76,7 +75,7 @@ TEST_P(Parole, WhoTakesWhatAndWhatIsSaid) {
     tb.liste[6] = 10;
     tb.atout = 1;
     tb.donneur = 4;
-    t.encheressud = c.sud;
+    t.clics = c.sud;
     routinequiprend(m.b, t);
     EXPECT_EQ(tb.preneur, c.preneur);
     EXPECT_EQ(tb.atout, c.atout);
