@@ -1,6 +1,7 @@
 // The computer seats' card choice, rule by rule.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <utility>
 
 #include "aide.h"
@@ -53,11 +54,9 @@ TEST_P(Choisit, TheRuleOfTheCase) {
     Rnd rnd{11};
     t.atout = static_cast<std::int16_t>(c.atout);
     t.preneur = static_cast<std::int16_t>(c.preneur);
-    t.numpli = 1;
     tombees(t, c.tombees);
     for (int j : c.sansatout) t.plusdatout[j] = 1;
-    for (std::size_t s = 0; s < c.main.size(); ++s)
-        t.jeu[c.joueur][s + 1] = static_cast<std::int16_t>(c.main[s]);
+    std::copy(c.main.begin(), c.main.end(), t.jeu[c.joueur].begin() + 1);
     calculevaleurs(t);
     surletapis(t, c.tapis);
     const auto avant = rnd.etat();

@@ -1,6 +1,8 @@
 // Trick rules: which card wins a trick, and which card a seat may play (for every seat, without side effect).
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "aide.h"
 #include "belote/legalite.h"
 
@@ -39,8 +41,7 @@ TEST_P(Legal, SameRuleForEverySeat) {
     t.atout = 4;
     t.numpli = 1;
     const int joueur = siege(1);
-    for (int i = 0; i < 4; ++i)
-        t.jeu[joueur][i + 1] = static_cast<std::int16_t>(c.main[static_cast<std::size_t>(i)]);
+    std::copy(c.main.begin(), c.main.end(), t.jeu[joueur].begin() + 1);
     if (c.maitre) {
         const int m = siege(c.maitre);
         t.cartesjouees[1][m] = t.jeu[m][1] = static_cast<std::int16_t>(c.gagnante);

@@ -3,6 +3,7 @@
 // same seed giving the same trace.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <sstream>
 
@@ -16,13 +17,10 @@ using namespace tlv::essai;
 namespace {
 
 // Each of the 32 cards exactly once.
-template <class Cartes> void unefois(const Cartes& cartes) {
-    std::array<int, 48> vu{};
-    for (int c : cartes) {
-        ASSERT_TRUE(estcarte(c)) << c;
-        ++vu[static_cast<std::size_t>(c)];
-    }
-    for (int i = 0; i < 32; ++i) EXPECT_EQ(vu[static_cast<std::size_t>(carteno(i))], 1) << carteno(i);
+void unefois(std::vector<int> cartes) {
+    std::sort(cartes.begin(), cartes.end());
+    ASSERT_EQ(cartes.size(), 32u);
+    for (int i = 0; i < 32; ++i) EXPECT_EQ(cartes[static_cast<std::size_t>(i)], carteno(i));
 }
 
 // Plays the matches silently and checks every deal as it goes.
@@ -62,14 +60,13 @@ class Verificateur : public TableMuette, public Suivi {
     }
     void fin(int, int, int, int, int) override {
         ++donnesjouees;
-        ASSERT_EQ(joues_.size(), 32u);
         unefois(joues_);
         EXPECT_EQ(points_, 152);
         EXPECT_EQ(b_.paquet.positionpaquet, 33);
         EXPECT_TRUE(std::equal(joues_.begin(), joues_.end(), b_.paquet.paquet.begin() + 1));
     }
-    void illegale(int joueur, int carte, int numpli) override {
-        ADD_FAILURE() << "illegal card " << carte << " by seat " << joueur << " in trick " << numpli;
+    void illegale(int j, int c, int n) override {
+        ADD_FAILURE() << "seat " << j << " card " << c << " trick " << n;
     }
 
   private:
