@@ -24,6 +24,19 @@ void poseretournee(const Belote& b, Table& t) {
     t.poseface(xmilieu, ymilieu, b.table.liste[6]);
     t.rafraichit();
 }
+
+// Sud's bid in either round's panel (click state 2 or 3). A stop request is recorded for the deal loop.
+Attente enchere_de_sud(Belote& b, Table& t, int etat) {
+    t.etatclic(etat);
+    t.curseur(Pointeur::attente);
+    const Attente r = t.attendenchere();
+    if (r.arret > 0) {
+        b.ecran.arret = r.arret;
+        return r;
+    }
+    t.etatclic(-1);
+    return r;
+}
 } // namespace
 
 void affichedistribution(Belote& b, Table& t) {
@@ -114,14 +127,8 @@ void routinequiprend(Belote& b, Table& t) {
         deplaceatout(b, t, j);
         if (j == 1) {
             t.message_on(tx[11], tx[12]);
-            t.etatclic(2);
-            t.curseur(Pointeur::attente);
-            const Attente r = t.attendenchere();
-            if (r.arret > 0) {
-                b.ecran.arret = r.arret;
-                return;
-            }
-            t.etatclic(-1);
+            const Attente r = enchere_de_sud(b, t, 2);
+            if (r.arret > 0) return;
             t.message_off();
             t.curseur(Pointeur::repos);
             if (r.choix == 2) tb.preneur = 1;
@@ -158,14 +165,8 @@ void routinequiprend(Belote& b, Table& t) {
             for (int s = 1, i = 1; s <= 4; ++s)
                 if (s != tb.atout && i <= 3) possibles[static_cast<std::size_t>(i++)] = s;
             t.message_on2(possibles);
-            t.etatclic(3);
-            t.curseur(Pointeur::attente);
-            const Attente r = t.attendenchere();
-            if (r.arret > 0) {
-                b.ecran.arret = r.arret;
-                return;
-            }
-            t.etatclic(-1);
+            const Attente r = enchere_de_sud(b, t, 3);
+            if (r.arret > 0) return;
             t.message_off2(tb.liste[6]);
             t.curseur(Pointeur::repos);
             if (r.choix > 1 && r.choix <= 4) {

@@ -55,25 +55,25 @@ void lancelapartie(Belote& b, Table& t) {
     e.arret = 2;
 }
 
+namespace {
+// A face-down card runs along one band of the table, which is restored behind it.
+void courtbande(Table& t, int y, int depart, int fin, int pas) {
+    for (int x = depart; pas > 0 ? x <= fin : x >= fin; x += pas) {
+        t.restaure(0, y, 480, 96);
+        t.posedos(x, y);
+        t.monrefresh(0, y, 480, 96);
+        t.pause(0.05f);
+    }
+    t.restaure(0, y, 480, 96);
+    t.monrefresh(0, y, 480, 96);
+}
+} // namespace
+
 void animefin(Belote&, Table& t) {
     const double debut = t.secondes();
     do {
-        for (int x = 2; x <= 409; x += 27) {
-            t.restaure(0, 0, 480, 96);
-            t.posedos(x, 0);
-            t.monrefresh(0, 0, 480, 96);
-            t.pause(0.05f);
-        }
-        t.restaure(0, 0, 480, 96);
-        t.monrefresh(0, 0, 480, 96);
-        for (int x = 407; x >= 2; x -= 27) {
-            t.restaure(0, 384, 480, 96);
-            t.posedos(x, 384);
-            t.monrefresh(0, 384, 480, 96);
-            t.pause(0.05f);
-        }
-        t.restaure(0, 384, 480, 96);
-        t.monrefresh(0, 384, 480, 96);
+        courtbande(t, 0, 2, 409, 27);
+        courtbande(t, 384, 407, 2, -27);
     } while (t.secondes() - debut <= 10.0 && !t.clic());
     t.effaceclic();
 }

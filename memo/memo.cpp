@@ -65,9 +65,13 @@ void Memo::joueramemo() {
         reponse.clear();
         // One try after another until the board is empty, a new game or leaving.
         while (reponse.empty()) {
-            etatclic = 1;
-            while (etatclic != 9 && etatclic != 10 && etatclic != 2) pf.attend_joueur();
-            if (etatclic == 9) {
+            // Waits in state `attente` until a card is turned (state `tournee`), or the menu ends the game.
+            const auto attend_carte = [this](int attente, int tournee) {
+                etatclic = attente;
+                while (etatclic != 9 && etatclic != 10 && etatclic != tournee) pf.attend_joueur();
+                return etatclic;
+            };
+            if (attend_carte(1, 2) == 9) {
                 sortie = true;
                 return;
             }
@@ -78,9 +82,7 @@ void Memo::joueramemo() {
             joueson(pf, ctx.r, "cartew07");
             retourneoui(carte1);
 
-            etatclic = 3;
-            while (etatclic != 9 && etatclic != 10 && etatclic != 4) pf.attend_joueur();
-            if (etatclic == 9) {
+            if (attend_carte(3, 4) == 9) {
                 sortie = true;
                 return;
             }
