@@ -26,7 +26,7 @@ std::string textefin(int temps) {
 }
 
 std::string textehorstableau(int niveau) {
-    return "Ce temps n'entre pas au tableau du niveau " + libelleniveau(niveau) + ".";
+    return "Ce temps n\u2019entre pas au tableau du niveau " + libelleniveau(niveau) + ".";
 }
 
 Finmemo::Finmemo(Contexte& ctx, int temps, int niveau) : Form(ctx.pf, Largeur, Hauteur) {
@@ -38,9 +38,10 @@ Finmemo::Finmemo(Contexte& ctx, int temps, int niveau) : Form(ctx.pf, Largeur, H
         po.imprime(image, x, y, t, points, Clair);
         po.imprime(image, x + 1, y + 1, t, points, Sombre);
     };
-    // The title where the name entry asks for the name, the verdict and the way on in the band below.
+    // The title where the name entry asks for the name, centred as the verdict and the way on below it.
     const std::string titre = textefin(temps);
-    releve(5, 5, titre, tailleajustee(po, titre, ctx.r.taille4, Largeur - 12));
+    const int tt = tailleajustee(po, titre, ctx.r.taille4, Largeur - 12);
+    releve((Largeur - po.largeur(titre, tt)) / 2, 5, titre, tt);
     const std::string hors = textehorstableau(niveau), suite = "Cliquez pour continuer";
     const int th = tailleajustee(po, hors, ctx.r.taille3, Bande.w - 12), ts = ctx.r.taille1;
     const int marge = (Bande.h - po.hauteur(th) - po.hauteur(ts)) / 3;

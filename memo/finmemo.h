@@ -10,7 +10,7 @@ namespace tlv {
 
 // "Partie terminée en 1 250 secondes": thousands apart, "seconde" for 0 and 1.
 std::string textefin(int temps);
-// "Ce temps n'entre pas au tableau du niveau 4x4."
+// "Ce temps n’entre pas au tableau du niveau 4x4."
 std::string textehorstableau(int niveau);
 
 class Finmemo : public Form {
