@@ -178,6 +178,9 @@ struct CasFin {
     int temps;
     const char* texte;
 };
+void PrintTo(const CasFin& c, std::ostream* os) {
+    *os << c.temps;
+}
 class TexteFin : public ::testing::TestWithParam<CasFin> {};
 TEST_P(TexteFin, SaysTheTimeAsAPlayerReadsIt) {
     EXPECT_EQ(textefin(GetParam().temps), GetParam().texte);
