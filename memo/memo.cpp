@@ -1,5 +1,6 @@
 #include "memo.h"
 
+#include "finmemo.h"
 #include "menumemo.h"
 #include "platform/entrees.h"
 #include "platform/plateforme.h"
@@ -55,7 +56,8 @@ void Memo::joueramemo() {
         }
         if (reponse == "nouvelle") {
             affichetapis();
-            tirage(plateau, ctx.r.niveaumemo, ctx.rnd);
+            niveaupartie = ctx.r.niveaumemo;
+            tirage(plateau, niveaupartie, ctx.rnd);
             depose();
             temps = 0;
             Timer1.active(true);
@@ -133,13 +135,14 @@ std::string Memo::affichelemenu() {
 }
 
 void Memo::affichelesscores() {
-    affichelesscores_memo(ctx, ctx.r.niveaumemo);
+    affichelesscores_memo(ctx, partieencours ? niveaupartie : ctx.r.niveaumemo);
 }
 
 void Memo::tableaudesscores() {
     assombrit(image, masque_);
     pf.invalide();
-    tableaudesscores_memo(ctx, ctx.r.niveaumemo, temps);
+    // A time that ranks goes on to the name entry and the table; one that does not is still shown.
+    if (!tableaudesscores_memo(ctx, niveaupartie, temps)) affichefin(ctx, temps, niveaupartie);
 }
 
 void Memo::MouseDown(int, int, int x, int y) {

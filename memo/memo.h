@@ -18,6 +18,9 @@ class Memo : public Form {
     int etatclic = 0;
     bool partieencours = false;
     int temps = 0;
+    // The level the board was dealt at: the game ranks, records and shows its scores there, whatever the
+    // menu's arrows now show (a level chosen there waits for the next new game).
+    int niveaupartie = 0;
     Plateau plateau;
     Place carte1, carte2; // colonne1/ligne1, colonne2/ligne2
     bool sortie = false;

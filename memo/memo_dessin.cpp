@@ -1,4 +1,6 @@
 // What the Memo table draws: the cloth, the Menu label, the clock, the backs and the flips.
+#include <algorithm>
+
 #include "memo.h"
 #include "platform/plateforme.h"
 #include "shell/chargeimage.h"
@@ -16,6 +18,47 @@ constexpr Rect BandeMenu{236, 432, 168, 48};
 // leaves, the next four the side that comes.
 constexpr int Largeurs[8] = {64, 50, 28, 2, 2, 28, 50, 64};
 constexpr int Decalages[8] = {3, 10, 21, 34, 34, 21, 10, 3};
+
+// The first and last rows that `texte` inks in its line box.
+struct Encre {
+    int haut = 0, bas = -1;
+};
+Encre encre(Polices& po, const std::string& texte, int points) {
+    Surface s(po.largeur(texte, points) + 2, po.hauteur(points) + 2);
+    po.imprime(s, 1, 0, texte, points, Clair);
+    Encre e{s.hauteur(), -1};
+    for (int y = 0; y < s.hauteur(); ++y)
+        for (int x = 0; x < s.largeur(); ++x)
+            if (s.pixel(x, y) != 0) {
+                e.haut = std::min(e.haut, y), e.bas = y;
+                break;
+            }
+    return e.bas < 0 ? Encre{} : e;
+}
+
+// The line box of the clock's font is taller than the clock box, whose clearing each tick would then
+// leave the lowest rows of the digits' shadow on the frame. So the digits are placed by their ink: the
+// top of the line box that centres them, shadow included, in the box, and a smaller size only for a
+// font whose digits could not fit.
+struct PlaceHorloge {
+    int points, y;
+};
+PlaceHorloge placehorloge(Polices& po, int points) {
+    for (;; --points) {
+        const Encre e = encre(po, "0123456789", points);
+        const int h = e.bas - e.haut + 2;
+        if (h <= BoiteHorloge.h || points <= 1)
+            return {points, BoiteHorloge.y + (BoiteHorloge.h - h) / 2 - e.haut};
+    }
+}
+
+// Prints the clock's text raised, from the x of its bright print, clipped to the box as a last guard.
+void imprimehorloge(Surface& fond, Polices& po, int x, const std::string& texte, const PlaceHorloge& p) {
+    fond.decoupe(BoiteHorloge);
+    po.imprime(fond, x, p.y, texte, p.points, Clair);
+    po.imprime(fond, x + 1, p.y + 1, texte, p.points, Sombre);
+    fond.sans_decoupe();
+}
 } // namespace
 
 void Memo::affichetapis() {
@@ -24,10 +67,8 @@ void Memo::affichetapis() {
     affichepetit(false);
     fill(image, BoiteHorloge.x, BoiteHorloge.y, BoiteHorloge.w, BoiteHorloge.h, 0);
     Polices& po = pf.polices();
-    const int t = ctx.r.taille6;
-    const int x = (152 - po.largeur("0", t)) / 2, y = (34 - po.hauteur(t)) / 2;
-    po.imprime(image, x + 243, y + 8, "0", t, Clair);
-    po.imprime(image, x + 244, y + 9, "0", t, Sombre);
+    const PlaceHorloge p = placehorloge(po, ctx.r.taille6);
+    imprimehorloge(image, po, (152 - po.largeur("0", p.points)) / 2 + 243, "0", p);
     pf.invalide();
 }
 
@@ -38,25 +79,24 @@ void Memo::affichepetit(bool surligne) {
     const int t = ctx.r.taille6;
     const std::string& s = ctx.r.textes[1];
     const int x = (152 - po.largeur(s, t)) / 2 + 243, y = (34 - po.hauteur(t)) / 2 + 437;
+    image.decoupe(BandeMenu);
     po.imprime(image, x, y, s, t, Clair);
     po.imprime(image, x + 1, y + 1, s, t, Sombre);
     if (surligne) {
         po.imprime(image, x, y, s, t, Sombre);
         po.imprime(image, x + 1, y + 1, s, t, Clair);
     }
+    image.sans_decoupe();
     pf.invalide(Rect{left + BandeMenu.x, top + BandeMenu.y, BandeMenu.w, BandeMenu.h});
 }
 
 void Memo::affichetemps() {
     fill(image, BoiteHorloge.x, BoiteHorloge.y, BoiteHorloge.w, BoiteHorloge.h, 0);
     Polices& po = pf.polices();
-    const int t = ctx.r.taille6;
+    const PlaceHorloge p = placehorloge(po, ctx.r.taille6);
     const std::string chiffres = std::to_string(temps);
     // Numbers print with the blank of their sign; the centring counts the digits only.
-    const std::string s = " " + chiffres;
-    const int x = (140 - po.largeur(chiffres, t)) / 2, y = (34 - po.hauteur(t)) / 2;
-    po.imprime(image, x + 243, y + 8, s, t, Clair);
-    po.imprime(image, x + 244, y + 9, s, t, Sombre);
+    imprimehorloge(image, po, (140 - po.largeur(chiffres, p.points)) / 2 + 243, " " + chiffres, p);
     pf.invalide(Rect{left + BoiteHorloge.x, top + BoiteHorloge.y, BoiteHorloge.w, BoiteHorloge.h});
 }
 

@@ -2,6 +2,8 @@
 // virtual clock. The seed fixes the layouts, so the script knows where each pair lies.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <map>
 
 #include "memo/plateau.h"
@@ -18,6 +20,9 @@ const std::string Continuer = "clic 320 65\nattends\n";       // menu entry 1
 const std::string Nouvelle = "clic 320 135\nattends\n";       // menu entry 2
 const std::string MenuPrincipal = "clic 320 415\nattends\n";  // menu entry 6
 const std::string LabelMenu = "clic 320 455\nattends\n";      // the table's Menu label
+const std::string Scores = "clic 320 205\nattends\n";         // menu entry 3
+const std::string Droite = "clic 530 275\nattends\n";         // entry 4's right arrow
+const std::string Retour = "clic 445 420\nattends\n";         // the score screen's "Retour"
 
 std::string clic(Place p) {
     const Point o = coin(p);
@@ -36,6 +41,21 @@ std::vector<std::pair<Place, Place>> paires(int rang) {
     for (int k = 0; k < 16; ++k)
         if (ou.count(k)) v.push_back({ou[k], ou[k + 16]});
     return v;
+}
+
+// Every pair of the layout, turned one after the other: the game ends on the last.
+std::string trouvetout(const std::vector<std::pair<Place, Place>>& v) {
+    std::string s;
+    for (const auto& [a, b] : v) s += clic(a) + clic(b);
+    return s;
+}
+
+// True when the w x h block at (x, y) of `a` equals the one at (ax, ay) of `b`.
+bool memebloc(const Surface& a, int x, int y, const Surface& b, int bx, int by, int w, int h) {
+    for (int j = 0; j < h; ++j)
+        for (int i = 0; i < w; ++i)
+            if (a.pixel(x + i, y + j) != b.pixel(bx + i, by + j)) return false;
+    return true;
 }
 
 std::size_t compte(const std::string& texte, const std::string& bout) {
@@ -88,6 +108,84 @@ TEST(RobotMemo, GamesFromTheLauncherAreTimedRecordedAndClosingMidGameKeepsTheFil
     for (int y = 0; y < 96; y += 7)
         for (int x = 0; x < 71; x += 7)
             ASSERT_EQ(plateau->pixel(36 + x, 48 + y), feuille->pixel(x, 384 + y)) << x << "," << y;
+}
+
+// The level chosen in the menu during a game waits for the next deal: the game in progress keeps its own
+// level for the table shown from its menu, for its ranking and for its record.
+TEST(RobotMemo, AGameKeepsTheLevelItWasDealtAtWhenTheArrowsMoveDuringIt) {
+    Programme p;
+    const std::string d = p.dossier() + "/";
+    std::string s = Ouvre + Nouvelle + LabelMenu + Scores + "capture " + d + "avant.png\n" + Retour;
+    s += Droite + Droite + Scores + "capture " + d + "apres.png\n" + Retour + Continuer;
+    s += trouvetout(paires(0)) + "texte Léa\ntouche Entree\nattends\ncapture " + d + "record.png\n" + Retour;
+    // With the game over, the menu's level is the one that counts: its table, then the next deal.
+    s += Scores + "capture " + d + "menu.png\n" + Retour + Nouvelle + "capture " + d + "suivante.png\n";
+    const auto r = p.lance(s, "--graine " + std::to_string(Graine));
+    ASSERT_EQ(r.code, 0) << r.erreurs;
+
+    const std::string t0 = p.fichier(p.scores() + "tlvmemo0.sco");
+    EXPECT_EQ(t0.substr(0, 4), "L\xc9"
+                               "A ")
+        << t0;
+    EXPECT_EQ(compte(t0, "INCONNU         10000\r\n"), 4u) << t0;
+    for (const char* f : {"tlvmemo1.sco", "tlvmemo2.sco"})
+        EXPECT_EQ(p.fichier(p.scores() + f), contenuinitial(f));
+
+    // Every table shown here holds defaults only but the record: the titles tell the levels apart.
+    const auto avant = charge_image(d + "avant.png"), apres = charge_image(d + "apres.png"),
+               record = charge_image(d + "record.png"), menu = charge_image(d + "menu.png"),
+               suivante = charge_image(d + "suivante.png"), feuille = charge_image("./cartei08");
+    ASSERT_TRUE(avant && apres && record && menu && suivante && feuille);
+    const int gauche = 70, haut = 40, titre = 45; // the score screen, centred, and its title band
+    EXPECT_TRUE(memebloc(*apres, gauche, haut, *avant, gauche, haut, 500, 400))
+        << "4x4 table during the game";
+    EXPECT_TRUE(memebloc(*record, gauche, haut, *avant, gauche, haut, 500, titre))
+        << "the record's table is 4x4";
+    EXPECT_FALSE(memebloc(*menu, gauche, haut, *avant, gauche, haut, 500, titre)) << "8x4 after the game";
+    EXPECT_TRUE(memebloc(*suivante, 36, 48, *feuille, 0, 384, 71, 96)) << "the next deal uses column 1";
+}
+
+// A time that does not rank is shown with the reason until a click; only then the menu. Its clock ran
+// long enough for any trace the digits left on the frame to show.
+TEST(RobotMemo, AFinishThatDoesNotRankShowsItsTimeUntilAClickAndTheClockStaysInItsBox) {
+    Programme p;
+    const std::string d = p.dossier() + "/";
+    std::string table;
+    for (int i = 0; i < 5; ++i) table += "ANNE            1\r\n";
+    std::filesystem::create_directories(p.scores());
+    std::ofstream(p.scores() + "tlvmemo0.sco", std::ios::binary) << table;
+    const std::string s = Ouvre + Nouvelle + "attends 150\ncapture " + d + "horloge.png\n" +
+                          trouvetout(paires(0)) + "capture " + d + "fin.png\nclic 600 20\nattends\ncapture " +
+                          d + "menu.png\n";
+    const auto r = p.lance(s, "--graine " + std::to_string(Graine));
+    ASSERT_EQ(r.code, 0) << r.erreurs;
+    EXPECT_EQ(p.fichier(p.scores() + "tlvmemo0.sco"), table);
+    EXPECT_EQ(compte(r.sortie, "effet cartew08"), 0u);
+
+    const auto horloge = charge_image(d + "horloge.png"), fin = charge_image(d + "fin.png"),
+               menu = charge_image(d + "menu.png"), tapis = charge_image("./cartei01"),
+               boite = charge_image("./cartei10"), fondmenu = charge_image("./cartei04");
+    ASSERT_TRUE(horloge && fin && menu && tapis && boite && fondmenu);
+    // The frame of the clock box and the cloth around it, as clean as ever.
+    EXPECT_TRUE(memebloc(*horloge, 225, 0, *tapis, 225, 0, 176, 12));
+    EXPECT_TRUE(memebloc(*horloge, 225, 36, *tapis, 225, 36, 176, 12));
+    EXPECT_TRUE(memebloc(*horloge, 225, 12, *tapis, 225, 12, 20, 24));
+    EXPECT_TRUE(memebloc(*horloge, 381, 12, *tapis, 381, 12, 20, 24));
+
+    // The box of the name entry, centred over the darkened table, its two texts printed.
+    const int x = 120, y = 190;
+    EXPECT_TRUE(memebloc(*fin, x, y, *boite, 0, 0, 4, 100)) << "left edge";
+    EXPECT_TRUE(memebloc(*fin, x, y + 90, *boite, 0, 90, 400, 10)) << "bottom edge";
+    const auto encre = [&](int y0, int y1) {
+        int n = 0;
+        for (int j = y0; j < y1; ++j)
+            for (int i = 5; i < 395; ++i) n += fin->pixel(x + i, y + j) == rgb(0, 255, 255);
+        return n;
+    };
+    EXPECT_GT(encre(5, 38), 50) << "the time";
+    EXPECT_GT(encre(40, 88), 50) << "not in the table";
+    EXPECT_FALSE(memebloc(*fin, 0, 0, *fondmenu, 0, 0, 60, 30));
+    EXPECT_TRUE(memebloc(*menu, 0, 0, *fondmenu, 0, 0, 60, 30)) << "the menu after the click";
 }
 
 } // namespace

@@ -1,8 +1,10 @@
 // The Memo table and menu in-process: what a click or a tick does in each state, without playing a game.
 #include <gtest/gtest.h>
 
+#include "memo/finmemo.h"
 #include "memo/memo.h"
 #include "memo/menumemo.h"
+#include "platform/entrees.h"
 #include "platform/image.h"
 #include "tests/scores/banc.h"
 
@@ -112,6 +114,102 @@ TEST_F(EcranMemo, TheNoPairDelayIsScaledByTheSetting) {
             EXPECT_EQ(pf->ms() - t0, static_cast<std::int64_t>(reglage * 1000));
         });
     }
+}
+
+// The rows and columns a surface's block inks (any pixel that is not black).
+struct Etendue {
+    int lignes = 0, colonnes = 0;
+};
+Etendue etendue(const Surface& s, const Rect& r) {
+    Etendue e;
+    for (int y = r.y; y < r.y + r.h; ++y)
+        for (int x = r.x; x < r.x + r.w; ++x)
+            if (s.pixel(x, y) != 0) {
+                ++e.lignes;
+                break;
+            }
+    for (int x = r.x; x < r.x + r.w; ++x)
+        for (int y = r.y; y < r.y + r.h; ++y)
+            if (s.pixel(x, y) != 0) {
+                ++e.colonnes;
+                break;
+            }
+    return e;
+}
+
+// The clock box is cleared on each tick: the digits, their shadow included, must lie inside it whole,
+// or what overflows stays on the frame and builds a streak under the number.
+TEST_F(EcranMemo, TheClockDigitsStayWholeInsideTheBoxThatIsCleared) {
+    avec([&](Memo& m, Place) {
+        m.chargeimages();
+        m.affichetapis();
+        const auto tapis = charge_image("./cartei01");
+        ASSERT_TRUE(tapis.has_value());
+        const Rect boite{245, 12, 136, 24}, autour{215, 0, 196, 48};
+        for (const int t : {-1, 1, 7, 88, 150, 4444, 32000}) {
+            if (t >= 0) {
+                m.temps = t - 1;
+                m.Timer1_Timer();
+            }
+            SCOPED_TRACE(t);
+            for (int y = autour.y; y < autour.y + autour.h; ++y)
+                for (int x = autour.x; x < autour.x + autour.w; ++x) {
+                    const bool dedans =
+                        x >= boite.x && x < boite.x + boite.w && y >= boite.y && y < boite.y + boite.h;
+                    if (dedans) continue;
+                    ASSERT_EQ(m.image.pixel(x, y), tapis->pixel(x, y)) << x << "," << y;
+                }
+            // Nothing cut either: the box holds as many inked rows and columns as the number printed raised
+            // on a clear surface.
+            const std::string s = t < 0 ? "0" : " " + std::to_string(t);
+            Surface libre(300, 80);
+            pf->polices().imprime(libre, 10, 10, s, r.taille6, rgb(0, 255, 255));
+            pf->polices().imprime(libre, 11, 11, s, r.taille6, rgb(0, 144, 144));
+            const Etendue attendue = etendue(libre, Rect{0, 0, 300, 80}), vue = etendue(m.image, boite);
+            EXPECT_GT(attendue.lignes, 0);
+            EXPECT_EQ(vue.lignes, attendue.lignes);
+            EXPECT_EQ(vue.colonnes, attendue.colonnes);
+        }
+    });
+}
+
+// A finish that does not rank says so, with the time in French; the plural from 2 on, thousands apart.
+struct CasFin {
+    int temps;
+    const char* texte;
+};
+void PrintTo(const CasFin& c, std::ostream* os) {
+    *os << c.temps;
+}
+class TexteFin : public ::testing::TestWithParam<CasFin> {};
+TEST_P(TexteFin, SaysTheTimeAsAPlayerReadsIt) {
+    EXPECT_EQ(textefin(GetParam().temps), GetParam().texte);
+}
+INSTANTIATE_TEST_SUITE_P(Cas, TexteFin,
+                         ::testing::Values(CasFin{0, "Partie terminée en 0\u00a0seconde"},
+                                           CasFin{1, "Partie terminée en 1\u00a0seconde"},
+                                           CasFin{2, "Partie terminée en 2\u00a0secondes"},
+                                           CasFin{999, "Partie terminée en 999\u00a0secondes"},
+                                           CasFin{1250, "Partie terminée en 1\u00a0250\u00a0secondes"},
+                                           CasFin{32000, "Partie terminée en 32\u00a0000\u00a0secondes"}),
+                         [](const auto& i) { return std::to_string(i.param.temps); });
+
+TEST_F(EcranMemo, TheTimeThatDoesNotRankNamesItsLevelAndWaitsForAClickOrAKey) {
+    EXPECT_EQ(textehorstableau(2), "Ce temps n\u2019entre pas au tableau du niveau 8x4.");
+    ASSERT_TRUE(joue("", [&](Contexte& c) {
+        const auto ferme = [&](auto action) {
+            Finmemo f(c, 250, 0);
+            f.visible = true;
+            action(f);
+            return !f.visible;
+        };
+        for (const int b : {bouton::Gauche, bouton::Droit, bouton::Milieu})
+            EXPECT_TRUE(ferme([&](Finmemo& f) { f.MouseDown(b, 0, 3, 3); })) << b; // anywhere, any button
+        for (const int k : {cle::Entree, cle::Echap, cle::Espace})
+            EXPECT_TRUE(ferme([&](Finmemo& f) { f.Form_KeyDown(k, 0); })) << k;
+        for (const int k : {cle::F7, cle::F8, int{'A'}})
+            EXPECT_FALSE(ferme([&](Finmemo& f) { f.Form_KeyDown(k, 0); })) << k;
+    }));
 }
 
 } // namespace
