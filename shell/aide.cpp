@@ -29,7 +29,7 @@ std::vector<std::string> mots(const std::string& p) {
     return r;
 }
 
-int hauteur_ligne(Polices& po, const LigneAide& l) {
+int hauteur_de(Polices& po, const LigneAide& l) {
     return po.hauteur(l.titre ? TailleTitre : TailleTexte) + (l.titre ? 6 : 1);
 }
 
@@ -158,7 +158,7 @@ Aide::Aide(Plateforme& p, const std::string& fichier) : Form(p, 640, 480) {
         return titre ? po.largeur(s, TailleTitre) : pt.largeur(s, TailleTexte);
     });
     // Pages fill down to the buttons.
-    pages_ = mise_en_pages(lignes, Bas - Haut, [&po](const LigneAide& l) { return hauteur_ligne(po, l); });
+    pages_ = mise_en_pages(lignes, Bas - Haut, [&po](const LigneAide& l) { return hauteur_de(po, l); });
 
     precedente_.caption = "< &Précédente";
     suivante_.caption = "&Suivante >";
@@ -200,7 +200,7 @@ void Aide::dessine_page() {
         } else {
             pf.polices_texte().imprime(image, Marge, y, l.texte, t, Creme);
         }
-        y += hauteur_ligne(po, l);
+        y += hauteur_de(po, l);
     }
     const std::string n = "Page " + std::to_string(page_ + 1) + " / " + std::to_string(pages());
     po.imprime(image, 24, 446, n, 10, Creme);

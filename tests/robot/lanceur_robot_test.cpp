@@ -10,6 +10,7 @@
 
 #include "platform/image.h"
 #include "programme.h"
+#include "shell/avis.h"
 
 namespace tlv::essai {
 namespace {
@@ -257,7 +258,7 @@ TEST_P(ScoresInutilisables, TheLauncherComesUpWithANoticeOnItsFirstDisplayOnly) 
     const Surface n1 = capture(normal, "premier.png"), n2 = capture(normal, "retour.png");
     const auto image = charge_image("cartei00");
     ASSERT_TRUE(image.has_value());
-    const Rect zone{10, 394, 304, 78};
+    const Rect zone = ZoneAvis;
     EXPECT_TRUE(memes_pixels(n1, *image, zone)) << "a notice in the normal case";
 
     Programme p;
