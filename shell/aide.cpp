@@ -150,7 +150,8 @@ Aide::Aide(Plateforme& p, const std::string& fichier) : Form(p, 640, 480) {
         texte = tout.str().substr(0, 1 << 20);
     } else {
         texte =
-            "# Aide\n\nLe fichier d'aide « tolvanex.hlp » est introuvable dans le dossier du programme.\n";
+            "# Aide\n\nLe fichier d\u2019aide «\u00A0tolvanex.hlp\u00A0» est introuvable dans le dossier du "
+            "programme.\n";
     }
     Polices& po = pf.polices();
     Polices& pt = pf.polices_texte();
