@@ -32,6 +32,15 @@ std::string nomnumero(const char* prefixe, int n) {
     return b;
 }
 
+// Windows-1252, as the game reads it. No address: the web button opens the page shipped with the game.
+std::string fichierweb() {
+    return "; Page ouverte par le bouton \xAB\xA0"
+           "Acc\xE8s au site web\xA0\xBB\xA0: une adresse http ou https.\r\n"
+           "; Sans adresse, le jeu ouvre sa page hors ligne, tolvanex.html.\r\n"
+           "[siteconf]\r\n"
+           "url=\r\n";
+}
+
 std::vector<Produit> liste() {
     std::vector<Produit> r;
     for (int m = 0; m <= 3; ++m) {
@@ -73,9 +82,7 @@ std::vector<Produit> liste() {
     }
     r.push_back(
         {"cartet00", [](const std::string& d) { ecrittexte(d + "/cartet00", fichierplateaux(plateaux())); }});
-    r.push_back({"tlvweb.ini", [](const std::string& d) {
-                     ecrittexte(d + "/tlvweb.ini", "[siteconf]\r\nurl=https://tolvanexes.example.org/\r\n");
-                 }});
+    r.push_back({"tlvweb.ini", [](const std::string& d) { ecrittexte(d + "/tlvweb.ini", fichierweb()); }});
     return r;
 }
 

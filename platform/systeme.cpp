@@ -1,6 +1,7 @@
 #include "systeme.h"
 
 #include <SDL.h>
+#include <errno.h>
 #include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
@@ -35,8 +36,12 @@ bool lance_programme(const std::string& nom, const std::vector<std::string>& arg
 
 VerrouInstance::VerrouInstance(const std::string& fichier) {
     fd_ = ::open(fichier.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    // flock needs no write access: a lock file left by another account still serves.
+    if (fd_ < 0 && (errno == EACCES || errno == EPERM || errno == EROFS))
+        fd_ = ::open(fichier.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd_ < 0) return;
     if (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
+        occupe_ = errno == EWOULDBLOCK;
         ::close(fd_);
         fd_ = -1;
     }

@@ -12,6 +12,27 @@ namespace tlv {
 namespace {
 constexpr int Marge = 28, Haut = 22, Bas = 420, TailleTexte = 11, TailleTitre = 15;
 const std::uint32_t Cyan = rgb(0, 255, 255), CyanSombre = rgb(0, 120, 120), Creme = rgb(238, 232, 210);
+
+// Words between plain blanks; other bytes (a UTF-8 no-break space among them) belong to the word.
+std::vector<std::string> mots(const std::string& p) {
+    std::vector<std::string> r;
+    std::string mot;
+    for (const char c : p) {
+        if (c == ' ' || c == '\t') {
+            if (!mot.empty()) r.push_back(std::move(mot));
+            mot.clear();
+        } else {
+            mot += c;
+        }
+    }
+    if (!mot.empty()) r.push_back(std::move(mot));
+    return r;
+}
+
+int hauteur_de(Polices& po, const LigneAide& l) {
+    return po.hauteur(l.titre ? TailleTitre : TailleTexte) + (l.titre ? 6 : 1);
+}
+
 } // namespace
 
 std::vector<LigneAide> mise_en_lignes(const std::string& texte, int largeur,
@@ -20,18 +41,19 @@ std::vector<LigneAide> mise_en_lignes(const std::string& texte, int largeur,
     std::istringstream in(texte);
     std::string ligne, paragraphe;
     auto coupe = [&](const std::string& p, bool titre) {
-        std::istringstream mots(p);
-        std::string mot, courante;
-        while (mots >> mot) {
+        std::string courante;
+        bool suite = false;
+        for (const std::string& mot : mots(p)) {
             const std::string essai = courante.empty() ? mot : courante + " " + mot;
             if (!courante.empty() && mesure(essai, titre) > largeur) {
-                r.push_back({courante, titre});
+                r.push_back({courante, titre, suite});
                 courante = mot;
+                suite = true;
             } else {
                 courante = essai;
             }
         }
-        if (!courante.empty()) r.push_back({courante, titre});
+        if (!courante.empty()) r.push_back({courante, titre, suite});
     };
     auto vide_paragraphe = [&] {
         if (paragraphe.empty()) return;
@@ -62,6 +84,63 @@ std::vector<LigneAide> mise_en_lignes(const std::string& texte, int largeur,
     return r;
 }
 
+std::vector<PageAide> mise_en_pages(const std::vector<LigneAide>& lignes, int hauteur,
+                                    const std::function<int(const LigneAide&)>& hauteur_ligne) {
+    // Blocks that a page break may not cut: a paragraph (or list item) with the blank lines before it
+    // and any heading just above it.
+    std::vector<std::vector<LigneAide>> blocs;
+    std::vector<LigneAide> bloc;
+    bool titre_en_cours = false;
+    for (const LigneAide& l : lignes) {
+        const bool vide = l.texte.empty() && !l.titre;
+        const bool debut = !l.suite && !vide;
+        if (debut && !bloc.empty() && !titre_en_cours) {
+            // A new paragraph or heading: the block so far is complete, unless it ends with a heading.
+            std::vector<LigneAide> blancs;
+            while (!bloc.empty() && bloc.back().texte.empty() && !bloc.back().titre) {
+                blancs.push_back(bloc.back());
+                bloc.pop_back();
+            }
+            if (!bloc.empty()) blocs.push_back(bloc);
+            bloc = blancs;
+        }
+        if (!vide) titre_en_cours = l.titre;
+        bloc.push_back(l);
+    }
+    if (!bloc.empty()) blocs.push_back(bloc);
+
+    std::vector<PageAide> pages(1);
+    int y = 0;
+    const auto place = [&](const LigneAide& l) {
+        const bool vide = l.texte.empty() && !l.titre;
+        if (pages.back().empty() && vide) return;
+        pages.back().push_back(l);
+        y += hauteur_ligne(l);
+    };
+    const auto nouvelle_page = [&] {
+        if (pages.back().empty()) return;
+        pages.emplace_back();
+        y = 0;
+    };
+    for (const auto& b : blocs) {
+        int h = 0;
+        for (const auto& l : b)
+            if (!(l.texte.empty() && !l.titre)) h += hauteur_ligne(l);
+        int avecblancs = 0;
+        for (const auto& l : b) avecblancs += hauteur_ligne(l);
+        if (y + avecblancs > hauteur) nouvelle_page();
+        for (const auto& l : b) {
+            // Only a block taller than a whole page is cut, at the line that no longer fits.
+            if (h > hauteur && y + hauteur_ligne(l) > hauteur) nouvelle_page();
+            place(l);
+        }
+    }
+    while (pages.size() > 1 && pages.back().empty()) pages.pop_back();
+    for (auto& p : pages)
+        while (!p.empty() && p.back().texte.empty() && !p.back().titre) p.pop_back();
+    return pages;
+}
+
 Aide::Aide(Plateforme& p, const std::string& fichier) : Form(p, 640, 480) {
     std::ifstream f(fichier, std::ios::binary);
     std::string texte;
@@ -71,30 +150,16 @@ Aide::Aide(Plateforme& p, const std::string& fichier) : Form(p, 640, 480) {
         texte = tout.str().substr(0, 1 << 20);
     } else {
         texte =
-            "# Aide\n\nLe fichier d'aide « tolvanex.hlp » est introuvable dans le dossier du programme.\n";
+            "# Aide\n\nLe fichier d\u2019aide «\u00A0tolvanex.hlp\u00A0» est introuvable dans le dossier du "
+            "programme.\n";
     }
     Polices& po = pf.polices();
     Polices& pt = pf.polices_texte();
     const auto lignes = mise_en_lignes(texte, 640 - 2 * Marge, [&po, &pt](const std::string& s, bool titre) {
         return titre ? po.largeur(s, TailleTitre) : pt.largeur(s, TailleTexte);
     });
-    // Pages fill down to the buttons; a heading never ends a page.
-    std::vector<LigneAide> page;
-    int y = Haut;
-    for (std::size_t i = 0; i < lignes.size(); ++i) {
-        const auto& l = lignes[i];
-        const int h = po.hauteur(l.titre ? TailleTitre : TailleTexte) + (l.titre ? 6 : 1);
-        const bool titre_en_bas = l.titre && y + 3 * h > Bas;
-        if (!page.empty() && (y + h > Bas || titre_en_bas)) {
-            pages_.push_back(page);
-            page.clear();
-            y = Haut;
-        }
-        if (page.empty() && l.texte.empty() && !l.titre) continue;
-        page.push_back(l);
-        y += h;
-    }
-    if (!page.empty() || pages_.empty()) pages_.push_back(page);
+    // Pages fill down to the buttons.
+    pages_ = mise_en_pages(lignes, Bas - Haut, [&po](const LigneAide& l) { return hauteur_de(po, l); });
 
     precedente_.caption = "< &Précédente";
     suivante_.caption = "&Suivante >";
@@ -136,7 +201,7 @@ void Aide::dessine_page() {
         } else {
             pf.polices_texte().imprime(image, Marge, y, l.texte, t, Creme);
         }
-        y += po.hauteur(t) + (l.titre ? 6 : 1);
+        y += hauteur_de(po, l);
     }
     const std::string n = "Page " + std::to_string(page_ + 1) + " / " + std::to_string(pages());
     po.imprime(image, 24, 446, n, 10, Creme);

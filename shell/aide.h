@@ -11,11 +11,20 @@ namespace tlv {
 struct LigneAide {
     std::string texte;
     bool titre = false;
+    bool suite = false; // goes on with the paragraph (or heading) of the line above
 };
+using PageAide = std::vector<LigneAide>;
 
 // Cuts the help text into lines that fit `largeur` pixels (measured by `mesure`), headings apart.
+// Words are cut at plain blanks only: a no-break space (U+00A0) holds its neighbours together.
 std::vector<LigneAide> mise_en_lignes(const std::string& texte, int largeur,
                                       const std::function<int(const std::string&, bool)>& mesure);
+
+// Lays the lines out in pages of `hauteur` pixels (`hauteur_ligne` gives each line's height). A page
+// ends between paragraphs, never inside one, unless a paragraph is taller than a page; a heading stays
+// with the paragraph after it; a page does not begin with a blank line.
+std::vector<PageAide> mise_en_pages(const std::vector<LigneAide>& lignes, int hauteur,
+                                    const std::function<int(const LigneAide&)>& hauteur_ligne);
 
 class Aide : public Form {
   public:
@@ -27,7 +36,7 @@ class Aide : public Form {
 
   private:
     void dessine_page();
-    std::vector<std::vector<LigneAide>> pages_;
+    std::vector<PageAide> pages_;
     int page_ = 0;
     Bouton precedente_, suivante_, retour_;
 };

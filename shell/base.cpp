@@ -2,25 +2,27 @@
 
 #include <cmath>
 
+#include "avis.h"
 #include "chargeimage.h"
 #include "platform/chrono.h"
 #include "platform/plateforme.h"
 #include "reglages.h"
 #include "sons.h"
 #include "tlvutil.h"
+#include "tlvweb.h"
 
 namespace tlv {
 
 namespace {
 constexpr int LigneX0 = 328, LigneX1 = 628;
 constexpr int BandeHauteur = 60;
-const char* const AdresseEditeur = "https://tolvanexes.example.org/";
 const std::uint32_t Clair = rgb(0, 255, 255), Sombre = rgb(0, 153, 153);
 
 } // namespace
 
 Base::Base(Contexte& ctx, const Jeux& jeux)
-    : Form(ctx.pf, ctx.pf.ecran_largeur(), ctx.pf.ecran_hauteur()), anim(ctx.pf), ctx_(ctx), jeux_(jeux) {
+    : Form(ctx.pf, ctx.pf.ecran_largeur(), ctx.pf.ecran_hauteur()), anim(ctx.pf), ctx_(ctx), jeux_(jeux),
+      avis_(ctx.r.scoresenmemoire) {
     Command1.caption = "Accès au site web";
     Command1.points = ctx.r.taille3;
     Command1.Click = [this] { Command1_Click(); };
@@ -71,11 +73,13 @@ void Base::choix(int ligne) {
         po.imprime(basemenu_, x, y, s, taille, h ? Sombre : Clair);
         po.imprime(basemenu_, x + 1, y + 1, s, taille, h ? Clair : Sombre);
     }
+    if (avis_) dessine_avis_scores(basemenu_, po, pf.polices_texte(), ctx_.r.dossier_scores);
     pf.invalide();
 }
 
 void Base::ligne() {
     joueson(pf, ctx_.r, "cartew00");
+    avis_ = false; // said once, on the launcher's first display
     basemenu_visible_ = false;
     fill(basemenu_, 0, 0, 640, 480, 0);
     Command1.visible = false;
@@ -143,9 +147,7 @@ void Base::Command1_Click() {
     u.met(11, std::string("url"));
     u.met(12, std::string("siteconf"));
     u.action(2);
-    std::string adresse = u.lit(13);
-    if (adresse.empty()) adresse = AdresseEditeur;
-    u.met(21, adresse);
+    u.met(21, adresseweb(u.lit(13), ctx_.r.repertoire));
     u.action(12);
     u.action(0);
 }

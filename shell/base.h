@@ -32,6 +32,7 @@ class Base : public Form {
     void dessine(Surface& ecran) override;
 
     int survol() const { return survol_; }
+    bool avis() const { return avis_; }
     bool basemenu_visible() const { return basemenu_visible_; }
 
     Animation anim;
@@ -47,6 +48,7 @@ class Base : public Form {
     bool basemenu_visible_ = true;
     int survol_ = 0;
     bool deja_active_ = false;
+    bool avis_ = false; // the notice that scores are not kept, until the player first leaves the launcher
 };
 
 // Lays out, fills and shows the launcher modally; returns when it has closed, after unloading it.

@@ -7,6 +7,7 @@
 #include <cerrno>
 
 #include "fichiers.h"
+#include "memoire.h"
 
 namespace tlv {
 
@@ -42,11 +43,15 @@ std::string contenuinitial(const std::string& nom) {
 }
 
 bool creefichiers(const std::string& dossier_scores) {
-    if (!creedossiers(dossier_scores)) return false;
     const std::string dossier = dossier_scores.ends_with('/') ? dossier_scores : dossier_scores + '/';
+    const bool memoire = enmemoire(dossier + nomsscores[0]);
+    if (!memoire && !creedossiers(dossier_scores)) return false;
     for (const char* nom : nomsscores) {
         const std::string chemin = dossier + nom;
-        switch (etatfichier(chemin)) {
+        Etat etat = memoire && litenmemoire(chemin) ? Etat::present : etatfichier(chemin);
+        // In memory, a file the disk cannot give starts the session with its default.
+        if (memoire && etat == Etat::erreur) etat = Etat::absent;
+        switch (etat) {
         case Etat::present:
             break;
         case Etat::absent:

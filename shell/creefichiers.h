@@ -7,7 +7,8 @@ namespace tlv {
 // Creates the score folder (and its parents) and each missing score file with its default
 // contents, in the order tlvmemo0..2.sco, tlvjong0.sco, tlvjong1.sco. Existing files are left
 // as they are. Any failure other than a missing file stops the work; the caller goes on regardless,
-// the result only tells whether everything is in place.
+// the result only tells whether everything is in place. For a folder kept in memory (memoire.h) the
+// defaults are made there, in place of the files the disk does not give.
 bool creefichiers(const std::string& dossier_scores);
 
 // The bytes of a score file as first created ("tlvmemo0.sco" ...); empty for an unknown name.

@@ -10,6 +10,7 @@
 #include "creefichiers.h"
 #include "dossiers.h"
 #include "fichiers.h"
+#include "memoire.h"
 #include "options.h"
 #include "parametres.h"
 #include "platform/fatal.h"
@@ -21,6 +22,9 @@
 #include "sons.h"
 #include "tlvutil.h"
 
+#ifndef TLV_VERSION
+#error "TLV_VERSION is set by the build from the project's version"
+#endif
 #ifndef TLV_DATADIR
 #define TLV_DATADIR "/usr/local/share/tolvanex"
 #endif
@@ -62,7 +66,7 @@ int Main(int argc, char** argv, const Jeux& jeux) {
         return 0;
     }
     if (o.version) {
-        std::puts("Tolva'nexes 0.1");
+        std::puts("tolvanex " TLV_VERSION);
         return 0;
     }
     Robot robot;
@@ -82,12 +86,17 @@ int Main(int argc, char** argv, const Jeux& jeux) {
     r.dossier_scores = o.dossier_scores.empty() ? dossierscores() : dossierscores(o.dossier_scores);
 
     // 1. One copy at a time; a second one leaves silently.
-    creedossiers(r.dossier_scores);
+    const bool dossier_cree = creedossiers(r.dossier_scores);
     VerrouInstance verrou(r.dossier_scores + "tolvanex.lock");
-    if (!verrou.tenu()) return 0;
+    if (verrou.occupe()) return 0;
 
-    // 2-7. Shared state.
+    // 2-7. Shared state. A score folder that cannot be used does not stop the game: the session keeps
+    // its scores and settings in memory, and the launcher says so.
     r.repertoire = dossier_application();
+    if (!dossier_cree || !verrou.tenu() || !dossierecrivable(r.dossier_scores)) {
+        gardeenmemoire(r.dossier_scores);
+        r.scoresenmemoire = true;
+    }
     creefichiers(r.dossier_scores);
     r.sautligne = "\r\n";
     r.twipsparpixelx = r.twipsparpixely = 15;

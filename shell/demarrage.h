@@ -4,7 +4,8 @@
 
 namespace tlv {
 
-// Returns the process exit code: 0, 1 (fatal error), 2 (bad command line or robot script).
+// Returns the process exit code: 0, 2 (bad command line or robot script), 3 (an error stopped the run
+// after start-up). A fatal error (missing data file, no screen, no font) ends the process with 1.
 int Main(int argc, char** argv, const Jeux& jeux);
 
 // The application folder: the executable's own when it holds the data files, else the installed one.

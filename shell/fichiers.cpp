@@ -12,6 +12,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "memoire.h"
+
 namespace tlv {
 
 namespace {
@@ -118,6 +120,10 @@ std::string utf8_vers_cp1252(std::string_view texte) {
 }
 
 bool ecritfichier(const std::string& chemin, std::string_view contenu) {
+    if (enmemoire(chemin)) {
+        ecritenmemoire(chemin, contenu);
+        return true;
+    }
     const auto barre = chemin.rfind('/');
     const std::string dossier = barre == std::string::npos ? "." : chemin.substr(0, barre + 1);
     const std::string nom = barre == std::string::npos ? chemin : chemin.substr(barre + 1);
@@ -151,6 +157,7 @@ bool ecritfichier(const std::string& chemin, std::string_view contenu) {
 }
 
 std::optional<std::vector<std::string>> litlignes(const std::string& chemin) {
+    if (auto copie = litenmemoire(chemin)) return decoupelignes(*copie);
     // Non-blocking open so that a pipe or device in place of the file cannot hang us.
     const int fd = ::open(chemin.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return std::nullopt;
@@ -172,7 +179,10 @@ std::optional<std::vector<std::string>> litlignes(const std::string& chemin) {
     }
     ::close(fd);
     if (erreur) return std::nullopt;
+    return decoupelignes(octets);
+}
 
+std::vector<std::string> decoupelignes(std::string_view octets) {
     std::vector<std::string> lignes;
     std::size_t debut = 0;
     while (debut < octets.size()) {
@@ -181,7 +191,7 @@ std::optional<std::vector<std::string>> litlignes(const std::string& chemin) {
         if (!complete) fin = octets.size();
         std::size_t longueur = fin - debut;
         if (complete && longueur > 0 && octets[fin - 1] == '\r') --longueur;
-        lignes.push_back(octets.substr(debut, std::min(longueur, longueurmaxligne)));
+        lignes.emplace_back(octets.substr(debut, std::min(longueur, longueurmaxligne)));
         debut = fin + 1;
     }
     return lignes;
@@ -192,6 +202,16 @@ bool creedossiers(const std::string& chemin) {
     std::error_code ec;
     std::filesystem::create_directories(chemin, ec);
     return std::filesystem::is_directory(chemin, ec);
+}
+
+bool dossierecrivable(const std::string& dossier) {
+    if (dossier.empty()) return false;
+    const std::string essai =
+        (dossier.back() == '/' ? dossier : dossier + '/') + ".tlvessai" + std::to_string(::getpid());
+    const int fd = ::open(essai.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd < 0) return false;
+    ::close(fd);
+    return ::unlink(essai.c_str()) == 0;
 }
 
 } // namespace tlv

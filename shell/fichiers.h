@@ -1,6 +1,7 @@
 #pragma once
 // The program's own files: Windows-1252 text on disk, UTF-8 in memory, whole-file atomic writes,
-// and reading that never trusts what it finds.
+// and reading that never trusts what it finds. The files of a score folder kept in memory (memoire.h)
+// are read and written there instead.
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -29,7 +30,13 @@ inline constexpr std::size_t taillemaxlecture = 1 << 20;
 // an end counts. Nothing when the file cannot be opened (missing, a folder, no access).
 std::optional<std::vector<std::string>> litlignes(const std::string& chemin);
 
+// The lines of bytes as litlignes cuts them.
+std::vector<std::string> decoupelignes(std::string_view octets);
+
 // Creates the folder and every missing parent, like `mkdir -p`. True when it exists afterwards.
 bool creedossiers(const std::string& chemin);
+
+// Whether a new file can be made in the folder (tried for real, then removed).
+bool dossierecrivable(const std::string& dossier);
 
 } // namespace tlv

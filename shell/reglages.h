@@ -7,8 +7,9 @@
 namespace tlv {
 
 struct Reglages {
-    std::string repertoire;     // application folder, ends with '/'
-    std::string dossier_scores; // score folder ("tlvscore/tolvanex"), ends with '/'
+    std::string repertoire;       // application folder, ends with '/'
+    std::string dossier_scores;   // score folder ("tlvscore/tolvanex"), ends with '/'
+    bool scoresenmemoire = false; // the folder cannot be used: files live in memory for this run
     std::string sautligne = "\r\n";
     Textes textes{};
     std::string dossiervoix; // "voix.fr/"

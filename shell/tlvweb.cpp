@@ -21,6 +21,17 @@ bool memenom(std::string_view a, std::string_view b) {
     return true;
 }
 
+// http:// or https:// (any case) and a host, nothing a browser would read as more than one address.
+bool adresseinternet(std::string_view a) {
+    std::string debut;
+    for (const char c : a.substr(0, 8)) debut += c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    const std::size_t schema = debut.starts_with("https://") ? 8 : debut.starts_with("http://") ? 7 : 0;
+    if (schema == 0 || a.size() == schema || a[schema] == '/') return false;
+    for (const char c : a)
+        if (static_cast<unsigned char>(c) <= 0x20 || c == 0x7F) return false;
+    return true;
+}
+
 } // namespace
 
 std::string litvaleurini(const std::string& fichier, std::string_view section, std::string_view cle) {
@@ -60,6 +71,31 @@ std::string urlsite(const std::string& repertoire) {
     std::string dossier = repertoire;
     if (!dossier.empty() && dossier.back() != '/') dossier += '/';
     return litvaleurini(dossier + "tlvweb.ini", "siteconf", "url");
+}
+
+std::string urlfichier(const std::string& chemin) {
+    static constexpr char hexa[] = "0123456789ABCDEF";
+    std::string r = "file://";
+    for (const char c : chemin) {
+        const auto o = static_cast<unsigned char>(c);
+        const bool garde = (o >= 'a' && o <= 'z') || (o >= 'A' && o <= 'Z') || (o >= '0' && o <= '9') ||
+                           c == '-' || c == '.' || c == '_' || c == '~' || c == '/';
+        if (garde) {
+            r += c;
+        } else {
+            r += '%';
+            r += hexa[o >> 4];
+            r += hexa[o & 0xF];
+        }
+    }
+    return r;
+}
+
+std::string adresseweb(const std::string& lue, const std::string& repertoire) {
+    if (adresseinternet(lue)) return lue;
+    std::string dossier = repertoire;
+    if (!dossier.empty() && dossier.back() != '/') dossier += '/';
+    return urlfichier(dossier + "tolvanex.html");
 }
 
 } // namespace tlv

@@ -13,4 +13,11 @@ std::string litvaleurini(const std::string& fichier, std::string_view section, s
 // The publisher's web page: `url=` of `[siteconf]` in "tlvweb.ini" of the application folder.
 std::string urlsite(const std::string& repertoire);
 
+// The page the web button opens: `lue` (the address read from "tlvweb.ini") when it is an http or https
+// address, else the offline page "tolvanex.html" of the application folder, as a file:// URL.
+std::string adresseweb(const std::string& lue, const std::string& repertoire);
+
+// A local file as a file:// URL, every byte but letters, digits and - . _ ~ / percent-encoded.
+std::string urlfichier(const std::string& chemin);
+
 } // namespace tlv

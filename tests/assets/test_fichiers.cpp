@@ -140,8 +140,16 @@ TEST_P(Musique, OggDePlusDe30sQuiBoucleSansSaut) {
 
 INSTANTIATE_TEST_SUITE_P(Airs, Musique, ::testing::Values("cartem00", "cartem01", "cartem02", "cartem03"));
 
-TEST(Textes, AdresseDuSiteEnCRLF) {
-    EXPECT_EQ(litfichier("tlvweb.ini"), "[siteconf]\r\nurl=https://tolvanexes.example.org/\r\n");
+TEST(Textes, FichierWebSansAdresseEnCRLF) {
+    // No address: the web button opens the offline page; the comments are Windows-1252 like every text file.
+    const std::string s = litfichier("tlvweb.ini");
+    EXPECT_TRUE(s.ends_with("\r\n[siteconf]\r\nurl=\r\n")) << s;
+    EXPECT_NE(s.find("Acc\xE8s au site web"), std::string::npos) << s;
+    for (size_t i = 0; i < s.size(); ++i) {
+        if (s[i] == '\n') {
+            EXPECT_TRUE(i > 0 && s[i - 1] == '\r') << "octet " << i;
+        }
+    }
 }
 
 TEST(Textes, AideEnFrancaisAvecLesTouches) {

@@ -6,9 +6,11 @@
 
 #include <filesystem>
 #include <fstream>
+#include <set>
 
 #include "platform/image.h"
 #include "programme.h"
+#include "shell/avis.h"
 
 namespace tlv::essai {
 namespace {
@@ -97,13 +99,49 @@ TEST(Lanceur, F7SilencesEffectsAndF8StopsThenRestartsTheTune) {
     EXPECT_TRUE(contient(r.sortie.substr(premier, second - premier), "musique arret"));
 }
 
-TEST(Lanceur, F6AsksForTheVolumeControlAndTheWebButtonOpensThePage) {
+TEST(Lanceur, F6AsksForTheVolumeControlAndTheWebButtonOpensTheOfflinePage) {
     Programme p;
     const auto r = p.lance("attends\ntouche F6\nattends\nclic 480 275\nattends\n");
     ASSERT_EQ(r.code, 0) << r.erreurs;
     EXPECT_TRUE(contient(r.sortie, "programme pavucontrol")) << r.sortie;
-    EXPECT_TRUE(contient(r.sortie, "url http")) << r.sortie;
+    // The shipped tlvweb.ini names no address: the page that comes with the game opens.
+    const std::string page = fs::current_path().string() + "/tolvanex.html";
+    EXPECT_TRUE(contient(r.sortie, "url file://" + page + "\n")) << r.sortie;
+    EXPECT_TRUE(contient(p.fichier(page), "<html lang=\"fr\">"));
 }
+
+// A copy of the game whose tlvweb.ini says `url=<adresse>`: the data files are links to the build's.
+class BoutonWeb : public ::testing::TestWithParam<std::pair<const char*, bool>> {};
+
+TEST_P(BoutonWeb, OnlyAnHttpOrHttpsAddressReplacesTheOfflinePage) {
+    Programme p;
+    const fs::path copie = fs::path(p.dossier()) / "jeu";
+    fs::create_directories(copie);
+    for (const auto& e : fs::directory_iterator(fs::current_path())) {
+        const std::string nom = e.path().filename();
+        if (!e.is_regular_file() || nom.starts_with("test_") || nom == "tlvweb.ini") continue;
+        if (nom == "tolvanex")
+            fs::copy_file(e.path(), copie / nom); // the program finds its data beside its own file
+        else
+            fs::create_symlink(e.path(), copie / nom);
+    }
+    const std::string adresse = GetParam().first;
+    { std::ofstream(copie / "tlvweb.ini", std::ios::binary) << "[siteconf]\r\nurl=" << adresse << "\r\n"; }
+    const auto r = p.lance("attends\nclic 480 275\nattends\n", "", (copie / "tolvanex").string());
+    ASSERT_EQ(r.code, 0) << r.erreurs;
+    const std::string attendu = GetParam().second ? adresse : "file://" + (copie / "tolvanex.html").string();
+    EXPECT_TRUE(contient(r.sortie, "url " + attendu + "\n")) << r.sortie;
+}
+
+INSTANTIATE_TEST_SUITE_P(Adresses, BoutonWeb,
+                         ::testing::Values(std::pair{"https://exemple.fr/tolvanex", true},
+                                           std::pair{"http://exemple.fr/", true},
+                                           std::pair{"ftp://exemple.fr/", false},
+                                           std::pair{"file:///etc/passwd", false}),
+                         [](const auto& i) {
+                             const std::string a = i.param.first;
+                             return a.substr(0, a.find(':')) + std::to_string(i.index);
+                         });
 
 TEST(Lanceur, HelpOpensOverTheLauncherAndEchapComesBack) {
     Programme p;
@@ -154,6 +192,117 @@ TEST(Programme, ASecondCopyLeavesSilently) {
     EXPECT_TRUE(r.sortie.empty()) << r.sortie;
     EXPECT_FALSE(fs::exists(p.scores() + "tlvmemo0.sco"));
 }
+
+TEST(Programme, VersionAndUsageOnTheCommandLine) {
+    Programme p;
+    auto r = p.execute("--version");
+    EXPECT_EQ(r.code, 0);
+    EXPECT_EQ(r.sortie, "tolvanex " TLV_VERSION "\n");
+    r = p.execute("--aide");
+    EXPECT_EQ(r.code, 0);
+    for (const char* option :
+         {"--fenetre", "--dossier-scores", "--graine", "--journal", "--robot", "--aide", "--version"})
+        EXPECT_TRUE(contient(r.sortie, option)) << option << "\n" << r.sortie;
+    r = p.execute("--inconnue");
+    EXPECT_EQ(r.code, 2);
+    EXPECT_TRUE(contient(r.erreurs, "option inconnue")) << r.erreurs;
+}
+
+// A lock file left by another account can still be locked: only a copy really running stops us.
+TEST(Programme, ALockFileWeMayNotWriteStillLetsTheGameStart) {
+    if (::geteuid() == 0) GTEST_SKIP() << "root may write any file";
+    Programme p;
+    fs::create_directories(p.scores());
+    { std::ofstream(p.scores() + "tolvanex.lock") << ""; }
+    fs::permissions(p.scores() + "tolvanex.lock", fs::perms::owner_read | fs::perms::group_read);
+    const auto r = p.lance("attends\n");
+    ASSERT_EQ(r.code, 0) << r.erreurs;
+    EXPECT_TRUE(contient(r.sortie, "musique cartem00")) << r.sortie;
+    EXPECT_TRUE(fs::exists(p.scores() + "tlvmemo0.sco"));
+}
+
+// The ways a score folder can be unusable; each must still bring the launcher up.
+struct DossierInutilisable {
+    const char* nom;
+    std::string (*prepare)(const Programme& p); // sets the place up, returns the arguments
+    std::string environnement;                  // "XDG_DATA_HOME=" is completed with the regular file
+};
+std::ostream& operator<<(std::ostream& o, const DossierInutilisable& d) {
+    return o << d.nom;
+}
+
+std::string fichierordinaire(const Programme& p) {
+    const std::string f = p.dossier() + "/fichier";
+    std::ofstream(f, std::ios::binary) << "pas un dossier";
+    return f;
+}
+
+class ScoresInutilisables : public ::testing::TestWithParam<DossierInutilisable> {};
+
+// Both captures: the launcher as first shown, then after a visit to the Memo game.
+constexpr const char* ScriptAvis = "attends\ncapture {d}/premier.png\n"
+                                   "clic 400 100\nattends\nclic 320 415\nattends\n"
+                                   "survol 100 100\nattends\ncapture {d}/retour.png\n";
+
+std::string script_avis(const Programme& p) {
+    std::string s = ScriptAvis;
+    for (std::size_t i; (i = s.find("{d}")) != std::string::npos;) s.replace(i, 3, p.dossier());
+    return s;
+}
+
+TEST_P(ScoresInutilisables, TheLauncherComesUpWithANoticeOnItsFirstDisplayOnly) {
+    // The normal case, for comparison: no notice at all.
+    Programme normal;
+    auto r = normal.lance(script_avis(normal));
+    ASSERT_EQ(r.code, 0) << r.erreurs;
+    const Surface n1 = capture(normal, "premier.png"), n2 = capture(normal, "retour.png");
+    const auto image = charge_image("cartei00");
+    ASSERT_TRUE(image.has_value());
+    const Rect zone = ZoneAvis;
+    EXPECT_TRUE(memes_pixels(n1, *image, zone)) << "a notice in the normal case";
+
+    Programme p;
+    const std::string arguments = GetParam().prepare(p);
+    std::string env = GetParam().environnement;
+    if (!env.empty()) env += fichierordinaire(p);
+    r = p.execute("--robot " + p.script(script_avis(p)) + " " + arguments, env);
+    ASSERT_EQ(r.code, 0) << r.erreurs;
+    EXPECT_TRUE(r.erreurs.empty()) << r.erreurs;
+    EXPECT_TRUE(contient(r.sortie, "musique cartem00")) << r.sortie;
+    const Surface a1 = capture(p, "premier.png"), a2 = capture(p, "retour.png");
+    EXPECT_FALSE(memes_pixels(a1, n1, zone)) << "no notice";
+    EXPECT_TRUE(memes_pixels(a1, n1, Rect{0, 0, 640, 390})) << "the notice covers more than its place";
+    EXPECT_TRUE(memes_pixels(a1, n1, Rect{320, 0, 320, 480}));
+    EXPECT_TRUE(memes_pixels(a2, n2, Rect{0, 0, 640, 480})) << "the notice outlives the first display";
+    // Nothing was written where it could not be: the regular file is as it was, and a folder whose lock
+    // could not be opened got no file (settings and scores stayed in memory).
+    EXPECT_EQ(p.fichier(p.dossier() + "/fichier"), "pas un dossier");
+    if (fs::exists(p.scores())) {
+        std::set<std::string> noms;
+        for (const auto& e : fs::directory_iterator(p.scores())) noms.insert(e.path().filename());
+        EXPECT_EQ(noms, std::set<std::string>{"tolvanex.lock"});
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Scores, ScoresInutilisables,
+    ::testing::Values(DossierInutilisable{"FolderUnderARegularFile",
+                                          [](const Programme& p) {
+                                              return "--dossier-scores " + fichierordinaire(p) + "/x";
+                                          },
+                                          ""},
+                      DossierInutilisable{"XdgDataHomeIsARegularFile",
+                                          [](const Programme&) { return std::string(); }, "XDG_DATA_HOME="},
+                      DossierInutilisable{"LockFileCannotBeOpened",
+                                          [](const Programme& p) {
+                                              fs::create_directories(p.scores());
+                                              // Opening it fails whoever runs the test, root included.
+                                              fs::create_symlink(fichierordinaire(p) + "/verrou",
+                                                                 p.scores() + "tolvanex.lock");
+                                              return "--dossier-scores " + p.dossier();
+                                          },
+                                          ""}),
+    [](const auto& i) { return std::string(i.param.nom); });
 
 TEST(Programme, DamagedSettingsAreRepairedAndScoresKept) {
     Programme p;

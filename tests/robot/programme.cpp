@@ -26,13 +26,23 @@ std::string Programme::fichier(const std::string& nom) const {
     return f ? std::string(std::istreambuf_iterator<char>(f), {}) : std::string();
 }
 
-Resultat Programme::lance(const std::string& script, const std::string& extra,
+std::string Programme::script(const std::string& texte) const {
+    const std::string s = dossier_ + "/script.txt";
+    std::ofstream(s, std::ios::binary) << texte;
+    return s;
+}
+
+Resultat Programme::lance(const std::string& script_robot, const std::string& extra,
                           const std::string& binaire) const {
-    const std::string s = dossier_ + "/script.txt", out = dossier_ + "/sortie.txt",
-                      err = dossier_ + "/erreurs.txt";
-    std::ofstream(s, std::ios::binary) << script;
-    const std::string commande = "SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy " + binaire + " --robot " + s +
-                                 " --dossier-scores " + dossier_ + " " + extra + " >" + out + " 2>" + err;
+    return execute("--robot " + script(script_robot) + " --dossier-scores " + dossier_ + " " + extra, "",
+                   binaire);
+}
+
+Resultat Programme::execute(const std::string& arguments, const std::string& environnement,
+                            const std::string& binaire) const {
+    const std::string out = dossier_ + "/sortie.txt", err = dossier_ + "/erreurs.txt";
+    const std::string commande = "SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy " + environnement + " " +
+                                 binaire + " " + arguments + " >" + out + " 2>" + err;
     const int st = std::system(commande.c_str());
     Resultat r;
     r.code = WIFEXITED(st) ? WEXITSTATUS(st) : -1;

@@ -16,6 +16,11 @@ class Programme {
     // Runs `tolvanex --robot <script> --dossier-scores <folder> <extra>` from `binaire`.
     Resultat lance(const std::string& script, const std::string& extra = "",
                    const std::string& binaire = "./tolvanex") const;
+    // Runs `binaire arguments` as they are, `environnement` ("NOM=valeur ...") added to its environment.
+    Resultat execute(const std::string& arguments, const std::string& environnement = "",
+                     const std::string& binaire = "./tolvanex") const;
+    // Writes a robot script into the scratch folder; returns its path.
+    std::string script(const std::string& texte) const;
     const std::string& dossier() const { return dossier_; }        // the scratch folder
     std::string scores() const { return dossier_ + "/tolvanex/"; } // the score folder inside it
     std::string fichier(const std::string& nom) const;             // a file's bytes, "" when missing

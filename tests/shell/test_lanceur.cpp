@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "shell/avis.h"
 #include "shell/base.h"
 
 namespace tlv {
@@ -21,6 +22,62 @@ INSTANTIATE_TEST_SUITE_P(Lanceur, LigneSous,
                                            Point{400, 370, 4}, Point{400, 469, 5}, Point{400, 470, 0},
                                            Point{328, 30, 0}, Point{329, 30, 1}, Point{627, 440, 5},
                                            Point{628, 440, 0}, Point{100, 100, 0}));
+
+// The notice names the score folder on one line of the launcher: a long path keeps its start and its end.
+int caracteres(const std::string& s) {
+    int n = 0;
+    for (const char c : s) n += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    return n;
+}
+
+bool utf8valide(const std::string& s) {
+    for (std::size_t i = 0; i < s.size();) {
+        const auto c = static_cast<unsigned char>(s[i]);
+        const std::size_t n = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 0;
+        if (n == 0 || i + n > s.size()) return false;
+        for (std::size_t k = 1; k < n; ++k)
+            if ((static_cast<unsigned char>(s[i + k]) >> 6) != 2) return false;
+        i += n;
+    }
+    return true;
+}
+
+struct CasChemin {
+    const char* chemin;
+    int largeur; // in characters
+};
+std::ostream& operator<<(std::ostream& o, const CasChemin& c) {
+    return o << c.chemin << " / " << c.largeur;
+}
+
+class RaccourcitChemin : public ::testing::TestWithParam<CasChemin> {};
+
+TEST_P(RaccourcitChemin, FitsAndKeepsTheFoldersOwnName) {
+    const std::string chemin = GetParam().chemin;
+    const int largeur = GetParam().largeur * 10;
+    const auto r =
+        raccourcit_chemin(chemin, largeur, [](const std::string& s) { return caracteres(s) * 10; });
+    EXPECT_TRUE(utf8valide(r)) << r;
+    EXPECT_LE(caracteres(r) * 10, largeur) << r;
+    if (caracteres(chemin) <= GetParam().largeur) {
+        EXPECT_EQ(r, chemin);
+        return;
+    }
+    EXPECT_NE(r.find("\u2026"), std::string::npos) << r;
+    EXPECT_GE(caracteres(r), GetParam().largeur - 1) << r; // nothing dropped that would have fitted
+    if (GetParam().largeur >= 20) {
+        EXPECT_TRUE(r.ends_with("/tolvanex")) << r;
+        EXPECT_TRUE(r.starts_with(chemin.substr(0, 4))) << r;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lanceur, RaccourcitChemin,
+    ::testing::Values(CasChemin{"/tmp/x/tolvanex", 30}, CasChemin{"/tmp/x/tolvanex", 15},
+                      CasChemin{"/home/joueur/.local/share/un/long/chemin/tlvscore/tolvanex", 30},
+                      CasChemin{"/home/zoé/ééééééééééééééééééééé/tlvscore/tolvanex", 24},
+                      CasChemin{"/home/zoé/ééééééééééééééééééééé/tlvscore/tolvanex", 5},
+                      CasChemin{"/home/joueur/tolvanex", 2}));
 
 } // namespace
 } // namespace tlv

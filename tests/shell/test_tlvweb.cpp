@@ -47,5 +47,40 @@ TEST(LitValeurIniFichier, AbsentDonneVide) {
     EXPECT_EQ(urlsite(d.chemin().substr(0, d.chemin().size() - 1)), "https://c.fr");
 }
 
+struct CasAdresse {
+    const char* lue;
+    bool gardee; // opened as it is; otherwise the offline page
+};
+std::ostream& operator<<(std::ostream& o, const CasAdresse& c) {
+    return o << ::testing::PrintToString(std::string(c.lue));
+}
+
+class AdresseWeb : public ::testing::TestWithParam<CasAdresse> {};
+
+TEST_P(AdresseWeb, OnlyHttpAndHttpsLeaveTheOfflinePage) {
+    const std::string horsligne = "file:///usr/share/tolvanex/tolvanex.html";
+    EXPECT_EQ(adresseweb(GetParam().lue, "/usr/share/tolvanex/"),
+              GetParam().gardee ? GetParam().lue : horsligne);
+    EXPECT_EQ(adresseweb(GetParam().lue, "/usr/share/tolvanex"),
+              GetParam().gardee ? GetParam().lue : horsligne);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Adresses, AdresseWeb,
+    ::testing::Values(CasAdresse{"", false}, CasAdresse{"https://exemple.fr/", true},
+                      CasAdresse{"http://exemple.fr/jeux?a=1&b=%20", true},
+                      CasAdresse{"HTTPS://EXEMPLE.FR", true}, CasAdresse{"https://", false},
+                      CasAdresse{"http:///chemin", false}, CasAdresse{"ftp://exemple.fr/", false},
+                      CasAdresse{"file:///etc/passwd", false}, CasAdresse{"javascript:alert(1)", false},
+                      CasAdresse{"exemple.fr", false}, CasAdresse{"https:exemple.fr", false},
+                      CasAdresse{"https://a.fr/ --autre", false}, CasAdresse{"https://a.fr/\tx", false},
+                      CasAdresse{" https://a.fr/", false}));
+
+TEST(UrlFichier, EveryByteButTheSafeOnesIsEncoded) {
+    EXPECT_EQ(urlfichier("/opt/jeux/tolvanex.html"), "file:///opt/jeux/tolvanex.html");
+    EXPECT_EQ(urlfichier("/home/zoé/mes jeux/#1%/a?b.html"),
+              "file:///home/zo%C3%A9/mes%20jeux/%231%25/a%3Fb.html");
+}
+
 } // namespace
 } // namespace tlv
