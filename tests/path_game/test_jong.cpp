@@ -1,10 +1,7 @@
 // The Quadrel table in-process: the notices shown when a board ends, and what the clock's last tick does.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 #include "path_game/jong.h"
-#include "platform/image.h"
 #include "tests/scores/banc.h"
 
 namespace tlv::essai {
@@ -54,8 +51,6 @@ TEST_F(EcranJong, AClearedBoardsTimeStaysAMomentUnlessARightClickCutsIt) {
         };
         EXPECT_EQ(duree(65), 3000);
         EXPECT_FALSE(memes(avant, j.image, Plateau));
-        if (const char* d = std::getenv("TLV_CAPTURES"))
-            sauve_png(j.image, std::string(d) + "/tableaufini.png");
         pousseclic(j, bouton::Gauche); // a left click might be meant for the next board
         EXPECT_EQ(duree(65), 3000);
         pousseclic(j, bouton::Droit);
@@ -76,8 +71,6 @@ TEST_F(EcranJong, TimeUpIsShownUntilAnyClick) {
             EXPECT_EQ(pf->ms(), t0);
             EXPECT_EQ(j.etatclic, 14);
         }
-        if (const char* d = std::getenv("TLV_CAPTURES"))
-            sauve_png(j.image, std::string(d) + "/tempsfini.png");
         EXPECT_FALSE(memes(avant, j.image, Plateau));
         EXPECT_TRUE(memes(avant, j.image, Rect{165, 12, 296, 24})) << "the board and the clock stay";
     });
