@@ -57,7 +57,6 @@ class Jong : public Form {
     // Menus and saved games (jong_parties.cpp).
     std::string affichelemenu();
     std::string donnemoilenom();
-    std::string demande_nom_ajuste(const std::string& invite);
     void affichelesscores();
 
     // Drawing (jong_dessin.cpp).
@@ -71,7 +70,7 @@ class Jong : public Form {
     void chemine(const Chemin& ch);
     void ecranfinal();
     void afficheheure();
-    // The game's name and total time, in the band beside the clock.
+    // The game's name and total time, in the boxes either side of the Menu label.
     void affichepartie();
     // Two lines over the board, the board darkened under them or cleared.
     void annonce(const std::string& ligne1, const std::string& ligne2, bool assombri);
@@ -97,6 +96,7 @@ class Jong : public Form {
     void afficheboite(int tableau);
     bool fichierabsent();
     bool tableaupret(int tableau);
+    std::string demande_nom_ajuste(const std::string& invite);
 
     Contexte& ctx_;
     Reglages& r_;
