@@ -122,7 +122,8 @@ bool Jong::fichierabsent() {
 }
 
 Jong::Suite Jong::nouvelle() {
-    // A first board that cannot be played is told before a name is asked and a game saved for nothing.
+    // A first board that cannot be played is told before a name is asked and a game saved for nothing;
+    // the game in progress, if any, can still be continued.
     if (fichierabsent() || !tableaupret(0)) return Suite::Menu;
     // Until the new game is named, the game in progress keeps its board: "Continuer" must not restart
     // it from the first board and save that over its progress.
@@ -154,9 +155,7 @@ Jong::Suite Jong::charge() {
 
 bool Jong::tableaupret(int tableau) {
     if (chargecode(r_.repertoire + fichierplateaux, tableau, grille) && tableaujouable(grille)) return true;
-    // Missing from the file, or a damaged record that could only be lost to the clock: say so and go
-    // back to the menu, with no board in progress to repeat.
-    partieencours = false;
+    // Missing from the file, or a damaged record that could only be lost to the clock: say so.
     const int avant = etatclic;
     etatclic = -1;
     boite_message(pf,
@@ -169,7 +168,11 @@ bool Jong::tableaupret(int tableau) {
 
 Jong::Suite Jong::joueletableau() {
     chrono = dureetableau;
-    if (!tableaupret(numtableau)) return Suite::Menu;
+    if (!tableaupret(numtableau)) {
+        // Back to the menu with no board in progress: "Continuer" would only bring the message back.
+        partieencours = false;
+        return Suite::Menu;
+    }
     tempsecoule = false;
     affichetapis();
     depose();

@@ -351,6 +351,21 @@ INSTANTIATE_TEST_SUITE_P(
                   "TOTO     00000000\r\n"}),
     [](const auto& i) { return std::string(i.param.nom); });
 
+// A new game refused for its first board leaves the game in progress as it was.
+TEST(Quadrel, ANewGameRefusedKeepsTheGameInProgress) {
+    Programme p;
+    const Captures cap{p};
+    const Copie jeu(p);
+    jeu.plateaux(Blanche + fichede({"Aa......", "........", "........", "........"}));
+    fs::create_directories(p.scores());
+    std::ofstream(p.scores() + fichierparties, std::ios::binary) << "UN       00000010\r\n";
+    const auto r = jeu.lance(Ouvre + Charger + cap("un") + Menu + Nouvelle + "touche Entree\nattends\n" +
+                             "clic 320 60\nattends\n" + cap("repris"));
+    ASSERT_EQ(r.code, 0) << r.erreurs;
+    EXPECT_TRUE(memes(cap["un"], cap["repris"], Tout));
+    EXPECT_EQ(p.fichier(p.scores() + fichierparties), "UN       00000010\r\n");
+}
+
 // A name already saved asks again with a longer prompt, which still fits the box.
 TEST(Quadrel, TheNameTakenPromptFitsItsBox) {
     Programme p;
