@@ -3,8 +3,10 @@
 
 #include <algorithm>
 
+#include "libelles.h"
 #include "parties.h"
 #include "platform/boite_message.h"
+#include "platform/entrees.h"
 #include "platform/plateforme.h"
 #include "scores/tableaux.h"
 #include "shell/chargeimage.h"
@@ -15,6 +17,7 @@ namespace tlv {
 
 namespace {
 constexpr const char* Musique = "cartem03";
+constexpr int dureeannonce = 3000; // ms a cleared board's time stays up
 std::size_t ix(int v) {
     return static_cast<std::size_t>(v);
 }
@@ -40,6 +43,12 @@ void Jong::Form_KeyDown(int code, int) {
 void Jong::Form_Activate() {
     // Coming back from a menu or a dialog shown by the loop: the loop goes on where it waits.
     if (etatclic != 0) return;
+    prepare();
+    jouerajong();
+    if (sortie) hide();
+}
+
+void Jong::prepare() {
     sortie = false;
     Timer1.active(false);
     table_ = chargeimage(r_.repertoire, "cartei02");
@@ -47,13 +56,18 @@ void Jong::Form_Activate() {
     tampon_ = chargeimage(r_.repertoire, "cartei08");
     niveaumax = recherchemax(r_.repertoire + fichierplateaux);
     affichetapis();
-    jouerajong();
-    if (sortie) hide();
 }
 
 int Jong::attendetat(std::initializer_list<int> fins) {
     while (std::find(fins.begin(), fins.end(), etatclic) == fins.end()) pf.attend_joueur();
     return etatclic;
+}
+
+int Jong::attendcarte(int etat, int choisie) {
+    // The tick that ran the clock out may have come while the loop was busy and its state was not yet
+    // a waiting one: the board is lost all the same.
+    etatclic = tempsecoule ? 12 : etat;
+    return attendetat({9, 10, 11, 12, choisie});
 }
 
 void Jong::jouerajong() {
@@ -108,7 +122,9 @@ bool Jong::fichierabsent() {
 }
 
 Jong::Suite Jong::nouvelle() {
-    if (fichierabsent()) return Suite::Menu;
+    // A first board that cannot be played is told before a name is asked and a game saved for nothing;
+    // the game in progress, if any, can still be continued.
+    if (fichierabsent() || !tableaupret(0)) return Suite::Menu;
     // Until the new game is named, the game in progress keeps its board: "Continuer" must not restart
     // it from the first board and save that over its progress.
     const int encours = numtableau;
@@ -137,36 +153,44 @@ Jong::Suite Jong::charge() {
     return numtableau > niveaumax ? Suite::Fin : Suite::Tableau;
 }
 
+bool Jong::tableaupret(int tableau) {
+    if (chargecode(r_.repertoire + fichierplateaux, tableau, grille) && tableaujouable(grille)) return true;
+    // Missing from the file, or a damaged record that could only be lost to the clock: say so.
+    const int avant = etatclic;
+    etatclic = -1;
+    boite_message(pf,
+                  "Le " + libelletableau(r_.textes[55], tableau) + " du fichier « " + fichierplateaux +
+                      " » manque ou est abîmé." + r_.sautligne + "Réinstallez Tolva'nexes.",
+                  "Quadrel", false);
+    etatclic = avant;
+    return false;
+}
+
 Jong::Suite Jong::joueletableau() {
     chrono = dureetableau;
-    if (!chargecode(r_.repertoire + fichierplateaux, numtableau, grille)) {
-        // The file changed or is damaged under a board it counted: say so and go back to the menu.
+    if (!tableaupret(numtableau)) {
+        // Back to the menu with no board in progress: "Continuer" would only bring the message back.
         partieencours = false;
-        niveaumax = std::min(niveaumax, numtableau - 1);
-        etatclic = -1;
-        boite_message(pf,
-                      "Le tableau " + std::to_string(numtableau) + " manque dans le fichier « " +
-                          fichierplateaux + " »." + r_.sautligne + "Réinstallez Tolva'nexes.",
-                      "Quadrel", false);
         return Suite::Menu;
     }
+    tempsecoule = false;
     affichetapis();
     depose();
     Timer1.active(true);
     carte1 = carte2 = Case{};
     partieencours = true;
-    auto interrompu = [](int e) {
+    affichepartie();
+    auto interrompu = [this](int e) {
+        if (e == 12) tempsfini();
         return e == 9 ? Suite::Sortie : e == 10 ? Suite::Nouvelle : e == 11 ? Suite::Charge : Suite::Menu;
     };
     for (;;) {
-        etatclic = 1;
-        int e = attendetat({9, 10, 11, 12, 2});
+        int e = attendcarte(1, 2);
         if (e != 2) return interrompu(e);
         joueson(pf, r_, "cartew07");
         retourneoui(carte1);
 
-        etatclic = 3;
-        e = attendetat({9, 10, 11, 12, 4});
+        e = attendcarte(3, 4);
         if (e != 4) return interrompu(e);
         retourneoui(carte2);
 
@@ -178,21 +202,48 @@ Jong::Suite Jong::joueletableau() {
             retournenon(carte1);
             retournenon(carte2);
         }
+        // Time may have run out while the cards went: the last pair does not save a lost board.
+        if (tempsecoule) return interrompu(12);
         if (resteunecarte(grille)) continue;
 
         partieencours = false;
         Timer1.active(false);
+        const int duree = dureetableau - chrono;
         const auto t = Parties(r_.dossier_scores).sauvepartie(nompartie, numtableau, chrono);
         // When the saved games file cannot be written, the time still counts for the score table.
-        tempscumule = t ? *t : std::clamp(tempscumule + dureetableau - chrono, 0, tempsmaxpartie);
+        tempscumule = t ? *t : std::clamp(tempscumule + duree, 0, tempsmaxpartie);
         tableaudesscores_jong(ctx_, nompartie, numtableau, tempscumule, fichepartie);
+        tableaufini(duree);
         ++numtableau;
         return numtableau <= niveaumax ? Suite::Tableau : Suite::Fin;
     }
 }
 
-void Jong::fond_MouseDown(int, int, int x, int y) {
+void Jong::tempsfini() {
+    Timer1.active(false);
+    annonce("Temps écoulé", titretableau(r_.textes[55], numtableau), true);
+    etatclic = 13;
+    attendetat({14});
+}
+
+void Jong::tableaufini(int secondes) {
+    annonce(titretableau(r_.textes[55], numtableau) + " terminé", "en " + dureeenclair(secondes), false);
+    etatclic = 15;
+    clic = false;
+    pf.attend_jusqua(pf.ms() + dureeannonce, [this] { return clic; });
+    clic = false;
+}
+
+void Jong::fond_MouseDown(int button, int, int x, int y) {
     if (etatclic <= 0) return;
+    if (etatclic == 13) {
+        etatclic = 14;
+        return;
+    }
+    if (etatclic == 15) {
+        if (button == bouton::Droit) clic = true;
+        return;
+    }
     const Case k = casesous(x, y);
     if (k.c > 0) {
         if (!estcarte(grille[ix(k.c)][ix(k.r)])) return;
@@ -233,14 +284,18 @@ void Jong::fond_MouseMove(int, int, int x, int y) {
 
 void Jong::Timer1_Timer() {
     --chrono;
-    // The path being drawn may lie over the clock: it is brought up to date at the next tick.
-    if (animation_) return;
-    if (chrono < 0) {
+    if (chrono < 0 && !tempsecoule) {
+        // Even during a path: the board is lost at this tick, and the loop sees it when the path is done.
+        tempsecoule = true;
+        Timer1.active(false);
         joueson(pf, r_, "cartew04");
         etatclic = 12;
         return;
     }
+    // The path being drawn may lie over the clock: it is brought up to date at the next tick.
+    if (animation_) return;
     afficheheure();
+    affichepartie();
 }
 
 } // namespace tlv

@@ -19,7 +19,8 @@ class Jong : public Form {
     explicit Jong(Contexte& ctx);
 
     // What a click means now (1 and 3: a card is awaited; 2 and 4: it came; 9 leave, 10 new game,
-    // 11 load, 12 time up; 20/21 the closing screen; 0 no loop; -1 a menu or dialog is shown).
+    // 11 load, 12 time up; 13/14 the time-up notice waits for a click, then got it; 15 a cleared board's
+    // time is shown; 20/21 the closing screen; 0 no loop; -1 a menu or dialog is shown).
     int etatclic = 0;
     bool partieencours = false;
     int numtableau = 0;
@@ -32,6 +33,9 @@ class Jong : public Form {
     int niveaumax = -1;
     Case carte1, carte2;
     bool sortie = false;
+    // The clock has run out on this board: it stays lost whatever the loop was doing at that tick.
+    bool tempsecoule = false;
+    bool clic = false; // a right click cuts the cleared board's notice short
 
     Minuterie Timer1;
 
@@ -46,6 +50,8 @@ class Jong : public Form {
     void fond_MouseMove(int button, int shift, int x, int y);
     void Timer1_Timer();
 
+    // Loads the pictures and counts the boards: what activation does before the loop.
+    void prepare();
     // The game loop (jong.cpp).
     void jouerajong();
     // Menus and saved games (jong_parties.cpp).
@@ -64,6 +70,13 @@ class Jong : public Form {
     void chemine(const Chemin& ch);
     void ecranfinal();
     void afficheheure();
+    // The game's name and total time, in the boxes either side of the Menu label.
+    void affichepartie();
+    // Two lines over the board, the board darkened under them or cleared.
+    void annonce(const std::string& ligne1, const std::string& ligne2, bool assombri);
+    // "Temps écoulé" until a click; the cleared board's time for a moment.
+    void tempsfini();
+    void tableaufini(int secondes);
     void pause(float secondes);
     void monrefresh(int x, int y, int w, int h);
 
@@ -78,8 +91,12 @@ class Jong : public Form {
     Suite charge();
     Suite joueletableau();
     int attendetat(std::initializer_list<int> fins);
+    int attendcarte(int etat, int choisie);
     void copiecarte(Case k);
+    void afficheboite(int tableau);
     bool fichierabsent();
+    bool tableaupret(int tableau);
+    std::string demande_nom_ajuste(const std::string& invite);
 
     Contexte& ctx_;
     Reglages& r_;

@@ -1,11 +1,14 @@
 // The Quadrel table's pictures: the empty table and its labels, the cards, the shading of a selected card,
 // the path's markers and the closing screen.
+#include <algorithm>
 #include <cmath>
 
 #include "jong.h"
 #include "libelles.h"
 #include "parties.h"
 #include "platform/plateforme.h"
+#include "scores/ajuste.h"
+#include "scores/fichierscores.h"
 #include "shell/reglages.h"
 
 namespace tlv {
@@ -14,6 +17,25 @@ namespace {
 
 constexpr std::uint32_t Clair = rgb(0, 255, 255), Sombre = rgb(0, 144, 144);
 constexpr int LargeurCarte = 71, HauteurCarte = 96;
+// The game's name and total time, in boxes either side of the Menu label (the top band has no room
+// for a nine-letter name beside an hour's time).
+constexpr Rect BoiteNom{52, 444, 160, 24}, BoiteTotal{428, 444, 160, 24};
+
+// A black box over `b` in the gold frame of the clock's box, stretched from the table's own picture:
+// its corners copied, its edges drawn out from their middle.
+void boite(Surface& s, Rect b, const Surface& table) {
+    constexpr int X = 328, Y = 10, W = 135, H = 28, Bord = 12; // the clock's box with its frame
+    const int w = b.w + 4, h = b.h + 4, x0 = b.x - 2, y0 = b.y - 2;
+    auto ligne = [&](int y, int sy, int n) { // rows sy..sy+n of the source, stretched across w
+        bitblt(s, x0, y, Bord, n, table, X, sy);
+        for (int x = Bord; x < w - Bord; ++x) bitblt(s, x0 + x, y, 1, n, table, X + W / 2, sy);
+        bitblt(s, x0 + w - Bord, y, Bord, n, table, X + W - Bord, sy);
+    };
+    ligne(y0, Y, Bord);
+    for (int y = Bord; y < h - Bord; ++y) ligne(y0 + y, Y + H / 2, 1);
+    ligne(y0 + h - Bord, Y + H - Bord, Bord);
+    fill(s, b.x, b.y, b.w, b.h, 0);
+}
 
 int centre(int largeur_zone, int largeur, int base) {
     return static_cast<int>(std::floor((largeur_zone - largeur) / 2.0)) + base;
@@ -63,16 +85,66 @@ void Jong::affichetapis() {
     releve(po, image, centre(180, po.largeur(modele, t6), 330),
            static_cast<int>(std::floor((34 - po.hauteur(t6)) / 2.0)) + 8, textechrono(dureetableau), t6);
 
-    fill(image, 165, 12, 146, 24, 0);
-    // The board label is kept inside its box: at the clock's size it would spill over the title.
-    const std::string& tableau = r_.textes[55];
-    int taille = t6;
-    while (taille > 8 && po.largeur(tableau + " 000", taille) > 140) --taille;
-    releve(po, image, centre(146, po.largeur(tableau + " 000", taille), 165),
-           static_cast<int>(std::floor((34 - po.hauteur(taille)) / 2.0)) + 8,
-           libelletableau(tableau, numtableau), taille);
+    for (const Rect& b : {BoiteNom, BoiteTotal}) boite(image, b, table_);
+    afficheboite(numtableau);
     // The clean table to restore from keeps the labels.
     tapis_ = image;
+    pf.invalide();
+}
+
+void Jong::afficheboite(int tableau) {
+    fill(image, 165, 12, 146, 24, 0);
+    Polices& po = pf.polices();
+    // The board label is kept inside its box: at the clock's size it would spill over the title.
+    const std::string& t = r_.textes[55];
+    const int taille = tailleajustee(po, t + " 000", r_.taille6, 140);
+    releve(po, image, centre(146, po.largeur(t + " 000", taille), 165),
+           static_cast<int>(std::floor((34 - po.hauteur(taille)) / 2.0)) + 8, libelletableau(t, tableau),
+           taille);
+    bitblt(tapis_, 165, 12, 146, 24, image, 165, 12);
+    pf.invalide(Rect{left + 165, top + 12, 146, 24});
+}
+
+void Jong::affichepartie() {
+    for (const Rect& b : {BoiteNom, BoiteTotal}) fill(image, b.x, b.y, b.w, b.h, 0);
+    if (!nompartie.empty()) {
+        // The two boxes at one size, the largest at which both texts fit.
+        Polices& po = pf.polices();
+        const std::string total =
+            "total " + heures(tempscumule + (partieencours ? dureetableau - chrono : 0));
+        const int taille = std::min(tailleajustee(po, nompartie, r_.taille6, BoiteNom.w - 10),
+                                    tailleajustee(po, total, r_.taille6, BoiteTotal.w - 10));
+        const int y = static_cast<int>(std::floor((34 - po.hauteur(taille)) / 2.0)) + BoiteNom.y - 4;
+        releve(po, image, centre(BoiteNom.w, po.largeur(nompartie, taille), BoiteNom.x), y, nompartie,
+               taille);
+        releve(po, image, centre(BoiteTotal.w, po.largeur(total, taille), BoiteTotal.x), y, total, taille);
+    }
+    for (const Rect& b : {BoiteNom, BoiteTotal}) {
+        bitblt(tapis_, b.x, b.y, b.w, b.h, image, b.x, b.y);
+        pf.invalide(Rect{left + b.x, top + b.y, b.w, b.h});
+    }
+}
+
+void Jong::annonce(const std::string& ligne1, const std::string& ligne2, bool assombri) {
+    Polices& po = pf.polices();
+    const int t1 = tailleajustee(po, ligne1, r_.taille8, 520),
+              t2 = tailleajustee(po, ligne2, r_.taille6, 520);
+    const int h1 = po.hauteur(t1), h2 = po.hauteur(t2), ecart = h2 / 2;
+    const int y = 240 - (h1 + ecart + h2) / 2;
+    if (assombri) {
+        // The cards left stay in sight under the veil the name entry and the scores use; the lines go in
+        // a box of their own so that no card shows through them.
+        for (int vy = 48; vy < 432; vy += 94)
+            for (int vx = 36; vx < 604; vx += 210)
+                bitblt(image, vx, vy, std::min(210, 604 - vx), std::min(94, 432 - vy), masque_, 170, 1,
+                       Rop::SrcAnd);
+        const int w = std::max(po.largeur(ligne1, t1), po.largeur(ligne2, t2)) + 48;
+        boite(image, Rect{320 - w / 2, y - 12, w, h1 + ecart + h2 + 24}, table_);
+    } else {
+        bitblt(image, 30, 42, 581, 397, tapis_, 30, 42);
+    }
+    releve(po, image, centre(640, po.largeur(ligne1, t1), 0), y, ligne1, t1);
+    releve(po, image, centre(640, po.largeur(ligne2, t2), 0), y + h1 + ecart, ligne2, t2);
     pf.invalide();
 }
 
@@ -154,16 +226,16 @@ void Jong::afficheheure() {
 }
 
 void Jong::ecranfinal() {
-    bitblt(image, 20, 80, 601, 201, tapis_, 20, 80);
+    // The whole tray is cleared: the obstacles left would peek out around the lines.
+    bitblt(image, 20, 42, 601, 397, tapis_, 20, 42);
+    // A game loaded already finished never showed its last board: the label says it now.
+    afficheboite(numtableau - 1);
+    affichepartie();
     Polices& po = pf.polices();
     const int ids[3] = {59, 60, 61}, ys[3] = {80, 140, 200};
     // The three lines share one size, the largest at which the longest fits over the board.
     int t8 = r_.taille8;
-    for (bool large = true; large && t8 > 8;) {
-        large = false;
-        for (int id : ids) large = large || po.largeur(r_.textes[ix(id)], t8) > 560;
-        if (large) --t8;
-    }
+    for (int id : ids) t8 = std::min(t8, tailleajustee(po, r_.textes[ix(id)], r_.taille8, 560));
     for (int i = 0; i < 3; ++i) {
         const std::string& t = r_.textes[ix(ids[i])];
         releve(po, image, centre(560, po.largeur(t, t8), 40), ys[i], t, t8);

@@ -18,4 +18,20 @@ std::string libelletableau(const std::string& tableau, int numtableau) {
     return tableau + " " + chiffres;
 }
 
+std::string titretableau(const std::string& tableau, int numtableau) {
+    std::string t = libelletableau(tableau, numtableau);
+    if (t[0] >= 'a' && t[0] <= 'z') t[0] = static_cast<char>(t[0] - 'a' + 'A');
+    return t;
+}
+
+std::string dureeenclair(int secondes) {
+    const int s = secondes < 0 ? 0 : secondes;
+    char texte[32];
+    if (s < 60)
+        std::snprintf(texte, sizeof texte, "%d s", s);
+    else
+        std::snprintf(texte, sizeof texte, "%d min %02d s", s / 60, s % 60);
+    return texte;
+}
+
 } // namespace tlv

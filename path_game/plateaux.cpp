@@ -97,4 +97,20 @@ bool resteunecarte(const Grille& g) {
     return false;
 }
 
+bool tableaujouable(const Grille& g) {
+    int faces[32] = {};
+    bool carte = false;
+    for (int c = 1; c <= 8; ++c)
+        for (int r = 1; r <= 4; ++r) {
+            const int v = g[static_cast<std::size_t>(c)][static_cast<std::size_t>(r)];
+            if (!estcarte(v)) continue;
+            if (v >= 32) return false; // no such face on the sheet
+            ++faces[v];
+            carte = true;
+        }
+    for (int k = 0; k < 16; ++k)
+        if (faces[k] != faces[k + 16]) return false;
+    return carte;
+}
+
 } // namespace tlv

@@ -42,5 +42,8 @@ constexpr bool paire(int a, int b) {
 }
 // True while a card is left on the board.
 bool resteunecarte(const Grille& g);
+// A board that can be cleared as far as its cards go: at least one card, and every face with as many
+// partners as copies. A damaged record that fails this would only be lost to the clock.
+bool tableaujouable(const Grille& g);
 
 } // namespace tlv

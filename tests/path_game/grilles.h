@@ -23,4 +23,19 @@ inline Grille dessin(const std::array<std::string, 4>& rangs) {
     return g;
 }
 
+// The same drawing as a record of the boards file: the fields of its cells (value + 1), then the empty line.
+inline std::string fichede(const std::array<std::string, 4>& rangs) {
+    const Grille g = dessin(rangs);
+    std::string s;
+    for (int r = 1; r <= 4; ++r) {
+        for (int c = 1; c <= 8; ++c) {
+            const std::string n =
+                "  " + std::to_string(g[static_cast<std::size_t>(c)][static_cast<std::size_t>(r)] + 1);
+            s += n.substr(n.size() - 3);
+        }
+        s += "\r\n";
+    }
+    return s + "\r\n";
+}
+
 } // namespace tlv::essai

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "grilles.h"
 #include "path_game/plateaux.h"
 
 namespace tlv::essai {
@@ -105,18 +106,57 @@ TEST(FichierPlateaux, MissingFileOrFolderHasNoBoardAndTenRecordsAreTenBoards) {
     fs::remove_all(dossier);
 }
 
-// The file the game ships: every board it counts loads with cards in pairs.
+struct CasJouable {
+    const char* nom;
+    std::array<std::string, 4> dessin;
+    bool jouable;
+};
+
+class Jouables : public ::testing::TestWithParam<CasJouable> {};
+
+TEST_P(Jouables, OnlyBoardsWithCardsAllPairedArePlayed) {
+    EXPECT_EQ(tableaujouable(dessin(GetParam().dessin)), GetParam().jouable);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Quadrel, Jouables,
+    ::testing::Values(
+        CasJouable{"vide", {"........", "........", "........", "........"}, false},
+        CasJouable{"obstacles_seuls", {"XXXXXXXX", "........", "........", "X......X"}, false},
+        CasJouable{"une_paire", {"........", "...A....", "........", "......a."}, true},
+        CasJouable{"une_paire_et_des_obstacles", {"XXXXXXXX", "Aa......", "........", "XXX....X"}, true},
+        CasJouable{"carte_sans_partenaire", {"Aa......", "B.......", "........", "........"}, false},
+        CasJouable{"partenaire_seul", {"Aa......", "........", "........", ".......p"}, false},
+        CasJouable{"deux_copies_un_partenaire", {"AaA.....", "........", "........", "........"}, false},
+        CasJouable{"deux_paires_de_meme_face", {"AaAa....", "........", "........", "........"}, true},
+        CasJouable{"paires_croisees", {"A.B.....", "........", "........", "b.a....."}, true}),
+    [](const auto& info) { return std::string(info.param.nom); });
+
+TEST(Jouables, AFaceOffTheSheetIsNoCardToPlay) {
+    Grille g = dessin({"Aa......", "........", "........", "........"});
+    g[5][1] = 40;
+    g[6][1] = 24; // they would pass the pair test, yet neither can be drawn
+    EXPECT_FALSE(tableaujouable(g));
+}
+
+TEST(Jouables, ABlankRecordIsReadButNotPlayed) {
+    Grille g;
+    ASSERT_TRUE(chargecode_octets(fiche({"", "", "", ""}) + Premier, 0, g));
+    EXPECT_FALSE(tableaujouable(g));
+    ASSERT_TRUE(chargecode_octets(fiche({"", "", "", ""}) + Premier, 1, g));
+    EXPECT_TRUE(tableaujouable(g));
+    ASSERT_TRUE(chargecode_octets(fiche({" 10 26 10", "", "", ""}), 0, g));
+    EXPECT_FALSE(tableaujouable(g));
+}
+
+// The file the game ships: every board it counts loads and can be played.
 TEST(PlateauxLivres, EveryBoardCountedLoadsWithWholePairs) {
     const int max = recherchemax(fichierplateaux);
     ASSERT_GE(max, 0) << "cartet00 absent du dossier de test";
     for (int t = 0; t <= max; ++t) {
         Grille g;
         ASSERT_TRUE(chargecode(fichierplateaux, t, g)) << t;
-        int faces[32] = {};
-        for (int c = 1; c <= 8; ++c)
-            for (int r = 1; r <= 4; ++r)
-                if (estcarte(cellule(g, c, r))) ++faces[cellule(g, c, r)];
-        for (int k = 0; k < 16; ++k) EXPECT_EQ(faces[k], faces[k + 16]) << "tableau " << t << " face " << k;
+        EXPECT_TRUE(tableaujouable(g)) << "tableau " << t;
     }
 }
 

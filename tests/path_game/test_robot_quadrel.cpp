@@ -1,8 +1,12 @@
 // Quadrel as a player meets it: the real program opened from the launcher, scripted on the virtual clock.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+
+#include "grilles.h"
 
 #include "path_game/chemin.h"
 #include "path_game/parties.h"
@@ -109,10 +113,10 @@ TEST(Quadrel, SavedGamesMovesTheClockAndTheMenuFromTheLauncher) {
         if (!paire(at(g, a), at(g, p1))) x = p1;
     s += cap("debut") + clic(a) + clic(x) + clic(a) + cap("choisie") + clic(b) + cap("apres") +
          "touche F5\nattends\n" + cap("f5") + "attends 3\n" + cap("3s");
-    // F8 marks a moment just before the clock (less the penalty) runs out; the menu comes back at time up
-    // and "Continuer" lays the same board again with a full clock.
+    // F8 marks a moment just before the clock (less the penalty) runs out; time up is told until a click,
+    // then the menu comes back and "Continuer" lays the same board again with a full clock.
     s += "attends 105\ntouche F8\nattends\nattends 3\n" + cap("fin") + "clic 320 60\nattends\n" +
-         cap("reprise") + "touche F8\nattends\n";
+         cap("menu") + "clic 320 60\nattends\n" + cap("reprise") + "touche F8\nattends\n";
     // F8 again brings the tune back. Back on the launcher, a new game, closed mid-game.
     s += Menu + "clic 320 410\nattends\n" + Ouvre + Nouvelle + "texte titi\ntouche Entree\nattends\n" +
          clic(a);
@@ -156,49 +160,236 @@ TEST(Quadrel, SavedGamesMovesTheClockAndTheMenuFromTheLauncher) {
         }
     EXPECT_TRUE(memes(apres, cap["f5"], Tout));
     EXPECT_FALSE(memes(apres, cap["3s"], ZoneChrono));
-    EXPECT_TRUE(memes(apres, cap["3s"], Rect{0, 40, 640, 440}));
-    EXPECT_EQ(cap["fin"].pixel(320, 300), 0u);
+    EXPECT_TRUE(memes(apres, cap["3s"], Rect{0, 40, 640, 398}));
+    // Beside the Menu label: the game's name, and its total time, which goes on with the clock.
+    const Rect Nom{52, 444, 160, 24}, Total{428, 444, 160, 24};
+    EXPECT_TRUE(memes(apres, cap["3s"], Nom));
+    EXPECT_FALSE(memes(apres, cap["3s"], Total));
+    EXPECT_FALSE(memes(cap["s0"], apres, Nom));
+    const Surface fin = cap["fin"];
+    EXPECT_FALSE(memes(cap["3s"], fin, ZonePlateau));
+    EXPECT_TRUE(memes(cap["3s"], fin, Rect{165, 12, 146, 24})) << "the board's number stays in sight";
+    EXPECT_EQ(cap["menu"].pixel(320, 300), 0u);
     EXPECT_TRUE(memes(debut, cap["reprise"], ZonePlateau));
     EXPECT_TRUE(memes(debut, cap["reprise"], ZoneChrono));
 }
 
-// A copy of the program whose boards file is replaced.
+// A copy of the program beside a boards file of its own.
+class Copie {
+  public:
+    explicit Copie(const Programme& p) : p_(p), jeu_(fs::path(p.dossier()) / "jeu") {
+        fs::create_directories(jeu_);
+        for (const auto& e : fs::directory_iterator(fs::current_path())) {
+            const std::string n = e.path().filename().string();
+            if (n == "tolvanex")
+                fs::copy_file(e.path(), jeu_ / n);
+            else if (n != fichierplateaux && (n.starts_with("carte") || n == "voix.fr"))
+                fs::create_symlink(e.path(), jeu_ / n);
+        }
+    }
+    void plateaux(const std::string& octets) const {
+        std::ofstream(jeu_ / fichierplateaux, std::ios::binary) << octets;
+    }
+    Resultat lance(const std::string& script) const {
+        return p_.lance(script, "--graine 3", (jeu_ / "tolvanex").string());
+    }
+
+  private:
+    const Programme& p_;
+    fs::path jeu_;
+};
+
+const std::string Toto = "texte toto\ntouche Entree\nattends\n";
+const std::string LigneNeuve = "TOTO      -100000\r\n";
+
 TEST(Quadrel, AMissingBoardsFileIsToldAndTheLastBoardClearedEndsTheGame) {
     Programme p;
     const Captures cap{p};
-    const fs::path jeu = fs::path(p.dossier()) / "jeu";
-    fs::create_directories(jeu);
-    for (const auto& e : fs::directory_iterator(fs::current_path())) {
-        const std::string n = e.path().filename().string();
-        if (n == "tolvanex")
-            fs::copy_file(e.path(), jeu / n);
-        else if (n != fichierplateaux && (n.starts_with("carte") || n == "voix.fr"))
-            fs::create_symlink(e.path(), jeu / n);
-    }
-    const std::string binaire = (jeu / "tolvanex").string();
-    const auto r1 =
-        p.lance(Ouvre + Nouvelle + "touche Entree\nattends\nclic 320 410\nattends\n", "--graine 3", binaire);
+    const Copie jeu(p);
+    const auto r1 = jeu.lance(Ouvre + Nouvelle + "touche Entree\nattends\nclic 320 410\nattends\n");
     ASSERT_EQ(r1.code, 0) << r1.erreurs;
     EXPECT_EQ(compte(r1.sortie, "musique cartem00"), 2u) << r1.sortie;
     EXPECT_EQ(p.fichier(p.scores() + fichierparties), "");
 
-    std::string un(taillefiche, '\0');
-    std::ifstream(fichierplateaux, std::ios::binary).read(un.data(), taillefiche);
-    std::ofstream(jeu / fichierplateaux, std::ios::binary) << un;
+    // Obstacles are left on the top row when the last board is cleared.
+    jeu.plateaux(fichede({"XXXXXXXX", "..Aa....", "........", "........"}) +
+                 fichede({"X......X", "...B....", "...b....", "XXXXXXXX"}));
     // The closing screen, ended by the Menu label, is shown again when the finished game is loaded.
-    const auto r2 = p.lance(Ouvre + Nouvelle + "texte toto\ntouche Entree\nattends\n" + videtableau(0) +
-                                cap("fin") + "clic 100 100\nattends\n" + Menu + Ouvre + Charger + cap("fin2"),
-                            "--graine 3", binaire);
+    const auto r2 =
+        jeu.lance(Ouvre + Nouvelle + Toto + clic({3, 2}) + clic({4, 2}) + clic({4, 2}) + clic({4, 3}) +
+                  cap("fin") + "clic 100 100\nattends\n" + Menu + Ouvre + Charger + cap("fin2"));
     ASSERT_EQ(r2.code, 0) << r2.erreurs;
-    EXPECT_EQ(p.fichier(p.scores() + fichierparties).substr(0, 12), "TOTO     000");
-    const Surface fin = cap["fin"];
-    EXPECT_TRUE(memes(fin, cap["fin2"], Rect{20, 80, 600, 200}));
+    EXPECT_EQ(p.fichier(p.scores() + fichierparties).substr(0, 12), "TOTO     001");
+    const Surface fin = cap["fin"], fin2 = cap["fin2"];
+    EXPECT_TRUE(memes(fin, fin2, Rect{20, 42, 600, 396}));
+    EXPECT_TRUE(memes(fin, fin2, Rect{165, 12, 146, 24})) << "the last board's number, loaded or played";
+    EXPECT_TRUE(memes(fin, fin2, Rect{0, 438, 640, 42})) << "the game's name and total";
     bool texte = false;
     for (int x = 40; x < 600 && !texte; ++x) {
         const std::uint32_t c = fin.pixel(x, 100);
         texte = (c >> 16) < 80 && ((c >> 8) & 255) > 200 && (c & 255) > 200; // the bright edge of the print
     }
     EXPECT_TRUE(texte);
+    // Nothing of the obstacles is left above the first line.
+    const auto table = charge_image("cartei02");
+    ASSERT_TRUE(table.has_value());
+    EXPECT_TRUE(memes(fin, *table, Rect{36, 48, 568, 30}));
+}
+
+// The tick that runs the clock out falls while the loop is busy with the cards just clicked.
+struct Echeance {
+    const char* nom;
+    std::array<std::string, 4> plateau;
+    const char* attente;     // from the board's start to the first click
+    std::vector<Case> avant; // up to the click whose handling the tick falls in
+    std::vector<Case> apres; // what would clear the board then
+};
+
+void PrintTo(const Echeance& e, std::ostream* os) {
+    *os << e.nom;
+}
+
+class TempsEcoule : public ::testing::TestWithParam<Echeance> {};
+
+TEST_P(TempsEcoule, TheBoardIsLostEvenWhenTheLastTickComesMidMove) {
+    Programme p;
+    const Captures cap{p};
+    const Copie jeu(p);
+    jeu.plateaux(fichede(GetParam().plateau));
+    std::string s = Ouvre + Nouvelle + Toto + cap("debut") + "attends " + GetParam().attente + "\n";
+    for (const Case k : GetParam().avant) s += clic(k);
+    // The notice waits for a click (the next card's); then the menu offers the same board again.
+    s += cap("ecoule");
+    for (const Case k : GetParam().apres) s += clic(k);
+    s += cap("menu") + "clic 320 60\nattends\n" + cap("reprise");
+    const auto r = jeu.lance(s);
+    ASSERT_EQ(r.code, 0) << r.erreurs;
+    EXPECT_EQ(p.fichier(p.scores() + fichierparties), LigneNeuve);
+    EXPECT_EQ(compte(r.sortie, "effet cartew04"), 1u) << r.sortie;
+    EXPECT_EQ(compte(r.sortie, "effet cartew08"), 0u);
+    EXPECT_FALSE(memes(cap["debut"], cap["ecoule"], Rect{200, 200, 240, 80}));
+    EXPECT_FALSE(memes(cap["ecoule"], cap["menu"], Tout));
+    EXPECT_TRUE(memes(cap["debut"], cap["reprise"], ZonePlateau));
+    EXPECT_TRUE(memes(cap["debut"], cap["reprise"], ZoneChrono));
+}
+
+// Each refresh lasts 15 ms and the clock reaches -1 at 121 s: the first click of each case is timed so
+// that this tick lands in the shading of the first card, in the removal of a pair (the last one too), or
+// in a path drawn.
+INSTANTIATE_TEST_SUITE_P(Quadrel, TempsEcoule,
+                         ::testing::Values(Echeance{"carte_ombree",
+                                                    {"Aa......", "........", "........", "........"},
+                                                    "120.995",
+                                                    {{1, 1}},
+                                                    {{2, 1}}},
+                                           Echeance{"paire_otee",
+                                                    {"AaBb....", "........", "........", "........"},
+                                                    "120.95",
+                                                    {{1, 1}, {2, 1}},
+                                                    {{3, 1}, {4, 1}}},
+                                           Echeance{"derniere_paire_otee",
+                                                    {"Aa......", "........", "........", "........"},
+                                                    "120.95",
+                                                    {{1, 1}, {2, 1}},
+                                                    {{1, 1}}},
+                                           Echeance{"chemin_trace",
+                                                    {"A.aBb...", "........", "........", "........"},
+                                                    "120.94",
+                                                    {{1, 1}, {3, 1}},
+                                                    {{4, 1}, {5, 1}}}),
+                         [](const auto& i) { return std::string(i.param.nom); });
+
+// Records that read as a board no one can clear are refused like a missing one, before any name.
+struct Injouable {
+    const char* nom;
+    std::string fichier;
+    std::vector<Case> clics; // what clears the boards before the bad one, once the game is named
+    const char* ligne;       // the saved game after it
+};
+
+void PrintTo(const Injouable& e, std::ostream* os) {
+    *os << e.nom;
+}
+
+class PlateauInjouable : public ::testing::TestWithParam<Injouable> {};
+
+TEST_P(PlateauInjouable, IsToldAndNeverRepeated) {
+    Programme p;
+    const Captures cap{p};
+    const Copie jeu(p);
+    jeu.plateaux(GetParam().fichier);
+    std::string s = Ouvre + cap("menu0") + Nouvelle;
+    if (!GetParam().clics.empty()) s += Toto;
+    for (const Case k : GetParam().clics) s += clic(k);
+    s += cap("message") + "touche Entree\nattends\n" + cap("menu") + "clic 320 60\nattends\n" + cap("menu2");
+    const auto r = jeu.lance(s);
+    ASSERT_EQ(r.code, 0) << r.erreurs;
+    EXPECT_EQ(p.fichier(p.scores() + fichierparties), GetParam().ligne);
+    // No "Continuer la partie": the menu looks as it did with no game, and stays after a click there.
+    const Rect Continuer{80, 35, 480, 60};
+    EXPECT_TRUE(memes(cap["menu0"], cap["menu"], Continuer));
+    EXPECT_TRUE(memes(cap["menu"], cap["menu2"], Tout));
+    EXPECT_FALSE(memes(cap["message"], cap["menu"], Tout));
+}
+
+const std::string Vide = fichede({"........", "........", "........", "........"});
+const std::string Blanche = [] {
+    const std::string ligne = std::string(24, ' ') + "\r\n";
+    return ligne + ligne + ligne + ligne + "\r\n";
+}();
+
+INSTANTIATE_TEST_SUITE_P(
+    Quadrel, PlateauInjouable,
+    ::testing::Values(
+        Injouable{"fiche_blanche", Blanche, {}, ""}, Injouable{"fiche_vide", Vide, {}, ""},
+        Injouable{"obstacles_seuls", fichede({"XXXXXXXX", "........", "........", "XXXXXXXX"}), {}, ""},
+        Injouable{"carte_sans_partenaire", fichede({"A.......", "........", "a.......", "B......."}), {}, ""},
+        Injouable{"second_tableau_abime",
+                  fichede({"Aa......", "........", "........", "........"}) +
+                      fichede({"Aa......", "b.......", "........", "........"}),
+                  {{1, 1}, {2, 1}},
+                  "TOTO     00000000\r\n"}),
+    [](const auto& i) { return std::string(i.param.nom); });
+
+// A new game refused for its first board leaves the game in progress as it was.
+TEST(Quadrel, ANewGameRefusedKeepsTheGameInProgress) {
+    Programme p;
+    const Captures cap{p};
+    const Copie jeu(p);
+    jeu.plateaux(Blanche + fichede({"Aa......", "........", "........", "........"}));
+    fs::create_directories(p.scores());
+    std::ofstream(p.scores() + fichierparties, std::ios::binary) << "UN       00000010\r\n";
+    const auto r = jeu.lance(Ouvre + Charger + cap("un") + Menu + Nouvelle + "touche Entree\nattends\n" +
+                             "clic 320 60\nattends\n" + cap("repris"));
+    ASSERT_EQ(r.code, 0) << r.erreurs;
+    EXPECT_TRUE(memes(cap["un"], cap["repris"], Tout));
+    EXPECT_EQ(p.fichier(p.scores() + fichierparties), "UN       00000010\r\n");
+}
+
+// A name already saved asks again with a longer prompt, which still fits the box.
+TEST(Quadrel, TheNameTakenPromptFitsItsBox) {
+    Programme p;
+    const Captures cap{p};
+    fs::create_directories(p.scores());
+    std::ofstream(p.scores() + fichierparties, std::ios::binary) << "TOTO     00000010\r\n";
+    const auto r = p.lance(Ouvre + Nouvelle + cap("invite") + Toto + cap("existe"), "--graine 3");
+    ASSERT_EQ(r.code, 0) << r.erreurs;
+    // The name entry, 400 x 100, is centred on the play area; its prompt is printed in cyan at its top.
+    auto cyan = [](std::uint32_t c) {
+        const int r = static_cast<int>(c >> 16), g = static_cast<int>((c >> 8) & 255),
+                  b = static_cast<int>(c & 255);
+        return r < 60 && g > 100 && b > 100 && std::abs(g - b) < 30;
+    };
+    for (const char* nom : {"invite", "existe"}) {
+        const Surface s = cap[nom];
+        int droite = -1;
+        for (int y = 192; y < 228; ++y)
+            for (int x = 120; x < 520; ++x)
+                if (cyan(s.pixel(x, y))) droite = std::max(droite, x);
+        EXPECT_GT(droite, 300) << nom;
+        EXPECT_LT(droite, 515) << nom << ": the prompt reaches the box's edge";
+    }
+    EXPECT_FALSE(memes(cap["invite"], cap["existe"], Rect{120, 190, 400, 40}));
 }
 
 } // namespace

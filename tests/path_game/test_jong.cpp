@@ -1,0 +1,80 @@
+// The Quadrel table in-process: the notices shown when a board ends, and what the clock's last tick does.
+#include <gtest/gtest.h>
+
+#include "path_game/jong.h"
+#include "tests/scores/banc.h"
+
+namespace tlv::essai {
+namespace {
+
+const Rect Plateau{36, 48, 568, 384};
+
+bool memes(const Surface& a, const Surface& b, Rect z) {
+    for (int y = z.y; y < z.y + z.h; ++y)
+        for (int x = z.x; x < z.x + z.w; ++x)
+            if (a.pixel(x, y) != b.pixel(x, y)) return false;
+    return true;
+}
+
+class EcranJong : public Banc {
+  protected:
+    // Runs `f` on a Quadrel table shown without its loop, its pictures loaded and board `n` laid.
+    template <class F> void avec(int n, F f) {
+        ASSERT_TRUE(joue("", [&](Contexte& c) {
+            Jong j(c);
+            j.place(r.decalagex, r.decalagey);
+            j.prepare();
+            pf->montre_sans_attendre(j);
+            j.numtableau = n;
+            ASSERT_TRUE(chargecode(fichierplateaux, n, j.grille));
+            j.affichetapis();
+            j.depose();
+            f(j);
+        }));
+    }
+    void pousseclic(const Jong& j, int bouton) {
+        for (auto t : {Entree::Type::SourisBas, Entree::Type::SourisHaut}) {
+            Entree e;
+            e.type = t, e.bouton = bouton, e.x = j.left + 320, e.y = j.top + 240;
+            pf->pousse(e);
+        }
+    }
+};
+
+TEST_F(EcranJong, AClearedBoardsTimeStaysAMomentUnlessARightClickCutsIt) {
+    avec(7, [&](Jong& j) {
+        const Surface avant = j.image;
+        auto duree = [&](int secondes) {
+            const auto t0 = pf->ms();
+            j.tableaufini(secondes);
+            return pf->ms() - t0;
+        };
+        EXPECT_EQ(duree(65), 3000);
+        EXPECT_FALSE(memes(avant, j.image, Plateau));
+        pousseclic(j, bouton::Gauche); // a left click might be meant for the next board
+        EXPECT_EQ(duree(65), 3000);
+        pousseclic(j, bouton::Droit);
+        EXPECT_EQ(duree(65), 0);
+        j.etatclic = 1; // a right click during play is no request to cut the next notice
+        j.fond_MouseDown(bouton::Droit, 0, 10, 10);
+        EXPECT_EQ(duree(65), 3000);
+    });
+}
+
+TEST_F(EcranJong, TimeUpIsShownUntilAnyClick) {
+    avec(3, [&](Jong& j) {
+        const Surface avant = j.image;
+        for (int b : {bouton::Gauche, bouton::Droit}) {
+            pousseclic(j, b);
+            const auto t0 = pf->ms();
+            j.tempsfini();
+            EXPECT_EQ(pf->ms(), t0);
+            EXPECT_EQ(j.etatclic, 14);
+        }
+        EXPECT_FALSE(memes(avant, j.image, Plateau));
+        EXPECT_TRUE(memes(avant, j.image, Rect{165, 12, 296, 24})) << "the board and the clock stay";
+    });
+}
+
+} // namespace
+} // namespace tlv::essai
