@@ -68,11 +68,9 @@ int tempsdeligne(const std::string& ligne) {
     return v && *v >= 0 ? *v : 0;
 }
 
-std::vector<std::string> Parties::lignes() const {
-    std::vector<std::string> l;
-    if (auto lues = litlignes(chemin()))
-        for (auto& x : *lues)
-            if (!sansblancs(x).empty()) l.push_back(std::move(x));
+LectureEntiere Parties::lecture() const {
+    LectureEntiere l = litlignesentieres(chemin(), taillemaxparties);
+    std::erase_if(l.lignes, [](const std::string& x) { return sansblancs(x).empty(); });
     return l;
 }
 
@@ -99,14 +97,16 @@ bool Parties::reecrit(const std::vector<std::string>& lignes) {
 }
 
 bool Parties::ajoutepartie(const std::string& nom) {
-    auto l = lignes();
+    auto [l, entiere] = lecture();
+    if (!entiere) return false;
     l.push_back(lignepartie(nom, -1, 0));
     return reecrit(l);
 }
 
 std::optional<int> Parties::sauvepartie(const std::string& nom, int numtableau, int chrono) {
     const std::string n = nomstocke(nom);
-    auto l = lignes();
+    auto [l, entiere] = lecture();
+    if (!entiere) return std::nullopt;
     int tempscumule = 0;
     bool trouve = false;
     for (auto& x : l)
@@ -138,7 +138,8 @@ Parties::Chargement Parties::chargepartie(const std::string& nom) const {
 
 bool Parties::effacelapartie(const std::string& nom) {
     const std::string n = nomstocke(nom);
-    auto l = lignes();
+    auto [l, entiere] = lecture();
+    if (!entiere) return false;
     std::erase_if(l, [&](const std::string& x) { return memenom(x, n); });
     return reecrit(l);
 }
