@@ -54,8 +54,8 @@ void affichelesscores_memo(Contexte& ctx, int niveau) {
     Polices& po = ctx.pf.polices();
     const int taille = ctx.r.taille7;
     // Times end on one right edge, so that their digits line up: where five digits end when printed
-    // from x 392, or the screen's edge if our wide font takes them that far.
-    const int droite = std::min(392 + po.largeur(" 00000", taille), Score::Largeur - 6);
+    // from x 392, or the buttons' right edge if our wide font takes them that far.
+    const int droite = std::min(392 + po.largeur(" 00000", taille), Score::Largeur - 12);
     for (int i = 1; i <= lignesmemo; ++i) {
         const ScoreMemo& l = t[static_cast<std::size_t>(i - 1)];
         const std::string nom = debutligne(l.ligne, 9);
