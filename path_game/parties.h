@@ -43,9 +43,8 @@ class Parties {
     std::string rendlenom(int index) const;
     std::string rendlepremiernom() const { return rendlenom(0); }
 
-    // The writing operations change nothing and fail when the file could not be read whole.
-
-    // A new game: its line, board -1, no time.
+    // The three writing operations below fail and leave the file untouched when it could not be read
+    // whole (too big, unreadable). A new game: its line, board -1, no time.
     bool ajoutepartie(const std::string& nom);
     // Board `numtableau` cleared with `chrono` seconds left: the game's line gets the board and the time
     // spent added. Returns the game's cumulated seconds, nothing when the file could not be written.
