@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "shell/fichiers.h"
+#include "shell/memoire.h"
 
 namespace tlv {
 
@@ -68,11 +69,9 @@ int tempsdeligne(const std::string& ligne) {
     return v && *v >= 0 ? *v : 0;
 }
 
-std::vector<std::string> Parties::lignes() const {
-    std::vector<std::string> l;
-    if (auto lues = litlignes(chemin()))
-        for (auto& x : *lues)
-            if (!sansblancs(x).empty()) l.push_back(std::move(x));
+LectureEntiere Parties::lecture() const {
+    LectureEntiere l = litlignesentieres(chemin(), taillemaxparties);
+    std::erase_if(l.lignes, [](const std::string& x) { return sansblancs(x).empty(); });
     return l;
 }
 
@@ -91,6 +90,8 @@ std::string Parties::rendlenom(int index) const {
 bool Parties::reecrit(const std::vector<std::string>& lignes) {
     std::string contenu;
     for (const auto& l : lignes) contenu += l + "\r\n";
+    // A folder kept in memory has no disk file to rename over.
+    if (enmemoire(chemin())) return ecritfichier(chemin(), contenu);
     // The new contents are complete in "tlvtempo" before they take the file's place in one rename.
     const std::string tempo = dossier_ + fichiertempo;
     if (ecritfichier(tempo, contenu) && std::rename(tempo.c_str(), chemin().c_str()) == 0) return true;
@@ -99,14 +100,16 @@ bool Parties::reecrit(const std::vector<std::string>& lignes) {
 }
 
 bool Parties::ajoutepartie(const std::string& nom) {
-    auto l = lignes();
+    auto [l, entiere] = lecture();
+    if (!entiere) return false;
     l.push_back(lignepartie(nom, -1, 0));
     return reecrit(l);
 }
 
 std::optional<int> Parties::sauvepartie(const std::string& nom, int numtableau, int chrono) {
     const std::string n = nomstocke(nom);
-    auto l = lignes();
+    auto [l, entiere] = lecture();
+    if (!entiere) return std::nullopt;
     int tempscumule = 0;
     bool trouve = false;
     for (auto& x : l)
@@ -138,7 +141,8 @@ Parties::Chargement Parties::chargepartie(const std::string& nom) const {
 
 bool Parties::effacelapartie(const std::string& nom) {
     const std::string n = nomstocke(nom);
-    auto l = lignes();
+    auto [l, entiere] = lecture();
+    if (!entiere) return false;
     std::erase_if(l, [&](const std::string& x) { return memenom(x, n); });
     return reecrit(l);
 }

@@ -3,9 +3,12 @@
 // creation order: the name on 9, the last board cleared on 3 (" -1" for none), the seconds spent on the
 // boards cleared on 5. Rewrites go through "tlvtempo", then replace the file in one rename.
 // Pure: files only. Names are UTF-8 in memory, Windows-1252 on disk.
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "shell/fichiers.h"
 
 namespace tlv {
 
@@ -14,6 +17,9 @@ inline constexpr const char* fichiertempo = "tlvtempo";
 inline constexpr int largeurnompartie = 9;
 inline constexpr int tempsmaxpartie = 99999;
 inline constexpr int dureetableau = 120; // seconds on the clock at the start of a board
+// Far beyond any real list of games (some 200 000 lines); a longer file is listed from its start but
+// never rewritten, so that no game past the limit is lost.
+inline constexpr std::size_t taillemaxparties = 4u << 20;
 
 // The stored line (Windows-1252, no CR LF): name cut or padded to 9, board " -1" or 3 digits, 5 digits.
 std::string lignepartie(const std::string& nom, int tableau, int temps);
@@ -30,14 +36,15 @@ class Parties {
 
     std::string chemin() const { return dossier_ + fichierparties; }
     // The stored lines, blank ones left out; none when the file is missing.
-    std::vector<std::string> lignes() const;
+    std::vector<std::string> lignes() const { return lecture().lignes; }
 
     bool existe(const std::string& nom) const;
     // Name of the game at `index` (from 0); empty when there is none.
     std::string rendlenom(int index) const;
     std::string rendlepremiernom() const { return rendlenom(0); }
 
-    // A new game: its line, board -1, no time.
+    // The three writing operations below fail and leave the file untouched when it could not be read
+    // whole (too big, unreadable). A new game: its line, board -1, no time.
     bool ajoutepartie(const std::string& nom);
     // Board `numtableau` cleared with `chrono` seconds left: the game's line gets the board and the time
     // spent added. Returns the game's cumulated seconds, nothing when the file could not be written.
@@ -53,6 +60,7 @@ class Parties {
     bool effacelapartie(const std::string& nom);
 
   private:
+    LectureEntiere lecture() const;
     bool reecrit(const std::vector<std::string>& lignes);
     std::string dossier_;
 };

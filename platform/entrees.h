@@ -7,7 +7,7 @@ namespace tlv {
 
 namespace cle {
 constexpr int Effacement = 8, Tab = 9, Entree = 13, Echap = 27, Espace = 32;
-constexpr int Gauche = 37, Haut = 38, Droite = 39, Bas = 40, Suppr = 46;
+constexpr int Fin = 35, Debut = 36, Gauche = 37, Haut = 38, Droite = 39, Bas = 40, Suppr = 46;
 constexpr int F1 = 112, F5 = 116, F6 = 117, F7 = 118, F8 = 119;
 } // namespace cle
 

@@ -38,6 +38,8 @@ int code_touche(const std::string& nom, std::string& car) {
     if (nom == "Haut") return cle::Haut;
     if (nom == "Bas") return cle::Bas;
     if (nom == "Suppr") return cle::Suppr;
+    if (nom == "Debut") return cle::Debut;
+    if (nom == "Fin") return cle::Fin;
     if (nom.size() >= 2 && nom[0] == 'F') {
         int n = 0;
         if (entier(nom.substr(1), n) && n >= 1 && n <= 12) return cle::F1 + n - 1;

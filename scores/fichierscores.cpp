@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <vector>
 
 #include "shell/fichiers.h"
 
@@ -9,9 +10,17 @@ namespace tlv {
 
 namespace {
 
-// A field of digits only, within the 16-bit range the files use.
-std::optional<int> nombre(std::string_view s) {
-    if (s.empty() || s.size() > 5) return std::nullopt;
+constexpr std::string_view blancs = " \t";
+
+std::string_view sansblancs(std::string_view s) {
+    const auto d = s.find_first_not_of(blancs);
+    if (d == std::string_view::npos) return {};
+    return s.substr(d, s.find_last_not_of(blancs) - d + 1);
+}
+
+// A field of digits only (at most `n`), within the 16-bit range the files use.
+std::optional<int> nombre(std::string_view s, std::size_t n = 5) {
+    if (s.empty() || s.size() > n) return std::nullopt;
     int v = 0;
     for (char c : s) {
         if (c < '0' || c > '9') return std::nullopt;
@@ -26,11 +35,36 @@ bool nomlisible(std::string_view s) {
     return std::none_of(s.begin(), s.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; });
 }
 
-// The name in Windows-1252, cut or padded with blanks to `largeur` bytes.
-std::string champnom(const std::string& nom, int largeur) {
-    std::string s = utf8_vers_cp1252(nom);
+// Stored bytes cut or padded with blanks to `largeur`.
+std::string champ(std::string_view octets, int largeur) {
+    std::string s(octets);
     s.resize(static_cast<std::size_t>(largeur), ' ');
     return s;
+}
+
+// The name in Windows-1252, cut or padded with blanks to `largeur` bytes.
+std::string champnom(const std::string& nom, int largeur) {
+    return champ(utf8_vers_cp1252(nom), largeur);
+}
+
+// A line whose fields lost their places: the name, then blank-separated numbers at its end. The name
+// is what lies before them, without its blanks; nothing when it is empty or not a name.
+struct Morceaux {
+    std::string_view nom;
+    std::vector<std::string_view> nombres; // from the last one back
+};
+std::optional<Morceaux> decoupe(std::string_view ligne, std::size_t combien) {
+    Morceaux m;
+    std::string_view reste = sansblancs(ligne);
+    for (std::size_t i = 0; i < combien; ++i) {
+        const auto b = reste.find_last_of(blancs);
+        if (b == std::string_view::npos) return std::nullopt;
+        m.nombres.push_back(reste.substr(b + 1));
+        reste = sansblancs(reste.substr(0, b));
+    }
+    if (reste.empty() || !nomlisible(reste)) return std::nullopt;
+    m.nom = reste;
+    return m;
 }
 
 std::string chiffres(int v, int n) {
@@ -39,12 +73,18 @@ std::string chiffres(int v, int n) {
     return s;
 }
 
-template <class Table, class Lecture> Table littable(const std::string& chemin, Lecture lecture) {
+// Every readable record in the ranking order (`avant`, ties keeping the file's order), the best ones
+// first, then default lines.
+template <class Table, class Lecture, class Avant>
+Table littable(const std::string& chemin, Lecture lecture, Avant avant) {
     Table t{};
     const auto lignes = litlignes(chemin);
     if (!lignes) return t;
-    const std::size_t n = std::min(lignes->size(), t.size());
-    for (std::size_t i = 0; i < n; ++i) t[i] = lecture((*lignes)[i]);
+    std::vector<typename Table::value_type> lus;
+    for (const auto& l : *lignes)
+        if (auto s = lecture(l)) lus.push_back(std::move(*s));
+    std::stable_sort(lus.begin(), lus.end(), avant);
+    std::copy_n(lus.begin(), std::min(lus.size(), t.size()), t.begin());
     return t;
 }
 
@@ -82,12 +122,27 @@ std::string libelleniveau(int niveau) {
     }
 }
 
+std::optional<ScoreMemo> luememo(std::string_view octets) {
+    const auto record = [](std::string_view nom, int t) {
+        return ScoreMemo{champ(sansblancs(nom), largeurnommemo) + std::to_string(t), t};
+    };
+    // The layout written: the name field, then the time, here with blanks allowed around it.
+    std::optional<ScoreMemo> fixe;
+    if (octets.size() > static_cast<std::size_t>(largeurnommemo)) {
+        const auto nom = octets.substr(0, largeurnommemo);
+        const auto t = nombre(sansblancs(octets.substr(largeurnommemo)));
+        if (t && nomlisible(nom)) fixe = record(nom, *t);
+        // Names are shorter than the field: one that fills it may have swallowed the time's first digits.
+        if (fixe && blancs.find(nom.back()) != std::string_view::npos) return fixe;
+    }
+    // The name's padding lost or grown: the time is the last word.
+    if (const auto m = decoupe(octets, 1))
+        if (const auto t = nombre(m->nombres[0])) return record(m->nom, *t);
+    return fixe;
+}
+
 ScoreMemo lignememo(std::string_view octets) {
-    if (octets.size() <= static_cast<std::size_t>(largeurnommemo)) return {};
-    const auto nom = octets.substr(0, largeurnommemo);
-    const auto t = nombre(octets.substr(largeurnommemo));
-    if (!t || !nomlisible(nom)) return {};
-    return ScoreMemo{std::string(octets), *t};
+    return luememo(octets).value_or(ScoreMemo{});
 }
 
 std::string formatememo(const std::string& nom, int temps) {
@@ -99,7 +154,9 @@ TableMemo tablememodefaut() {
 }
 
 TableMemo litmemo(const std::string& chemin) {
-    return littable<TableMemo>(chemin, [](const std::string& l) { return lignememo(l); });
+    return littable<TableMemo>(
+        chemin, [](const std::string& l) { return luememo(l); },
+        [](const ScoreMemo& a, const ScoreMemo& b) { return a.temps < b.temps; });
 }
 
 bool ecritmemo(const std::string& chemin, const TableMemo& t) {
@@ -116,12 +173,28 @@ TableMemo inserememo(const TableMemo& t, int rang, const std::string& ligne) {
     return insere(t, rang, ligne, lignememo(ligne));
 }
 
+std::optional<ScoreJong> luejong(std::string_view octets) {
+    const auto record = [](std::string_view nom, std::optional<int> tableau,
+                           std::optional<int> temps) -> std::optional<ScoreJong> {
+        if (!tableau || !temps) return std::nullopt;
+        return ScoreJong{champ(sansblancs(nom), largeurnomjong) + chiffres(*tableau, 3) + chiffres(*temps, 5),
+                         *tableau, *temps};
+    };
+    // The layout written, blanks allowed after it.
+    if (octets.size() >= 17 && sansblancs(octets.substr(17)).empty() && nomlisible(octets.substr(0, 9)))
+        if (auto s =
+                record(octets.substr(0, 9), nombre(octets.substr(9, 3), 3), nombre(octets.substr(12, 5))))
+            return s;
+    // Fields moved by blanks: the eight digits as one word, or the board and the time as two.
+    if (const auto m = decoupe(octets, 1); m && m->nombres[0].size() == 8)
+        return record(m->nom, nombre(m->nombres[0].substr(0, 3), 3), nombre(m->nombres[0].substr(3)));
+    if (const auto m = decoupe(octets, 2))
+        return record(m->nom, nombre(m->nombres[1], 3), nombre(m->nombres[0]));
+    return std::nullopt;
+}
+
 ScoreJong lignejong(std::string_view octets) {
-    if (octets.size() != 17) return {};
-    const auto tableau = nombre(octets.substr(9, 3));
-    const auto temps = nombre(octets.substr(12, 5));
-    if (!tableau || !temps || !nomlisible(octets.substr(0, 9))) return {};
-    return ScoreJong{std::string(octets), *tableau, *temps};
+    return luejong(octets).value_or(ScoreJong{});
 }
 
 std::string formatejong(const std::string& nompartie, int numtableau, int tempscumule) {
@@ -134,7 +207,12 @@ TableJong tablejongdefaut() {
 }
 
 TableJong litjong(const std::string& chemin) {
-    return littable<TableJong>(chemin, [](const std::string& l) { return lignejong(l); });
+    // More boards first, then the shorter time.
+    return littable<TableJong>(
+        chemin, [](const std::string& l) { return luejong(l); },
+        [](const ScoreJong& a, const ScoreJong& b) {
+            return a.tableau != b.tableau ? a.tableau > b.tableau : a.temps < b.temps;
+        });
 }
 
 bool ecritjong(const std::string& chemin, const TableJong& t) {

@@ -2,9 +2,13 @@
 // The score files of Memo (one per level, five best times) and Quadrel (ten best games): their fixed-width
 // lines in Windows-1252, the ranking and insertion rules. Pure: files and text only, no screen.
 //
-// A table is read whole; a line that is missing, too short, too long, not a number where a number is due,
-// or out of the 16-bit range is read as the default line, so the next write repairs the file.
+// A table is read from every line that can be read, whatever its line ends, a byte-order mark or blanks
+// around its fields; its records are then put in the game's ranking order and the places left (missing
+// lines, lines that are not numbers where numbers are due, out of the 16-bit range...) are filled with
+// default lines at the bottom. So the next write repairs the file and no real score is ever dropped
+// before a default line.
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -26,6 +30,9 @@ std::string fichiermemo(int niveau); // "tlvmemo<niveau>.sco"
 // The level's label, as the menu and the score title show it: "4x4", "6x4", "8x4".
 std::string libelleniveau(int niveau);
 
+// A record of a stored line, written back in the exact layout; nothing when the line cannot be read.
+std::optional<ScoreMemo> luememo(std::string_view octets);
+// The same, the default line for one that cannot be read.
 ScoreMemo lignememo(std::string_view octets);
 // The stored line of a new record: the name (UTF-8) cut or padded to 16 characters, then the time.
 std::string formatememo(const std::string& nom, int temps);
@@ -53,6 +60,7 @@ struct ScoreJong {
 };
 using TableJong = std::array<ScoreJong, lignesjong>;
 
+std::optional<ScoreJong> luejong(std::string_view octets);
 ScoreJong lignejong(std::string_view octets);
 // The stored line of a game: name (UTF-8) on 9 characters, board on 3 digits, seconds on 5 digits
 // (board limited to 0..999, seconds to 0..32767 so that the line stays readable).

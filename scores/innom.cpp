@@ -40,29 +40,32 @@ void Innom::dessine_tout() {
     const int t = ctx_.r.taille6;
     const int th = po.hauteur(t);
     const int ty = y + (h - th) / 2;
+    const std::string& texte = saisie_.texte();
     image.decoupe(Rect{x + 2, y + 2, w - 4, h - 4});
-    po.imprime(image, x + Marge, ty, texte_, t, rgb(0, 0, 0));
-    const int cx = x + Marge + (texte_.empty() ? 0 : po.largeur(texte_, t)) + 1;
+    po.imprime(image, x + Marge, ty, texte, t, rgb(0, 0, 0));
+    // The caret in the gap after the characters before it, reaching above and below the letters.
+    const int cx = x + Marge + largeur(saisie_.avantcurseur()) + 1;
     fill(image, cx, ty + th / 8, 2, th - th / 4, rgb(0, 0, 0));
     image.sans_decoupe();
     pf.invalide();
 }
 
+int Innom::largeur(const std::string& texte) {
+    return texte.empty() ? 0 : pf.polices().largeur(texte, ctx_.r.taille6);
+}
+
 void Innom::Text1_KeyDown(int code, int) {
     switch (code) {
     case cle::Entree:
-        reponse = reponsenom(texte_);
+        reponse = reponsenom(saisie_.texte());
         hide();
         break;
     case cle::Echap:
         reponse = nomannule;
         hide();
         break;
-    case cle::Effacement:
-        texte_ = effacedernier(texte_);
-        dessine_tout();
-        break;
     default:
+        if (saisie_.touche(code)) dessine_tout();
         break;
     }
 }
@@ -73,9 +76,15 @@ void Innom::Form_KeyDown(int code, int shift) {
 
 void Innom::Form_KeyPress(const std::string& car) {
     // Enter, Escape and Backspace come here too as control characters: the key handler has done them.
-    const std::string t = ajoutetexte(texte_, car);
-    if (t == texte_) return;
-    texte_ = t;
+    const Saisie avant = saisie_;
+    saisie_.tape(car);
+    if (saisie_.texte() != avant.texte()) dessine_tout();
+}
+
+void Innom::MouseDown(int button, int, int x, int y) {
+    if (button != bouton::Gauche || x < Text1X || x >= Text1X + Text1W || y < Text1Y || y >= Text1Y + Text1H)
+        return;
+    saisie_.clique(x - Text1X - Marge, [this](const std::string& s) { return largeur(s); });
     dessine_tout();
 }
 

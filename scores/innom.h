@@ -1,7 +1,10 @@
 #pragma once
 // The name entry: a prompt over its own background and a one-line text box of at most 9 characters.
-// Enter gives the name (in capitals, "INCONNU" when empty), Escape gives `nomannule`.
+// Enter gives the name (in capitals, "INCONNU" when empty), Escape gives `nomannule`; the other keys
+// and clicks in the box edit it (`Saisie`).
 #include <string>
+
+#include "saisie.h"
 
 #include "platform/form.h"
 #include "shell/contexte.h"
@@ -17,17 +20,19 @@ class Innom : public Form {
     Innom(Contexte& ctx, std::string invite);
 
     std::string reponse;
-    const std::string& Text1() const { return texte_; }
+    const std::string& Text1() const { return saisie_.texte(); }
 
     void Text1_KeyDown(int code, int shift);
     void Form_KeyDown(int code, int shift) override;
     void Form_KeyPress(const std::string& car) override;
+    void MouseDown(int button, int shift, int x, int y) override;
 
   private:
     void dessine_tout();
+    int largeur(const std::string& texte); // as printed in the box
     Contexte& ctx_;
     std::string invite_;
-    std::string texte_;
+    Saisie saisie_;
     Surface fond_;
 };
 

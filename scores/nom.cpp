@@ -49,25 +49,6 @@ bool caractereaccepte(const std::string& car) {
     return true;
 }
 
-std::string ajoutetexte(const std::string& texte, const std::string& saisie) {
-    std::string t = texte;
-    for (std::size_t i = 0; i < saisie.size();) {
-        const std::size_t n = longueurcar(static_cast<unsigned char>(saisie[i]));
-        const std::string car = saisie.substr(i, n);
-        i += n;
-        if (nombrecaracteres(t) >= longueurmaxnom) break;
-        if (caractereaccepte(car)) t += car;
-    }
-    return t;
-}
-
-std::string effacedernier(const std::string& texte) {
-    if (texte.empty()) return texte;
-    std::size_t i = texte.size() - 1;
-    while (i > 0 && (static_cast<unsigned char>(texte[i]) & 0xC0) == 0x80) --i;
-    return texte.substr(0, i);
-}
-
 std::string reponsenom(const std::string& texte) {
     std::string octets = utf8_vers_cp1252(texte);
     const auto debut = octets.find_first_not_of(' ');

@@ -14,11 +14,6 @@ inline constexpr const char* nominconnu = "INCONNU";
 int nombrecaracteres(const std::string& texte);
 // True when `car` (one UTF-8 character) can be typed into a name: printable and stored as one byte.
 bool caractereaccepte(const std::string& car);
-// The text with one more typed input: each accepted character is added while the name is shorter than
-// `longueurmaxnom`; the others are dropped.
-std::string ajoutetexte(const std::string& texte, const std::string& saisie);
-// The text without its last character.
-std::string effacedernier(const std::string& texte);
 // Enter: trimmed of blanks, in capitals, double quotes turned into apostrophes; "INCONNU" when empty.
 std::string reponsenom(const std::string& texte);
 

@@ -53,14 +53,16 @@ void affichelesscores_memo(Contexte& ctx, int niveau) {
     s.titre(ctx.r.textes[51] + libelleniveau(niveau));
     Polices& po = ctx.pf.polices();
     const int taille = ctx.r.taille7;
+    // Times end on one right edge, so that their digits line up: where five digits end when printed
+    // from x 392, or the buttons' right edge if our wide font takes them that far.
+    const int droite = std::min(392 + po.largeur(" 00000", taille), Score::Largeur - 12);
     for (int i = 1; i <= lignesmemo; ++i) {
         const ScoreMemo& l = t[static_cast<std::size_t>(i - 1)];
         const std::string nom = debutligne(l.ligne, 9);
         // Numbers are printed with the blank that stands for their sign.
         std::string temps(1, ' ');
         temps += std::to_string(l.temps);
-        // A long time in our wide font moves left rather than being cut at the edge.
-        const int xt = std::min(392, Score::Largeur - 6 - po.largeur(temps, taille));
+        const int xt = droite - po.largeur(temps, taille);
         po.imprime(s.image, 8, 50 * i + 40, nom, taille, Sombre);
         po.imprime(s.image, xt, 50 * i + 40, temps, taille, Sombre);
         po.imprime(s.image, 9, 50 * i + 41, nom, taille, Clair);
@@ -91,17 +93,22 @@ void affichelesscores_jong(Contexte& ctx, const std::string& fichepartie) {
     // The board and time columns stay apart in our wide font: a size at which each fits its column.
     const int taille = std::min(tailleajustee(po, "000", ctx.r.taille5, 52),
                                 tailleajustee(po, "00:00:00", ctx.r.taille5, Score::Largeur - 366));
+    // Numbers end on the right edges of their columns, so that narrow digits do not shift a row.
+    const int droitetableau = 300 + po.largeur("000", taille);
+    const int droitetemps = 360 + po.largeur("00:00:00", taille);
     for (int i = 1; i <= lignesjong; ++i) {
         const ScoreJong& l = t[static_cast<std::size_t>(i - 1)];
         std::string nom = debutligne(l.ligne, 9);
         if (!fichepartie.empty() && l.ligne == fichepartie) nom += "*";
         const std::string tableau = l.ligne.substr(9, 3), temps = heures(l.temps);
+        const int xtableau = droitetableau - po.largeur(tableau, taille);
+        const int xtemps = droitetemps - po.largeur(temps, taille);
         for (int d = 0; d <= 1; ++d) {
             const std::uint32_t c = d == 0 ? Sombre : Clair;
             const int y = 27 * i + 40 + d;
             po.imprime(s.image, 16 + d, y, nom, taille, c);
-            po.imprime(s.image, 300 + d, y, tableau, taille, c);
-            po.imprime(s.image, 360 + d, y, temps, taille, c);
+            po.imprime(s.image, xtableau + d, y, tableau, taille, c);
+            po.imprime(s.image, xtemps + d, y, temps, taille, c);
         }
     }
     if (montre(ctx, s)) ecritjong(chemin, tablejongdefaut());

@@ -97,6 +97,64 @@ void synchronisedossier(const std::string& dossier) {
     ::close(fd);
 }
 
+// What was read of a file: up to a limit, and whether that was all of it.
+struct Octets {
+    bool lu = false;     // a regular file was opened and read without error
+    bool absent = false; // no file at all by that name
+    bool entier = false; // `octets` are the whole file
+    std::string octets;
+};
+
+Octets litoctets(const std::string& chemin, std::size_t limite) {
+    Octets o;
+    // Non-blocking open so that a pipe or device in place of the file cannot hang us.
+    const int fd = ::open(chemin.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        o.absent = errno == ENOENT;
+        return o;
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return o;
+    }
+    std::array<char, 8192> tampon{};
+    bool erreur = false, fin = false;
+    // One byte past the limit tells a file of exactly `limite` bytes from a longer one.
+    while (!fin && o.octets.size() <= limite) {
+        const std::size_t voulu = std::min(tampon.size(), limite + 1 - o.octets.size());
+        const ssize_t n = ::read(fd, tampon.data(), voulu);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) erreur = true;
+        if (n <= 0)
+            fin = true;
+        else
+            o.octets.append(tampon.data(), static_cast<std::size_t>(n));
+    }
+    ::close(fd);
+    if (erreur) return o;
+    o.lu = true;
+    o.entier = o.octets.size() <= limite;
+    if (!o.entier) o.octets.resize(limite);
+    return o;
+}
+
+std::vector<std::string> decoupe(std::string_view octets, std::size_t maxligne) {
+    constexpr std::string_view bom = "\xEF\xBB\xBF";
+    if (octets.substr(0, bom.size()) == bom) octets.remove_prefix(bom.size());
+    std::vector<std::string> lignes;
+    std::size_t debut = 0;
+    while (debut < octets.size()) {
+        auto fin = octets.find_first_of("\r\n", debut);
+        if (fin == std::string_view::npos) fin = octets.size();
+        lignes.emplace_back(octets.substr(debut, std::min(fin - debut, maxligne)));
+        debut = fin + 1;
+        if (fin < octets.size() && octets[fin] == '\r' && debut < octets.size() && octets[debut] == '\n')
+            ++debut;
+    }
+    return lignes;
+}
+
 } // namespace
 
 std::string cp1252_vers_utf8(std::string_view octets) {
@@ -157,44 +215,23 @@ bool ecritfichier(const std::string& chemin, std::string_view contenu) {
 }
 
 std::optional<std::vector<std::string>> litlignes(const std::string& chemin) {
-    if (auto copie = litenmemoire(chemin)) return decoupelignes(*copie);
-    // Non-blocking open so that a pipe or device in place of the file cannot hang us.
-    const int fd = ::open(chemin.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return std::nullopt;
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        return std::nullopt;
-    }
-    std::string octets;
-    std::array<char, 8192> tampon{};
-    bool erreur = false;
-    while (octets.size() < taillemaxlecture) {
-        const std::size_t voulu = std::min(tampon.size(), taillemaxlecture - octets.size());
-        const ssize_t n = ::read(fd, tampon.data(), voulu);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) erreur = true;
-        if (n <= 0) break;
-        octets.append(tampon.data(), static_cast<std::size_t>(n));
-    }
-    ::close(fd);
-    if (erreur) return std::nullopt;
-    return decoupelignes(octets);
+    if (auto copie = litenmemoire(chemin)) return decoupe(*copie, longueurmaxligne);
+    const Octets o = litoctets(chemin, taillemaxlecture);
+    if (!o.lu) return std::nullopt;
+    return decoupe(o.octets, longueurmaxligne);
 }
 
-std::vector<std::string> decoupelignes(std::string_view octets) {
-    std::vector<std::string> lignes;
-    std::size_t debut = 0;
-    while (debut < octets.size()) {
-        auto fin = octets.find('\n', debut);
-        const bool complete = fin != std::string::npos;
-        if (!complete) fin = octets.size();
-        std::size_t longueur = fin - debut;
-        if (complete && longueur > 0 && octets[fin - 1] == '\r') --longueur;
-        lignes.emplace_back(octets.substr(debut, std::min(longueur, longueurmaxligne)));
-        debut = fin + 1;
+LectureEntiere litlignesentieres(const std::string& chemin, std::size_t taillemax) {
+    if (auto copie = litenmemoire(chemin)) return {decoupe(*copie, std::string::npos), true};
+    const Octets o = litoctets(chemin, taillemax);
+    LectureEntiere l;
+    if (!o.lu) {
+        l.entiere = o.absent;
+        return l;
     }
-    return lignes;
+    l.lignes = decoupe(o.octets, std::string::npos);
+    l.entiere = o.entier;
+    return l;
 }
 
 bool creedossiers(const std::string& chemin) {

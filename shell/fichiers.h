@@ -26,12 +26,19 @@ bool ecritfichier(const std::string& chemin, std::string_view contenu);
 inline constexpr std::size_t longueurmaxligne = 4096;
 inline constexpr std::size_t taillemaxlecture = 1 << 20;
 
-// The lines of a text file, bytes as stored, without their CR LF or LF; a last line without
-// an end counts. Nothing when the file cannot be opened (missing, a folder, no access).
+// The lines of a text file, bytes as stored, without their ends: CR LF, LF or a lone CR (files edited
+// elsewhere use all three); a UTF-8 byte-order mark at the start is left out; a last line without an end
+// counts. Nothing when the file cannot be opened (missing, a folder, no access).
 std::optional<std::vector<std::string>> litlignes(const std::string& chemin);
 
-// The lines of bytes as litlignes cuts them.
-std::vector<std::string> decoupelignes(std::string_view octets);
+// For a file that is rewritten from what was read: nothing may be cut.
+struct LectureEntiere {
+    std::vector<std::string> lignes; // as `litlignes` gives them, but never cut
+    // The file was read to its end: it is missing (no line), or a readable file of at most `taillemax`
+    // bytes. Otherwise `lignes` hold what could be read and the file must not be rewritten from them.
+    bool entiere = false;
+};
+LectureEntiere litlignesentieres(const std::string& chemin, std::size_t taillemax);
 
 // Creates the folder and every missing parent, like `mkdir -p`. True when it exists afterwards.
 bool creedossiers(const std::string& chemin);

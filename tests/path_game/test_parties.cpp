@@ -113,6 +113,36 @@ TEST_F(Sauvegardes, AnUnwritableFolderFailsWithoutCrashing) {
     EXPECT_EQ(p.rendlepremiernom(), "");
 }
 
+// A file too big to be read whole is listed from its start but never rewritten: no game is lost.
+TEST_F(Sauvegardes, AFileTooBigToReadWholeIsLeftUntouched) {
+    std::string gros = "PREMIER  00100050\r\n";
+    while (gros.size() <= taillemaxparties) gros += "AUTRE     -100000\r\n";
+    gros += "DERNIER  00200060\r\n";
+    ecrit(gros);
+    Parties p(dossier);
+    EXPECT_EQ(p.rendlepremiernom(), "PREMIER");
+    EXPECT_EQ(p.chargepartie("PREMIER").numtableau, 2);
+    EXPECT_FALSE(p.ajoutepartie("NOUVEAU"));
+    EXPECT_FALSE(p.sauvepartie("PREMIER", 2, 100).has_value());
+    EXPECT_FALSE(p.effacelapartie("PREMIER"));
+    // Not EXPECT_EQ: a diff of megabytes would be printed.
+    EXPECT_TRUE(lit() == gros) << "the file changed";
+    EXPECT_FALSE(fs::exists(dossier + fichiertempo));
+}
+
+// Below that limit, every byte of every line is read, so a rewrite keeps even lines that no game wrote.
+TEST_F(Sauvegardes, LongLinesAndFilesOverAMegabyteAreKeptWhole) {
+    const std::string longue = "NOTE     " + std::string(5000, 'x');
+    std::string avant = longue + "\r\n";
+    while (avant.size() <= (1u << 20) + 100) avant += "AUTRE     -100000\r\n";
+    avant += "DERNIER  00200060\r\n";
+    ecrit(avant);
+    Parties p(dossier);
+    EXPECT_TRUE(p.existe("DERNIER"));
+    ASSERT_TRUE(p.ajoutepartie("NOUVEAU"));
+    EXPECT_TRUE(lit() == avant + "NOUVEAU   -100000\r\n") << "a line was lost or cut";
+}
+
 TEST(Libelles, ClockAndBoardNumber) {
     EXPECT_EQ(textechrono(65), " 1:05");
     EXPECT_EQ(textechrono(9), " 0:09");

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "banc.h"
+#include "platform/image.h"
+#include "platform/texte.h"
 #include "scores/fichierscores.h"
 #include "scores/innom.h"
 #include "scores/score.h"
@@ -19,13 +21,90 @@ TEST_F(Banc, TheNameEntryAnswersWhatWasTyped) {
         {"texte paul\ntouche Echap", "jemesuistrompé"},
         {"texte pauk\ntouche Effacement\ntexte l\ntouche Entree", "PAUL"},
         {"texte d\"artagnan\ntouche Entree", "D'ARTAGNA"},
-        {"texte a漢é\ntouche Entree", "AÉ"}};
+        {"texte a漢é\ntouche Entree", "AÉ"},
+        // Editing inside the name: arrows, Home, End, Delete, Backspace before the caret.
+        {"texte pual\ntouche Gauche\ntouche Gauche\ntouche Effacement\ntouche Droite\ntexte u\ntouche Entree",
+         "PAUL"},
+        {"texte xaul\ntouche Debut\ntouche Suppr\ntexte p\ntouche Fin\ntexte o\ntouche Entree", "PAULO"}};
     for (const auto& [saisie, attendu] : cas) {
         std::string reponse;
         ASSERT_TRUE(joue(std::string("attends\n") + saisie + "\nattends\n",
                          [&](Contexte& c) { reponse = demande_nom(c, "Entrez votre nom"); }));
         EXPECT_EQ(reponse, attendu) << saisie;
     }
+}
+
+// The caret as drawn: the black columns of the box at its foot, below the letters' baseline. Then "z" is
+// typed where it stands.
+struct CasCurseur {
+    const char* nom;
+    std::string saisie; // "@" stands for the x of the gap after `avant`, a little to its right
+    std::string avant;  // the text before the caret
+    std::string reponse;
+};
+
+class Curseur : public Banc, public ::testing::WithParamInterface<CasCurseur> {};
+
+TEST_P(Curseur, IsDrawnInTheGapItStandsIn) {
+    const auto& c = GetParam();
+    ASSERT_TRUE(joue("", [](Contexte&) {})); // a platform, to measure the text with
+    Polices& po = pf->polices();
+    const int th = po.hauteur(r.taille6);
+    const int gauche = (640 - Innom::Largeur) / 2 + Innom::Text1X,
+              haut = (480 - Innom::Hauteur) / 2 + Innom::Text1Y;
+    const int ecart = gauche + 6 + (c.avant.empty() ? 0 : po.largeur(c.avant, r.taille6));
+    std::string saisie = c.saisie;
+    if (const auto a = saisie.find('@'); a != std::string::npos)
+        saisie.replace(a, 1, std::to_string(ecart + 3));
+
+    const std::string png = dossier + "/nom.png";
+    std::string reponse;
+    ASSERT_TRUE(
+        joue("attends\n" + saisie + "\nattends\ncapture " + png + "\ntexte z\ntouche Entree\nattends\n",
+             [&](Contexte& x) { reponse = demande_nom(x, "Entrez votre nom"); }));
+    EXPECT_EQ(reponse, c.reponse);
+    const auto image = charge_image(png);
+    ASSERT_TRUE(image);
+    const int pied = haut + (Innom::Text1H - th) / 2 + th - th / 8 - 1;
+    std::vector<int> noires;
+    for (int x = gauche + 2; x < gauche + Innom::Text1W - 2; ++x)
+        if (image->pixel(x, pied) == rgb(0, 0, 0)) noires.push_back(x);
+    EXPECT_EQ(noires, (std::vector<int>{ecart + 1, ecart + 2}));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cas, Curseur,
+    ::testing::Values(CasCurseur{"AfterTyping", "texte abc", "abc", "ABCZ"},
+                      CasCurseur{"Left", "texte abc\ntouche Gauche", "ab", "ABZC"},
+                      CasCurseur{"Home", "texte abc\ntouche Debut", "", "ZABC"},
+                      CasCurseur{"HomeThenEnd", "texte abc\ntouche Debut\ntouche Fin", "abc", "ABCZ"},
+                      CasCurseur{"InsertedInTheMiddle", "texte ac\ntouche Gauche\ntexte bb", "abb", "ABBZC"},
+                      CasCurseur{"ClickedBetweenLetters", "texte abc\nclic @ 250", "a", "AZBC"},
+                      CasCurseur{"ClickedPastTheEnd", "texte abc\ntouche Debut\nclic 500 250", "abc",
+                                 "ABCZ"}),
+    [](const auto& i) { return std::string(i.param.nom); });
+
+// The time column: every time ends on the same right edge, whatever its number of digits.
+TEST_F(Banc, MemoTimesAreRightAligned) {
+    ecrit("tlvmemo0.sco", "A               10\r\nB               20\r\nC               300\r\n"
+                          "D               4000\r\nE               10000\r\n");
+    const std::string png = dossier + "/scores.png";
+    ASSERT_TRUE(
+        joue("attends\ncapture " + png + "\n" + Retour, [&](Contexte& c) { affichelesscores_memo(c, 0); }));
+    const auto image = charge_image(png);
+    ASSERT_TRUE(image);
+    const int gauche = (640 - Score::Largeur) / 2, haut = (480 - Score::Hauteur) / 2;
+    const int th = pf->polices().hauteur(r.taille7);
+    std::vector<int> bords;
+    for (int i = 1; i <= 5; ++i) {
+        int bord = -1;
+        for (int y = haut + 50 * i + 41; y < haut + 50 * i + 41 + th; ++y)
+            for (int x = gauche + 250; x < gauche + Score::Largeur; ++x)
+                if (image->pixel(x, y) == rgb(0, 255, 255)) bord = std::max(bord, x);
+        bords.push_back(bord);
+    }
+    EXPECT_GT(bords[0], gauche + 250);
+    EXPECT_EQ(bords, std::vector<int>(5, bords[0]));
 }
 
 TEST_F(Banc, MemoTimeThatRanksAsksTheNameAndWritesTheLine) {

@@ -16,6 +16,11 @@ std::string lit(const std::string& p) {
 }
 
 TEST(LigneMemo, ReadsTheTimeOrFallsBackToTheDefault) {
+    // Blanks lost or added around the time: the same record, written back in the exact layout.
+    for (const char* decalee : {"PAUL 12", "PAUL            12  ", "PAUL             12",
+                                "  PAUL          12", "PAUL\t12", "PAUL           12 "})
+        EXPECT_EQ(lignememo(decalee).ligne, "PAUL            12") << decalee;
+    EXPECT_EQ(lignememo("ABCDEFGHIJKLMNOP12").ligne, "ABCDEFGHIJKLMNOP12"); // a name filling its field
     EXPECT_EQ(lignememo("PAUL            0").temps, 0);
     EXPECT_EQ(lignememo("H\xc9L\xc8NE          95").ligne, "H\xc9L\xc8NE          95");
     EXPECT_EQ(lignememo("PAUL            32767").temps, 32767);
@@ -107,9 +112,62 @@ INSTANTIATE_TEST_SUITE_P(
             "UnixLineEnds", "A               5\nB               6\n", {5, 6, 10000, 10000, 10000}},
         CasFichierAbime{"SevenLines", Sept, {1, 2, 3, 4, 5}},
         CasFichierAbime{"Garbage", "\x01\x02\xff\r\nbonjour\r\n\r\n", {10000, 10000, 10000, 10000, 10000}},
+        // What cannot be read goes below every real time.
         CasFichierAbime{"DamagedMiddle",
                         "A               5\r\nxx\r\nC               9\r\n",
-                        {5, 10000, 9, 10000, 10000}}),
+                        {5, 9, 10000, 10000, 10000}}),
+    [](const auto& i) { return std::string(i.param.nom); });
+
+// A damaged file, then a result: every readable score keeps its place in the order, defaults go first.
+struct CasAbimeMemo {
+    const char* nom;
+    std::string contenu;
+    int temps;           // the game's time, recorded as "MOI"
+    std::string attendu; // the file afterwards
+};
+
+std::string L(const std::string& nom, int temps) {
+    return formatememo(nom, temps) + "\r\n";
+}
+
+class MemoAbimePuisClasse : public Dossier, public ::testing::WithParamInterface<CasAbimeMemo> {};
+
+TEST_P(MemoAbimePuisClasse, NoReadableScoreIsDroppedBeforeADefaultLine) {
+    const auto& c = GetParam();
+    std::ofstream(p, std::ios::binary) << c.contenu;
+    const TableMemo t = litmemo(p);
+    const int rang = rangmemo(t, c.temps);
+    ASSERT_GT(rang, 0);
+    ASSERT_TRUE(ecritmemo(p, inserememo(t, rang, formatememo("MOI", c.temps))));
+    EXPECT_EQ(lit(p), c.attendu);
+}
+
+const std::string Cinq = L("ALICE", 20) + L("MOI", 32) + L("CAROL", 50) + L("DAN", 60) + L("EVE", 70);
+
+INSTANTIATE_TEST_SUITE_P(
+    Cas, MemoAbimePuisClasse,
+    ::testing::Values(
+        CasAbimeMemo{"UnreadableLine",
+                     L("ALICE", 20) + "xx\r\n" + L("CAROL", 50) + L("DAN", 60) + L("EVE", 70), 32, Cinq},
+        CasAbimeMemo{"BlanksAroundTheTime",
+                     "ALICE 20\r\nCAROL            50\r\nDAN             60   \r\n  EVE   70\r\n", 32, Cinq},
+        CasAbimeMemo{"ByteOrderMark",
+                     "\xEF\xBB\xBF" + L("ALICE", 20) + L("CAROL", 50) + L("DAN", 60) + L("EVE", 70) + "xx",
+                     32, Cinq},
+        CasAbimeMemo{"CarriageReturnsOnly",
+                     "ALICE           20\rCAROL           50\rDAN             60\rEVE             70\r", 32,
+                     Cinq},
+        CasAbimeMemo{"LineFeedsOnlyAndBlankLines",
+                     "ALICE           20\n\nCAROL           50\n\n\nDAN             60\nEVE             70\n",
+                     32, Cinq},
+        // A default line left in the middle by an earlier in-place reading goes back to the bottom.
+        CasAbimeMemo{"DefaultLineInTheMiddle",
+                     L("ALICE", 20) + L("INCONNU", 10000) + L("CAROL", 50) + L("DAN", 60) + L("EVE", 70), 32,
+                     Cinq},
+        CasAbimeMemo{"OutOfOrder", L("EVE", 70) + L("CAROL", 50) + L("ALICE", 20) + L("DAN", 60), 32, Cinq},
+        // Equal times keep the file's order, and the new one goes below them.
+        CasAbimeMemo{"TiesKeepTheirOrder", L("B", 40) + "?\r\n" + L("A", 40) + L("C", 40), 40,
+                     L("B", 40) + L("A", 40) + L("C", 40) + L("MOI", 40) + L("INCONNU", 10000)}),
     [](const auto& i) { return std::string(i.param.nom); });
 
 } // namespace

@@ -1,6 +1,9 @@
 // The Quadrel score table: lines, ranking by board then time, the game's single line, the time shown.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <vector>
 
 #include "scores/fichierscores.h"
@@ -9,6 +12,10 @@ namespace tlv {
 namespace {
 
 TEST(LigneJong, FixedWidthsReadBackOrTheDefault) {
+    // Blanks lost or added around the fields: the same record, written back in the exact layout.
+    for (const char* decalee : {"JO 01203725", "JO       01203725  ", "  JO     01203725",
+                                "JO       012 03725", "JO 012 3725", "JO\t01203725"})
+        EXPECT_EQ(lignejong(decalee).ligne, "JO       01203725") << decalee;
     const ScoreJong s = lignejong("\xc9T\xc9      01203725");
     EXPECT_EQ(s.tableau, 12);
     EXPECT_EQ(s.temps, 3725);
@@ -78,6 +85,75 @@ TEST(InsertionJong, TheGameNeverHoldsTwoLinesAndLastPlaceDropsTheTenth) {
     ASSERT_EQ(d.rang, 10);
     EXPECT_EQ(inserejong(d.liste, d.rang, formatejong("Z", 9, 200))[9].ligne, "Z        00900200");
 }
+
+// A damaged "tlvjong0.sco", then a game that ranks: the real games stay in order, defaults go first.
+struct CasAbimeJong {
+    const char* nom;
+    std::string contenu;
+    std::vector<std::string> attendu; // the lines afterwards, INCONNU filling the rest
+};
+
+std::string lignes(const std::vector<std::string>& l, const char* fin = "\r\n") {
+    std::string s;
+    for (const auto& x : l) s += x + fin;
+    return s;
+}
+
+class JongAbimePuisClasse : public ::testing::TestWithParam<CasAbimeJong> {
+  protected:
+    void SetUp() override {
+        char modele[] = "/tmp/tlv-jong-XXXXXX";
+        dossier = mkdtemp(modele);
+    }
+    void TearDown() override { std::filesystem::remove_all(dossier); }
+    std::string dossier;
+};
+
+TEST_P(JongAbimePuisClasse, NoReadableGameIsDroppedBeforeADefaultLine) {
+    const auto& c = GetParam();
+    const std::string p = dossier + "/" + fichierjong;
+    std::ofstream(p, std::ios::binary) << c.contenu;
+    const ClassementJong cl = classejong(litjong(p), "", 5, 100);
+    ASSERT_GT(cl.rang, 0);
+    ASSERT_TRUE(ecritjong(p, inserejong(cl.liste, cl.rang, formatejong("MOI", 5, 100))));
+    std::vector<std::string> attendu = c.attendu;
+    attendu.resize(10, std::string(lignedefautjong));
+    std::ifstream f(p, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(f), {}), lignes(attendu));
+}
+
+// Nine real games, boards 9 down to 1, and the game "MOI" at board 5 among them.
+const std::vector<std::string> Neuf = {"J9       00900100", "J8       00800100", "J7       00700100",
+                                       "J6       00600100", "J5       00500100", "J4       00400100",
+                                       "J3       00300100", "J2       00200100", "J1       00100100"};
+std::vector<std::string> avecmoi() {
+    std::vector<std::string> l = Neuf;
+    l.insert(l.begin() + 5, "MOI      00500100");
+    return l;
+}
+std::vector<std::string> sauf(std::vector<std::string> l, std::size_t i, const std::string& par) {
+    l.insert(l.begin() + static_cast<std::ptrdiff_t>(i), par);
+    return l;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cas, JongAbimePuisClasse,
+    ::testing::Values(CasAbimeJong{"UnreadableLine", lignes(sauf(Neuf, 1, "xx")), avecmoi()},
+                      CasAbimeJong{"TooLongLine", lignes(sauf(Neuf, 0, "J0       009001000")), avecmoi()},
+                      CasAbimeJong{"DefaultLineInTheMiddle", lignes(sauf(Neuf, 2, "INCONNU  00000120")),
+                                   avecmoi()},
+                      CasAbimeJong{"ByteOrderMark", "\xEF\xBB\xBF" + lignes(sauf(Neuf, 9, "???")), avecmoi()},
+                      CasAbimeJong{"CarriageReturnsOnly", lignes(sauf(Neuf, 3, ""), "\r"), avecmoi()},
+                      CasAbimeJong{"LineFeedsOnly", lignes(Neuf, "\n"), avecmoi()},
+                      CasAbimeJong{"BlanksAroundTheFields",
+                                   "J9 00900100\r\n  J8 008 00100 \r\nJ7       00700100   \r\n" +
+                                       lignes(std::vector<std::string>(Neuf.begin() + 3, Neuf.end())),
+                                   avecmoi()},
+                      CasAbimeJong{"OutOfOrder",
+                                   lignes({Neuf[8], Neuf[0], Neuf[4], "bof", Neuf[2], Neuf[1], Neuf[7],
+                                           Neuf[3], Neuf[6], Neuf[5]}),
+                                   avecmoi()}),
+    [](const auto& i) { return std::string(i.param.nom); });
 
 TEST(Heures, TwoDigitsEach) {
     EXPECT_EQ(heures(3725), "01:02:05");

@@ -92,7 +92,15 @@ using Lignes = std::vector<std::string>;
 TEST(LitLignes, FinsDeLigneMelangees) {
     DossierTemp d;
     test::ecritbrut(d / "f", "a\r\nb\n\r\nc\rd\r\nfin");
-    EXPECT_EQ(litlignes(d / "f"), (Lignes{"a", "b", "", "c\rd", "fin"}));
+    EXPECT_EQ(litlignes(d / "f"), (Lignes{"a", "b", "", "c", "d", "fin"}));
+    test::ecritbrut(d / "f", "a\rb\r\rc\r");
+    EXPECT_EQ(litlignes(d / "f"), (Lignes{"a", "b", "", "c"}));
+    // A byte-order mark is no part of the first line; the same bytes further on are.
+    test::ecritbrut(d / "f", "\xEF\xBB\xBF"
+                             "a\r\n\xEF\xBB\xBF"
+                             "b");
+    EXPECT_EQ(litlignes(d / "f"), (Lignes{"a", "\xEF\xBB\xBF"
+                                               "b"}));
     test::ecritbrut(d / "f", "");
     EXPECT_EQ(litlignes(d / "f"), Lignes{});
     test::ecritbrut(d / "f", "\r\n");
@@ -121,6 +129,30 @@ TEST(LitLignes, LignesEtFichiersDemesuresSontBornes) {
     for (const auto& l : *lignes) total += l.size() + 2;
     EXPECT_LE(total, taillemaxlecture + 2);
     EXPECT_GE(total, taillemaxlecture - 20);
+}
+
+TEST(LitLignesEntieres, DitSiToutLeFichierEstLu) {
+    DossierTemp d;
+    // Nothing cut: a long line stays whole, a file of exactly the limit is whole.
+    const std::string longue(longueurmaxligne + 10, 'x');
+    test::ecritbrut(d / "f", longue + "\r\nsuite\r\n");
+    auto l = litlignesentieres(d / "f", 100000);
+    EXPECT_TRUE(l.entiere);
+    EXPECT_EQ(l.lignes, (Lignes{longue, "suite"}));
+    const std::string cent = std::string(98, 'a') + "\r\n";
+    test::ecritbrut(d / "f", cent);
+    EXPECT_TRUE(litlignesentieres(d / "f", cent.size()).entiere);
+    // One byte more than the limit: what was read is given, but the file is not whole.
+    l = litlignesentieres(d / "f", cent.size() - 1);
+    EXPECT_FALSE(l.entiere);
+    EXPECT_EQ(l.lignes, Lignes{std::string(98, 'a')});
+    // A missing file is whole and empty; one that is there but cannot be read is not whole.
+    l = litlignesentieres(d / "absent", 10);
+    EXPECT_TRUE(l.entiere);
+    EXPECT_TRUE(l.lignes.empty());
+    EXPECT_FALSE(litlignesentieres(d.chemin(), 10).entiere);
+    ASSERT_EQ(::mkfifo((d / "tube").c_str(), 0600), 0);
+    EXPECT_FALSE(litlignesentieres(d / "tube", 10).entiere);
 }
 
 TEST(CreeDossiers, CommeMkdirP) {

@@ -1,0 +1,109 @@
+// The name box's editing: typing at the caret, the keys that move it or delete around it, a click.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "platform/entrees.h"
+#include "scores/saisie.h"
+
+namespace tlv {
+namespace {
+
+Saisie tapee(const std::string& texte) {
+    Saisie s;
+    s.tape(texte);
+    return s;
+}
+
+TEST(Saisie, OddCharactersAreRefused) {
+    for (const char* c : {"\r", "\x08", "\x1b", "\x7f", "漢", "😀", "\xc3", "\xa0", "\xc2\xa0"}) {
+        Saisie s = tapee("A");
+        s.tape(c);
+        EXPECT_EQ(s.texte(), "A") << c;
+        EXPECT_EQ(s.curseur(), 1) << c;
+    }
+    EXPECT_EQ(tapee("A?€'\"-").texte(), "A?€'\"-");
+    EXPECT_EQ(tapee("x漢y").texte(), "xy");
+    // Nine characters at most, an accented letter counting as one, as the files store them.
+    EXPECT_EQ(tapee("éééééééééé").texte(), "ééééééééé");
+}
+
+// Keys given in order (a negative number stands for typing the letter -n), then the text and caret.
+struct CasEdition {
+    const char* nom;
+    std::string depart; // typed first, the caret then at its end
+    std::vector<int> touches;
+    std::string texte;
+    int curseur;
+};
+
+constexpr int tape(char c) {
+    return -static_cast<int>(c);
+}
+
+class Edition : public ::testing::TestWithParam<CasEdition> {};
+
+TEST_P(Edition, KeysActAtTheCaret) {
+    const auto& c = GetParam();
+    Saisie s = tapee(c.depart);
+    for (int k : c.touches) {
+        if (k < 0)
+            s.tape(std::string(1, static_cast<char>(-k)));
+        else
+            EXPECT_TRUE(s.touche(k)) << k;
+    }
+    EXPECT_EQ(s.texte(), c.texte);
+    EXPECT_EQ(s.curseur(), c.curseur);
+}
+
+using namespace cle;
+INSTANTIATE_TEST_SUITE_P(
+    Cas, Edition,
+    ::testing::Values(
+        CasEdition{"BackspaceRemovesAWholeCharacter", "aé€", {Effacement, Effacement}, "a", 1},
+        CasEdition{"BackspaceAtTheStartDoesNothing", "ab", {Debut, Effacement}, "ab", 0},
+        CasEdition{"BackspaceBeforeTheCaret", "abc", {Gauche, Effacement}, "ac", 1},
+        CasEdition{"DeleteAfterTheCaret", "aéc", {Debut, Droite, Suppr}, "ac", 1},
+        CasEdition{"DeleteAtTheEndDoesNothing", "ab", {Suppr}, "ab", 2},
+        CasEdition{"TypingInsertsAtTheCaret", "ac", {Gauche, tape('b')}, "abc", 2},
+        CasEdition{"HomeThenTyping", "bc", {Debut, tape('a')}, "abc", 1},
+        CasEdition{"EndAfterMoving", "abc", {Debut, Droite, Fin, tape('d')}, "abcd", 4},
+        CasEdition{"ArrowsStopAtTheEnds", "ab", {Droite, Gauche, Gauche, Gauche, Gauche}, "ab", 0},
+        CasEdition{"RightStopsAtTheEnd", "ab", {Debut, Droite, Droite, Droite}, "ab", 2},
+        CasEdition{"FullNameRefusesInsertion", "abcdefghi", {Debut, tape('z')}, "abcdefghi", 0},
+        CasEdition{"DeletingMakesRoomAgain", "abcdefghi", {Debut, Suppr, tape('z')}, "zbcdefghi", 1}),
+    [](const auto& i) { return std::string(i.param.nom); });
+
+TEST(Saisie, OtherKeysChangeNothing) {
+    Saisie s = tapee("ab");
+    for (int k : {Haut, Bas, Tab, F5, int('A')}) EXPECT_FALSE(s.touche(k)) << k;
+    EXPECT_EQ(s.texte(), "ab");
+    EXPECT_EQ(s.curseur(), 2);
+}
+
+// A click goes to the nearest gap, by the widths measured: here 'W' is 30 pixels wide, 'i' 6, 'é' 12.
+TEST(Saisie, AClickGoesToTheNearestGap) {
+    const auto largeur = [](const std::string& t) {
+        int w = 0;
+        for (std::size_t i = 0; i < t.size(); ++i)
+            w += t[i] == 'W'                                         ? 30
+                 : t[i] == 'i'                                       ? 6
+                 : (static_cast<unsigned char>(t[i]) & 0xC0) == 0x80 ? 0
+                                                                     : 12;
+        return w;
+    };
+    // Gaps of "WiéW" at 0, 30, 36, 48, 78.
+    const std::pair<int, int> cas[] = {{-20, 0}, {0, 0},  {14, 0}, {16, 1}, {33, 1},
+                                       {34, 2},  {43, 3}, {62, 3}, {64, 4}, {200, 4}};
+    for (const auto& [x, attendu] : cas) {
+        Saisie s = tapee("WiéW");
+        s.clique(x, largeur);
+        EXPECT_EQ(s.curseur(), attendu) << x;
+    }
+    Saisie vide;
+    vide.clique(50, largeur);
+    EXPECT_EQ(vide.curseur(), 0);
+}
+
+} // namespace
+} // namespace tlv
