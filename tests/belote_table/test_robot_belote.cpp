@@ -21,13 +21,14 @@ constexpr const char* Nouvelle = "clic 320 130\nattends\n";      // the menu's "
 constexpr const char* Menu = "clic 560 460\nattends\n";          // the table's "Menu" label
 
 // Sud takes whenever it is asked, then tries its cards from left to right until one is accepted (a
-// refused card is asked again). Clicks that mean nothing at a wait are ignored by the table.
+// refused card is asked again). Clicks that mean nothing at a wait are ignored by the table, and below
+// the lines of the Belote menu (y 470), they mean nothing there either.
 std::string joue(int tours, int capture_au_tour = -1, const std::string& capture = "") {
     std::string s;
     for (int i = 0; i < tours; ++i) {
         s += "clic 260 260\nattends\n";
         for (int k = 0; k < 15; ++k)
-            s += "clic " + std::to_string(105 + 15 * ((k + 7 * i) % 15)) + " 430\nattends\n";
+            s += "clic " + std::to_string(105 + 15 * ((k + 7 * i) % 15)) + " 470\nattends\n";
         if (i == capture_au_tour) s += "capture " + capture + "\n";
     }
     return s;
@@ -98,8 +99,9 @@ TEST(BeloteRobot, AMatchPlayedToTheEndWritesTheSimulatorsTraceAndThePad) {
     const std::string d = p.dossier() + "/", journal = d + "journal.txt";
     const std::string script = "attends\ncapture " + d + "lanceur0.png\n" + Ouvre +
                                "clic 320 410\nattends\ncapture " + d + "lanceur1.png\n" + Ouvre +
-                               "clic 100 270\nattends\n" + Nouvelle + "capture " + d + "debut.png\n" +
-                               joue(500, 2, d + "pad.png");
+                               "clic 100 270\nattends\nsurvol 600 20\nattends\ncapture " + d + "menu.png\n" +
+                               Nouvelle + "capture " + d + "debut.png\n" + joue(500, 2, d + "pad.png") +
+                               "capture " + d + "fin.png\n";
     const auto r = p.lance(script, "--graine 7 --journal " + journal);
     ASSERT_EQ(r.code, 0) << r.erreurs;
     EXPECT_TRUE(memes(image(p, "lanceur0.png"), image(p, "lanceur1.png"), Rect{320, 0, 320, 480}));
@@ -112,12 +114,14 @@ TEST(BeloteRobot, AMatchPlayedToTheEndWritesTheSimulatorsTraceAndThePad) {
     EXPECT_EQ(j[1], sim[1]);
     verifie_journal(j, 500);
     EXPECT_EQ(j.back().rfind("resultat ", 0), 0u) << "the match went to its end";
-    // Refused cards were asked again, the seats spoke, the table's tune played, then the launcher's again.
+    // Refused cards were asked again, the seats spoke, the table's tune played; the match over, a click on
+    // the table led to the Belote menu, with no match to go on with, and there the player stayed.
     EXPECT_NE(r.sortie.find("effet cartew09"), std::string::npos);
     EXPECT_NE(r.sortie.find("voix voix.fr/"), std::string::npos);
-    const auto table = r.sortie.find("musique cartem01");
+    const auto table = r.sortie.rfind("musique cartem01");
     ASSERT_NE(table, std::string::npos);
-    EXPECT_NE(r.sortie.find("musique cartem00", table), std::string::npos);
+    EXPECT_EQ(r.sortie.find("musique cartem00", table), std::string::npos);
+    EXPECT_TRUE(memes(image(p, "menu.png"), image(p, "fin.png"), Rect{0, 0, 640, 480}));
     const Surface debut = image(p, "debut.png"), pad = image(p, "pad.png");
     EXPECT_FALSE(memes(debut, pad, Rect{483, 70, 157, 14})) << "the first line of the pad";
     EXPECT_FALSE(memes(debut, pad, Rect{490, 416, 141, 21})) << "the totals";
