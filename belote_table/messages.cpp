@@ -23,13 +23,18 @@ void Ecran::imprime_releve(int x, int y, const std::string& texte, int points, b
 void Ecran::boite(int y, const std::string& ligne1, const std::string& ligne2) {
     sprite(BoiteX, y, BoiteL, BoiteH, 167, 0, 167, 384);
     Polices& po = pf.polices();
-    const int t = ctx.r.taille7, h = po.hauteur(t);
-    const auto x = [&](const std::string& s) { return (BoiteL - po.largeur(s, t)) / 2 + BoiteX; };
+    // A line too long for the inside of the frame is printed smaller rather than over it.
+    const auto ligne = [&](const std::string& s, int y0, int hauteur) {
+        int t = ctx.r.taille7;
+        while (t > 8 && po.largeur(s, t) > BoiteL - 2 * 8) --t;
+        imprime_releve((BoiteL - po.largeur(s, t)) / 2 + BoiteX, (hauteur - po.hauteur(t)) / 2 + y0, s, t,
+                       false, Sombre);
+    };
     if (ligne2.empty()) {
-        imprime_releve(x(ligne1), (BoiteH - h) / 2 + y, ligne1, t, false, Sombre);
+        ligne(ligne1, y, BoiteH);
     } else {
-        imprime_releve(x(ligne1), (48 - h) / 2 + y, ligne1, t, false, Sombre);
-        imprime_releve(x(ligne2), (48 - h) / 2 + y + 48, ligne2, t, false, Sombre);
+        ligne(ligne1, y, 48);
+        ligne(ligne2, y + 48, 48);
     }
     pf.invalide();
 }
