@@ -34,6 +34,10 @@ std::string joue(int tours, int capture_au_tour = -1, const std::string& capture
     return s;
 }
 
+std::string clic(const Rect& r) {
+    return "clic " + std::to_string(r.x + r.w / 2) + " " + std::to_string(r.y + r.h / 2) + "\nattends\n";
+}
+
 std::vector<std::string> lignes(const std::string& texte) {
     std::vector<std::string> v;
     std::istringstream in(texte);
@@ -129,8 +133,82 @@ TEST(BeloteRobot, AMatchPlayedToTheEndWritesTheSimulatorsTraceAndThePad) {
     EXPECT_TRUE(memes(debut, pad, Rect{484, 442, 152, 34})) << "the Menu label";
 }
 
-std::string clic(const Rect& r) {
-    return "clic " + std::to_string(r.x + r.w / 2) + " " + std::to_string(r.y + r.h / 2) + "\nattends\n";
+// Whether the face of `carte` lies at (x, y) of a capture: every pixel inside the card's shape, as the
+// sheets beside the program draw it.
+bool montre(const Surface& s, int x, int y, int carte) {
+    const auto masque = charge_image("./cartei07"), feuille = charge_image("./cartei08");
+    if (!masque || !feuille) return false;
+    const int sx = (carte % 10) * 71, sy = (carte / 10 - 1) * 96;
+    for (int j = 0; j < 96; ++j)
+        for (int i = 0; i < 71; ++i)
+            if (masque->pixel(i, j) == 0 && s.pixel(x + i, y + j) != feuille->pixel(sx + i, sy + j))
+                return false;
+    return true;
+}
+
+// Seed 7: Sud takes Trefle; Est wins the second trick. The player clicks the bottom right pile while Sud is
+// to play the third, and the view is caught in the middle of its second.
+TEST(BeloteRobot, TheLastTrickViewShowsItsFourCardsAndTheStackLiesInTheWinnersHotArea) {
+    Programme p;
+    const std::string d = p.dossier() + "/", journal = d + "journal.txt";
+    const std::string s = std::string(Ouvre) + Nouvelle + "clic 260 260\nattends\nclic 105 470\nattends\n" +
+                          "clic 135 470\nattends\ncapture " + d + "table.png\nclic 440 430\ncapture " + d +
+                          "vue.png 0.5\nattends\ncapture " + d + "apres.png\n";
+    const auto r = p.lance(s, "--graine 7 --journal " + journal);
+    ASSERT_EQ(r.code, 0) << r.erreurs;
+    EXPECT_EQ(r.erreurs, "") << "the delayed capture was taken";
+    const auto j = lignes(p.fichier(journal));
+    std::smatch m;
+    ASSERT_TRUE(
+        std::regex_match(j.back(), m, std::regex(R"(pli n=2 cartes=(\d+),(\d+),(\d+),(\d+) gagnant=2 .*)")))
+        << j.back();
+    const Surface vue = image(p, "vue.png"), table = image(p, "table.png");
+    const auto tapis = charge_image("./cartei03");
+    ASSERT_TRUE(tapis.has_value());
+    constexpr int spots[5][2] = {{}, {204, 288}, {276, 192}, {204, 96}, {132, 192}};
+    for (int siege = 1; siege <= 4; ++siege)
+        EXPECT_TRUE(
+            montre(vue, spots[siege][0], spots[siege][1], std::stoi(m[static_cast<std::size_t>(siege)])))
+            << "seat " << siege;
+    EXPECT_TRUE(memes(table, image(p, "apres.png"), Rect{0, 0, 640, 480})) << "the table as it was";
+    // Est and Ouest won the last trick: their stack, top left; the other hot area is bare cloth.
+    EXPECT_FALSE(memes(table, *tapis, Rect{0, 0, 71, 96}));
+    EXPECT_TRUE(memes(table, *tapis, Rect{410, 385, 70, 95}));
+}
+
+// The editor filled with the whole pack: every card's label inside its slot, the frames untouched.
+TEST(BeloteRobot, TheDealEditorsLabelsAndChoicesKeepInsideTheirFrames) {
+    Programme p;
+    const std::string d = p.dossier() + "/";
+    std::string s = std::string(Ouvre) + "clic 320 340 maj+alt\nattends\n";
+    int couleur = 1, rang = 0;
+    for (int k = 0; k <= 8; ++k) {
+        s += clic(Special::place_joueurchoix(k));
+        for (int i = 0; i < (k <= 3 ? 5 : k == 4 ? 1 : k == 5 ? 3 : k == 6 ? 2 : 3); ++i) {
+            s += clic(Special::place_paquet(couleur, rang));
+            if (++rang == 8) rang = 0, ++couleur;
+        }
+    }
+    s += "capture " + d + "editeur.png\n";
+    const auto r = p.lance(s);
+    ASSERT_EQ(r.code, 0) << r.erreurs;
+    const Surface e = image(p, "editeur.png");
+    const std::uint32_t gris = e.pixel(4, 470);
+    const auto net = [&](int x, int y0, int h) {
+        for (int y = y0; y < y0 + h; ++y)
+            if (e.pixel(x, y) != gris) return false;
+        return true;
+    };
+    for (int i = 0; i <= 32; ++i) {
+        const Rect c = Special::place_carte(i);
+        EXPECT_TRUE(net(c.x - 1, c.y, c.h) && net(c.x + c.w, c.y, c.h)) << "slot " << i;
+        EXPECT_LT(c.x + c.w, 630) << "clear of the frame's right edge";
+    }
+    for (int k = 1; k <= 4; ++k)
+        for (int rg = 0; rg < 8; ++rg) {
+            const Rect c = Special::place_paquet(k, rg);
+            EXPECT_TRUE(net(c.x - 1, c.y, c.h) && net(c.x + c.w, c.y, c.h)) << k << rg;
+        }
 }
 
 TEST(BeloteRobot, AComposedDealTheMenuF5F7AndClosingMidDeal) {
