@@ -11,8 +11,8 @@ namespace {
 // message box, w the glass of the sand timer, '.' nothing.
 constexpr std::string_view Fleche[] = {
     "X...........", "XX..........", "XcX.........", "XccX........", "XcccX.......", "XccccX......",
-    "XcccccX.....", "XccccccX....", "XcccccccX...", "XccccccccX..", "XcccccddddX.", "XccccdXXXXXX",
-    "XcccXdcX....", "XccX.XccX...", "XcX..XdcX...", "XX....XccX..", "X.....XdcX..", ".......XX...",
+    "XcccccX.....", "XccccccX....", "XccccccdX...", "XcccccccdX..", "XccccdXXXXX.", "XcdXcdX.....",
+    "XdX.XcdX....", "XX..XcdX....", "X....XcdX...", ".....XcdX...", "......XX....",
 };
 constexpr std::string_view Doigt[] = {
     ".....XX.........", "....XccX........", "....XccX........", "....XccX........", "....XccXXX......",
