@@ -235,8 +235,8 @@ void Robot::point_attente(Plateforme& pf) {
             std::int64_t cible = fin_attente_;
             for (const std::int64_t t : {pf.prochaine_minuterie(), prochaine_capture()})
                 if (t >= 0 && t < cible) cible = std::max(t, maintenant);
+            // A capture due now is taken at the next call, once the timers of this time have fired.
             pf.horloge().avance_a(cible);
-            prend_captures(pf);
             return;
         }
         fin_attente_ = -1;

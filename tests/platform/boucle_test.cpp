@@ -1,6 +1,7 @@
 // The event loop, modal screens and timers, run on the virtual clock with scripted input.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <memory>
 
 #include "platform/image.h"
@@ -158,6 +159,7 @@ long centre(const std::string& fichier) {
 
 TEST_F(Boucle, ADelayedCaptureShowsTheScreenAtItsTimeInsideTimedWaitsAndRobotWaits) {
     const std::string d = ::testing::TempDir();
+    for (const char* f : {"a.png", "b.png", "c.png", "z.png"}) std::remove((d + f).c_str());
     // Asked at 0: one falls inside the program's pause, one inside the robot's own wait; one is never due.
     demarre("capture " + d + "a.png 0.5\ncapture " + d + "b.png 1.7\ncapture " + d + "c.png 1.2\n" +
             "capture " + d + "z.png 60\nattends\nattends 2\n");
@@ -177,7 +179,7 @@ TEST_F(Boucle, ADelayedCaptureShowsTheScreenAtItsTimeInsideTimedWaitsAndRobotWai
     try {
         for (;;) {
             pf->attend_joueur();
-            if (pf->ms() >= 1200) peint(rgb(255, 255, 0)); // c = blue, taken at 1.2 s first
+            if (pf->ms() >= 1500) peint(rgb(255, 255, 0)); // c = blue, taken at 1.2 s first
         }
     } catch (const Quitter&) {
         fin = true;
