@@ -1,4 +1,5 @@
 // The player's mouse on the table: bidding lines, Sud's cards, the "Menu" label and the last trick.
+#include "belote/legalite.h"
 #include "belote_table/ecran.h"
 #include "belote_table/fmenu.h"
 #include "platform/plateforme.h"
@@ -111,9 +112,14 @@ void Ecran::fond_MouseMove(int, int, int x, int y) {
         }
         break;
     }
-    case 5:
-        pf.curseur(x > gauchesud && x < droitesud && y > 384 ? Curseur::Carte : Curseur::Attente);
+    case 5: {
+        // The hand only over a card the rules accept now: the same rule that will judge the click.
+        const int slot = x > gauchesud && x < droitesud && y > 384
+                             ? jaiclique(b.table.jeu[1], droitesud - gauchesud, x - gauchesud)
+                             : 0;
+        pf.curseur(slot > 0 && permise(cartelegale(b.table, 1, slot)) ? Curseur::Carte : Curseur::Attente);
         break;
+    }
     default:
         break;
     }

@@ -175,6 +175,15 @@ TEST_F(Table, ACardClickNeedsACardUnderTheMouse) {
     EXPECT_EQ(banc.pf->curseur_actuel(), Curseur::Carte);
     e.fond_MouseMove(0, 0, 90, 430);
     EXPECT_EQ(banc.pf->curseur_actuel(), Curseur::Attente);
+    // Pique led: the hand shows only over the Pique, the one card Sud may play.
+    e.b.table.jeu[1] = main_de({10, 21, 22, 23, 24, 25, 26, 27});
+    e.b.table.couleurdemandee = 1;
+    e.b.table.atout = 4;
+    e.b.table.maitre = 2;
+    e.fond_MouseMove(0, 0, 110, 430);
+    EXPECT_EQ(banc.pf->curseur_actuel(), Curseur::Carte);
+    e.fond_MouseMove(0, 0, 150, 430);
+    EXPECT_EQ(banc.pf->curseur_actuel(), Curseur::Attente);
     e.fond_MouseDown(bouton::Gauche, 0, 150, 384);
     EXPECT_EQ(e.carteclic, 0);
     e.fond_MouseDown(bouton::Gauche, 0, 150, 430);

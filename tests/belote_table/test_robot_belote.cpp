@@ -204,6 +204,16 @@ TEST(BeloteRobot, TheDealEditorsLabelsAndChoicesKeepInsideTheirFrames) {
         EXPECT_TRUE(net(c.x - 1, c.y, c.h) && net(c.x + c.w, c.y, c.h)) << "slot " << i;
         EXPECT_LT(c.x + c.w, 630) << "clear of the frame's right edge";
     }
+    // The exclusive choices are round buttons: the corners of their square show the form's grey.
+    std::vector<Rect> options;
+    for (int k = 0; k <= 8; ++k) options.push_back(Special::place_joueurchoix(k));
+    for (int i = 0; i < 4; ++i) options.push_back(Special::place_joueur(i));
+    for (const Rect& o : options) {
+        const int cx = o.x + 6, cy = o.y + o.h / 2;
+        EXPECT_EQ(e.pixel(cx - 5, cy - 5), gris) << o.x << "," << o.y;
+        EXPECT_EQ(e.pixel(cx + 5, cy + 5), gris) << o.x << "," << o.y;
+        EXPECT_NE(e.pixel(cx - 5, cy), gris) << o.x << "," << o.y;
+    }
     for (int k = 1; k <= 4; ++k)
         for (int rg = 0; rg < 8; ++rg) {
             const Rect c = Special::place_paquet(k, rg);
