@@ -1,7 +1,11 @@
 #pragma once
 // The flow of a match on a table: deals, bidding, announcements, tricks and scoring, in the order the
 // players see them. Every picture, sound, pause and wait goes through `Table`.
+#include <string>
+#include <utility>
+
 #include "belote/belote.h"
+#include "belote/legalite.h"
 #include "belote/table.h"
 
 namespace tlv {
@@ -23,5 +27,7 @@ void animefin(Belote& b, Table& t);
 // Texts the flow shows: seat and suit names.
 std::string nomjoueur(const Belote& b, int joueur);
 std::string nomcouleur(const Belote& b, int couleur);
+// Why Sud's card is refused, on the message box's two lines (both empty for an empty slot).
+std::pair<std::string, std::string> raisonrefus(const Belote& b, Legalite l);
 
 } // namespace tlv

@@ -18,15 +18,17 @@ struct Pli {
     bool coupeannoncee = false;
 };
 
-// Sud's turn: asks until a legal card comes, or the player stops (returns 0).
+// Sud's turn: asks until a legal card comes, or the player stops (returns 0). The card may be clicked
+// while the prompt shows: the wait is armed first, and a click ends the prompt.
 int toursud(Belote& b, Table& t) {
     auto& tb = b.table;
+    std::pair<std::string, std::string> invite{b.reglages.textes[25], vide};
     for (;;) {
-        t.message_on(b.reglages.textes[25], vide);
-        t.pause(1.f);
-        t.message_off();
         t.curseur(Pointeur::attente);
         t.etatclic(5);
+        t.message_on(invite.first, invite.second);
+        t.pause(1.f);
+        t.message_off();
         const Attente r = t.attendcarte();
         if (r.arret > 0) {
             b.ecran.arret = r.arret;
@@ -35,8 +37,10 @@ int toursud(Belote& b, Table& t) {
         t.curseur(Pointeur::repos);
         const int slot = r.choix;
         const Legalite l = (slot >= 1 && slot <= 8) ? cartelegale(tb, 1, slot) : Legalite::refusee;
-        if (l == Legalite::refusee) {
+        if (!permise(l)) {
             t.joueson("cartew09");
+            invite = raisonrefus(b, l);
+            if (invite.first.empty()) invite = {b.reglages.textes[25], vide};
             continue;
         }
         if (l == Legalite::permise_sansatout) tb.plusdatout[1] = 1;
@@ -48,7 +52,7 @@ int toursud(Belote& b, Table& t) {
 int tourordinateur(Belote& b, Table& t, int joueur) {
     auto& tb = b.table;
     const Choix ch = choisitcarte(tb, joueur, b.rnd);
-    if (cartelegale(tb, joueur, ch.slot) == Legalite::refusee && b.suivi)
+    if (!permise(cartelegale(tb, joueur, ch.slot)) && b.suivi)
         b.suivi->illegale(joueur, tb.jeu[joueur][ch.slot], tb.numpli);
     if (ch.verifiebelote && tb.compteurbelote > 0) belote(b, t, joueur, ch.slot);
     return ch.slot;
@@ -99,6 +103,24 @@ void enregistre(Belote& b, Table& t, Pli& pl, int joueur, int slot) {
 }
 
 } // namespace
+
+std::pair<std::string, std::string> raisonrefus(const Belote& b, Legalite l) {
+    static const std::string doit = "Vous devez";
+    std::string c = nomcouleur(b, b.table.couleurdemandee);
+    for (char& x : c) x = static_cast<char>(x >= 'A' && x <= 'Z' ? x - 'A' + 'a' : x);
+    switch (l) {
+    case Legalite::fournir:
+        return {doit, "fournir à " + c};
+    case Legalite::couper:
+        return {doit, "couper"};
+    case Legalite::monter:
+        return {doit, "monter à l'atout"};
+    case Legalite::surcouper:
+        return {doit, "surcouper"};
+    default:
+        return {};
+    }
+}
 
 void partie(Belote& b, Table& t) {
     auto& tb = b.table;

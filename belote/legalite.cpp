@@ -20,9 +20,9 @@ bool surcoupe(const TableBelote& t, int joueur, int slot) {
     return v > vmaitre || (vmaitre == 0 && rang(t.jeu[joueur][slot]) == huit);
 }
 
-Legalite montesipossible(const TableBelote& t, int joueur, int slot) {
+Legalite montesipossible(const TableBelote& t, int joueur, int slot, Legalite sinon) {
     if (surcoupe(t, joueur, slot)) return Legalite::permise;
-    return peutmonter_sanstrace(t, joueur) ? Legalite::refusee : Legalite::permise;
+    return peutmonter_sanstrace(t, joueur) ? sinon : Legalite::permise;
 }
 
 } // namespace
@@ -34,15 +34,15 @@ Legalite cartelegale(const TableBelote& t, int joueur, int slot) {
     const bool partenairemaitre = t.maitre == partenaire(joueur);
     if (l == 0) return Legalite::permise;
     if (s == l && s != t.atout) return Legalite::permise;
-    if (s == l) return montesipossible(t, joueur, slot);
-    if (tient(t, joueur, l)) return Legalite::refusee;
+    if (s == l) return montesipossible(t, joueur, slot, Legalite::monter);
+    if (tient(t, joueur, l)) return Legalite::fournir;
     if (s == t.atout) {
         if (partenairemaitre || couleur(t.cartesjouees[t.numpli][t.maitre]) != t.atout)
             return Legalite::permise;
-        return montesipossible(t, joueur, slot);
+        return montesipossible(t, joueur, slot, Legalite::surcouper);
     }
     if (partenairemaitre) return Legalite::permise;
-    if (tient(t, joueur, t.atout)) return Legalite::refusee;
+    if (tient(t, joueur, t.atout)) return Legalite::couper;
     return Legalite::permise_sansatout;
 }
 

@@ -26,8 +26,8 @@ class Table {
     virtual void message_off() = 0;
     virtual void message_on2(const std::array<int, 4>& couleurspossibles) = 0;
     virtual void message_off2(int retournee) = 0;
-    // Waits that a right click cuts short.
-    virtual void pause(float secondes) = 0;
+    // Waits that a right click cuts short; true when one did.
+    virtual bool pause(float secondes) = 0;
     virtual void pause_visu() = 0;
 
     virtual void joueson(const std::string& nom) = 0;

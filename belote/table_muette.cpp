@@ -28,7 +28,7 @@ Attente TableMuette::attendenchere() {
 Attente TableMuette::attendcarte() {
     auto& tb = b_.table;
     const Choix ch = choisitcarte(tb, 1, b_.rnd);
-    if (cartelegale(tb, 1, ch.slot) == Legalite::refusee) {
+    if (!permise(cartelegale(tb, 1, ch.slot))) {
         if (b_.suivi) b_.suivi->illegale(1, tb.jeu[1][ch.slot], tb.numpli);
         return {0, 2};
     }

@@ -14,7 +14,10 @@ class TableMuette : public Table {
     void message_off() override {}
     void message_on2(const std::array<int, 4>&) override {}
     void message_off2(int) override {}
-    void pause(float secondes) override { horloge_ += secondes; }
+    bool pause(float secondes) override {
+        horloge_ += secondes;
+        return false;
+    }
     void pause_visu() override { horloge_ += b_.reglages.tempobelote; }
     void joueson(const std::string&) override {}
     void voix(int, const std::string&) override {}

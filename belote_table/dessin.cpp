@@ -29,6 +29,25 @@ void Ecran::posedos(int x, int y) {
 
 void Ecran::restaure(int x, int y, int largeur, int hauteur) {
     bitblt(fond, x, y, largeur, hauteur, ecranbis, x, y);
+    const auto couvre = [&](int x0, int y0, int x1, int y1) {
+        return x <= x0 && y <= y0 && x + largeur >= x1 && y + hauteur >= y1;
+    };
+    if (couvre(96, 96, 384, 384)) surlepli = 0;
+    if (couvre(0, 0, 480, 480)) pile = 0; // a new deal: no trick gathered yet
+}
+
+void Ecran::posepile() {
+    // Inside the hot areas of the piles (top left, bottom right), three small backs a little apart.
+    restaure(0, 0, 71, 96);
+    restaure(409, 384, 71, 96);
+    if (pile == 0) return;
+    const int x0 = pile == 1 ? 414 : 6, y0 = pile == 1 ? 402 : 20;
+    for (int i = 0; i < 3; ++i) {
+        const int x = x0 + 4 * i, y = y0 - 3 * i;
+        stretchblt(fond, x, y, 48, 64, masque, 0, 0, 71, 96, Rop::SrcAnd);
+        stretchblt(fond, x, y, 48, 64, tampon, 0, 384, 71, 96, Rop::SrcPaint);
+    }
+    pf.invalide();
 }
 
 void Ecran::rafraichit() {
@@ -111,6 +130,7 @@ void Ecran::glisse(int carte, bool face, int x0, int y0, int x1, int y1, bool la
 }
 
 void Ecran::glissecarte(int joueur, int carte) {
+    ++surlepli;
     switch (joueur) {
     case 1:
         glisse(carte, true, 204, 368, 204, 288, true);
@@ -155,6 +175,9 @@ void Ecran::evacuepile(bool versbas) {
         glisse(0, false, 204, 224, 204, 384, false);
     else
         glisse(0, false, 204, 176, 204, 0, false);
+    surlepli = 0;
+    pile = versbas ? 1 : 2;
+    posepile();
 }
 
 void Ecran::affichecontrat(const std::string& texte, int atout) {

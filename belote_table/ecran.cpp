@@ -96,6 +96,11 @@ void Ecran::Form_Activate() {
             return;
         }
         lancelapartie(b, *this);
+        // A finished match leaves the score pad in sight until a click, then the Belote menu.
+        if (b.ecran.finpartie && !b.table.partieencours && b.ecran.arret == 2) {
+            attendapresfin();
+            affichelemenu();
+        }
     }
 }
 
@@ -117,7 +122,8 @@ void Ecran::voix(int joueur, const std::string& mot) {
 }
 
 void Ecran::curseur(Pointeur c) {
-    pf.curseur(c == Pointeur::attente ? Curseur::Attente : Curseur::Repos);
+    // The rules' idle pointer means the program plays by itself: the busy pointer.
+    pf.curseur(c == Pointeur::attente ? Curseur::Attente : Curseur::Occupe);
 }
 
 bool Ecran::curseur_attente() const {

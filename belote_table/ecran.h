@@ -14,6 +14,9 @@
 
 namespace tlv {
 
+// The suit icons of the second-round panel: three 44-pixel tiles from here, inside the box's frame.
+constexpr int IconeX = 238, IconeY = 236;
+
 class Ecran : public Form, public Table {
   public:
     explicit Ecran(Contexte& ctx);
@@ -34,7 +37,7 @@ class Ecran : public Form, public Table {
     void message_off() override;
     void message_on2(const std::array<int, 4>& possibles) override;
     void message_off2(int retournee) override;
-    void pause(float secondes) override;
+    bool pause(float secondes) override;
     void pause_visu() override;
     void joueson(const std::string& nom) override;
     void voix(int joueur, const std::string& mot) override;
@@ -53,7 +56,11 @@ class Ecran : public Form, public Table {
     void lignescore(int ligne) override { lignescore_ = ligne; }
     void ecritscore(int nous, int eux) override;
     void ecrittotal(int nous, int eux) override;
-    void etatclic(int etat) override { etatclic_ = etat; }
+    void etatclic(int etat) override {
+        etatclic_ = etat;
+        // Armed for a card: a click from now on counts, even during the prompt that follows.
+        if (etat == 5) carteclic = 0;
+    }
     void survol(int panneau, int ligne) override { (panneau == 1 ? survol1 : survol2) = ligne; }
     void curseur(Pointeur c) override;
     Attente attendenchere() override;
@@ -69,6 +76,8 @@ class Ecran : public Form, public Table {
     void menu04(int ligne);
     void affichelemenu();
     void affichedernierpli();
+    // After a finished match: the table stays shown until the player clicks.
+    void attendapresfin();
     // Slot of Sud's hand under x (relative to the row's left end), 0 when none.
     static int jaiclique(const Main& jeu, int largeur, int x);
 
@@ -83,6 +92,10 @@ class Ecran : public Form, public Table {
     int gauchesud = 0, droitesud = 0;
     int lignescore_ = 0;
     std::array<int, 4> couleurspossibles{};
+    int pile = 0;             // stack of the last trick gathered: 0 none, 1 Sud and Nord's, 2 Est and Ouest's
+    int surlepli = 0;         // cards lying on the trick's spots
+    bool attendfin = false;   // after a finished match, until a click
+    bool coupeauclic = false; // a left click ends the pause under way, as a right click does
 
   private:
     // A sprite: its mask ANDed, then its picture ORed.
@@ -92,6 +105,10 @@ class Ecran : public Form, public Table {
                         std::uint32_t sombre);
     void dessine_label_menu(bool allume);
     void panneau(int ligne, bool second);
+    // The message box at (100, y), nothing saved.
+    void boite(int y, const std::string& ligne1, const std::string& ligne2);
+    // The small stack of backs in the hot area of the side that won the last trick.
+    void posepile();
     // A card slides by 16-pixel steps over the table, what lies under it saved and put back.
     void glisse(int carte, bool face, int x0, int y0, int x1, int y1, bool laisse);
     bool curseur_attente() const;
@@ -99,6 +116,7 @@ class Ecran : public Form, public Table {
     std::unique_ptr<std::ofstream> fichierjournal_;
     std::unique_ptr<Suivi> journal_;
     bool active_ = false;
+    int boitey_ = 192; // where the message box under way lies
 };
 
 } // namespace tlv

@@ -10,6 +10,7 @@ namespace tlv {
 namespace {
 constexpr std::uint32_t Clair = rgb(0, 255, 255), Sombre = rgb(0, 153, 153);
 constexpr int BoiteX = 100, BoiteY = 192, BoiteL = 280, BoiteH = 96;
+constexpr int TexteX = 108;
 } // namespace
 
 void Ecran::imprime_releve(int x, int y, const std::string& texte, int points, bool allume,
@@ -19,24 +20,35 @@ void Ecran::imprime_releve(int x, int y, const std::string& texte, int points, b
     po.imprime(fond, x + 1, y + 1, texte, points, allume ? Clair : sombre);
 }
 
-void Ecran::message_on(const std::string& ligne1, const std::string& ligne2) {
-    bitblt(tampon, 0, 528, BoiteL, BoiteH, fond, BoiteX, BoiteY);
-    sprite(BoiteX, BoiteY, BoiteL, BoiteH, 167, 0, 167, 384);
+void Ecran::boite(int y, const std::string& ligne1, const std::string& ligne2) {
+    sprite(BoiteX, y, BoiteL, BoiteH, 167, 0, 167, 384);
     Polices& po = pf.polices();
-    const int t = ctx.r.taille7, h = po.hauteur(t);
-    const auto x = [&](const std::string& s) { return (BoiteL - po.largeur(s, t)) / 2 + BoiteX; };
+    // A line too long for the inside of the frame is printed smaller rather than over it.
+    const auto ligne = [&](const std::string& s, int y0, int hauteur) {
+        int t = ctx.r.taille7;
+        while (t > 8 && po.largeur(s, t) > BoiteL - 2 * 8) --t;
+        imprime_releve((BoiteL - po.largeur(s, t)) / 2 + BoiteX, (hauteur - po.hauteur(t)) / 2 + y0, s, t,
+                       false, Sombre);
+    };
     if (ligne2.empty()) {
-        imprime_releve(x(ligne1), (BoiteH - h) / 2 + BoiteY, ligne1, t, false, Sombre);
+        ligne(ligne1, y, BoiteH);
     } else {
-        imprime_releve(x(ligne1), (48 - h) / 2 + BoiteY, ligne1, t, false, Sombre);
-        imprime_releve(x(ligne2), (48 - h) / 2 + BoiteY + 48, ligne2, t, false, Sombre);
+        ligne(ligne1, y, 48);
+        ligne(ligne2, y + 48, 48);
     }
     pf.invalide();
 }
 
+void Ecran::message_on(const std::string& ligne1, const std::string& ligne2) {
+    // The box would hide the cards already played on the trick: it then goes over Nord's hand instead.
+    boitey_ = surlepli > 0 ? 0 : BoiteY;
+    bitblt(tampon, 0, 528, BoiteL, BoiteH, fond, BoiteX, boitey_);
+    boite(boitey_, ligne1, ligne2);
+}
+
 void Ecran::message_off() {
-    bitblt(fond, BoiteX, BoiteY, BoiteL, BoiteH, tampon, 0, 528);
-    monrefresh(BoiteX, BoiteY, BoiteL, BoiteH);
+    bitblt(fond, BoiteX, boitey_, BoiteL, BoiteH, tampon, 0, 528);
+    monrefresh(BoiteX, boitey_, BoiteL, BoiteH);
 }
 
 // Both bidding panels: the box, text 11 on line 1, text 12 on line 2 (beside the suits in the second
@@ -53,26 +65,30 @@ void Ecran::panneau(int ligne, bool second) {
                        t7, ligne == 2, Sombre);
         return;
     }
-    // Our face is wider than the one the panel was laid out for: the text keeps clear of the first icon.
+    // Text and icons stay inside the box's inner gold line (6 pixels in): the text keeps clear of the first
+    // icon, shrinking if our face is too wide.
     int t4 = ctx.r.taille4;
-    while (t4 > 8 && po.largeur(tx[12], t4) > 247 - 103) --t4;
-    imprime_releve(102, (48 - po.hauteur(t4)) / 2 + 240, tx[12], t4, false, Sombre);
+    while (t4 > 8 && po.largeur(tx[12], t4) > IconeX - TexteX - 3) --t4;
+    imprime_releve(TexteX, (44 - po.hauteur(t4)) / 2 + 238, tx[12], t4, false, Sombre);
     for (int i = 0; i < 3; ++i) {
         const int s = couleurspossibles[static_cast<std::size_t>(i + 1)];
         if (s < 1 || s > 4) continue;
         const bool allume = ligne == i + 2;
-        sprite(247 + 44 * i, 240, 44, 46, (s - 1) * 44, 96, (allume ? 0 : 176) + (s - 1) * 44, 480);
+        sprite(IconeX + 44 * i, IconeY, 44, 46, (s - 1) * 44, 96, (allume ? 0 : 176) + (s - 1) * 44, 480);
     }
 }
 
 void Ecran::message_on2(const std::array<int, 4>& possibles) {
     couleurspossibles = possibles;
     panneau(0, true);
+    // The panel covers the turned card: it is shown above the panel while the player chooses.
+    poseface(204, 96, b.table.liste[6]);
     pf.invalide();
 }
 
 void Ecran::message_off2(int retournee) {
     bitblt(fond, BoiteX, BoiteY, BoiteL, 144, ecranbis, BoiteX, BoiteY);
+    restaure(204, 96, 71, 96);
     poseface(204, 192, retournee);
     monrefresh(BoiteX, BoiteY, BoiteL, BoiteH);
 }
@@ -88,14 +104,21 @@ void Ecran::menu04(int ligne) {
     pf.invalide();
 }
 
-void Ecran::pause(float secondes) {
+bool Ecran::pause(float secondes) {
     const double s = std::isfinite(secondes) && secondes > 0 ? secondes : 0.0;
-    pf.attend_jusqua(pf.ms() + static_cast<std::int64_t>(std::llround(s * 1000.0)), [this] { return clic_; });
+    // A card clicked while Sud is prompted ends the prompt too.
+    pf.attend_jusqua(pf.ms() + static_cast<std::int64_t>(std::llround(s * 1000.0)),
+                     [this] { return clic_ || carteclic > 0; });
+    const bool coupe = clic_;
     clic_ = false;
+    return coupe;
 }
 
 void Ecran::pause_visu() {
+    // The wait after a trick: players click to go on, so a left click ends it as well.
+    coupeauclic = true;
     pause(static_cast<float>(ctx.r.tempobelote));
+    coupeauclic = false;
 }
 
 } // namespace tlv

@@ -1,4 +1,5 @@
 // The player's mouse on the table: bidding lines, Sud's cards, the "Menu" label and the last trick.
+#include "belote/legalite.h"
 #include "belote_table/ecran.h"
 #include "belote_table/fmenu.h"
 #include "platform/plateforme.h"
@@ -35,7 +36,11 @@ int Ecran::jaiclique(const Main& jeu, int largeur, int x) {
 }
 
 void Ecran::fond_MouseDown(int button, int, int x, int y) {
-    if (button == bouton::Droit) {
+    if (attendfin) {
+        attendfin = false;
+        return;
+    }
+    if (button == bouton::Droit || (button == bouton::Gauche && coupeauclic)) {
         clic_ = true;
         return;
     }
@@ -74,7 +79,7 @@ void Ecran::fond_MouseDown(int button, int, int x, int y) {
     } else if (surpile(x, y) && b.paquet.positionpaquet > 4) {
         const int avant = etatclic_;
         etatclic_ = 0;
-        pf.curseur(Curseur::Repos);
+        pf.curseur(Curseur::Occupe);
         affichedernierpli();
         pf.curseur(Curseur::Attente);
         etatclic_ = avant;
@@ -97,7 +102,7 @@ void Ecran::fond_MouseMove(int, int, int x, int y) {
     }
     case 3: {
         if (surpanneau(x, y)) {
-            const int l = y < 240 ? 1 : (x > 246 ? (x - 246) / 45 + 2 : 0);
+            const int l = y < 240 ? 1 : (x >= IconeX && x < IconeX + 3 * 44 ? (x - IconeX) / 44 + 2 : 0);
             if (l != survol2) survol2 = l, menu04(l);
             return;
         }
@@ -107,9 +112,14 @@ void Ecran::fond_MouseMove(int, int, int x, int y) {
         }
         break;
     }
-    case 5:
-        pf.curseur(x > gauchesud && x < droitesud && y > 384 ? Curseur::Carte : Curseur::Attente);
+    case 5: {
+        // The hand only over a card the rules accept now: the same rule that will judge the click.
+        const int slot = x > gauchesud && x < droitesud && y > 384
+                             ? jaiclique(b.table.jeu[1], droitesud - gauchesud, x - gauchesud)
+                             : 0;
+        pf.curseur(slot > 0 && permise(cartelegale(b.table, 1, slot)) ? Curseur::Carte : Curseur::Attente);
         break;
+    }
     default:
         break;
     }
@@ -128,9 +138,18 @@ Attente Ecran::attendenchere() {
 }
 
 Attente Ecran::attendcarte() {
-    carteclic = 0;
+    // `carteclic` was cleared when the card was asked for (etatclic 5): a click during the prompt stands.
     while (carteclic == 0 && b.ecran.arret == 0) pf.attend_joueur();
-    return {carteclic, b.ecran.arret};
+    const Attente r{carteclic, b.ecran.arret};
+    carteclic = 0;
+    return r;
+}
+
+void Ecran::attendapresfin() {
+    etatclic_ = -1;
+    pf.curseur(Curseur::Attente);
+    attendfin = true;
+    while (attendfin) pf.attend_joueur();
 }
 
 void Ecran::affichedernierpli() {
@@ -144,9 +163,10 @@ void Ecran::affichedernierpli() {
     poseface(276, 192, d[2]);
     poseface(204, 96, d[3]);
     poseface(132, 192, d[4]);
-    message_on(ctx.r.textes[64], std::string());
+    // The box goes above the trick, over Nord's darkened hand, so that the four cards stay in sight; the
+    // whole table comes back from `garde`, so nothing under the box is saved (a prompt's box may be up).
+    boite(0, ctx.r.textes[64], std::string());
     pause(1.f);
-    message_off();
     bitblt(fond, 0, 0, 480, 480, garde, 0, 0);
     pf.invalide();
     joueson("cartew01");
@@ -154,9 +174,12 @@ void Ecran::affichedernierpli() {
 
 void Ecran::affichelemenu() {
     etatclic_ = 0;
+    const Curseur avant = pf.curseur_actuel();
+    pf.curseur(Curseur::Repos);
     Fmenu menu(ctx, fondmenu, b.table.partieencours, b.paquet);
     menu.place(ctx.r.decalagex, ctx.r.decalagey);
     pf.montre_modal(menu);
+    pf.curseur(avant);
     const std::string reponse = menu.tag;
     menu.unload();
     if (reponse == "nouvelle") {

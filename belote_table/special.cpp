@@ -35,12 +35,31 @@ void etiquette(Surface& s, Polices& po, const Rect& r, const std::string& texte,
                Petit, Noir);
 }
 
+// A disc of radius r (in half pixels from the centre of pixel cx, cy).
+void disque(Surface& s, int cx, int cy, int r, std::uint32_t c) {
+    for (int y = -r; y <= r; ++y)
+        for (int x = -r; x <= r; ++x)
+            if (x * x + y * y <= r * r + r) s.metpixel(cx + x, cy + y, c);
+}
+
+// An exclusive choice: a round button, dotted when chosen.
 void option(Surface& s, Polices& po, const Rect& r, const std::string& texte, bool choisie) {
     const int cy = r.y + r.h / 2;
-    fill(s, r.x + 1, cy - 5, 10, 10, Blanc);
-    cadre(s, r.x + 1, cy - 5, 10, 10, Ombre);
-    if (choisie) fill(s, r.x + 4, cy - 2, 4, 4, Noir);
+    disque(s, r.x + 6, cy, 5, Ombre);
+    disque(s, r.x + 6, cy, 4, Blanc);
+    if (choisie) disque(s, r.x + 6, cy, 2, Noir);
     po.imprime(s, r.x + 15, r.y + (r.h - po.hauteur(Petit)) / 2, texte, Petit, Noir);
+}
+
+// A card's name as the form shows it: its rank and its suit's sign ("10 ♦"), so that it fits its slot.
+std::string court(const std::string& nom) {
+    const std::string code = Composition::rendnumerocarte(nom);
+    if (code.size() != 2) return nom;
+    static const char* const rangs[8] = {"7", "8", "9", "V", "D", "R", "10", "As"};
+    static const char* const signes[5] = {"", "\u2660", "\u2666", "\u2663", "\u2665"};
+    const int s = code[0] - '0', r = code[1] - '0';
+    if (s < 1 || s > 4 || r < 0 || r > 7) return nom;
+    return std::string(rangs[r]) + " " + signes[s];
 }
 
 // Running text broken into lines that fit the width.
@@ -89,9 +108,10 @@ Rect Special::place_paquet(int couleur, int rang) {
 }
 
 Rect Special::place_carte(int i) {
-    if (i <= 19) return Rect{366 + (i % 5) * 54, 130 + (i / 5) * 22, 52, 19};
-    if (i == 20) return Rect{420, 226, 52, 19};
-    return Rect{366 + ((i - 21) % 3) * 54, 290 + ((i - 21) / 3) * 22, 52, 19};
+    // Five columns inside the frame (x 298 to 633), clear of its right edge.
+    if (i <= 19) return Rect{366 + (i % 5) * 52, 130 + (i / 5) * 22, 48, 19};
+    if (i == 20) return Rect{424, 226, 48, 19};
+    return Rect{366 + ((i - 21) % 3) * 52, 290 + ((i - 21) / 3) * 22, 48, 19};
 }
 
 Rect Special::place_joueurchoix(int k) {
@@ -124,7 +144,7 @@ void Special::dessine_tout() {
             const Rect p = place_paquet(s, r);
             const std::string nom =
                 Composition::rnc(std::string(1, static_cast<char>('0' + s)) + static_cast<char>('0' + r));
-            etiquette(image, pt, p, nom,
+            etiquette(image, pt, p, court(nom),
                       compo.rouge[static_cast<std::size_t>(s)][static_cast<std::size_t>(r)] ? Rouge : Blanc);
         }
     cadre_titre(image, po, Rect{298, 120, 336, 134}, "Cinq premières cartes");
@@ -135,7 +155,7 @@ void Special::dessine_tout() {
                compo.joueurchoix == k);
     for (int i = 0; i <= 32; ++i) {
         const std::string& c = compo.carte[static_cast<std::size_t>(i)];
-        etiquette(image, pt, place_carte(i), c, c == Composition::Non ? Gris : Blanc);
+        etiquette(image, pt, place_carte(i), court(c), c == Composition::Non ? Gris : Blanc);
     }
     cadre_titre(image, po, Rect{8, 318, 284, 44}, "Qui distribue");
     for (int i = 0; i < 4; ++i) option(image, po, place_joueur(i), Sieges[i], compo.joueur == i);

@@ -41,9 +41,18 @@ Plateforme::Plateforme(const OptionsPlateforme& o) : robot_(o.robot) {
     zoom_ = fenetre_->zoom();
 
     jalon("fenetre");
-    curseurs_[0] = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_ARROW);
-    curseurs_[1] = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_WAIT);
-    curseurs_[2] = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_HAND);
+    // Our own pointers, at the play area's zoom; the system's when the platform refuses colour cursors.
+    static constexpr SDL_SystemCursor systeme[3] = {SDL_SYSTEM_CURSOR_ARROW, SDL_SYSTEM_CURSOR_HAND,
+                                                    SDL_SYSTEM_CURSOR_WAIT};
+    for (int i = 0; i < 3; ++i) {
+        DessinCurseur d = dessin(static_cast<FormeCurseur>(i), zoom_);
+        if (SDL_Surface* s = SDL_CreateRGBSurfaceWithFormatFrom(d.pixels.data(), d.largeur, d.hauteur, 32,
+                                                                d.largeur * 4, SDL_PIXELFORMAT_ARGB8888)) {
+            curseurs_[i] = SDL_CreateColorCursor(s, d.pointx, d.pointy);
+            SDL_FreeSurface(s);
+        }
+        if (!curseurs_[i]) curseurs_[i] = SDL_CreateSystemCursor(systeme[i]);
+    }
     curseur(Curseur::Repos);
     SDL_StartTextInput();
 
@@ -66,7 +75,7 @@ Plateforme::~Plateforme() {
 
 void Plateforme::curseur(Curseur c) {
     curseur_ = c;
-    if (SDL_Cursor* s = curseurs_[static_cast<int>(c)]) SDL_SetCursor(s);
+    if (SDL_Cursor* s = curseurs_[static_cast<int>(forme(c))]) SDL_SetCursor(s);
 }
 
 void Plateforme::enregistre(Minuterie* m) {
@@ -243,11 +252,14 @@ void Plateforme::attend_jusqua(std::int64_t echeance, const std::function<bool()
     sale_ = true;
     for (;;) {
         doevents();
+        // A robot's picture due now shows what this wait is showing, inside a pause or an animation.
+        if (robot_) robot_->prend_captures(*this);
         if (fini && fini()) return;
         const std::int64_t maintenant = ms();
         if (maintenant >= echeance) return;
-        const std::int64_t t = prochaine_minuterie();
-        const std::int64_t cible = t >= 0 ? std::min(echeance, std::max(t, maintenant)) : echeance;
+        std::int64_t cible = echeance;
+        for (const std::int64_t t : {prochaine_minuterie(), robot_ ? robot_->prochaine_capture() : -1})
+            if (t >= 0 && t < cible) cible = std::max(t, maintenant);
         if (horloge_->virtuelle()) {
             // A program that never waits for the player again would run forever on the virtual clock.
             if (robot_ && cible - derniere_attente_ > 6LL * 3600 * 1000)

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "audio.h"
+#include "curseurs.h"
 #include "entrees.h"
 #include "fenetre.h"
 #include "form.h"
@@ -21,8 +22,6 @@ namespace tlv {
 
 class Minuterie;
 class Robot;
-
-enum class Curseur { Repos, Attente, Carte };
 
 struct OptionsPlateforme {
     bool fenetre = false; // a window instead of the desktop-wide full screen
@@ -117,7 +116,7 @@ class Plateforme {
     std::unique_ptr<Audio> audio_;
     Robot* robot_ = nullptr;
     std::unique_ptr<Fenetre> fenetre_;
-    SDL_Cursor* curseurs_[3] = {nullptr, nullptr, nullptr};
+    SDL_Cursor* curseurs_[3] = {nullptr, nullptr, nullptr}; // by FormeCurseur
     Curseur curseur_ = Curseur::Repos;
     Surface ecran_;
     int decalagex_ = 0, decalagey_ = 0, zoom_ = 1;

@@ -1,5 +1,6 @@
 #include "robot.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -73,6 +74,14 @@ void modificateurs(int numero, const std::string& brute, const std::vector<std::
     }
 }
 
+// Seconds of virtual time, written as a decimal number.
+std::int64_t duree(int numero, const std::string& brute, const std::string& mot) {
+    char* fin = nullptr;
+    const double s = std::strtod(mot.c_str(), &fin);
+    if (fin == mot.c_str() || *fin || !(s >= 0) || s > 1e7) mauvaise(numero, brute, "durée invalide");
+    return static_cast<std::int64_t>(s * 1000 + 0.5);
+}
+
 } // namespace
 
 std::vector<Robot::Commande> Robot::analyse(const std::string& contenu) {
@@ -122,17 +131,15 @@ std::vector<Robot::Commande> Robot::analyse(const std::string& contenu) {
         } else if (verbe == "attends") {
             c.type = Commande::Type::Attends;
             if (args.size() > 1) mauvaise(numero, brute, "une durée au plus");
-            if (args.size() == 1) {
-                char* fin = nullptr;
-                const double s = std::strtod(args[0].c_str(), &fin);
-                if (fin == args[0].c_str() || *fin || !(s >= 0) || s > 1e7)
-                    mauvaise(numero, brute, "durée invalide");
-                c.duree_ms = static_cast<std::int64_t>(s * 1000 + 0.5);
-            }
+            if (args.size() == 1) c.duree_ms = duree(numero, brute, args[0]);
         } else if (verbe == "capture") {
             c.type = Commande::Type::Capture;
-            if (args.size() != 1) mauvaise(numero, brute, "un nom de fichier attendu");
+            if (args.empty() || args.size() > 2) mauvaise(numero, brute, "un nom de fichier attendu");
             c.texte = args[0];
+            if (args.size() == 2) {
+                c.duree_ms = duree(numero, brute, args[1]);
+                c.differee = true;
+            }
         } else {
             mauvaise(numero, brute, "commande inconnue");
         }
@@ -192,6 +199,10 @@ void Robot::execute(const Commande& c, Plateforme& pf) {
         }
         break;
     case Commande::Type::Capture:
+        if (c.differee) {
+            differees_.push_back({pf.ms() + c.duree_ms, c.texte});
+            break;
+        }
         if (!pf.capture(c.texte)) std::fprintf(stderr, "capture impossible : %s\n", c.texte.c_str());
         break;
     case Commande::Type::Attends:
@@ -199,13 +210,35 @@ void Robot::execute(const Commande& c, Plateforme& pf) {
     }
 }
 
+std::int64_t Robot::prochaine_capture() const {
+    std::int64_t t = -1;
+    for (const Differee& d : differees_)
+        if (t < 0 || d.echeance < t) t = d.echeance;
+    return t;
+}
+
+void Robot::prend_captures(Plateforme& pf) {
+    // In the order they fall due; a capture taken is forgotten before the next, so none is taken twice.
+    for (std::int64_t t; (t = prochaine_capture()) >= 0 && t <= pf.ms();) {
+        const auto d = std::find_if(differees_.begin(), differees_.end(),
+                                    [t](const Differee& x) { return x.echeance == t; });
+        const std::string fichier = d->fichier;
+        differees_.erase(d);
+        if (!pf.capture(fichier)) std::fprintf(stderr, "capture impossible : %s\n", fichier.c_str());
+    }
+}
+
 void Robot::point_attente(Plateforme& pf) {
+    prend_captures(pf);
     if (fin_attente_ >= 0) {
         const std::int64_t maintenant = pf.ms();
         if (maintenant < fin_attente_) {
-            // Timers tick while the robot waits: move to the next one, or to the end of the wait.
-            const std::int64_t t = pf.prochaine_minuterie();
-            pf.horloge().avance_a(t >= 0 && t < fin_attente_ ? std::max(t, maintenant) : fin_attente_);
+            // Timers tick while the robot waits: move to the next one, a capture's time, or the wait's end.
+            std::int64_t cible = fin_attente_;
+            for (const std::int64_t t : {pf.prochaine_minuterie(), prochaine_capture()})
+                if (t >= 0 && t < cible) cible = std::max(t, maintenant);
+            // A capture due now is taken at the next call, once the timers of this time have fired.
+            pf.horloge().avance_a(cible);
             return;
         }
         fin_attente_ = -1;
@@ -218,6 +251,10 @@ void Robot::point_attente(Plateforme& pf) {
         }
         execute(c, pf);
     }
+    // A picture asked for a time never reached would be missed silently.
+    for (const Differee& d : differees_)
+        std::fprintf(stderr, "capture jamais prise (le temps ne l'a pas atteinte) : %s\n", d.fichier.c_str());
+    differees_.clear();
     throw Quitter{};
 }
 

@@ -22,7 +22,8 @@ class Robot {
         enum class Type { Clic, ClicDroit, Survol, Touche, Texte, Attends, Capture } type;
         int x = 0, y = 0, maj = 0, code = 0;
         std::string texte;         // character of a key, text typed, or capture file
-        std::int64_t duree_ms = 0; // attends N
+        std::int64_t duree_ms = 0; // attends N, capture FILE N
+        bool differee = false;     // capture FILE N: taken N seconds later
         int ligne = 0;
     };
 
@@ -35,11 +36,21 @@ class Robot {
     // during an `attends N`. Throws Quitter at the end of the script.
     void point_attente(Plateforme& pf);
 
+    // Captures asked for a later time: the earliest one's time (-1 when none), and taking those due. The
+    // platform's timed waits stop at these times, whatever the program is doing then.
+    std::int64_t prochaine_capture() const;
+    void prend_captures(Plateforme& pf);
+
   private:
+    struct Differee {
+        std::int64_t echeance;
+        std::string fichier;
+    };
     void execute(const Commande& c, Plateforme& pf);
     std::vector<Commande> commandes_;
     std::size_t pos_ = 0;
     std::int64_t fin_attente_ = -1;
+    std::vector<Differee> differees_;
 };
 
 } // namespace tlv

@@ -18,6 +18,7 @@ struct CasSud {
     std::vector<int> clics;
     bool sanspique; // Sud holds only Carreau, so it may throw anything
     int joue, refus, appel, sansatout;
+    const char* raison; // the message after a refused card
 };
 
 class TourDeSud : public ::testing::TestWithParam<CasSud> {};
@@ -41,17 +42,35 @@ TEST_P(TourDeSud, LegalCardStopOrSignal) {
     EXPECT_EQ(tb.cartesjouees[1][1], c.joue);
     EXPECT_EQ(m.b.ecran.arret, 1);
     EXPECT_EQ(t.compte("son cartew09"), c.refus);
+    EXPECT_EQ(t.compte(c.raison), c.refus);
     EXPECT_EQ(tb.appel[1], c.appel);
     EXPECT_EQ(tb.plusdatout[1], c.sansatout);
     EXPECT_EQ(tb.totalnous + tb.totaleux, 0); // a stopped deal is not settled
 }
 
-INSTANTIATE_TEST_SUITE_P(Flux, TourDeSud,
-                         ::testing::Values(CasSud{"CarteRefuseeRedemandee", {2, 1, -1}, false, 10, 1, 0, 0},
-                                           CasSud{"Arret", {-1}, false, 0, 0, 0, 0},
-                                           // The discard of a Carreau asks for Trefle (5 - 2).
-                                           CasSud{"DefausseAppelle", {1, -1}, true, 27, 0, 3, 1}),
-                         [](const auto& info) { return std::string(info.param.nom); });
+INSTANTIATE_TEST_SUITE_P(
+    Flux, TourDeSud,
+    ::testing::Values(
+        CasSud{"CarteRefuseeRedemandee", {2, 1, -1}, false, 10, 1, 0, 0, "msg Vous devez|fournir à pique"},
+        CasSud{"Arret", {-1}, false, 0, 0, 0, 0, "msg Vous devez"},
+        // The discard of a Carreau asks for Trefle (5 - 2).
+        CasSud{"DefausseAppelle", {1, -1}, true, 27, 0, 3, 1, "msg Vous devez"}),
+    [](const auto& info) { return std::string(info.param.nom); });
+
+// Each refusal says what the rule asks, in the words of the message box; an empty slot says nothing.
+TEST(Refus, SaysWhatTheRuleAsks) {
+    Monde m;
+    m.b.table.couleurdemandee = 4;
+    using R = std::pair<std::string, std::string>;
+    EXPECT_EQ(raisonrefus(m.b, Legalite::fournir), (R{"Vous devez", "fournir à coeur"}));
+    m.b.table.couleurdemandee = 2;
+    EXPECT_EQ(raisonrefus(m.b, Legalite::fournir), (R{"Vous devez", "fournir à carreau"}));
+    EXPECT_EQ(raisonrefus(m.b, Legalite::couper), (R{"Vous devez", "couper"}));
+    EXPECT_EQ(raisonrefus(m.b, Legalite::monter), (R{"Vous devez", "monter à l'atout"}));
+    EXPECT_EQ(raisonrefus(m.b, Legalite::surcouper), (R{"Vous devez", "surcouper"}));
+    EXPECT_EQ(raisonrefus(m.b, Legalite::refusee), R{});
+    EXPECT_EQ(raisonrefus(m.b, Legalite::permise), R{});
+}
 
 // A match ends on the message of the side with the higher total.
 TEST(Partie, EndsOnTheWinnersMessage) {

@@ -61,15 +61,15 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Combine(::testing::Values(
                            // Trump led: climb when possible, even over the partner; the 8 climbs over the 7.
                            // Plain cases the computer plays all the time are left to the property run.
-                           CasLegalite{"MonterSurPartenaire", 3, 44, 4, {40, 47, 10, 0}, 1, L::refusee},
+                           CasLegalite{"MonterSurPartenaire", 3, 44, 4, {40, 47, 10, 0}, 1, L::monter},
                            CasLegalite{"SansPouvoirMonter", 2, 43, 4, {40, 47, 10, 0}, 1, L::permise},
                            CasLegalite{"HuitSurSept", 2, 40, 4, {41, 44, 10, 0}, 1, L::permise},
-                           CasLegalite{"SeptSousHuit", 2, 41, 4, {40, 44, 10, 0}, 1, L::refusee},
+                           CasLegalite{"SeptSousHuit", 2, 41, 4, {40, 44, 10, 0}, 1, L::monter},
                            // Pique led; a trump winning it cut the Pique.
-                           CasLegalite{"Fournir", 2, 17, 1, {10, 40, 20, 0}, 2, L::refusee},
+                           CasLegalite{"Fournir", 2, 17, 1, {10, 40, 20, 0}, 2, L::fournir},
                            CasLegalite{"PartenaireMaitre", 3, 17, 1, {20, 40, 30, 0}, 1, L::permise},
-                           CasLegalite{"CouperObligatoire", 2, 17, 1, {20, 40, 30, 0}, 1, L::refusee},
-                           CasLegalite{"SousCoupeRefusee", 4, 45, 1, {20, 41, 47, 0}, 2, L::refusee},
+                           CasLegalite{"CouperObligatoire", 2, 17, 1, {20, 40, 30, 0}, 1, L::couper},
+                           CasLegalite{"SousCoupeRefusee", 4, 45, 1, {20, 41, 47, 0}, 2, L::surcouper},
                            CasLegalite{"Surcoupe", 4, 45, 1, {20, 41, 47, 0}, 3, L::permise},
                            CasLegalite{"SousCoupeForcee", 4, 43, 1, {20, 41, 47, 0}, 2, L::permise},
                            CasLegalite{"SousCoupeSurPartenaire", 3, 45, 1, {20, 41, 47, 0}, 2, L::permise},

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "banc.h"
+#include "belote/flux.h"
+#include "platform/minuterie.h"
 
 namespace tlv::essai {
 namespace {
@@ -56,7 +58,19 @@ TEST_F(Table, ACardPlayedGatheredAndCarriedOffLeavesTheTableAsItWas) {
     e.glisseaucentre(2, 20);
     e.glisseaucentre(1, 17);
     e.evacuepile(true);
-    EXPECT_TRUE(memes(avant, e.fond, Rect{0, 0, 640, 480}));
+    // All as it was but the small stack of the trick, in the bottom right hot area.
+    EXPECT_TRUE(memes(avant, e.fond, Rect{0, 0, 640, 384}));
+    EXPECT_TRUE(memes(avant, e.fond, Rect{0, 384, 409, 96}));
+}
+
+// Whether the face of `carte` lies at (x, y) of the picture: every pixel inside the card's shape.
+bool montre(const Ecran& e, const Surface& s, int x, int y, int carte) {
+    const int sx = (carte % 10) * 71, sy = (carte / 10 - 1) * 96;
+    for (int j = 0; j < 96; ++j)
+        for (int i = 0; i < 71; ++i)
+            if (e.masque.pixel(i, j) == 0 && s.pixel(x + i, y + j) != e.tampon.pixel(sx + i, sy + j))
+                return false;
+    return true;
 }
 
 TEST(Jaiclique, FindsTheCardUnderTheMouseCountingCardsNotSlots) {
@@ -106,9 +120,9 @@ TEST_F(Table, HoveringASuitHighlightsItsIcon) {
     const Surface rien = e.fond;
     e.fond_MouseMove(0, 0, 300, 260);
     EXPECT_EQ(e.survol2, 3);
-    EXPECT_TRUE(memes(rien, e.fond, Rect{247, 240, 44, 46}));
-    EXPECT_FALSE(memes(rien, e.fond, Rect{291, 240, 44, 46}));
-    e.fond_MouseMove(0, 0, 240, 260);
+    EXPECT_TRUE(memes(rien, e.fond, Rect{IconeX, IconeY, 44, 46}));
+    EXPECT_FALSE(memes(rien, e.fond, Rect{IconeX + 44, IconeY, 44, 46}));
+    e.fond_MouseMove(0, 0, IconeX - 2, 260);
     EXPECT_EQ(e.survol2, 0);
     e.fond_MouseMove(0, 0, 360, 270);
     EXPECT_EQ(e.survol2, 4);
@@ -161,6 +175,15 @@ TEST_F(Table, ACardClickNeedsACardUnderTheMouse) {
     EXPECT_EQ(banc.pf->curseur_actuel(), Curseur::Carte);
     e.fond_MouseMove(0, 0, 90, 430);
     EXPECT_EQ(banc.pf->curseur_actuel(), Curseur::Attente);
+    // Pique led: the hand shows only over the Pique, the one card Sud may play.
+    e.b.table.jeu[1] = main_de({10, 21, 22, 23, 24, 25, 26, 27});
+    e.b.table.couleurdemandee = 1;
+    e.b.table.atout = 4;
+    e.b.table.maitre = 2;
+    e.fond_MouseMove(0, 0, 110, 430);
+    EXPECT_EQ(banc.pf->curseur_actuel(), Curseur::Carte);
+    e.fond_MouseMove(0, 0, 150, 430);
+    EXPECT_EQ(banc.pf->curseur_actuel(), Curseur::Attente);
     e.fond_MouseDown(bouton::Gauche, 0, 150, 384);
     EXPECT_EQ(e.carteclic, 0);
     e.fond_MouseDown(bouton::Gauche, 0, 150, 430);
@@ -184,11 +207,26 @@ TEST_F(Table, APileShowsTheLastTrickOnlyWhenThePlayerIsAwaitedAndATrickWasGather
     e.b.paquet.positionpaquet = 5;
     const Surface avant = e.fond;
     const auto t0 = banc.pf->ms();
+    Surface pendant;
+    Curseur curseur = Curseur::Attente;
+    Minuterie prise(*banc.pf, 500, [&] {
+        pendant = e.fond, curseur = banc.pf->curseur_actuel();
+        prise.active(false);
+    });
+    prise.active(true);
     testing::internal::CaptureStdout();
     e.fond_MouseDown(bouton::Gauche, 0, 440, 430);
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "effet cartew01\neffet cartew01\n");
     EXPECT_GE(banc.pf->ms() - t0, 1000);
     EXPECT_TRUE(memes(avant, e.fond, Rect{0, 0, 640, 480}));
+    // During the view all four cards are in sight, and the pointer says the program is busy.
+    ASSERT_EQ(pendant.largeur(), 640);
+    EXPECT_TRUE(montre(e, pendant, 204, 288, 10));
+    EXPECT_TRUE(montre(e, pendant, 276, 192, 20));
+    EXPECT_TRUE(montre(e, pendant, 204, 96, 30));
+    EXPECT_TRUE(montre(e, pendant, 132, 192, 40));
+    EXPECT_FALSE(memes(avant, pendant, Rect{100, 0, 280, 96})) << "the box, above the trick";
+    EXPECT_EQ(curseur, Curseur::Occupe);
     EXPECT_EQ(e.etatclic_, 5);
     EXPECT_EQ(banc.pf->curseur_actuel(), Curseur::Attente);
 }
@@ -200,6 +238,153 @@ TEST_F(Table, LeavingDuringAWaitPutsTheIdleCursorBack) {
     e.fond_MouseMove(0, 0, 300, 430);
     e.unload();
     EXPECT_EQ(banc.pf->curseur_actuel(), Curseur::Repos);
+}
+
+// A mouse button pressed on the table at (x, y) when the clock reaches `ms`, as the player would.
+class Souris {
+  public:
+    Souris(Banc& banc, int ms, int bouton, int x, int y)
+        : m_(*banc.pf, ms, [&banc, this, bouton, x, y] {
+              Entree e;
+              e.type = Entree::Type::SourisBas, e.bouton = bouton;
+              e.x = banc.ecran->left + x, e.y = banc.ecran->top + y;
+              banc.ecran->route(e); // from inside the wait, as an event the platform hands over
+              m_.active(false);
+          }) {
+        m_.active(true);
+    }
+
+  private:
+    Minuterie m_;
+};
+
+TEST_F(Table, ARightClickEndsTheEndOfMatchRunWithinAFrame) {
+    Souris droit(banc, 3000, bouton::Droit, 300, 300);
+    const Surface avant = e.fond;
+    animefin(e.b, e);
+    // One step of the run is a 15 ms frame and a 50 ms pause.
+    EXPECT_GE(banc.pf->ms(), 3000);
+    EXPECT_LE(banc.pf->ms(), 3000 + 65);
+    EXPECT_FALSE(e.clic());
+    EXPECT_TRUE(memes(avant, e.fond, Rect{0, 0, 640, 480})) << "the bands are left clean";
+}
+
+TEST_F(Table, ALeftClickEndsOnlyTheWaitAfterATrick) {
+    banc.r.tempobelote = 6;
+    Souris apres_pli(banc, 1000, bouton::Gauche, 300, 300);
+    e.pause_visu();
+    EXPECT_EQ(banc.pf->ms(), 1000);
+    Souris ailleurs(banc, 1500, bouton::Gauche, 300, 300);
+    e.pause(2.f);
+    EXPECT_EQ(banc.pf->ms(), 3000) << "other pauses wait for a right click";
+}
+
+TEST_F(Table, ACardClickedDuringThePromptEndsItAndIsPlayed) {
+    e.b.table.jeu[1] = main_de({10, 11, 12, 13, 14, 15, 16, 17});
+    e.posecarte(1, e.b.table.jeu[1], 8, 30);
+    e.curseur(Pointeur::attente);
+    e.etatclic(5);
+    const auto t0 = banc.pf->ms();
+    Souris carte(banc, 300, bouton::Gauche, 150, 430);
+    e.message_on("à vous", "");
+    e.pause(1.f);
+    e.message_off();
+    EXPECT_EQ(banc.pf->ms() - t0, 300 + 15);
+    Attente r;
+    EXPECT_NO_THROW(r = e.attendcarte()) << "the click made during the prompt was kept";
+    EXPECT_EQ(r.choix, 2);
+    EXPECT_EQ(e.carteclic, 0) << "later pauses are not cut by it";
+}
+
+TEST_F(Table, MessagesDuringATrickLeaveItsCardsInSight) {
+    e.glissecarte(4, 17);
+    e.glissecarte(3, 27);
+    e.glissecarte(2, 37);
+    const Surface pli = e.fond;
+    e.message_on("Belote", "");
+    for (auto [x, y, c] : {std::tuple{132, 192, 17}, {204, 96, 27}, {276, 192, 37}})
+        EXPECT_TRUE(montre(e, e.fond, x, y, c)) << x;
+    EXPECT_FALSE(memes(pli, e.fond, Rect{0, 0, 480, 480})) << "the box is shown";
+    e.message_off();
+    EXPECT_TRUE(memes(pli, e.fond, Rect{0, 0, 640, 480}));
+    // Once the trick is carried off, the box is back in the middle.
+    e.evacuepile(true);
+    const Surface vide = e.fond;
+    e.message_on("Vous gagnez", "");
+    EXPECT_TRUE(memes(vide, e.fond, Rect{0, 0, 480, 192}));
+    e.message_off();
+}
+
+TEST_F(Table, EveryRefusalReasonFitsInsideTheBoxsFrame) {
+    e.message_on("", "");
+    const Surface boite = e.fond;
+    e.message_off();
+    for (const char* l2 : {"fournir à carreau", "monter à l'atout", "surcouper", "fournir à trefle"}) {
+        e.message_on("Vous devez", l2);
+        const Etendue x = lignes_differentes(boite, e.fond, Rect{100, 192, 280, 96}, true);
+        EXPECT_GE(x.premier, 106) << l2;
+        EXPECT_LE(x.dernier, 373) << l2;
+        e.message_off();
+    }
+}
+
+TEST_F(Table, TheSecondRoundPanelShowsTheTurnedCardAndKeepsInsideItsFrame) {
+    e.b.table.liste[6] = 26;
+    e.message_on("", "");
+    const Surface boite = e.fond;
+    e.message_off();
+    e.message_on2({0, 1, 3, 4});
+    EXPECT_TRUE(montre(e, e.fond, 204, 96, 26)) << "the turned card above the panel";
+    for (int ligne : {0, 1, 2, 4}) {
+        e.menu04(ligne);
+        // Text and icons only inside the box's inner gold line, 6 pixels in.
+        const Rect r{100, 192, 280, 96};
+        const Etendue x = lignes_differentes(boite, e.fond, r, true),
+                      y = lignes_differentes(boite, e.fond, r);
+        EXPECT_GE(x.premier, 106) << ligne;
+        EXPECT_LE(x.dernier, 373) << ligne;
+        EXPECT_GE(y.premier, 198) << ligne;
+        EXPECT_LE(y.dernier, 281) << ligne;
+    }
+    e.message_off2(26);
+    EXPECT_TRUE(memes(e.ecranbis, e.fond, Rect{96, 96, 288, 96}));
+    EXPECT_TRUE(montre(e, e.fond, 204, 192, 26));
+}
+
+TEST_F(Table, TheLastTrickLeavesAStackInTheWinnersHotArea) {
+    const Rect basdroite{410, 385, 70, 95}, hautgauche{0, 0, 71, 96};
+    e.evacuepile(true);
+    EXPECT_FALSE(memes(e.ecranbis, e.fond, basdroite));
+    EXPECT_TRUE(memes(e.ecranbis, e.fond, hautgauche));
+    // Nothing of it spills out of the hot area.
+    EXPECT_TRUE(memes(e.ecranbis, e.fond, Rect{380, 380, 30, 100}));
+    e.evacuepile(false);
+    EXPECT_TRUE(memes(e.ecranbis, e.fond, basdroite));
+    EXPECT_FALSE(memes(e.ecranbis, e.fond, hautgauche));
+    // A new deal clears the table, the stack with it, and no trick redraws it.
+    e.restaure(0, 0, 480, 480);
+    EXPECT_EQ(e.pile, 0);
+    EXPECT_TRUE(memes(e.ecranbis, e.fond, Rect{0, 0, 480, 480}));
+}
+
+TEST_F(Table, ThePointerSaysWhetherThePlayerMustAct) {
+    e.curseur(Pointeur::repos);
+    EXPECT_EQ(forme(banc.pf->curseur_actuel()), FormeCurseur::Sablier) << "the computer plays";
+    e.curseur(Pointeur::attente);
+    EXPECT_EQ(forme(banc.pf->curseur_actuel()), FormeCurseur::Fleche) << "Sud must act";
+    EXPECT_EQ(forme(Curseur::Carte), FormeCurseur::Main);
+    EXPECT_EQ(forme(Curseur::Repos), FormeCurseur::Fleche);
+    // Each picture is its own, and its hot spot lies on a drawn pixel.
+    for (int zoom : {1, 3}) {
+        std::vector<std::vector<std::uint32_t>> vus;
+        for (FormeCurseur f : {FormeCurseur::Fleche, FormeCurseur::Main, FormeCurseur::Sablier}) {
+            const DessinCurseur d = dessin(f, zoom);
+            ASSERT_EQ(d.pixels.size(), static_cast<std::size_t>(d.largeur * d.hauteur));
+            EXPECT_NE(d.pixels[static_cast<std::size_t>(d.pointy * d.largeur + d.pointx)], 0u);
+            for (const auto& v : vus) EXPECT_NE(v, d.pixels);
+            vus.push_back(d.pixels);
+        }
+    }
 }
 
 } // namespace

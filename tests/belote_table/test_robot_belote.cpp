@@ -21,16 +21,21 @@ constexpr const char* Nouvelle = "clic 320 130\nattends\n";      // the menu's "
 constexpr const char* Menu = "clic 560 460\nattends\n";          // the table's "Menu" label
 
 // Sud takes whenever it is asked, then tries its cards from left to right until one is accepted (a
-// refused card is asked again). Clicks that mean nothing at a wait are ignored by the table.
+// refused card is asked again). Clicks that mean nothing at a wait are ignored by the table, and below
+// the lines of the Belote menu (y 470), they mean nothing there either.
 std::string joue(int tours, int capture_au_tour = -1, const std::string& capture = "") {
     std::string s;
     for (int i = 0; i < tours; ++i) {
         s += "clic 260 260\nattends\n";
         for (int k = 0; k < 15; ++k)
-            s += "clic " + std::to_string(105 + 15 * ((k + 7 * i) % 15)) + " 430\nattends\n";
+            s += "clic " + std::to_string(105 + 15 * ((k + 7 * i) % 15)) + " 470\nattends\n";
         if (i == capture_au_tour) s += "capture " + capture + "\n";
     }
     return s;
+}
+
+std::string clic(const Rect& r) {
+    return "clic " + std::to_string(r.x + r.w / 2) + " " + std::to_string(r.y + r.h / 2) + "\nattends\n";
 }
 
 std::vector<std::string> lignes(const std::string& texte) {
@@ -98,8 +103,9 @@ TEST(BeloteRobot, AMatchPlayedToTheEndWritesTheSimulatorsTraceAndThePad) {
     const std::string d = p.dossier() + "/", journal = d + "journal.txt";
     const std::string script = "attends\ncapture " + d + "lanceur0.png\n" + Ouvre +
                                "clic 320 410\nattends\ncapture " + d + "lanceur1.png\n" + Ouvre +
-                               "clic 100 270\nattends\n" + Nouvelle + "capture " + d + "debut.png\n" +
-                               joue(500, 2, d + "pad.png");
+                               "clic 100 270\nattends\nsurvol 600 20\nattends\ncapture " + d + "menu.png\n" +
+                               Nouvelle + "capture " + d + "debut.png\n" + joue(500, 2, d + "pad.png") +
+                               "capture " + d + "fin.png\n";
     const auto r = p.lance(script, "--graine 7 --journal " + journal);
     ASSERT_EQ(r.code, 0) << r.erreurs;
     EXPECT_TRUE(memes(image(p, "lanceur0.png"), image(p, "lanceur1.png"), Rect{320, 0, 320, 480}));
@@ -112,12 +118,14 @@ TEST(BeloteRobot, AMatchPlayedToTheEndWritesTheSimulatorsTraceAndThePad) {
     EXPECT_EQ(j[1], sim[1]);
     verifie_journal(j, 500);
     EXPECT_EQ(j.back().rfind("resultat ", 0), 0u) << "the match went to its end";
-    // Refused cards were asked again, the seats spoke, the table's tune played, then the launcher's again.
+    // Refused cards were asked again, the seats spoke, the table's tune played; the match over, a click on
+    // the table led to the Belote menu, with no match to go on with, and there the player stayed.
     EXPECT_NE(r.sortie.find("effet cartew09"), std::string::npos);
     EXPECT_NE(r.sortie.find("voix voix.fr/"), std::string::npos);
-    const auto table = r.sortie.find("musique cartem01");
+    const auto table = r.sortie.rfind("musique cartem01");
     ASSERT_NE(table, std::string::npos);
-    EXPECT_NE(r.sortie.find("musique cartem00", table), std::string::npos);
+    EXPECT_EQ(r.sortie.find("musique cartem00", table), std::string::npos);
+    EXPECT_TRUE(memes(image(p, "menu.png"), image(p, "fin.png"), Rect{0, 0, 640, 480}));
     const Surface debut = image(p, "debut.png"), pad = image(p, "pad.png");
     EXPECT_FALSE(memes(debut, pad, Rect{483, 70, 157, 14})) << "the first line of the pad";
     EXPECT_FALSE(memes(debut, pad, Rect{490, 416, 141, 21})) << "the totals";
@@ -125,8 +133,92 @@ TEST(BeloteRobot, AMatchPlayedToTheEndWritesTheSimulatorsTraceAndThePad) {
     EXPECT_TRUE(memes(debut, pad, Rect{484, 442, 152, 34})) << "the Menu label";
 }
 
-std::string clic(const Rect& r) {
-    return "clic " + std::to_string(r.x + r.w / 2) + " " + std::to_string(r.y + r.h / 2) + "\nattends\n";
+// Whether the face of `carte` lies at (x, y) of a capture: every pixel inside the card's shape, as the
+// sheets beside the program draw it.
+bool montre(const Surface& s, int x, int y, int carte) {
+    const auto masque = charge_image("./cartei07"), feuille = charge_image("./cartei08");
+    if (!masque || !feuille) return false;
+    const int sx = (carte % 10) * 71, sy = (carte / 10 - 1) * 96;
+    for (int j = 0; j < 96; ++j)
+        for (int i = 0; i < 71; ++i)
+            if (masque->pixel(i, j) == 0 && s.pixel(x + i, y + j) != feuille->pixel(sx + i, sy + j))
+                return false;
+    return true;
+}
+
+// Seed 7: Sud takes Trefle; Est wins the second trick. The player clicks the bottom right pile while Sud is
+// to play the third, and the view is caught in the middle of its second.
+TEST(BeloteRobot, TheLastTrickViewShowsItsFourCardsAndTheStackLiesInTheWinnersHotArea) {
+    Programme p;
+    const std::string d = p.dossier() + "/", journal = d + "journal.txt";
+    const std::string s = std::string(Ouvre) + Nouvelle + "clic 260 260\nattends\nclic 105 470\nattends\n" +
+                          "clic 135 470\nattends\ncapture " + d + "table.png\nclic 440 430\ncapture " + d +
+                          "vue.png 0.5\nattends\ncapture " + d + "apres.png\n";
+    const auto r = p.lance(s, "--graine 7 --journal " + journal);
+    ASSERT_EQ(r.code, 0) << r.erreurs;
+    EXPECT_EQ(r.erreurs, "") << "the delayed capture was taken";
+    const auto j = lignes(p.fichier(journal));
+    std::smatch m;
+    ASSERT_TRUE(
+        std::regex_match(j.back(), m, std::regex(R"(pli n=2 cartes=(\d+),(\d+),(\d+),(\d+) gagnant=2 .*)")))
+        << j.back();
+    const Surface vue = image(p, "vue.png"), table = image(p, "table.png");
+    const auto tapis = charge_image("./cartei03");
+    ASSERT_TRUE(tapis.has_value());
+    constexpr int spots[5][2] = {{}, {204, 288}, {276, 192}, {204, 96}, {132, 192}};
+    for (int siege = 1; siege <= 4; ++siege)
+        EXPECT_TRUE(
+            montre(vue, spots[siege][0], spots[siege][1], std::stoi(m[static_cast<std::size_t>(siege)])))
+            << "seat " << siege;
+    EXPECT_TRUE(memes(table, image(p, "apres.png"), Rect{0, 0, 640, 480})) << "the table as it was";
+    // Est and Ouest won the last trick: their stack, top left; the other hot area is bare cloth.
+    EXPECT_FALSE(memes(table, *tapis, Rect{0, 0, 71, 96}));
+    EXPECT_TRUE(memes(table, *tapis, Rect{410, 385, 70, 95}));
+}
+
+// The editor filled with the whole pack: every card's label inside its slot, the frames untouched.
+TEST(BeloteRobot, TheDealEditorsLabelsAndChoicesKeepInsideTheirFrames) {
+    Programme p;
+    const std::string d = p.dossier() + "/";
+    std::string s = std::string(Ouvre) + "clic 320 340 maj+alt\nattends\n";
+    int couleur = 1, rang = 0;
+    for (int k = 0; k <= 8; ++k) {
+        s += clic(Special::place_joueurchoix(k));
+        for (int i = 0; i < (k <= 3 ? 5 : k == 4 ? 1 : k == 5 ? 3 : k == 6 ? 2 : 3); ++i) {
+            s += clic(Special::place_paquet(couleur, rang));
+            if (++rang == 8) rang = 0, ++couleur;
+        }
+    }
+    s += "capture " + d + "editeur.png\n";
+    const auto r = p.lance(s);
+    ASSERT_EQ(r.code, 0) << r.erreurs;
+    const Surface e = image(p, "editeur.png");
+    const std::uint32_t gris = e.pixel(4, 470);
+    const auto net = [&](int x, int y0, int h) {
+        for (int y = y0; y < y0 + h; ++y)
+            if (e.pixel(x, y) != gris) return false;
+        return true;
+    };
+    for (int i = 0; i <= 32; ++i) {
+        const Rect c = Special::place_carte(i);
+        EXPECT_TRUE(net(c.x - 1, c.y, c.h) && net(c.x + c.w, c.y, c.h)) << "slot " << i;
+        EXPECT_LT(c.x + c.w, 630) << "clear of the frame's right edge";
+    }
+    // The exclusive choices are round buttons: the corners of their square show the form's grey.
+    std::vector<Rect> options;
+    for (int k = 0; k <= 8; ++k) options.push_back(Special::place_joueurchoix(k));
+    for (int i = 0; i < 4; ++i) options.push_back(Special::place_joueur(i));
+    for (const Rect& o : options) {
+        const int cx = o.x + 6, cy = o.y + o.h / 2;
+        EXPECT_EQ(e.pixel(cx - 5, cy - 5), gris) << o.x << "," << o.y;
+        EXPECT_EQ(e.pixel(cx + 5, cy + 5), gris) << o.x << "," << o.y;
+        EXPECT_NE(e.pixel(cx - 5, cy), gris) << o.x << "," << o.y;
+    }
+    for (int k = 1; k <= 4; ++k)
+        for (int rg = 0; rg < 8; ++rg) {
+            const Rect c = Special::place_paquet(k, rg);
+            EXPECT_TRUE(net(c.x - 1, c.y, c.h) && net(c.x + c.w, c.y, c.h)) << k << rg;
+        }
 }
 
 TEST(BeloteRobot, AComposedDealTheMenuF5F7AndClosingMidDeal) {

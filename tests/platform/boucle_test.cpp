@@ -1,8 +1,10 @@
 // The event loop, modal screens and timers, run on the virtual clock with scripted input.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <memory>
 
+#include "platform/image.h"
 #include "platform/minuterie.h"
 #include "platform/plateforme.h"
 #include "platform/quitter.h"
@@ -147,6 +149,48 @@ TEST_F(Boucle, ATimerHandlerThatGivesWayIsNotReentered) {
     m.active(true);
     pf->attend_ms(200);
     EXPECT_EQ(max, 1);
+}
+
+// The colour of the play area's centre in a capture, -1 when the file is missing.
+long centre(const std::string& fichier) {
+    const auto s = charge_image(fichier);
+    return s ? static_cast<long>(s->pixel(320, 240) & 0xFFFFFF) : -1;
+}
+
+TEST_F(Boucle, ADelayedCaptureShowsTheScreenAtItsTimeInsideTimedWaitsAndRobotWaits) {
+    const std::string d = ::testing::TempDir();
+    for (const char* f : {"a.png", "b.png", "c.png", "z.png"}) std::remove((d + f).c_str());
+    // Asked at 0: one falls inside the program's pause, one inside the robot's own wait; one is never due.
+    demarre("capture " + d + "a.png 0.5\ncapture " + d + "b.png 1.7\ncapture " + d + "c.png 1.2\n" +
+            "capture " + d + "z.png 60\nattends\nattends 2\n");
+    Ecran e(*pf);
+    e.place(pf->decalagex(), pf->decalagey());
+    pf->montre_sans_attendre(e);
+    const auto peint = [&](std::uint32_t c) { fill(e.image, 0, 0, 640, 480, c); };
+    peint(rgb(255, 0, 0));
+    pf->attend_joueur(); // the robot reads the captures
+    pf->attend_jusqua(pf->ms() + 400);
+    peint(rgb(0, 255, 0));
+    pf->attend_jusqua(pf->ms() + 600); // a = green, at 0.5 s, before this pause ends
+    EXPECT_EQ(pf->ms(), 1000);
+    peint(rgb(0, 0, 255));
+    testing::internal::CaptureStderr();
+    bool fin = false;
+    try {
+        for (;;) {
+            pf->attend_joueur();
+            if (pf->ms() >= 1500) peint(rgb(255, 255, 0)); // c = blue, taken at 1.2 s first
+        }
+    } catch (const Quitter&) {
+        fin = true;
+    }
+    EXPECT_TRUE(fin);
+    EXPECT_EQ(pf->ms(), 2000 + 1000);
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("z.png"), std::string::npos);
+    EXPECT_EQ(centre(d + "a.png"), 0x00FF00);
+    EXPECT_EQ(centre(d + "c.png"), 0x0000FF);
+    EXPECT_EQ(centre(d + "b.png"), 0xFFFF00);
+    EXPECT_EQ(centre(d + "z.png"), -1);
 }
 
 } // namespace

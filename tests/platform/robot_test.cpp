@@ -19,8 +19,9 @@ TEST(Script, ReadsEveryCommandWithItsArguments) {
                                   "texte Jean # pas un commentaire\n"
                                   "attends\n"
                                   "attends 2.5\n"
-                                  "capture a.png\n");
-    ASSERT_EQ(c.size(), 10u);
+                                  "capture a.png\n"
+                                  "capture b.png 1.25\n");
+    ASSERT_EQ(c.size(), 11u);
     EXPECT_EQ(c[0].type, T::Clic);
     EXPECT_EQ(c[0].maj, 1 | 4);
     EXPECT_EQ(c[0].ligne, 2);
@@ -34,6 +35,10 @@ TEST(Script, ReadsEveryCommandWithItsArguments) {
     EXPECT_EQ(c[7].duree_ms, 0);
     EXPECT_EQ(c[8].duree_ms, 2500);
     EXPECT_EQ(c[9].texte, "a.png");
+    EXPECT_FALSE(c[9].differee);
+    EXPECT_EQ(c[10].texte, "b.png");
+    EXPECT_TRUE(c[10].differee);
+    EXPECT_EQ(c[10].duree_ms, 1250);
 }
 
 class MauvaiseLigne : public ::testing::TestWithParam<const char*> {};
@@ -50,7 +55,8 @@ TEST_P(MauvaiseLigne, IsRefusedWithItsLineNumber) {
 INSTANTIATE_TEST_SUITE_P(Script, MauvaiseLigne,
                          ::testing::Values("clic", "clic 10", "clic a b", "clic 1 2 super", "survol 1 2 maj",
                                            "touche", "touche F13", "touche ab", "attends -1", "attends x",
-                                           "attends 1 2", "capture", "saute 3", "clic 1.5 2"));
+                                           "attends 1 2", "capture", "capture a.png x", "capture a.png -1",
+                                           "capture a.png 1 2", "saute 3", "clic 1.5 2"));
 
 } // namespace
 } // namespace tlv
