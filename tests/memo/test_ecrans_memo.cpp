@@ -27,25 +27,26 @@ class EcranMemo : public Banc {
 
 TEST_F(EcranMemo, ClicksChooseOnlyCardsThatAreThereAndNeverTheSameTwice) {
     avec([&](Memo& m, Place a) {
-        for (int etat : {0, -1}) { // no loop waiting, the menu open: nothing happens
+        using E = EtatClicMemo;
+        for (E etat : {E::Libre, E::MenuOuvert}) { // no loop waiting, the menu open: nothing happens
             m.etatclic = etat;
             clique(m, a);
             EXPECT_EQ(m.etatclic, etat);
         }
-        m.etatclic = 1;
+        m.etatclic = E::AttendPremiere;
         clique(m, {1, 1});          // a column level 0 does not use
         m.MouseDown(1, 0, 20, 200); // the cloth beside the grid
-        EXPECT_EQ(m.etatclic, 1);
+        EXPECT_EQ(m.etatclic, E::AttendPremiere);
         clique(m, a, bouton::Droit); // any button turns a card
-        EXPECT_EQ(m.etatclic, 2);
+        EXPECT_EQ(m.etatclic, E::PremiereChoisie);
         EXPECT_EQ(m.carte1, a);
         clique(m, {4, 1}); // while it turns, clicks wait
-        EXPECT_EQ(m.etatclic, 2);
-        m.etatclic = 3;
+        EXPECT_EQ(m.etatclic, E::PremiereChoisie);
+        m.etatclic = E::AttendSeconde;
         clique(m, a);                           // the first card again
         retirepaire(m.plateau, {4, 1}, {4, 1}); // a pair already found
         clique(m, {4, 1});
-        EXPECT_EQ(m.etatclic, 3);
+        EXPECT_EQ(m.etatclic, E::AttendSeconde);
     });
 }
 

@@ -55,7 +55,8 @@ TEST_F(EcranJong, AClearedBoardsTimeStaysAMomentUnlessARightClickCutsIt) {
         EXPECT_EQ(duree(65), 3000);
         pousseclic(j, bouton::Droit);
         EXPECT_EQ(duree(65), 0);
-        j.etatclic = 1; // a right click during play is no request to cut the next notice
+        j.etatclic =
+            EtatClicJong::AttendPremiere; // a right click during play is no request to cut the next notice
         j.fond_MouseDown(bouton::Droit, 0, 10, 10);
         EXPECT_EQ(duree(65), 3000);
     });
@@ -69,7 +70,7 @@ TEST_F(EcranJong, TimeUpIsShownUntilAnyClick) {
             const auto t0 = pf->ms();
             j.tempsfini();
             EXPECT_EQ(pf->ms(), t0);
-            EXPECT_EQ(j.etatclic, 14);
+            EXPECT_EQ(j.etatclic, EtatClicJong::AvisLu);
         }
         EXPECT_FALSE(memes(avant, j.image, Plateau));
         EXPECT_TRUE(memes(avant, j.image, Rect{165, 12, 296, 24})) << "the board and the clock stay";
