@@ -1,7 +1,6 @@
 #include "memo.h"
 
 #include "finmemo.h"
-#include "menumemo.h"
 #include "platform/entrees.h"
 #include "platform/plateforme.h"
 #include "scores/tableaux.h"
@@ -13,6 +12,7 @@ namespace tlv {
 
 namespace {
 using E = EtatClicMemo;
+using R = ReponseMemo;
 } // namespace
 
 Memo::Memo(Contexte& c) : Form(c.pf, 640, 480), Timer1(c.pf, 1000, [this] { Timer1_Timer(); }), ctx(c) {}
@@ -45,13 +45,13 @@ void Memo::Form_KeyDown(int code, int) {
 }
 
 void Memo::joueramemo() {
-    std::string reponse = affichelemenu();
+    R reponse = affichelemenu();
     for (;;) {
-        if (reponse == "quitter") {
+        if (reponse == R::Quitter) {
             sortie = true;
             return;
         }
-        if (reponse == "nouvelle") {
+        if (reponse == R::Nouvelle) {
             affichetapis();
             niveaupartie = ctx.r.niveaumemo;
             tirage(plateau, niveaupartie, ctx.rnd);
@@ -61,9 +61,9 @@ void Memo::joueramemo() {
             carte1 = carte2 = Place{};
             partieencours = true;
         }
-        reponse.clear();
+        reponse = R::Aucune;
         // One try after another until the board is empty, a new game or leaving.
-        while (reponse.empty()) {
+        while (reponse == R::Aucune) {
             // Until a card is chosen, or the menu ends the game.
             const auto attend = [this] { pf.attend_joueur(); };
             if (attendcarte(E::AttendPremiere, attend) == E::Quitter) {
@@ -71,7 +71,7 @@ void Memo::joueramemo() {
                 return;
             }
             if (etatclic == E::Nouvelle) {
-                reponse = "nouvelle";
+                reponse = R::Nouvelle;
                 break;
             }
             joueson(pf, ctx.r, "cartew07");
@@ -82,7 +82,7 @@ void Memo::joueramemo() {
                 return;
             }
             if (etatclic == E::Nouvelle) {
-                reponse = "nouvelle";
+                reponse = R::Nouvelle;
                 break;
             }
             retourneoui(carte2);
@@ -109,7 +109,7 @@ void Memo::joueramemo() {
     }
 }
 
-std::string Memo::affichelemenu() {
+R Memo::affichelemenu() {
     const E avant = etatclic;
     etatclic = E::MenuOuvert;
     Timer1.active(false);
@@ -117,9 +117,9 @@ std::string Memo::affichelemenu() {
     m.load();
     m.place(ctx.r.decalagex, ctx.r.decalagey);
     pf.montre_modal(m);
-    const std::string reponse = m.reponse;
+    const R reponse = m.reponse;
     m.unload();
-    if (reponse == "quitter") {
+    if (reponse == R::Quitter) {
         fill(image, 0, 0, largeur(), hauteur(), 0);
         pf.invalide();
     }
@@ -147,12 +147,12 @@ void Memo::MouseDown(int, int, int x, int y) {
     if (carteattendue() && surmenu(x, y)) {
         Timer1.active(false);
         joueson(pf, ctx.r, "cartew00");
-        const std::string reponse = affichelemenu();
-        if (reponse == "quitter")
+        const R reponse = affichelemenu();
+        if (reponse == R::Quitter)
             etatclic = E::Quitter;
-        else if (reponse == "nouvelle")
+        else if (reponse == R::Nouvelle)
             etatclic = E::Nouvelle;
-        else if (reponse == "continue")
+        else if (reponse == R::Continuer)
             Timer1.active(true);
     }
 }

@@ -1,8 +1,7 @@
 #pragma once
 // The Memo table: the game loop between the menu and the games, the flips, the clock and the keys.
-#include <string>
-
 #include "grille/choixpaire.h"
+#include "menumemo.h"
 #include "plateau.h"
 #include "platform/form.h"
 #include "platform/minuterie.h"
@@ -39,7 +38,7 @@ class Memo : public Form, public ChoixPaire<EtatClicMemo, Place> {
 
     // The loop (returns when the player leaves) and its pieces.
     void joueramemo();
-    std::string affichelemenu();
+    ReponseMemo affichelemenu();
     void affichelesscores();
     void tableaudesscores();
 

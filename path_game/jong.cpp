@@ -22,6 +22,7 @@ std::size_t ix(int v) {
     return static_cast<std::size_t>(v);
 }
 using E = EtatClicJong;
+using R = ReponseJong;
 } // namespace
 
 Jong::Jong(Contexte& ctx)
@@ -101,11 +102,11 @@ void Jong::jouerajong() {
 Jong::Suite Jong::menu() {
     Timer1.active(false);
     etatclic = E::Libre;
-    const std::string rep = affichelemenu();
-    if (rep == "quitter") return Suite::Sortie;
-    if (rep == "nouvelle") return Suite::Nouvelle;
-    if (rep == "charge") return Suite::Charge;
-    // "continue": the board in progress starts again with a full clock.
+    const R rep = affichelemenu();
+    if (rep == R::Quitter) return Suite::Sortie;
+    if (rep == R::Nouvelle) return Suite::Nouvelle;
+    if (rep == R::Charger) return Suite::Charge;
+    // Continuer: the board in progress starts again with a full clock.
     return partieencours ? Suite::Tableau : Suite::Menu;
 }
 
@@ -258,12 +259,12 @@ void Jong::fond_MouseDown(int button, int, int x, int y) {
     } else if (carteattendue()) {
         Timer1.active(false);
         joueson(pf, r_, "cartew00");
-        const std::string rep = affichelemenu();
-        if (rep == "quitter")
+        const R rep = affichelemenu();
+        if (rep == R::Quitter)
             etatclic = E::Quitter;
-        else if (rep == "nouvelle")
+        else if (rep == R::Nouvelle)
             etatclic = E::Nouvelle;
-        else if (rep == "charge")
+        else if (rep == R::Charger)
             etatclic = E::Charger;
         else
             Timer1.active(true);

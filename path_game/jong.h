@@ -6,6 +6,7 @@
 
 #include "chemin.h"
 #include "grille/choixpaire.h"
+#include "menujong.h"
 #include "plateaux.h"
 #include "platform/form.h"
 #include "platform/minuterie.h"
@@ -72,7 +73,7 @@ class Jong : public Form, public ChoixPaire<EtatClicJong, Case> {
     // The game loop (jong.cpp).
     void jouerajong();
     // Menus and saved games (jong_parties.cpp).
-    std::string affichelemenu();
+    ReponseJong affichelemenu();
     std::string donnemoilenom();
     void affichelesscores();
 

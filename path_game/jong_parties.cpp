@@ -11,7 +11,7 @@
 
 namespace tlv {
 
-std::string Jong::affichelemenu() {
+ReponseJong Jong::affichelemenu() {
     const EtatClicJong avant = etatclic;
     etatclic = EtatClicJong::DialogueOuvert;
     Timer1.active(false);
@@ -19,9 +19,9 @@ std::string Jong::affichelemenu() {
     m.place(r_.decalagex, r_.decalagey);
     m.load();
     pf.montre_modal(m);
-    const std::string rep = m.reponse;
+    const ReponseJong rep = m.reponse;
     m.unload();
-    if (rep == "quitter") {
+    if (rep == ReponseJong::Quitter) {
         fill(image, 0, 0, largeur(), hauteur(), 0);
         pf.invalide();
     }

@@ -69,13 +69,13 @@ TEST_F(EcranMemo, ContinueOnlyWhileAGameIsInProgress) {
             menu.MouseMove(0, 0, 320, y);
             menu.MouseDown(1, 0, 320, y);
             EXPECT_TRUE(menu.visible);
-            EXPECT_TRUE(menu.reponse.empty());
+            EXPECT_EQ(menu.reponse, ReponseMemo::Aucune);
         }
         m.partieencours = true;
         menu.MouseMove(0, 0, 320, 65);
         menu.MouseDown(1, 0, 320, 65);
         EXPECT_FALSE(menu.visible);
-        EXPECT_EQ(menu.reponse, "continue");
+        EXPECT_EQ(menu.reponse, ReponseMemo::Continuer);
     });
 }
 
