@@ -1,7 +1,10 @@
 // The path rule: which pairs go, and the path shown (its corners and the cells the markers cross).
 #include <gtest/gtest.h>
 
+#include <type_traits>
+
 #include "grilles.h"
+#include "memo/plateau.h"
 #include "path_game/chemin.h"
 
 namespace tlv::essai {
@@ -73,6 +76,9 @@ TEST(Regles, PairsAreAFaceAndItsPartnerAndNeighboursIncludeDiagonals) {
     EXPECT_FALSE(voisines({3, 2}, {5, 2}));
     EXPECT_FALSE(voisines({1, 1}, {1, 3}));
 }
+
+// Both grid games place their pictures with one point type, so their headers go together in one program.
+static_assert(std::is_same_v<decltype(positionmarqueur(Case{})), decltype(coin(Place{}))>);
 
 TEST(Regles, MarkersOnTheRingCornersAndTheBoard) {
     EXPECT_EQ(positionmarqueur({0, 0}), (Point{4, 16}));
