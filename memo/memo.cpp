@@ -92,8 +92,7 @@ void Memo::joueramemo() {
                 retirepaire(plateau, carte1, carte2);
             } else {
                 joueson(pf, ctx.r, "cartew02");
-                float attente = 1.f;
-                pause(attente);
+                pause(1.f);
                 temps += penalite(plateau, carte1, carte2);
                 retournenon(carte1);
                 retournenon(carte2);

@@ -49,7 +49,8 @@ class Memo : public Form, public ChoixPaire<EtatClicMemo, Place> {
     void retourneoui(Place p);
     void retournenon(Place p);
     void affichetemps();
-    void pause(float& secondes);
+    // Waits `secondes` scaled by the Memo delay setting.
+    void pause(float secondes);
     void monrefresh(int x, int y, int w, int h);
     // The cloth, the card sheet and the mask sheet, from the program folder.
     void chargeimages();

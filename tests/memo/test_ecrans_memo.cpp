@@ -108,11 +108,11 @@ TEST_F(EcranMemo, TheNoPairDelayIsScaledByTheSetting) {
     for (float reglage : {0.f, 2.f}) {
         r.tempomemo = reglage;
         avec([&](Memo& m, Place) {
-            float attente = 1.f;
+            float attente = 1.5f;
             const auto t0 = pf->ms();
             m.pause(attente);
-            EXPECT_EQ(attente, reglage); // the caller's variable is scaled
-            EXPECT_EQ(pf->ms() - t0, static_cast<std::int64_t>(reglage * 1000));
+            EXPECT_EQ(attente, 1.5f); // the caller's variable stays as it was
+            EXPECT_EQ(pf->ms() - t0, static_cast<std::int64_t>(reglage * 1500));
         });
     }
 }
