@@ -10,7 +10,7 @@ void joue_memo(Contexte& ctx) {
     Memo m(ctx);
     m.load();
     m.place(ctx.r.decalagex, ctx.r.decalagey);
-    m.etatclic = 0;
+    m.etatclic = EtatClicMemo::Libre;
     m.partieencours = false;
     ctx.pf.montre_modal(m);
     m.unload();

@@ -1,7 +1,6 @@
 #include "memo.h"
 
 #include "finmemo.h"
-#include "menumemo.h"
 #include "platform/entrees.h"
 #include "platform/plateforme.h"
 #include "scores/tableaux.h"
@@ -12,10 +11,8 @@
 namespace tlv {
 
 namespace {
-// The Menu label's hot area under the grid.
-bool surmenu(int x, int y) {
-    return x > 243 && x < 397 && y > 437 && y < 474;
-}
+using E = EtatClicMemo;
+using R = ReponseMemo;
 } // namespace
 
 Memo::Memo(Contexte& c) : Form(c.pf, 640, 480), Timer1(c.pf, 1000, [this] { Timer1_Timer(); }), ctx(c) {}
@@ -26,7 +23,7 @@ void Memo::Form_Load() {
 
 void Memo::Form_Activate() {
     // Coming back from a screen shown over the table while the loop waits: nothing to do.
-    if (etatclic != 0) return;
+    if (etatclic != E::Libre) return;
     sortie = false;
     Timer1.active(false);
     chargeimages();
@@ -48,13 +45,13 @@ void Memo::Form_KeyDown(int code, int) {
 }
 
 void Memo::joueramemo() {
-    std::string reponse = affichelemenu();
+    R reponse = affichelemenu();
     for (;;) {
-        if (reponse == "quitter") {
+        if (reponse == R::Quitter) {
             sortie = true;
             return;
         }
-        if (reponse == "nouvelle") {
+        if (reponse == R::Nouvelle) {
             affichetapis();
             niveaupartie = ctx.r.niveaumemo;
             tirage(plateau, niveaupartie, ctx.rnd);
@@ -64,32 +61,28 @@ void Memo::joueramemo() {
             carte1 = carte2 = Place{};
             partieencours = true;
         }
-        reponse.clear();
+        reponse = R::Aucune;
         // One try after another until the board is empty, a new game or leaving.
-        while (reponse.empty()) {
-            // Waits in state `attente` until a card is turned (state `tournee`), or the menu ends the game.
-            const auto attend_carte = [this](int attente, int tournee) {
-                etatclic = attente;
-                while (etatclic != 9 && etatclic != 10 && etatclic != tournee) pf.attend_joueur();
-                return etatclic;
-            };
-            if (attend_carte(1, 2) == 9) {
+        while (reponse == R::Aucune) {
+            // Until a card is chosen, or the menu ends the game.
+            const auto attend = [this] { pf.attend_joueur(); };
+            if (attendcarte(E::AttendPremiere, attend) == E::Quitter) {
                 sortie = true;
                 return;
             }
-            if (etatclic == 10) {
-                reponse = "nouvelle";
+            if (etatclic == E::Nouvelle) {
+                reponse = R::Nouvelle;
                 break;
             }
             joueson(pf, ctx.r, "cartew07");
             retourneoui(carte1);
 
-            if (attend_carte(3, 4) == 9) {
+            if (attendcarte(E::AttendSeconde, attend) == E::Quitter) {
                 sortie = true;
                 return;
             }
-            if (etatclic == 10) {
-                reponse = "nouvelle";
+            if (etatclic == E::Nouvelle) {
+                reponse = R::Nouvelle;
                 break;
             }
             retourneoui(carte2);
@@ -99,8 +92,7 @@ void Memo::joueramemo() {
                 retirepaire(plateau, carte1, carte2);
             } else {
                 joueson(pf, ctx.r, "cartew02");
-                float attente = 1.f;
-                pause(attente);
+                pause(1.f);
                 temps += penalite(plateau, carte1, carte2);
                 retournenon(carte1);
                 retournenon(carte2);
@@ -116,17 +108,17 @@ void Memo::joueramemo() {
     }
 }
 
-std::string Memo::affichelemenu() {
-    const int avant = etatclic;
-    etatclic = -1;
+R Memo::affichelemenu() {
+    const E avant = etatclic;
+    etatclic = E::MenuOuvert;
     Timer1.active(false);
     Menumemo m(*this);
     m.load();
     m.place(ctx.r.decalagex, ctx.r.decalagey);
     pf.montre_modal(m);
-    const std::string reponse = m.reponse;
+    const R reponse = m.reponse;
     m.unload();
-    if (reponse == "quitter") {
+    if (reponse == R::Quitter) {
         fill(image, 0, 0, largeur(), hauteur(), 0);
         pf.invalide();
     }
@@ -146,37 +138,26 @@ void Memo::tableaudesscores() {
 }
 
 void Memo::MouseDown(int, int, int x, int y) {
-    if (etatclic <= 0) return;
+    if (etatclic == E::Libre || etatclic == E::MenuOuvert) return;
     if (const auto p = placesous(x, y)) {
-        if (plateau.carte(*p) == -1) return;
-        if (etatclic == 1) {
-            carte1 = *p;
-            etatclic = 2;
-        } else if (etatclic == 3 && *p != carte1) {
-            carte2 = *p;
-            etatclic = 4;
-        }
+        if (plateau.carte(*p) != -1) choisit(*p);
         return;
     }
-    if ((etatclic == 1 || etatclic == 3) && surmenu(x, y)) {
+    if (carteattendue() && surmenu(x, y)) {
         Timer1.active(false);
         joueson(pf, ctx.r, "cartew00");
-        const std::string reponse = affichelemenu();
-        if (reponse == "quitter")
-            etatclic = 9;
-        else if (reponse == "nouvelle")
-            etatclic = 10;
-        else if (reponse == "continue")
+        const R reponse = affichelemenu();
+        if (reponse == R::Quitter)
+            etatclic = E::Quitter;
+        else if (reponse == R::Nouvelle)
+            etatclic = E::Nouvelle;
+        else if (reponse == R::Continuer)
             Timer1.active(true);
     }
 }
 
 void Memo::MouseMove(int, int, int x, int y) {
-    if (etatclic != 1 && etatclic != 3) return;
-    const bool dessus = surmenu(x, y);
-    if (dessus == survol) return;
-    survol = dessus;
-    affichepetit(survol);
+    if (carteattendue() && suitsurvol(x, y)) affichepetit(survol);
 }
 
 void Memo::Timer1_Timer() {

@@ -1,7 +1,7 @@
 #pragma once
 // The Memo table: the game loop between the menu and the games, the flips, the clock and the keys.
-#include <string>
-
+#include "grille/choixpaire.h"
+#include "menumemo.h"
 #include "plateau.h"
 #include "platform/form.h"
 #include "platform/minuterie.h"
@@ -9,27 +9,36 @@
 
 namespace tlv {
 
-class Memo : public Form {
+// What a click on the Memo table means now.
+enum class EtatClicMemo {
+    Libre, // no game loop waits: an activation prepares the table
+    AttendPremiere,
+    PremiereChoisie, // being turned: clicks are lost
+    AttendSeconde,
+    SecondeChoisie,
+    Quitter,   // the menu said leave
+    Nouvelle,  // the menu said new game
+    MenuOuvert // until it closes, when the state before comes back
+};
+
+// The selected places `carte1` and `carte2` (colonne1/ligne1, colonne2/ligne2), the click state and the
+// Menu label's highlight come with the pair's choice.
+class Memo : public Form, public ChoixPaire<EtatClicMemo, Place> {
   public:
     explicit Memo(Contexte& ctx);
 
-    // What a click means now: 0 no loop waiting, 1/3 waiting for the first/second card, 2/4 chosen,
-    // 9 leave, 10 new game, -1 the menu is open.
-    int etatclic = 0;
     bool partieencours = false;
     int temps = 0;
     // The level the board was dealt at: the game ranks, records and shows its scores there, whatever the
     // menu's arrows now show (a level chosen there waits for the next new game).
     int niveaupartie = 0;
     Plateau plateau;
-    Place carte1, carte2; // colonne1/ligne1, colonne2/ligne2
     bool sortie = false;
-    bool survol = false;
     Minuterie Timer1;
 
     // The loop (returns when the player leaves) and its pieces.
     void joueramemo();
-    std::string affichelemenu();
+    ReponseMemo affichelemenu();
     void affichelesscores();
     void tableaudesscores();
 
@@ -40,7 +49,8 @@ class Memo : public Form {
     void retourneoui(Place p);
     void retournenon(Place p);
     void affichetemps();
-    void pause(float& secondes);
+    // Waits `secondes` scaled by the Memo delay setting.
+    void pause(float secondes);
     void monrefresh(int x, int y, int w, int h);
     // The cloth, the card sheet and the mask sheet, from the program folder.
     void chargeimages();

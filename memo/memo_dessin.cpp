@@ -137,9 +137,9 @@ void Memo::retournenon(Place p) {
     retourne(p, cellule(plateau.carte(p)), Dos);
 }
 
-void Memo::pause(float& secondes) {
-    secondes *= ctx.r.tempomemo;
-    pf.attend_jusqua(pf.ms() + static_cast<std::int64_t>(secondes * 1000.f));
+void Memo::pause(float secondes) {
+    const float attente = secondes * ctx.r.tempomemo;
+    pf.attend_jusqua(pf.ms() + static_cast<std::int64_t>(attente * 1000.f));
 }
 
 void Memo::chargeimages() {

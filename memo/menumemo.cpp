@@ -93,12 +93,12 @@ void Menumemo::MouseDown(int, int, int x, int) {
     case 1:
         if (!memo_.partieencours) return;
         joueson(pf, r, "cartew00");
-        reponse = "continue";
+        reponse = ReponseMemo::Continuer;
         hide();
         break;
     case 2:
         joueson(pf, r, "cartew00");
-        reponse = "nouvelle";
+        reponse = ReponseMemo::Nouvelle;
         hide();
         break;
     case 3:
@@ -118,7 +118,7 @@ void Menumemo::MouseDown(int, int, int x, int) {
         break;
     case 6:
         joueson(pf, r, "cartew00");
-        reponse = "quitter";
+        reponse = ReponseMemo::Quitter;
         hide();
         break;
     default:

@@ -8,12 +8,15 @@ namespace tlv {
 
 class Memo;
 
+// What the player chose; none when the menu closed otherwise.
+enum class ReponseMemo { Aucune, Continuer, Nouvelle, Quitter };
+
 class Menumemo : public Form {
   public:
     explicit Menumemo(Memo& memo);
 
-    std::string reponse; // "continue", "nouvelle" or "quitter"
-    int survol = 0;      // the highlighted entry 0..6
+    ReponseMemo reponse = ReponseMemo::Aucune;
+    int survol = 0; // the highlighted entry 0..6
 
     // The entry (1..6) under a point, 0 outside every band.
     static int entreesous(int x, int y);

@@ -4,6 +4,7 @@
 #include <array>
 #include <optional>
 
+#include "grille/point.h"
 #include "shell/rnd.h"
 
 namespace tlv {
@@ -22,10 +23,6 @@ NiveauMemo niveaumemo_table(int niveau);
 struct Place {
     int c = -1, r = -1; // column 1..8, row 1..4; -1 for none
     bool operator==(const Place&) const = default;
-};
-
-struct Point {
-    int x = 0, y = 0;
 };
 
 struct Plateau {

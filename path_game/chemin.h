@@ -4,6 +4,7 @@
 #include <optional>
 #include <vector>
 
+#include "grille/point.h"
 #include "plateaux.h"
 
 namespace tlv {
@@ -31,10 +32,6 @@ bool voisines(Case a, Case b);
 std::vector<Case> etapes(Case a, Case b, const Chemin& ch);
 
 // Top-left corner on the table of the 32 x 32 marker of a cell, the ring included.
-struct Point {
-    int x = 0, y = 0;
-    bool operator==(const Point&) const = default;
-};
 Point positionmarqueur(Case k);
 
 } // namespace tlv

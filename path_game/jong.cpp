@@ -21,6 +21,8 @@ constexpr int dureeannonce = 3000; // ms a cleared board's time stays up
 std::size_t ix(int v) {
     return static_cast<std::size_t>(v);
 }
+using E = EtatClicJong;
+using R = ReponseJong;
 } // namespace
 
 Jong::Jong(Contexte& ctx)
@@ -42,7 +44,7 @@ void Jong::Form_KeyDown(int code, int) {
 
 void Jong::Form_Activate() {
     // Coming back from a menu or a dialog shown by the loop: the loop goes on where it waits.
-    if (etatclic != 0) return;
+    if (etatclic != E::Libre) return;
     prepare();
     jouerajong();
     if (sortie) hide();
@@ -58,16 +60,15 @@ void Jong::prepare() {
     affichetapis();
 }
 
-int Jong::attendetat(std::initializer_list<int> fins) {
-    while (std::find(fins.begin(), fins.end(), etatclic) == fins.end()) pf.attend_joueur();
-    return etatclic;
+void Jong::attendetat(E fin) {
+    while (etatclic != fin) pf.attend_joueur();
 }
 
-int Jong::attendcarte(int etat, int choisie) {
+E Jong::attendcarte_ouperdu(E attente) {
     // The tick that ran the clock out may have come while the loop was busy and its state was not yet
     // a waiting one: the board is lost all the same.
-    etatclic = tempsecoule ? 12 : etat;
-    return attendetat({9, 10, 11, 12, choisie});
+    if (tempsecoule) return etatclic = E::TempsEcoule;
+    return attendcarte(attente, [this] { pf.attend_joueur(); });
 }
 
 void Jong::jouerajong() {
@@ -87,8 +88,8 @@ void Jong::jouerajong() {
             break;
         case Suite::Fin:
             ecranfinal();
-            etatclic = 20;
-            attendetat({21});
+            etatclic = E::EcranFinal;
+            attendetat(E::EcranFinalLu);
             sortie = true;
             return;
         case Suite::Sortie:
@@ -100,19 +101,19 @@ void Jong::jouerajong() {
 
 Jong::Suite Jong::menu() {
     Timer1.active(false);
-    etatclic = 0;
-    const std::string rep = affichelemenu();
-    if (rep == "quitter") return Suite::Sortie;
-    if (rep == "nouvelle") return Suite::Nouvelle;
-    if (rep == "charge") return Suite::Charge;
-    // "continue": the board in progress starts again with a full clock.
+    etatclic = E::Libre;
+    const R rep = affichelemenu();
+    if (rep == R::Quitter) return Suite::Sortie;
+    if (rep == R::Nouvelle) return Suite::Nouvelle;
+    if (rep == R::Charger) return Suite::Charge;
+    // Continuer: the board in progress starts again with a full clock.
     return partieencours ? Suite::Tableau : Suite::Menu;
 }
 
 bool Jong::fichierabsent() {
     if (niveaumax >= 0) return false;
-    const int avant = etatclic;
-    etatclic = -1;
+    const E avant = etatclic;
+    etatclic = E::DialogueOuvert;
     boite_message(pf,
                   "Le fichier des tableaux « " + std::string(fichierplateaux) +
                       " » est introuvable ou abîmé." + r_.sautligne + "Réinstallez Tolva'nexes.",
@@ -156,8 +157,8 @@ Jong::Suite Jong::charge() {
 bool Jong::tableaupret(int tableau) {
     if (chargecode(r_.repertoire + fichierplateaux, tableau, grille) && tableaujouable(grille)) return true;
     // Missing from the file, or a damaged record that could only be lost to the clock: say so.
-    const int avant = etatclic;
-    etatclic = -1;
+    const E avant = etatclic;
+    etatclic = E::DialogueOuvert;
     boite_message(pf,
                   "Le " + libelletableau(r_.textes[55], tableau) + " du fichier « " + fichierplateaux +
                       " » manque ou est abîmé." + r_.sautligne + "Réinstallez Tolva'nexes.",
@@ -180,18 +181,21 @@ Jong::Suite Jong::joueletableau() {
     carte1 = carte2 = Case{};
     partieencours = true;
     affichepartie();
-    auto interrompu = [this](int e) {
-        if (e == 12) tempsfini();
-        return e == 9 ? Suite::Sortie : e == 10 ? Suite::Nouvelle : e == 11 ? Suite::Charge : Suite::Menu;
+    auto interrompu = [this](E e) {
+        if (e == E::TempsEcoule) tempsfini();
+        return e == E::Quitter    ? Suite::Sortie
+               : e == E::Nouvelle ? Suite::Nouvelle
+               : e == E::Charger  ? Suite::Charge
+                                  : Suite::Menu;
     };
     for (;;) {
-        int e = attendcarte(1, 2);
-        if (e != 2) return interrompu(e);
+        E e = attendcarte_ouperdu(E::AttendPremiere);
+        if (e != E::PremiereChoisie) return interrompu(e);
         joueson(pf, r_, "cartew07");
         retourneoui(carte1);
 
-        e = attendcarte(3, 4);
-        if (e != 4) return interrompu(e);
+        e = attendcarte_ouperdu(E::AttendSeconde);
+        if (e != E::SecondeChoisie) return interrompu(e);
         retourneoui(carte2);
 
         if (paire(grille[ix(carte1.c)][ix(carte1.r)], grille[ix(carte2.c)][ix(carte2.r)]) && bonchemin()) {
@@ -203,7 +207,7 @@ Jong::Suite Jong::joueletableau() {
             retournenon(carte2);
         }
         // Time may have run out while the cards went: the last pair does not save a lost board.
-        if (tempsecoule) return interrompu(12);
+        if (tempsecoule) return interrompu(E::TempsEcoule);
         if (resteunecarte(grille)) continue;
 
         partieencours = false;
@@ -222,64 +226,54 @@ Jong::Suite Jong::joueletableau() {
 void Jong::tempsfini() {
     Timer1.active(false);
     annonce("Temps écoulé", titretableau(r_.textes[55], numtableau), true);
-    etatclic = 13;
-    attendetat({14});
+    etatclic = E::AvisTempsEcoule;
+    attendetat(E::AvisLu);
 }
 
 void Jong::tableaufini(int secondes) {
     annonce(titretableau(r_.textes[55], numtableau) + " terminé", "en " + dureeenclair(secondes), false);
-    etatclic = 15;
+    etatclic = E::TableauTermine;
     clic = false;
     pf.attend_jusqua(pf.ms() + dureeannonce, [this] { return clic; });
     clic = false;
 }
 
 void Jong::fond_MouseDown(int button, int, int x, int y) {
-    if (etatclic <= 0) return;
-    if (etatclic == 13) {
-        etatclic = 14;
+    if (etatclic == E::Libre || etatclic == E::DialogueOuvert) return;
+    if (etatclic == E::AvisTempsEcoule) {
+        etatclic = E::AvisLu;
         return;
     }
-    if (etatclic == 15) {
+    if (etatclic == E::TableauTermine) {
         if (button == bouton::Droit) clic = true;
         return;
     }
     const Case k = casesous(x, y);
     if (k.c > 0) {
-        if (!estcarte(grille[ix(k.c)][ix(k.r)])) return;
-        if (etatclic == 1) {
-            carte1 = k;
-            etatclic = 2;
-        } else if (etatclic == 3 && k != carte1) {
-            carte2 = k;
-            etatclic = 4;
-        }
+        if (estcarte(grille[ix(k.c)][ix(k.r)])) choisit(k);
         return;
     }
     if (!surmenu(x, y)) return;
-    if (etatclic == 20) {
-        etatclic = 21;
-    } else if (etatclic == 1 || etatclic == 3) {
+    if (etatclic == E::EcranFinal) {
+        etatclic = E::EcranFinalLu;
+    } else if (carteattendue()) {
         Timer1.active(false);
         joueson(pf, r_, "cartew00");
-        const std::string rep = affichelemenu();
-        if (rep == "quitter")
-            etatclic = 9;
-        else if (rep == "nouvelle")
-            etatclic = 10;
-        else if (rep == "charge")
-            etatclic = 11;
+        const R rep = affichelemenu();
+        if (rep == R::Quitter)
+            etatclic = E::Quitter;
+        else if (rep == R::Nouvelle)
+            etatclic = E::Nouvelle;
+        else if (rep == R::Charger)
+            etatclic = E::Charger;
         else
             Timer1.active(true);
     }
 }
 
 void Jong::fond_MouseMove(int, int, int x, int y) {
-    if (etatclic != 1 && etatclic != 3 && etatclic != 20) return;
-    const bool dessus = surmenu(x, y);
-    if (dessus == survol_) return;
-    survol_ = dessus;
-    affichepetit(dessus);
+    if (!carteattendue() && etatclic != E::EcranFinal) return;
+    if (suitsurvol(x, y)) affichepetit(survol);
 }
 
 void Jong::Timer1_Timer() {
@@ -289,7 +283,7 @@ void Jong::Timer1_Timer() {
         tempsecoule = true;
         Timer1.active(false);
         joueson(pf, r_, "cartew04");
-        etatclic = 12;
+        etatclic = E::TempsEcoule;
         return;
     }
     // The path being drawn may lie over the clock: it is brought up to date at the next tick.

@@ -5,6 +5,8 @@
 #include <string>
 
 #include "chemin.h"
+#include "grille/choixpaire.h"
+#include "menujong.h"
 #include "plateaux.h"
 #include "platform/form.h"
 #include "platform/minuterie.h"
@@ -14,14 +16,31 @@ namespace tlv {
 
 struct Reglages;
 
-class Jong : public Form {
+// What a click on the Quadrel table means now.
+enum class EtatClicJong {
+    Libre, // no loop waits: an activation prepares the table
+    AttendPremiere,
+    PremiereChoisie, // shaded, then the path: clicks are lost
+    AttendSeconde,
+    SecondeChoisie,
+    Quitter, // the menu's answers
+    Nouvelle,
+    Charger,
+    TempsEcoule,     // the clock ran out: the board is lost
+    AvisTempsEcoule, // "Temps écoulé" waits for a click
+    AvisLu,
+    TableauTermine, // a cleared board's time is shown; a right click cuts it short
+    EcranFinal,     // the closing screen waits for a click on Menu
+    EcranFinalLu,
+    DialogueOuvert // a menu or dialog is shown; the state before comes back when it closes
+};
+
+// The selected cards `carte1` and `carte2`, the click state and the Menu label's highlight come with the
+// pair's choice.
+class Jong : public Form, public ChoixPaire<EtatClicJong, Case> {
   public:
     explicit Jong(Contexte& ctx);
 
-    // What a click means now (1 and 3: a card is awaited; 2 and 4: it came; 9 leave, 10 new game,
-    // 11 load, 12 time up; 13/14 the time-up notice waits for a click, then got it; 15 a cleared board's
-    // time is shown; 20/21 the closing screen; 0 no loop; -1 a menu or dialog is shown).
-    int etatclic = 0;
     bool partieencours = false;
     int numtableau = 0;
     std::string nompartie;
@@ -31,7 +50,6 @@ class Jong : public Form {
     std::string fichepartie; // this game's line in the score table as last written
     Grille grille{};
     int niveaumax = -1;
-    Case carte1, carte2;
     bool sortie = false;
     // The clock has run out on this board: it stays lost whatever the loop was doing at that tick.
     bool tempsecoule = false;
@@ -55,7 +73,7 @@ class Jong : public Form {
     // The game loop (jong.cpp).
     void jouerajong();
     // Menus and saved games (jong_parties.cpp).
-    std::string affichelemenu();
+    ReponseJong affichelemenu();
     std::string donnemoilenom();
     void affichelesscores();
 
@@ -82,7 +100,6 @@ class Jong : public Form {
 
     // The card cell under a point of the table, {-1, -1} outside the board.
     static Case casesous(int x, int y);
-    static bool surmenu(int x, int y) { return x > 243 && x < 397 && y > 437 && y < 474; }
 
   private:
     enum class Suite { Menu, Nouvelle, Charge, Tableau, Fin, Sortie };
@@ -90,8 +107,8 @@ class Jong : public Form {
     Suite nouvelle();
     Suite charge();
     Suite joueletableau();
-    int attendetat(std::initializer_list<int> fins);
-    int attendcarte(int etat, int choisie);
+    void attendetat(EtatClicJong fin);
+    EtatClicJong attendcarte_ouperdu(EtatClicJong attente);
     void copiecarte(Case k);
     void afficheboite(int tableau);
     bool fichierabsent();
@@ -105,7 +122,6 @@ class Jong : public Form {
     Surface tampon_; // card sheet
     Surface masque_; // mask sheet
     bool animation_ = false;
-    bool survol_ = false;
 };
 
 } // namespace tlv

@@ -75,7 +75,7 @@ void Jong::affichepetit(bool surligne) {
 
 void Jong::affichetapis() {
     image = table_;
-    survol_ = false;
+    survol = false;
     affichepetit(false);
     Polices& po = pf.polices();
     const int t6 = r_.taille6;

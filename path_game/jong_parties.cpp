@@ -11,17 +11,17 @@
 
 namespace tlv {
 
-std::string Jong::affichelemenu() {
-    const int avant = etatclic;
-    etatclic = -1;
+ReponseJong Jong::affichelemenu() {
+    const EtatClicJong avant = etatclic;
+    etatclic = EtatClicJong::DialogueOuvert;
     Timer1.active(false);
     Menujong m(ctx_, *this);
     m.place(r_.decalagex, r_.decalagey);
     m.load();
     pf.montre_modal(m);
-    const std::string rep = m.reponse;
+    const ReponseJong rep = m.reponse;
     m.unload();
-    if (rep == "quitter") {
+    if (rep == ReponseJong::Quitter) {
         fill(image, 0, 0, largeur(), hauteur(), 0);
         pf.invalide();
     }
@@ -46,8 +46,8 @@ std::string Jong::demande_nom_ajuste(const std::string& invite) {
 }
 
 std::string Jong::donnemoilenom() {
-    const int avant = etatclic;
-    etatclic = -1;
+    const EtatClicJong avant = etatclic;
+    etatclic = EtatClicJong::DialogueOuvert;
     assombrit(image, masque_);
     pf.invalide();
     std::string invite = r_.textes[57];

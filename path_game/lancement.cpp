@@ -9,7 +9,7 @@ namespace tlv {
 void joue_quadrel(Contexte& ctx) {
     Jong jong(ctx);
     jong.place(ctx.r.decalagex, ctx.r.decalagey);
-    jong.etatclic = 0;
+    jong.etatclic = EtatClicJong::Libre;
     jong.partieencours = false;
     ctx.pf.montre_modal(jong);
     jong.unload();

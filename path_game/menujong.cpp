@@ -92,12 +92,12 @@ void Menujong::MouseDown(int, int, int x, int) {
     case 1:
         if (!jong_.partieencours) return;
         clic();
-        reponse = "continue";
+        reponse = ReponseJong::Continuer;
         hide();
         return;
     case 2:
         clic();
-        reponse = "nouvelle";
+        reponse = ReponseJong::Nouvelle;
         hide();
         return;
     case 3:
@@ -120,7 +120,7 @@ void Menujong::MouseDown(int, int, int x, int) {
         } else if (x > 140 && x < 500) {
             clic();
             jong_.nompartie = nom;
-            reponse = "charge";
+            reponse = ReponseJong::Charger;
             hide();
             return;
         }
@@ -143,7 +143,7 @@ void Menujong::MouseDown(int, int, int x, int) {
         return;
     case 6:
         clic();
-        reponse = "quitter";
+        reponse = ReponseJong::Quitter;
         hide();
         return;
     default:

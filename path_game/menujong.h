@@ -11,14 +11,17 @@ namespace tlv {
 
 class Jong;
 
+// What the player chose; none when the menu closed otherwise.
+enum class ReponseJong { Aucune, Continuer, Nouvelle, Charger, Quitter };
+
 class Menujong : public Form {
   public:
     Menujong(Contexte& ctx, Jong& jong);
 
-    std::string reponse; // "continue", "nouvelle", "charge" or "quitter"
-    int survol = 0;      // hovered entry, 0..7
-    int index = -1;      // selected saved game, -1 when there is none
-    std::string nom;     // its name
+    ReponseJong reponse = ReponseJong::Aucune;
+    int survol = 0;  // hovered entry, 0..7
+    int index = -1;  // selected saved game, -1 when there is none
+    std::string nom; // its name
 
     // The entry under a point: 1, 2, 3 (the selector's arrows), 7 (the selected name), 4, 5, 6; 0 none.
     static int entreesous(int x, int y);

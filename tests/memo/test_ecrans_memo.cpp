@@ -27,25 +27,26 @@ class EcranMemo : public Banc {
 
 TEST_F(EcranMemo, ClicksChooseOnlyCardsThatAreThereAndNeverTheSameTwice) {
     avec([&](Memo& m, Place a) {
-        for (int etat : {0, -1}) { // no loop waiting, the menu open: nothing happens
+        using E = EtatClicMemo;
+        for (E etat : {E::Libre, E::MenuOuvert}) { // no loop waiting, the menu open: nothing happens
             m.etatclic = etat;
             clique(m, a);
             EXPECT_EQ(m.etatclic, etat);
         }
-        m.etatclic = 1;
+        m.etatclic = E::AttendPremiere;
         clique(m, {1, 1});          // a column level 0 does not use
         m.MouseDown(1, 0, 20, 200); // the cloth beside the grid
-        EXPECT_EQ(m.etatclic, 1);
+        EXPECT_EQ(m.etatclic, E::AttendPremiere);
         clique(m, a, bouton::Droit); // any button turns a card
-        EXPECT_EQ(m.etatclic, 2);
+        EXPECT_EQ(m.etatclic, E::PremiereChoisie);
         EXPECT_EQ(m.carte1, a);
         clique(m, {4, 1}); // while it turns, clicks wait
-        EXPECT_EQ(m.etatclic, 2);
-        m.etatclic = 3;
+        EXPECT_EQ(m.etatclic, E::PremiereChoisie);
+        m.etatclic = E::AttendSeconde;
         clique(m, a);                           // the first card again
         retirepaire(m.plateau, {4, 1}, {4, 1}); // a pair already found
         clique(m, {4, 1});
-        EXPECT_EQ(m.etatclic, 3);
+        EXPECT_EQ(m.etatclic, E::AttendSeconde);
     });
 }
 
@@ -68,13 +69,13 @@ TEST_F(EcranMemo, ContinueOnlyWhileAGameIsInProgress) {
             menu.MouseMove(0, 0, 320, y);
             menu.MouseDown(1, 0, 320, y);
             EXPECT_TRUE(menu.visible);
-            EXPECT_TRUE(menu.reponse.empty());
+            EXPECT_EQ(menu.reponse, ReponseMemo::Aucune);
         }
         m.partieencours = true;
         menu.MouseMove(0, 0, 320, 65);
         menu.MouseDown(1, 0, 320, 65);
         EXPECT_FALSE(menu.visible);
-        EXPECT_EQ(menu.reponse, "continue");
+        EXPECT_EQ(menu.reponse, ReponseMemo::Continuer);
     });
 }
 
@@ -107,11 +108,11 @@ TEST_F(EcranMemo, TheNoPairDelayIsScaledByTheSetting) {
     for (float reglage : {0.f, 2.f}) {
         r.tempomemo = reglage;
         avec([&](Memo& m, Place) {
-            float attente = 1.f;
+            float attente = 1.5f;
             const auto t0 = pf->ms();
             m.pause(attente);
-            EXPECT_EQ(attente, reglage); // the caller's variable is scaled
-            EXPECT_EQ(pf->ms() - t0, static_cast<std::int64_t>(reglage * 1000));
+            EXPECT_EQ(attente, 1.5f); // the caller's variable stays as it was
+            EXPECT_EQ(pf->ms() - t0, static_cast<std::int64_t>(reglage * 1500));
         });
     }
 }

@@ -1,7 +1,10 @@
 // The path rule: which pairs go, and the path shown (its corners and the cells the markers cross).
 #include <gtest/gtest.h>
 
+#include <type_traits>
+
 #include "grilles.h"
+#include "memo/plateau.h"
 #include "path_game/chemin.h"
 
 namespace tlv::essai {
@@ -50,6 +53,12 @@ INSTANTIATE_TEST_SUITE_P(
                   {{2, 0}, {7, 0}}, {{2, 0}, {3, 0}, {4, 0}, {5, 0}, {6, 0}, {7, 0}}},
         CasChemin{"colonne_gauche_par_l_anneau", "######## A####### ######## a#######", {1, 2}, {1, 4}, true,
                   {{0, 2}, {0, 4}}, {{0, 2}, {0, 3}, {0, 4}}},
+        // The right phase comes last: only the ring's column 9 is left.
+        CasChemin{"colonne_droite_par_l_anneau", "######## #######A ######## #######a", {8, 2}, {8, 4}, true,
+                  {{9, 2}, {9, 4}}, {{9, 2}, {9, 3}, {9, 4}}},
+        // Up before down: the path over the top is drawn, though one below has a turn less.
+        CasChemin{"le_haut_avant_le_bas", "#...#### #A..#### #..a#### ########", {2, 2}, {4, 3}, true,
+                  {{2, 1}, {4, 1}}, {{2, 1}, {3, 1}, {4, 1}, {4, 2}}},
         CasChemin{"rangee_du_bas_par_l_anneau", "######## ######## ######## #a####A#", {7, 4}, {2, 4}, true,
                   {{7, 5}, {2, 5}}, {{7, 5}, {6, 5}, {5, 5}, {4, 5}, {3, 5}, {2, 5}}},
         // Same column, a card between: only around through a free neighbouring column.
@@ -73,6 +82,9 @@ TEST(Regles, PairsAreAFaceAndItsPartnerAndNeighboursIncludeDiagonals) {
     EXPECT_FALSE(voisines({3, 2}, {5, 2}));
     EXPECT_FALSE(voisines({1, 1}, {1, 3}));
 }
+
+// Both grid games place their pictures with one point type, so their headers go together in one program.
+static_assert(std::is_same_v<decltype(positionmarqueur(Case{})), decltype(coin(Place{}))>);
 
 TEST(Regles, MarkersOnTheRingCornersAndTheBoard) {
     EXPECT_EQ(positionmarqueur({0, 0}), (Point{4, 16}));

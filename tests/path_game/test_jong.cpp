@@ -1,6 +1,7 @@
 // The Quadrel table in-process: the notices shown when a board ends, and what the clock's last tick does.
 #include <gtest/gtest.h>
 
+#include "grilles.h"
 #include "path_game/jong.h"
 #include "tests/scores/banc.h"
 
@@ -55,7 +56,8 @@ TEST_F(EcranJong, AClearedBoardsTimeStaysAMomentUnlessARightClickCutsIt) {
         EXPECT_EQ(duree(65), 3000);
         pousseclic(j, bouton::Droit);
         EXPECT_EQ(duree(65), 0);
-        j.etatclic = 1; // a right click during play is no request to cut the next notice
+        j.etatclic =
+            EtatClicJong::AttendPremiere; // a right click during play is no request to cut the next notice
         j.fond_MouseDown(bouton::Droit, 0, 10, 10);
         EXPECT_EQ(duree(65), 3000);
     });
@@ -69,10 +71,56 @@ TEST_F(EcranJong, TimeUpIsShownUntilAnyClick) {
             const auto t0 = pf->ms();
             j.tempsfini();
             EXPECT_EQ(pf->ms(), t0);
-            EXPECT_EQ(j.etatclic, 14);
+            EXPECT_EQ(j.etatclic, EtatClicJong::AvisLu);
         }
         EXPECT_FALSE(memes(avant, j.image, Plateau));
         EXPECT_TRUE(memes(avant, j.image, Rect{165, 12, 296, 24})) << "the board and the clock stay";
+    });
+}
+
+// What one left click does in each click state: on a card, on an obstacle, on the Menu label (where
+// opening the menu is left out: it would wait for the player).
+struct CasClic {
+    EtatClicJong avant;
+    Case ou; // {0, 0}: the Menu label
+    EtatClicJong apres;
+};
+
+TEST_F(EcranJong, EachClickStateTakesOnlyItsOwnClicks) {
+    using E = EtatClicJong;
+    const Case carte{2, 1}, autre{3, 1}, obstacle{4, 1}, menu{0, 0};
+    const CasClic cas[] = {
+        {E::Libre, carte, E::Libre},
+        {E::DialogueOuvert, carte, E::DialogueOuvert},
+        {E::AttendPremiere, carte, E::PremiereChoisie},
+        {E::AttendPremiere, obstacle, E::AttendPremiere},
+        {E::PremiereChoisie, autre, E::PremiereChoisie},
+        {E::AttendSeconde, carte, E::AttendSeconde}, // the first card again
+        {E::AttendSeconde, autre, E::SecondeChoisie},
+        {E::SecondeChoisie, carte, E::SecondeChoisie},
+        {E::AvisTempsEcoule, carte, E::AvisLu},
+        {E::AvisTempsEcoule, menu, E::AvisLu},
+        {E::TableauTermine, carte, E::TableauTermine},
+        {E::EcranFinal, carte, E::EcranFinal},
+        {E::EcranFinal, menu, E::EcranFinalLu},
+        {E::Quitter, menu, E::Quitter},
+    };
+    avec(0, [&](Jong& j) {
+        j.grille = dessin({".AaX....", "........", "........", "........"});
+        for (const CasClic& k : cas) {
+            SCOPED_TRACE(static_cast<int>(k.avant));
+            SCOPED_TRACE(k.ou.c);
+            j.etatclic = k.avant;
+            j.carte1 = carte;
+            j.carte2 = Case{};
+            const int x = k.ou == menu ? 320 : 36 + (k.ou.c - 1) * 71 + 35;
+            const int y = k.ou == menu ? 455 : 48 + (k.ou.r - 1) * 96 + 48;
+            j.fond_MouseDown(bouton::Gauche, 0, x, y);
+            EXPECT_EQ(j.etatclic, k.apres);
+            const bool choisie = k.apres != k.avant;
+            EXPECT_EQ(j.carte1, choisie && k.avant == E::AttendPremiere ? k.ou : carte);
+            EXPECT_EQ(j.carte2, choisie && k.avant == E::AttendSeconde ? k.ou : Case{});
+        }
     });
 }
 
