@@ -104,8 +104,8 @@ void Ecran::Form_Activate() {
     }
 }
 
-void Ecran::Form_KeyDown(int code, int) {
-    if (code == cle::F5) {
+void Ecran::Form_KeyDown(Touche code, int) {
+    if (code == Touche::F5) {
         auto d = testbel(pf, ctx.r);
         ouvre_dialogue(pf, *d);
         return;

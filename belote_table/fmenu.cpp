@@ -112,7 +112,7 @@ void Fmenu::MouseDown(int, int shift, int x, int) {
     }
 }
 
-void Fmenu::Form_KeyDown(int code, int) {
+void Fmenu::Form_KeyDown(Touche code, int) {
     touche_son(pf, ctx_.util, ctx_.r, code, "cartem01");
 }
 

@@ -16,7 +16,7 @@ class Fmenu : public Form {
     void Form_Activate() override;
     void MouseMove(int button, int shift, int x, int y) override;
     void MouseDown(int button, int shift, int x, int y) override;
-    void Form_KeyDown(int code, int shift) override;
+    void Form_KeyDown(Touche code, int shift) override;
 
     void affmenu(int ligne);
     // The line whose band holds the point, 0 when none.

@@ -54,8 +54,8 @@ void Finmemo::MouseDown(int, int, int, int) {
     hide();
 }
 
-void Finmemo::Form_KeyDown(int code, int) {
-    if (code == cle::Entree || code == cle::Echap || code == cle::Espace) hide();
+void Finmemo::Form_KeyDown(Touche code, int) {
+    if (code == Touche::Entree || code == Touche::Echap || code == Touche::Espace) hide();
 }
 
 void affichefin(Contexte& ctx, int temps, int niveau) {

@@ -23,7 +23,7 @@ class Finmemo : public Form {
 
     // Any button or Enter, Escape, Space closes it.
     void MouseDown(int button, int shift, int x, int y) override;
-    void Form_KeyDown(int code, int shift) override;
+    void Form_KeyDown(Touche code, int shift) override;
 };
 
 // Shows the box modally and returns once the player has clicked.

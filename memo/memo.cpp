@@ -35,8 +35,8 @@ void Memo::Form_Unload() {
     Timer1.active(false);
 }
 
-void Memo::Form_KeyDown(int code, int) {
-    if (code == cle::F5) {
+void Memo::Form_KeyDown(Touche code, int) {
+    if (code == Touche::F5) {
         auto d = Test(pf, ctx.r);
         ouvre_dialogue(pf, *d);
         return;

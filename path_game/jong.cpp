@@ -38,7 +38,7 @@ void Jong::Form_Unload() {
     Timer1.active(false);
 }
 
-void Jong::Form_KeyDown(int code, int) {
+void Jong::Form_KeyDown(Touche code, int) {
     touche_son(pf, ctx_.util, r_, code, Musique);
 }
 

@@ -34,9 +34,9 @@ Audio::~Audio() {
     if (!ouvert_) return;
     Mix_HaltChannel(-1);
     Mix_HaltMusic();
-    if (musique_) Mix_FreeMusic(musique_);
-    for (auto& [n, c] : chunks_)
-        if (c) Mix_FreeChunk(c);
+    // Sounds go before the device closes.
+    musique_.reset();
+    chunks_.clear();
     Mix_CloseAudio();
     Mix_Quit();
 }
@@ -49,10 +49,8 @@ void Audio::trace(const std::string& quoi, const std::string& chemin) const {
 
 Mix_Chunk* Audio::chunk(const std::string& chemin) {
     auto it = chunks_.find(chemin);
-    if (it != chunks_.end()) return it->second;
-    Mix_Chunk* c = Mix_LoadWAV(chemin.c_str());
-    chunks_[chemin] = c;
-    return c;
+    if (it != chunks_.end()) return it->second.get();
+    return (chunks_[chemin] = SonMix(Mix_LoadWAV(chemin.c_str()))).get();
 }
 
 void Audio::effet(const std::string& chemin) {
@@ -79,9 +77,8 @@ void Audio::musique(const std::string& chemin, bool boucle) {
     musique_nom_ = chemin;
     if (!ouvert_) return;
     Mix_HaltMusic();
-    if (musique_) Mix_FreeMusic(musique_);
-    musique_ = Mix_LoadMUS(chemin.c_str());
-    if (musique_) Mix_PlayMusic(musique_, boucle ? -1 : 1);
+    musique_.reset(Mix_LoadMUS(chemin.c_str()));
+    if (musique_) Mix_PlayMusic(musique_.get(), boucle ? -1 : 1);
 }
 
 void Audio::arrete_musique() {

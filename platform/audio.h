@@ -6,8 +6,7 @@
 #include <map>
 #include <string>
 
-typedef struct Mix_Chunk Mix_Chunk;
-typedef struct _Mix_Music Mix_Music;
+#include "ressources_sdl.h"
 
 namespace tlv {
 
@@ -35,8 +34,8 @@ class Audio {
     bool ouvert_ = false, instantane_, trace_;
     int frequence_ = 44100, canaux_ = 2;
     std::uint16_t format_ = 0;
-    std::map<std::string, Mix_Chunk*> chunks_;
-    Mix_Music* musique_ = nullptr;
+    std::map<std::string, SonMix> chunks_;
+    MusiqueMix musique_;
     std::string musique_nom_;
 };
 

@@ -50,10 +50,10 @@ class BoiteMessage : public Form {
         }
     }
     bool choix = false;
-    void Form_KeyDown(int code, int) override {
-        if (code == cle::Entree)
+    void Form_KeyDown(Touche code, int) override {
+        if (code == Touche::Entree)
             fin(true);
-        else if (code == cle::Echap)
+        else if (code == Touche::Echap)
             fin(!annuler_.visible);
     }
     void ferme_par_croix() override { fin(!annuler_.visible); }

@@ -141,14 +141,14 @@ void BarreHorizontale::souris_haut(int, int) {
     glisse_ = false;
 }
 
-void BarreHorizontale::touche(int code) {
-    if (code == 37)
+void BarreHorizontale::touche(Touche code) {
+    if (code == Touche::Gauche)
         valeur(valeur_ - SmallChange);
-    else if (code == 39)
+    else if (code == Touche::Droite)
         valeur(valeur_ + SmallChange);
-    else if (code == 36)
+    else if (code == Touche::Debut)
         valeur(Min);
-    else if (code == 35)
+    else if (code == Touche::Fin)
         valeur(Max);
 }
 

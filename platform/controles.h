@@ -3,6 +3,7 @@
 #include <functional>
 #include <string>
 
+#include "entrees.h"
 #include "surface.h"
 
 namespace tlv {
@@ -58,7 +59,7 @@ class BarreHorizontale : public Controle {
     void souris_bas(int px, int py) override;
     void souris_bouge(int px, int py) override;
     void souris_haut(int px, int py) override;
-    void touche(int code); // arrows, Home/End-like behaviour through the keyboard
+    void touche(Touche code); // arrows, Home/End-like behaviour through the keyboard
 
     // Geometry, shared by drawing and hit tests.
     int fleche() const { return h; }

@@ -1,15 +1,55 @@
 #pragma once
 // Our own input vocabulary: game code never sees SDL events. Key codes and shift flags are the classic ones
 // the screens test (F5 = 116 ... F8 = 119; shift 1, ctrl 2, alt 4).
+#include <optional>
 #include <string>
 
 namespace tlv {
 
-namespace cle {
-constexpr int Effacement = 8, Tab = 9, Entree = 13, Echap = 27, Espace = 32;
-constexpr int Fin = 35, Debut = 36, Gauche = 37, Haut = 38, Droite = 39, Bas = 40, Suppr = 46;
-constexpr int F1 = 112, F5 = 116, F6 = 117, F7 = 118, F8 = 119;
-} // namespace cle
+// A key pressed. Letters and digits are their upper-case ASCII codes (touche_caractere); the keys below
+// Espace are their ASCII control characters.
+enum class Touche : int {
+    Aucune = 0, // a character typed with no key of its own: only its text comes
+    Effacement = 8,
+    Tab = 9,
+    Entree = 13,
+    Echap = 27,
+    Espace = 32,
+    Fin = 35,
+    Debut = 36,
+    Gauche = 37,
+    Haut = 38,
+    Droite = 39,
+    Bas = 40,
+    Suppr = 46,
+    F1 = 112,
+    F2,
+    F3,
+    F4,
+    F5,
+    F6,
+    F7,
+    F8,
+    F9,
+    F10,
+    F11,
+    F12,
+};
+
+// The key of a letter (either case) or a digit.
+constexpr Touche touche_caractere(char c) {
+    return static_cast<Touche>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+}
+// F1 .. F12 by number.
+constexpr Touche touche_fonction(int n) {
+    return static_cast<Touche>(static_cast<int>(Touche::F1) + n - 1);
+}
+// The lower-case letter of a letter key (the controls' accelerators), none for other keys.
+constexpr std::optional<char> lettre(Touche t) {
+    const int c = static_cast<int>(t);
+    if (c < 'A' || c > 'Z') return std::nullopt;
+    return static_cast<char>(c - 'A' + 'a');
+}
 
 namespace maj {
 constexpr int Shift = 1, Ctrl = 2, Alt = 4;
@@ -24,7 +64,7 @@ struct Entree {
     int x = 0, y = 0; // screen pixels
     int bouton = 0;
     int maj = 0;
-    int code = 0;      // Touche
+    Touche code = Touche::Aucune;
     std::string texte; // Caractere (UTF-8)
 };
 

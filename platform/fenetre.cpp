@@ -1,5 +1,7 @@
 #include "fenetre.h"
 
+#include <SDL.h>
+
 #include <algorithm>
 #include <cstring>
 #include <stdexcept>
@@ -23,18 +25,17 @@ Fenetre::Fenetre(bool fenetre) {
         fw = mode.w, fh = mode.h;
         drapeaux |= SDL_WINDOW_FULLSCREEN_DESKTOP;
     }
-    w_ = SDL_CreateWindow("Tolva'nexes", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, fw, fh, drapeaux);
+    w_.reset(
+        SDL_CreateWindow("Tolva'nexes", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, fw, fh, drapeaux));
     if (!w_) throw std::runtime_error(SDL_GetError());
     mesure();
 }
 
-Fenetre::~Fenetre() {
-    if (w_) SDL_DestroyWindow(w_);
-}
+Fenetre::~Fenetre() = default;
 
 void Fenetre::mesure() {
     int ww = 0, wh = 0;
-    SDL_GetWindowSize(w_, &ww, &wh);
+    SDL_GetWindowSize(w_.get(), &ww, &wh);
     zoom_ = std::max(1, std::min(ww / lw_, wh / lh_));
     ox_ = (ww - lw_ * zoom_) / 2, oy_ = (wh - lh_ * zoom_) / 2;
     complet_ = true;
@@ -55,11 +56,11 @@ void Fenetre::vers_logique(int& x, int& y) const {
 }
 
 void Fenetre::cache() {
-    SDL_HideWindow(w_);
+    SDL_HideWindow(w_.get());
 }
 
 void Fenetre::presente(const Surface& ecran, const Rect& zone) {
-    SDL_Surface* s = SDL_GetWindowSurface(w_);
+    SDL_Surface* s = SDL_GetWindowSurface(w_.get());
     if (!s) return;
     const int W = ecran.largeur(), H = ecran.hauteur();
     Rect z{0, 0, W, H};
@@ -124,7 +125,7 @@ void Fenetre::presente(const Surface& ecran, const Rect& zone) {
                           s->pitch);
     if (SDL_MUSTLOCK(s)) SDL_UnlockSurface(s);
     const SDL_Rect r{complet_ ? 0 : dx, complet_ ? 0 : dy, complet_ ? s->w : cw, complet_ ? s->h : ch};
-    SDL_UpdateWindowSurfaceRects(w_, &r, 1);
+    SDL_UpdateWindowSurfaceRects(w_.get(), &r, 1);
     complet_ = false;
 }
 

@@ -2,11 +2,12 @@
 // The one window. The program composes a "screen" of logical pixels (the display divided by an integer
 // zoom); only the part that changed since the last frame is scaled and sent to the window's surface, so
 // an animation costs little and nothing waits for vertical sync.
-#include <SDL.h>
-
 #include <vector>
 
+#include "ressources_sdl.h"
 #include "surface.h"
+
+struct SDL_WindowEvent;
 
 namespace tlv {
 
@@ -29,11 +30,11 @@ class Fenetre {
     // Resizes and exposures: the next frame is sent whole.
     void evenement(const SDL_WindowEvent& e);
     void cache();
-    SDL_Window* sdl() const { return w_; }
+    SDL_Window* sdl() const { return w_.get(); }
 
   private:
     void mesure();
-    SDL_Window* w_ = nullptr;
+    FenetreSdl w_;
     int lw_ = 640, lh_ = 480, zoom_ = 1, ox_ = 0, oy_ = 0;
     bool complet_ = true;
     Surface precedent_;

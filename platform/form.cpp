@@ -99,16 +99,16 @@ void Form::route(const Entree& e) {
         return;
     }
     case Entree::Type::Touche:
-        if ((e.maj & maj::Alt) && e.code >= 'A' && e.code <= 'Z') {
-            const char lettre = static_cast<char>(std::tolower(e.code));
+        if (const std::optional<char> l = lettre(e.code); (e.maj & maj::Alt) && l) {
             for (Controle* c : controles)
-                if (c->visible && c->accelerateur() == lettre) {
+                if (c->visible && c->accelerateur() == *l) {
                     c->active();
                     return;
                 }
         }
         Form_KeyDown(e.code, e.maj);
-        if (e.code == cle::Entree || e.code == cle::Echap || e.code == cle::Effacement || e.code == cle::Tab)
+        if (e.code == Touche::Entree || e.code == Touche::Echap || e.code == Touche::Effacement ||
+            e.code == Touche::Tab)
             Form_KeyPress(std::string(1, static_cast<char>(e.code)));
         return;
     case Entree::Type::Caractere:

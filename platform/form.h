@@ -36,7 +36,7 @@ class Form {
     virtual void Form_Load() {}
     virtual void Form_Activate() {}
     virtual void Form_Unload() {}
-    virtual void Form_KeyDown(int code, int shift) { (void)code, (void)shift; }
+    virtual void Form_KeyDown(Touche code, int shift) { (void)code, (void)shift; }
     virtual void Form_KeyPress(const std::string& car) { (void)car; }
     virtual void MouseDown(int button, int shift, int x, int y) {
         (void)button, (void)shift, (void)x, (void)y;

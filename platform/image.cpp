@@ -3,16 +3,9 @@
 #include <SDL.h>
 #include <SDL_image.h>
 
-#include <memory>
+#include "ressources_sdl.h"
 
 namespace tlv {
-
-namespace {
-struct LibereSurface {
-    void operator()(SDL_Surface* s) const { SDL_FreeSurface(s); }
-};
-using SurfaceSdl = std::unique_ptr<SDL_Surface, LibereSurface>;
-} // namespace
 
 std::optional<Surface> charge_image(const std::string& chemin) {
     SurfaceSdl brute(IMG_Load(chemin.c_str()));

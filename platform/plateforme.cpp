@@ -1,5 +1,7 @@
 #include "plateforme.h"
 
+#include <SDL.h>
+
 #include <algorithm>
 #include <chrono>
 #include <cmath>
@@ -10,6 +12,7 @@
 #include <thread>
 
 #include "chrono.h"
+#include "fenetre.h"
 #include "image.h"
 #include "minuterie.h"
 #include "quitter.h"
@@ -46,12 +49,10 @@ Plateforme::Plateforme(const OptionsPlateforme& o) : robot_(o.robot) {
                                                     SDL_SYSTEM_CURSOR_WAIT};
     for (int i = 0; i < 3; ++i) {
         DessinCurseur d = dessin(static_cast<FormeCurseur>(i), zoom_);
-        if (SDL_Surface* s = SDL_CreateRGBSurfaceWithFormatFrom(d.pixels.data(), d.largeur, d.hauteur, 32,
-                                                                d.largeur * 4, SDL_PIXELFORMAT_ARGB8888)) {
-            curseurs_[i] = SDL_CreateColorCursor(s, d.pointx, d.pointy);
-            SDL_FreeSurface(s);
-        }
-        if (!curseurs_[i]) curseurs_[i] = SDL_CreateSystemCursor(systeme[i]);
+        if (const SurfaceSdl s{SDL_CreateRGBSurfaceWithFormatFrom(d.pixels.data(), d.largeur, d.hauteur, 32,
+                                                                  d.largeur * 4, SDL_PIXELFORMAT_ARGB8888)})
+            curseurs_[i].reset(SDL_CreateColorCursor(s.get(), d.pointx, d.pointy));
+        if (!curseurs_[i]) curseurs_[i].reset(SDL_CreateSystemCursor(systeme[i]));
     }
     curseur(Curseur::Repos);
     SDL_StartTextInput();
@@ -67,15 +68,14 @@ Plateforme::~Plateforme() {
     audio_.reset();
     polices_.reset();
     polices_texte_.reset();
-    for (SDL_Cursor* c : curseurs_)
-        if (c) SDL_FreeCursor(c);
+    for (CurseurSdl& c : curseurs_) c.reset();
     fenetre_.reset();
     SDL_Quit();
 }
 
 void Plateforme::curseur(Curseur c) {
     curseur_ = c;
-    if (SDL_Cursor* s = curseurs_[static_cast<int>(forme(c))]) SDL_SetCursor(s);
+    if (SDL_Cursor* s = curseurs_[static_cast<int>(forme(c))].get()) SDL_SetCursor(s);
 }
 
 void Plateforme::enregistre(Minuterie* m) {
@@ -109,7 +109,10 @@ bool Plateforme::declenche_minuteries() {
     return une;
 }
 
-bool Plateforme::traduit(const SDL_Event& ev, Entree& e) const {
+namespace {
+
+// SDL's event in our own vocabulary; false for what the program does not listen to.
+bool traduit(const SDL_Event& ev, const Fenetre& fenetre, Entree& e) {
     const SDL_Keymod km = SDL_GetModState();
     e.maj = ((km & KMOD_SHIFT) ? maj::Shift : 0) | ((km & KMOD_CTRL) ? maj::Ctrl : 0) |
             ((km & KMOD_ALT) ? maj::Alt : 0);
@@ -124,12 +127,12 @@ bool Plateforme::traduit(const SDL_Event& ev, Entree& e) const {
     case SDL_MOUSEBUTTONUP:
         e.type = ev.type == SDL_MOUSEBUTTONDOWN ? Entree::Type::SourisBas : Entree::Type::SourisHaut;
         e.x = ev.button.x, e.y = ev.button.y, e.bouton = bouton_de(ev.button.button);
-        fenetre_->vers_logique(e.x, e.y);
+        fenetre.vers_logique(e.x, e.y);
         return true;
     case SDL_MOUSEMOTION:
         e.type = Entree::Type::SourisBouge;
         e.x = ev.motion.x, e.y = ev.motion.y;
-        fenetre_->vers_logique(e.x, e.y);
+        fenetre.vers_logique(e.x, e.y);
         return true;
     case SDL_TEXTINPUT:
         e.type = Entree::Type::Caractere;
@@ -139,35 +142,35 @@ bool Plateforme::traduit(const SDL_Event& ev, Entree& e) const {
         e.type = Entree::Type::Touche;
         const SDL_Keycode k = ev.key.keysym.sym;
         if (k >= SDLK_F1 && k <= SDLK_F12)
-            e.code = cle::F1 + (k - SDLK_F1);
+            e.code = touche_fonction(1 + k - SDLK_F1);
         else if (k >= SDLK_a && k <= SDLK_z)
-            e.code = 'A' + (k - SDLK_a);
+            e.code = touche_caractere(static_cast<char>('a' + (k - SDLK_a)));
         else if (k >= SDLK_0 && k <= SDLK_9)
-            e.code = k;
+            e.code = touche_caractere(static_cast<char>(k));
         else if (k == SDLK_RETURN || k == SDLK_KP_ENTER)
-            e.code = cle::Entree;
+            e.code = Touche::Entree;
         else if (k == SDLK_ESCAPE)
-            e.code = cle::Echap;
+            e.code = Touche::Echap;
         else if (k == SDLK_BACKSPACE)
-            e.code = cle::Effacement;
+            e.code = Touche::Effacement;
         else if (k == SDLK_TAB)
-            e.code = cle::Tab;
+            e.code = Touche::Tab;
         else if (k == SDLK_SPACE)
-            e.code = cle::Espace;
+            e.code = Touche::Espace;
         else if (k == SDLK_LEFT)
-            e.code = cle::Gauche;
+            e.code = Touche::Gauche;
         else if (k == SDLK_RIGHT)
-            e.code = cle::Droite;
+            e.code = Touche::Droite;
         else if (k == SDLK_UP)
-            e.code = cle::Haut;
+            e.code = Touche::Haut;
         else if (k == SDLK_DOWN)
-            e.code = cle::Bas;
+            e.code = Touche::Bas;
         else if (k == SDLK_DELETE)
-            e.code = cle::Suppr;
+            e.code = Touche::Suppr;
         else if (k == SDLK_HOME)
-            e.code = 36;
+            e.code = Touche::Debut;
         else if (k == SDLK_END)
-            e.code = 35;
+            e.code = Touche::Fin;
         else
             return false;
         return true;
@@ -178,6 +181,8 @@ bool Plateforme::traduit(const SDL_Event& ev, Entree& e) const {
         return false;
     }
 }
+
+} // namespace
 
 void Plateforme::distribue(const Entree& e) {
     if (e.type == Entree::Type::Quitter) throw Quitter{};
@@ -193,7 +198,7 @@ bool Plateforme::doevents() {
     while (SDL_PollEvent(&ev)) {
         if (ev.type == SDL_WINDOWEVENT) fenetre_->evenement(ev.window), sale_ = true;
         Entree e;
-        if (traduit(ev, e)) {
+        if (traduit(ev, *fenetre_, e)) {
             distribue(e);
             traite = true;
         }
@@ -231,7 +236,7 @@ void Plateforme::attend_joueur() {
     if (recu) {
         if (ev.type == SDL_WINDOWEVENT) fenetre_->evenement(ev.window), sale_ = true;
         Entree e;
-        if (traduit(ev, e)) distribue(e), traite = true;
+        if (traduit(ev, *fenetre_, e)) distribue(e), traite = true;
     }
     if (!doevents() && !traite) retour_interne_ = true;
 }
@@ -271,7 +276,7 @@ void Plateforme::attend_jusqua(std::int64_t echeance, const std::function<bool()
         if (SDL_WaitEventTimeout(&ev, static_cast<int>(std::max<std::int64_t>(0, cible - maintenant)))) {
             if (ev.type == SDL_WINDOWEVENT) fenetre_->evenement(ev.window), sale_ = true;
             Entree e;
-            if (traduit(ev, e)) distribue(e);
+            if (traduit(ev, *fenetre_, e)) distribue(e);
         }
     }
 }

@@ -1,7 +1,5 @@
 #pragma once
 // The window, the event loop with its two waits, timers, modal screens, cursors and the clock.
-#include <SDL.h>
-
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -12,14 +10,15 @@
 #include "audio.h"
 #include "curseurs.h"
 #include "entrees.h"
-#include "fenetre.h"
 #include "form.h"
 #include "horloge.h"
+#include "ressources_sdl.h"
 #include "surface.h"
 #include "texte.h"
 
 namespace tlv {
 
+class Fenetre;
 class Minuterie;
 class Robot;
 
@@ -108,7 +107,6 @@ class Plateforme {
 
   private:
     void distribue(const Entree& e);
-    bool traduit(const SDL_Event& ev, Entree& e) const;
     void presente();
 
     std::unique_ptr<Horloge> horloge_;
@@ -116,7 +114,7 @@ class Plateforme {
     std::unique_ptr<Audio> audio_;
     Robot* robot_ = nullptr;
     std::unique_ptr<Fenetre> fenetre_;
-    SDL_Cursor* curseurs_[3] = {nullptr, nullptr, nullptr}; // by FormeCurseur
+    CurseurSdl curseurs_[3]; // by FormeCurseur
     Curseur curseur_ = Curseur::Repos;
     Surface ecran_;
     int decalagex_ = 0, decalagey_ = 0, zoom_ = 1;

@@ -27,33 +27,34 @@ bool entier(const std::string& s, int& v) {
     return fin == s.size();
 }
 
-int code_touche(const std::string& nom, std::string& car) {
+// None when the name is no key.
+std::optional<Touche> code_touche(const std::string& nom, std::string& car) {
     car.clear();
-    if (nom == "Entree") return cle::Entree;
-    if (nom == "Echap") return cle::Echap;
-    if (nom == "Tab") return cle::Tab;
-    if (nom == "Effacement") return cle::Effacement;
-    if (nom == "Espace") return cle::Espace;
-    if (nom == "Gauche") return cle::Gauche;
-    if (nom == "Droite") return cle::Droite;
-    if (nom == "Haut") return cle::Haut;
-    if (nom == "Bas") return cle::Bas;
-    if (nom == "Suppr") return cle::Suppr;
-    if (nom == "Debut") return cle::Debut;
-    if (nom == "Fin") return cle::Fin;
+    if (nom == "Entree") return Touche::Entree;
+    if (nom == "Echap") return Touche::Echap;
+    if (nom == "Tab") return Touche::Tab;
+    if (nom == "Effacement") return Touche::Effacement;
+    if (nom == "Espace") return Touche::Espace;
+    if (nom == "Gauche") return Touche::Gauche;
+    if (nom == "Droite") return Touche::Droite;
+    if (nom == "Haut") return Touche::Haut;
+    if (nom == "Bas") return Touche::Bas;
+    if (nom == "Suppr") return Touche::Suppr;
+    if (nom == "Debut") return Touche::Debut;
+    if (nom == "Fin") return Touche::Fin;
     if (nom.size() >= 2 && nom[0] == 'F') {
         int n = 0;
-        if (entier(nom.substr(1), n) && n >= 1 && n <= 12) return cle::F1 + n - 1;
+        if (entier(nom.substr(1), n) && n >= 1 && n <= 12) return touche_fonction(n);
     }
     // One character, possibly several bytes of UTF-8.
     const unsigned char c0 = static_cast<unsigned char>(nom.empty() ? 0 : nom[0]);
     const std::size_t n = c0 < 0x80 ? 1 : c0 >= 0xF0 ? 4 : c0 >= 0xE0 ? 3 : c0 >= 0xC0 ? 2 : 0;
-    if (n == 0 || nom.size() != n) return -1;
+    if (n == 0 || nom.size() != n) return std::nullopt;
     car = nom;
-    if (c0 >= 'a' && c0 <= 'z') return c0 - 'a' + 'A';
-    if ((c0 >= 'A' && c0 <= 'Z') || (c0 >= '0' && c0 <= '9')) return c0;
-    if (c0 == ' ') return cle::Espace;
-    return 0; // a character with no key code of its own: only its text is delivered
+    if ((c0 >= 'a' && c0 <= 'z') || (c0 >= 'A' && c0 <= 'Z') || (c0 >= '0' && c0 <= '9'))
+        return touche_caractere(static_cast<char>(c0));
+    if (c0 == ' ') return Touche::Espace;
+    return Touche::Aucune; // a character with no key code of its own: only its text is delivered
 }
 
 // Modifiers after the arguments: maj, ctrl, alt, or several joined by '+'.
@@ -121,8 +122,9 @@ std::vector<Robot::Commande> Robot::analyse(const std::string& contenu) {
         } else if (verbe == "touche") {
             c.type = Commande::Type::Touche;
             if (args.empty()) mauvaise(numero, brute, "une touche attendue");
-            c.code = code_touche(args[0], c.texte);
-            if (c.code < 0) mauvaise(numero, brute, "touche inconnue");
+            const std::optional<Touche> t = code_touche(args[0], c.texte);
+            if (!t) mauvaise(numero, brute, "touche inconnue");
+            c.code = *t;
             modificateurs(numero, brute, args, 1, c.maj);
         } else if (verbe == "texte") {
             c.type = Commande::Type::Texte;
@@ -176,7 +178,7 @@ void Robot::execute(const Commande& c, Plateforme& pf) {
         souris(Entree::Type::SourisBouge, 0);
         break;
     case Commande::Type::Touche: {
-        if (c.code != 0) {
+        if (c.code != Touche::Aucune) {
             Entree e;
             e.type = Entree::Type::Touche, e.code = c.code, e.maj = c.maj;
             pf.pousse(e);

@@ -20,7 +20,8 @@ class Robot {
   public:
     struct Commande {
         enum class Type { Clic, ClicDroit, Survol, Touche, Texte, Attends, Capture } type;
-        int x = 0, y = 0, maj = 0, code = 0;
+        int x = 0, y = 0, maj = 0;
+        Touche code = Touche::Aucune;
         std::string texte;         // character of a key, text typed, or capture file
         std::int64_t duree_ms = 0; // attends N, capture FILE N
         bool differee = false;     // capture FILE N: taken N seconds later

@@ -11,10 +11,7 @@ Polices::Polices(std::string fichier) : fichier_(std::move(fichier)) {
     if (!TTF_WasInit()) TTF_Init();
 }
 
-Polices::~Polices() {
-    for (auto& [taille, p] : cache_)
-        if (p) TTF_CloseFont(p);
-}
+Polices::~Polices() = default;
 
 bool Polices::valide() const {
     return const_cast<Polices*>(this)->police(12) != nullptr;
@@ -23,11 +20,10 @@ bool Polices::valide() const {
 TTF_Font* Polices::police(int points) {
     if (points < 1) points = 1;
     auto it = cache_.find(points);
-    if (it != cache_.end()) return it->second;
-    TTF_Font* p = TTF_OpenFontDPI(fichier_.c_str(), points, 96, 96);
-    if (p) TTF_SetFontHinting(p, TTF_HINTING_LIGHT);
-    cache_[points] = p;
-    return p;
+    if (it != cache_.end()) return it->second.get();
+    PoliceTtf p(TTF_OpenFontDPI(fichier_.c_str(), points, 96, 96));
+    if (p) TTF_SetFontHinting(p.get(), TTF_HINTING_LIGHT);
+    return (cache_[points] = std::move(p)).get();
 }
 
 const Polices::Rendu* Polices::rendu(const std::string& utf8, int points) {
@@ -36,22 +32,20 @@ const Polices::Rendu* Polices::rendu(const std::string& utf8, int points) {
     TTF_Font* p = police(points);
     if (!p) return nullptr;
     const SDL_Color blanc{255, 255, 255, 255};
-    SDL_Surface* brut = TTF_RenderUTF8_Blended(p, utf8.c_str(), blanc);
+    const SurfaceSdl brut(TTF_RenderUTF8_Blended(p, utf8.c_str(), blanc));
     if (!brut) return nullptr;
-    SDL_Surface* argb = SDL_ConvertSurfaceFormat(brut, SDL_PIXELFORMAT_ARGB8888, 0);
-    SDL_FreeSurface(brut);
+    const SurfaceSdl argb(SDL_ConvertSurfaceFormat(brut.get(), SDL_PIXELFORMAT_ARGB8888, 0));
     if (!argb) return nullptr;
     Rendu r;
     r.w = argb->w, r.h = argb->h;
     r.alpha.resize(static_cast<std::size_t>(r.w) * r.h);
-    SDL_LockSurface(argb);
+    SDL_LockSurface(argb.get());
     for (int j = 0; j < r.h; ++j) {
         const auto* src = reinterpret_cast<const std::uint32_t*>(
             static_cast<const std::uint8_t*>(argb->pixels) + static_cast<std::ptrdiff_t>(j) * argb->pitch);
         for (int i = 0; i < r.w; ++i) r.alpha[static_cast<std::size_t>(j) * r.w + i] = src[i] >> 24;
     }
-    SDL_UnlockSurface(argb);
-    SDL_FreeSurface(argb);
+    SDL_UnlockSurface(argb.get());
     if (rendus_.size() >= 512) rendus_.clear();
     return &rendus_.emplace(cle, std::move(r)).first->second;
 }

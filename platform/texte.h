@@ -6,9 +6,8 @@
 #include <utility>
 #include <vector>
 
+#include "ressources_sdl.h"
 #include "surface.h"
-
-typedef struct _TTF_Font TTF_Font;
 
 namespace tlv {
 
@@ -38,7 +37,7 @@ class Polices {
     TTF_Font* police(int points);
     std::map<std::pair<int, std::string>, Rendu> rendus_;
     std::string fichier_;
-    std::map<int, TTF_Font*> cache_;
+    std::map<int, PoliceTtf> cache_;
 };
 
 // The font this game prints with (bold, as the screens' labels are); the first candidate that exists.

@@ -54,13 +54,13 @@ int Innom::largeur(const std::string& texte) {
     return texte.empty() ? 0 : pf.polices().largeur(texte, ctx_.r.taille6);
 }
 
-void Innom::Text1_KeyDown(int code, int) {
+void Innom::Text1_KeyDown(Touche code, int) {
     switch (code) {
-    case cle::Entree:
+    case Touche::Entree:
         reponse = reponsenom(saisie_.texte());
         hide();
         break;
-    case cle::Echap:
+    case Touche::Echap:
         reponse = nomannule;
         hide();
         break;
@@ -70,7 +70,7 @@ void Innom::Text1_KeyDown(int code, int) {
     }
 }
 
-void Innom::Form_KeyDown(int code, int shift) {
+void Innom::Form_KeyDown(Touche code, int shift) {
     Text1_KeyDown(code, shift);
 }
 

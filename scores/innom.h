@@ -22,8 +22,8 @@ class Innom : public Form {
     std::string reponse;
     const std::string& Text1() const { return saisie_.texte(); }
 
-    void Text1_KeyDown(int code, int shift);
-    void Form_KeyDown(int code, int shift) override;
+    void Text1_KeyDown(Touche code, int shift);
+    void Form_KeyDown(Touche code, int shift) override;
     void Form_KeyPress(const std::string& car) override;
     void MouseDown(int button, int shift, int x, int y) override;
 

@@ -4,7 +4,6 @@
 #include <cstdlib>
 
 #include "nom.h"
-#include "platform/entrees.h"
 
 namespace tlv {
 
@@ -35,27 +34,27 @@ void Saisie::tape(const std::string& saisie) {
     }
 }
 
-bool Saisie::touche(int code) {
+bool Saisie::touche(Touche code) {
     const int n = nombrecaracteres(texte_);
     switch (code) {
-    case cle::Effacement:
+    case Touche::Effacement:
         if (curseur_ == 0) return true;
         texte_.erase(octet(curseur_ - 1), octet(curseur_) - octet(curseur_ - 1));
         --curseur_;
         return true;
-    case cle::Suppr:
+    case Touche::Suppr:
         if (curseur_ < n) texte_.erase(octet(curseur_), octet(curseur_ + 1) - octet(curseur_));
         return true;
-    case cle::Gauche:
+    case Touche::Gauche:
         curseur_ = std::max(curseur_ - 1, 0);
         return true;
-    case cle::Droite:
+    case Touche::Droite:
         curseur_ = std::min(curseur_ + 1, n);
         return true;
-    case cle::Debut:
+    case Touche::Debut:
         curseur_ = 0;
         return true;
-    case cle::Fin:
+    case Touche::Fin:
         curseur_ = n;
         return true;
     default:

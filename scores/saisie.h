@@ -6,6 +6,8 @@
 #include <functional>
 #include <string>
 
+#include "platform/entrees.h"
+
 namespace tlv {
 
 class Saisie {
@@ -20,7 +22,7 @@ class Saisie {
     // name is shorter than allowed; the others are dropped.
     void tape(const std::string& saisie);
     // A key: Backspace, Delete, Left, Right, Home or End. False for any other key (nothing changes).
-    bool touche(int code);
+    bool touche(Touche code);
     // Puts the caret at the gap nearest to `x`, pixels from the text's left edge; `largeur` measures a
     // text as it is printed.
     void clique(int x, const std::function<int(const std::string&)>& largeur);

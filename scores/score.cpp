@@ -69,9 +69,9 @@ void Score::Form_Activate() {
     survolbouton(0);
 }
 
-void Score::Form_KeyDown(int code, int) {
+void Score::Form_KeyDown(Touche code, int) {
     // Escape closes the table as "Retour" would, but leaves the answer empty: nothing changes.
-    if (code == cle::Echap) hide();
+    if (code == Touche::Echap) hide();
 }
 
 void Score::MouseMove(int, int, int x, int y) {
@@ -87,11 +87,11 @@ void Score::MouseDown(int, int, int x, int y) {
     if (x < 250) {
         const std::string texte = ctx_.r.textes[63] + ctx_.r.sautligne + ctx_.r.textes[56];
         if (boite_message(pf, texte, "Tolva'nexes", true)) {
-            reponse = "efface";
+            reponse = Reponse::Efface;
             hide();
         }
     } else {
-        reponse = "retour";
+        reponse = Reponse::Retour;
         hide();
     }
 }

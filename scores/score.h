@@ -13,8 +13,9 @@ class Score : public Form {
     static constexpr int Largeur = 500, Hauteur = 400;
     explicit Score(Contexte& ctx);
 
-    std::string reponse; // "efface", "retour", or empty when closed otherwise
-    int survol = 0;      // 0 none, 1 "Effacer les scores", 2 "Retour"
+    enum class Reponse { Aucune, Efface, Retour }; // Aucune: closed otherwise (Escape)
+    Reponse reponse = Reponse::Aucune;
+    int survol = 0; // 0 none, 1 "Effacer les scores", 2 "Retour"
 
     // The hovered button (0, 1 or 2) under a point of the screen.
     static int bouton_sous(int x, int y);
@@ -26,7 +27,7 @@ class Score : public Form {
     void titre(const std::string& texte);
 
     void Form_Activate() override;
-    void Form_KeyDown(int code, int shift) override;
+    void Form_KeyDown(Touche code, int shift) override;
     void MouseMove(int button, int shift, int x, int y) override;
     void MouseDown(int button, int shift, int x, int y) override;
 

@@ -21,7 +21,7 @@ constexpr std::uint32_t Clair = rgb(0, 255, 255), Sombre = rgb(0, 144, 144);
 bool montre(Contexte& ctx, Score& s) {
     s.load();
     ctx.pf.montre_modal(s);
-    const bool efface = s.reponse == "efface";
+    const bool efface = s.reponse == Score::Reponse::Efface;
     s.unload();
     return efface;
 }

@@ -209,19 +209,19 @@ void Aide::dessine_page() {
     suivante_.visible = page_ + 1 < pages();
 }
 
-void Aide::Form_KeyDown(int code, int) {
+void Aide::Form_KeyDown(Touche code, int) {
     switch (code) {
-    case cle::Echap:
-    case cle::Entree:
+    case Touche::Echap:
+    case Touche::Entree:
         hide();
         break;
-    case cle::Droite:
-    case cle::Bas:
-    case cle::Espace:
+    case Touche::Droite:
+    case Touche::Bas:
+    case Touche::Espace:
         va_page(page_ + 1);
         break;
-    case cle::Gauche:
-    case cle::Haut:
+    case Touche::Gauche:
+    case Touche::Haut:
         va_page(page_ - 1);
         break;
     default:

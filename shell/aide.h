@@ -29,7 +29,7 @@ std::vector<PageAide> mise_en_pages(const std::vector<LigneAide>& lignes, int ha
 class Aide : public Form {
   public:
     Aide(Plateforme& pf, const std::string& fichier);
-    void Form_KeyDown(int code, int shift) override;
+    void Form_KeyDown(Touche code, int shift) override;
     int pages() const { return static_cast<int>(pages_.size()); }
     int page() const { return page_; }
     void va_page(int p);

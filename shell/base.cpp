@@ -128,9 +128,9 @@ void Base::basemenu_MouseDown(int button, int, int, int) {
     }
     case 4:
         joueson(pf, ctx_.r, "cartew00");
-        ctx_.util.met(14, ctx_.r.repertoire + "tolvanex.hlp");
-        ctx_.util.action(3);
-        ctx_.util.action(0);
+        ctx_.util.met(Tlvutil::Propriete::FichierAide, ctx_.r.repertoire + "tolvanex.hlp");
+        ctx_.util.action(Tlvutil::Action::MontreAide);
+        ctx_.util.action(Tlvutil::Action::Termine);
         break;
     case 5:
         ligne();
@@ -143,13 +143,14 @@ void Base::basemenu_MouseDown(int button, int, int, int) {
 
 void Base::Command1_Click() {
     Tlvutil& u = ctx_.util;
-    u.met(10, std::string("tlvweb.ini"));
-    u.met(11, std::string("url"));
-    u.met(12, std::string("siteconf"));
-    u.action(2);
-    u.met(21, adresseweb(u.lit(13), ctx_.r.repertoire));
-    u.action(12);
-    u.action(0);
+    using P = Tlvutil::Propriete;
+    u.met(P::FichierReglages, std::string("tlvweb.ini"));
+    u.met(P::CleReglage, std::string("url"));
+    u.met(P::SectionReglage, std::string("siteconf"));
+    u.action(Tlvutil::Action::LitReglage);
+    u.met(P::AdressePage, adresseweb(u.lit(P::ValeurLue), ctx_.r.repertoire));
+    u.action(Tlvutil::Action::OuvrePage);
+    u.action(Tlvutil::Action::Termine);
 }
 
 void Base::Form_Activate() {
@@ -164,7 +165,7 @@ void Base::Form_Activate() {
     jouemusik("cartem00");
 }
 
-void Base::Form_KeyDown(int code, int) {
+void Base::Form_KeyDown(Touche code, int) {
     touche_son(pf, ctx_.util, ctx_.r, code, "cartem00");
 }
 

@@ -25,7 +25,7 @@ class Base : public Form {
     void Command1_Click();
 
     void Form_Activate() override;
-    void Form_KeyDown(int code, int shift) override;
+    void Form_KeyDown(Touche code, int shift) override;
     void Form_Unload() override;
     void MouseMove(int button, int shift, int x, int y) override;
     void MouseDown(int button, int shift, int x, int y) override;

@@ -1,6 +1,5 @@
 #include "sons.h"
 
-#include "platform/entrees.h"
 #include "platform/plateforme.h"
 #include "reglages.h"
 #include "tlvutil.h"
@@ -25,27 +24,27 @@ void voix(Plateforme& pf, const Reglages& r, int joueur, const std::string& nom)
 
 void jouemusik(Plateforme& pf, Tlvutil& u, const Reglages& r, const std::string& nom) {
     if (!r.musiqueactive) return;
-    u.action(5);
+    u.action(Tlvutil::Action::ArreteMusique);
     pf.doevents();
-    u.met(4, r.repertoire + nom);
-    u.met(8, true);
-    u.action(4);
+    u.met(Tlvutil::Propriete::Musique, r.repertoire + nom);
+    u.met(Tlvutil::Propriete::Boucle, true);
+    u.action(Tlvutil::Action::JoueMusique);
 }
 
 void arretemusik(Tlvutil& u) {
-    u.action(5);
+    u.action(Tlvutil::Action::ArreteMusique);
 }
 
-bool touche_son(Plateforme& pf, Tlvutil& u, Reglages& r, int code, const std::string& musique) {
+bool touche_son(Plateforme& pf, Tlvutil& u, Reglages& r, Touche code, const std::string& musique) {
     switch (code) {
-    case cle::F6:
+    case Touche::F6:
         // The desktop's mixer, when there is one; nothing happens otherwise.
         pf.lance("pavucontrol");
         return true;
-    case cle::F7:
+    case Touche::F7:
         r.sonactif = !r.sonactif;
         return true;
-    case cle::F8:
+    case Touche::F8:
         r.musiqueactive = !r.musiqueactive;
         if (r.musiqueactive)
             jouemusik(pf, u, r, musique);

@@ -2,6 +2,8 @@
 // Sound effects (asynchronous), voices (synchronous) and the screens' tunes, under the player's switches.
 #include <string>
 
+#include "platform/entrees.h"
+
 namespace tlv {
 
 class Plateforme;
@@ -19,6 +21,6 @@ void arretemusik(Tlvutil& u);
 
 // The keys every screen shares: F6 volume control, F7 effects and voices, F8 music (restarting `musique`).
 // True when the key was one of them.
-bool touche_son(Plateforme& pf, Tlvutil& u, Reglages& r, int code, const std::string& musique);
+bool touche_son(Plateforme& pf, Tlvutil& u, Reglages& r, Touche code, const std::string& musique);
 
 } // namespace tlv

@@ -53,8 +53,8 @@ void DialogueTempo::Form_Unload() {
     enregistre_(HScroll1.valeur());
 }
 
-void DialogueTempo::Form_KeyDown(int code, int) {
-    if (code == cle::Echap || code == cle::Entree)
+void DialogueTempo::Form_KeyDown(Touche code, int) {
+    if (code == Touche::Echap || code == Touche::Entree)
         hide();
     else
         HScroll1.touche(code);

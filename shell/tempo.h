@@ -18,7 +18,7 @@ class DialogueTempo : public Form {
                   std::function<int()> valeur_initiale, std::function<void(int)> enregistre);
     void Form_Activate() override;
     void Form_Unload() override;
-    void Form_KeyDown(int code, int shift) override;
+    void Form_KeyDown(Touche code, int shift) override;
 
     BarreHorizontale HScroll1;
     Bouton Command1;

@@ -9,42 +9,44 @@
 
 namespace tlv {
 
-void Tlvutil::met(int propriete, const std::string& valeur) {
-    if (propriete == 1) {
-        action(std::atoi(valeur.c_str()));
+void Tlvutil::met(Propriete p, const std::string& valeur) {
+    if (p == Propriete::Action) {
+        action(static_cast<Action>(std::atoi(valeur.c_str())));
         return;
     }
-    proprietes_[propriete] = valeur;
+    proprietes_[p] = valeur;
 }
 
-std::string Tlvutil::lit(int propriete) const {
-    const auto it = proprietes_.find(propriete);
+std::string Tlvutil::lit(Propriete p) const {
+    const auto it = proprietes_.find(p);
     return it == proprietes_.end() ? std::string() : it->second;
 }
 
-void Tlvutil::action(int code) {
-    switch (code) {
-    case 2: // one value of a settings file of the application folder
-        proprietes_[13] = litvaleurini(r_.repertoire + lit(10), lit(12), lit(11));
+void Tlvutil::action(Action a) {
+    using P = Propriete;
+    switch (a) {
+    case Action::LitReglage:
+        proprietes_[P::ValeurLue] =
+            litvaleurini(r_.repertoire + lit(P::FichierReglages), lit(P::SectionReglage), lit(P::CleReglage));
         break;
-    case 3: { // the help screen
-        Aide aide(pf_, lit(14));
+    case Action::MontreAide: {
+        Aide aide(pf_, lit(P::FichierAide));
         aide.place(pf_.decalagex(), pf_.decalagey());
         aide.load();
         pf_.montre_modal(aide, false);
         aide.unload();
         break;
     }
-    case 4:
-        pf_.audio().musique(lit(4), lit(8) == "-1");
+    case Action::JoueMusique:
+        pf_.audio().musique(lit(P::Musique), lit(P::Boucle) == "-1");
         break;
-    case 5:
+    case Action::ArreteMusique:
         pf_.audio().arrete_musique();
         break;
-    case 12:
-        pf_.ouvre_url(lit(21));
+    case Action::OuvrePage:
+        pf_.ouvre_url(lit(P::AdressePage));
         break;
-    default:
+    case Action::Termine:
         break;
     }
 }

@@ -1,6 +1,6 @@
 #pragma once
-// The publisher's utility control, as the screens drive it: numbered properties, then an action code in
-// property 1 (2 read a settings value, 3 show the help, 4 play music, 5 stop it, 12 open a web page).
+// The publisher's utility control, as the screens drive it: the inputs in numbered properties, then an
+// action code in property 1. The numbers are the control's own.
 #include <map>
 #include <string>
 
@@ -11,17 +11,37 @@ struct Reglages;
 
 class Tlvutil {
   public:
+    enum class Propriete {
+        Action = 1,           // setting it starts the action
+        Musique = 4,          // file played by JoueMusique
+        Boucle = 8,           // the music loops
+        FichierReglages = 10, // read by LitReglage, in the application folder
+        CleReglage = 11,
+        SectionReglage = 12,
+        ValeurLue = 13, // LitReglage's result
+        FichierAide = 14,
+        AdressePage = 21, // opened by OuvrePage
+    };
+    enum class Action {
+        Termine = 0,
+        LitReglage = 2,
+        MontreAide = 3,
+        JoueMusique = 4,
+        ArreteMusique = 5,
+        OuvrePage = 12
+    };
+
     Tlvutil(Plateforme& pf, Reglages& r) : pf_(pf), r_(r) {}
-    void met(int propriete, const std::string& valeur);
-    void met(int propriete, bool valeur) { met(propriete, std::string(valeur ? "-1" : "0")); }
-    std::string lit(int propriete) const;
-    // Setting property 1.
-    void action(int code);
+    void met(Propriete p, const std::string& valeur);
+    void met(Propriete p, bool valeur) { met(p, std::string(valeur ? "-1" : "0")); }
+    std::string lit(Propriete p) const;
+    // Setting Propriete::Action.
+    void action(Action a);
 
   private:
     Plateforme& pf_;
     Reglages& r_;
-    std::map<int, std::string> proprietes_;
+    std::map<Propriete, std::string> proprietes_;
 };
 
 } // namespace tlv

@@ -206,10 +206,10 @@ TEST_F(EcranMemo, TheTimeThatDoesNotRankNamesItsLevelAndWaitsForAClickOrAKey) {
         };
         for (const int b : {bouton::Gauche, bouton::Droit, bouton::Milieu})
             EXPECT_TRUE(ferme([&](Finmemo& f) { f.MouseDown(b, 0, 3, 3); })) << b; // anywhere, any button
-        for (const int k : {cle::Entree, cle::Echap, cle::Espace})
-            EXPECT_TRUE(ferme([&](Finmemo& f) { f.Form_KeyDown(k, 0); })) << k;
-        for (const int k : {cle::F7, cle::F8, int{'A'}})
-            EXPECT_FALSE(ferme([&](Finmemo& f) { f.Form_KeyDown(k, 0); })) << k;
+        for (const Touche k : {Touche::Entree, Touche::Echap, Touche::Espace})
+            EXPECT_TRUE(ferme([&](Finmemo& f) { f.Form_KeyDown(k, 0); })) << static_cast<int>(k);
+        for (const Touche k : {Touche::F7, Touche::F8, touche_caractere('A')})
+            EXPECT_FALSE(ferme([&](Finmemo& f) { f.Form_KeyDown(k, 0); })) << static_cast<int>(k);
     }));
 }
 

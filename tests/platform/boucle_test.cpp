@@ -30,13 +30,13 @@ struct Ecran : Form {
     explicit Ecran(Plateforme& p) : Form(p, 640, 480), Timer1(p, 1000, [this] { ++tops; }) {}
     void Form_Activate() override { ++activations; }
     void Form_Unload() override { ++dechargements; }
-    void Form_KeyDown(int code, int) override {
+    void Form_KeyDown(Touche code, int) override {
         touches.push_back(code);
-        if (code == 27) hide();
+        if (code == Touche::Echap) hide();
     }
     void MouseDown(int b, int, int x, int y) override { clics.push_back({b, x, y}); }
     int activations = 0, dechargements = 0, tops = 0;
-    std::vector<int> touches;
+    std::vector<Touche> touches;
     std::vector<std::array<int, 3>> clics;
     Minuterie Timer1;
 };
@@ -49,7 +49,7 @@ TEST_F(Boucle, ClicksReachTheTopFormInPlayAreaPixels) {
     ASSERT_EQ(e.clics.size(), 2u);
     EXPECT_EQ(e.clics[0], (std::array<int, 3>{1, 10, 20}));
     EXPECT_EQ(e.clics[1], (std::array<int, 3>{2, 630, 470}));
-    EXPECT_EQ(e.touches, std::vector<int>{27});
+    EXPECT_EQ(e.touches, std::vector<Touche>{Touche::Echap});
 }
 
 TEST_F(Boucle, TimersTickOnlyWhileTheRobotWaitsForTime) {
@@ -102,7 +102,7 @@ TEST_F(Boucle, ClosingAModalFormActivatesTheOneBelowUnlessAsked) {
     EXPECT_EQ(dessus.activations, 1);
     EXPECT_EQ(dessus.dechargements, 1);
     EXPECT_EQ(parent.activations, 2);
-    EXPECT_EQ(parent.touches, std::vector<int>{27});
+    EXPECT_EQ(parent.touches, std::vector<Touche>{Touche::Echap});
 }
 
 TEST_F(Boucle, TheEndOfTheScriptUnwindsEveryModalFormUnloadingEach) {

@@ -1,4 +1,5 @@
 // What reaches the window: the logical screen zoomed, centred, and only the changed part sent again.
+#include <SDL.h>
 #include <gtest/gtest.h>
 
 #include "platform/fenetre.h"

@@ -28,9 +28,9 @@ TEST(Script, ReadsEveryCommandWithItsArguments) {
     EXPECT_EQ(c[1].type, T::ClicDroit);
     EXPECT_EQ(c[2].type, T::Survol);
     EXPECT_EQ(c[2].y, 4);
-    EXPECT_EQ(c[3].code, 116);
+    EXPECT_EQ(c[3].code, Touche::F5);
     EXPECT_EQ(c[4].texte, "é");
-    EXPECT_EQ(c[5].code, 'A');
+    EXPECT_EQ(c[5].code, touche_caractere('A'));
     EXPECT_EQ(c[6].texte, "Jean # pas un commentaire");
     EXPECT_EQ(c[7].duree_ms, 0);
     EXPECT_EQ(c[8].duree_ms, 2500);

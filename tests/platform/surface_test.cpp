@@ -127,6 +127,27 @@ TEST(Fill, IsClippedAndFrameDrawsOnlyTheBorder) {
     EXPECT_EQ(d.pixel(3, 2), Vert);
 }
 
+struct CasCadre {
+    int x, y, w, h;
+};
+class Cadre : public ::testing::TestWithParam<CasCadre> {};
+
+// Every pixel of a 9 x 9 surface: the frame's four edges and nothing else, not one row or column beyond.
+TEST_P(Cadre, ColoursExactlyTheOutermostRowsAndColumns) {
+    const CasCadre c = GetParam();
+    Surface d(9, 9, Noir);
+    cadre(d, c.x, c.y, c.w, c.h, Vert);
+    for (int y = 0; y < 9; ++y)
+        for (int x = 0; x < 9; ++x) {
+            const bool dedans = x >= c.x && x < c.x + c.w && y >= c.y && y < c.y + c.h;
+            const bool bord = dedans && (x == c.x || x == c.x + c.w - 1 || y == c.y || y == c.y + c.h - 1);
+            EXPECT_EQ(d.pixel(x, y), bord ? Vert : Noir) << x << "," << y;
+        }
+}
+INSTANTIATE_TEST_SUITE_P(Tailles, Cadre,
+                         ::testing::Values(CasCadre{2, 1, 5, 4}, CasCadre{1, 2, 1, 1}, CasCadre{3, 3, 2, 6},
+                                           CasCadre{0, 0, 9, 9}, CasCadre{4, 0, 0, 3}));
+
 struct CasDecalage {
     int ecran, aire, attendu;
 };

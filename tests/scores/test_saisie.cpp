@@ -28,35 +28,44 @@ TEST(Saisie, OddCharactersAreRefused) {
     EXPECT_EQ(tapee("éééééééééé").texte(), "ééééééééé");
 }
 
-// Keys given in order (a negative number stands for typing the letter -n), then the text and caret.
+// One step of editing: a key, or typing a character.
+struct Frappe {
+    Frappe(Touche t) : touche(t) {} // implicit: the cases list keys bare
+    Touche touche = Touche::Aucune;
+    char car = 0;
+};
+
+Frappe tape(char c) {
+    Frappe f(Touche::Aucune);
+    f.car = c;
+    return f;
+}
+
+// Steps given in order, then the text and caret.
 struct CasEdition {
     const char* nom;
     std::string depart; // typed first, the caret then at its end
-    std::vector<int> touches;
+    std::vector<Frappe> touches;
     std::string texte;
     int curseur;
 };
-
-constexpr int tape(char c) {
-    return -static_cast<int>(c);
-}
 
 class Edition : public ::testing::TestWithParam<CasEdition> {};
 
 TEST_P(Edition, KeysActAtTheCaret) {
     const auto& c = GetParam();
     Saisie s = tapee(c.depart);
-    for (int k : c.touches) {
-        if (k < 0)
-            s.tape(std::string(1, static_cast<char>(-k)));
+    for (const Frappe& f : c.touches) {
+        if (f.touche == Touche::Aucune)
+            s.tape(std::string(1, f.car));
         else
-            EXPECT_TRUE(s.touche(k)) << k;
+            EXPECT_TRUE(s.touche(f.touche)) << static_cast<int>(f.touche);
     }
     EXPECT_EQ(s.texte(), c.texte);
     EXPECT_EQ(s.curseur(), c.curseur);
 }
 
-using namespace cle;
+using enum Touche;
 INSTANTIATE_TEST_SUITE_P(
     Cas, Edition,
     ::testing::Values(
@@ -76,7 +85,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Saisie, OtherKeysChangeNothing) {
     Saisie s = tapee("ab");
-    for (int k : {Haut, Bas, Tab, F5, int('A')}) EXPECT_FALSE(s.touche(k)) << k;
+    for (Touche k : {Haut, Bas, Tab, F5, touche_caractere('A')})
+        EXPECT_FALSE(s.touche(k)) << static_cast<int>(k);
     EXPECT_EQ(s.texte(), "ab");
     EXPECT_EQ(s.curseur(), 2);
 }

@@ -1,0 +1,31 @@
+#pragma once
+// Owning pointers for the SDL objects the platform keeps. The deleters are defined out of line, so a header
+// can hold these pointers with the SDL types only declared: nothing above the platform sees SDL's headers.
+#include <memory>
+
+struct SDL_Surface;
+struct SDL_Cursor;
+struct SDL_Window;
+struct Mix_Chunk;
+typedef struct _Mix_Music Mix_Music;
+typedef struct _TTF_Font TTF_Font;
+
+namespace tlv {
+
+struct LibereSdl {
+    void operator()(SDL_Surface* s) const;
+    void operator()(SDL_Cursor* c) const;
+    void operator()(SDL_Window* w) const;
+    void operator()(Mix_Chunk* c) const;
+    void operator()(Mix_Music* m) const;
+    void operator()(TTF_Font* p) const;
+};
+
+using SurfaceSdl = std::unique_ptr<SDL_Surface, LibereSdl>;
+using CurseurSdl = std::unique_ptr<SDL_Cursor, LibereSdl>;
+using FenetreSdl = std::unique_ptr<SDL_Window, LibereSdl>;
+using SonMix = std::unique_ptr<Mix_Chunk, LibereSdl>;
+using MusiqueMix = std::unique_ptr<Mix_Music, LibereSdl>;
+using PoliceTtf = std::unique_ptr<TTF_Font, LibereSdl>;
+
+} // namespace tlv
