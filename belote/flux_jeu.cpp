@@ -132,7 +132,7 @@ void partie(Belote& b, Table& t) {
     Pli pl;
     for (;;) {
         pl.meneur = tb.maitre;
-        t.restaure(96, 96, 288, 288);
+        t.videcentre();
         tb.numcarte = 0;
         int j = precedent(pl.meneur);
         for (int k = 0; k < 4; ++k) {
@@ -155,7 +155,7 @@ void jouecarte(Belote& b, Table& t, int joueur, int slot) {
     auto& m = b.table.jeu[joueur];
     const std::int16_t c = m[static_cast<std::size_t>(slot)];
     m[static_cast<std::size_t>(slot)] = 0;
-    t.posecarte(joueur, m, 8, joueur == 1 ? 30 : 15);
+    t.montremain(joueur, m);
     m[static_cast<std::size_t>(slot)] = c;
     t.glissecarte(joueur, c);
 }
@@ -172,7 +172,7 @@ void ramassepli(Belote& b, Table& t, int gagnant) {
         if (j != gagnant) t.glisseaucentre(j, b.ecran.pli[j]);
     t.glisseaucentre(gagnant, b.ecran.pli[gagnant]);
     t.pause(1.f);
-    t.evacuepile(cotenous(gagnant));
+    t.emportepli(cotenous(gagnant));
 }
 
 void reglepartie(Belote& b, Table& t) {
