@@ -18,8 +18,8 @@ std::string nomcouleur(const Belote& b, int coul) {
 namespace {
 const std::string vide;
 
-// Sud's bid in either round's panel (click state 2 or 3). A stop request is recorded for the deal loop.
-Attente enchere_de_sud(Belote& b, Table& t, int etat) {
+// Sud's bid in either round's panel. A stop request is recorded for the deal loop.
+Attente enchere_de_sud(Belote& b, Table& t, EtatClic etat) {
     t.etatclic(etat);
     t.curseur(Pointeur::attente);
     const Attente r = t.attendenchere();
@@ -27,7 +27,7 @@ Attente enchere_de_sud(Belote& b, Table& t, int etat) {
         b.ecran.arret = r.arret;
         return r;
     }
-    t.etatclic(-1);
+    t.etatclic(EtatClic::aucun);
     return r;
 }
 } // namespace
@@ -92,12 +92,12 @@ void routinequiprend(Belote& b, Table& t) {
     tb.preneur = 0;
     t.survol(1, 0);
     int j = suivant(tb.donneur);
-    t.etatclic(-1);
+    t.etatclic(EtatClic::aucun);
     for (int tour = 0; tour < 4 && tb.preneur == 0; ++tour, j = suivant(j)) {
         deplaceatout(b, t, j);
         if (j == 1) {
             t.message_on(tx[11], tx[12]);
-            const Attente r = enchere_de_sud(b, t, 2);
+            const Attente r = enchere_de_sud(b, t, EtatClic::enchere1);
             if (r.arret > 0) return;
             t.message_off();
             t.curseur(Pointeur::repos);
@@ -127,7 +127,7 @@ void routinequiprend(Belote& b, Table& t) {
     tb.preneur = 0;
     t.survol(2, 0);
     j = suivant(tb.donneur);
-    t.etatclic(-1);
+    t.etatclic(EtatClic::aucun);
     static const char* const echantillons[5] = {"", "apique", "acarro", "atrefle", "acoeur"};
     for (int tour = 0; tour < 4; ++tour, j = suivant(j)) {
         if (j == 1) {
@@ -135,7 +135,7 @@ void routinequiprend(Belote& b, Table& t) {
             for (int s = 1, i = 1; s <= 4; ++s)
                 if (s != tb.atout && i <= 3) possibles[static_cast<std::size_t>(i++)] = s;
             t.message_on2(possibles);
-            const Attente r = enchere_de_sud(b, t, 3);
+            const Attente r = enchere_de_sud(b, t, EtatClic::enchere2);
             if (r.arret > 0) return;
             t.message_off2(tb.liste[6]);
             t.curseur(Pointeur::repos);

@@ -25,7 +25,7 @@ int toursud(Belote& b, Table& t) {
     std::pair<std::string, std::string> invite{b.reglages.textes[25], vide};
     for (;;) {
         t.curseur(Pointeur::attente);
-        t.etatclic(5);
+        t.etatclic(EtatClic::carte);
         t.message_on(invite.first, invite.second);
         t.pause(1.f);
         t.message_off();

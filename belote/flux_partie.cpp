@@ -24,7 +24,7 @@ void lancelapartie(Belote& b, Table& t) {
     for (;;) {
         ++b.numerodonne;
         tb.donneur = static_cast<std::int16_t>(tb.donneur % 4 + 1);
-        t.etatclic(-1);
+        t.etatclic(EtatClic::aucun);
         initdonne(tb, b.annonces, b.paquet);
         affichedistribution(b, t);
         if (b.suivi) b.suivi->donne(b.numerodonne, tb.donneur, tb.liste[6]);

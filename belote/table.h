@@ -11,6 +11,15 @@ namespace tlv {
 
 enum class Pointeur { repos, attente }; // named apart from the platform's own cursors
 
+// What a left click on the table means now.
+enum class EtatClic {
+    aucun,    // the computer plays: only the menu label and the piles answer
+    suspendu, // the menu or the last trick covers the table
+    enchere1, // a line of the first-round bidding panel
+    enchere2, // a line or a suit of the second-round panel
+    carte,    // a card of Sud's hand
+};
+
 // Answer of a wait for the player: the choice (> 0), or the stop request the player made meanwhile.
 struct Attente {
     int choix = 0;
@@ -70,8 +79,8 @@ class Table {
     virtual void ecritscore(int nous, int eux) = 0;
     virtual void ecrittotal(int nous, int eux) = 0;
 
-    // Input: what a click means now (-1 nothing, 2 and 3 a bid, 5 a card), hover lines, cursor.
-    virtual void etatclic(int etat) = 0;
+    // Input: what a click means now, hover lines, cursor.
+    virtual void etatclic(EtatClic etat) = 0;
     virtual void survol(int panneau, int ligne) = 0;
     virtual void curseur(Pointeur c) = 0;
     // Waits for a line of the bidding panel now shown (1 pass, 2 take or 2..4 a suit), or a slot of Sud.

@@ -37,7 +37,7 @@ class TableMuette : public Table {
     void lignescore(int) override {}
     void ecritscore(int, int) override {}
     void ecrittotal(int, int) override {}
-    void etatclic(int etat) override { etatclic_ = etat; }
+    void etatclic(EtatClic etat) override { etatclic_ = etat; }
     void survol(int, int) override {}
     void curseur(Pointeur) override {}
     // Sud bids with the computer evaluation of its round.
@@ -47,7 +47,7 @@ class TableMuette : public Table {
 
   private:
     Belote& b_;
-    int etatclic_ = -1;
+    EtatClic etatclic_ = EtatClic::aucun;
 };
 
 } // namespace tlv

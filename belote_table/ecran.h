@@ -58,13 +58,15 @@ class Ecran : public Form, public Table {
     void animationfin() override;
     void affichecontrat(const std::string& texte, int atout) override;
     void lignescore(int ligne) override { lignescore_ = ligne; }
+    int lignescore() const { return lignescore_; }
     void ecritscore(int nous, int eux) override;
     void ecrittotal(int nous, int eux) override;
-    void etatclic(int etat) override {
+    void etatclic(EtatClic etat) override {
         etatclic_ = etat;
         // Armed for a card: a click from now on counts, even during the prompt that follows.
-        if (etat == 5) carteclic = 0;
+        if (etat == EtatClic::carte) carteclic = 0;
     }
+    EtatClic etatclic() const { return etatclic_; }
     void survol(int panneau, int ligne) override { (panneau == 1 ? survol1 : survol2) = ligne; }
     void curseur(Pointeur c) override;
     Attente attendenchere() override;
@@ -102,11 +104,9 @@ class Ecran : public Form, public Table {
     Surface& fond;                           // the visible table: the form's own picture
     Surface ecranbis, masque, tampon, tapis; // clean table, masks, sprites, the table as loaded
     Surface fondmenu;                        // the menu's picture
-    int etatclic_ = -1;
     int choixenchere = 0, carteclic = 0, survol1 = 0, survol2 = 0;
-    bool clic_ = false, menuallume = false;
+    bool menuallume = false;
     int gauchesud = 0, droitesud = 0;
-    int lignescore_ = 0;
     std::array<int, 4> couleurspossibles{};
     int pile = 0;             // stack of the last trick gathered: 0 none, 1 Sud and Nord's, 2 Est and Ouest's
     int surlepli = 0;         // cards lying on the trick's spots
@@ -134,6 +134,9 @@ class Ecran : public Form, public Table {
     std::unique_ptr<std::ofstream> fichierjournal_;
     std::unique_ptr<Suivi> journal_;
     bool active_ = false;
+    EtatClic etatclic_ = EtatClic::aucun;
+    bool clic_ = false; // a right click, or a left one where it counts as one, not yet consumed
+    int lignescore_ = 0;
     int boitey_ = 192; // where the message box under way lies
 };
 

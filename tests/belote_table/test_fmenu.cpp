@@ -13,7 +13,7 @@ struct CasMenu {
     bool partieencours;
     int partieen;
     const char* script;
-    const char* tag;
+    ReponseMenu reponse;
     int partieen_apres;
     bool annonces_apres;
     const char* sons; // what the clicks sounded
@@ -39,7 +39,7 @@ TEST_P(Menu, AnswersAndOptions) {
     } catch (const Quitter&) {
     }
     EXPECT_EQ(testing::internal::GetCapturedStdout(), c.sons);
-    EXPECT_EQ(menu.tag, c.tag);
+    EXPECT_EQ(menu.reponse, c.reponse);
     EXPECT_EQ(banc.r.partieen, c.partieen_apres);
     EXPECT_EQ(banc.r.avecannonces, c.annonces_apres);
     EXPECT_FALSE(paquet.avecfauxjeu);
@@ -50,24 +50,24 @@ const char* const Clic = "effet cartew00\n";
 INSTANTIATE_TEST_SUITE_P(
     Lignes, Menu,
     ::testing::Values(
-        CasMenu{"ContinueWithoutAMatchDoesNothing", false, 1000, "clic 320 60\nattends\n", "", 1000, true,
-                ""},
-        CasMenu{"Continue", true, 1000, "clic 320 60\nattends\n", "continue", 1000, true, Clic},
-        CasMenu{"NewMatch", false, 1000, "clic 320 130\nattends\n", "nouvelle", 1000, true, Clic},
-        CasMenu{"MainMenu", true, 1000, "clic 320 410\nattends\n", "quitter", 1000, true, Clic},
+        CasMenu{"ContinueWithoutAMatchDoesNothing", false, 1000, "clic 320 60\nattends\n",
+                ReponseMenu::aucune, 1000, true, ""},
+        CasMenu{"Continue", true, 1000, "clic 320 60\nattends\n", ReponseMenu::continuer, 1000, true, Clic},
+        CasMenu{"NewMatch", false, 1000, "clic 320 130\nattends\n", ReponseMenu::nouvelle, 1000, true, Clic},
+        CasMenu{"MainMenu", true, 1000, "clic 320 410\nattends\n", ReponseMenu::quitter, 1000, true, Clic},
         CasMenu{"AnnouncementsSwitch", true, 1000,
-                "clic 320 200\nattends\nclic 320 200\nattends\nclic 320 200\nattends\n", "", 1000, false,
-                "effet cartew00\neffet cartew00\neffet cartew00\n"},
-        CasMenu{"LowerStopsAt500", false, 1000, "clic 100 270\nattends\nclic 100 270\nattends\n", "", 500,
-                true, "effet cartew00\neffet cartew00\n"},
-        CasMenu{"RaiseStopsAt2000", false, 1500, "clic 530 270\nattends\nclic 559 300\nattends\n", "", 2000,
-                true, "effet cartew00\neffet cartew00\n"},
+                "clic 320 200\nattends\nclic 320 200\nattends\nclic 320 200\nattends\n", ReponseMenu::aucune,
+                1000, false, "effet cartew00\neffet cartew00\neffet cartew00\n"},
+        CasMenu{"LowerStopsAt500", false, 1000, "clic 100 270\nattends\nclic 100 270\nattends\n",
+                ReponseMenu::aucune, 500, true, "effet cartew00\neffet cartew00\n"},
+        CasMenu{"RaiseStopsAt2000", false, 1500, "clic 530 270\nattends\nclic 559 300\nattends\n",
+                ReponseMenu::aucune, 2000, true, "effet cartew00\neffet cartew00\n"},
         CasMenu{"OffTheEntriesNothing", true, 1000,
                 "clic 140 270\nattends\nclic 499 270\nattends\nclic 79 60\nattends\nclic 320 100\nattends\n",
-                "", 1000, true, ""},
+                ReponseMenu::aucune, 1000, true, ""},
         CasMenu{"Line5WithoutShiftAltNothing", true, 1000,
-                "clic 320 340\nattends\nclic 320 340 maj\nattends\nclic 320 340 maj+alt+ctrl\nattends\n", "",
-                1000, true, ""}),
+                "clic 320 340\nattends\nclic 320 340 maj\nattends\nclic 320 340 maj+alt+ctrl\nattends\n",
+                ReponseMenu::aucune, 1000, true, ""}),
     [](const auto& i) { return std::string(i.param.nom); });
 
 TEST(MenuSansSurvol, AClickBeforeAnyMoveActsOnNoLine) {
@@ -79,7 +79,7 @@ TEST(MenuSansSurvol, AClickBeforeAnyMoveActsOnNoLine) {
     testing::internal::CaptureStdout();
     menu.MouseDown(bouton::Gauche, 0, 320, 130);
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
-    EXPECT_EQ(menu.tag, "");
+    EXPECT_EQ(menu.reponse, ReponseMenu::aucune);
 }
 
 TEST(EditeurDeDonne, OpenedWithShiftAltThenCancelledKeepsTheDealButTurnsItOff) {
