@@ -24,6 +24,11 @@ constexpr bool delacouleur(int c, int coul) {
     return c >= coul * 10 && c <= coul * 10 + 7;
 }
 
+// The suit a discard calls for: the game pairs Pique with Coeur and Carreau with Trefle.
+constexpr int couleur_soeur(int couleur) {
+    return 5 - couleur;
+}
+
 // Play turns from 1 to 4 and back to 1.
 constexpr int suivant(int joueur) {
     return joueur % 4 + 1;

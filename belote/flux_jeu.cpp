@@ -65,7 +65,7 @@ void enregistre(Belote& b, Table& t, Pli& pl, int joueur, int slot) {
     const int s = couleur(c);
     tb.cartesjouees[tb.numpli][joueur] = static_cast<std::int16_t>(c);
     if (joueur == 1 && s != tb.couleurdemandee && s != tb.atout)
-        tb.appel[1] = static_cast<std::int16_t>(5 - s == tb.atout ? 0 : 5 - s);
+        tb.appel[1] = static_cast<std::int16_t>(couleur_soeur(s) == tb.atout ? 0 : couleur_soeur(s));
     if (tb.numcarte == 1) {
         tb.maitre = static_cast<std::int16_t>(joueur);
         tb.cartemaitre = static_cast<std::int16_t>(slot);
