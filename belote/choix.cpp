@@ -55,14 +55,14 @@ bool camppreneur(const TableBelote& t, int joueur) {
 }
 
 // Trump lead of the taker's side; 0 sends the seat to the plain lead.
-int entameatout(TableBelote& t, int joueur, const Index& ix) {
+int entameatout(const TableBelote& t, int joueur, const Index& ix) {
     const int a = t.atout;
     const int n = comptecouleur(t, joueur, a);
     if (n == 0) return 0;
     if (t.plusdatout[precedent(joueur)] == 1 && t.plusdatout[suivant(joueur)] == 1) return 0;
     int tombes = 0;
     for (int p = 0; p < t.numpli; ++p)
-        for (int j = 1; j <= 4; ++j)
+        for (int j = pique; j <= coeur; ++j)
             if (delacouleur(t.cartesjouees[p][j], a)) ++tombes;
     if (n + tombes == 8) return 0;
     const auto petitatout = [&] { return atoutentre(t, joueur, 0, PetitAtout); };
@@ -83,7 +83,7 @@ int entameatout(TableBelote& t, int joueur, const Index& ix) {
     return petitatout();
 }
 
-Choix entamesimple(TableBelote& t, int joueur, Rnd& rnd, const Index& ix) {
+Choix entamesimple(const TableBelote& t, int joueur, Rnd& rnd, const Index& ix) {
     const int a = t.atout;
     const int x = t.appel[partenaire(joueur)];
     if (x != 0) {
@@ -95,22 +95,22 @@ Choix entamesimple(TableBelote& t, int joueur, Rnd& rnd, const Index& ix) {
             if (const int s = trouve(ix, x, roi)) return {s, false};
         }
     }
-    for (int c = 1; c <= 4; ++c)
+    for (int c = pique; c <= coeur; ++c)
         if (c != a)
             if (const int s = trouve(ix, c, as)) return {s, false};
-    for (int c = 1; c <= 4; ++c)
+    for (int c = pique; c <= coeur; ++c)
         if (c != a)
             if (const int s = trouve(ix, c, dix); s && dejajouee(t, joueur, s, 1)) return {s, false};
-    for (int c = 1; c <= 4; ++c)
+    for (int c = pique; c <= coeur; ++c)
         if (c != a)
             if (const int s = plusbasse(t, joueur, c, sept, neuf)) return {s, false};
-    for (int c = 1; c <= 4; ++c)
+    for (int c = pique; c <= coeur; ++c)
         if (c != a)
             if (const int s = trouve(ix, c, valet)) return {s, false};
-    for (int c = 1; c <= 4; ++c)
+    for (int c = pique; c <= coeur; ++c)
         if (c != a)
             if (const int s = trouve(ix, c, dame)) return {s, false};
-    for (int c = 1; c <= 4; ++c)
+    for (int c = pique; c <= coeur; ++c)
         if (c != a)
             if (const int s = trouve(ix, c, roi)) return {s, false};
     for (int s = 1; s <= 8; ++s)
@@ -130,7 +130,7 @@ Choix defausse(TableBelote& t, int joueur, const Index& ix) {
         return c;
     };
     if (partenairemaitre) {
-        for (int x = 1; x <= 4; ++x) {
+        for (int x = pique; x <= coeur; ++x) {
             if (x == l || x == a) continue;
             const int s = trouve(ix, x, dix);
             if (s == 0 || dejajouee(t, joueur, s, 1)) continue;
@@ -142,9 +142,9 @@ Choix defausse(TableBelote& t, int joueur, const Index& ix) {
         }
     }
     int x = 0;
-    for (int c = 1; c <= 4 && x == 0; ++c)
+    for (int c = pique; c <= coeur && x == 0; ++c)
         if (c != l && c != a && couleur_soeur(c) != a && trouve(ix, c, as)) x = c;
-    for (int c = 1; c <= 4 && x == 0; ++c)
+    for (int c = pique; c <= coeur && x == 0; ++c)
         if (c != l && c != a && couleur_soeur(c) != a && trouve(ix, c, dix)) x = c;
     if (x != 0) {
         const int y = couleur_soeur(x);

@@ -27,7 +27,7 @@ bool evalue(const TableBelote& t, int joueur, int s) {
     const bool avecvalet = danslasix(six, code(s, valet));
     const bool avecneuf = danslasix(six, code(s, neuf));
     bool avecas = false;
-    for (int c = 1; c <= 4 && !avecas; ++c) avecas = danslasix(six, code(c, as));
+    for (int c = pique; c <= coeur && !avecas; ++c) avecas = danslasix(six, code(c, as));
     if (n <= 1) return false;
     if (n == 2) return avecvalet && avecneuf;
     if (n == 3) return (avecvalet && avecneuf) || (avecvalet && avecas) || (avecneuf && avecas);
@@ -40,7 +40,7 @@ void evaluepremiertour(TableBelote& t, int joueur, int couleur) {
 
 void evaluesecondtour(TableBelote& t, int joueur) {
     const int retournee = t.liste[6] / 10;
-    for (int s = 1; s <= 4; ++s) {
+    for (int s = pique; s <= coeur; ++s) {
         if (s == retournee) continue;
         if (evalue(t, joueur, s)) {
             t.prise = 1;

@@ -132,7 +132,7 @@ void routinequiprend(Belote& b, Table& t) {
     for (int tour = 0; tour < 4; ++tour, j = suivant(j)) {
         if (j == 1) {
             std::array<int, 4> possibles{};
-            for (int s = 1, i = 1; s <= 4; ++s)
+            for (int s = pique, i = 1; s <= coeur; ++s)
                 if (s != tb.atout && i <= 3) possibles[static_cast<std::size_t>(i++)] = s;
             t.message_on2(possibles);
             const Attente r = enchere_de_sud(b, t, EtatClic::enchere2);
