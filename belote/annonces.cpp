@@ -31,7 +31,7 @@ int hauteur(int r) {
 }
 
 void chercheannonces(const TableBelote& t, Annonces& a) {
-    for (int j = pique; j <= coeur; ++j) {
+    for (int j = 1; j <= 4; ++j) {
         std::array<bool, 48> tenue{};
         for (int slot = 1; slot <= 8; ++slot)
             if (estcarte(t.jeu[j][slot])) tenue[static_cast<std::size_t>(t.jeu[j][slot])] = true;
@@ -74,7 +74,7 @@ void chercheannonces(const TableBelote& t, Annonces& a) {
 void compareannonces(const TableBelote& t, Annonces& a) {
     a.meilleurannonceur = 0;
     for (int r : ordrecarre)
-        for (int j = pique; j <= coeur; ++j)
+        for (int j = 1; j <= 4; ++j)
             if (a.nbcarre[j] == 4 && rang(a.annoncecarre[j][1]) == r) {
                 a.meilleurannonceur = static_cast<std::int16_t>(j);
                 return;
@@ -82,7 +82,7 @@ void compareannonces(const TableBelote& t, Annonces& a) {
     for (int l = 5; l >= 3; --l) {
         int force[5] = {};
         bool enatout[5] = {};
-        for (int j = pique; j <= coeur; ++j) {
+        for (int j = 1; j <= 4; ++j) {
             if (a.longueur1[j] == l) {
                 const int haut = a.annonce1[j][l];
                 force[j] = hauteur(rang(haut));
@@ -100,11 +100,11 @@ void compareannonces(const TableBelote& t, Annonces& a) {
             }
         }
         int gagnant = 0;
-        for (int j = pique; j <= coeur; ++j)
+        for (int j = 1; j <= 4; ++j)
             if (force[j] > force[gagnant]) gagnant = j;
         if (gagnant == 0) continue;
         bool egalite = false;
-        for (int j = pique; j <= coeur; ++j) {
+        for (int j = 1; j <= 4; ++j) {
             if (j == gagnant || force[j] != force[gagnant]) continue;
             if (partenaires(j, gagnant))
                 force[j] = 0;
@@ -115,7 +115,7 @@ void compareannonces(const TableBelote& t, Annonces& a) {
             a.meilleurannonceur = static_cast<std::int16_t>(gagnant);
             return;
         }
-        for (int j = pique; j <= coeur; ++j)
+        for (int j = 1; j <= 4; ++j)
             if (force[j] == force[gagnant] && enatout[j]) {
                 a.meilleurannonceur = static_cast<std::int16_t>(j);
                 return;
@@ -134,7 +134,7 @@ void compteannonces(TableBelote& t, const Annonces& a) {
 }
 
 void cherchebelote(TableBelote& t) {
-    for (int j = pique; j <= coeur; ++j)
+    for (int j = 1; j <= 4; ++j)
         if (cherchecarte(t, j, code(t.atout, dame)) > 0 && cherchecarte(t, j, code(t.atout, roi)) > 0)
             t.compteurbelote = 1;
 }

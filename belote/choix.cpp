@@ -62,7 +62,7 @@ int entameatout(const TableBelote& t, int joueur, const Index& ix) {
     if (t.plusdatout[precedent(joueur)] == 1 && t.plusdatout[suivant(joueur)] == 1) return 0;
     int tombes = 0;
     for (int p = 0; p < t.numpli; ++p)
-        for (int j = pique; j <= coeur; ++j)
+        for (int j = 1; j <= 4; ++j)
             if (delacouleur(t.cartesjouees[p][j], a)) ++tombes;
     if (n + tombes == 8) return 0;
     const auto petitatout = [&] { return atoutentre(t, joueur, 0, PetitAtout); };
