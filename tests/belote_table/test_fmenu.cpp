@@ -1,8 +1,11 @@
 // The Belote menu driven by scripted mouse input: its answers, its options and the hidden deal editor.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "banc.h"
 #include "belote_table/fmenu.h"
+#include "belote_table/special.h"
 #include "platform/quitter.h"
 
 namespace tlv::essai {
@@ -100,6 +103,37 @@ TEST(EditeurDeDonne, OpenedWithShiftAltThenCancelledKeepsTheDealButTurnsItOff) {
     EXPECT_FALSE(paquet.avecfauxjeu);
     EXPECT_EQ(paquet.fauxjeu, f);
     EXPECT_EQ(paquet.donneurfauxjeu, 4);
+}
+
+// The editor answers the left button only: a right click on a card of the pack, a placed card, a group or a
+// dealer changes nothing, where the same left clicks do.
+TEST(EditeurDeDonne, ARightClickChangesNothing) {
+    Banc banc;
+    Paquet paquet;
+    Special s(*banc.pf, paquet);
+    s.Form_Load();
+    const auto clic = [&](int b, Rect r) { s.MouseDown(b, 0, r.x + r.w / 2, r.y + r.h / 2); };
+    const auto etat = [&] {
+        return std::tuple(s.compo.carte, s.compo.rouge, s.compo.joueurchoix, s.compo.joueur);
+    };
+    const auto vierge = etat();
+    for (Rect r : {Special::place_paquet(2, 3), Special::place_joueurchoix(6), Special::place_joueur(2)}) {
+        clic(bouton::Droit, r);
+        EXPECT_EQ(etat(), vierge);
+    }
+    clic(bouton::Gauche, Special::place_paquet(2, 3));
+    ASSERT_TRUE(s.compo.rouge[2][3]);
+    const auto place = etat();
+    int i = 0;
+    while (i < 32 && (s.compo.carte[static_cast<std::size_t>(i)].empty() ||
+                      s.compo.carte[static_cast<std::size_t>(i)] == Composition::Non))
+        ++i;
+    clic(bouton::Droit, Special::place_carte(i));
+    EXPECT_EQ(etat(), place) << "a placed card stays";
+    clic(bouton::Gauche, Special::place_joueurchoix(6));
+    clic(bouton::Gauche, Special::place_joueur(2));
+    EXPECT_EQ(s.compo.joueurchoix, 6);
+    EXPECT_EQ(s.compo.joueur, 2);
 }
 
 } // namespace
