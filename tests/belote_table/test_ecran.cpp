@@ -367,6 +367,49 @@ TEST_F(Table, TheLastTrickLeavesAStackInTheWinnersHotArea) {
     EXPECT_TRUE(memes(e.ecranbis, e.fond, Rect{0, 0, 480, 480}));
 }
 
+// The turned card steps out to each bidder in turn, the spot of the one before cleared, and comes back.
+TEST_F(Table, TheTurnedCardGoesToEachBidderAndBack) {
+    const Rect carre{96, 96, 288, 288};
+    const auto seule = [&](int x, int y) {
+        const Etendue l = lignes_differentes(e.fond, e.ecranbis, carre);
+        const Etendue c = lignes_differentes(e.fond, e.ecranbis, carre, true);
+        return montre(e, e.fond, x, y, 26) && l.premier == y && l.dernier == y + 95 && c.premier == x &&
+               c.dernier == x + 70;
+    };
+    e.retourne(26);
+    EXPECT_TRUE(seule(204, 192));
+    for (auto [j, x, y] : {std::tuple{1, 204, 288}, {2, 300, 192}, {3, 204, 96}, {4, 108, 192}}) {
+        e.presenteretournee(j, 26);
+        EXPECT_TRUE(seule(x, y)) << j;
+    }
+    e.ramene_retournee(26);
+    EXPECT_TRUE(seule(204, 192));
+}
+
+// An announcement: its cards in a row above the trick, out of the hand, then back in it as before.
+TEST_F(Table, AnAnnouncementLeavesTheHandAndComesBack) {
+    const Main tierce = main_de({22, 26, 23});
+    for (int j : {1, 2}) {
+        const Main main = main_de({10, 11, 12, 22, 23, 26, 27, 40});
+        e.montremain(j, main);
+        const Surface avant = e.fond;
+        e.exposeannonce(j, main, tierce, 3);
+        // Overlapping by 30, centred: the last one whole.
+        EXPECT_TRUE(montre(e, e.fond, 234, 96, tierce[3])) << j;
+        const Etendue rangee = lignes_differentes(e.fond, e.ecranbis, Rect{96, 96, 288, 96}, true);
+        EXPECT_EQ(rangee.premier, 174) << j;
+        EXPECT_EQ(rangee.dernier, 234 + 70) << j;
+        if (j == 1) {
+            // Sud's five other cards close up, centred.
+            const Etendue x = lignes_differentes(e.fond, e.ecranbis, Rect{96, 384, 288, 96}, true);
+            EXPECT_EQ(x.premier, (480 - (4 * 30 + 71)) / 2);
+            EXPECT_EQ(x.dernier, (480 - (4 * 30 + 71)) / 2 + 4 * 30 + 70);
+        }
+        e.rangeannonce(j, main);
+        EXPECT_TRUE(memes(avant, e.fond, Rect{0, 0, 640, 480})) << j;
+    }
+}
+
 TEST_F(Table, ThePointerSaysWhetherThePlayerMustAct) {
     e.curseur(Pointeur::repos);
     EXPECT_EQ(forme(banc.pf->curseur_actuel()), FormeCurseur::Sablier) << "the computer plays";
