@@ -83,9 +83,8 @@ class Ecran : public Form, public Table {
     void posemescartes(const Main& mescartes);
     // The gathered trick leaves the table, down (Sud and Nord won it) or up.
     void evacuepile(bool versbas);
-    // The right-click flag that cuts pauses short.
+    // A right click not yet consumed: the flag that cuts pauses short.
     bool clic() const { return clic_; }
-    void effaceclic() { clic_ = false; }
 
     // Buffers, drawn once on the first activation.
     void prepare();
