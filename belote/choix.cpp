@@ -16,6 +16,13 @@ constexpr int AtoutMaitre = 14; // the 9 and the Valet: kept until nothing else 
 constexpr int ToutAtout = 99;   // above every trump value: no upper bound
 // Plain-suit values from the cheapest up: a discard gives the fewest points it can.
 constexpr int ValeursDefausse[] = {0, 1, 2, 3, 4, 10, 11};
+// The partner's signal is followed on a draw of 4 or 5 out of 1..5: two times out of five, so that the
+// opponents cannot read the hand from the lead.
+constexpr int TirageAppel = 5, SuitAppel = 4;
+constexpr int CartesParCouleur = 8;
+// From trick 6 on, the last to play gives the partner's trick a 10 the As still threatens: few tricks
+// remain to save it otherwise.
+constexpr int DernierPliSansDix = 5;
 
 // Slot of each card code in the hand (0 when absent); a hand holds each code once, so the direction of a
 // search for one card does not matter.
@@ -64,7 +71,7 @@ int entameatout(const TableBelote& t, int joueur, const Index& ix) {
     for (int p = 0; p < t.numpli; ++p)
         for (int j = 1; j <= 4; ++j)
             if (delacouleur(t.cartesjouees[p][j], a)) ++tombes;
-    if (n + tombes == 8) return 0;
+    if (n + tombes == CartesParCouleur) return 0; // nobody else holds a trump: nothing to draw
     const auto petitatout = [&] { return atoutentre(t, joueur, 0, PetitAtout); };
     if (const int s = trouve(ix, a, valet)) return s;
     if (const int s = trouve(ix, a, neuf)) {
@@ -87,8 +94,8 @@ Choix entamesimple(const TableBelote& t, int joueur, Rnd& rnd, const Index& ix) 
     const int a = t.atout;
     const int x = t.appel[partenaire(joueur)];
     if (x != 0) {
-        const int r = static_cast<int>(rnd() * 5) + 1;
-        if (r >= 4 && x != a) {
+        const int r = static_cast<int>(rnd() * TirageAppel) + 1;
+        if (r >= SuitAppel && x != a) {
             if (const int s = plusbasse(t, joueur, x, sept, neuf)) return {s, false};
             if (const int s = trouve(ix, x, valet)) return {s, false};
             if (const int s = trouve(ix, x, dame)) return {s, false};
@@ -134,7 +141,7 @@ Choix defausse(TableBelote& t, int joueur, const Index& ix) {
             if (x == l || x == a) continue;
             const int s = trouve(ix, x, dix);
             if (s == 0 || dejajouee(t, joueur, s, 1)) continue;
-            const bool tard = t.numpli > 5 && t.numcarte == 4;
+            const bool tard = t.numpli > DernierPliSansDix && t.numcarte == 4;
             if (tard || comptecouleur(t, joueur, x) == 1) {
                 t.appel[joueur] = static_cast<std::int16_t>(x);
                 return marque({s, drapeau});
