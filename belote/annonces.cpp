@@ -36,7 +36,7 @@ void chercheannonces(const TableBelote& t, Annonces& a) {
         for (int slot = 1; slot <= 8; ++slot)
             if (estcarte(t.jeu[j][slot])) tenue[static_cast<std::size_t>(t.jeu[j][slot])] = true;
         int trouvees = 0;
-        for (int s = 1; s <= 4; ++s) {
+        for (int s = pique; s <= coeur; ++s) {
             int suite[8] = {};
             int n = 0;
             for (int i = 0; i < 8; ++i) {
@@ -60,7 +60,7 @@ void chercheannonces(const TableBelote& t, Annonces& a) {
             const int r = rang(t.jeu[j][i]);
             if (r <= huit) continue;
             int n = 0;
-            for (int c = 1; c <= 4; ++c) n += tenue[static_cast<std::size_t>(code(c, r))];
+            for (int c = pique; c <= coeur; ++c) n += tenue[static_cast<std::size_t>(code(c, r))];
             if (n < 4) continue;
             int k = 1;
             for (int slot = 1; slot <= 8; ++slot)

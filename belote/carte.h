@@ -1,6 +1,6 @@
 #pragma once
 // Card codes and seats. A card is suit * 10 + rank digit (suits 1..4, ranks 0..7: 7 8 9 V D R 10 As); 0 is no
-// card. Seats are 1 Sud, 2 Est, 3 Nord, 4 Ouest.
+// card. Seats are 1 Sud, 2 Est, 3 Nord, 4 Ouest. Codes stay plain ints: files and traces write them.
 
 namespace tlv {
 
@@ -10,6 +10,10 @@ constexpr int couleur(int carte) {
 constexpr int rang(int carte) {
     return carte % 10;
 }
+
+// Suits by name, in the order of their numbers (the order the rules try them in). Named apart from the
+// pictures' colour type.
+enum CouleurCarte : int { pique = 1, carreau = 2, trefle = 3, coeur = 4 };
 
 // Rank digits by name, for readability of the rules.
 enum Rang : int { sept = 0, huit = 1, neuf = 2, valet = 3, dame = 4, roi = 5, dix = 6, as = 7 };
@@ -23,6 +27,12 @@ constexpr bool estcarte(int c) {
 constexpr bool delacouleur(int c, int coul) {
     return c >= coul * 10 && c <= coul * 10 + 7;
 }
+
+// The suit a discard calls for: the game pairs Pique with Coeur and Carreau with Trefle.
+constexpr int couleur_soeur(int couleur) {
+    return 5 - couleur;
+}
+static_assert(couleur_soeur(pique) == coeur && couleur_soeur(carreau) == trefle);
 
 // Play turns from 1 to 4 and back to 1.
 constexpr int suivant(int joueur) {

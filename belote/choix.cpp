@@ -9,6 +9,21 @@ namespace tlv {
 
 namespace {
 
+// Trump values (7 and 8: 0, Dame 3, Roi 4, 10: 10, As 11, 9: 14, Valet 20) that bound the choices.
+constexpr int PetitAtout = 9;   // up to the Roi: trumps led to draw the others' without risking a master
+constexpr int SousLeNeuf = 13;  // below the 9 and the Valet: the trumps a seat gives first
+constexpr int AtoutMaitre = 14; // the 9 and the Valet: kept until nothing else will do
+constexpr int ToutAtout = 99;   // above every trump value: no upper bound
+// Plain-suit values from the cheapest up: a discard gives the fewest points it can.
+constexpr int ValeursDefausse[] = {0, 1, 2, 3, 4, 10, 11};
+// The partner's signal is followed on a draw of 4 or 5 out of 1..5: two times out of five, so that the
+// opponents cannot read the hand from the lead.
+constexpr int TirageAppel = 5, SuitAppel = 4;
+constexpr int CartesParCouleur = 8;
+// From trick 6 on, the last to play gives the partner's trick a 10 the As still threatens: few tricks
+// remain to save it otherwise.
+constexpr int DernierPliSansDix = 5;
+
 // Slot of each card code in the hand (0 when absent); a hand holds each code once, so the direction of a
 // search for one card does not matter.
 struct Index {
@@ -47,7 +62,7 @@ bool camppreneur(const TableBelote& t, int joueur) {
 }
 
 // Trump lead of the taker's side; 0 sends the seat to the plain lead.
-int entameatout(TableBelote& t, int joueur, const Index& ix) {
+int entameatout(const TableBelote& t, int joueur, const Index& ix) {
     const int a = t.atout;
     const int n = comptecouleur(t, joueur, a);
     if (n == 0) return 0;
@@ -56,8 +71,8 @@ int entameatout(TableBelote& t, int joueur, const Index& ix) {
     for (int p = 0; p < t.numpli; ++p)
         for (int j = 1; j <= 4; ++j)
             if (delacouleur(t.cartesjouees[p][j], a)) ++tombes;
-    if (n + tombes == 8) return 0;
-    const auto petitatout = [&] { return atoutentre(t, joueur, 0, 9); };
+    if (n + tombes == CartesParCouleur) return 0; // nobody else holds a trump: nothing to draw
+    const auto petitatout = [&] { return atoutentre(t, joueur, 0, PetitAtout); };
     if (const int s = trouve(ix, a, valet)) return s;
     if (const int s = trouve(ix, a, neuf)) {
         if (dejajouee(t, joueur, s, 1)) return s;
@@ -75,34 +90,34 @@ int entameatout(TableBelote& t, int joueur, const Index& ix) {
     return petitatout();
 }
 
-Choix entamesimple(TableBelote& t, int joueur, Rnd& rnd, const Index& ix) {
+Choix entamesimple(const TableBelote& t, int joueur, Rnd& rnd, const Index& ix) {
     const int a = t.atout;
     const int x = t.appel[partenaire(joueur)];
     if (x != 0) {
-        const int r = static_cast<int>(rnd() * 5) + 1;
-        if (r >= 4 && x != a) {
+        const int r = static_cast<int>(rnd() * TirageAppel) + 1;
+        if (r >= SuitAppel && x != a) {
             if (const int s = plusbasse(t, joueur, x, sept, neuf)) return {s, false};
             if (const int s = trouve(ix, x, valet)) return {s, false};
             if (const int s = trouve(ix, x, dame)) return {s, false};
             if (const int s = trouve(ix, x, roi)) return {s, false};
         }
     }
-    for (int c = 1; c <= 4; ++c)
+    for (int c = pique; c <= coeur; ++c)
         if (c != a)
             if (const int s = trouve(ix, c, as)) return {s, false};
-    for (int c = 1; c <= 4; ++c)
+    for (int c = pique; c <= coeur; ++c)
         if (c != a)
             if (const int s = trouve(ix, c, dix); s && dejajouee(t, joueur, s, 1)) return {s, false};
-    for (int c = 1; c <= 4; ++c)
+    for (int c = pique; c <= coeur; ++c)
         if (c != a)
             if (const int s = plusbasse(t, joueur, c, sept, neuf)) return {s, false};
-    for (int c = 1; c <= 4; ++c)
+    for (int c = pique; c <= coeur; ++c)
         if (c != a)
             if (const int s = trouve(ix, c, valet)) return {s, false};
-    for (int c = 1; c <= 4; ++c)
+    for (int c = pique; c <= coeur; ++c)
         if (c != a)
             if (const int s = trouve(ix, c, dame)) return {s, false};
-    for (int c = 1; c <= 4; ++c)
+    for (int c = pique; c <= coeur; ++c)
         if (c != a)
             if (const int s = trouve(ix, c, roi)) return {s, false};
     for (int s = 1; s <= 8; ++s)
@@ -122,11 +137,11 @@ Choix defausse(TableBelote& t, int joueur, const Index& ix) {
         return c;
     };
     if (partenairemaitre) {
-        for (int x = 1; x <= 4; ++x) {
+        for (int x = pique; x <= coeur; ++x) {
             if (x == l || x == a) continue;
             const int s = trouve(ix, x, dix);
             if (s == 0 || dejajouee(t, joueur, s, 1)) continue;
-            const bool tard = t.numpli > 5 && t.numcarte == 4;
+            const bool tard = t.numpli > DernierPliSansDix && t.numcarte == 4;
             if (tard || comptecouleur(t, joueur, x) == 1) {
                 t.appel[joueur] = static_cast<std::int16_t>(x);
                 return marque({s, drapeau});
@@ -134,12 +149,12 @@ Choix defausse(TableBelote& t, int joueur, const Index& ix) {
         }
     }
     int x = 0;
-    for (int c = 1; c <= 4 && x == 0; ++c)
-        if (c != l && c != a && 5 - c != a && trouve(ix, c, as)) x = c;
-    for (int c = 1; c <= 4 && x == 0; ++c)
-        if (c != l && c != a && 5 - c != a && trouve(ix, c, dix)) x = c;
+    for (int c = pique; c <= coeur && x == 0; ++c)
+        if (c != l && c != a && couleur_soeur(c) != a && trouve(ix, c, as)) x = c;
+    for (int c = pique; c <= coeur && x == 0; ++c)
+        if (c != l && c != a && couleur_soeur(c) != a && trouve(ix, c, dix)) x = c;
     if (x != 0) {
-        const int y = 5 - x;
+        const int y = couleur_soeur(x);
         int s = 0;
         if (partenairemaitre) {
             for (int i = 8; i >= 1 && s == 0; --i)
@@ -152,13 +167,13 @@ Choix defausse(TableBelote& t, int joueur, const Index& ix) {
             return marque({s, drapeau});
         }
     }
-    for (int v : {0, 1, 2, 3, 4, 10, 11})
+    for (int v : ValeursDefausse)
         for (int s = 1; s <= 8; ++s) {
             const int c = t.jeu[joueur][s];
             if (c != 0 && couleur(c) != a && t.valeur[joueur][s] == v) return marque({s, drapeau});
         }
-    const int s = atoutentre(t, joueur, 0, 13);
-    return marque({s != 0 ? s : atoutentre(t, joueur, 14, 99), true});
+    const int s = atoutentre(t, joueur, 0, SousLeNeuf);
+    return marque({s != 0 ? s : atoutentre(t, joueur, AtoutMaitre, ToutAtout), true});
 }
 
 Choix regleatout(TableBelote& t, int joueur, const Index& ix) {
@@ -166,11 +181,7 @@ Choix regleatout(TableBelote& t, int joueur, const Index& ix) {
     const int w = t.cartesjouees[t.numpli][t.maitre];
     const int vw = t.valeur[t.maitre][t.cartemaitre];
     bool avecatout = false;
-    for (int s = 1; s <= 8; ++s) {
-        const bool estatout = delacouleur(t.jeu[joueur][s], a);
-        t.liste[s] = estatout ? t.valeur[joueur][s] : std::int16_t{-1};
-        avecatout = avecatout || estatout;
-    }
+    for (int s = 1; s <= 8; ++s) avecatout = avecatout || delacouleur(t.jeu[joueur][s], a);
     if (l != a) {
         if (!avecatout || partenaires(t.maitre, joueur)) return defausse(t, joueur, ix);
     } else if (camppreneur(t, joueur)) {
@@ -182,11 +193,11 @@ Choix regleatout(TableBelote& t, int joueur, const Index& ix) {
             return {s, true};
     }
     if (couleur(w) == a) {
-        if (const int s = atoutentre(t, joueur, vw + 1, 13)) return {s, true};
-        if (const int s = atoutentre(t, joueur, vw + 1, 99)) return {s, true};
+        if (const int s = atoutentre(t, joueur, vw + 1, SousLeNeuf)) return {s, true};
+        if (const int s = atoutentre(t, joueur, vw + 1, ToutAtout)) return {s, true};
     }
-    if (const int s = atoutentre(t, joueur, 0, 13)) return {s, true};
-    if (const int s = atoutentre(t, joueur, 14, 99)) return {s, true};
+    if (const int s = atoutentre(t, joueur, 0, SousLeNeuf)) return {s, true};
+    if (const int s = atoutentre(t, joueur, AtoutMaitre, ToutAtout)) return {s, true};
     return defausse(t, joueur, ix);
 }
 
@@ -196,18 +207,15 @@ Choix fournit(TableBelote& t, int joueur, const Index& ix) {
     const int vw = t.valeur[t.maitre][t.cartemaitre];
     if (l == t.atout) return regleatout(t, joueur, ix);
     int premiere = 0;
-    for (int s = 1; s <= 8; ++s) {
-        const bool delal = delacouleur(t.jeu[joueur][s], l);
-        t.liste[s] = delal ? t.valeur[joueur][s] : std::int16_t{-1};
-        if (delal && premiere == 0) premiere = s;
-    }
+    for (int s = 1; s <= 8 && premiere == 0; ++s)
+        if (delacouleur(t.jeu[joueur][s], l)) premiere = s;
     if (premiere == 0) return regleatout(t, joueur, ix);
     if (couleur(w) == t.atout && !partenaires(t.maitre, joueur)) return {premiere, false};
     if (const int s = trouve(ix, l, as)) return {s, false};
     if (const int s = trouve(ix, l, dix); s && dejajouee(t, joueur, s, 1)) return {s, false};
     if (t.numcarte == 2) return {premiere, false};
     for (int s = 1; s <= 8; ++s)
-        if (t.liste[s] >= 0 && t.liste[s] > vw) return {s, false};
+        if (delacouleur(t.jeu[joueur][s], l) && t.valeur[joueur][s] > vw) return {s, false};
     return {premiere, false};
 }
 

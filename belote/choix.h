@@ -11,7 +11,7 @@ struct Choix {
     bool verifiebelote = false; // the card may be a trump: the belote check applies
 };
 
-// The slot the seat plays now. Writes liste, and appel and plusdatout of the seat when it discards;
+// The slot the seat plays now. Writes only appel and plusdatout of the seat when it discards;
 // draws from `rnd` only when deciding whether to follow the partner's signal.
 Choix choisitcarte(TableBelote& t, int joueur, Rnd& rnd);
 

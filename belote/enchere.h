@@ -1,13 +1,12 @@
 #pragma once
-// The computer seats' bids: a fixed evaluation of the five cards and the turned card (liste(6)).
+// The computer seats' bids: a fixed evaluation of the five cards and the turned card (liste(6)). Only
+// `prise` and, in the second round, `atout` are written.
 #include "belote/etat.h"
 
 namespace tlv {
 
-// True when `carte` is one of liste(1..6).
-bool danslasix(const TableBelote& t, int carte);
-// Whether the seat would take with trump `couleur`; copies its five cards into liste(1..5).
-bool evalue(TableBelote& t, int joueur, int couleur);
+// Whether the seat would take with trump `couleur`, from its five cards and the turned card.
+bool evalue(const TableBelote& t, int joueur, int couleur);
 // First round: prise := 1 when the seat takes the turned card's suit.
 void evaluepremiertour(TableBelote& t, int joueur, int couleur);
 // Second round: the first suit (1..4, not the turned card's) the seat would take; prise and atout.

@@ -82,7 +82,7 @@ void afficheannonce(Belote& b, Table& t) {
 }
 
 void montreannonces(Belote& b, Table& t) {
-    auto& tb = b.table;
+    const auto& tb = b.table;
     const auto& a = b.annonces;
     const auto& tx = b.reglages.textes;
     if (a.meilleurannonceur == 0) return;
@@ -96,23 +96,10 @@ void montreannonces(Belote& b, Table& t) {
             const std::string quoi =
                 k == 2 ? tx[37] + tx[22] : (n == 3 ? tx[38] + tx[19] : tx[37] + tx[n == 4 ? 20 : 21]);
             t.message_on(nomjoueur(b, j) + tx[36], quoi);
-            if (j == 1) {
-                Main mescartes = tb.jeu[1];
-                for (int s = 1; s <= 8; ++s)
-                    for (int i = 1; i <= n; ++i)
-                        if (mescartes[s] == cartes[i]) mescartes[s] = 0;
-                t.posemescartes(mescartes);
-            } else {
-                t.posecarte(j, tb.jeu[j], 8 - n, 15);
-            }
-            const int x0 = (480 - ((n - 1) * 30 + 71)) / 2;
-            for (int i = 1; i <= n; ++i) t.poseface(x0 + (i - 1) * 30, 96, cartes[i]);
-            t.monrefresh(96, 96, 288, 96);
+            t.exposeannonce(j, tb.jeu[j], cartes, n);
             t.pause(5.f);
             t.message_off();
-            t.restaure(96, 96, 288, 96);
-            t.monrefresh(96, 96, 288, 96);
-            t.posecarte(j, tb.jeu[j], 8, j == 1 ? 30 : 15);
+            t.rangeannonce(j, tb.jeu[j]);
         }
     }
 }

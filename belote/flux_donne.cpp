@@ -16,17 +16,10 @@ std::string nomcouleur(const Belote& b, int coul) {
 }
 
 namespace {
-constexpr int xmilieu = 204, ymilieu = 192;
 const std::string vide;
 
-void poseretournee(const Belote& b, Table& t) {
-    t.restaure(96, 96, 288, 288);
-    t.poseface(xmilieu, ymilieu, b.table.liste[6]);
-    t.rafraichit();
-}
-
-// Sud's bid in either round's panel (click state 2 or 3). A stop request is recorded for the deal loop.
-Attente enchere_de_sud(Belote& b, Table& t, int etat) {
+// Sud's bid in either round's panel. A stop request is recorded for the deal loop.
+Attente enchere_de_sud(Belote& b, Table& t, EtatClic etat) {
     t.etatclic(etat);
     t.curseur(Pointeur::attente);
     const Attente r = t.attendenchere();
@@ -34,7 +27,7 @@ Attente enchere_de_sud(Belote& b, Table& t, int etat) {
         b.ecran.arret = r.arret;
         return r;
     }
-    t.etatclic(-1);
+    t.etatclic(EtatClic::aucun);
     return r;
 }
 } // namespace
@@ -44,9 +37,7 @@ void affichedistribution(Belote& b, Table& t) {
     auto& p = b.paquet;
     const auto& tx = b.reglages.textes;
     t.curseur(Pointeur::repos);
-    t.restaure(0, 0, 480, 480);
-    t.restaure(480, 0, 160, 44);
-    t.rafraichit();
+    t.nouvelledonne();
     // A damaged rigged deal is dropped rather than dealt: the first deal is then drawn at random.
     if (p.avecfauxjeu && !fauxjeuvalide(p.fauxjeu)) p.avecfauxjeu = false;
     if (p.avecfauxjeu && p.premieredonne) {
@@ -58,13 +49,12 @@ void affichedistribution(Belote& b, Table& t) {
     for (int nombre : {3, 5})
         for (int i = 1; i <= 4; ++i) {
             const int j = apres(tb.donneur, i);
-            t.posecarte(j, tb.jeu[j], nombre, 30);
+            t.distribue(j, tb.jeu[j], nombre);
             t.joueson("cartew01");
             t.pause(0.5f);
         }
     t.message_off();
-    t.poseface(xmilieu, ymilieu, tb.liste[6]);
-    t.monrefresh(xmilieu, ymilieu, 71, 96);
+    t.retourne(tb.liste[6]);
 }
 
 void affichedistributiondureste(Belote& b, Table& t) {
@@ -83,37 +73,17 @@ void affichedistributiondureste(Belote& b, Table& t) {
     calculevaleurs(tb);
     for (int i = 1; i <= 4; ++i) {
         const int j = apres(tb.donneur, i);
-        t.posecarte(j, tb.jeu[j], 8, j == 1 ? 30 : 15);
+        t.montremain(j, tb.jeu[j]);
         t.joueson("cartew01");
-        if (j == tb.preneur) t.restaure(96, 96, 288, 288);
+        if (j == tb.preneur) t.videcentre();
         t.rafraichit();
         t.pause(0.5f);
     }
 }
 
 void deplaceatout(Belote& b, Table& t, int joueur) {
-    struct Trajet {
-        int xavant, yavant, lavant; // where the card stands in front of the seat before
-        int dx, dy;                 // one 16-pixel step toward the seat
-        int rx, ry, rl, rh;         // the fixed rectangle covering the whole path
-    };
-    static constexpr Trajet trajets[5] = {{},
-                                          {108, 192, 71, 0, 16, 204, 192, 71, 192},
-                                          {204, 288, 71, 16, 0, 204, 192, 167, 96},
-                                          {300, 192, 72, 0, -16, 204, 96, 71, 192},
-                                          {204, 96, 71, -16, 0, 108, 192, 167, 96}};
-    const Trajet& tr = trajets[joueur];
     t.joueson("cartew05");
-    t.restaure(tr.xavant, tr.yavant, tr.lavant, 96);
-    t.monrefresh(tr.xavant, tr.yavant, tr.lavant, 96);
-    int x = xmilieu, y = ymilieu;
-    for (int pas = 1; pas <= 6; ++pas) {
-        t.restaure(x, y, 71, 96);
-        x += tr.dx;
-        y += tr.dy;
-        t.poseface(x, y, b.table.liste[6]);
-        t.monrefresh(tr.rx, tr.ry, tr.rl, tr.rh);
-    }
+    t.presenteretournee(joueur, b.table.liste[6]);
 }
 
 void routinequiprend(Belote& b, Table& t) {
@@ -122,12 +92,12 @@ void routinequiprend(Belote& b, Table& t) {
     tb.preneur = 0;
     t.survol(1, 0);
     int j = suivant(tb.donneur);
-    t.etatclic(-1);
+    t.etatclic(EtatClic::aucun);
     for (int tour = 0; tour < 4 && tb.preneur == 0; ++tour, j = suivant(j)) {
         deplaceatout(b, t, j);
         if (j == 1) {
             t.message_on(tx[11], tx[12]);
-            const Attente r = enchere_de_sud(b, t, 2);
+            const Attente r = enchere_de_sud(b, t, EtatClic::enchere1);
             if (r.arret > 0) return;
             t.message_off();
             t.curseur(Pointeur::repos);
@@ -148,7 +118,7 @@ void routinequiprend(Belote& b, Table& t) {
             t.message_off();
         }
     }
-    poseretournee(b, t);
+    t.ramene_retournee(tb.liste[6]);
     if (tb.preneur != 0) return;
 
     t.message_on(tx[15], vide);
@@ -157,15 +127,15 @@ void routinequiprend(Belote& b, Table& t) {
     tb.preneur = 0;
     t.survol(2, 0);
     j = suivant(tb.donneur);
-    t.etatclic(-1);
+    t.etatclic(EtatClic::aucun);
     static const char* const echantillons[5] = {"", "apique", "acarro", "atrefle", "acoeur"};
     for (int tour = 0; tour < 4; ++tour, j = suivant(j)) {
         if (j == 1) {
             std::array<int, 4> possibles{};
-            for (int s = 1, i = 1; s <= 4; ++s)
+            for (int s = pique, i = 1; s <= coeur; ++s)
                 if (s != tb.atout && i <= 3) possibles[static_cast<std::size_t>(i++)] = s;
             t.message_on2(possibles);
-            const Attente r = enchere_de_sud(b, t, 3);
+            const Attente r = enchere_de_sud(b, t, EtatClic::enchere2);
             if (r.arret > 0) return;
             t.message_off2(tb.liste[6]);
             t.curseur(Pointeur::repos);

@@ -25,7 +25,7 @@ int toursud(Belote& b, Table& t) {
     std::pair<std::string, std::string> invite{b.reglages.textes[25], vide};
     for (;;) {
         t.curseur(Pointeur::attente);
-        t.etatclic(5);
+        t.etatclic(EtatClic::carte);
         t.message_on(invite.first, invite.second);
         t.pause(1.f);
         t.message_off();
@@ -65,7 +65,7 @@ void enregistre(Belote& b, Table& t, Pli& pl, int joueur, int slot) {
     const int s = couleur(c);
     tb.cartesjouees[tb.numpli][joueur] = static_cast<std::int16_t>(c);
     if (joueur == 1 && s != tb.couleurdemandee && s != tb.atout)
-        tb.appel[1] = static_cast<std::int16_t>(5 - s == tb.atout ? 0 : 5 - s);
+        tb.appel[1] = static_cast<std::int16_t>(couleur_soeur(s) == tb.atout ? 0 : couleur_soeur(s));
     if (tb.numcarte == 1) {
         tb.maitre = static_cast<std::int16_t>(joueur);
         tb.cartemaitre = static_cast<std::int16_t>(slot);
@@ -132,7 +132,7 @@ void partie(Belote& b, Table& t) {
     Pli pl;
     for (;;) {
         pl.meneur = tb.maitre;
-        t.restaure(96, 96, 288, 288);
+        t.videcentre();
         tb.numcarte = 0;
         int j = precedent(pl.meneur);
         for (int k = 0; k < 4; ++k) {
@@ -155,7 +155,7 @@ void jouecarte(Belote& b, Table& t, int joueur, int slot) {
     auto& m = b.table.jeu[joueur];
     const std::int16_t c = m[static_cast<std::size_t>(slot)];
     m[static_cast<std::size_t>(slot)] = 0;
-    t.posecarte(joueur, m, 8, joueur == 1 ? 30 : 15);
+    t.montremain(joueur, m);
     m[static_cast<std::size_t>(slot)] = c;
     t.glissecarte(joueur, c);
 }
@@ -172,7 +172,7 @@ void ramassepli(Belote& b, Table& t, int gagnant) {
         if (j != gagnant) t.glisseaucentre(j, b.ecran.pli[j]);
     t.glisseaucentre(gagnant, b.ecran.pli[gagnant]);
     t.pause(1.f);
-    t.evacuepile(cotenous(gagnant));
+    t.emportepli(cotenous(gagnant));
 }
 
 void reglepartie(Belote& b, Table& t) {

@@ -24,7 +24,7 @@ void lancelapartie(Belote& b, Table& t) {
     for (;;) {
         ++b.numerodonne;
         tb.donneur = static_cast<std::int16_t>(tb.donneur % 4 + 1);
-        t.etatclic(-1);
+        t.etatclic(EtatClic::aucun);
         initdonne(tb, b.annonces, b.paquet);
         affichedistribution(b, t);
         if (b.suivi) b.suivi->donne(b.numerodonne, tb.donneur, tb.liste[6]);
@@ -55,30 +55,8 @@ void lancelapartie(Belote& b, Table& t) {
     e.arret = 2;
 }
 
-namespace {
-// A face-down card runs along one band of the table, which is restored behind it. True when a right click
-// cut the run short: the band is then left clean at once.
-bool courtbande(Table& t, int y, int depart, int fin, int pas) {
-    bool coupe = false;
-    for (int x = depart; pas > 0 ? x <= fin : x >= fin; x += pas) {
-        t.restaure(0, y, 480, 96);
-        t.posedos(x, y);
-        t.monrefresh(0, y, 480, 96);
-        if ((coupe = t.pause(0.05f))) break;
-    }
-    t.restaure(0, y, 480, 96);
-    t.monrefresh(0, y, 480, 96);
-    return coupe;
-}
-} // namespace
-
 void animefin(Belote&, Table& t) {
-    const double debut = t.secondes();
-    bool coupe = false;
-    do {
-        coupe = courtbande(t, 0, 2, 409, 27) || courtbande(t, 384, 407, 2, -27);
-    } while (!coupe && t.secondes() - debut <= 10.0 && !t.clic());
-    t.effaceclic();
+    t.animationfin();
 }
 
 } // namespace tlv

@@ -22,7 +22,7 @@ bool surcoupe(const TableBelote& t, int joueur, int slot) {
 
 Legalite montesipossible(const TableBelote& t, int joueur, int slot, Legalite sinon) {
     if (surcoupe(t, joueur, slot)) return Legalite::permise;
-    return peutmonter_sanstrace(t, joueur) ? sinon : Legalite::permise;
+    return peutmonter(t, joueur) ? sinon : Legalite::permise;
 }
 
 } // namespace

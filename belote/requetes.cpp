@@ -35,15 +35,10 @@ int cherchecarte(const TableBelote& t, int joueur, int carte) {
     return 0;
 }
 
-int comptecouleur(TableBelote& t, int joueur, int coul) {
+int comptecouleur(const TableBelote& t, int joueur, int coul) {
     int n = 0;
-    for (int s = 1; s <= 8; ++s) {
-        const int c = t.jeu[joueur][s];
-        if (delacouleur(c, coul)) {
-            ++n;
-            t.liste[s] = static_cast<std::int16_t>(c);
-        }
-    }
+    for (int s = 1; s <= 8; ++s)
+        if (delacouleur(t.jeu[joueur][s], coul)) ++n;
     return n;
 }
 
@@ -55,7 +50,7 @@ bool dejajouee(const TableBelote& t, int joueur, int slot, int ecart) {
     return false;
 }
 
-bool peutmonter_sanstrace(const TableBelote& t, int joueur) {
+bool peutmonter(const TableBelote& t, int joueur) {
     const int vmaitre = t.valeur[t.maitre][t.cartemaitre];
     bool avechuit = false, plusfort = false;
     for (int s = 1; s <= 8; ++s) {
@@ -65,12 +60,6 @@ bool peutmonter_sanstrace(const TableBelote& t, int joueur) {
         if (t.valeur[joueur][s] > vmaitre) plusfort = true;
     }
     return (vmaitre == 0 && avechuit) || plusfort;
-}
-
-bool peutmonter(TableBelote& t, int joueur) {
-    for (int s = 1; s <= 8; ++s)
-        t.liste[s] = delacouleur(t.jeu[joueur][s], t.atout) ? t.valeur[joueur][s] : std::int16_t{-1};
-    return peutmonter_sanstrace(t, joueur);
 }
 
 bool battue(int carte, int val, int gagnante, int valgagnante, int atout) {

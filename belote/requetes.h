@@ -10,14 +10,12 @@ void initdonne(TableBelote& t, Annonces& a, Paquet& p);
 void calculevaleurs(TableBelote& t);
 // Slot of `carte` in the seat's hand (searched from slot 8 down), 0 when absent.
 int cherchecarte(const TableBelote& t, int joueur, int carte);
-// Counts the seat's cards of a suit and copies them into `liste` at their slots; other slots are left.
-int comptecouleur(TableBelote& t, int joueur, int couleur);
+// Counts the seat's cards of a suit.
+int comptecouleur(const TableBelote& t, int joueur, int couleur);
 // True when the card `ecart` above the one in this slot went in an earlier trick of the deal.
 bool dejajouee(const TableBelote& t, int joueur, int slot, int ecart);
-// True when the seat holds a trump beating the trump now winning; leaves its trump values in `liste`.
-bool peutmonter(TableBelote& t, int joueur);
-// The same answer without touching `liste`.
-bool peutmonter_sanstrace(const TableBelote& t, int joueur);
+// True when the seat holds a trump beating the trump now winning.
+bool peutmonter(const TableBelote& t, int joueur);
 // Whether `carte` (worth `val`) beats the winning card `gagnante` (worth `valgagnante`).
 bool battue(int carte, int val, int gagnante, int valgagnante, int atout);
 // The card just put by `joueur` from `slot` takes the trick when it beats the winning card.

@@ -11,6 +11,15 @@ namespace tlv {
 
 enum class Pointeur { repos, attente }; // named apart from the platform's own cursors
 
+// What a left click on the table means now.
+enum class EtatClic {
+    aucun,    // the computer plays: only the menu label and the piles answer
+    suspendu, // the menu or the last trick covers the table
+    enchere1, // a line of the first-round bidding panel
+    enchere2, // a line or a suit of the second-round panel
+    carte,    // a card of Sud's hand
+};
+
 // Answer of a wait for the player: the choice (> 0), or the stop request the player made meanwhile.
 struct Attente {
     int choix = 0;
@@ -33,23 +42,35 @@ class Table {
     virtual void joueson(const std::string& nom) = 0;
     virtual void voix(int joueur, const std::string& mot) = 0;
 
-    // Drawing on the visible table; `restaure` copies a rectangle back from the clean table.
+    // Events of the deal on the table; where things lie is the table's business.
     virtual void afficheletapis() = 0;
-    virtual void restaure(int x, int y, int largeur, int hauteur) = 0;
-    virtual void rafraichit() = 0;
-    virtual void monrefresh(int x, int y, int largeur, int hauteur) = 0;
-    virtual void poseface(int x, int y, int carte) = 0; // a card face up, masked
-    virtual void posedos(int x, int y) = 0;             // an upright card face down, masked
-    // Redraws a hand from slots 1..nombre with this spacing (Sud face up, the others face down).
-    virtual void posecarte(int joueur, const Main& main, int nombre, int espacement) = 0;
-    // Redraws Sud's hand from a working copy where the shown cards are 0.
-    virtual void posemescartes(const Main& mescartes) = 0;
+    virtual void rafraichit() = 0; // what was drawn shows at the next frame
+    // A new deal: the cloth and the contract line are cleared.
+    virtual void nouvelledonne() = 0;
+    // The middle of the table, where the trick and the turned card lie, is cleared.
+    virtual void videcentre() = 0;
+    // The first five cards: the seat receives slots 1..nombre of its hand.
+    virtual void distribue(int joueur, const Main& main, int nombre) = 0;
+    // The seat's whole hand redrawn (Sud face up, the others face down); played cards are 0.
+    virtual void montremain(int joueur, const Main& main) = 0;
+    // The turned card put face up in the middle once the first cards are dealt.
+    virtual void retourne(int carte) = 0;
+    // The turned card moves from the middle to the front of the seat now bidding.
+    virtual void presenteretournee(int joueur, int carte) = 0;
+    // After a first bidding round: the middle cleared and the turned card back in it.
+    virtual void ramene_retournee(int carte) = 0;
+    // An announcement shown after trick 1: its `n` cards (slots 1..n of `cartes`) out of the seat's hand.
+    virtual void exposeannonce(int joueur, const Main& main, const Main& cartes, int n) = 0;
+    // ... and put back into the hand.
+    virtual void rangeannonce(int joueur, const Main& main) = 0;
     // A card slides from the seat's hand to its spot on the trick.
     virtual void glissecarte(int joueur, int carte) = 0;
     // A card of the trick slides from its seat's spot to the centre.
     virtual void glisseaucentre(int joueur, int carte) = 0;
-    // The gathered trick leaves the table, down (Sud/Nord won it) or up.
-    virtual void evacuepile(bool versbas) = 0;
+    // The gathered trick leaves the table for the camp that won it (ours: Sud and Nord).
+    virtual void emportepli(bool nous) = 0;
+    // The end-of-match animation, until the player cuts it short or it has run long enough.
+    virtual void animationfin() = 0;
     // The contract line of the right panel: text and the trump's picture.
     virtual void affichecontrat(const std::string& texte, int atout) = 0;
 
@@ -58,17 +79,13 @@ class Table {
     virtual void ecritscore(int nous, int eux) = 0;
     virtual void ecrittotal(int nous, int eux) = 0;
 
-    // Input: what a click means now (-1 nothing, 2 and 3 a bid, 5 a card), hover lines, cursor.
-    virtual void etatclic(int etat) = 0;
+    // Input: what a click means now, hover lines, cursor.
+    virtual void etatclic(EtatClic etat) = 0;
     virtual void survol(int panneau, int ligne) = 0;
     virtual void curseur(Pointeur c) = 0;
     // Waits for a line of the bidding panel now shown (1 pass, 2 take or 2..4 a suit), or a slot of Sud.
     virtual Attente attendenchere() = 0;
     virtual Attente attendcarte() = 0;
-    // The right-click flag that cuts pauses short, and the table's clock in seconds.
-    virtual bool clic() = 0;
-    virtual void effaceclic() = 0;
-    virtual double secondes() = 0;
 };
 
 } // namespace tlv

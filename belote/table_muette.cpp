@@ -9,7 +9,7 @@ namespace tlv {
 Attente TableMuette::attendenchere() {
     auto& tb = b_.table;
     tb.prise = 0;
-    if (etatclic_ == 2) {
+    if (etatclic_ == EtatClic::enchere1) {
         evaluepremiertour(tb, 1, tb.atout);
         return {tb.prise == 1 ? 2 : 1, 0};
     }

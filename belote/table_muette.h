@@ -1,6 +1,6 @@
 #pragma once
 // A table that shows and sounds nothing and plays Sud by the computer rules: for the simulator and tests.
-// Its clock is virtual: pauses move it forward, so a whole match plays at once.
+// Nothing waits, so a whole match plays at once.
 #include "belote/belote.h"
 #include "belote/table.h"
 
@@ -14,43 +14,40 @@ class TableMuette : public Table {
     void message_off() override {}
     void message_on2(const std::array<int, 4>&) override {}
     void message_off2(int) override {}
-    bool pause(float secondes) override {
-        horloge_ += secondes;
-        return false;
-    }
-    void pause_visu() override { horloge_ += b_.reglages.tempobelote; }
+    bool pause(float) override { return false; }
+    void pause_visu() override {}
     void joueson(const std::string&) override {}
     void voix(int, const std::string&) override {}
     void afficheletapis() override {}
-    void restaure(int, int, int, int) override {}
     void rafraichit() override {}
-    void monrefresh(int, int, int, int) override { horloge_ += 0.015; }
-    void poseface(int, int, int) override {}
-    void posedos(int, int) override {}
-    void posecarte(int, const Main&, int, int) override {}
-    void posemescartes(const Main&) override {}
+    void nouvelledonne() override {}
+    void videcentre() override {}
+    void distribue(int, const Main&, int) override {}
+    void montremain(int, const Main&) override {}
+    void retourne(int) override {}
+    void presenteretournee(int, int) override {}
+    void ramene_retournee(int) override {}
+    void exposeannonce(int, const Main&, const Main&, int) override {}
+    void rangeannonce(int, const Main&) override {}
     void glissecarte(int, int) override {}
     void glisseaucentre(int, int) override {}
-    void evacuepile(bool) override {}
+    void emportepli(bool) override {}
+    void animationfin() override {}
     void affichecontrat(const std::string&, int) override {}
     void lignescore(int) override {}
     void ecritscore(int, int) override {}
     void ecrittotal(int, int) override {}
-    void etatclic(int etat) override { etatclic_ = etat; }
+    void etatclic(EtatClic etat) override { etatclic_ = etat; }
     void survol(int, int) override {}
     void curseur(Pointeur) override {}
     // Sud bids with the computer evaluation of its round.
     Attente attendenchere() override;
     // Sud plays the computer choice; a card the rules refuse is reported and stops the match.
     Attente attendcarte() override;
-    bool clic() override { return false; }
-    void effaceclic() override {}
-    double secondes() override { return horloge_; }
 
   private:
     Belote& b_;
-    int etatclic_ = -1;
-    double horloge_ = 0;
+    EtatClic etatclic_ = EtatClic::aucun;
 };
 
 } // namespace tlv

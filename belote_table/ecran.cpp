@@ -130,8 +130,4 @@ bool Ecran::curseur_attente() const {
     return pf.curseur_actuel() == Curseur::Attente;
 }
 
-double Ecran::secondes() {
-    return pf.secondes();
-}
-
 } // namespace tlv

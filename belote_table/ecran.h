@@ -42,32 +42,49 @@ class Ecran : public Form, public Table {
     void joueson(const std::string& nom) override;
     void voix(int joueur, const std::string& mot) override;
     void afficheletapis() override;
-    void restaure(int x, int y, int largeur, int hauteur) override;
     void rafraichit() override;
-    void monrefresh(int x, int y, int largeur, int hauteur) override;
-    void poseface(int x, int y, int carte) override;
-    void posedos(int x, int y) override;
-    void posecarte(int joueur, const Main& main, int nombre, int espacement) override;
-    void posemescartes(const Main& mescartes) override;
+    void nouvelledonne() override;
+    void videcentre() override;
+    void distribue(int joueur, const Main& main, int nombre) override;
+    void montremain(int joueur, const Main& main) override;
+    void retourne(int carte) override;
+    void presenteretournee(int joueur, int carte) override;
+    void ramene_retournee(int carte) override;
+    void exposeannonce(int joueur, const Main& main, const Main& cartes, int n) override;
+    void rangeannonce(int joueur, const Main& main) override;
     void glissecarte(int joueur, int carte) override;
     void glisseaucentre(int joueur, int carte) override;
-    void evacuepile(bool versbas) override;
+    void emportepli(bool nous) override { evacuepile(nous); }
+    void animationfin() override;
     void affichecontrat(const std::string& texte, int atout) override;
     void lignescore(int ligne) override { lignescore_ = ligne; }
+    int lignescore() const { return lignescore_; }
     void ecritscore(int nous, int eux) override;
     void ecrittotal(int nous, int eux) override;
-    void etatclic(int etat) override {
+    void etatclic(EtatClic etat) override {
         etatclic_ = etat;
         // Armed for a card: a click from now on counts, even during the prompt that follows.
-        if (etat == 5) carteclic = 0;
+        if (etat == EtatClic::carte) carteclic = 0;
     }
+    EtatClic etatclic() const { return etatclic_; }
     void survol(int panneau, int ligne) override { (panneau == 1 ? survol1 : survol2) = ligne; }
     void curseur(Pointeur c) override;
     Attente attendenchere() override;
     Attente attendcarte() override;
-    bool clic() override { return clic_; }
-    void effaceclic() override { clic_ = false; }
-    double secondes() override;
+
+    // The drawing under the events: `restaure` copies a rectangle back from the clean table.
+    void restaure(int x, int y, int largeur, int hauteur);
+    void monrefresh(int x, int y, int largeur, int hauteur);
+    void poseface(int x, int y, int carte); // a card face up, masked
+    void posedos(int x, int y);             // an upright card face down, masked
+    // A hand from slots 1..nombre with this spacing (Sud face up, the others face down).
+    void posecarte(int joueur, const Main& main, int nombre, int espacement);
+    // Sud's hand from a working copy where the shown cards are 0.
+    void posemescartes(const Main& mescartes);
+    // The gathered trick leaves the table, down (Sud and Nord won it) or up.
+    void evacuepile(bool versbas);
+    // A right click not yet consumed: the flag that cuts pauses short.
+    bool clic() const { return clic_; }
 
     // Buffers, drawn once on the first activation.
     void prepare();
@@ -86,11 +103,9 @@ class Ecran : public Form, public Table {
     Surface& fond;                           // the visible table: the form's own picture
     Surface ecranbis, masque, tampon, tapis; // clean table, masks, sprites, the table as loaded
     Surface fondmenu;                        // the menu's picture
-    int etatclic_ = -1;
     int choixenchere = 0, carteclic = 0, survol1 = 0, survol2 = 0;
-    bool clic_ = false, menuallume = false;
+    bool menuallume = false;
     int gauchesud = 0, droitesud = 0;
-    int lignescore_ = 0;
     std::array<int, 4> couleurspossibles{};
     int pile = 0;             // stack of the last trick gathered: 0 none, 1 Sud and Nord's, 2 Est and Ouest's
     int surlepli = 0;         // cards lying on the trick's spots
@@ -112,10 +127,15 @@ class Ecran : public Form, public Table {
     // A card slides by 16-pixel steps over the table, what lies under it saved and put back.
     void glisse(int carte, bool face, int x0, int y0, int x1, int y1, bool laisse);
     bool curseur_attente() const;
+    // One run of a face-down card along a band of the table; true when a right click cut it short.
+    bool courtbande(int y, int depart, int fin, int pas);
 
     std::unique_ptr<std::ofstream> fichierjournal_;
     std::unique_ptr<Suivi> journal_;
     bool active_ = false;
+    EtatClic etatclic_ = EtatClic::aucun;
+    bool clic_ = false; // a right click, or a left one where it counts as one, not yet consumed
+    int lignescore_ = 0;
     int boitey_ = 192; // where the message box under way lies
 };
 

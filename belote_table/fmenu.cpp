@@ -67,17 +67,17 @@ void Fmenu::MouseDown(int, int shift, int x, int) {
     case 1:
         if (!partieencours_) return;
         joueson(pf, r, "cartew00");
-        tag = "continue";
+        reponse = ReponseMenu::continuer;
         hide();
         return;
     case 2:
         joueson(pf, r, "cartew00");
-        tag = "nouvelle";
+        reponse = ReponseMenu::nouvelle;
         hide();
         return;
     case 6:
         joueson(pf, r, "cartew00");
-        tag = "quitter";
+        reponse = ReponseMenu::quitter;
         hide();
         return;
     case 3:
@@ -102,9 +102,9 @@ void Fmenu::MouseDown(int, int shift, int x, int) {
         Special s(pf, paquet_);
         s.place(left, top);
         pf.montre_modal(s);
-        const std::string reponse = s.tag;
+        const ReponseSpecial r = s.reponse;
         s.unload();
-        paquet_.avecfauxjeu = reponse == "ok";
+        paquet_.avecfauxjeu = r == ReponseSpecial::valider;
         return;
     }
     default:

@@ -1,13 +1,15 @@
 #pragma once
 // The Belote menu `fmenu`, over the table: continue, new match, announcements, points to reach, the hidden
-// deal editor, back to the launcher. Its answer is `tag`: "continue", "nouvelle" or "quitter".
-#include <string>
+// deal editor, back to the launcher. Its answer is `reponse`.
 
 #include "belote/etat.h"
 #include "platform/form.h"
 #include "shell/contexte.h"
 
 namespace tlv {
+
+// How the menu was left; `aucune` while it stays open.
+enum class ReponseMenu { aucune, continuer, nouvelle, quitter };
 
 class Fmenu : public Form {
   public:
@@ -22,7 +24,7 @@ class Fmenu : public Form {
     // The line whose band holds the point, 0 when none.
     static int ligne_sous(int x, int y);
 
-    std::string tag;
+    ReponseMenu reponse = ReponseMenu::aucune;
     int survol = 0;
 
   private:

@@ -9,7 +9,7 @@ namespace tlv {
 void joue_belote(Contexte& ctx) {
     Ecran ecran(ctx);
     ecran.place(ctx.r.decalagex, ctx.r.decalagey);
-    ecran.etatclic_ = 0;
+    ecran.etatclic(EtatClic::suspendu);
     auto& t = ecran.b.table;
     t.partieencours = false;
     t.pointsnous = t.pointseux = t.totalnous = t.totaleux = 0;

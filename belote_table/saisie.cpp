@@ -46,23 +46,23 @@ void Ecran::fond_MouseDown(int button, int, int x, int y) {
     }
     if (button != bouton::Gauche) return;
     switch (etatclic_) {
-    case 2:
+    case EtatClic::enchere1:
         if (survol1 > 0) {
             choixenchere = survol1;
             return;
         }
         break;
-    case 3:
+    case EtatClic::enchere2:
         if (survol2 > 0) {
             choixenchere = survol2;
             return;
         }
         break;
-    case 5:
+    case EtatClic::carte:
         if (x > gauchesud && x < droitesud && y > 384) {
             carteclic = jaiclique(b.table.jeu[1], droitesud - gauchesud, x - gauchesud);
             if (carteclic > 0) {
-                etatclic_ = -1;
+                etatclic_ = EtatClic::aucun;
                 return;
             }
         }
@@ -73,12 +73,12 @@ void Ecran::fond_MouseDown(int button, int, int x, int y) {
     if (!curseur_attente()) return;
     if (surmenu(x, y)) {
         joueson("cartew00");
-        const int avant = etatclic_;
+        const EtatClic avant = etatclic_;
         affichelemenu();
         if (b.ecran.arret < 1) etatclic_ = avant;
     } else if (surpile(x, y) && b.paquet.positionpaquet > 4) {
-        const int avant = etatclic_;
-        etatclic_ = 0;
+        const EtatClic avant = etatclic_;
+        etatclic_ = EtatClic::suspendu;
         pf.curseur(Curseur::Occupe);
         affichedernierpli();
         pf.curseur(Curseur::Attente);
@@ -88,7 +88,7 @@ void Ecran::fond_MouseDown(int button, int, int x, int y) {
 
 void Ecran::fond_MouseMove(int, int, int x, int y) {
     switch (etatclic_) {
-    case 2: {
+    case EtatClic::enchere1: {
         if (surpanneau(x, y)) {
             const int l = y < 240 ? 1 : 2;
             if (l != survol1) survol1 = l, menu03(l);
@@ -100,7 +100,7 @@ void Ecran::fond_MouseMove(int, int, int x, int y) {
         }
         break;
     }
-    case 3: {
+    case EtatClic::enchere2: {
         if (surpanneau(x, y)) {
             const int l = y < 240 ? 1 : (x >= IconeX && x < IconeX + 3 * 44 ? (x - IconeX) / 44 + 2 : 0);
             if (l != survol2) survol2 = l, menu04(l);
@@ -112,7 +112,7 @@ void Ecran::fond_MouseMove(int, int, int x, int y) {
         }
         break;
     }
-    case 5: {
+    case EtatClic::carte: {
         // The hand only over a card the rules accept now: the same rule that will judge the click.
         const int slot = x > gauchesud && x < droitesud && y > 384
                              ? jaiclique(b.table.jeu[1], droitesud - gauchesud, x - gauchesud)
@@ -138,7 +138,7 @@ Attente Ecran::attendenchere() {
 }
 
 Attente Ecran::attendcarte() {
-    // `carteclic` was cleared when the card was asked for (etatclic 5): a click during the prompt stands.
+    // `carteclic` was cleared when the card was asked for: a click during the prompt stands.
     while (carteclic == 0 && b.ecran.arret == 0) pf.attend_joueur();
     const Attente r{carteclic, b.ecran.arret};
     carteclic = 0;
@@ -146,7 +146,7 @@ Attente Ecran::attendcarte() {
 }
 
 void Ecran::attendapresfin() {
-    etatclic_ = -1;
+    etatclic_ = EtatClic::aucun;
     pf.curseur(Curseur::Attente);
     attendfin = true;
     while (attendfin) pf.attend_joueur();
@@ -173,21 +173,21 @@ void Ecran::affichedernierpli() {
 }
 
 void Ecran::affichelemenu() {
-    etatclic_ = 0;
+    etatclic_ = EtatClic::suspendu;
     const Curseur avant = pf.curseur_actuel();
     pf.curseur(Curseur::Repos);
     Fmenu menu(ctx, fondmenu, b.table.partieencours, b.paquet);
     menu.place(ctx.r.decalagex, ctx.r.decalagey);
     pf.montre_modal(menu);
     pf.curseur(avant);
-    const std::string reponse = menu.tag;
+    const ReponseMenu reponse = menu.reponse;
     menu.unload();
-    if (reponse == "nouvelle") {
+    if (reponse == ReponseMenu::nouvelle) {
         bitblt(fond, 0, 0, 640, 480, ecranbis, 0, 0);
         menuallume = false;
         b.ecran.arret = 1;
-        etatclic_ = -1;
-    } else if (reponse == "quitter") {
+        etatclic_ = EtatClic::aucun;
+    } else if (reponse == ReponseMenu::quitter) {
         fill(fond, 0, 0, 640, 480, 0);
         b.ecran.arret = 2;
     }

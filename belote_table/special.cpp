@@ -126,7 +126,7 @@ Rect Special::place_joueur(int i) {
 
 void Special::Form_Load() {
     compo.charge(paquet_.fauxjeu, paquet_.donneurfauxjeu);
-    tag.clear();
+    reponse = ReponseSpecial::aucune;
     dessine_tout();
 }
 
@@ -186,12 +186,12 @@ void Special::boutok_Click() {
     if (f.empty()) return;
     paquet_.donneurfauxjeu = static_cast<std::int16_t>(compo.joueur + 1);
     paquet_.fauxjeu = f;
-    tag = "ok";
+    reponse = ReponseSpecial::valider;
     hide();
 }
 
 void Special::Boutko_Click() {
-    tag = "prout";
+    reponse = ReponseSpecial::annuler;
     hide();
 }
 

@@ -1,13 +1,15 @@
 #pragma once
 // The hidden deal editor `special`: the user composes the first deal of the next match card by card and
-// chooses its dealer. Its answer is `tag`: "ok" after Valider, "prout" after Annuler.
-#include <string>
+// chooses its dealer. Its answer is `reponse`.
 
 #include "belote/etat.h"
 #include "belote_table/composition.h"
 #include "platform/form.h"
 
 namespace tlv {
+
+// How the editor was left: Valider with a whole deal, or Annuler; `aucune` while it stays open.
+enum class ReponseSpecial { aucune, valider, annuler };
 
 class Special : public Form {
   public:
@@ -27,7 +29,7 @@ class Special : public Form {
     static Rect place_joueur(int i);
 
     Composition compo;
-    std::string tag;
+    ReponseSpecial reponse = ReponseSpecial::aucune;
     Bouton Command1, boutok, Boutko;
 
   private:

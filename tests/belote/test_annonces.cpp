@@ -51,6 +51,8 @@ INSTANTIATE_TEST_SUITE_P(
         A{"EgauxSAnnulent", {"22 26 23", "32 36 33", "", ""}, 1, 0, 0, 0, 2, 0},
         A{"PartenairesEgaux", {"22 26 23", "", "32 36 33", ""}, 1, 1, 40, 0, 2, 0},
         A{"DeuxTierces", {"10 11 12 22 23 26", "", "", ""}, 1, 1, 40, 0, 2, 0},
+        // Of a hand's two equal tierces, the second in trump breaks the tie with an opponent's.
+        A{"SecondeEnAtout", {"22 26 23 42 46 43", "32 36 33", "", ""}, 4, 1, 40, 0, 3, 0},
         // A carré beats a cent; the partner's tierce counts for the side, so does a cinquante's.
         A{"CarreBatCent", {"", "14 24 34 44", "23 24 25 26 27", "32 36 33"}, 1, 2, 0, 120, 3, 0},
         A{"CinquanteEtTierce", {"", "33 34 35 36", "", "12 16 13"}, 4, 2, 0, 70, 2, 0},

@@ -6,6 +6,8 @@
 
 #include "aide.h"
 #include "belote/choix.h"
+#include "belote/donne.h"
+#include "belote/enchere.h"
 
 using namespace tlv;
 using namespace tlv::essai;
@@ -112,5 +114,52 @@ TEST(Signal, FollowedTwoTimesInFive) {
         surletapis(t, {});
         EXPECT_EQ(t.jeu[3][choisitcarte(t, 3, rnd).slot], static_cast<int>(temoin() * 5) >= 3 ? 21 : 17);
         EXPECT_EQ(rnd.etat(), temoin.etat());
+    }
+}
+
+// The computer reasons on its own: bidding and choosing a card write nothing of the shared table but the
+// bid, and the seat's signal and no-trump mark (not the scratch list, which holds the turned card).
+TEST(Reflexion, LeavesTheSharedTableAlone) {
+    for (std::uint64_t graine = 1; graine <= 40; ++graine) {
+        Rnd rnd{graine};
+        TableBelote t;
+        Annonces a;
+        Paquet p;
+        initdonne(t, a, p);
+        t.donneur = static_cast<std::int16_t>(graine % 4 + 1);
+        distribution(t, p, rnd);
+        for (int j = 1; j <= 4; ++j) {
+            TableBelote avant = t;
+            evaluepremiertour(t, j, t.atout);
+            avant.prise = t.prise;
+            ASSERT_TRUE(t == avant) << "first round, seed " << graine << ", seat " << j;
+            evaluesecondtour(t, j);
+            avant.prise = t.prise, t.atout = avant.atout;
+            ASSERT_TRUE(t == avant) << "second round, seed " << graine << ", seat " << j;
+        }
+        t.preneur = static_cast<std::int16_t>(graine % 4 + 1);
+        distributiondureste(t, p, rnd);
+        triejeux(t);
+        calculevaleurs(t);
+        t.maitre = static_cast<std::int16_t>(suivant(t.donneur));
+        for (t.numpli = 1; t.numpli <= 8; ++t.numpli) {
+            t.couleurdemandee = 0;
+            int j = precedent(t.maitre);
+            for (t.numcarte = 1; t.numcarte <= 4; ++t.numcarte) {
+                j = suivant(j);
+                TableBelote avant = t;
+                const int s = choisitcarte(t, j, rnd).slot;
+                avant.appel[j] = t.appel[j], avant.plusdatout[j] = t.plusdatout[j];
+                ASSERT_TRUE(t == avant) << "seed " << graine << ", trick " << t.numpli << ", seat " << j;
+                const int c = t.jeu[j][s];
+                t.cartesjouees[t.numpli][j] = static_cast<std::int16_t>(c);
+                if (t.numcarte == 1)
+                    t.maitre = static_cast<std::int16_t>(j), t.cartemaitre = static_cast<std::int16_t>(s),
+                    t.couleurdemandee = static_cast<std::int16_t>(couleur(c));
+                else
+                    comparepli(t, j, s);
+                t.jeu[j][s] = 0;
+            }
+        }
     }
 }

@@ -96,7 +96,7 @@ TEST_F(Table, TheLastWriteOfALineIsAllThatShowsAndThePadStopsAtLine21) {
     EXPECT_LE(y.dernier, 70 + 14 * 4);
     // The pad stops at its twenty-first line.
     for (int i = 0; i < 25; ++i) e.ecrittotal(i, i);
-    EXPECT_EQ(e.lignescore_, 20);
+    EXPECT_EQ(e.lignescore(), 20);
     bitblt(e.fond, 0, 0, 640, 480, e.ecranbis, 0, 0);
     e.ecritscore(1, 1);
     EXPECT_GE(lignes_differentes(e.fond, e.ecranbis, Rect{480, 44, 160, 370}).premier, 69 + 14 * 20);
@@ -116,7 +116,7 @@ TEST_F(Table, AOneLineMessageIsCentredInTheWholeBox) {
 
 TEST_F(Table, HoveringASuitHighlightsItsIcon) {
     e.message_on2({0, 2, 3, 4});
-    e.etatclic(3);
+    e.etatclic(EtatClic::enchere2);
     const Surface rien = e.fond;
     e.fond_MouseMove(0, 0, 300, 260);
     EXPECT_EQ(e.survol2, 3);
@@ -154,7 +154,7 @@ TEST_F(Table, PausesLastTheirTimeUnlessARightClickCutsThem) {
 }
 
 TEST_F(Table, BiddingLinesAnswerOnlyWhenHovered) {
-    e.etatclic(2);
+    e.etatclic(EtatClic::enchere1);
     e.fond_MouseDown(bouton::Gauche, 0, 200, 220);
     EXPECT_EQ(e.choixenchere, 0);
     e.fond_MouseMove(0, 0, 200, 239);
@@ -170,7 +170,7 @@ TEST_F(Table, ACardClickNeedsACardUnderTheMouse) {
     e.b.table.jeu[1] = main_de({10, 11, 12, 13, 14, 15, 16, 17});
     e.posecarte(1, e.b.table.jeu[1], 8, 30);
     e.curseur(Pointeur::attente);
-    e.etatclic(5);
+    e.etatclic(EtatClic::carte);
     e.fond_MouseMove(0, 0, 150, 430);
     EXPECT_EQ(banc.pf->curseur_actuel(), Curseur::Carte);
     e.fond_MouseMove(0, 0, 90, 430);
@@ -188,19 +188,19 @@ TEST_F(Table, ACardClickNeedsACardUnderTheMouse) {
     EXPECT_EQ(e.carteclic, 0);
     e.fond_MouseDown(bouton::Gauche, 0, 150, 430);
     EXPECT_EQ(e.carteclic, 2);
-    EXPECT_EQ(e.etatclic_, -1);
+    EXPECT_EQ(e.etatclic(), EtatClic::aucun);
 }
 
 TEST_F(Table, APileShowsTheLastTrickOnlyWhenThePlayerIsAwaitedAndATrickWasGathered) {
     e.b.ecran.cartesdernierpli = {0, 10, 20, 30, 40};
     testing::internal::CaptureStdout();
     e.b.paquet.positionpaquet = 9;
-    e.etatclic(-1); // the computer plays: piles and menu ignore clicks
+    e.etatclic(EtatClic::aucun); // the computer plays: piles and menu ignore clicks
     e.fond_MouseDown(bouton::Gauche, 0, 30, 30);
     e.fond_MouseDown(bouton::Gauche, 0, 560, 460);
-    EXPECT_EQ(e.etatclic_, -1);
+    EXPECT_EQ(e.etatclic(), EtatClic::aucun);
     e.curseur(Pointeur::attente);
-    e.etatclic(5);
+    e.etatclic(EtatClic::carte);
     e.b.paquet.positionpaquet = 1;
     e.fond_MouseDown(bouton::Gauche, 0, 440, 430);
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
@@ -227,14 +227,14 @@ TEST_F(Table, APileShowsTheLastTrickOnlyWhenThePlayerIsAwaitedAndATrickWasGather
     EXPECT_TRUE(montre(e, pendant, 132, 192, 40));
     EXPECT_FALSE(memes(avant, pendant, Rect{100, 0, 280, 96})) << "the box, above the trick";
     EXPECT_EQ(curseur, Curseur::Occupe);
-    EXPECT_EQ(e.etatclic_, 5);
+    EXPECT_EQ(e.etatclic(), EtatClic::carte);
     EXPECT_EQ(banc.pf->curseur_actuel(), Curseur::Attente);
 }
 
 TEST_F(Table, LeavingDuringAWaitPutsTheIdleCursorBack) {
     e.load();
     e.curseur(Pointeur::attente);
-    e.etatclic(5);
+    e.etatclic(EtatClic::carte);
     e.fond_MouseMove(0, 0, 300, 430);
     e.unload();
     EXPECT_EQ(banc.pf->curseur_actuel(), Curseur::Repos);
@@ -283,7 +283,7 @@ TEST_F(Table, ACardClickedDuringThePromptEndsItAndIsPlayed) {
     e.b.table.jeu[1] = main_de({10, 11, 12, 13, 14, 15, 16, 17});
     e.posecarte(1, e.b.table.jeu[1], 8, 30);
     e.curseur(Pointeur::attente);
-    e.etatclic(5);
+    e.etatclic(EtatClic::carte);
     const auto t0 = banc.pf->ms();
     Souris carte(banc, 300, bouton::Gauche, 150, 430);
     e.message_on("à vous", "");
@@ -365,6 +365,49 @@ TEST_F(Table, TheLastTrickLeavesAStackInTheWinnersHotArea) {
     e.restaure(0, 0, 480, 480);
     EXPECT_EQ(e.pile, 0);
     EXPECT_TRUE(memes(e.ecranbis, e.fond, Rect{0, 0, 480, 480}));
+}
+
+// The turned card steps out to each bidder in turn, the spot of the one before cleared, and comes back.
+TEST_F(Table, TheTurnedCardGoesToEachBidderAndBack) {
+    const Rect carre{96, 96, 288, 288};
+    const auto seule = [&](int x, int y) {
+        const Etendue l = lignes_differentes(e.fond, e.ecranbis, carre);
+        const Etendue c = lignes_differentes(e.fond, e.ecranbis, carre, true);
+        return montre(e, e.fond, x, y, 26) && l.premier == y && l.dernier == y + 95 && c.premier == x &&
+               c.dernier == x + 70;
+    };
+    e.retourne(26);
+    EXPECT_TRUE(seule(204, 192));
+    for (auto [j, x, y] : {std::tuple{1, 204, 288}, {2, 300, 192}, {3, 204, 96}, {4, 108, 192}}) {
+        e.presenteretournee(j, 26);
+        EXPECT_TRUE(seule(x, y)) << j;
+    }
+    e.ramene_retournee(26);
+    EXPECT_TRUE(seule(204, 192));
+}
+
+// An announcement: its cards in a row above the trick, out of the hand, then back in it as before.
+TEST_F(Table, AnAnnouncementLeavesTheHandAndComesBack) {
+    const Main tierce = main_de({22, 26, 23});
+    for (int j : {1, 2}) {
+        const Main main = main_de({10, 11, 12, 22, 23, 26, 27, 40});
+        e.montremain(j, main);
+        const Surface avant = e.fond;
+        e.exposeannonce(j, main, tierce, 3);
+        // Overlapping by 30, centred: the last one whole.
+        EXPECT_TRUE(montre(e, e.fond, 234, 96, tierce[3])) << j;
+        const Etendue rangee = lignes_differentes(e.fond, e.ecranbis, Rect{96, 96, 288, 96}, true);
+        EXPECT_EQ(rangee.premier, 174) << j;
+        EXPECT_EQ(rangee.dernier, 234 + 70) << j;
+        if (j == 1) {
+            // Sud's five other cards close up, centred.
+            const Etendue x = lignes_differentes(e.fond, e.ecranbis, Rect{96, 384, 288, 96}, true);
+            EXPECT_EQ(x.premier, (480 - (4 * 30 + 71)) / 2);
+            EXPECT_EQ(x.dernier, (480 - (4 * 30 + 71)) / 2 + 4 * 30 + 70);
+        }
+        e.rangeannonce(j, main);
+        EXPECT_TRUE(memes(avant, e.fond, Rect{0, 0, 640, 480})) << j;
+    }
 }
 
 TEST_F(Table, ThePointerSaysWhetherThePlayerMustAct) {

@@ -1,8 +1,11 @@
 // The Belote menu driven by scripted mouse input: its answers, its options and the hidden deal editor.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "banc.h"
 #include "belote_table/fmenu.h"
+#include "belote_table/special.h"
 #include "platform/quitter.h"
 
 namespace tlv::essai {
@@ -13,7 +16,7 @@ struct CasMenu {
     bool partieencours;
     int partieen;
     const char* script;
-    const char* tag;
+    ReponseMenu reponse;
     int partieen_apres;
     bool annonces_apres;
     const char* sons; // what the clicks sounded
@@ -39,7 +42,7 @@ TEST_P(Menu, AnswersAndOptions) {
     } catch (const Quitter&) {
     }
     EXPECT_EQ(testing::internal::GetCapturedStdout(), c.sons);
-    EXPECT_EQ(menu.tag, c.tag);
+    EXPECT_EQ(menu.reponse, c.reponse);
     EXPECT_EQ(banc.r.partieen, c.partieen_apres);
     EXPECT_EQ(banc.r.avecannonces, c.annonces_apres);
     EXPECT_FALSE(paquet.avecfauxjeu);
@@ -50,24 +53,24 @@ const char* const Clic = "effet cartew00\n";
 INSTANTIATE_TEST_SUITE_P(
     Lignes, Menu,
     ::testing::Values(
-        CasMenu{"ContinueWithoutAMatchDoesNothing", false, 1000, "clic 320 60\nattends\n", "", 1000, true,
-                ""},
-        CasMenu{"Continue", true, 1000, "clic 320 60\nattends\n", "continue", 1000, true, Clic},
-        CasMenu{"NewMatch", false, 1000, "clic 320 130\nattends\n", "nouvelle", 1000, true, Clic},
-        CasMenu{"MainMenu", true, 1000, "clic 320 410\nattends\n", "quitter", 1000, true, Clic},
+        CasMenu{"ContinueWithoutAMatchDoesNothing", false, 1000, "clic 320 60\nattends\n",
+                ReponseMenu::aucune, 1000, true, ""},
+        CasMenu{"Continue", true, 1000, "clic 320 60\nattends\n", ReponseMenu::continuer, 1000, true, Clic},
+        CasMenu{"NewMatch", false, 1000, "clic 320 130\nattends\n", ReponseMenu::nouvelle, 1000, true, Clic},
+        CasMenu{"MainMenu", true, 1000, "clic 320 410\nattends\n", ReponseMenu::quitter, 1000, true, Clic},
         CasMenu{"AnnouncementsSwitch", true, 1000,
-                "clic 320 200\nattends\nclic 320 200\nattends\nclic 320 200\nattends\n", "", 1000, false,
-                "effet cartew00\neffet cartew00\neffet cartew00\n"},
-        CasMenu{"LowerStopsAt500", false, 1000, "clic 100 270\nattends\nclic 100 270\nattends\n", "", 500,
-                true, "effet cartew00\neffet cartew00\n"},
-        CasMenu{"RaiseStopsAt2000", false, 1500, "clic 530 270\nattends\nclic 559 300\nattends\n", "", 2000,
-                true, "effet cartew00\neffet cartew00\n"},
+                "clic 320 200\nattends\nclic 320 200\nattends\nclic 320 200\nattends\n", ReponseMenu::aucune,
+                1000, false, "effet cartew00\neffet cartew00\neffet cartew00\n"},
+        CasMenu{"LowerStopsAt500", false, 1000, "clic 100 270\nattends\nclic 100 270\nattends\n",
+                ReponseMenu::aucune, 500, true, "effet cartew00\neffet cartew00\n"},
+        CasMenu{"RaiseStopsAt2000", false, 1500, "clic 530 270\nattends\nclic 559 300\nattends\n",
+                ReponseMenu::aucune, 2000, true, "effet cartew00\neffet cartew00\n"},
         CasMenu{"OffTheEntriesNothing", true, 1000,
                 "clic 140 270\nattends\nclic 499 270\nattends\nclic 79 60\nattends\nclic 320 100\nattends\n",
-                "", 1000, true, ""},
+                ReponseMenu::aucune, 1000, true, ""},
         CasMenu{"Line5WithoutShiftAltNothing", true, 1000,
-                "clic 320 340\nattends\nclic 320 340 maj\nattends\nclic 320 340 maj+alt+ctrl\nattends\n", "",
-                1000, true, ""}),
+                "clic 320 340\nattends\nclic 320 340 maj\nattends\nclic 320 340 maj+alt+ctrl\nattends\n",
+                ReponseMenu::aucune, 1000, true, ""}),
     [](const auto& i) { return std::string(i.param.nom); });
 
 TEST(MenuSansSurvol, AClickBeforeAnyMoveActsOnNoLine) {
@@ -79,7 +82,7 @@ TEST(MenuSansSurvol, AClickBeforeAnyMoveActsOnNoLine) {
     testing::internal::CaptureStdout();
     menu.MouseDown(bouton::Gauche, 0, 320, 130);
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
-    EXPECT_EQ(menu.tag, "");
+    EXPECT_EQ(menu.reponse, ReponseMenu::aucune);
 }
 
 TEST(EditeurDeDonne, OpenedWithShiftAltThenCancelledKeepsTheDealButTurnsItOff) {
@@ -100,6 +103,37 @@ TEST(EditeurDeDonne, OpenedWithShiftAltThenCancelledKeepsTheDealButTurnsItOff) {
     EXPECT_FALSE(paquet.avecfauxjeu);
     EXPECT_EQ(paquet.fauxjeu, f);
     EXPECT_EQ(paquet.donneurfauxjeu, 4);
+}
+
+// The editor answers the left button only: a right click on a card of the pack, a placed card, a group or a
+// dealer changes nothing, where the same left clicks do.
+TEST(EditeurDeDonne, ARightClickChangesNothing) {
+    Banc banc;
+    Paquet paquet;
+    Special s(*banc.pf, paquet);
+    s.Form_Load();
+    const auto clic = [&](int b, Rect r) { s.MouseDown(b, 0, r.x + r.w / 2, r.y + r.h / 2); };
+    const auto etat = [&] {
+        return std::tuple(s.compo.carte, s.compo.rouge, s.compo.joueurchoix, s.compo.joueur);
+    };
+    const auto vierge = etat();
+    for (Rect r : {Special::place_paquet(2, 3), Special::place_joueurchoix(6), Special::place_joueur(2)}) {
+        clic(bouton::Droit, r);
+        EXPECT_EQ(etat(), vierge);
+    }
+    clic(bouton::Gauche, Special::place_paquet(2, 3));
+    ASSERT_TRUE(s.compo.rouge[2][3]);
+    const auto place = etat();
+    int i = 0;
+    while (i < 32 && (s.compo.carte[static_cast<std::size_t>(i)].empty() ||
+                      s.compo.carte[static_cast<std::size_t>(i)] == Composition::Non))
+        ++i;
+    clic(bouton::Droit, Special::place_carte(i));
+    EXPECT_EQ(etat(), place) << "a placed card stays";
+    clic(bouton::Gauche, Special::place_joueurchoix(6));
+    clic(bouton::Gauche, Special::place_joueur(2));
+    EXPECT_EQ(s.compo.joueurchoix, 6);
+    EXPECT_EQ(s.compo.joueur, 2);
 }
 
 } // namespace
