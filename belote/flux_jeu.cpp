@@ -106,8 +106,10 @@ void enregistre(Belote& b, Table& t, Pli& pl, int joueur, int slot) {
 
 std::pair<std::string, std::string> raisonrefus(const Belote& b, Legalite l) {
     static const std::string doit = "Vous devez";
-    std::string c = nomcouleur(b, b.table.couleurdemandee);
-    for (char& x : c) x = static_cast<char>(x >= 'A' && x <= 'Z' ? x - 'A' + 'a' : x);
+    // Written in full here: the table's suit names (text 44) drop their accents to fit seven letters.
+    static const char* const noms[5] = {"", "pique", "carreau", "trèfle", "cœur"};
+    const int d = b.table.couleurdemandee;
+    const std::string c = d >= 1 && d <= 4 ? noms[d] : "";
     switch (l) {
     case Legalite::fournir:
         return {doit, "fournir à " + c};

@@ -62,7 +62,7 @@ TEST(Refus, SaysWhatTheRuleAsks) {
     Monde m;
     m.b.table.couleurdemandee = 4;
     using R = std::pair<std::string, std::string>;
-    EXPECT_EQ(raisonrefus(m.b, Legalite::fournir), (R{"Vous devez", "fournir à coeur"}));
+    EXPECT_EQ(raisonrefus(m.b, Legalite::fournir), (R{"Vous devez", "fournir à cœur"}));
     m.b.table.couleurdemandee = 2;
     EXPECT_EQ(raisonrefus(m.b, Legalite::fournir), (R{"Vous devez", "fournir à carreau"}));
     EXPECT_EQ(raisonrefus(m.b, Legalite::couper), (R{"Vous devez", "couper"}));

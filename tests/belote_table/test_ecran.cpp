@@ -319,7 +319,7 @@ TEST_F(Table, EveryRefusalReasonFitsInsideTheBoxsFrame) {
     e.message_on("", "");
     const Surface boite = e.fond;
     e.message_off();
-    for (const char* l2 : {"fournir à carreau", "monter à l'atout", "surcouper", "fournir à trefle"}) {
+    for (const char* l2 : {"fournir à carreau", "monter à l'atout", "surcouper", "fournir à trèfle"}) {
         e.message_on("Vous devez", l2);
         const Etendue x = lignes_differentes(boite, e.fond, Rect{100, 192, 280, 96}, true);
         EXPECT_GE(x.premier, 106) << l2;
