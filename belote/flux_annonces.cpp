@@ -13,19 +13,19 @@ namespace {
 const std::string vide;
 
 struct Parole {
-    int texte;
+    Texte texte;
     const char* echantillon;
 };
 
 Parole parolesequence(int longueur) {
-    if (longueur == 3) return {19, "tierce"};
-    if (longueur == 4) return {20, "cinq"};
-    return {21, "cent"};
+    if (longueur == 3) return {Texte::Tierce, "tierce"};
+    if (longueur == 4) return {Texte::Cinquante, "cinq"};
+    return {Texte::Cent, "cent"};
 }
 
 void annonce(Belote& b, Table& t, int joueur, Parole p) {
     const auto& tx = b.reglages.textes;
-    t.message_on(nomjoueur(b, joueur) + tx[23], tx[static_cast<std::size_t>(p.texte)]);
+    t.message_on(nomjoueur(b, joueur) + tx[Texte::Annonce], tx[p.texte]);
     t.voix(joueur, p.echantillon);
     t.pause(1.f);
     t.message_off();
@@ -62,18 +62,18 @@ void afficheannonce(Belote& b, Table& t) {
             const int r = rang(a.annoncecarre[j][4]);
             a.valannonce[j] = static_cast<std::int16_t>(a.valannonce[j] + 100 + (r == neuf ? 50 : 0) +
                                                         (r == valet ? 100 : 0));
-            annonce(b, t, j, {22, "carre"});
+            annonce(b, t, j, {Texte::Carre, "carre"});
         }
     }
     compareannonces(tb, a);
     compteannonces(tb, a);
     if (tb.pointsnous > 0 || tb.pointseux > 0) {
         if (tb.pointsnous > tb.pointseux)
-            t.message_on(tx[17] + " :" + nombre(tb.pointsnous), tx[24]);
+            t.message_on(tx[Texte::Vous] + " :" + nombre(tb.pointsnous), tx[Texte::DAnnonces]);
         else if (tb.pointseux > tb.pointsnous)
-            t.message_on(tx[18] + " :" + nombre(tb.pointseux), tx[24]);
+            t.message_on(tx[Texte::Eux] + " :" + nombre(tb.pointseux), tx[Texte::DAnnonces]);
         else
-            t.message_on(tx[39], tx[40]);
+            t.message_on(tx[Texte::LesAnnonces], tx[Texte::SAnnulent]);
         t.pause(2.f);
         t.message_off();
         t.ecritscore(tb.pointsnous, tb.pointseux);
@@ -94,8 +94,10 @@ void montreannonces(Belote& b, Table& t) {
             if (n == 0) continue;
             const Main& cartes = *listes[k];
             const std::string quoi =
-                k == 2 ? tx[37] + tx[22] : (n == 3 ? tx[38] + tx[19] : tx[37] + tx[n == 4 ? 20 : 21]);
-            t.message_on(nomjoueur(b, j) + tx[36], quoi);
+                k == 2 ? tx[Texte::Son] + tx[Texte::Carre]
+                       : (n == 3 ? tx[Texte::Sa] + tx[Texte::Tierce]
+                                 : tx[Texte::Son] + tx[n == 4 ? Texte::Cinquante : Texte::Cent]);
+            t.message_on(nomjoueur(b, j) + tx[Texte::Montre], quoi);
             t.exposeannonce(j, tb.jeu[j], cartes, n);
             t.pause(5.f);
             t.message_off();
@@ -112,10 +114,10 @@ void belote(Belote& b, Table& t, int joueur, int slot) {
     if (tb.compteurbelote < 1 || tb.compteurbelote > 2) return; // only the seat holding both counts
     ++tb.compteurbelote;
     if (tb.compteurbelote == 2) {
-        t.message_on(tx[33], vide);
+        t.message_on(tx[Texte::Belote], vide);
         if (joueur > 1) t.voix(joueur, "belote");
     } else {
-        t.message_on(tx[34], vide);
+        t.message_on(tx[Texte::Rebelote], vide);
         if (joueur > 1) t.voix(joueur, "rebel");
         if (cotenous(joueur)) {
             tb.pointsnous = static_cast<std::int16_t>(tb.pointsnous + 20);

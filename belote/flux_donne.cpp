@@ -9,10 +9,10 @@
 namespace tlv {
 
 std::string nomjoueur(const Belote& b, int joueur) {
-    return champ_nu(b.reglages.textes[8], joueur, 5);
+    return champ_nu(b.reglages.textes[Texte::NomsDesSieges], joueur, 5);
 }
 std::string nomcouleur(const Belote& b, int coul) {
-    return champ_nu(b.reglages.textes[44], coul, 7);
+    return champ_nu(b.reglages.textes[Texte::NomsDesCouleurs], coul, 7);
 }
 
 namespace {
@@ -44,7 +44,8 @@ void affichedistribution(Belote& b, Table& t) {
         tb.donneur = p.donneurfauxjeu;
         b.reglages.avecannonces = false;
     }
-    t.message_on(tb.donneur == 1 ? tx[10] : nomjoueur(b, tb.donneur) + tx[9], vide);
+    t.message_on(
+        tb.donneur == 1 ? tx[Texte::VousDistribuez] : nomjoueur(b, tb.donneur) + tx[Texte::Distribue], vide);
     distribution(tb, p, b.rnd);
     for (int nombre : {3, 5})
         for (int i = 1; i <= 4; ++i) {
@@ -62,7 +63,7 @@ void affichedistributiondureste(Belote& b, Table& t) {
     auto& p = b.paquet;
     t.curseur(Pointeur::repos);
     deplaceatout(b, t, tb.preneur);
-    t.affichecontrat(nomjoueur(b, tb.preneur) + "," + b.reglages.textes[16], tb.atout);
+    t.affichecontrat(nomjoueur(b, tb.preneur) + "," + b.reglages.textes[Texte::Atout], tb.atout);
     if (!p.premieredonne || !p.avecfauxjeu) {
         distributiondureste(tb, p, b.rnd);
     } else {
@@ -96,7 +97,7 @@ void routinequiprend(Belote& b, Table& t) {
     for (int tour = 0; tour < 4 && tb.preneur == 0; ++tour, j = suivant(j)) {
         deplaceatout(b, t, j);
         if (j == 1) {
-            t.message_on(tx[11], tx[12]);
+            t.message_on(tx[Texte::VousPassez], tx[Texte::VousPrenez]);
             const Attente r = enchere_de_sud(b, t, EtatClic::enchere1);
             if (r.arret > 0) return;
             t.message_off();
@@ -107,12 +108,12 @@ void routinequiprend(Belote& b, Table& t) {
         tb.prise = 0;
         evaluepremiertour(tb, j, tb.atout);
         if (tb.prise == 1) {
-            t.message_on(nomjoueur(b, j) + tx[14], vide);
+            t.message_on(nomjoueur(b, j) + tx[Texte::Prend], vide);
             tb.preneur = static_cast<std::int16_t>(j);
             t.voix(j, "prend");
             t.pause(1.f);
         } else {
-            t.message_on(nomjoueur(b, j) + tx[13], vide);
+            t.message_on(nomjoueur(b, j) + tx[Texte::Passe], vide);
             t.voix(j, "passe");
             t.pause(1.f);
             t.message_off();
@@ -121,7 +122,7 @@ void routinequiprend(Belote& b, Table& t) {
     t.ramene_retournee(tb.liste[6]);
     if (tb.preneur != 0) return;
 
-    t.message_on(tx[15], vide);
+    t.message_on(tx[Texte::DeuxiemeTour], vide);
     t.pause(1.f);
     t.message_off();
     tb.preneur = 0;
@@ -149,7 +150,7 @@ void routinequiprend(Belote& b, Table& t) {
         tb.prise = 0;
         evaluesecondtour(tb, j);
         if (tb.prise == 1) {
-            t.message_on(nomjoueur(b, j) + tx[14], tx[16] + nomcouleur(b, tb.atout));
+            t.message_on(nomjoueur(b, j) + tx[Texte::Prend], tx[Texte::Atout] + nomcouleur(b, tb.atout));
             tb.preneur = static_cast<std::int16_t>(j);
             t.voix(j, "prend");
             t.pause(1.f);
@@ -158,7 +159,7 @@ void routinequiprend(Belote& b, Table& t) {
             t.message_off();
             return;
         }
-        t.message_on(tx[15], nomjoueur(b, j) + tx[13]);
+        t.message_on(tx[Texte::DeuxiemeTour], nomjoueur(b, j) + tx[Texte::Passe]);
         t.voix(j, "passe");
         t.pause(1.f);
         t.message_off();

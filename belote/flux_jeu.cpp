@@ -22,7 +22,7 @@ struct Pli {
 // while the prompt shows: the wait is armed first, and a click ends the prompt.
 int toursud(Belote& b, Table& t) {
     auto& tb = b.table;
-    std::pair<std::string, std::string> invite{b.reglages.textes[25], vide};
+    std::pair<std::string, std::string> invite{b.reglages.textes[Texte::AVous], vide};
     for (;;) {
         t.curseur(Pointeur::attente);
         t.etatclic(EtatClic::carte);
@@ -40,7 +40,7 @@ int toursud(Belote& b, Table& t) {
         if (!permise(l)) {
             t.joueson("cartew09");
             invite = raisonrefus(b, l);
-            if (invite.first.empty()) invite = {b.reglages.textes[25], vide};
+            if (invite.first.empty()) invite = {b.reglages.textes[Texte::AVous], vide};
             continue;
         }
         if (l == Legalite::permise_sansatout) tb.plusdatout[1] = 1;
@@ -184,20 +184,20 @@ void reglepartie(Belote& b, Table& t) {
     // The arithmetic runs in int; the pad keeps 16-bit numbers.
     int nous = tb.pointsnous, eux = tb.pointseux;
     const int w = tb.maitre;
-    const auto message = [&](int l1, int l2, float duree) {
-        t.message_on(tx[static_cast<std::size_t>(l1)], l2 ? tx[static_cast<std::size_t>(l2)] : vide);
+    const auto message = [&](const std::string& l1, const std::string& l2, float duree) {
+        t.message_on(l1, l2);
         t.pause(duree);
         t.message_off();
     };
     if (tb.plinous && tb.plieux) {
         if (cotenous(w)) {
-            t.message_on(tx[17], tx[26]);
+            t.message_on(tx[Texte::Vous], tx[Texte::DixDeDer]);
             t.voix(3, "dixder");
             t.pause(1.5f);
             t.message_off();
             nous += 10;
         } else {
-            t.message_on(tx[18], tx[26]);
+            t.message_on(tx[Texte::Eux], tx[Texte::DixDeDer]);
             t.voix(w, "dixder");
             t.pause(1.5f);
             t.message_off();
@@ -208,7 +208,7 @@ void reglepartie(Belote& b, Table& t) {
     if (eux > nous) {
         retenu = e.reserve;
         e.reserve = 0;
-        message(28, 0, 1.5f);
+        message(tx[Texte::VousPerdez], vide, 1.5f);
         if (cotenous(tb.preneur)) {
             eux = eux + nous - e.belotenous;
             nous = e.belotenous;
@@ -216,13 +216,13 @@ void reglepartie(Belote& b, Table& t) {
     } else if (nous > eux) {
         retenu = e.reserve;
         e.reserve = 0;
-        message(29, 0, 1.5f);
+        message(tx[Texte::VousGagnez], vide, 1.5f);
         if (!cotenous(tb.preneur)) {
             nous = nous + eux - e.beloteeux;
             eux = e.beloteeux;
         }
     } else {
-        message(27, 0, 1.5f);
+        message(tx[Texte::Egalite], vide, 1.5f);
         if (cotenous(tb.preneur)) {
             e.reserve = static_cast<std::int16_t>(e.reserve + nous);
             nous = 0;
@@ -233,11 +233,11 @@ void reglepartie(Belote& b, Table& t) {
     }
     if (tb.plieux == 0) {
         nous += 100;
-        message(30, 32, 1.5f);
+        message(tx[Texte::IlsSont], tx[Texte::Capots], 1.5f);
     }
     if (tb.plinous == 0) {
         eux += 100;
-        message(31, 32, 1.5f);
+        message(tx[Texte::VousEtes], tx[Texte::Capots], 1.5f);
     }
     if (retenu > 0) (nous <= eux ? eux : nous) += retenu;
     tb.pointsnous = static_cast<std::int16_t>(nous);

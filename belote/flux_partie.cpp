@@ -45,11 +45,11 @@ void lancelapartie(Belote& b, Table& t) {
     if (b.suivi) b.suivi->resultat(tb.totalnous, tb.totaleux);
     tb.partieencours = false;
     if (tb.totalnous > tb.totaleux)
-        t.message_on(tx[29], tx[35]);
+        t.message_on(tx[Texte::VousGagnez], tx[Texte::LaPartie]);
     else if (tb.totaleux > tb.totalnous)
-        t.message_on(tx[28], tx[35]);
+        t.message_on(tx[Texte::VousPerdez], tx[Texte::LaPartie]);
     else
-        t.message_on(tx[27], std::string());
+        t.message_on(tx[Texte::Egalite], std::string());
     animefin(b, t);
     t.message_off();
     e.arret = 2;

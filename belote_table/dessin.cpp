@@ -190,7 +190,7 @@ void Ecran::affichecontrat(const std::string& texte, int atout) {
 }
 
 void Ecran::dessine_label_menu(bool allume) {
-    const std::string& m = ctx.r.textes[1];
+    const std::string& m = ctx.r.textes[Texte::Menu];
     Polices& po = pf.polices();
     const int t = ctx.r.taille6;
     const int x = (152 - po.largeur(m, t)) / 2 + 484, y = (34 - po.hauteur(t)) / 2 + 442;
@@ -205,12 +205,12 @@ void Ecran::afficheletapis() {
     const Textes& tx = ctx.r.textes;
     bitblt(ecranbis, 0, 0, 640, 480, tapis, 0, 0);
     const int t6 = ctx.r.taille6, t2 = ctx.r.taille2;
-    const int x = (152 - po.largeur(tx[1], t6)) / 2 + 484, y = (34 - po.hauteur(t6)) / 2 + 442;
-    po.imprime(ecranbis, x, y, tx[1], t6, Clair);
-    po.imprime(ecranbis, x + 1, y + 1, tx[1], t6, SombreLabel);
+    const int x = (152 - po.largeur(tx[Texte::Menu], t6)) / 2 + 484, y = (34 - po.hauteur(t6)) / 2 + 442;
+    po.imprime(ecranbis, x, y, tx[Texte::Menu], t6, Clair);
+    po.imprime(ecranbis, x + 1, y + 1, tx[Texte::Menu], t6, SombreLabel);
     const int ye = (24 - po.hauteur(t2)) / 2 + 45;
-    po.imprime(ecranbis, (80 - po.largeur(tx[17], t2)) / 2 + 483, ye, tx[17], t2, Entete);
-    po.imprime(ecranbis, (80 - po.largeur(tx[18], t2)) / 2 + 561, ye, tx[18], t2, Entete);
+    po.imprime(ecranbis, (80 - po.largeur(tx[Texte::Vous], t2)) / 2 + 483, ye, tx[Texte::Vous], t2, Entete);
+    po.imprime(ecranbis, (80 - po.largeur(tx[Texte::Eux], t2)) / 2 + 561, ye, tx[Texte::Eux], t2, Entete);
     bitblt(fond, 0, 0, 640, 480, ecranbis, 0, 0);
     menuallume = false;
     pf.invalide();

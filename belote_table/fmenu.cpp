@@ -29,17 +29,17 @@ void Fmenu::affmenu(int ligne) {
     const Textes& tx = ctx_.r.textes;
     Polices& po = pf.polices();
     const int t = ctx_.r.taille8;
-    const std::string textes[7] = {"",
-                                   partieencours_ ? tx[4] : std::string(),
-                                   tx[5],
-                                   ctx_.r.avecannonces ? tx[41] : tx[42],
-                                   tx[6] + " " + std::to_string(ctx_.r.partieen),
+    const std::string lignes[7] = {"",
+                                   partieencours_ ? tx[Texte::ContinuerLaPartie] : std::string(),
+                                   tx[Texte::NouvellePartie],
+                                   ctx_.r.avecannonces ? tx[Texte::AvecAnnonces] : tx[Texte::SansAnnonces],
+                                   tx[Texte::PartieEn] + " " + std::to_string(ctx_.r.partieen),
                                    "",
-                                   tx[3]};
+                                   tx[Texte::MenuPrincipal]};
     fill(image, 140, 176, 361, 53, 0);
     fill(image, 140, 246, 361, 53, 0);
     for (int l = 1; l <= 6; ++l) {
-        const std::string& s = textes[l];
+        const std::string& s = lignes[l];
         if (s.empty()) continue;
         const int x = (480 - po.largeur(s, t)) / 2 + 80;
         const bool allume = l == ligne;

@@ -58,18 +58,18 @@ void Ecran::panneau(int ligne, bool second) {
     Polices& po = pf.polices();
     const Textes& tx = ctx.r.textes;
     const int t7 = ctx.r.taille7, h7 = po.hauteur(t7);
-    imprime_releve((BoiteL - po.largeur(tx[11], t7)) / 2 + BoiteX, (48 - h7) / 2 + BoiteY, tx[11], t7,
-                   ligne == 1, Sombre);
+    imprime_releve((BoiteL - po.largeur(tx[Texte::VousPassez], t7)) / 2 + BoiteX, (48 - h7) / 2 + BoiteY,
+                   tx[Texte::VousPassez], t7, ligne == 1, Sombre);
     if (!second) {
-        imprime_releve((BoiteL - po.largeur(tx[12], t7)) / 2 + BoiteX, (48 - h7) / 2 + BoiteY + 48, tx[12],
-                       t7, ligne == 2, Sombre);
+        imprime_releve((BoiteL - po.largeur(tx[Texte::VousPrenez], t7)) / 2 + BoiteX,
+                       (48 - h7) / 2 + BoiteY + 48, tx[Texte::VousPrenez], t7, ligne == 2, Sombre);
         return;
     }
     // Text and icons stay inside the box's inner gold line (6 pixels in): the text keeps clear of the first
     // icon, shrinking if our face is too wide.
     int t4 = ctx.r.taille4;
-    while (t4 > 8 && po.largeur(tx[12], t4) > IconeX - TexteX - 3) --t4;
-    imprime_releve(TexteX, (44 - po.hauteur(t4)) / 2 + 238, tx[12], t4, false, Sombre);
+    while (t4 > 8 && po.largeur(tx[Texte::VousPrenez], t4) > IconeX - TexteX - 3) --t4;
+    imprime_releve(TexteX, (44 - po.hauteur(t4)) / 2 + 238, tx[Texte::VousPrenez], t4, false, Sombre);
     for (int i = 0; i < 3; ++i) {
         const int s = couleurspossibles[static_cast<std::size_t>(i + 1)];
         if (s < 1 || s > 4) continue;

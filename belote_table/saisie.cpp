@@ -165,7 +165,7 @@ void Ecran::affichedernierpli() {
     poseface(132, 192, d[4]);
     // The box goes above the trick, over Nord's darkened hand, so that the four cards stay in sight; the
     // whole table comes back from `garde`, so nothing under the box is saved (a prompt's box may be up).
-    boite(0, ctx.r.textes[64], std::string());
+    boite(0, ctx.r.textes[Texte::DernierPli], std::string());
     pause(1.f);
     bitblt(fond, 0, 0, 480, 480, garde, 0, 0);
     pf.invalide();

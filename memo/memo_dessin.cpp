@@ -77,7 +77,7 @@ void Memo::affichepetit(bool surligne) {
     bitblt(image, BandeMenu.x, BandeMenu.y, BandeMenu.w, BandeMenu.h, tapis_, BandeMenu.x, BandeMenu.y);
     Polices& po = pf.polices();
     const int t = ctx.r.taille6;
-    const std::string& s = ctx.r.textes[1];
+    const std::string& s = ctx.r.textes[Texte::Menu];
     const int x = (152 - po.largeur(s, t)) / 2 + 243, y = (34 - po.hauteur(t)) / 2 + 437;
     image.decoupe(BandeMenu);
     po.imprime(image, x, y, s, t, Clair);

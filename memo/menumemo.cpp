@@ -35,16 +35,16 @@ std::string Menumemo::texteentree(int e) const {
     const Textes& t = memo_.ctx.r.textes;
     switch (e) {
     case 1:
-        return t[4];
+        return t[Texte::ContinuerLaPartie];
     case 2:
-        return t[5];
+        return t[Texte::NouvellePartie];
     case 3:
-        return t[54];
+        return t[Texte::Scores];
     // A blank between the word and the label, so they do not run together.
     case 4:
-        return t[49] + " " + libelleniveau(memo_.ctx.r.niveaumemo);
+        return t[Texte::Niveau] + " " + libelleniveau(memo_.ctx.r.niveaumemo);
     case 6:
-        return t[3];
+        return t[Texte::MenuPrincipal];
     default:
         return "";
     }

@@ -160,8 +160,8 @@ bool Jong::tableaupret(int tableau) {
     const E avant = etatclic;
     etatclic = E::DialogueOuvert;
     boite_message(pf,
-                  "Le " + libelletableau(r_.textes[55], tableau) + " du fichier « " + fichierplateaux +
-                      " » manque ou est abîmé." + r_.sautligne + "Réinstallez Tolva'nexes.",
+                  "Le " + libelletableau(r_.textes[Texte::Tableau], tableau) + " du fichier « " +
+                      fichierplateaux + " » manque ou est abîmé." + r_.sautligne + "Réinstallez Tolva'nexes.",
                   "Quadrel", false);
     etatclic = avant;
     return false;
@@ -225,13 +225,14 @@ Jong::Suite Jong::joueletableau() {
 
 void Jong::tempsfini() {
     Timer1.active(false);
-    annonce("Temps écoulé", titretableau(r_.textes[55], numtableau), true);
+    annonce("Temps écoulé", titretableau(r_.textes[Texte::Tableau], numtableau), true);
     etatclic = E::AvisTempsEcoule;
     attendetat(E::AvisLu);
 }
 
 void Jong::tableaufini(int secondes) {
-    annonce(titretableau(r_.textes[55], numtableau) + " terminé", "en " + dureeenclair(secondes), false);
+    annonce(titretableau(r_.textes[Texte::Tableau], numtableau) + " terminé", "en " + dureeenclair(secondes),
+            false);
     etatclic = E::TableauTermine;
     clic = false;
     pf.attend_jusqua(pf.ms() + dureeannonce, [this] { return clic; });

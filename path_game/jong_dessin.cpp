@@ -66,7 +66,7 @@ void Jong::affichepetit(bool surligne) {
     // The label always starts from the table under it, so the highlighted and normal looks never pile up.
     bitblt(image, 243, 437, 154, 38, table_, 243, 437);
     Polices& po = pf.polices();
-    const std::string& t = r_.textes[1];
+    const std::string& t = r_.textes[Texte::Menu];
     const int x = centre(152, po.largeur(t, r_.taille6), 243);
     const int y = static_cast<int>(std::floor((34 - po.hauteur(r_.taille6)) / 2.0)) + 437;
     releve(po, image, x, y, t, r_.taille6, surligne);
@@ -96,7 +96,7 @@ void Jong::afficheboite(int tableau) {
     fill(image, 165, 12, 146, 24, 0);
     Polices& po = pf.polices();
     // The board label is kept inside its box: at the clock's size it would spill over the title.
-    const std::string& t = r_.textes[55];
+    const std::string& t = r_.textes[Texte::Tableau];
     const int taille = tailleajustee(po, t + " 000", r_.taille6, 140);
     releve(po, image, centre(146, po.largeur(t + " 000", taille), 165),
            static_cast<int>(std::floor((34 - po.hauteur(taille)) / 2.0)) + 8, libelletableau(t, tableau),
@@ -232,12 +232,13 @@ void Jong::ecranfinal() {
     afficheboite(numtableau - 1);
     affichepartie();
     Polices& po = pf.polices();
-    const int ids[3] = {59, 60, 61}, ys[3] = {80, 140, 200};
+    const Texte lignes[3] = {Texte::Felicitations, Texte::VousAvezTermineTous, Texte::LesTableauxDuJeu};
+    const int ys[3] = {80, 140, 200};
     // The three lines share one size, the largest at which the longest fits over the board.
     int t8 = r_.taille8;
-    for (int id : ids) t8 = std::min(t8, tailleajustee(po, r_.textes[ix(id)], r_.taille8, 560));
+    for (Texte l : lignes) t8 = std::min(t8, tailleajustee(po, r_.textes[l], r_.taille8, 560));
     for (int i = 0; i < 3; ++i) {
-        const std::string& t = r_.textes[ix(ids[i])];
+        const std::string& t = r_.textes[lignes[i]];
         releve(po, image, centre(560, po.largeur(t, t8), 40), ys[i], t, t8);
     }
     pf.invalide();

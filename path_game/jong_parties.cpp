@@ -50,7 +50,7 @@ std::string Jong::donnemoilenom() {
     etatclic = EtatClicJong::DialogueOuvert;
     assombrit(image, masque_);
     pf.invalide();
-    std::string invite = r_.textes[57];
+    std::string invite = r_.textes[Texte::EntrezLeNomDeVotrePartie];
     std::string nom;
     for (;;) {
         nom = demande_nom_ajuste(invite);
@@ -59,7 +59,7 @@ std::string Jong::donnemoilenom() {
         if (nom == nomannule) break;
         if (nom == nominconnu) continue;
         if (!Parties(r_.dossier_scores).existe(nom)) break;
-        invite = r_.textes[58];
+        invite = r_.textes[Texte::CeNomExisteDeja];
     }
     etatclic = avant;
     return nom;

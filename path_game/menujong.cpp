@@ -53,8 +53,8 @@ void Menujong::afmenujong(int h) {
         po.imprime(image, x + 1, y + 1, s, t8, inverse ? Clair : Sombre);
     };
     const bool avecnom = index >= 0 && !nom.empty();
-    if (jong_.partieencours) imprime(1, t[4], h == 1);
-    imprime(2, t[5], h == 2);
+    if (jong_.partieencours) imprime(1, t[Texte::ContinuerLaPartie], h == 1);
+    imprime(2, t[Texte::NouvellePartie], h == 2);
     if (!avecnom) {
         fill(image, 81, 176, 478, 58, 0);
     } else {
@@ -62,11 +62,11 @@ void Menujong::afmenujong(int h) {
         imprime(3, nom, h == 3 || h == 7);
     }
     if (effacable())
-        imprime(4, t[62], h == 4);
+        imprime(4, t[Texte::EffacerLaPartie], h == 4);
     else
         fill(image, 81, 246, 478, 57, 0);
-    imprime(5, t[54], h == 5);
-    imprime(6, t[3], h == 6);
+    imprime(5, t[Texte::Scores], h == 5);
+    imprime(6, t[Texte::MenuPrincipal], h == 6);
     pf.invalide();
 }
 
@@ -130,7 +130,9 @@ void Menujong::MouseDown(int, int, int x, int) {
         if (!effacable()) return;
         clic();
         const Textes& t = ctx_.r.textes;
-        if (boite_message(pf, t[63] + ctx_.r.sautligne + t[35] + " : " + nom, "Quadrel", true)) {
+        if (boite_message(
+                pf, t[Texte::ConfirmezLEffacementDe] + ctx_.r.sautligne + t[Texte::LaPartie] + " : " + nom,
+                "Quadrel", true)) {
             effacelapartie();
             premier();
             afmenujong(0);

@@ -45,8 +45,8 @@ void Score::survolbouton(int h) {
     // The band is laid again from the background, so a highlight leaves no trace once gone.
     bitblt(image, 0, BoutonsY - 2, Largeur, Hauteur - BoutonsY + 2, fond_, 0, BoutonsY - 2);
     Polices& po = pf.polices();
-    const std::string& efface = ctx_.r.textes[52];
-    const std::string& retour = ctx_.r.textes[53];
+    const std::string& efface = ctx_.r.textes[Texte::EffacerLesScores];
+    const std::string& retour = ctx_.r.textes[Texte::Retour];
     // Both buttons at one size, the one at which the longer caption fits its 230-pixel half.
     const int t = std::min(tailleajustee(po, efface, ctx_.r.taille4, 222),
                            tailleajustee(po, retour, ctx_.r.taille4, 222));
@@ -85,7 +85,8 @@ void Score::MouseDown(int, int, int x, int y) {
     if (y <= BoutonsY) return;
     joueson(pf, ctx_.r, "cartew00");
     if (x < 250) {
-        const std::string texte = ctx_.r.textes[63] + ctx_.r.sautligne + ctx_.r.textes[56];
+        const std::string texte = ctx_.r.textes[Texte::ConfirmezLEffacementDe] + ctx_.r.sautligne +
+                                  ctx_.r.textes[Texte::TableauDesScores];
         if (boite_message(pf, texte, "Tolva'nexes", true)) {
             reponse = Reponse::Efface;
             hide();

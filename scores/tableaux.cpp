@@ -39,7 +39,7 @@ bool tableaudesscores_memo(Contexte& ctx, int niveau, int temps) {
     const int rang = rangmemo(t, temps);
     if (rang == 0) return false;
     joueson(ctx.pf, ctx.r, "cartew08");
-    std::string nom = demande_nom(ctx, ctx.r.textes[50]);
+    std::string nom = demande_nom(ctx, ctx.r.textes[Texte::EntrezVotreNom]);
     if (nom == nomannule || nom.empty()) nom = nominconnu;
     ecritmemo(chemin, inserememo(t, rang, formatememo(nom, temps)));
     affichelesscores_memo(ctx, niveau);
@@ -50,7 +50,7 @@ void affichelesscores_memo(Contexte& ctx, int niveau) {
     const std::string chemin = ctx.r.dossier_scores + fichiermemo(niveau);
     const TableMemo t = litmemo(chemin);
     Score s(ctx);
-    s.titre(ctx.r.textes[51] + libelleniveau(niveau));
+    s.titre(ctx.r.textes[Texte::TableauDesScoresNiveau] + libelleniveau(niveau));
     Polices& po = ctx.pf.polices();
     const int taille = ctx.r.taille7;
     // Times end on one right edge, so that their digits line up: where five digits end when printed
@@ -88,7 +88,7 @@ void affichelesscores_jong(Contexte& ctx, const std::string& fichepartie) {
     const std::string chemin = ctx.r.dossier_scores + fichierjong;
     const TableJong t = litjong(chemin);
     Score s(ctx);
-    s.titre(ctx.r.textes[56]);
+    s.titre(ctx.r.textes[Texte::TableauDesScores]);
     Polices& po = ctx.pf.polices();
     // The board and time columns stay apart in our wide font: a size at which each fits its column.
     const int taille = std::min(tailleajustee(po, "000", ctx.r.taille5, 52),

@@ -62,11 +62,12 @@ int Base::ligne_sous(int x, int y) {
 void Base::choix(int ligne) {
     bitblt(basemenu_, 0, 0, 640, 480, picture_, 0, 0);
     const Textes& t = ctx_.r.textes;
-    const int ids[6] = {0, 45, 46, 47, 7, 48};
+    const Texte libelles[5] = {Texte::JeuBelote, Texte::JeuMemo, Texte::JeuQuadrel, Texte::Aide,
+                               Texte::Quitter};
     Polices& po = pf.polices();
     const int taille = ctx_.r.taille8;
     for (int l = 1; l <= 5; ++l) {
-        const std::string& s = t[static_cast<std::size_t>(ids[l])];
+        const std::string& s = t[libelles[l - 1]];
         const int x = static_cast<int>(std::floor((300 - po.largeur(s, taille)) / 2.0)) + LigneX0;
         const int y = BandeY[l];
         const bool h = l == ligne;

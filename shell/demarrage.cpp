@@ -129,7 +129,7 @@ int Main(int argc, char** argv, const Jeux& jeux) {
     // 8-9. Start chime, texts, settings.
     joueson(*pf, r, "cartew06");
     r.textes = textes_fixes();
-    r.dossiervoix = r.textes[71] + "/";
+    r.dossiervoix = r.textes[Texte::DossierVoix] + "/";
     lisparammemo(r);
     lisparambelote(r);
 

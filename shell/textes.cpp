@@ -79,8 +79,8 @@ const Textes& textes_fixes() {
             "rien",
             "voix.fr",
         };
-        static_assert(sizeof(liste) / sizeof(liste[0]) == 72);
-        for (std::size_t i = 0; i < x.size(); ++i) x[i] = liste[i];
+        static_assert(sizeof(liste) / sizeof(liste[0]) == Textes::Taille);
+        for (std::size_t i = 0; i < Textes::Taille; ++i) x[static_cast<Texte>(i)] = liste[i];
         return x;
     }();
     return t;

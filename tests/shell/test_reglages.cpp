@@ -26,16 +26,16 @@ INSTANTIATE_TEST_SUITE_P(Ecrans, Tailles,
 
 TEST(Textes, PackedNamesAreCutInFixedFields) {
     const Textes& t = textes_fixes();
-    EXPECT_EQ(champ_nu(t[8], 3, 5), "Nord");
-    EXPECT_EQ(champ(t[8], 4, 5), "Ouest");
-    EXPECT_EQ(champ(t[43], 7, 2), "10");
-    EXPECT_EQ(champ(t[43], 8, 2), " 1");
-    EXPECT_EQ(champ(t[44], 2, 7), "Carreau");
-    EXPECT_EQ(champ_nu(t[44], 4, 7), "Coeur");
-    EXPECT_EQ(champ(t[44], 5, 7), "");
-    EXPECT_EQ(t[22], "carré");
-    EXPECT_EQ(t[71], "voix.fr");
-    for (int i = 65; i <= 70; ++i) EXPECT_EQ(t[static_cast<std::size_t>(i)], "rien");
+    EXPECT_EQ(champ_nu(t[Texte::NomsDesSieges], 3, 5), "Nord");
+    EXPECT_EQ(champ(t[Texte::NomsDesSieges], 4, 5), "Ouest");
+    EXPECT_EQ(champ(t[Texte::NomsDesRangs], 7, 2), "10");
+    EXPECT_EQ(champ(t[Texte::NomsDesRangs], 8, 2), " 1");
+    EXPECT_EQ(champ(t[Texte::NomsDesCouleurs], 2, 7), "Carreau");
+    EXPECT_EQ(champ_nu(t[Texte::NomsDesCouleurs], 4, 7), "Coeur");
+    EXPECT_EQ(champ(t[Texte::NomsDesCouleurs], 5, 7), "");
+    EXPECT_EQ(t[Texte::Carre], "carré");
+    EXPECT_EQ(t[Texte::DossierVoix], "voix.fr");
+    for (int i = 65; i <= 70; ++i) EXPECT_EQ(t[static_cast<Texte>(i)], "rien");
 }
 
 } // namespace
