@@ -9,6 +9,7 @@
 #include <sstream>
 #include <string>
 
+#include "dossiertemp.h"
 #include "tests/assets/lecture.h"
 
 namespace tlv::essai {
@@ -34,14 +35,9 @@ Resultat lance(const std::string& commande) {
 
 class Generateur : public ::testing::Test {
   protected:
-    fs::path dossier;
-    void SetUp() override {
-        dossier =
-            fs::temp_directory_path() / ("tlv-assets-" + std::to_string(::getpid()) + "-" +
-                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dossier);
-    }
-    void TearDown() override { fs::remove_all(dossier); }
+    test::DossierTemp temp;
+    // Not made beforehand: the generator makes its own output folder.
+    fs::path dossier = temp / "sortie";
 };
 
 TEST_F(Generateur, MemesOctetsQueLaConstruction) {
