@@ -4,6 +4,7 @@
 
 #include <set>
 
+#include "pixels.h"
 #include "tests/assets/lecture.h"
 
 namespace tlv::essai {
@@ -51,12 +52,8 @@ TEST(Grilles, CasesIdentiquesALaPieceDEffacement) {
         ASSERT_TRUE(lispng(nom, t));
         for (int r = 0; r < 4; ++r)
             for (int c = 0; c < 8; ++c)
-                for (int y = 0; y < 96; ++y)
-                    for (int x = 0; x < 71; ++x)
-                        for (int k = 0; k < 3; ++k)
-                            ASSERT_EQ(t.px(36 + c * 71 + x, 48 + r * 96 + y)[k],
-                                      feuille.px(71 + x, 528 + y)[k])
-                                << nom << " place " << c + 1 << "," << r + 1;
+                ASSERT_TRUE(test::memebloc(t, {36 + c * 71, 48 + r * 96}, feuille, {71, 528}, 71, 96))
+                    << nom << " place " << c + 1 << "," << r + 1;
     }
 }
 

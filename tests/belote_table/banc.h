@@ -5,6 +5,7 @@
 #include <string>
 
 #include "belote_table/ecran.h"
+#include "pixels.h"
 #include "platform/plateforme.h"
 #include "platform/robot.h"
 #include "shell/reglages.h"
@@ -47,13 +48,7 @@ struct Banc {
     std::unique_ptr<Ecran> ecran;
 };
 
-// Whether two pictures hold the same pixels over a rectangle.
-inline bool memes(const Surface& a, const Surface& b, Rect z) {
-    for (int y = z.y; y < z.y + z.h; ++y)
-        for (int x = z.x; x < z.x + z.w; ++x)
-            if (a.pixel(x, y) != b.pixel(x, y)) return false;
-    return true;
-}
+using test::memes_pixels;
 
 // The rows (or columns) of a rectangle where two pictures differ: first and last, -1 when none.
 struct Etendue {
