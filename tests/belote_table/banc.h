@@ -2,6 +2,7 @@
 // A table screen in-process: the platform on the virtual clock with a robot script, the shared settings
 // and the data files of the build's bin/ folder (the tests' working directory).
 #include <memory>
+#include <sstream>
 #include <string>
 
 #include "belote_table/ecran.h"
@@ -23,6 +24,7 @@ struct Banc {
         OptionsPlateforme o;
         o.robot = &robot;
         o.trace_sons = true;
+        o.sortie_sons = &sons;
         pf = std::make_unique<Plateforme>(o);
         r.decalagex = pf->decalagex();
         r.decalagey = pf->decalagey();
@@ -42,6 +44,7 @@ struct Banc {
     Reglages r;
     Robot robot;
     Rnd rnd{1};
+    std::ostringstream sons; // every sound started, one line each
     std::unique_ptr<Plateforme> pf;
     std::unique_ptr<Tlvutil> util;
     std::unique_ptr<Contexte> ctx;

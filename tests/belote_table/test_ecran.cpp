@@ -189,7 +189,7 @@ TEST_F(Table, ACardClickNeedsACardUnderTheMouse) {
 
 TEST_F(Table, APileShowsTheLastTrickOnlyWhenThePlayerIsAwaitedAndATrickWasGathered) {
     e.b.ecran.cartesdernierpli = {0, 10, 20, 30, 40};
-    testing::internal::CaptureStdout();
+    banc.sons.str("");
     e.b.paquet.positionpaquet = 9;
     e.etatclic(EtatClic::aucun); // the computer plays: piles and menu ignore clicks
     e.fond_MouseDown(bouton::Gauche, 0, 30, 30);
@@ -199,7 +199,7 @@ TEST_F(Table, APileShowsTheLastTrickOnlyWhenThePlayerIsAwaitedAndATrickWasGather
     e.etatclic(EtatClic::carte);
     e.b.paquet.positionpaquet = 1;
     e.fond_MouseDown(bouton::Gauche, 0, 440, 430);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+    EXPECT_EQ(banc.sons.str(), "");
     e.b.paquet.positionpaquet = 5;
     const Surface avant = e.fond;
     const auto t0 = banc.pf->ms();
@@ -210,9 +210,9 @@ TEST_F(Table, APileShowsTheLastTrickOnlyWhenThePlayerIsAwaitedAndATrickWasGather
         prise.active(false);
     });
     prise.active(true);
-    testing::internal::CaptureStdout();
+    banc.sons.str("");
     e.fond_MouseDown(bouton::Gauche, 0, 440, 430);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "effet cartew01\neffet cartew01\n");
+    EXPECT_EQ(banc.sons.str(), "effet cartew01\neffet cartew01\n");
     EXPECT_GE(banc.pf->ms() - t0, 1000);
     EXPECT_TRUE(memes_pixels(avant, e.fond, Rect{0, 0, 640, 480}));
     // During the view all four cards are in sight, and the pointer says the program is busy.
