@@ -44,7 +44,7 @@ INSTANTIATE_TEST_SUITE_P(Images, Taille,
                                            Attendu{"cartei05", 640, 480}, Attendu{"cartei06", 640, 480},
                                            Attendu{"cartei09", 500, 400}, Attendu{"cartei10", 400, 100}));
 
-TEST(Grilles, CasesIdentiquesALaPieceDEffacement) {
+TEST(Grilles, CellsMatchTheErasePatch) {
     Png feuille;
     ASSERT_TRUE(lispng("cartei08", feuille));
     for (const char* nom : {"cartei01", "cartei02"}) {
@@ -57,7 +57,7 @@ TEST(Grilles, CasesIdentiquesALaPieceDEffacement) {
     }
 }
 
-TEST(Grilles, VoileEgalSurLesPlacesVides) {
+TEST(Grilles, EvenShadeOverTheEmptyPlaces) {
     // The score screen darkens the Memo table with AND 64: the felt of the empty places turns to one colour.
     Png memo;
     ASSERT_TRUE(lispng("cartei01", memo));
@@ -70,7 +70,7 @@ TEST(Grilles, VoileEgalSurLesPlacesVides) {
     EXPECT_EQ(vus.size(), 1u);
 }
 
-TEST(Grilles, BoitesNoiresDesHorloges) {
+TEST(Grilles, BlackClockBoxes) {
     Png memo, quadrel;
     ASSERT_TRUE(lispng("cartei01", memo));
     ASSERT_TRUE(lispng("cartei02", quadrel));
@@ -81,7 +81,7 @@ TEST(Grilles, BoitesNoiresDesHorloges) {
     for (const Png* t : {&memo, &quadrel}) EXPECT_EQ(clairs(*t, 260, 444, 380, 468), 0);
 }
 
-TEST(Menus, BandesNoiresEtFleches) {
+TEST(Menus, BlackBandsAndArrows) {
     Png belote, memo, quadrel;
     ASSERT_TRUE(lispng("cartei06", belote));
     ASSERT_TRUE(lispng("cartei04", memo));
@@ -107,7 +107,7 @@ TEST(Menus, BandesNoiresEtFleches) {
         << "le sélecteur dépasse de la zone noircie";
 }
 
-TEST(Scores, ChampDeSaisieNoir) {
+TEST(Scores, BlackEntryField) {
     Png nom;
     ASSERT_TRUE(lispng("cartei10", nom));
     EXPECT_TRUE(noir(nom, 5, 40, 395, 88));
