@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <ostream>
 
 namespace tlv {
 
@@ -18,7 +19,8 @@ std::string nom_court(const std::string& chemin) {
 }
 } // namespace
 
-Audio::Audio(bool instantane, bool trace) : instantane_(instantane), trace_(trace) {
+Audio::Audio(bool instantane, bool trace, std::ostream* sortie)
+    : instantane_(instantane), trace_(trace), sortie_(sortie) {
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return;
     Mix_Init(MIX_INIT_OGG);
     if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024) != 0) return;
@@ -42,8 +44,15 @@ Audio::~Audio() {
 }
 
 void Audio::trace(const std::string& quoi, const std::string& chemin) const {
-    if (!trace_) return;
-    std::printf("%s %s\n", quoi.c_str(), chemin.empty() ? "" : nom_court(chemin).c_str());
+    if (trace_) ecrit_trace(quoi + " " + (chemin.empty() ? "" : nom_court(chemin)) + "\n");
+}
+
+void Audio::ecrit_trace(const std::string& ligne) const {
+    if (sortie_) {
+        *sortie_ << ligne;
+        return;
+    }
+    std::fputs(ligne.c_str(), stdout);
     std::fflush(stdout);
 }
 
@@ -82,7 +91,7 @@ void Audio::musique(const std::string& chemin, bool boucle) {
 }
 
 void Audio::arrete_musique() {
-    if (trace_) std::printf("musique arret\n"), std::fflush(stdout);
+    if (trace_) ecrit_trace("musique arret\n");
     musique_nom_.clear();
     if (!ouvert_) return;
     Mix_HaltMusic();

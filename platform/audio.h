@@ -3,6 +3,7 @@
 // music. A missing file or no audio device is silence.
 #include <cstdint>
 #include <functional>
+#include <iosfwd>
 #include <map>
 #include <string>
 
@@ -12,8 +13,9 @@ namespace tlv {
 
 class Audio {
   public:
-    // `instantane`: voices return at once (virtual clock). `trace`: every start is printed on stdout.
-    Audio(bool instantane, bool trace);
+    // `instantane`: voices return at once (virtual clock). `trace`: every start is printed on stdout, or on
+    // `sortie` when given (a test reading it in-process).
+    Audio(bool instantane, bool trace, std::ostream* sortie = nullptr);
     ~Audio();
     Audio(const Audio&) = delete;
     Audio& operator=(const Audio&) = delete;
@@ -31,7 +33,9 @@ class Audio {
   private:
     Mix_Chunk* chunk(const std::string& chemin);
     void trace(const std::string& quoi, const std::string& chemin) const;
+    void ecrit_trace(const std::string& ligne) const;
     bool ouvert_ = false, instantane_, trace_;
+    std::ostream* sortie_;
     int frequence_ = 44100, canaux_ = 2;
     std::uint16_t format_ = 0;
     std::map<std::string, SonMix> chunks_;

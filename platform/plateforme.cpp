@@ -60,7 +60,7 @@ Plateforme::Plateforme(const OptionsPlateforme& o) : robot_(o.robot) {
     polices_ = std::make_unique<Polices>(o.police.empty() ? police_par_defaut() : o.police);
     polices_texte_ = std::make_unique<Polices>(o.police.empty() ? police_texte() : o.police);
     jalon("curseurs et police");
-    audio_ = std::make_unique<Audio>(horloge_->virtuelle(), o.trace_sons);
+    audio_ = std::make_unique<Audio>(horloge_->virtuelle(), o.trace_sons, o.sortie_sons);
     jalon("audio");
 }
 

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <iosfwd>
 #include <memory>
 #include <string>
 #include <vector>
@@ -28,6 +29,8 @@ struct OptionsPlateforme {
     Robot* robot = nullptr;  // feeds input at every wait for the player
     bool trace_sons = false; // print every sound started on stdout (robot tests)
     std::string police;      // TrueType file; empty = ours
+    // Where the sound trace goes instead of stdout: a test reading it in-process.
+    std::ostream* sortie_sons = nullptr;
 };
 
 class Plateforme {

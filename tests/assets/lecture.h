@@ -12,6 +12,11 @@ struct Png {
     int w = 0, h = 0;
     std::vector<uint8_t> rgba; // 4 bytes a pixel, alpha 255 when the file has none
     const uint8_t* px(int x, int y) const { return &rgba[(static_cast<size_t>(y) * w + x) * 4]; }
+    // 0x00RRGGBB, alpha left out, as the program's pictures hold it.
+    uint32_t pixel(int x, int y) const {
+        const uint8_t* p = px(x, y);
+        return static_cast<uint32_t>(p[0]) << 16 | static_cast<uint32_t>(p[1]) << 8 | p[2];
+    }
 };
 // Reads a PNG through libpng; false when the file is missing or not a PNG.
 bool lispng(const std::string& chemin, Png& img);

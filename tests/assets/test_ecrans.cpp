@@ -4,6 +4,7 @@
 
 #include <set>
 
+#include "pixels.h"
 #include "tests/assets/lecture.h"
 
 namespace tlv::essai {
@@ -43,7 +44,7 @@ INSTANTIATE_TEST_SUITE_P(Images, Taille,
                                            Attendu{"cartei05", 640, 480}, Attendu{"cartei06", 640, 480},
                                            Attendu{"cartei09", 500, 400}, Attendu{"cartei10", 400, 100}));
 
-TEST(Grilles, CasesIdentiquesALaPieceDEffacement) {
+TEST(Grilles, CellsMatchTheErasePatch) {
     Png feuille;
     ASSERT_TRUE(lispng("cartei08", feuille));
     for (const char* nom : {"cartei01", "cartei02"}) {
@@ -51,16 +52,12 @@ TEST(Grilles, CasesIdentiquesALaPieceDEffacement) {
         ASSERT_TRUE(lispng(nom, t));
         for (int r = 0; r < 4; ++r)
             for (int c = 0; c < 8; ++c)
-                for (int y = 0; y < 96; ++y)
-                    for (int x = 0; x < 71; ++x)
-                        for (int k = 0; k < 3; ++k)
-                            ASSERT_EQ(t.px(36 + c * 71 + x, 48 + r * 96 + y)[k],
-                                      feuille.px(71 + x, 528 + y)[k])
-                                << nom << " place " << c + 1 << "," << r + 1;
+                ASSERT_TRUE(test::memebloc(t, {36 + c * 71, 48 + r * 96}, feuille, {71, 528}, 71, 96))
+                    << nom << " place " << c + 1 << "," << r + 1;
     }
 }
 
-TEST(Grilles, VoileEgalSurLesPlacesVides) {
+TEST(Grilles, EvenShadeOverTheEmptyPlaces) {
     // The score screen darkens the Memo table with AND 64: the felt of the empty places turns to one colour.
     Png memo;
     ASSERT_TRUE(lispng("cartei01", memo));
@@ -73,7 +70,7 @@ TEST(Grilles, VoileEgalSurLesPlacesVides) {
     EXPECT_EQ(vus.size(), 1u);
 }
 
-TEST(Grilles, BoitesNoiresDesHorloges) {
+TEST(Grilles, BlackClockBoxes) {
     Png memo, quadrel;
     ASSERT_TRUE(lispng("cartei01", memo));
     ASSERT_TRUE(lispng("cartei02", quadrel));
@@ -84,7 +81,7 @@ TEST(Grilles, BoitesNoiresDesHorloges) {
     for (const Png* t : {&memo, &quadrel}) EXPECT_EQ(clairs(*t, 260, 444, 380, 468), 0);
 }
 
-TEST(Menus, BandesNoiresEtFleches) {
+TEST(Menus, BlackBandsAndArrows) {
     Png belote, memo, quadrel;
     ASSERT_TRUE(lispng("cartei06", belote));
     ASSERT_TRUE(lispng("cartei04", memo));
@@ -110,7 +107,7 @@ TEST(Menus, BandesNoiresEtFleches) {
         << "le sélecteur dépasse de la zone noircie";
 }
 
-TEST(Scores, ChampDeSaisieNoir) {
+TEST(Scores, BlackEntryField) {
     Png nom;
     ASSERT_TRUE(lispng("cartei10", nom));
     EXPECT_TRUE(noir(nom, 5, 40, 395, 88));

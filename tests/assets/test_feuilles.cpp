@@ -49,7 +49,7 @@ TEST_F(Feuilles, Dimensions) {
     EXPECT_EQ(table.h, 480);
 }
 
-TEST_F(Feuilles, EtEtOuPosentSansFrangeSurToutFond) {
+TEST_F(Feuilles, AndThenOrLayWithoutFringeOnAnyBackground) {
     // Lay every sprite (mask AND, then sprite OR) on three backgrounds; inside the shape the result must be
     // the sprite whatever lay under it, outside it the background untouched.
     const uint8_t fonds[3][3] = {{255, 255, 255}, {0, 0, 0}, {37, 201, 118}};
@@ -70,7 +70,7 @@ TEST_F(Feuilles, EtEtOuPosentSansFrangeSurToutFond) {
             }
 }
 
-TEST_F(Feuilles, CoinsDesCartesTransparents) {
+TEST_F(Feuilles, CardCornersAreTransparent) {
     for (int s = 0; s < 4; ++s)
         for (int k = 0; k < 8; ++k)
             for (auto [x, y] : {std::pair{0, 0}, {70, 0}, {0, 95}, {70, 95}}) {
@@ -84,7 +84,7 @@ TEST_F(Feuilles, CoinsDesCartesTransparents) {
     EXPECT_EQ(m[0] + m[1] + m[2], 3 * 255);
 }
 
-TEST_F(Feuilles, TrenteDeuxFacesDifferentes) {
+TEST_F(Feuilles, ThirtyTwoDifferentFaces) {
     std::set<std::string> vues;
     for (int s = 0; s < 4; ++s)
         for (int k = 0; k < 8; ++k) {
@@ -102,7 +102,7 @@ TEST_F(Feuilles, TrenteDeuxFacesDifferentes) {
     EXPECT_EQ(vues.size(), 32u);
 }
 
-TEST_F(Feuilles, VoileUniformeSousLesZonesAssombries) {
+TEST_F(Feuilles, EvenGreyUnderTheDarkenedZones) {
     // Quadrel's selected card (169, 1) 69 x 94, Memo's score (170, 1) 210 x 94, Belote's last trick 120 x 80:
     // one even grey keeps the darkening even.
     std::set<int> gris;
@@ -125,7 +125,7 @@ TEST_F(Feuilles, VoileUniformeSousLesZonesAssombries) {
     EXPECT_EQ(voile.size(), 1u);
 }
 
-TEST_F(Feuilles, BoiteSombreOuLeCyanSeLit) {
+TEST_F(Feuilles, DarkBoxWhereCyanReads) {
     double somme = 0;
     int n = 0;
     for (int y = 384 + 8; y < 384 + 88; ++y)
@@ -138,7 +138,7 @@ TEST_F(Feuilles, BoiteSombreOuLeCyanSeLit) {
     EXPECT_GT(contraste(luminance(0, 153, 153), fond), 1.8);
 }
 
-TEST_F(Feuilles, SignesAtoutRaccordesAuPanneau) {
+TEST_F(Feuilles, TrumpSignsMatchThePanel) {
     // Copied as they are to (596, 4) of the table: their edges continue the panel.
     const int places[4][2] = {{447, 384}, {487, 384}, {447, 424}, {487, 424}};
     std::set<std::string> vus;
@@ -157,7 +157,7 @@ TEST_F(Feuilles, SignesAtoutRaccordesAuPanneau) {
     EXPECT_EQ(vus.size(), 4u);
 }
 
-TEST_F(Feuilles, IconeAllumeeDistincte) {
+TEST_F(Feuilles, LitIconStandsApart) {
     for (int s = 0; s < 4; ++s) {
         int diff = 0;
         for (int y = 0; y < 46; ++y)
@@ -169,7 +169,7 @@ TEST_F(Feuilles, IconeAllumeeDistincte) {
     }
 }
 
-TEST(TableBelote, PanneauDroitPourLesTextes) {
+TEST(TableBelote, RightPanelForTheTexts) {
     Png t;
     ASSERT_TRUE(lispng("cartei03", t));
     // The pad and the totals are black: the program clears them in black.

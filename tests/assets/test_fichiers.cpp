@@ -31,7 +31,7 @@ Zone mesure(const Png& img, int x0, int y0, int x1, int y1) {
     return z;
 }
 
-TEST(Lanceur, ImageALaTailleDuJeuAvecLeBoutonDessous) {
+TEST(Lanceur, PictureFitsThePlayAreaWithTheButtonBelow) {
     Png img;
     ASSERT_TRUE(lispng("cartei00", img));
     EXPECT_EQ(img.w, 640);
@@ -43,7 +43,7 @@ TEST(Lanceur, ImageALaTailleDuJeuAvecLeBoutonDessous) {
     EXPECT_EQ(dehors[0] + dehors[1] + dehors[2], 0);
 }
 
-TEST(Lanceur, LignesDuMenuLisiblesEnCyan) {
+TEST(Lanceur, MenuLinesReadableInCyan) {
     Png img;
     ASSERT_TRUE(lispng("cartei00", img));
     const double cyan = luminance(0, 255, 255), ombre = luminance(0, 153, 153);
@@ -57,7 +57,7 @@ TEST(Lanceur, LignesDuMenuLisiblesEnCyan) {
     }
 }
 
-TEST(Lanceur, ClipEnImagesDe310Sur48QuiBouclent) {
+TEST(Lanceur, ClipIn310By48FramesThatLoop) {
     Png clip;
     ASSERT_TRUE(lispng("cartef00", clip));
     ASSERT_EQ(clip.w, 310);
@@ -86,7 +86,7 @@ TEST(Lanceur, ClipEnImagesDe310Sur48QuiBouclent) {
 
 class Effet : public ::testing::TestWithParam<const char*> {};
 
-TEST_P(Effet, CourtPropreEtNormalise) {
+TEST_P(Effet, ShortCleanAndNormalised) {
     Wav s;
     ASSERT_TRUE(liswav(GetParam(), s)) << GetParam();
     EXPECT_TRUE(s.canaux == 1 || s.canaux == 2);
@@ -121,7 +121,7 @@ INSTANTIATE_TEST_SUITE_P(Effets, Effet,
 
 class Musique : public ::testing::TestWithParam<const char*> {};
 
-TEST_P(Musique, OggDePlusDe30sQuiBoucleSansSaut) {
+TEST_P(Musique, OggOver30sThatLoopsWithoutAJump) {
     std::string octets = litfichier(GetParam());
     ASSERT_GE(octets.size(), 4u);
     EXPECT_EQ(octets.substr(0, 4), "OggS");
@@ -140,7 +140,7 @@ TEST_P(Musique, OggDePlusDe30sQuiBoucleSansSaut) {
 
 INSTANTIATE_TEST_SUITE_P(Airs, Musique, ::testing::Values("cartem00", "cartem01", "cartem02", "cartem03"));
 
-TEST(Textes, FichierWebSansAdresseEnCRLF) {
+TEST(Textes, WebFileWithoutAnAddressInCrlf) {
     // No address: the web button opens the offline page; the comments are Windows-1252 like every text file.
     const std::string s = litfichier("tlvweb.ini");
     EXPECT_TRUE(s.ends_with("\r\n[siteconf]\r\nurl=\r\n")) << s;
@@ -152,7 +152,7 @@ TEST(Textes, FichierWebSansAdresseEnCRLF) {
     }
 }
 
-TEST(Textes, AideEnFrancaisAvecLesTouches) {
+TEST(Textes, HelpInFrenchWithTheKeys) {
     std::string s = litfichier("tolvanex.hlp");
     ASSERT_FALSE(s.empty());
     EXPECT_EQ(s.substr(0, 2), "# ");

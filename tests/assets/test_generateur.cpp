@@ -9,6 +9,7 @@
 #include <sstream>
 #include <string>
 
+#include "dossiertemp.h"
 #include "tests/assets/lecture.h"
 
 namespace tlv::essai {
@@ -34,17 +35,12 @@ Resultat lance(const std::string& commande) {
 
 class Generateur : public ::testing::Test {
   protected:
-    fs::path dossier;
-    void SetUp() override {
-        dossier =
-            fs::temp_directory_path() / ("tlv-assets-" + std::to_string(::getpid()) + "-" +
-                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dossier);
-    }
-    void TearDown() override { fs::remove_all(dossier); }
+    test::DossierTemp temp;
+    // Not made beforehand: the generator makes its own output folder.
+    fs::path dossier = temp / "sortie";
 };
 
-TEST_F(Generateur, MemesOctetsQueLaConstruction) {
+TEST_F(Generateur, SameBytesAsTheBuild) {
     // Pictures, the clip, the card sheets, a chime and the music: drawing, text, the deck, synthesis, the
     // encoder.
     const std::string noms = "cartei00,cartef00,cartei08,cartei07,cartew06,cartem00";
@@ -58,7 +54,7 @@ TEST_F(Generateur, MemesOctetsQueLaConstruction) {
     }
 }
 
-TEST_F(Generateur, ListeIdentiqueACelleDeLaConstruction) {
+TEST_F(Generateur, ListMatchesTheBuilds) {
     Resultat r = lance(std::string(TLV_GENERATEUR) + " --liste");
     ASSERT_EQ(r.code, 0);
     std::set<std::string> produits, attendus;
@@ -69,14 +65,14 @@ TEST_F(Generateur, ListeIdentiqueACelleDeLaConstruction) {
     for (auto& n : attendus) EXPECT_TRUE(fs::exists(n)) << n;
 }
 
-TEST_F(Generateur, SansOggencEchoueEnNommantLePaquet) {
+TEST_F(Generateur, WithoutOggencFailsNamingThePackage) {
     Resultat r = lance("env PATH=/nonexistent " + std::string(TLV_GENERATEUR) + " --seulement cartem00 " +
                        dossier.string());
     EXPECT_NE(r.code, 0);
     EXPECT_NE(r.sortie.find("vorbis-tools"), std::string::npos) << r.sortie;
 }
 
-TEST_F(Generateur, PlancheContactDeToutesLesImages) {
+TEST_F(Generateur, ContactSheetOfEveryPicture) {
     fs::create_directories(dossier);
     std::string png = (dossier / "planche.png").string();
     Resultat r = lance(std::string(TLV_GENERATEUR) + " --planche " + png + " .");
@@ -89,7 +85,7 @@ TEST_F(Generateur, PlancheContactDeToutesLesImages) {
     EXPECT_EQ(lance(std::string(TLV_GENERATEUR) + " --planche " + png + " " + dossier.string()).code, 1);
 }
 
-TEST_F(Generateur, ArgumentsInconnusRefuses) {
+TEST_F(Generateur, UnknownArgumentsAreRefused) {
     EXPECT_EQ(lance(std::string(TLV_GENERATEUR) + " --inconnu").code, 2);
     EXPECT_EQ(lance(std::string(TLV_GENERATEUR)).code, 2);
 }

@@ -72,7 +72,7 @@ struct Fichier : public ::testing::Test {
 std::string Fichier::octets;
 std::vector<Grille> Fichier::grilles;
 
-TEST_F(Fichier, EnregistrementsDe106Octets) {
+TEST_F(Fichier, RecordsOf106Bytes) {
     ASSERT_EQ(octets.size() % 106, 0u);
     EXPECT_GE(octets.size() / 106, 100u);
     for (size_t r = 0; r < octets.size(); r += 106) {
@@ -87,7 +87,7 @@ TEST_F(Fichier, EnregistrementsDe106Octets) {
     }
 }
 
-TEST_F(Fichier, ChaqueFaceAuPlusUneFoisEtParPaires) {
+TEST_F(Fichier, EachFaceAtMostOnceAndInPairs) {
     for (size_t b = 0; b < grilles.size(); ++b) {
         std::array<int, 32> vues{};
         int cartes = 0;
@@ -123,7 +123,7 @@ int coups(const Grille& g, std::vector<std::array<int, 4>>* liste = nullptr) {
     return n;
 }
 
-TEST_F(Fichier, ToutPlateauSeResout) {
+TEST_F(Fichier, EveryBoardCanBeCleared) {
     for (size_t b = 0; b < grilles.size(); ++b) {
         Grille g = grilles[b];
         for (;;) {
@@ -141,7 +141,7 @@ TEST_F(Fichier, ToutPlateauSeResout) {
     }
 }
 
-TEST_F(Fichier, DifficulteCroissante) {
+TEST_F(Fichier, DifficultyRises) {
     // Thirds of the file: more cards, more obstacles, fewer free moves.
     size_t n = grilles.size(), tiers = n / 3;
     auto mesure = [&](size_t a, size_t b, double& cartes, double& obstacles, double& libres) {
@@ -168,7 +168,7 @@ TEST_F(Fichier, DifficulteCroissante) {
 }
 
 // The rule's own cases, so that the solver above is the game's.
-TEST(Chemin, CasDuJeu) {
+TEST(Chemin, CasesFromTheGame) {
     Grille g;
     for (auto& c : g) c.fill(-1);
     auto pose = [&](int x, int y, int v) { g[static_cast<size_t>(x)][static_cast<size_t>(y)] = v; };

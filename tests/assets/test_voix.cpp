@@ -56,7 +56,7 @@ double hauteur(const Wav& s) {
 
 class Voix : public ::testing::TestWithParam<const char*> {};
 
-TEST_P(Voix, QuatrePlacesRogneesAuMemeNiveau) {
+TEST_P(Voix, FourSeatsTrimmedToTheSameLevel) {
     for (int place = 0; place < 4; ++place) {
         std::string nom = std::string("voix.fr/") + GetParam() + std::to_string(place) + ".wav";
         Wav s;
@@ -84,7 +84,7 @@ TEST_P(Voix, QuatrePlacesRogneesAuMemeNiveau) {
 
 INSTANTIATE_TEST_SUITE_P(Mots, Voix, ::testing::ValuesIn(mots));
 
-TEST(Voix, QuatreTimbresDistincts) {
+TEST(Voix, FourDistinctVoices) {
     // Compare the speakers on a few words: their pitches stay apart.
     for (const char* mot : {"atout", "coeur", "belote"}) {
         std::vector<double> h;

@@ -2,9 +2,11 @@
 // A table screen in-process: the platform on the virtual clock with a robot script, the shared settings
 // and the data files of the build's bin/ folder (the tests' working directory).
 #include <memory>
+#include <sstream>
 #include <string>
 
 #include "belote_table/ecran.h"
+#include "pixels.h"
 #include "platform/plateforme.h"
 #include "platform/robot.h"
 #include "shell/reglages.h"
@@ -22,6 +24,7 @@ struct Banc {
         OptionsPlateforme o;
         o.robot = &robot;
         o.trace_sons = true;
+        o.sortie_sons = &sons;
         pf = std::make_unique<Plateforme>(o);
         r.decalagex = pf->decalagex();
         r.decalagey = pf->decalagey();
@@ -41,19 +44,14 @@ struct Banc {
     Reglages r;
     Robot robot;
     Rnd rnd{1};
+    std::ostringstream sons; // every sound started, one line each
     std::unique_ptr<Plateforme> pf;
     std::unique_ptr<Tlvutil> util;
     std::unique_ptr<Contexte> ctx;
     std::unique_ptr<Ecran> ecran;
 };
 
-// Whether two pictures hold the same pixels over a rectangle.
-inline bool memes(const Surface& a, const Surface& b, Rect z) {
-    for (int y = z.y; y < z.y + z.h; ++y)
-        for (int x = z.x; x < z.x + z.w; ++x)
-            if (a.pixel(x, y) != b.pixel(x, y)) return false;
-    return true;
-}
+using test::memes_pixels;
 
 // The rows (or columns) of a rectangle where two pictures differ: first and last, -1 when none.
 struct Etendue {

@@ -53,24 +53,20 @@ TEST_F(Table, ACardPlayedGatheredAndCarriedOffLeavesTheTableAsItWas) {
     const Surface avant = e.fond;
     e.glissecarte(1, 17);
     e.glissecarte(2, 20);
-    EXPECT_FALSE(memes(avant, e.fond, Rect{204, 288, 71, 96}));
-    EXPECT_TRUE(memes(avant, e.fond, Rect{0, 384, 480, 96})) << "the hand under the sliding card";
+    EXPECT_FALSE(memes_pixels(avant, e.fond, Rect{204, 288, 71, 96}));
+    EXPECT_TRUE(memes_pixels(avant, e.fond, Rect{0, 384, 480, 96})) << "the hand under the sliding card";
     e.glisseaucentre(2, 20);
     e.glisseaucentre(1, 17);
     e.evacuepile(true);
     // All as it was but the small stack of the trick, in the bottom right hot area.
-    EXPECT_TRUE(memes(avant, e.fond, Rect{0, 0, 640, 384}));
-    EXPECT_TRUE(memes(avant, e.fond, Rect{0, 384, 409, 96}));
+    EXPECT_TRUE(memes_pixels(avant, e.fond, Rect{0, 0, 640, 384}));
+    EXPECT_TRUE(memes_pixels(avant, e.fond, Rect{0, 384, 409, 96}));
 }
 
 // Whether the face of `carte` lies at (x, y) of the picture: every pixel inside the card's shape.
 bool montre(const Ecran& e, const Surface& s, int x, int y, int carte) {
-    const int sx = (carte % 10) * 71, sy = (carte / 10 - 1) * 96;
-    for (int j = 0; j < 96; ++j)
-        for (int i = 0; i < 71; ++i)
-            if (e.masque.pixel(i, j) == 0 && s.pixel(x + i, y + j) != e.tampon.pixel(sx + i, sy + j))
-                return false;
-    return true;
+    return test::montre_sous_masque(s, {x, y}, e.tampon, {(carte % 10) * 71, (carte / 10 - 1) * 96}, e.masque,
+                                    71, 96);
 }
 
 TEST(Jaiclique, FindsTheCardUnderTheMouseCountingCardsNotSlots) {
@@ -90,7 +86,7 @@ TEST_F(Table, TheLastWriteOfALineIsAllThatShowsAndThePadStopsAtLine21) {
     const Surface deux = e.fond;
     bitblt(e.fond, 0, 0, 640, 480, e.ecranbis, 0, 0);
     e.ecritscore(120, -20);
-    EXPECT_TRUE(memes(deux, e.fond, Rect{480, 0, 160, 480}));
+    EXPECT_TRUE(memes_pixels(deux, e.fond, Rect{480, 0, 160, 480}));
     const Etendue y = lignes_differentes(e.fond, e.ecranbis, Rect{480, 44, 160, 370});
     EXPECT_GE(y.premier, 69 + 14 * 3);
     EXPECT_LE(y.dernier, 70 + 14 * 4);
@@ -111,7 +107,7 @@ TEST_F(Table, AOneLineMessageIsCentredInTheWholeBox) {
     ASSERT_GE(y.premier, 0);
     EXPECT_NEAR((y.premier + y.dernier) / 2.0, 240, 8);
     e.message_off();
-    EXPECT_TRUE(memes(e.fond, e.ecranbis, Rect{0, 0, 640, 480}));
+    EXPECT_TRUE(memes_pixels(e.fond, e.ecranbis, Rect{0, 0, 640, 480}));
 }
 
 TEST_F(Table, HoveringASuitHighlightsItsIcon) {
@@ -120,8 +116,8 @@ TEST_F(Table, HoveringASuitHighlightsItsIcon) {
     const Surface rien = e.fond;
     e.fond_MouseMove(0, 0, 300, 260);
     EXPECT_EQ(e.survol2, 3);
-    EXPECT_TRUE(memes(rien, e.fond, Rect{IconeX, IconeY, 44, 46}));
-    EXPECT_FALSE(memes(rien, e.fond, Rect{IconeX + 44, IconeY, 44, 46}));
+    EXPECT_TRUE(memes_pixels(rien, e.fond, Rect{IconeX, IconeY, 44, 46}));
+    EXPECT_FALSE(memes_pixels(rien, e.fond, Rect{IconeX + 44, IconeY, 44, 46}));
     e.fond_MouseMove(0, 0, IconeX - 2, 260);
     EXPECT_EQ(e.survol2, 0);
     e.fond_MouseMove(0, 0, 360, 270);
@@ -193,7 +189,7 @@ TEST_F(Table, ACardClickNeedsACardUnderTheMouse) {
 
 TEST_F(Table, APileShowsTheLastTrickOnlyWhenThePlayerIsAwaitedAndATrickWasGathered) {
     e.b.ecran.cartesdernierpli = {0, 10, 20, 30, 40};
-    testing::internal::CaptureStdout();
+    banc.sons.str("");
     e.b.paquet.positionpaquet = 9;
     e.etatclic(EtatClic::aucun); // the computer plays: piles and menu ignore clicks
     e.fond_MouseDown(bouton::Gauche, 0, 30, 30);
@@ -203,7 +199,7 @@ TEST_F(Table, APileShowsTheLastTrickOnlyWhenThePlayerIsAwaitedAndATrickWasGather
     e.etatclic(EtatClic::carte);
     e.b.paquet.positionpaquet = 1;
     e.fond_MouseDown(bouton::Gauche, 0, 440, 430);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+    EXPECT_EQ(banc.sons.str(), "");
     e.b.paquet.positionpaquet = 5;
     const Surface avant = e.fond;
     const auto t0 = banc.pf->ms();
@@ -214,18 +210,18 @@ TEST_F(Table, APileShowsTheLastTrickOnlyWhenThePlayerIsAwaitedAndATrickWasGather
         prise.active(false);
     });
     prise.active(true);
-    testing::internal::CaptureStdout();
+    banc.sons.str("");
     e.fond_MouseDown(bouton::Gauche, 0, 440, 430);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "effet cartew01\neffet cartew01\n");
+    EXPECT_EQ(banc.sons.str(), "effet cartew01\neffet cartew01\n");
     EXPECT_GE(banc.pf->ms() - t0, 1000);
-    EXPECT_TRUE(memes(avant, e.fond, Rect{0, 0, 640, 480}));
+    EXPECT_TRUE(memes_pixels(avant, e.fond, Rect{0, 0, 640, 480}));
     // During the view all four cards are in sight, and the pointer says the program is busy.
     ASSERT_EQ(pendant.largeur(), 640);
     EXPECT_TRUE(montre(e, pendant, 204, 288, 10));
     EXPECT_TRUE(montre(e, pendant, 276, 192, 20));
     EXPECT_TRUE(montre(e, pendant, 204, 96, 30));
     EXPECT_TRUE(montre(e, pendant, 132, 192, 40));
-    EXPECT_FALSE(memes(avant, pendant, Rect{100, 0, 280, 96})) << "the box, above the trick";
+    EXPECT_FALSE(memes_pixels(avant, pendant, Rect{100, 0, 280, 96})) << "the box, above the trick";
     EXPECT_EQ(curseur, Curseur::Occupe);
     EXPECT_EQ(e.etatclic(), EtatClic::carte);
     EXPECT_EQ(banc.pf->curseur_actuel(), Curseur::Attente);
@@ -266,7 +262,7 @@ TEST_F(Table, ARightClickEndsTheEndOfMatchRunWithinAFrame) {
     EXPECT_GE(banc.pf->ms(), 3000);
     EXPECT_LE(banc.pf->ms(), 3000 + 65);
     EXPECT_FALSE(e.clic());
-    EXPECT_TRUE(memes(avant, e.fond, Rect{0, 0, 640, 480})) << "the bands are left clean";
+    EXPECT_TRUE(memes_pixels(avant, e.fond, Rect{0, 0, 640, 480})) << "the bands are left clean";
 }
 
 TEST_F(Table, ALeftClickEndsOnlyTheWaitAfterATrick) {
@@ -304,14 +300,14 @@ TEST_F(Table, MessagesDuringATrickLeaveItsCardsInSight) {
     e.message_on("Belote", "");
     for (auto [x, y, c] : {std::tuple{132, 192, 17}, {204, 96, 27}, {276, 192, 37}})
         EXPECT_TRUE(montre(e, e.fond, x, y, c)) << x;
-    EXPECT_FALSE(memes(pli, e.fond, Rect{0, 0, 480, 480})) << "the box is shown";
+    EXPECT_FALSE(memes_pixels(pli, e.fond, Rect{0, 0, 480, 480})) << "the box is shown";
     e.message_off();
-    EXPECT_TRUE(memes(pli, e.fond, Rect{0, 0, 640, 480}));
+    EXPECT_TRUE(memes_pixels(pli, e.fond, Rect{0, 0, 640, 480}));
     // Once the trick is carried off, the box is back in the middle.
     e.evacuepile(true);
     const Surface vide = e.fond;
     e.message_on("Vous gagnez", "");
-    EXPECT_TRUE(memes(vide, e.fond, Rect{0, 0, 480, 192}));
+    EXPECT_TRUE(memes_pixels(vide, e.fond, Rect{0, 0, 480, 192}));
     e.message_off();
 }
 
@@ -347,24 +343,24 @@ TEST_F(Table, TheSecondRoundPanelShowsTheTurnedCardAndKeepsInsideItsFrame) {
         EXPECT_LE(y.dernier, 281) << ligne;
     }
     e.message_off2(26);
-    EXPECT_TRUE(memes(e.ecranbis, e.fond, Rect{96, 96, 288, 96}));
+    EXPECT_TRUE(memes_pixels(e.ecranbis, e.fond, Rect{96, 96, 288, 96}));
     EXPECT_TRUE(montre(e, e.fond, 204, 192, 26));
 }
 
 TEST_F(Table, TheLastTrickLeavesAStackInTheWinnersHotArea) {
     const Rect basdroite{410, 385, 70, 95}, hautgauche{0, 0, 71, 96};
     e.evacuepile(true);
-    EXPECT_FALSE(memes(e.ecranbis, e.fond, basdroite));
-    EXPECT_TRUE(memes(e.ecranbis, e.fond, hautgauche));
+    EXPECT_FALSE(memes_pixels(e.ecranbis, e.fond, basdroite));
+    EXPECT_TRUE(memes_pixels(e.ecranbis, e.fond, hautgauche));
     // Nothing of it spills out of the hot area.
-    EXPECT_TRUE(memes(e.ecranbis, e.fond, Rect{380, 380, 30, 100}));
+    EXPECT_TRUE(memes_pixels(e.ecranbis, e.fond, Rect{380, 380, 30, 100}));
     e.evacuepile(false);
-    EXPECT_TRUE(memes(e.ecranbis, e.fond, basdroite));
-    EXPECT_FALSE(memes(e.ecranbis, e.fond, hautgauche));
+    EXPECT_TRUE(memes_pixels(e.ecranbis, e.fond, basdroite));
+    EXPECT_FALSE(memes_pixels(e.ecranbis, e.fond, hautgauche));
     // A new deal clears the table, the stack with it, and no trick redraws it.
     e.restaure(0, 0, 480, 480);
     EXPECT_EQ(e.pile, 0);
-    EXPECT_TRUE(memes(e.ecranbis, e.fond, Rect{0, 0, 480, 480}));
+    EXPECT_TRUE(memes_pixels(e.ecranbis, e.fond, Rect{0, 0, 480, 480}));
 }
 
 // The turned card steps out to each bidder in turn, the spot of the one before cleared, and comes back.
@@ -406,7 +402,7 @@ TEST_F(Table, AnAnnouncementLeavesTheHandAndComesBack) {
             EXPECT_EQ(x.dernier, (480 - (4 * 30 + 71)) / 2 + 4 * 30 + 70);
         }
         e.rangeannonce(j, main);
-        EXPECT_TRUE(memes(avant, e.fond, Rect{0, 0, 640, 480})) << j;
+        EXPECT_TRUE(memes_pixels(avant, e.fond, Rect{0, 0, 640, 480})) << j;
     }
 }
 

@@ -36,12 +36,12 @@ TEST_P(Menu, AnswersAndOptions) {
     Paquet paquet;
     Fmenu menu(*banc.ctx, fond, c.partieencours, paquet);
     menu.place(banc.r.decalagex, banc.r.decalagey);
-    testing::internal::CaptureStdout();
+    banc.sons.str("");
     try {
         banc.pf->montre_modal(menu);
     } catch (const Quitter&) {
     }
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), c.sons);
+    EXPECT_EQ(banc.sons.str(), c.sons);
     EXPECT_EQ(menu.reponse, c.reponse);
     EXPECT_EQ(banc.r.partieen, c.partieen_apres);
     EXPECT_EQ(banc.r.avecannonces, c.annonces_apres);
@@ -79,9 +79,9 @@ TEST(MenuSansSurvol, AClickBeforeAnyMoveActsOnNoLine) {
     Paquet paquet;
     Fmenu menu(*banc.ctx, fond, true, paquet);
     menu.Form_Activate();
-    testing::internal::CaptureStdout();
+    banc.sons.str("");
     menu.MouseDown(bouton::Gauche, 0, 320, 130);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+    EXPECT_EQ(banc.sons.str(), "");
     EXPECT_EQ(menu.reponse, ReponseMenu::aucune);
 }
 

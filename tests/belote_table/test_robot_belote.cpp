@@ -108,7 +108,7 @@ TEST(BeloteRobot, AMatchPlayedToTheEndWritesTheSimulatorsTraceAndThePad) {
                                "capture " + d + "fin.png\n";
     const auto r = p.lance(script, "--graine 7 --journal " + journal);
     ASSERT_EQ(r.code, 0) << r.erreurs;
-    EXPECT_TRUE(memes(image(p, "lanceur0.png"), image(p, "lanceur1.png"), Rect{320, 0, 320, 480}));
+    EXPECT_TRUE(memes_pixels(image(p, "lanceur0.png"), image(p, "lanceur1.png"), Rect{320, 0, 320, 480}));
     const auto j = lignes(p.fichier(journal));
     ASSERT_GT(j.size(), 20u);
     const auto sim = lignes(belote_sim("--graine 7 --donnes 1"));
@@ -125,12 +125,12 @@ TEST(BeloteRobot, AMatchPlayedToTheEndWritesTheSimulatorsTraceAndThePad) {
     const auto table = r.sortie.rfind("musique cartem01");
     ASSERT_NE(table, std::string::npos);
     EXPECT_EQ(r.sortie.find("musique cartem00", table), std::string::npos);
-    EXPECT_TRUE(memes(image(p, "menu.png"), image(p, "fin.png"), Rect{0, 0, 640, 480}));
+    EXPECT_TRUE(memes_pixels(image(p, "menu.png"), image(p, "fin.png"), Rect{0, 0, 640, 480}));
     const Surface debut = image(p, "debut.png"), pad = image(p, "pad.png");
-    EXPECT_FALSE(memes(debut, pad, Rect{483, 70, 157, 14})) << "the first line of the pad";
-    EXPECT_FALSE(memes(debut, pad, Rect{490, 416, 141, 21})) << "the totals";
-    EXPECT_TRUE(memes(debut, pad, Rect{483, 45, 157, 24})) << "the column heads";
-    EXPECT_TRUE(memes(debut, pad, Rect{484, 442, 152, 34})) << "the Menu label";
+    EXPECT_FALSE(memes_pixels(debut, pad, Rect{483, 70, 157, 14})) << "the first line of the pad";
+    EXPECT_FALSE(memes_pixels(debut, pad, Rect{490, 416, 141, 21})) << "the totals";
+    EXPECT_TRUE(memes_pixels(debut, pad, Rect{483, 45, 157, 24})) << "the column heads";
+    EXPECT_TRUE(memes_pixels(debut, pad, Rect{484, 442, 152, 34})) << "the Menu label";
 }
 
 // Whether the face of `carte` lies at (x, y) of a capture: every pixel inside the card's shape, as the
@@ -138,12 +138,8 @@ TEST(BeloteRobot, AMatchPlayedToTheEndWritesTheSimulatorsTraceAndThePad) {
 bool montre(const Surface& s, int x, int y, int carte) {
     const auto masque = charge_image("./cartei07"), feuille = charge_image("./cartei08");
     if (!masque || !feuille) return false;
-    const int sx = (carte % 10) * 71, sy = (carte / 10 - 1) * 96;
-    for (int j = 0; j < 96; ++j)
-        for (int i = 0; i < 71; ++i)
-            if (masque->pixel(i, j) == 0 && s.pixel(x + i, y + j) != feuille->pixel(sx + i, sy + j))
-                return false;
-    return true;
+    return test::montre_sous_masque(s, {x, y}, *feuille, {(carte % 10) * 71, (carte / 10 - 1) * 96}, *masque,
+                                    71, 96);
 }
 
 // Seed 7: Sud takes Trefle; Est wins the second trick. The player clicks the bottom right pile while Sud is
@@ -170,10 +166,10 @@ TEST(BeloteRobot, TheLastTrickViewShowsItsFourCardsAndTheStackLiesInTheWinnersHo
         EXPECT_TRUE(
             montre(vue, spots[siege][0], spots[siege][1], std::stoi(m[static_cast<std::size_t>(siege)])))
             << "seat " << siege;
-    EXPECT_TRUE(memes(table, image(p, "apres.png"), Rect{0, 0, 640, 480})) << "the table as it was";
+    EXPECT_TRUE(memes_pixels(table, image(p, "apres.png"), Rect{0, 0, 640, 480})) << "the table as it was";
     // Est and Ouest won the last trick: their stack, top left; the other hot area is bare cloth.
-    EXPECT_FALSE(memes(table, *tapis, Rect{0, 0, 71, 96}));
-    EXPECT_TRUE(memes(table, *tapis, Rect{410, 385, 70, 95}));
+    EXPECT_FALSE(memes_pixels(table, *tapis, Rect{0, 0, 71, 96}));
+    EXPECT_TRUE(memes_pixels(table, *tapis, Rect{410, 385, 70, 95}));
 }
 
 // The editor filled with the whole pack: every card's label inside its slot, the frames untouched.
@@ -257,11 +253,11 @@ TEST(BeloteRobot, AComposedDealTheMenuF5F7AndClosingMidDeal) {
     EXPECT_EQ(p.fichier(journal).find("fin "), std::string::npos) << "dropped deals are not scored";
 
     const Surface attente = image(p, "attente.png");
-    EXPECT_FALSE(memes(attente, image(p, "menu.png"), Rect{0, 0, 640, 480}));
-    EXPECT_TRUE(memes(attente, image(p, "suite.png"), Rect{0, 0, 480, 480}))
+    EXPECT_FALSE(memes_pixels(attente, image(p, "menu.png"), Rect{0, 0, 640, 480}));
+    EXPECT_TRUE(memes_pixels(attente, image(p, "suite.png"), Rect{0, 0, 480, 480}))
         << "the same wait after Continuer";
-    EXPECT_FALSE(memes(attente, image(p, "f5.png"), Rect{0, 0, 640, 480}));
-    EXPECT_TRUE(memes(attente, image(p, "apresf5.png"), Rect{0, 0, 480, 480}));
+    EXPECT_FALSE(memes_pixels(attente, image(p, "f5.png"), Rect{0, 0, 640, 480}));
+    EXPECT_TRUE(memes_pixels(attente, image(p, "apresf5.png"), Rect{0, 0, 480, 480}));
     EXPECT_NE(p.fichier(p.scores() + "tlvbelo.ini"), "");
     const auto lanceur = r.sortie.find("musique cartem00", r.sortie.find("musique cartem01"));
     ASSERT_NE(lanceur, std::string::npos) << "back on the launcher";

@@ -7,6 +7,7 @@
 #include <map>
 
 #include "memo/plateau.h"
+#include "pixels.h"
 #include "platform/image.h"
 #include "shell/creefichiers.h"
 #include "tests/robot/programme.h"
@@ -50,13 +51,7 @@ std::string trouvetout(const std::vector<std::pair<Place, Place>>& v) {
     return s;
 }
 
-// True when the w x h block at (x, y) of `a` equals the one at (ax, ay) of `b`.
-bool memebloc(const Surface& a, int x, int y, const Surface& b, int bx, int by, int w, int h) {
-    for (int j = 0; j < h; ++j)
-        for (int i = 0; i < w; ++i)
-            if (a.pixel(x + i, y + j) != b.pixel(bx + i, by + j)) return false;
-    return true;
-}
+using test::memebloc;
 
 std::size_t compte(const std::string& texte, const std::string& bout) {
     std::size_t n = 0;
@@ -137,12 +132,12 @@ TEST(RobotMemo, AGameKeepsTheLevelItWasDealtAtWhenTheArrowsMoveDuringIt) {
                suivante = charge_image(d + "suivante.png"), feuille = charge_image("./cartei08");
     ASSERT_TRUE(avant && apres && record && menu && suivante && feuille);
     const int gauche = 70, haut = 40, titre = 45; // the score screen, centred, and its title band
-    EXPECT_TRUE(memebloc(*apres, gauche, haut, *avant, gauche, haut, 500, 400))
+    EXPECT_TRUE(memebloc(*apres, {gauche, haut}, *avant, {gauche, haut}, 500, 400))
         << "4x4 table during the game";
-    EXPECT_TRUE(memebloc(*record, gauche, haut, *avant, gauche, haut, 500, titre))
+    EXPECT_TRUE(memebloc(*record, {gauche, haut}, *avant, {gauche, haut}, 500, titre))
         << "the record's table is 4x4";
-    EXPECT_FALSE(memebloc(*menu, gauche, haut, *avant, gauche, haut, 500, titre)) << "8x4 after the game";
-    EXPECT_TRUE(memebloc(*suivante, 36, 48, *feuille, 0, 384, 71, 96)) << "the next deal uses column 1";
+    EXPECT_FALSE(memebloc(*menu, {gauche, haut}, *avant, {gauche, haut}, 500, titre)) << "8x4 after the game";
+    EXPECT_TRUE(memebloc(*suivante, {36, 48}, *feuille, {0, 384}, 71, 96)) << "the next deal uses column 1";
 }
 
 // A time that does not rank is shown with the reason until a click; only then the menu. Its clock ran
@@ -167,15 +162,15 @@ TEST(RobotMemo, AFinishThatDoesNotRankShowsItsTimeUntilAClickAndTheClockStaysInI
                boite = charge_image("./cartei10"), fondmenu = charge_image("./cartei04");
     ASSERT_TRUE(horloge && fin && menu && tapis && boite && fondmenu);
     // The frame of the clock box and the cloth around it, as clean as ever.
-    EXPECT_TRUE(memebloc(*horloge, 225, 0, *tapis, 225, 0, 176, 12));
-    EXPECT_TRUE(memebloc(*horloge, 225, 36, *tapis, 225, 36, 176, 12));
-    EXPECT_TRUE(memebloc(*horloge, 225, 12, *tapis, 225, 12, 20, 24));
-    EXPECT_TRUE(memebloc(*horloge, 381, 12, *tapis, 381, 12, 20, 24));
+    EXPECT_TRUE(memebloc(*horloge, {225, 0}, *tapis, {225, 0}, 176, 12));
+    EXPECT_TRUE(memebloc(*horloge, {225, 36}, *tapis, {225, 36}, 176, 12));
+    EXPECT_TRUE(memebloc(*horloge, {225, 12}, *tapis, {225, 12}, 20, 24));
+    EXPECT_TRUE(memebloc(*horloge, {381, 12}, *tapis, {381, 12}, 20, 24));
 
     // The box of the name entry, centred over the darkened table, its two texts printed.
     const int x = 120, y = 190;
-    EXPECT_TRUE(memebloc(*fin, x, y, *boite, 0, 0, 4, 100)) << "left edge";
-    EXPECT_TRUE(memebloc(*fin, x, y + 90, *boite, 0, 90, 400, 10)) << "bottom edge";
+    EXPECT_TRUE(memebloc(*fin, {x, y}, *boite, {0, 0}, 4, 100)) << "left edge";
+    EXPECT_TRUE(memebloc(*fin, {x, y + 90}, *boite, {0, 90}, 400, 10)) << "bottom edge";
     const auto encre = [&](int y0, int y1) {
         int n = 0;
         for (int j = y0; j < y1; ++j)
@@ -184,8 +179,8 @@ TEST(RobotMemo, AFinishThatDoesNotRankShowsItsTimeUntilAClickAndTheClockStaysInI
     };
     EXPECT_GT(encre(5, 38), 50) << "the time";
     EXPECT_GT(encre(40, 88), 50) << "not in the table";
-    EXPECT_FALSE(memebloc(*fin, 0, 0, *fondmenu, 0, 0, 60, 30));
-    EXPECT_TRUE(memebloc(*menu, 0, 0, *fondmenu, 0, 0, 60, 30)) << "the menu after the click";
+    EXPECT_FALSE(memebloc(*fin, {0, 0}, *fondmenu, {0, 0}, 60, 30));
+    EXPECT_TRUE(memebloc(*menu, {0, 0}, *fondmenu, {0, 0}, 60, 30)) << "the menu after the click";
 }
 
 } // namespace

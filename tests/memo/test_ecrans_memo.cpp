@@ -4,6 +4,7 @@
 #include "memo/finmemo.h"
 #include "memo/memo.h"
 #include "memo/menumemo.h"
+#include "pixels.h"
 #include "platform/entrees.h"
 #include "platform/image.h"
 #include "tests/scores/banc.h"
@@ -79,11 +80,9 @@ TEST_F(EcranMemo, ContinueOnlyWhileAGameIsInProgress) {
     });
 }
 
+// A card's place on the table against a cell of the sheet.
 bool memebloc(const Surface& a, Point pa, const Surface& b, Point pb) {
-    for (int y = 0; y < hauteurcarte; ++y)
-        for (int x = 0; x < largeurcarte; ++x)
-            if (a.pixel(pa.x + x, pa.y + y) != b.pixel(pb.x + x, pb.y + y)) return false;
-    return true;
+    return test::memebloc(a, pa, b, pb, largeurcarte, hauteurcarte);
 }
 
 TEST_F(EcranMemo, AFlipShowsTheFaceInNineFramesAndTurningBackShowsTheBack) {

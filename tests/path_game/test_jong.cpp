@@ -3,6 +3,7 @@
 
 #include "grilles.h"
 #include "path_game/jong.h"
+#include "pixels.h"
 #include "tests/scores/banc.h"
 
 namespace tlv::essai {
@@ -10,12 +11,7 @@ namespace {
 
 const Rect Plateau{36, 48, 568, 384};
 
-bool memes(const Surface& a, const Surface& b, Rect z) {
-    for (int y = z.y; y < z.y + z.h; ++y)
-        for (int x = z.x; x < z.x + z.w; ++x)
-            if (a.pixel(x, y) != b.pixel(x, y)) return false;
-    return true;
-}
+using test::memes_pixels;
 
 class EcranJong : public Banc {
   protected:
@@ -51,7 +47,7 @@ TEST_F(EcranJong, AClearedBoardsTimeStaysAMomentUnlessARightClickCutsIt) {
             return pf->ms() - t0;
         };
         EXPECT_EQ(duree(65), 3000);
-        EXPECT_FALSE(memes(avant, j.image, Plateau));
+        EXPECT_FALSE(memes_pixels(avant, j.image, Plateau));
         pousseclic(j, bouton::Gauche); // a left click might be meant for the next board
         EXPECT_EQ(duree(65), 3000);
         pousseclic(j, bouton::Droit);
@@ -73,8 +69,8 @@ TEST_F(EcranJong, TimeUpIsShownUntilAnyClick) {
             EXPECT_EQ(pf->ms(), t0);
             EXPECT_EQ(j.etatclic, EtatClicJong::AvisLu);
         }
-        EXPECT_FALSE(memes(avant, j.image, Plateau));
-        EXPECT_TRUE(memes(avant, j.image, Rect{165, 12, 296, 24})) << "the board and the clock stay";
+        EXPECT_FALSE(memes_pixels(avant, j.image, Plateau));
+        EXPECT_TRUE(memes_pixels(avant, j.image, Rect{165, 12, 296, 24})) << "the board and the clock stay";
     });
 }
 

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "dossiertemp.h"
 #include "path_game/libelles.h"
 #include "path_game/parties.h"
 
@@ -14,11 +15,8 @@ namespace fs = std::filesystem;
 
 class Sauvegardes : public ::testing::Test {
   protected:
-    void SetUp() override {
-        char modele[] = "/tmp/tlv-parties-XXXXXX";
-        dossier = std::string(mkdtemp(modele)) + "/";
-    }
-    void TearDown() override { fs::remove_all(dossier); }
+    test::DossierTemp temp;
+    std::string dossier = temp.chemin();
     std::string lit() const {
         std::ifstream f(dossier + fichierparties, std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(f), {});
@@ -26,7 +24,6 @@ class Sauvegardes : public ::testing::Test {
     void ecrit(const std::string& octets) const {
         std::ofstream(dossier + fichierparties, std::ios::binary) << octets;
     }
-    std::string dossier;
 };
 
 TEST_F(Sauvegardes, BoardsClearedAddTheirTimesAndTheGameResumesAfterTheLast) {

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "dossiertemp.h"
 #include "grilles.h"
 #include "path_game/plateaux.h"
 
@@ -89,8 +90,8 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.nom); });
 
 TEST(FichierPlateaux, MissingFileOrFolderHasNoBoardAndTenRecordsAreTenBoards) {
-    char modele[] = "/tmp/tlv-plateaux-XXXXXX";
-    const std::string dossier = mkdtemp(modele), f = dossier + "/cartet00";
+    const test::DossierTemp temp;
+    const std::string dossier = temp.racine(), f = temp / "cartet00";
     Grille g;
     for (const std::string& p : {f, dossier}) {
         EXPECT_EQ(recherchemax(p), -1) << p;
@@ -103,7 +104,6 @@ TEST(FichierPlateaux, MissingFileOrFolderHasNoBoardAndTenRecordsAreTenBoards) {
     ASSERT_TRUE(chargecode(f, 9, g));
     EXPECT_EQ(cellule(g, 1, 1), 9);
     EXPECT_FALSE(chargecode(f, 10, g));
-    fs::remove_all(dossier);
 }
 
 struct CasJouable {

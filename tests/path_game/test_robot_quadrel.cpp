@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "grilles.h"
+#include "pixels.h"
 
 #include "path_game/chemin.h"
 #include "path_game/parties.h"
@@ -79,12 +80,7 @@ struct Captures {
     }
 };
 
-bool memes(const Surface& a, const Surface& b, Rect z) {
-    for (int y = z.y; y < z.y + z.h; ++y)
-        for (int x = z.x; x < z.x + z.w; ++x)
-            if (a.pixel(x, y) != b.pixel(x, y)) return false;
-    return true;
-}
+using test::memes_pixels;
 
 const Rect ZonePlateau{36, 48, 568, 384}, ZoneChrono{330, 12, 131, 24}, Tout{0, 0, 640, 480};
 
@@ -123,9 +119,9 @@ TEST(Quadrel, SavedGamesMovesTheClockAndTheMenuFromTheLauncher) {
     const auto r = p.lance(s, "--graine 3");
     ASSERT_EQ(r.code, 0) << r.erreurs;
 
-    EXPECT_TRUE(memes(cap["s0"], cap["s1"], Tout));
-    EXPECT_FALSE(memes(cap["s1"], cap["s2"], Tout));
-    EXPECT_TRUE(memes(cap["s2"], cap["s3"], Tout));
+    EXPECT_TRUE(memes_pixels(cap["s0"], cap["s1"], Tout));
+    EXPECT_FALSE(memes_pixels(cap["s1"], cap["s2"], Tout));
+    EXPECT_TRUE(memes_pixels(cap["s2"], cap["s3"], Tout));
     const std::string lignes = p.fichier(p.scores() + fichierparties);
     ASSERT_EQ(lignes.size(), 3u * 19) << lignes;
     EXPECT_EQ(lignes.substr(0, 12), "UN       001");
@@ -151,27 +147,27 @@ TEST(Quadrel, SavedGamesMovesTheClockAndTheMenuFromTheLauncher) {
 
     // Shaded when chosen, then both places show the empty table; the rest of the board is untouched.
     const Surface debut = cap["debut"], choisie = cap["choisie"], apres = cap["apres"];
-    EXPECT_FALSE(memes(debut, choisie, cellule(a)));
-    EXPECT_TRUE(memes(debut, choisie, cellule(x)));
+    EXPECT_FALSE(memes_pixels(debut, choisie, cellule(a)));
+    EXPECT_TRUE(memes_pixels(debut, choisie, cellule(x)));
     for (int c = 1; c <= 8; ++c)
         for (int l = 1; l <= 4; ++l) {
             const Case k{c, l};
-            EXPECT_EQ(memes(debut, apres, cellule(k)), k != a && k != b) << c << "," << l;
+            EXPECT_EQ(memes_pixels(debut, apres, cellule(k)), k != a && k != b) << c << "," << l;
         }
-    EXPECT_TRUE(memes(apres, cap["f5"], Tout));
-    EXPECT_FALSE(memes(apres, cap["3s"], ZoneChrono));
-    EXPECT_TRUE(memes(apres, cap["3s"], Rect{0, 40, 640, 398}));
+    EXPECT_TRUE(memes_pixels(apres, cap["f5"], Tout));
+    EXPECT_FALSE(memes_pixels(apres, cap["3s"], ZoneChrono));
+    EXPECT_TRUE(memes_pixels(apres, cap["3s"], Rect{0, 40, 640, 398}));
     // Beside the Menu label: the game's name, and its total time, which goes on with the clock.
     const Rect Nom{52, 444, 160, 24}, Total{428, 444, 160, 24};
-    EXPECT_TRUE(memes(apres, cap["3s"], Nom));
-    EXPECT_FALSE(memes(apres, cap["3s"], Total));
-    EXPECT_FALSE(memes(cap["s0"], apres, Nom));
+    EXPECT_TRUE(memes_pixels(apres, cap["3s"], Nom));
+    EXPECT_FALSE(memes_pixels(apres, cap["3s"], Total));
+    EXPECT_FALSE(memes_pixels(cap["s0"], apres, Nom));
     const Surface fin = cap["fin"];
-    EXPECT_FALSE(memes(cap["3s"], fin, ZonePlateau));
-    EXPECT_TRUE(memes(cap["3s"], fin, Rect{165, 12, 146, 24})) << "the board's number stays in sight";
+    EXPECT_FALSE(memes_pixels(cap["3s"], fin, ZonePlateau));
+    EXPECT_TRUE(memes_pixels(cap["3s"], fin, Rect{165, 12, 146, 24})) << "the board's number stays in sight";
     EXPECT_EQ(cap["menu"].pixel(320, 300), 0u);
-    EXPECT_TRUE(memes(debut, cap["reprise"], ZonePlateau));
-    EXPECT_TRUE(memes(debut, cap["reprise"], ZoneChrono));
+    EXPECT_TRUE(memes_pixels(debut, cap["reprise"], ZonePlateau));
+    EXPECT_TRUE(memes_pixels(debut, cap["reprise"], ZoneChrono));
 }
 
 // A copy of the program beside a boards file of its own.
@@ -221,9 +217,10 @@ TEST(Quadrel, AMissingBoardsFileIsToldAndTheLastBoardClearedEndsTheGame) {
     ASSERT_EQ(r2.code, 0) << r2.erreurs;
     EXPECT_EQ(p.fichier(p.scores() + fichierparties).substr(0, 12), "TOTO     001");
     const Surface fin = cap["fin"], fin2 = cap["fin2"];
-    EXPECT_TRUE(memes(fin, fin2, Rect{20, 42, 600, 396}));
-    EXPECT_TRUE(memes(fin, fin2, Rect{165, 12, 146, 24})) << "the last board's number, loaded or played";
-    EXPECT_TRUE(memes(fin, fin2, Rect{0, 438, 640, 42})) << "the game's name and total";
+    EXPECT_TRUE(memes_pixels(fin, fin2, Rect{20, 42, 600, 396}));
+    EXPECT_TRUE(memes_pixels(fin, fin2, Rect{165, 12, 146, 24}))
+        << "the last board's number, loaded or played";
+    EXPECT_TRUE(memes_pixels(fin, fin2, Rect{0, 438, 640, 42})) << "the game's name and total";
     bool texte = false;
     for (int x = 40; x < 600 && !texte; ++x) {
         const std::uint32_t c = fin.pixel(x, 100);
@@ -233,7 +230,7 @@ TEST(Quadrel, AMissingBoardsFileIsToldAndTheLastBoardClearedEndsTheGame) {
     // Nothing of the obstacles is left above the first line.
     const auto table = charge_image("cartei02");
     ASSERT_TRUE(table.has_value());
-    EXPECT_TRUE(memes(fin, *table, Rect{36, 48, 568, 30}));
+    EXPECT_TRUE(memes_pixels(fin, *table, Rect{36, 48, 568, 30}));
 }
 
 // The tick that runs the clock out falls while the loop is busy with the cards just clicked.
@@ -267,10 +264,10 @@ TEST_P(TempsEcoule, TheBoardIsLostEvenWhenTheLastTickComesMidMove) {
     EXPECT_EQ(p.fichier(p.scores() + fichierparties), LigneNeuve);
     EXPECT_EQ(compte(r.sortie, "effet cartew04"), 1u) << r.sortie;
     EXPECT_EQ(compte(r.sortie, "effet cartew08"), 0u);
-    EXPECT_FALSE(memes(cap["debut"], cap["ecoule"], Rect{200, 200, 240, 80}));
-    EXPECT_FALSE(memes(cap["ecoule"], cap["menu"], Tout));
-    EXPECT_TRUE(memes(cap["debut"], cap["reprise"], ZonePlateau));
-    EXPECT_TRUE(memes(cap["debut"], cap["reprise"], ZoneChrono));
+    EXPECT_FALSE(memes_pixels(cap["debut"], cap["ecoule"], Rect{200, 200, 240, 80}));
+    EXPECT_FALSE(memes_pixels(cap["ecoule"], cap["menu"], Tout));
+    EXPECT_TRUE(memes_pixels(cap["debut"], cap["reprise"], ZonePlateau));
+    EXPECT_TRUE(memes_pixels(cap["debut"], cap["reprise"], ZoneChrono));
 }
 
 // Each refresh lasts 15 ms and the clock reaches -1 at 121 s: the first click of each case is timed so
@@ -327,9 +324,9 @@ TEST_P(PlateauInjouable, IsToldAndNeverRepeated) {
     EXPECT_EQ(p.fichier(p.scores() + fichierparties), GetParam().ligne);
     // No "Continuer la partie": the menu looks as it did with no game, and stays after a click there.
     const Rect Continuer{80, 35, 480, 60};
-    EXPECT_TRUE(memes(cap["menu0"], cap["menu"], Continuer));
-    EXPECT_TRUE(memes(cap["menu"], cap["menu2"], Tout));
-    EXPECT_FALSE(memes(cap["message"], cap["menu"], Tout));
+    EXPECT_TRUE(memes_pixels(cap["menu0"], cap["menu"], Continuer));
+    EXPECT_TRUE(memes_pixels(cap["menu"], cap["menu2"], Tout));
+    EXPECT_FALSE(memes_pixels(cap["message"], cap["menu"], Tout));
 }
 
 const std::string Vide = fichede({"........", "........", "........", "........"});
@@ -362,7 +359,7 @@ TEST(Quadrel, ANewGameRefusedKeepsTheGameInProgress) {
     const auto r = jeu.lance(Ouvre + Charger + cap("un") + Menu + Nouvelle + "touche Entree\nattends\n" +
                              "clic 320 60\nattends\n" + cap("repris"));
     ASSERT_EQ(r.code, 0) << r.erreurs;
-    EXPECT_TRUE(memes(cap["un"], cap["repris"], Tout));
+    EXPECT_TRUE(memes_pixels(cap["un"], cap["repris"], Tout));
     EXPECT_EQ(p.fichier(p.scores() + fichierparties), "UN       00000010\r\n");
 }
 
@@ -389,7 +386,7 @@ TEST(Quadrel, TheNameTakenPromptFitsItsBox) {
         EXPECT_GT(droite, 300) << nom;
         EXPECT_LT(droite, 515) << nom << ": the prompt reaches the box's edge";
     }
-    EXPECT_FALSE(memes(cap["invite"], cap["existe"], Rect{120, 190, 400, 40}));
+    EXPECT_FALSE(memes_pixels(cap["invite"], cap["existe"], Rect{120, 190, 400, 40}));
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "dossiertemp.h"
 #include "platform/image.h"
 #include "platform/minuterie.h"
 #include "platform/plateforme.h"
@@ -158,8 +159,8 @@ long centre(const std::string& fichier) {
 }
 
 TEST_F(Boucle, ADelayedCaptureShowsTheScreenAtItsTimeInsideTimedWaitsAndRobotWaits) {
-    const std::string d = ::testing::TempDir();
-    for (const char* f : {"a.png", "b.png", "c.png", "z.png"}) std::remove((d + f).c_str());
+    const test::DossierTemp temp;
+    const std::string d = temp.chemin();
     // Asked at 0: one falls inside the program's pause, one inside the robot's own wait; one is never due.
     demarre("capture " + d + "a.png 0.5\ncapture " + d + "b.png 1.7\ncapture " + d + "c.png 1.2\n" +
             "capture " + d + "z.png 60\nattends\nattends 2\n");

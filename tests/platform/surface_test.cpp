@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "pixels.h"
 #include "platform/plateforme.h"
 #include "platform/surface.h"
 
@@ -79,12 +80,10 @@ TEST(Blit, OverlappingCopyWithinOneSurfaceMovesTheBlockIntact) {
     Surface s = motif(8, 8);
     const Surface avant = s;
     bitblt(s, 2, 3, 5, 4, s, 1, 1);
-    for (int y = 0; y < 4; ++y)
-        for (int x = 0; x < 5; ++x) EXPECT_EQ(s.pixel(2 + x, 3 + y), avant.pixel(1 + x, 1 + y));
+    EXPECT_TRUE(test::memebloc(s, {2, 3}, avant, {1, 1}, 5, 4));
     Surface t = motif(8, 8);
     bitblt(t, 0, 0, 5, 4, t, 2, 1);
-    for (int y = 0; y < 4; ++y)
-        for (int x = 0; x < 5; ++x) EXPECT_EQ(t.pixel(x, y), avant.pixel(2 + x, 1 + y));
+    EXPECT_TRUE(test::memebloc(t, {0, 0}, avant, {2, 1}, 5, 4));
 }
 
 TEST(Stretch, DoublesShrinksAndMirrors) {

@@ -8,6 +8,7 @@
 #include <fstream>
 #include <set>
 
+#include "pixels.h"
 #include "platform/image.h"
 #include "programme.h"
 #include "shell/avis.h"
@@ -32,12 +33,7 @@ Surface capture(const Programme& p, const std::string& nom) {
     return s ? *s : Surface(640, 480);
 }
 
-bool memes_pixels(const Surface& a, const Surface& b, Rect z) {
-    for (int y = z.y; y < z.y + z.h; ++y)
-        for (int x = z.x; x < z.x + z.w; ++x)
-            if (a.pixel(x, y) != b.pixel(x, y)) return false;
-    return true;
-}
+using test::memes_pixels;
 
 const Rect Ligne1{329, 10, 298, 58}, Ligne2{329, 80, 298, 58};
 

@@ -3,23 +3,10 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <iterator>
 
 namespace tlv::essai {
-
-namespace fs = std::filesystem;
-
-Programme::Programme() {
-    char modele[] = "/tmp/tlv-robot-XXXXXX";
-    dossier_ = mkdtemp(modele);
-}
-
-Programme::~Programme() {
-    std::error_code ec;
-    fs::remove_all(dossier_, ec);
-}
 
 std::string Programme::fichier(const std::string& nom) const {
     std::ifstream f(nom.front() == '/' ? nom : dossier_ + "/" + nom, std::ios::binary);

@@ -2,6 +2,8 @@
 // Runs the built program in a scratch score folder and collects what it printed.
 #include <string>
 
+#include "dossiertemp.h"
+
 namespace tlv::essai {
 
 struct Resultat {
@@ -11,8 +13,7 @@ struct Resultat {
 
 class Programme {
   public:
-    Programme();
-    ~Programme();
+    Programme() : dossier_(temp_.racine()) {}
     // Runs `tolvanex --robot <script> --dossier-scores <folder> <extra>` from `binaire`.
     Resultat lance(const std::string& script, const std::string& extra = "",
                    const std::string& binaire = "./tolvanex") const;
@@ -26,7 +27,8 @@ class Programme {
     std::string fichier(const std::string& nom) const;             // a file's bytes, "" when missing
 
   private:
-    std::string dossier_;
+    test::DossierTemp temp_;
+    std::string dossier_; // without the trailing '/', as the command lines have always had it
 };
 
 } // namespace tlv::essai

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "dossiertemp.h"
 #include "platform/plateforme.h"
 #include "platform/quitter.h"
 #include "platform/robot.h"
@@ -21,15 +22,12 @@ namespace tlv::essai {
 class Banc : public ::testing::Test {
   protected:
     void SetUp() override {
-        char modele[] = "/tmp/tlv-ecrans-scores-XXXXXX";
-        dossier = mkdtemp(modele);
-        r.dossier_scores = dossier + "/";
+        r.dossier_scores = dossier.chemin();
         r.repertoire = "./"; // the tests run beside the data files
         r.textes = textes_fixes();
         choisit_tailles(r);
         ASSERT_TRUE(creefichiers(r.dossier_scores));
     }
-    void TearDown() override { std::filesystem::remove_all(dossier); }
 
     // Runs `action` with the script feeding input; false when the script ran out first.
     template <class F> bool joue(const std::string& script, F action) {
@@ -57,7 +55,7 @@ class Banc : public ::testing::Test {
         f << contenu;
     }
 
-    std::string dossier;
+    test::DossierTemp dossier;
     Reglages r;
     Rnd rnd{1};
     Robot robot;

@@ -57,7 +57,7 @@ TEST_P(Curseur, IsDrawnInTheGapItStandsIn) {
     if (const auto a = saisie.find('@'); a != std::string::npos)
         saisie.replace(a, 1, std::to_string(ecart + 3));
 
-    const std::string png = dossier + "/nom.png";
+    const std::string png = dossier / "nom.png";
     std::string reponse;
     ASSERT_TRUE(
         joue("attends\n" + saisie + "\nattends\ncapture " + png + "\ntexte z\ntouche Entree\nattends\n",
@@ -88,7 +88,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(Banc, MemoTimesAreRightAligned) {
     ecrit("tlvmemo0.sco", "A               10\r\nB               20\r\nC               300\r\n"
                           "D               4000\r\nE               10000\r\n");
-    const std::string png = dossier + "/scores.png";
+    const std::string png = dossier / "scores.png";
     ASSERT_TRUE(
         joue("attends\ncapture " + png + "\n" + Retour, [&](Contexte& c) { affichelesscores_memo(c, 0); }));
     const auto image = charge_image(png);

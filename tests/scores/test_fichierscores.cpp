@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "dossiertemp.h"
 #include "scores/fichierscores.h"
 #include "shell/creefichiers.h"
 
@@ -61,12 +62,8 @@ TEST(InsertionMemo, EachRankShiftsTheLinesBelowAndDropsTheLast) {
 
 class Dossier : public ::testing::Test {
   protected:
-    void SetUp() override {
-        char modele[] = "/tmp/tlv-scores-XXXXXX";
-        p = std::string(mkdtemp(modele)) + "/tlvmemo1.sco";
-    }
-    void TearDown() override { std::filesystem::remove_all(std::filesystem::path(p).parent_path()); }
-    std::string p;
+    test::DossierTemp dossier;
+    std::string p = dossier / "tlvmemo1.sco";
 };
 
 TEST_F(Dossier, RoundTripIsByteExact) {

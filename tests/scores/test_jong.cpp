@@ -6,6 +6,7 @@
 #include <fstream>
 #include <vector>
 
+#include "dossiertemp.h"
 #include "scores/fichierscores.h"
 
 namespace tlv {
@@ -101,17 +102,12 @@ std::string lignes(const std::vector<std::string>& l, const char* fin = "\r\n") 
 
 class JongAbimePuisClasse : public ::testing::TestWithParam<CasAbimeJong> {
   protected:
-    void SetUp() override {
-        char modele[] = "/tmp/tlv-jong-XXXXXX";
-        dossier = mkdtemp(modele);
-    }
-    void TearDown() override { std::filesystem::remove_all(dossier); }
-    std::string dossier;
+    test::DossierTemp dossier;
 };
 
 TEST_P(JongAbimePuisClasse, NoReadableGameIsDroppedBeforeADefaultLine) {
     const auto& c = GetParam();
-    const std::string p = dossier + "/" + fichierjong;
+    const std::string p = dossier / fichierjong;
     std::ofstream(p, std::ios::binary) << c.contenu;
     const ClassementJong cl = classejong(litjong(p), "", 5, 100);
     ASSERT_GT(cl.rang, 0);

@@ -14,7 +14,7 @@ const std::string lignememo = "INCONNU         10000\r\n";
 const std::string lignejong = "INCONNU  00000120\r\n";
 const char* const noms[] = {"tlvmemo0.sco", "tlvmemo1.sco", "tlvmemo2.sco", "tlvjong0.sco", "tlvjong1.sco"};
 
-TEST(CreeFichiers, PremierLancementCreeLesDossiersEtLesCinqFichiers) {
+TEST(CreeFichiers, FirstRunCreatesTheFoldersAndTheFiveFiles) {
     DossierTemp d;
     const std::string scores = d / "racine/tlvscore/tolvanex/";
     ASSERT_TRUE(creefichiers(scores));
@@ -31,7 +31,7 @@ TEST(CreeFichiers, PremierLancementCreeLesDossiersEtLesCinqFichiers) {
     EXPECT_EQ(test::contenudossier(scores), std::set<std::string>(std::begin(noms), std::end(noms)));
 }
 
-TEST(CreeFichiers, LancementSuivantNeToucheAucunFichierExistant) {
+TEST(CreeFichiers, NextRunTouchesNoExistingFile) {
     DossierTemp d;
     ASSERT_TRUE(creefichiers(d.chemin()));
     for (const char* nom : noms) test::ecritbrut(d / nom, std::string("autre ") + nom);
@@ -41,7 +41,7 @@ TEST(CreeFichiers, LancementSuivantNeToucheAucunFichierExistant) {
         EXPECT_EQ(litbrut(d / nom), std::string(nom) == "tlvjong0.sco" ? "" : std::string("autre ") + nom);
 }
 
-TEST(CreeFichiers, SeulsLesManquantsSontCrees) {
+TEST(CreeFichiers, OnlyTheMissingOnesAreCreated) {
     DossierTemp d;
     test::ecritbrut(d / "tlvmemo1.sco", "abimé");
     ASSERT_TRUE(creefichiers(d.chemin()));
@@ -49,7 +49,7 @@ TEST(CreeFichiers, SeulsLesManquantsSontCrees) {
     EXPECT_EQ(litbrut(d / "tlvmemo2.sco"), contenuinitial("tlvmemo2.sco"));
 }
 
-TEST(CreeFichiers, UneAutreErreurAbandonneLaSuite) {
+TEST(CreeFichiers, AnyOtherErrorAbandonsTheRest) {
     DossierTemp d;
     // A link to itself cannot be opened, and not because it is missing.
     std::filesystem::create_symlink("tlvmemo1.sco", d / "tlvmemo1.sco");
@@ -59,7 +59,7 @@ TEST(CreeFichiers, UneAutreErreurAbandonneLaSuite) {
     EXPECT_FALSE(litbrut(d / "tlvjong1.sco"));
 }
 
-TEST(CreeFichiers, DossierImpossible) {
+TEST(CreeFichiers, UncreatableFolder) {
     DossierTemp d;
     test::ecritbrut(d / "occupe", "x");
     EXPECT_FALSE(creefichiers(d / "occupe/tolvanex/"));

@@ -5,6 +5,7 @@
 #include <fstream>
 #include <memory>
 
+#include "dossiertemp.h"
 #include "platform/plateforme.h"
 #include "platform/quitter.h"
 #include "platform/robot.h"
@@ -26,12 +27,7 @@ std::string lit(const fs::path& p) {
 
 class Dialogue : public ::testing::Test {
   protected:
-    void SetUp() override {
-        char modele[] = "/tmp/tlv-dialogue-XXXXXX";
-        dossier = mkdtemp(modele);
-        r.dossier_scores = dossier + "/";
-    }
-    void TearDown() override { fs::remove_all(dossier); }
+    void SetUp() override { r.dossier_scores = dossier.chemin(); }
 
     // Opens the dialog as F5 does, with the script feeding it.
     void ouvre(bool belote, const std::string& script) {
@@ -54,7 +50,7 @@ class Dialogue : public ::testing::Test {
                std::to_string(d.top - d.pf.decalagey() + y);
     }
 
-    std::string dossier;
+    test::DossierTemp dossier;
     Reglages r;
     Robot robot;
     std::unique_ptr<Plateforme> pf;
@@ -86,7 +82,7 @@ TEST_P(Dialogues, StoreTheSliderHoweverTheyAreClosed) {
         EXPECT_EQ(r.tempobelote, static_cast<int>(c.apres));
     else
         EXPECT_FLOAT_EQ(r.tempomemo, c.apres);
-    EXPECT_EQ(lit(dossier + (c.belote ? "/tlvbelo.ini" : "/tlvmemo.ini")), c.fichier);
+    EXPECT_EQ(lit(dossier / (c.belote ? "tlvbelo.ini" : "tlvmemo.ini")), c.fichier);
 }
 
 // The dialog is centred on the play area: its scroll bar's right arrow lies at (477, 221), its left one at

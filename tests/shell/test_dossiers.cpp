@@ -16,7 +16,7 @@ struct Cas {
 
 class DossierScores : public ::testing::TestWithParam<Cas> {};
 
-TEST_P(DossierScores, Choix) {
+TEST_P(DossierScores, Choice) {
     const Cas& c = GetParam();
     EXPECT_EQ(dossierscores(c.racine, c.xdg, c.home), c.attendu);
 }
@@ -30,7 +30,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Cas{std::nullopt, "relatif", "/h", "/h/.local/share/tlvscore/tolvanex/"},
                       Cas{std::nullopt, "", "/h/", "/h/.local/share/tlvscore/tolvanex/"}));
 
-TEST(DossierScoresRepli, SansHomeUnCheminAbsolu) {
+TEST(DossierScoresRepli, WithoutHomeAnAbsolutePath) {
     for (const char* home : {static_cast<const char*>(nullptr), "", "relatif"}) {
         const std::string d = dossierscores(std::nullopt, nullptr, home);
         EXPECT_EQ(d.front(), '/') << d;
@@ -38,7 +38,7 @@ TEST(DossierScoresRepli, SansHomeUnCheminAbsolu) {
     }
 }
 
-TEST(DossierScoresRepli, RacineRelativeFixeeSurLeDossierCourant) {
+TEST(DossierScoresRepli, RelativeRootAnchoredOnTheCurrentFolder) {
     const std::string courant = std::filesystem::current_path().string();
     EXPECT_EQ(dossierscores(std::string("essai"), nullptr, "/h"), courant + "/essai/tolvanex/");
 }

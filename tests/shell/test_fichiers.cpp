@@ -21,7 +21,7 @@ std::ostream& operator<<(std::ostream& o, const Paire& p) {
 
 class Cp1252 : public ::testing::TestWithParam<Paire> {};
 
-TEST_P(Cp1252, DansLesDeuxSens) {
+TEST_P(Cp1252, BothWays) {
     EXPECT_EQ(utf8_vers_cp1252(GetParam().utf8), GetParam().octets);
     EXPECT_EQ(cp1252_vers_utf8(GetParam().octets), GetParam().utf8);
 }
@@ -33,7 +33,7 @@ INSTANTIATE_TEST_SUITE_P(Caracteres, Cp1252,
                                            Paire{"Entrez-vous déjà ?", "Entrez-vous d\xE9j\xE0 ?"}));
 
 // Every defined byte decodes as the system's own converter says, and every byte comes back unchanged.
-TEST(Cp1252Table, CommeIconvEtAllerRetour) {
+TEST(Cp1252Table, LikeIconvAndRoundTrip) {
     iconv_t cd = iconv_open("UTF-8", "CP1252");
     if (cd == reinterpret_cast<iconv_t>(-1)) GTEST_SKIP() << "no CP1252 converter";
     for (int b = 1; b < 256; ++b) {
@@ -49,7 +49,7 @@ TEST(Cp1252Table, CommeIconvEtAllerRetour) {
     iconv_close(cd);
 }
 
-TEST(Cp1252Table, SansOctetDevientPointDInterrogation) {
+TEST(Cp1252Table, UnmappedBecomesAQuestionMark) {
     EXPECT_EQ(utf8_vers_cp1252("a中b😀"), "a?b?");
     EXPECT_EQ(utf8_vers_cp1252("\xC3"), "?"); // cut short
     EXPECT_EQ(utf8_vers_cp1252("\xE2\x82"
@@ -60,7 +60,7 @@ TEST(Cp1252Table, SansOctetDevientPointDInterrogation) {
     EXPECT_EQ(utf8_vers_cp1252("\xF4\x90\x80\x80"), "?"); // beyond U+10FFFF
 }
 
-TEST(EcritFichier, CreeEtRemplaceSansLaisserDeTemporaire) {
+TEST(EcritFichier, CreatesAndReplacesLeavingNoTemporary) {
     DossierTemp d;
     ASSERT_TRUE(ecritfichier(d / "f.ini", "un\r\n"));
     ASSERT_TRUE(ecritfichier(d / "f.ini", " 4 \r\n"));
@@ -68,7 +68,7 @@ TEST(EcritFichier, CreeEtRemplaceSansLaisserDeTemporaire) {
     EXPECT_EQ(test::contenudossier(d.chemin()), std::set<std::string>{"f.ini"});
 }
 
-TEST(EcritFichier, GardeLesDroitsDuFichierRemplace) {
+TEST(EcritFichier, KeepsTheReplacedFilesPermissions) {
     DossierTemp d;
     test::ecritbrut(d / "f", "x");
     ASSERT_EQ(::chmod((d / "f").c_str(), 0640), 0);
@@ -78,7 +78,7 @@ TEST(EcritFichier, GardeLesDroitsDuFichierRemplace) {
     EXPECT_EQ(st.st_mode & 0777, 0640u);
 }
 
-TEST(EcritFichier, EchecSansDegats) {
+TEST(EcritFichier, FailsWithoutDamage) {
     DossierTemp d;
     EXPECT_FALSE(ecritfichier(d / "absent/f", "x"));
     std::filesystem::create_directory(d / "dossier");
@@ -89,7 +89,7 @@ TEST(EcritFichier, EchecSansDegats) {
 
 using Lignes = std::vector<std::string>;
 
-TEST(LitLignes, FinsDeLigneMelangees) {
+TEST(LitLignes, MixedLineEnds) {
     DossierTemp d;
     test::ecritbrut(d / "f", "a\r\nb\n\r\nc\rd\r\nfin");
     EXPECT_EQ(litlignes(d / "f"), (Lignes{"a", "b", "", "c", "d", "fin"}));
@@ -107,7 +107,7 @@ TEST(LitLignes, FinsDeLigneMelangees) {
     EXPECT_EQ(litlignes(d / "f"), Lignes{""});
 }
 
-TEST(LitLignes, RienQuandIlNyAPasDeFichierLisible) {
+TEST(LitLignes, NothingWhenNoFileIsReadable) {
     DossierTemp d;
     EXPECT_FALSE(litlignes(d / "absent"));
     EXPECT_FALSE(litlignes(d.chemin()));
@@ -115,7 +115,7 @@ TEST(LitLignes, RienQuandIlNyAPasDeFichierLisible) {
     EXPECT_FALSE(litlignes(d / "tube")); // and does not wait for a writer
 }
 
-TEST(LitLignes, LignesEtFichiersDemesuresSontBornes) {
+TEST(LitLignes, OversizedLinesAndFilesAreBounded) {
     DossierTemp d;
     test::ecritbrut(d / "f", std::string(longueurmaxligne + 10, 'x') + "\r\nsuite\r\n");
     EXPECT_EQ(litlignes(d / "f"), (Lignes{std::string(longueurmaxligne, 'x'), "suite"}));
@@ -131,7 +131,7 @@ TEST(LitLignes, LignesEtFichiersDemesuresSontBornes) {
     EXPECT_GE(total, taillemaxlecture - 20);
 }
 
-TEST(LitLignesEntieres, DitSiToutLeFichierEstLu) {
+TEST(LitLignesEntieres, TellsWhetherTheWholeFileWasRead) {
     DossierTemp d;
     // Nothing cut: a long line stays whole, a file of exactly the limit is whole.
     const std::string longue(longueurmaxligne + 10, 'x');
@@ -155,7 +155,7 @@ TEST(LitLignesEntieres, DitSiToutLeFichierEstLu) {
     EXPECT_FALSE(litlignesentieres(d / "tube", 10).entiere);
 }
 
-TEST(CreeDossiers, CommeMkdirP) {
+TEST(CreeDossiers, LikeMkdirP) {
     DossierTemp d;
     EXPECT_TRUE(creedossiers(d / "a/b/c/"));
     EXPECT_TRUE(std::filesystem::is_directory(d / "a/b/c"));

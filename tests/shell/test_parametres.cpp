@@ -20,7 +20,7 @@ class Parametres : public ::testing::Test {
     Reglages r;
 };
 
-TEST_F(Parametres, FichiersAbsentsEcritsAvecLeDefaut) {
+TEST_F(Parametres, MissingFilesWrittenWithTheDefault) {
     r.tempobelote = 9, r.tempomemo = 3.f;
     lisparammemo(r);
     lisparambelote(r);
@@ -30,7 +30,7 @@ TEST_F(Parametres, FichiersAbsentsEcritsAvecLeDefaut) {
     EXPECT_EQ(litbrut(memo()), " 10 \r\n");
 }
 
-TEST_F(Parametres, DialogueMemoOuvertEtFermeSansToucherStocke20) {
+TEST_F(Parametres, MemoDialogOpenedAndClosedUntouchedStores20) {
     test::ecritbrut(memo(), " 15 \r\n");
     lisparammemo(r);
     EXPECT_EQ(r.tempomemo, 1.5f);
@@ -42,14 +42,14 @@ TEST_F(Parametres, DialogueMemoOuvertEtFermeSansToucherStocke20) {
     EXPECT_EQ(litbrut(memo()), " 20 \r\n");
 }
 
-TEST_F(Parametres, CurseurMemoAZeroStockeZero) {
+TEST_F(Parametres, MemoSliderAtZeroStoresZero) {
     ASSERT_TRUE(fermeturememo(r, 0));
     EXPECT_EQ(litbrut(memo()), " 0 \r\n");
     lisparammemo(r);
     EXPECT_EQ(r.tempomemo, 0.f);
 }
 
-TEST_F(Parametres, DialogueBeloteGardeLaValeurDansSesBornes) {
+TEST_F(Parametres, BeloteDialogKeepsTheValueInItsBounds) {
     ASSERT_TRUE(fermeturebelote(r, 9));
     EXPECT_EQ(litbrut(belo()), " 9 \r\n");
     ASSERT_TRUE(fermeturebelote(r, 40));
@@ -58,7 +58,7 @@ TEST_F(Parametres, DialogueBeloteGardeLaValeurDansSesBornes) {
     EXPECT_EQ(curseurbelote(1), 2);
 }
 
-TEST_F(Parametres, SauvegardeImpossibleSansPlanter) {
+TEST_F(Parametres, FailedSaveWithoutCrashing) {
     r.dossier_scores = d / "absent/";
     EXPECT_FALSE(sauveparambelote(r));
     lisparambelote(r); // cannot repair: the default is used
@@ -77,14 +77,14 @@ std::ostream& operator<<(std::ostream& o, const CasFichier& c) {
 class LectureBelote : public Parametres, public ::testing::WithParamInterface<CasFichier> {};
 class LectureMemo : public Parametres, public ::testing::WithParamInterface<CasFichier> {};
 
-TEST_P(LectureBelote, ValeurOuDefaut) {
+TEST_P(LectureBelote, ValueOrDefault) {
     test::ecritbrut(belo(), GetParam().contenu);
     lisparambelote(r);
     EXPECT_EQ(r.tempobelote, GetParam().attendu);
     EXPECT_EQ(litbrut(belo()), GetParam().garde ? GetParam().contenu : " 4 \r\n");
 }
 
-TEST_P(LectureMemo, ValeurOuDefaut) {
+TEST_P(LectureMemo, ValueOrDefault) {
     test::ecritbrut(memo(), GetParam().contenu);
     lisparammemo(r);
     EXPECT_FLOAT_EQ(r.tempomemo, static_cast<float>(GetParam().attendu));
@@ -109,7 +109,7 @@ INSTANTIATE_TEST_SUITE_P(Cas, LectureMemo,
                                            CasFichier{"nan", 1, false}, CasFichier{"inf", 1, false},
                                            CasFichier{"", 1, false}, CasFichier{"dix", 1, false}));
 
-TEST(ArrondiPair, LaMoitieVaAuPair) {
+TEST(ArrondiPair, HalfGoesToEven) {
     const std::pair<double, double> cas[] = {{0.5, 0},   {1.5, 2},    {2.5, 2},  {3.5, 4}, {-0.5, 0},
                                              {-1.5, -2}, {2.4999, 2}, {2.51, 3}, {7, 7}};
     for (const auto& [x, attendu] : cas) EXPECT_EQ(arrondipair(x), attendu) << x;
@@ -119,7 +119,7 @@ TEST(ArrondiPair, LaMoitieVaAuPair) {
     EXPECT_EQ(curseurmemo(NAN), 0);
 }
 
-TEST(ImprimeNombre, CommeLImpressionClassique) {
+TEST(ImprimeNombre, LikeTheClassicPrint) {
     EXPECT_EQ(imprimenombre(4), " 4 ");
     EXPECT_EQ(imprimenombre(0), " 0 ");
     EXPECT_EQ(imprimenombre(-3), "-3 ");
@@ -133,7 +133,7 @@ TEST(ImprimeNombre, CommeLImpressionClassique) {
     EXPECT_EQ(imprimenombre(1234567.f), " 1234567 ");
 }
 
-TEST(LisNombre, FormesAccepteesEtRefusees) {
+TEST(LisNombre, AcceptedAndRefusedForms) {
     EXPECT_EQ(lisnombre(".5"), 0.5);
     EXPECT_EQ(lisnombre(" +3\t"), 3);
     EXPECT_EQ(lisnombre("-2.5"), -2.5);

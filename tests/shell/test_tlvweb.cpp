@@ -39,7 +39,7 @@ INSTANTIATE_TEST_SUITE_P(
                       CasIni{"url=horsection\n[siteconf]", ""}, CasIni{"[autre]\nurl=x", ""}, CasIni{"", ""},
                       CasIni{"\r\n\r\n[]\n=\n", ""}));
 
-TEST(LitValeurIniFichier, AbsentDonneVide) {
+TEST(LitValeurIniFichier, MissingGivesEmpty) {
     test::DossierTemp d;
     EXPECT_EQ(litvaleurini(d / "absent.ini", "siteconf", "url"), "");
     test::ecritbrut(d / "tlvweb.ini", "[siteconf]\r\nurl=https://c.fr\r\n");

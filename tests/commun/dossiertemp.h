@@ -6,6 +6,7 @@
 #include <iterator>
 #include <optional>
 #include <set>
+#include <stdexcept>
 #include <string>
 
 namespace tlv::test {
@@ -25,6 +26,8 @@ class DossierTemp {
     DossierTemp& operator=(const DossierTemp&) = delete;
     // Ends with '/'.
     const std::string& chemin() const { return chemin_; }
+    // The same folder without the trailing '/', for command lines and messages.
+    std::string racine() const { return chemin_.substr(0, chemin_.size() - 1); }
     std::string operator/(const std::string& nom) const { return chemin_ + nom; }
 
   private:
