@@ -14,6 +14,7 @@ import argparse
 import contextlib
 import json
 import os
+import re
 import signal
 import subprocess
 import sys
@@ -74,10 +75,10 @@ MUTANTS = [
      "paire reconnue dans un seul ordre"),
     ("memo/plateau.cpp", "(y - grilley) / hauteurcarte + 1", "(y - grilley) / hauteurcarte",
      "place sous la souris decalee d'une ligne"),
-    ("memo/plateau.cpp", "+ (p.vue(b) ? penalitememo", "+ (p.vue(a) ? penalitememo",
-     "penalite : la premiere carte comptee deux fois"),
-    ("memo/plateau.cpp", "at(p, b.c, b.r) = -1;", "at(p, a.c, a.r) = -1;",
-     "la seconde carte de la paire reste"),
+    ("memo/plateau.cpp", "(p.vue(a) ? penalitememo : 0) + (p.vue(b) ? penalitememo : 0)",
+     "(p.vue(a) || p.vue(b) ? penalitememo : 0)", "penalite : une seule quand les deux cartes sont vues"),
+    ("memo/plateau.cpp", "at(p, b.c, b.r) = -1;", "at(p, a.c, b.r) = -1;",
+     "la seconde carte de la paire retiree dans la mauvaise colonne"),
     # Score files.
     ("scores/fichierscores.cpp", "if (temps < t[static_cast<std::size_t>(i)].temps)",
      "if (temps <= t[static_cast<std::size_t>(i)].temps)", "Memo : un temps egal passe devant"),
@@ -87,14 +88,13 @@ MUTANTS = [
      "Quadrel : moins de tableaux classe devant"),
     ("scores/fichierscores.cpp", "tempscumule < s.temps)", "tempscumule <= s.temps)",
      "Quadrel : un temps egal passe devant"),
-    ("scores/fichierscores.cpp", "if (fichepartie.empty() || s.ligne != fichepartie) c.liste",
-     "c.liste", "Quadrel : l'ancienne ligne de la partie reste dans la liste"),
     ("scores/fichierscores.cpp", "for (int i = n - 1; i >= rang; --i)", "for (int i = n - 1; i > rang; --i)",
      "insertion : une ligne ecrasee au lieu d'etre decalee"),
     ("scores/fichierscores.cpp", "deux((s % 3600) / 60)", "deux(s / 60)", "heures : minutes au-dela de 59"),
     ("scores/fichierscores.cpp", "octets.size() >= 17 &&", "octets.size() > 17 &&",
      "Quadrel : ligne de 17 octets exactement refusee"),
-    ("scores/fichierscores.cpp", "if (fixe && blancs.find(nom.back()) != std::string_view::npos) return fixe;",
+    ("scores/fichierscores.cpp",
+     "if (fixe && blancs.find(nom.back()) != std::string_view::npos) return fixe;",
      "if (fixe) return fixe;", "Memo : nom qui remplit le champ lu sans voir le temps decale"),
     # Files and encodings.
     ("shell/fichiers.cpp", "(c >= 0xA0 && c <= 0xFF)", "(c > 0xA0 && c <= 0xFF)",
@@ -132,7 +132,8 @@ MUTANTS = [
      "obligation de surcouper son partenaire"),
     ("belote/legalite.cpp", "if (partenairemaitre) return Legalite::permise;\n", "",
      "obligation de couper quand le partenaire est maitre"),
-    ("belote/requetes.cpp", "(val == valgagnante && carte > gagnante)", "(val == valgagnante && carte < gagnante)",
+    ("belote/requetes.cpp", "(val == valgagnante && carte > gagnante)",
+     "(val == valgagnante && carte < gagnante)",
      "huit d'atout battu par le sept"),
     ("belote/requetes.cpp", "return !atoutc && couleur(carte) == couleur(gagnante) && carte > gagnante;",
      "return !atoutc && carte > gagnante;", "une autre couleur bat la couleur demandee"),
@@ -142,7 +143,8 @@ MUTANTS = [
      "reste de la donne : mauvais premier joueur"),
     ("belote/donne.cpp", "if (!estcarte(c) || vu[", "if (!estcarte(c) && vu[",
      "faux jeu : carte en double ou inconnue acceptee"),
-    ("belote/enchere.cpp", "if (n == 2) return avecvalet && avecneuf;", "if (n == 2) return avecvalet || avecneuf;",
+    ("belote/enchere.cpp", "if (n == 2) return avecvalet && avecneuf;",
+     "if (n == 2) return avecvalet || avecneuf;",
      "prend a deux atouts avec le valet seul"),
     ("belote/flux_jeu.cpp", "nous += 10;", "nous += 20;", "dix de der compte 20"),
     ("belote/flux_jeu.cpp", "(nous <= eux ? eux : nous) += retenu;", "(nous <= eux ? nous : eux) += retenu;",
@@ -296,7 +298,7 @@ class Construction:
             code, duree, sortie = execute([self.artefact[nom], "--gtest_brief=1"], cwd=dossier, env=env,
                                           delai=delai)
         else:
-            motif = "^(" + "|".join(self.autres[nom]) + ")$"
+            motif = "^(" + "|".join(re.escape(n) for n in self.autres[nom]) + ")$"
             code, duree, sortie = execute(["ctest", "--test-dir", str(self.build), "-R", motif],
                                           delai=delai)
         return code == 0, duree, sortie
@@ -305,9 +307,11 @@ class Construction:
 def main():
     ap = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     ap.add_argument("build", nargs="?", default="build", help="dossier de construction CMake (build)")
-    ap.add_argument("--filtre", default="", help="seulement les mutants dont le fichier ou le texte contient ceci")
+    ap.add_argument("--filtre", default="",
+                    help="seulement les mutants dont le fichier ou le texte contient ceci")
     ap.add_argument("--delai", type=float, default=0,
-                    help="secondes au plus pour un programme de test (défaut : 3 fois son temps normal + 20)")
+                    help="secondes au plus pour un programme de test "
+                         "(défaut : 3 fois son temps normal + 20)")
     ap.add_argument("--liste", action="store_true", help="affiche la liste et s'arrête")
     args = ap.parse_args()
 
@@ -364,13 +368,15 @@ def main():
                         touches.add(p)
                         code, _, sortie = cm.construit([p], 900)
                         if code != 0:
-                            verdict, detail = "invalide", "ne compile pas : " + sortie.strip()[-300:]
+                            erreurs = [l for l in sortie.splitlines() if "error" in l] or [""]
+                            verdict, detail = "invalide", "ne compile pas : " + erreurs[0].strip()[:200]
                             break
                         delai = args.delai or 3 * temps[p] + 20
                         ok, duree, _ = cm.lance(p, delai)
                         if not ok:
                             verdict = "détecté"
-                            detail = f"par {p} ({duree:.1f} s{', délai dépassé' if duree >= delai else ''})"
+                            depasse = ", délai dépassé" if duree >= delai else ""
+                            detail = f"par {p} ({duree:.1f} s{depasse})"
                             break
                 finally:
                     with sans_interruption():
@@ -385,7 +391,8 @@ def main():
             print("Reconstruction du code réel…", flush=True)
             code, _, sortie = cm.construit(sorted(touches), None)
             if code != 0:
-                print(f"mutants: la reconstruction a échoué ; relancez cmake --build {args.build}\n{sortie}",
+                print(f"mutants: la reconstruction a échoué ; relancez cmake --build {args.build}\n"
+                      f"{sortie}",
                       file=sys.stderr)
 
     compte = lambda v: [r for r in resultats if r[1] == v]
@@ -396,7 +403,8 @@ def main():
           + (f" ({100 * len(detectes) / total:.0f} %)" if total else "")
           + f", {len(manques)} manqués, {len(perimes)} périmés, {len(invalides)} invalides"
           + f" — {time.monotonic() - debut:.0f} s")
-    for titre, liste in (("Manqués", manques), ("Périmés (à rafraîchir)", perimes), ("Invalides", invalides)):
+    listes = (("Manqués", manques), ("Périmés (à rafraîchir)", perimes), ("Invalides", invalides))
+    for titre, liste in listes:
         if liste:
             print(f"{titre} :")
             for (f, _, _, quoi), _, detail in liste:
