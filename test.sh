@@ -14,4 +14,4 @@ ctest --test-dir build-test --output-on-failure -j"$jobs"
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DTLV_SANITIZE=ON >/dev/null
 cmake --build build-asan -j"$jobs"
 ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
-    ctest --test-dir build-asan --output-on-failure -j"$jobs" -LE lent
+    ctest --test-dir build-asan --output-on-failure -j"$jobs"

@@ -20,11 +20,9 @@
 #include "platform/systeme.h"
 #include "reglages.h"
 #include "sons.h"
+#include "tlv_version.h"
 #include "tlvutil.h"
 
-#ifndef TLV_VERSION
-#error "TLV_VERSION is set by the build from the project's version"
-#endif
 #ifndef TLV_DATADIR
 #define TLV_DATADIR "/usr/local/share/tolvanex"
 #endif

@@ -12,6 +12,7 @@
 #include "platform/image.h"
 #include "programme.h"
 #include "shell/avis.h"
+#include "tlv_version.h"
 
 namespace tlv::essai {
 namespace {
