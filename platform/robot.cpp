@@ -1,7 +1,6 @@
 #include "robot.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <fstream>
 #include <sstream>
 
@@ -205,7 +204,7 @@ void Robot::execute(const Commande& c, Plateforme& pf) {
             differees_.push_back({pf.ms() + c.duree_ms, c.texte});
             break;
         }
-        if (!pf.capture(c.texte)) std::fprintf(stderr, "capture impossible : %s\n", c.texte.c_str());
+        if (!pf.capture(c.texte)) *journal_ << "capture impossible : " << c.texte << '\n';
         break;
     case Commande::Type::Attends:
         break;
@@ -226,7 +225,7 @@ void Robot::prend_captures(Plateforme& pf) {
                                     [t](const Differee& x) { return x.echeance == t; });
         const std::string fichier = d->fichier;
         differees_.erase(d);
-        if (!pf.capture(fichier)) std::fprintf(stderr, "capture impossible : %s\n", fichier.c_str());
+        if (!pf.capture(fichier)) *journal_ << "capture impossible : " << fichier << '\n';
     }
 }
 
@@ -255,7 +254,7 @@ void Robot::point_attente(Plateforme& pf) {
     }
     // A picture asked for a time never reached would be missed silently.
     for (const Differee& d : differees_)
-        std::fprintf(stderr, "capture jamais prise (le temps ne l'a pas atteinte) : %s\n", d.fichier.c_str());
+        *journal_ << "capture jamais prise (le temps ne l'a pas atteinte) : " << d.fichier << '\n';
     differees_.clear();
     throw Quitter{};
 }

@@ -2,6 +2,7 @@
 // The robot player: a script of inputs, waits and captures fed to the real program at every wait for the
 // player, on the virtual clock.
 #include <cstdint>
+#include <iostream>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -32,6 +33,8 @@ class Robot {
     static std::vector<Commande> analyse(const std::string& contenu);
     void charge(const std::string& chemin);
     void commandes(std::vector<Commande> c) { commandes_ = std::move(c), pos_ = 0; }
+    // Where captures that failed or never came due are told; the error output unless a test reads it.
+    void journal(std::ostream& o) { journal_ = &o; }
 
     // Called at every wait for the player: runs commands up to the next `attends`, or moves the clock
     // during an `attends N`. Throws Quitter at the end of the script.
@@ -52,6 +55,7 @@ class Robot {
     std::size_t pos_ = 0;
     std::int64_t fin_attente_ = -1;
     std::vector<Differee> differees_;
+    std::ostream* journal_ = &std::cerr;
 };
 
 } // namespace tlv

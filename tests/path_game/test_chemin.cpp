@@ -68,6 +68,9 @@ INSTANTIATE_TEST_SUITE_P(
                   {}, {}},
         CasChemin{"il_faudrait_trois_coudes", "###..a## #A#.#### #...#### ########", {2, 2}, {6, 1}, false,
                   {}, {}},
+        // Down then right along row 3: the card at its column 3 stops the first turn short of b.
+        CasChemin{"premier_virage_bloque", "######## #A###### #.#a#### ########", {2, 2}, {4, 3}, false,
+                  {}, {}},
         CasChemin{"un_obstacle_bloque", "######## #AX.a### ######## ########", {2, 2}, {5, 2}, false, {}, {}},
         CasChemin{"meme_carte", "........ ...A.... ........ ........", {4, 2}, {4, 2}, false, {}, {}}),
     // clang-format on

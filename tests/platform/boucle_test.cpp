@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <sstream>
 
 #include "dossiertemp.h"
 #include "platform/image.h"
@@ -175,7 +176,8 @@ TEST_F(Boucle, ADelayedCaptureShowsTheScreenAtItsTimeInsideTimedWaitsAndRobotWai
     pf->attend_jusqua(pf->ms() + 600); // a = green, at 0.5 s, before this pause ends
     EXPECT_EQ(pf->ms(), 1000);
     peint(rgb(0, 0, 255));
-    testing::internal::CaptureStderr();
+    std::ostringstream journal;
+    robot.journal(journal);
     bool fin = false;
     try {
         for (;;) {
@@ -187,7 +189,7 @@ TEST_F(Boucle, ADelayedCaptureShowsTheScreenAtItsTimeInsideTimedWaitsAndRobotWai
     }
     EXPECT_TRUE(fin);
     EXPECT_EQ(pf->ms(), 2000 + 1000);
-    EXPECT_NE(testing::internal::GetCapturedStderr().find("z.png"), std::string::npos);
+    EXPECT_NE(journal.str().find("z.png"), std::string::npos);
     EXPECT_EQ(centre(d + "a.png"), 0x00FF00);
     EXPECT_EQ(centre(d + "c.png"), 0x0000FF);
     EXPECT_EQ(centre(d + "b.png"), 0xFFFF00);

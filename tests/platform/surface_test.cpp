@@ -147,6 +147,32 @@ INSTANTIATE_TEST_SUITE_P(Tailles, Cadre,
                          ::testing::Values(CasCadre{2, 1, 5, 4}, CasCadre{1, 2, 1, 1}, CasCadre{3, 3, 2, 6},
                                            CasCadre{0, 0, 9, 9}, CasCadre{4, 0, 0, 3}));
 
+struct CasDecoupe {
+    Rect r;
+    Rect reste; // the part of r inside the 9 x 9 surface
+};
+class Decoupe : public ::testing::TestWithParam<CasDecoupe> {};
+
+// Every pixel of the surface written one by one: those inside the clip change, not one row or column more.
+TEST_P(Decoupe, PixelsAreWrittenExactlyInsideTheClip) {
+    const CasDecoupe c = GetParam();
+    Surface d(9, 9, Noir);
+    d.decoupe(c.r);
+    for (int y = -1; y <= 9; ++y)
+        for (int x = -1; x <= 9; ++x) d.metpixel(x, y, Vert);
+    const Rect& k = c.reste;
+    for (int y = 0; y < 9; ++y)
+        for (int x = 0; x < 9; ++x) {
+            const bool dedans = x >= k.x && x < k.x + k.w && y >= k.y && y < k.y + k.h;
+            EXPECT_EQ(d.pixel(x, y), dedans ? Vert : Noir) << x << "," << y;
+        }
+}
+INSTANTIATE_TEST_SUITE_P(
+    Rectangles, Decoupe,
+    ::testing::Values(CasDecoupe{{2, 1, 5, 4}, {2, 1, 5, 4}}, CasDecoupe{{-3, -2, 6, 5}, {0, 0, 3, 3}},
+                      CasDecoupe{{6, 7, 10, 10}, {6, 7, 3, 2}}, CasDecoupe{{0, 0, 9, 9}, {0, 0, 9, 9}},
+                      CasDecoupe{{4, 4, 1, 1}, {4, 4, 1, 1}}, CasDecoupe{{3, 3, 0, 2}, {3, 3, 0, 2}}));
+
 struct CasDecalage {
     int ecran, aire, attendu;
 };

@@ -17,6 +17,9 @@ TEST(LigneJong, FixedWidthsReadBackOrTheDefault) {
     for (const char* decalee : {"JO 01203725", "JO       01203725  ", "  JO     01203725",
                                 "JO       012 03725", "JO 012 3725", "JO\t01203725"})
         EXPECT_EQ(lignejong(decalee).ligne, "JO       01203725") << decalee;
+    // A name filling its nine bytes leaves the line at exactly 17, with no blank between the fields.
+    for (const char* pleine : {"MARTINEAU01203725", "JEAN PAUL01203725"})
+        EXPECT_EQ(lignejong(pleine).ligne, pleine) << pleine;
     const ScoreJong s = lignejong("\xc9T\xc9      01203725");
     EXPECT_EQ(s.tableau, 12);
     EXPECT_EQ(s.temps, 3725);

@@ -56,6 +56,7 @@ TEST(Cp1252Table, UnmappedBecomesAQuestionMark) {
                                "A"),
               "?A");                                      // cut short before a plain letter
     EXPECT_EQ(utf8_vers_cp1252("\xC0\xAF"), "??");        // overlong
+    EXPECT_EQ(utf8_vers_cp1252("\xE0\x80\xAF"), "?");     // overlong '/' past a valid lead byte
     EXPECT_EQ(utf8_vers_cp1252("\xED\xA0\x80"), "?");     // surrogate
     EXPECT_EQ(utf8_vers_cp1252("\xF4\x90\x80\x80"), "?"); // beyond U+10FFFF
 }
