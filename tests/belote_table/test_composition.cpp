@@ -40,7 +40,7 @@ int nombre_vides(const Composition& c) {
     return n;
 }
 
-TEST(Composition, AFullGroupLeavesTheCardInThePack) {
+TEST(Composition, AFullGroupOrANewNonSlotLeavesTheCardInThePack) {
     Composition c;
     c.charge("", 1); // Est follows the dealer: its rest has two usable slots
     c.joueurchoix = 6;
@@ -53,11 +53,8 @@ TEST(Composition, AFullGroupLeavesTheCardInThePack) {
     EXPECT_FALSE(c.rouge[1][2]);
     c.paquet_Click(1, 0); // already placed: nothing
     EXPECT_EQ(nombre_vides(c), 33 - 3);
-}
-
-TEST(Composition, ANewDealerSendsTheCardOfTheNewNonSlotBackToThePack) {
-    Composition c;
-    c.charge("", 1);
+    // A new dealer sends the card of the new NON slot back to the pack.
+    c.Command1_Click();
     c.joueurchoix = 7; // rest of Nord
     for (int r = 0; r < 3; ++r) c.paquet_Click(4, r);
     EXPECT_EQ(c.carte[29], "9 coeur");

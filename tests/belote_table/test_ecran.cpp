@@ -27,10 +27,6 @@ struct Rangee {
     int gauche, droite;
 };
 
-void PrintTo(const Rangee& r, std::ostream* os) {
-    *os << r.nom;
-}
-
 class RangeeSud : public Table, public ::testing::WithParamInterface<Rangee> {};
 
 TEST_P(RangeeSud, IsCentredAndRemembersItsEnds) {
@@ -98,19 +94,18 @@ TEST_F(Table, TheLastWriteOfALineIsAllThatShowsAndThePadStopsAtLine21) {
     EXPECT_GE(lignes_differentes(e.fond, e.ecranbis, Rect{480, 44, 160, 370}).premier, 69 + 14 * 20);
 }
 
-TEST_F(Table, AOneLineMessageIsCentredInTheWholeBox) {
-    e.message_on("", "");
-    const Surface boite = e.fond;
-    e.message_off();
-    e.message_on("Vous gagnez", "");
-    const Etendue y = lignes_differentes(e.fond, boite, Rect{100, 192, 280, 96});
-    ASSERT_GE(y.premier, 0);
-    EXPECT_NEAR((y.premier + y.dernier) / 2.0, 240, 8);
-    e.message_off();
-    EXPECT_TRUE(memes_pixels(e.fond, e.ecranbis, Rect{0, 0, 640, 480}));
-}
-
-TEST_F(Table, HoveringASuitHighlightsItsIcon) {
+TEST_F(Table, BiddingAnswersOnlyWhatIsHovered) {
+    e.etatclic(EtatClic::enchere1);
+    e.fond_MouseDown(bouton::Gauche, 0, 200, 220);
+    EXPECT_EQ(e.choixenchere, 0);
+    e.fond_MouseMove(0, 0, 200, 239);
+    EXPECT_EQ(e.survol1, 1);
+    e.fond_MouseMove(0, 0, 380, 239);
+    EXPECT_EQ(e.survol1, 0);
+    e.fond_MouseMove(0, 0, 150, 250);
+    e.fond_MouseDown(bouton::Gauche, 0, 150, 250);
+    EXPECT_EQ(e.choixenchere, 2);
+    // Second round: hovering a suit highlights its icon.
     e.message_on2({0, 2, 3, 4});
     e.etatclic(EtatClic::enchere2);
     const Surface rien = e.fond;
@@ -149,24 +144,16 @@ TEST_F(Table, PausesLastTheirTimeUnlessARightClickCutsThem) {
     EXPECT_EQ(banc.pf->ms() - t0, 6000);
 }
 
-TEST_F(Table, BiddingLinesAnswerOnlyWhenHovered) {
-    e.etatclic(EtatClic::enchere1);
-    e.fond_MouseDown(bouton::Gauche, 0, 200, 220);
-    EXPECT_EQ(e.choixenchere, 0);
-    e.fond_MouseMove(0, 0, 200, 239);
-    EXPECT_EQ(e.survol1, 1);
-    e.fond_MouseMove(0, 0, 380, 239);
-    EXPECT_EQ(e.survol1, 0);
-    e.fond_MouseMove(0, 0, 150, 250);
-    e.fond_MouseDown(bouton::Gauche, 0, 150, 250);
-    EXPECT_EQ(e.choixenchere, 2);
-}
-
-TEST_F(Table, ACardClickNeedsACardUnderTheMouse) {
+// Sud's eight cards on the table, the player awaited.
+void attend_carte(Ecran& e) {
     e.b.table.jeu[1] = main_de({10, 11, 12, 13, 14, 15, 16, 17});
     e.posecarte(1, e.b.table.jeu[1], 8, 30);
     e.curseur(Pointeur::attente);
     e.etatclic(EtatClic::carte);
+}
+
+TEST_F(Table, ACardClickNeedsACardUnderTheMouse) {
+    attend_carte(e);
     e.fond_MouseMove(0, 0, 150, 430);
     EXPECT_EQ(banc.pf->curseur_actuel(), Curseur::Carte);
     e.fond_MouseMove(0, 0, 90, 430);
@@ -217,10 +204,8 @@ TEST_F(Table, APileShowsTheLastTrickOnlyWhenThePlayerIsAwaitedAndATrickWasGather
     EXPECT_TRUE(memes_pixels(avant, e.fond, Rect{0, 0, 640, 480}));
     // During the view all four cards are in sight, and the pointer says the program is busy.
     ASSERT_EQ(pendant.largeur(), 640);
-    EXPECT_TRUE(montre(e, pendant, 204, 288, 10));
-    EXPECT_TRUE(montre(e, pendant, 276, 192, 20));
-    EXPECT_TRUE(montre(e, pendant, 204, 96, 30));
-    EXPECT_TRUE(montre(e, pendant, 132, 192, 40));
+    for (auto [x, y, c] : {std::tuple{204, 288, 10}, {276, 192, 20}, {204, 96, 30}, {132, 192, 40}})
+        EXPECT_TRUE(montre(e, pendant, x, y, c)) << c;
     EXPECT_FALSE(memes_pixels(avant, pendant, Rect{100, 0, 280, 96})) << "the box, above the trick";
     EXPECT_EQ(curseur, Curseur::Occupe);
     EXPECT_EQ(e.etatclic(), EtatClic::carte);
@@ -254,7 +239,7 @@ class Souris {
     Minuterie m_;
 };
 
-TEST_F(Table, ARightClickEndsTheEndOfMatchRunWithinAFrame) {
+TEST_F(Table, ARightClickEndsTheEndOfMatchRunWithinAFrameALeftOnlyTheWaitAfterATrick) {
     Souris droit(banc, 3000, bouton::Droit, 300, 300);
     const Surface avant = e.fond;
     animefin(e.b, e);
@@ -263,23 +248,19 @@ TEST_F(Table, ARightClickEndsTheEndOfMatchRunWithinAFrame) {
     EXPECT_LE(banc.pf->ms(), 3000 + 65);
     EXPECT_FALSE(e.clic());
     EXPECT_TRUE(memes_pixels(avant, e.fond, Rect{0, 0, 640, 480})) << "the bands are left clean";
-}
-
-TEST_F(Table, ALeftClickEndsOnlyTheWaitAfterATrick) {
+    // A left click ends only the wait after a trick.
     banc.r.tempobelote = 6;
+    const auto t0 = banc.pf->ms();
     Souris apres_pli(banc, 1000, bouton::Gauche, 300, 300);
     e.pause_visu();
-    EXPECT_EQ(banc.pf->ms(), 1000);
+    EXPECT_EQ(banc.pf->ms() - t0, 1000);
     Souris ailleurs(banc, 1500, bouton::Gauche, 300, 300);
     e.pause(2.f);
-    EXPECT_EQ(banc.pf->ms(), 3000) << "other pauses wait for a right click";
+    EXPECT_EQ(banc.pf->ms() - t0, 3000) << "other pauses wait for a right click";
 }
 
 TEST_F(Table, ACardClickedDuringThePromptEndsItAndIsPlayed) {
-    e.b.table.jeu[1] = main_de({10, 11, 12, 13, 14, 15, 16, 17});
-    e.posecarte(1, e.b.table.jeu[1], 8, 30);
-    e.curseur(Pointeur::attente);
-    e.etatclic(EtatClic::carte);
+    attend_carte(e);
     const auto t0 = banc.pf->ms();
     Souris carte(banc, 300, bouton::Gauche, 150, 430);
     e.message_on("à vous", "");
@@ -311,36 +292,36 @@ TEST_F(Table, MessagesDuringATrickLeaveItsCardsInSight) {
     e.message_off();
 }
 
-TEST_F(Table, EveryRefusalReasonFitsInsideTheBoxsFrame) {
-    e.message_on("", "");
-    const Surface boite = e.fond;
-    e.message_off();
-    for (const char* l2 : {"fournir à carreau", "monter à l'atout", "surcouper", "fournir à trèfle"}) {
-        e.message_on("Vous devez", l2);
-        const Etendue x = lignes_differentes(boite, e.fond, Rect{100, 192, 280, 96}, true);
-        EXPECT_GE(x.premier, 106) << l2;
-        EXPECT_LE(x.dernier, 373) << l2;
-        e.message_off();
-    }
-}
-
-TEST_F(Table, TheSecondRoundPanelShowsTheTurnedCardAndKeepsInsideItsFrame) {
+// One line is centred in the whole box; refusals and the second round panel keep inside its inner gold
+// line, 6 pixels in; the panel shows the turned card above it.
+TEST_F(Table, TheBoxsTextsAreCentredAndKeepInsideItsFrame) {
     e.b.table.liste[6] = 26;
     e.message_on("", "");
     const Surface boite = e.fond;
     e.message_off();
+    const Rect r{100, 192, 280, 96};
+    e.message_on("Vous gagnez", "");
+    const Etendue y = lignes_differentes(e.fond, boite, r);
+    ASSERT_GE(y.premier, 0);
+    EXPECT_NEAR((y.premier + y.dernier) / 2.0, 240, 8);
+    e.message_off();
+    EXPECT_TRUE(memes_pixels(e.fond, e.ecranbis, Rect{0, 0, 640, 480}));
+    const auto dedans = [&](const std::string& quoi, bool hauteur) {
+        const Etendue x = lignes_differentes(boite, e.fond, r, true),
+                      y = lignes_differentes(boite, e.fond, r);
+        EXPECT_TRUE(x.premier >= 106 && x.dernier <= 373) << quoi;
+        EXPECT_TRUE(!hauteur || (y.premier >= 198 && y.dernier <= 281)) << quoi;
+    };
+    for (const char* l2 : {"fournir à carreau", "monter à l'atout", "surcouper", "fournir à trèfle"}) {
+        e.message_on("Vous devez", l2);
+        dedans(l2, false);
+        e.message_off();
+    }
     e.message_on2({0, 1, 3, 4});
     EXPECT_TRUE(montre(e, e.fond, 204, 96, 26)) << "the turned card above the panel";
     for (int ligne : {0, 1, 2, 4}) {
         e.menu04(ligne);
-        // Text and icons only inside the box's inner gold line, 6 pixels in.
-        const Rect r{100, 192, 280, 96};
-        const Etendue x = lignes_differentes(boite, e.fond, r, true),
-                      y = lignes_differentes(boite, e.fond, r);
-        EXPECT_GE(x.premier, 106) << ligne;
-        EXPECT_LE(x.dernier, 373) << ligne;
-        EXPECT_GE(y.premier, 198) << ligne;
-        EXPECT_LE(y.dernier, 281) << ligne;
+        dedans(std::to_string(ligne), true);
     }
     e.message_off2(26);
     EXPECT_TRUE(memes_pixels(e.ecranbis, e.fond, Rect{96, 96, 288, 96}));

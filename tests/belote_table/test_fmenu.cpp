@@ -22,10 +22,6 @@ struct CasMenu {
     const char* sons; // what the clicks sounded
 };
 
-void PrintTo(const CasMenu& c, std::ostream* os) {
-    *os << c.nom;
-}
-
 class Menu : public ::testing::TestWithParam<CasMenu> {};
 
 TEST_P(Menu, AnswersAndOptions) {
