@@ -233,18 +233,16 @@ TEST(Quadrel, AMissingBoardsFileIsToldAndTheLastBoardClearedEndsTheGame) {
     EXPECT_TRUE(memes_pixels(fin, *table, Rect{36, 48, 568, 30}));
 }
 
-// The tick that runs the clock out falls while the loop is busy with the cards just clicked.
+// The tick that runs the clock out falls while the loop is busy with the cards just clicked. Each refresh
+// lasts 15 ms and the clock reaches -1 at 121 s: the first click is timed so that this tick lands in the
+// shading of the first card, in the removal of a pair (the last one too), or in a path drawn.
 struct Echeance {
     const char* nom;
-    std::array<std::string, 4> plateau;
+    const char* rang1;       // the board's top row, the rest empty
     const char* attente;     // from the board's start to the first click
     std::vector<Case> avant; // up to the click whose handling the tick falls in
     std::vector<Case> apres; // what would clear the board then
 };
-
-void PrintTo(const Echeance& e, std::ostream* os) {
-    *os << e.nom;
-}
 
 class TempsEcoule : public ::testing::TestWithParam<Echeance> {};
 
@@ -252,7 +250,7 @@ TEST_P(TempsEcoule, TheBoardIsLostEvenWhenTheLastTickComesMidMove) {
     Programme p;
     const Captures cap{p};
     const Copie jeu(p);
-    jeu.plateaux(fichede(GetParam().plateau));
+    jeu.plateaux(fichede({GetParam().rang1, "........", "........", "........"}));
     std::string s = Ouvre + Nouvelle + Toto + cap("debut") + "attends " + GetParam().attente + "\n";
     for (const Case k : GetParam().avant) s += clic(k);
     // The notice waits for a click (the next card's); then the menu offers the same board again.
@@ -270,30 +268,13 @@ TEST_P(TempsEcoule, TheBoardIsLostEvenWhenTheLastTickComesMidMove) {
     EXPECT_TRUE(memes_pixels(cap["debut"], cap["reprise"], ZoneChrono));
 }
 
-// Each refresh lasts 15 ms and the clock reaches -1 at 121 s: the first click of each case is timed so
-// that this tick lands in the shading of the first card, in the removal of a pair (the last one too), or
-// in a path drawn.
-INSTANTIATE_TEST_SUITE_P(Quadrel, TempsEcoule,
-                         ::testing::Values(Echeance{"carte_ombree",
-                                                    {"Aa......", "........", "........", "........"},
-                                                    "120.995",
-                                                    {{1, 1}},
-                                                    {{2, 1}}},
-                                           Echeance{"paire_otee",
-                                                    {"AaBb....", "........", "........", "........"},
-                                                    "120.95",
-                                                    {{1, 1}, {2, 1}},
-                                                    {{3, 1}, {4, 1}}},
-                                           Echeance{"derniere_paire_otee",
-                                                    {"Aa......", "........", "........", "........"},
-                                                    "120.95",
-                                                    {{1, 1}, {2, 1}},
-                                                    {{1, 1}}},
-                                           Echeance{"chemin_trace",
-                                                    {"A.aBb...", "........", "........", "........"},
-                                                    "120.94",
-                                                    {{1, 1}, {3, 1}},
-                                                    {{4, 1}, {5, 1}}}),
+const Echeance Echeances[] = {
+    {"carte_ombree", "Aa......", "120.995", {{1, 1}}, {{2, 1}}},
+    {"paire_otee", "AaBb....", "120.95", {{1, 1}, {2, 1}}, {{3, 1}, {4, 1}}},
+    {"derniere_paire_otee", "Aa......", "120.95", {{1, 1}, {2, 1}}, {{1, 1}}},
+    {"chemin_trace", "A.aBb...", "120.94", {{1, 1}, {3, 1}}, {{4, 1}, {5, 1}}},
+};
+INSTANTIATE_TEST_SUITE_P(Quadrel, TempsEcoule, ::testing::ValuesIn(Echeances),
                          [](const auto& i) { return std::string(i.param.nom); });
 
 // Records that read as a board no one can clear are refused like a missing one, before any name.
@@ -303,10 +284,6 @@ struct Injouable {
     std::vector<Case> clics; // what clears the boards before the bad one, once the game is named
     const char* ligne;       // the saved game after it
 };
-
-void PrintTo(const Injouable& e, std::ostream* os) {
-    *os << e.nom;
-}
 
 class PlateauInjouable : public ::testing::TestWithParam<Injouable> {};
 
@@ -335,25 +312,26 @@ const std::string Blanche = [] {
     return ligne + ligne + ligne + ligne + "\r\n";
 }();
 
-INSTANTIATE_TEST_SUITE_P(
-    Quadrel, PlateauInjouable,
-    ::testing::Values(
-        Injouable{"fiche_blanche", Blanche, {}, ""}, Injouable{"fiche_vide", Vide, {}, ""},
-        Injouable{"obstacles_seuls", fichede({"XXXXXXXX", "........", "........", "XXXXXXXX"}), {}, ""},
-        Injouable{"carte_sans_partenaire", fichede({"A.......", "........", "a.......", "B......."}), {}, ""},
-        Injouable{"second_tableau_abime",
-                  fichede({"Aa......", "........", "........", "........"}) +
-                      fichede({"Aa......", "b.......", "........", "........"}),
-                  {{1, 1}, {2, 1}},
-                  "TOTO     00000000\r\n"}),
-    [](const auto& i) { return std::string(i.param.nom); });
+const std::string Aa = fichede({"Aa......", "........", "........", "........"});
+const Injouable Injouables[] = {
+    {"fiche_blanche", Blanche, {}, ""},
+    {"fiche_vide", Vide, {}, ""},
+    {"obstacles_seuls", fichede({"XXXXXXXX", "........", "........", "XXXXXXXX"}), {}, ""},
+    {"carte_sans_partenaire", fichede({"A.......", "........", "a.......", "B......."}), {}, ""},
+    {"second_tableau_abime",
+     Aa + fichede({"Aa......", "b.......", "........", "........"}),
+     {{1, 1}, {2, 1}},
+     "TOTO     00000000\r\n"},
+};
+INSTANTIATE_TEST_SUITE_P(Quadrel, PlateauInjouable, ::testing::ValuesIn(Injouables),
+                         [](const auto& i) { return std::string(i.param.nom); });
 
 // A new game refused for its first board leaves the game in progress as it was.
 TEST(Quadrel, ANewGameRefusedKeepsTheGameInProgress) {
     Programme p;
     const Captures cap{p};
     const Copie jeu(p);
-    jeu.plateaux(Blanche + fichede({"Aa......", "........", "........", "........"}));
+    jeu.plateaux(Blanche + Aa);
     fs::create_directories(p.scores());
     std::ofstream(p.scores() + fichierparties, std::ios::binary) << "UN       00000010\r\n";
     const auto r = jeu.lance(Ouvre + Charger + cap("un") + Menu + Nouvelle + "touche Entree\nattends\n" +
