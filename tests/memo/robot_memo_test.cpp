@@ -157,10 +157,9 @@ TEST(RobotMemo, AFinishThatDoesNotRankShowsItsTimeUntilAClickAndTheClockStaysInI
                boite = charge_image("./cartei10"), fondmenu = charge_image("./cartei04");
     ASSERT_TRUE(horloge && fin && menu && tapis && boite && fondmenu);
     // The frame of the clock box and the cloth around it, as clean as ever.
-    EXPECT_TRUE(memebloc(*horloge, {225, 0}, *tapis, {225, 0}, 176, 12));
-    EXPECT_TRUE(memebloc(*horloge, {225, 36}, *tapis, {225, 36}, 176, 12));
-    EXPECT_TRUE(memebloc(*horloge, {225, 12}, *tapis, {225, 12}, 20, 24));
-    EXPECT_TRUE(memebloc(*horloge, {381, 12}, *tapis, {381, 12}, 20, 24));
+    for (const Rect z :
+         {Rect{225, 0, 176, 12}, Rect{225, 36, 176, 12}, Rect{225, 12, 20, 24}, Rect{381, 12, 20, 24}})
+        EXPECT_TRUE(test::memes_pixels(*horloge, *tapis, z)) << z.x << "," << z.y;
 
     // The box of the name entry, centred over the darkened table, its two texts printed.
     const int x = 120, y = 190;

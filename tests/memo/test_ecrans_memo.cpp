@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <utility>
 #include <vector>
 
 #include "memo/finmemo.h"
@@ -162,18 +161,25 @@ TEST_F(EcranMemo, TheClockDigitsStayWholeInsideTheBoxThatIsCleared) {
 }
 
 // A finish that does not rank says so, with the time in French; the plural from 2 on, thousands apart.
-class TexteFin : public ::testing::TestWithParam<std::pair<int, const char*>> {};
+struct CasFin {
+    int temps;
+    const char* texte;
+};
+void PrintTo(const CasFin& c, std::ostream* os) {
+    *os << c.temps;
+}
+class TexteFin : public ::testing::TestWithParam<CasFin> {};
 TEST_P(TexteFin, SaysTheTimeAsAPlayerReadsIt) {
-    EXPECT_EQ(textefin(GetParam().first), GetParam().second);
+    EXPECT_EQ(textefin(GetParam().temps), GetParam().texte);
 }
 INSTANTIATE_TEST_SUITE_P(Cas, TexteFin,
-                         ::testing::Values(std::pair{0, "Partie terminée en 0\u00a0seconde"},
-                                           std::pair{1, "Partie terminée en 1\u00a0seconde"},
-                                           std::pair{2, "Partie terminée en 2\u00a0secondes"},
-                                           std::pair{999, "Partie terminée en 999\u00a0secondes"},
-                                           std::pair{1250, "Partie terminée en 1\u00a0250\u00a0secondes"},
-                                           std::pair{32000, "Partie terminée en 32\u00a0000\u00a0secondes"}),
-                         [](const auto& i) { return std::to_string(i.param.first); });
+                         ::testing::Values(CasFin{0, "Partie terminée en 0\u00a0seconde"},
+                                           CasFin{1, "Partie terminée en 1\u00a0seconde"},
+                                           CasFin{2, "Partie terminée en 2\u00a0secondes"},
+                                           CasFin{999, "Partie terminée en 999\u00a0secondes"},
+                                           CasFin{1250, "Partie terminée en 1\u00a0250\u00a0secondes"},
+                                           CasFin{32000, "Partie terminée en 32\u00a0000\u00a0secondes"}),
+                         [](const auto& i) { return std::to_string(i.param.temps); });
 
 TEST_F(EcranMemo, TheTimeThatDoesNotRankNamesItsLevelAndWaitsForAClickOrAKey) {
     EXPECT_EQ(textehorstableau(2), "Ce temps n\u2019entre pas au tableau du niveau 8x4.");

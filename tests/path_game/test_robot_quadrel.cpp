@@ -132,10 +132,7 @@ TEST(Quadrel, SavedGamesMovesTheClockAndTheMenuFromTheLauncher) {
     EXPECT_EQ(scores.substr(0, 19), lignes.substr(0, 19));
     EXPECT_EQ(compte(scores, "INCONNU  00000120\r\n"), 9u);
     EXPECT_FALSE(fs::exists(p.scores() + fichiertempo));
-    const Surface encours = cap["encours"];
-    for (int y = 250; y < 300; y += 5)
-        for (int x = 90; x < 550; x += 5)
-            ASSERT_EQ(encours.pixel(x, y), 0u) << "no erase entry " << x << "," << y;
+    EXPECT_TRUE(memes_pixels(cap["encours"], Surface(640, 480), Rect{90, 250, 460, 50})) << "no erase entry";
 
     EXPECT_EQ(compte(r.sortie, "effet cartew08"), 1u) << r.sortie;
     EXPECT_EQ(compte(r.sortie, "effet cartew02"), 1u);
@@ -244,6 +241,10 @@ struct Echeance {
     std::vector<Case> apres; // what would clear the board then
 };
 
+void PrintTo(const Echeance& e, std::ostream* os) {
+    *os << e.nom;
+}
+
 class TempsEcoule : public ::testing::TestWithParam<Echeance> {};
 
 TEST_P(TempsEcoule, TheBoardIsLostEvenWhenTheLastTickComesMidMove) {
@@ -284,6 +285,10 @@ struct Injouable {
     std::vector<Case> clics; // what clears the boards before the bad one, once the game is named
     const char* ligne;       // the saved game after it
 };
+
+void PrintTo(const Injouable& e, std::ostream* os) {
+    *os << e.nom;
+}
 
 class PlateauInjouable : public ::testing::TestWithParam<Injouable> {};
 
