@@ -96,9 +96,9 @@ TEST(Quadrel, SavedGamesMovesTheClockAndTheMenuFromTheLauncher) {
                     "touche Echap\nattends\n" + Effacer + "touche Entree\nattends\n";
     // UN goes on with board 1, which is cleared; with a game in progress erasing is refused.
     s += Charger + videtableau(1) + "attends\n" + Menu + Effacer + cap("encours");
-    // New names must be new and not empty; Escape gives up.
-    s += Nouvelle + "touche Entree\nattends\ntexte un\ntouche Entree\nattends\ntouche Echap\nattends\n" +
-         Nouvelle + "texte toto\ntouche Entree\nattends\n";
+    // New names must be new and not empty (a name taken asks again with a longer prompt); Escape gives up.
+    s += Nouvelle + cap("invite") + "touche Entree\nattends\ntexte un\ntouche Entree\nattends\n" +
+         cap("existe") + "touche Echap\nattends\n" + Nouvelle + "texte toto\ntouche Entree\nattends\n";
     // A wrong try (ten seconds), then a pair joined by a path; F5 does nothing, the clock alone ticks.
     const auto coups = solution(0);
     const Case a = coups[0].first, b = coups[0].second;
@@ -159,6 +159,21 @@ TEST(Quadrel, SavedGamesMovesTheClockAndTheMenuFromTheLauncher) {
     EXPECT_TRUE(memes_pixels(apres, cap["3s"], Nom));
     EXPECT_FALSE(memes_pixels(apres, cap["3s"], Total));
     EXPECT_FALSE(memes_pixels(cap["s0"], apres, Nom));
+    // The name entry, 400 x 100, is centred on the play area; its cyan prompt must fit the box.
+    for (const char* nom : {"invite", "existe"}) {
+        const Surface e = cap[nom];
+        int droite = -1;
+        for (int y = 192; y < 228; ++y)
+            for (int x = 120; x < 520; ++x) {
+                const std::uint32_t c = e.pixel(x, y);
+                const int r = static_cast<int>(c >> 16), g = static_cast<int>((c >> 8) & 255),
+                          b = static_cast<int>(c & 255);
+                if (r < 60 && g > 100 && b > 100 && std::abs(g - b) < 30) droite = std::max(droite, x);
+            }
+        EXPECT_GT(droite, 300) << nom;
+        EXPECT_LT(droite, 515) << nom << ": the prompt reaches the box's edge";
+    }
+    EXPECT_FALSE(memes_pixels(cap["invite"], cap["existe"], Rect{120, 190, 400, 40}));
     const Surface fin = cap["fin"];
     EXPECT_FALSE(memes_pixels(cap["3s"], fin, ZonePlateau));
     EXPECT_TRUE(memes_pixels(cap["3s"], fin, Rect{165, 12, 146, 24})) << "the board's number stays in sight";
@@ -344,32 +359,6 @@ TEST(Quadrel, ANewGameRefusedKeepsTheGameInProgress) {
     ASSERT_EQ(r.code, 0) << r.erreurs;
     EXPECT_TRUE(memes_pixels(cap["un"], cap["repris"], Tout));
     EXPECT_EQ(p.fichier(p.scores() + fichierparties), "UN       00000010\r\n");
-}
-
-// A name already saved asks again with a longer prompt, which still fits the box.
-TEST(Quadrel, TheNameTakenPromptFitsItsBox) {
-    Programme p;
-    const Captures cap{p};
-    fs::create_directories(p.scores());
-    std::ofstream(p.scores() + fichierparties, std::ios::binary) << "TOTO     00000010\r\n";
-    const auto r = p.lance(Ouvre + Nouvelle + cap("invite") + Toto + cap("existe"), "--graine 3");
-    ASSERT_EQ(r.code, 0) << r.erreurs;
-    // The name entry, 400 x 100, is centred on the play area; its prompt is printed in cyan at its top.
-    auto cyan = [](std::uint32_t c) {
-        const int r = static_cast<int>(c >> 16), g = static_cast<int>((c >> 8) & 255),
-                  b = static_cast<int>(c & 255);
-        return r < 60 && g > 100 && b > 100 && std::abs(g - b) < 30;
-    };
-    for (const char* nom : {"invite", "existe"}) {
-        const Surface s = cap[nom];
-        int droite = -1;
-        for (int y = 192; y < 228; ++y)
-            for (int x = 120; x < 520; ++x)
-                if (cyan(s.pixel(x, y))) droite = std::max(droite, x);
-        EXPECT_GT(droite, 300) << nom;
-        EXPECT_LT(droite, 515) << nom << ": the prompt reaches the box's edge";
-    }
-    EXPECT_FALSE(memes_pixels(cap["invite"], cap["existe"], Rect{120, 190, 400, 40}));
 }
 
 } // namespace
