@@ -22,8 +22,8 @@ const std::string Nouvelle = "clic 320 135\nattends\n";       // menu entry 2
 const std::string MenuPrincipal = "clic 320 415\nattends\n";  // menu entry 6
 const std::string LabelMenu = "clic 320 455\nattends\n";      // the table's Menu label
 const std::string Scores = "clic 320 205\nattends\n";         // menu entry 3
-const std::string Droite = "clic 530 275\nattends\n";         // entry 4's right arrow
-const std::string Retour = "clic 445 420\nattends\n";         // the score screen's "Retour"
+const std::string Gauche = "clic 110 275\nattends\n", Droite = "clic 530 275\nattends\n"; // entry 4's arrows
+const std::string Retour = "clic 445 420\nattends\n"; // the score screen's "Retour"
 
 std::string clic(Place p) {
     const Point o = coin(p);
@@ -75,10 +75,9 @@ TEST(RobotMemo, GamesFromTheLauncherAreTimedRecordedAndClosingMidGameKeepsTheFil
     // 3 s of play count, 30 s with the menu open do not.
     s += "attends 3\n" + LabelMenu + "attends 30\n" + Continuer;
     for (std::size_t i = 1; i < v.size(); ++i) s += clic(v[i].first) + clic(v[i].second);
-    s += "texte Zoé\ntouche Entree\nattends\nclic 445 420\nattends\n";
+    s += "texte Zoé\ntouche Entree\nattends\n" + Retour;
     // Level 2 by the arrows (stopping at both ends), then a card turned and F5's slider moved.
-    const std::string gauche = "clic 110 275\nattends\n", droite = "clic 530 275\nattends\n";
-    s += gauche + droite + droite + droite + "clic 320 275\nattends\n" + Nouvelle + "capture " + d +
+    s += Gauche + Droite + Droite + Droite + "clic 320 275\nattends\n" + Nouvelle + "capture " + d +
          "niveau2.png\n" + clic({1, 1}) +
          "touche F5\nattends\ntouche Droite\nattends\ntouche Echap\nattends\n";
     const auto r = p.lance(s, "--graine " + std::to_string(Graine));
@@ -100,9 +99,7 @@ TEST(RobotMemo, GamesFromTheLauncherAreTimedRecordedAndClosingMidGameKeepsTheFil
     // Column 1 holds cards at level 2: place (1, 1) shows the back of the sheet.
     const auto plateau = charge_image(d + "niveau2.png"), feuille = charge_image("./cartei08");
     ASSERT_TRUE(plateau && feuille);
-    for (int y = 0; y < 96; y += 7)
-        for (int x = 0; x < 71; x += 7)
-            ASSERT_EQ(plateau->pixel(36 + x, 48 + y), feuille->pixel(x, 384 + y)) << x << "," << y;
+    EXPECT_TRUE(memebloc(*plateau, {36, 48}, *feuille, {0, 384}, 71, 96));
 }
 
 // The level chosen in the menu during a game waits for the next deal: the game in progress keeps its own
@@ -119,9 +116,7 @@ TEST(RobotMemo, AGameKeepsTheLevelItWasDealtAtWhenTheArrowsMoveDuringIt) {
     ASSERT_EQ(r.code, 0) << r.erreurs;
 
     const std::string t0 = p.fichier(p.scores() + "tlvmemo0.sco");
-    EXPECT_EQ(t0.substr(0, 4), "L\xc9"
-                               "A ")
-        << t0;
+    EXPECT_EQ(t0.substr(0, 4), "L\xc9\x41 ") << t0;
     EXPECT_EQ(compte(t0, "INCONNU         10000\r\n"), 4u) << t0;
     for (const char* f : {"tlvmemo1.sco", "tlvmemo2.sco"})
         EXPECT_EQ(p.fichier(p.scores() + f), contenuinitial(f));
@@ -162,10 +157,9 @@ TEST(RobotMemo, AFinishThatDoesNotRankShowsItsTimeUntilAClickAndTheClockStaysInI
                boite = charge_image("./cartei10"), fondmenu = charge_image("./cartei04");
     ASSERT_TRUE(horloge && fin && menu && tapis && boite && fondmenu);
     // The frame of the clock box and the cloth around it, as clean as ever.
-    EXPECT_TRUE(memebloc(*horloge, {225, 0}, *tapis, {225, 0}, 176, 12));
-    EXPECT_TRUE(memebloc(*horloge, {225, 36}, *tapis, {225, 36}, 176, 12));
-    EXPECT_TRUE(memebloc(*horloge, {225, 12}, *tapis, {225, 12}, 20, 24));
-    EXPECT_TRUE(memebloc(*horloge, {381, 12}, *tapis, {381, 12}, 20, 24));
+    for (const Rect z :
+         {Rect{225, 0, 176, 12}, Rect{225, 36, 176, 12}, Rect{225, 12, 20, 24}, Rect{381, 12, 20, 24}})
+        EXPECT_TRUE(test::memes_pixels(*horloge, *tapis, z)) << z.x << "," << z.y;
 
     // The box of the name entry, centred over the darkened table, its two texts printed.
     const int x = 120, y = 190;

@@ -52,8 +52,8 @@ TEST_F(EcranJong, AClearedBoardsTimeStaysAMomentUnlessARightClickCutsIt) {
         EXPECT_EQ(duree(65), 3000);
         pousseclic(j, bouton::Droit);
         EXPECT_EQ(duree(65), 0);
-        j.etatclic =
-            EtatClicJong::AttendPremiere; // a right click during play is no request to cut the next notice
+        // A right click during play is no request to cut the next notice.
+        j.etatclic = EtatClicJong::AttendPremiere;
         j.fond_MouseDown(bouton::Droit, 0, 10, 10);
         EXPECT_EQ(duree(65), 3000);
     });
