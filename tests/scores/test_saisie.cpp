@@ -75,7 +75,6 @@ INSTANTIATE_TEST_SUITE_P(
         CasEdition{"DeleteAfterTheCaret", "aéc", {Debut, Droite, Suppr}, "ac", 1},
         CasEdition{"DeleteAtTheEndDoesNothing", "ab", {Suppr}, "ab", 2},
         CasEdition{"TypingInsertsAtTheCaret", "ac", {Gauche, tape('b')}, "abc", 2},
-        CasEdition{"HomeThenTyping", "bc", {Debut, tape('a')}, "abc", 1},
         CasEdition{"EndAfterMoving", "abc", {Debut, Droite, Fin, tape('d')}, "abcd", 4},
         CasEdition{"ArrowsStopAtTheEnds", "ab", {Droite, Gauche, Gauche, Gauche, Gauche}, "ab", 0},
         CasEdition{"RightStopsAtTheEnd", "ab", {Debut, Droite, Droite, Droite}, "ab", 2},
