@@ -8,6 +8,7 @@
 #include <fstream>
 #include <set>
 
+#include "dossiertemp.h"
 #include "pixels.h"
 #include "platform/image.h"
 #include "programme.h"
@@ -23,9 +24,26 @@ bool contient(const std::string& texte, const std::string& bout) {
     return texte.find(bout) != std::string::npos;
 }
 
-// The lines' position in the output, so that order can be checked.
-std::size_t position(const std::string& texte, const std::string& bout) {
-    return texte.find(bout);
+// Scripts name their captures "{d}/x.png": {d} is the test's own folder.
+std::string dans(const Programme& p, std::string s) {
+    for (std::size_t i; (i = s.find("{d}")) != std::string::npos;) s.replace(i, 3, p.dossier());
+    return s;
+}
+
+// A copy of the game without `sauf`: the program is copied (it finds its data beside its own file), the
+// data files are links to the build's.
+fs::path copie_du_jeu(const Programme& p, const std::string& sauf) {
+    const fs::path copie = fs::path(p.dossier()) / "jeu";
+    fs::create_directories(copie);
+    for (const auto& e : fs::directory_iterator(fs::current_path())) {
+        const std::string nom = e.path().filename();
+        if (!e.is_regular_file() || nom.starts_with("test_") || nom == sauf) continue;
+        if (nom == "tolvanex")
+            fs::copy_file(e.path(), copie / nom);
+        else
+            fs::create_symlink(e.path(), copie / nom);
+    }
+    return copie;
 }
 
 Surface capture(const Programme& p, const std::string& nom) {
@@ -40,44 +58,33 @@ const Rect Ligne1{329, 10, 298, 58}, Ligne2{329, 80, 298, 58};
 
 TEST(Lanceur, HoveringALineHighlightsItAndTheGapClearsIt) {
     Programme p;
-    const std::string d = p.dossier() + "/";
-    const auto r = p.lance("attends\ncapture " + d +
-                           "repos.png\n"
-                           "survol 400 30\nattends\ncapture " +
-                           d +
-                           "ligne1.png\n"
-                           "survol 400 74\nattends\ncapture " +
-                           d +
-                           "ecart.png\n"
-                           "clic 400 100\nattends\n");
+    const auto r =
+        p.lance(dans(p, "attends\ncapture {d}/repos.png\nsurvol 400 30\nattends\ncapture {d}/ligne1.png\n"
+                        "survol 400 74\nattends\ncapture {d}/ecart.png\nclic 400 100\nattends\n"));
     ASSERT_EQ(r.code, 0) << r.erreurs;
     const Surface repos = capture(p, "repos.png"), l1 = capture(p, "ligne1.png"),
                   ecart = capture(p, "ecart.png");
-    ASSERT_EQ(repos.largeur(), 640);
-    ASSERT_EQ(repos.hauteur(), 480);
     EXPECT_FALSE(memes_pixels(repos, l1, Ligne1));
     EXPECT_TRUE(memes_pixels(repos, l1, Ligne2));
     EXPECT_TRUE(memes_pixels(repos, ecart, Rect{0, 0, 640, 200}));
 }
 
+// Clicks in a gap, outside the picture or with the right button do nothing before Quit.
 TEST(Lanceur, QuitPlaysTheClickThenTheClosingSoundAndLeavesTheDefaultFiles) {
     Programme p;
-    const auto r = p.lance("attends\nclic 400 440\nattends\n");
+    const auto r = p.lance("attends\nclic 400 74\nattends\nclic 10 10\nattends\nclicdroit 400 440\nattends\n"
+                           "clic 400 440\nattends\n");
     ASSERT_EQ(r.code, 0) << r.erreurs;
-    EXPECT_EQ(position(r.sortie, "effet cartew06"), 0u) << r.sortie;
+    EXPECT_EQ(r.sortie.find("effet cartew06"), 0u) << r.sortie;
     EXPECT_TRUE(contient(r.sortie, "musique cartem00"));
-    const auto clic = position(r.sortie, "effet cartew00"), fin = position(r.sortie, "effet cartew03");
+    const auto clic = r.sortie.find("effet cartew00"), fin = r.sortie.find("effet cartew03");
     ASSERT_NE(clic, std::string::npos) << r.sortie;
+    EXPECT_EQ(r.sortie.find("effet cartew00", clic + 1), std::string::npos) << r.sortie;
     EXPECT_GT(fin, clic);
-    std::string attendu;
-    for (int i = 0; i < 5; ++i) attendu += "INCONNU         10000\r\n";
-    for (const char* f : {"tlvmemo0.sco", "tlvmemo1.sco", "tlvmemo2.sco"})
-        EXPECT_EQ(p.fichier(p.scores() + f), attendu) << f;
-    std::string jong;
-    for (int i = 0; i < 10; ++i) jong += "INCONNU  00000120\r\n";
-    EXPECT_EQ(p.fichier(p.scores() + "tlvjong0.sco"), jong);
-    EXPECT_TRUE(fs::exists(p.scores() + "tlvjong1.sco"));
-    EXPECT_EQ(fs::file_size(p.scores() + "tlvjong1.sco"), 0u);
+    // Every file is made (the score files' defaults are checked where they are created).
+    EXPECT_EQ(test::contenudossier(p.scores()),
+              (std::set<std::string>{"tlvbelo.ini", "tlvjong0.sco", "tlvjong1.sco", "tlvmemo.ini",
+                                     "tlvmemo0.sco", "tlvmemo1.sco", "tlvmemo2.sco", "tolvanex.lock"}));
     EXPECT_EQ(p.fichier(p.scores() + "tlvbelo.ini"), " 4 \r\n");
     EXPECT_EQ(p.fichier(p.scores() + "tlvmemo.ini"), " 10 \r\n");
 }
@@ -90,7 +97,7 @@ TEST(Lanceur, F7SilencesEffectsAndF8StopsThenRestartsTheTune) {
     EXPECT_FALSE(contient(r.sortie, "effet cartew00")) << r.sortie;
     EXPECT_FALSE(contient(r.sortie, "effet cartew03")) << r.sortie;
     // Once at the start, then F8 off, then F8 on from the beginning.
-    const auto premier = position(r.sortie, "musique cartem00");
+    const auto premier = r.sortie.find("musique cartem00");
     const auto second = r.sortie.find("musique cartem00", premier + 1);
     EXPECT_NE(second, std::string::npos) << r.sortie;
     EXPECT_TRUE(contient(r.sortie.substr(premier, second - premier), "musique arret"));
@@ -107,21 +114,12 @@ TEST(Lanceur, F6AsksForTheVolumeControlAndTheWebButtonOpensTheOfflinePage) {
     EXPECT_TRUE(contient(p.fichier(page), "<html lang=\"fr\">"));
 }
 
-// A copy of the game whose tlvweb.ini says `url=<adresse>`: the data files are links to the build's.
+// A copy of the game whose tlvweb.ini says `url=<adresse>`.
 class BoutonWeb : public ::testing::TestWithParam<std::pair<const char*, bool>> {};
 
 TEST_P(BoutonWeb, OnlyAnHttpOrHttpsAddressReplacesTheOfflinePage) {
     Programme p;
-    const fs::path copie = fs::path(p.dossier()) / "jeu";
-    fs::create_directories(copie);
-    for (const auto& e : fs::directory_iterator(fs::current_path())) {
-        const std::string nom = e.path().filename();
-        if (!e.is_regular_file() || nom.starts_with("test_") || nom == "tlvweb.ini") continue;
-        if (nom == "tolvanex")
-            fs::copy_file(e.path(), copie / nom); // the program finds its data beside its own file
-        else
-            fs::create_symlink(e.path(), copie / nom);
-    }
+    const fs::path copie = copie_du_jeu(p, "tlvweb.ini");
     const std::string adresse = GetParam().first;
     { std::ofstream(copie / "tlvweb.ini", std::ios::binary) << "[siteconf]\r\nurl=" << adresse << "\r\n"; }
     const auto r = p.lance("attends\nclic 480 275\nattends\n", "", (copie / "tolvanex").string());
@@ -142,12 +140,10 @@ INSTANTIATE_TEST_SUITE_P(Adresses, BoutonWeb,
 
 TEST(Lanceur, HelpOpensOverTheLauncherAndEchapComesBack) {
     Programme p;
-    const std::string d = p.dossier() + "/";
-    const auto r = p.lance("attends\ncapture " + d + "avant.png\nclic 400 370\nattends\ncapture " + d +
-                           "aide.png\ntouche Droite\nattends\ncapture " + d +
-                           "page2.png\ntouche Echap\nattends\n"
-                           "survol 100 100\nattends\ncapture " +
-                           d + "apres.png\n");
+    const auto r =
+        p.lance(dans(p, "attends\ncapture {d}/avant.png\nclic 400 370\nattends\ncapture {d}/aide.png\n"
+                        "touche Droite\nattends\ncapture {d}/page2.png\ntouche Echap\nattends\n"
+                        "survol 100 100\nattends\ncapture {d}/apres.png\n"));
     ASSERT_EQ(r.code, 0) << r.erreurs;
     const Surface avant = capture(p, "avant.png"), aide = capture(p, "aide.png"),
                   page2 = capture(p, "page2.png");
@@ -156,16 +152,8 @@ TEST(Lanceur, HelpOpensOverTheLauncherAndEchapComesBack) {
     // Back on the launcher with line 4 still highlighted by the hover that opened the help.
     EXPECT_TRUE(memes_pixels(avant, capture(p, "apres.png"), Rect{0, 0, 640, 300}));
     // The tune is not restarted by closing the help.
-    const auto premier = position(r.sortie, "musique cartem00");
-    EXPECT_EQ(r.sortie.find("musique cartem00", premier + 1), std::string::npos) << r.sortie;
-}
-
-TEST(Lanceur, ClicksInTheGapsAndOutsideThePictureDoNothing) {
-    Programme p;
-    const auto r =
-        p.lance("attends\nclic 400 74\nattends\nclic 10 10\nattends\nclicdroit 400 440\nattends\n");
-    ASSERT_EQ(r.code, 0) << r.erreurs;
-    EXPECT_FALSE(contient(r.sortie, "effet cartew00")) << r.sortie;
+    EXPECT_EQ(r.sortie.find("musique cartem00", r.sortie.find("musique cartem00") + 1), std::string::npos)
+        << r.sortie;
 }
 
 TEST(Programme, ABadScriptLineStopsWithCode2BeforeAnythingRuns) {
@@ -219,38 +207,18 @@ TEST(Programme, ALockFileWeMayNotWriteStillLetsTheGameStart) {
 }
 
 // The ways a score folder can be unusable; each must still bring the launcher up.
-struct DossierInutilisable {
-    const char* nom;
-    std::string (*prepare)(const Programme& p); // sets the place up, returns the arguments
-    std::string environnement;                  // "XDG_DATA_HOME=" is completed with the regular file
-};
-std::ostream& operator<<(std::ostream& o, const DossierInutilisable& d) {
-    return o << d.nom;
-}
-
-std::string fichierordinaire(const Programme& p) {
-    const std::string f = p.dossier() + "/fichier";
-    std::ofstream(f, std::ios::binary) << "pas un dossier";
-    return f;
-}
-
-class ScoresInutilisables : public ::testing::TestWithParam<DossierInutilisable> {};
+enum class Inutilisable { SousUnFichier, XdgEstUnFichier, VerrouInouvrable };
+class ScoresInutilisables : public ::testing::TestWithParam<Inutilisable> {};
 
 // Both captures: the launcher as first shown, then after a visit to the Memo game.
 constexpr const char* ScriptAvis = "attends\ncapture {d}/premier.png\n"
                                    "clic 400 100\nattends\nclic 320 415\nattends\n"
                                    "survol 100 100\nattends\ncapture {d}/retour.png\n";
 
-std::string script_avis(const Programme& p) {
-    std::string s = ScriptAvis;
-    for (std::size_t i; (i = s.find("{d}")) != std::string::npos;) s.replace(i, 3, p.dossier());
-    return s;
-}
-
 TEST_P(ScoresInutilisables, TheLauncherComesUpWithANoticeOnItsFirstDisplayOnly) {
     // The normal case, for comparison: no notice at all.
     Programme normal;
-    auto r = normal.lance(script_avis(normal));
+    auto r = normal.lance(dans(normal, ScriptAvis));
     ASSERT_EQ(r.code, 0) << r.erreurs;
     const Surface n1 = capture(normal, "premier.png"), n2 = capture(normal, "retour.png");
     const auto image = charge_image("cartei00");
@@ -259,10 +227,22 @@ TEST_P(ScoresInutilisables, TheLauncherComesUpWithANoticeOnItsFirstDisplayOnly) 
     EXPECT_TRUE(memes_pixels(n1, *image, zone)) << "a notice in the normal case";
 
     Programme p;
-    const std::string arguments = GetParam().prepare(p);
-    std::string env = GetParam().environnement;
-    if (!env.empty()) env += fichierordinaire(p);
-    r = p.execute("--robot " + p.script(script_avis(p)) + " " + arguments, env);
+    const std::string fichier = p.dossier() + "/fichier";
+    test::ecritbrut(fichier, "pas un dossier");
+    std::string arguments, env;
+    switch (GetParam()) {
+    case Inutilisable::SousUnFichier:
+        arguments = "--dossier-scores " + fichier + "/x";
+        break;
+    case Inutilisable::XdgEstUnFichier:
+        env = "XDG_DATA_HOME=" + fichier;
+        break;
+    case Inutilisable::VerrouInouvrable: // opening it fails whoever runs the test, root included
+        fs::create_directories(p.scores());
+        fs::create_symlink(fichier + "/verrou", p.scores() + "tolvanex.lock");
+        arguments = "--dossier-scores " + p.dossier();
+    }
+    r = p.execute("--robot " + p.script(dans(p, ScriptAvis)) + " " + arguments, env);
     ASSERT_EQ(r.code, 0) << r.erreurs;
     EXPECT_TRUE(r.erreurs.empty()) << r.erreurs;
     EXPECT_TRUE(contient(r.sortie, "musique cartem00")) << r.sortie;
@@ -273,33 +253,21 @@ TEST_P(ScoresInutilisables, TheLauncherComesUpWithANoticeOnItsFirstDisplayOnly) 
     EXPECT_TRUE(memes_pixels(a2, n2, Rect{0, 0, 640, 480})) << "the notice outlives the first display";
     // Nothing was written where it could not be: the regular file is as it was, and a folder whose lock
     // could not be opened got no file (settings and scores stayed in memory).
-    EXPECT_EQ(p.fichier(p.dossier() + "/fichier"), "pas un dossier");
+    EXPECT_EQ(p.fichier(fichier), "pas un dossier");
     if (fs::exists(p.scores())) {
-        std::set<std::string> noms;
-        for (const auto& e : fs::directory_iterator(p.scores())) noms.insert(e.path().filename());
-        EXPECT_EQ(noms, std::set<std::string>{"tolvanex.lock"});
+        EXPECT_EQ(test::contenudossier(p.scores()), std::set<std::string>{"tolvanex.lock"});
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Scores, ScoresInutilisables,
-    ::testing::Values(DossierInutilisable{"FolderUnderARegularFile",
-                                          [](const Programme& p) {
-                                              return "--dossier-scores " + fichierordinaire(p) + "/x";
-                                          },
-                                          ""},
-                      DossierInutilisable{"XdgDataHomeIsARegularFile",
-                                          [](const Programme&) { return std::string(); }, "XDG_DATA_HOME="},
-                      DossierInutilisable{"LockFileCannotBeOpened",
-                                          [](const Programme& p) {
-                                              fs::create_directories(p.scores());
-                                              // Opening it fails whoever runs the test, root included.
-                                              fs::create_symlink(fichierordinaire(p) + "/verrou",
-                                                                 p.scores() + "tolvanex.lock");
-                                              return "--dossier-scores " + p.dossier();
-                                          },
-                                          ""}),
-    [](const auto& i) { return std::string(i.param.nom); });
+std::string nom_du_cas(const ::testing::TestParamInfo<Inutilisable>& i) {
+    const char* noms[] = {"FolderUnderARegularFile", "XdgDataHomeIsARegularFile", "LockFileCannotBeOpened"};
+    return noms[i.index];
+}
+
+INSTANTIATE_TEST_SUITE_P(Scores, ScoresInutilisables,
+                         ::testing::Values(Inutilisable::SousUnFichier, Inutilisable::XdgEstUnFichier,
+                                           Inutilisable::VerrouInouvrable),
+                         nom_du_cas);
 
 TEST(Programme, DamagedSettingsAreRepairedAndScoresKept) {
     Programme p;
@@ -316,11 +284,7 @@ TEST(Programme, DamagedSettingsAreRepairedAndScoresKept) {
 
 TEST(Programme, AMissingDataFileStopsWithAFrenchMessageNamingIt) {
     Programme p;
-    const fs::path copie = fs::path(p.dossier()) / "jeu";
-    fs::create_directories(copie);
-    for (const auto& e : fs::directory_iterator(fs::current_path()))
-        if (e.is_regular_file() && e.path().filename() != "cartef00")
-            fs::copy_file(e.path(), copie / e.path().filename());
+    const fs::path copie = copie_du_jeu(p, "cartef00");
     const auto r = p.lance("attends\n", "", (copie / "tolvanex").string());
     EXPECT_EQ(r.code, 1);
     EXPECT_TRUE(contient(r.erreurs, "« cartef00 »")) << r.erreurs;

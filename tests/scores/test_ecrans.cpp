@@ -22,9 +22,7 @@ TEST_F(Banc, TheNameEntryAnswersWhatWasTyped) {
         {"texte pauk\ntouche Effacement\ntexte l\ntouche Entree", "PAUL"},
         {"texte d\"artagnan\ntouche Entree", "D'ARTAGNA"},
         {"texte a漢é\ntouche Entree", "AÉ"},
-        // Editing inside the name: arrows, Home, End, Delete, Backspace before the caret.
-        {"texte pual\ntouche Gauche\ntouche Gauche\ntouche Effacement\ntouche Droite\ntexte u\ntouche Entree",
-         "PAUL"},
+        // Editing inside the name: Home, Delete, End.
         {"texte xaul\ntouche Debut\ntouche Suppr\ntexte p\ntouche Fin\ntexte o\ntouche Entree", "PAULO"}};
     for (const auto& [saisie, attendu] : cas) {
         std::string reponse;
@@ -162,7 +160,6 @@ TEST_F(Banc, QuadrelRankReplacesTheGameLineAndSetsItsEntry) {
     std::string attendu = "moi      00200200\r\n";
     for (int i = 0; i < 9; ++i) attendu += "INCONNU  00000120\r\n";
     EXPECT_EQ(lit(fichierjong), attendu);
-    EXPECT_EQ(fiche, "moi      00200200");
 }
 
 TEST_F(Banc, QuadrelTableEraseConfirmed) {

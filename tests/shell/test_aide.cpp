@@ -41,11 +41,12 @@ std::vector<PageAide> pages(const std::string& texte, int hauteur) {
     return mise_en_pages(lignes, hauteur, [](const LigneAide& l) { return l.titre ? 2 : 1; });
 }
 
-std::vector<std::vector<std::string>> textes(const std::vector<PageAide>& p) {
-    std::vector<std::vector<std::string>> r;
+// Each line closed by "|", each page by "/"; a heading starts with "#".
+std::string textes(const std::vector<PageAide>& p) {
+    std::string r;
     for (const auto& page : p) {
-        r.emplace_back();
-        for (const auto& l : page) r.back().push_back((l.titre ? "#" : "") + l.texte);
+        for (const auto& l : page) r += (l.titre ? "#" : "") + l.texte + "|";
+        r += "/";
     }
     return r;
 }
@@ -54,7 +55,7 @@ struct CasPages {
     const char* nom;
     const char* texte;
     int hauteur;
-    std::vector<std::vector<std::string>> attendu;
+    std::string attendu;
 };
 std::ostream& operator<<(std::ostream& o, const CasPages& c) {
     return o << c.nom;
@@ -70,34 +71,21 @@ INSTANTIATE_TEST_SUITE_P(
     Aide, MiseEnPages,
     ::testing::Values(
         // The second paragraph would start on the first page's last line: it goes whole to the next page.
-        CasPages{"AParagraphThatDoesNotFitMovesWhole",
-                 "aa bb cc dd ee\n\nff gg hh ii jj kk",
-                 6,
-                 {{"aa bb", "cc dd", "ee"}, {"ff gg", "hh ii", "jj kk"}}},
-        CasPages{"ParagraphsThatFitShareAPage",
-                 "aa bb\n\ncc dd\n\nee ff\n\ngg",
-                 6,
-                 {{"aa bb", "", "cc dd", "", "ee ff"}, {"gg"}}},
+        CasPages{"AParagraphThatDoesNotFitMovesWhole", "aa bb cc dd ee\n\nff gg hh ii jj kk", 6,
+                 "aa bb|cc dd|ee|/ff gg|hh ii|jj kk|/"},
+        CasPages{"ParagraphsThatFitShareAPage", "aa bb\n\ncc dd\n\nee ff\n\ngg", 6,
+                 "aa bb||cc dd||ee ff|/gg|/"},
         // A heading stays with the paragraph under it, even when the heading alone would fit.
-        CasPages{"AHeadingNeverEndsAPage",
-                 "aa bb cc\n\n# Titre\nee ff gg",
-                 6,
-                 {{"aa bb", "cc"}, {"#Titre", "ee ff", "gg"}}},
-        CasPages{"TwoHeadingsInARowStayWithTheirParagraph",
-                 "aa\n\n# Un\n# Deux\nbb cc dd",
-                 5,
-                 {{"aa"}, {"#Un", "#Deux", "bb cc"}, {"dd"}}},
+        CasPages{"AHeadingNeverEndsAPage", "aa bb cc\n\n# Titre\nee ff gg", 6, "aa bb|cc|/#Titre|ee ff|gg|/"},
+        CasPages{"TwoHeadingsInARowStayWithTheirParagraph", "aa\n\n# Un\n# Deux\nbb cc dd", 5,
+                 "aa|/#Un|#Deux|bb cc|/dd|/"},
         // List items are paragraphs of their own.
-        CasPages{"AListBreaksBetweenItems",
-                 "- aa bb cc\n- dd ee ff\n- gg",
-                 3,
-                 {{"• aa", "bb cc"}, {"• dd", "ee ff", "• gg"}}},
+        CasPages{"AListBreaksBetweenItems", "- aa bb cc\n- dd ee ff\n- gg", 3,
+                 "• aa|bb cc|/• dd|ee ff|• gg|/"},
         // Only a paragraph taller than a page is cut, where the page is full.
-        CasPages{"ATooLongParagraphIsCutWhereThePageIsFull",
-                 "aa\n\nbb cc dd ee ff gg hh ii",
-                 3,
-                 {{"aa"}, {"bb cc", "dd ee", "ff gg"}, {"hh ii"}}},
-        CasPages{"EmptyTextMakesOneEmptyPage", "\n\n", 6, {{}}}),
+        CasPages{"ATooLongParagraphIsCutWhereThePageIsFull", "aa\n\nbb cc dd ee ff gg hh ii", 3,
+                 "aa|/bb cc|dd ee|ff gg|/hh ii|/"},
+        CasPages{"EmptyTextMakesOneEmptyPage", "\n\n", 6, "/"}),
     [](const auto& i) { return std::string(i.param.nom); });
 
 // The help file's typography must reach the screen: a no-break space is a space, and ’ is a real glyph.

@@ -30,18 +30,6 @@ int caracteres(const std::string& s) {
     return n;
 }
 
-bool utf8valide(const std::string& s) {
-    for (std::size_t i = 0; i < s.size();) {
-        const auto c = static_cast<unsigned char>(s[i]);
-        const std::size_t n = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 0;
-        if (n == 0 || i + n > s.size()) return false;
-        for (std::size_t k = 1; k < n; ++k)
-            if ((static_cast<unsigned char>(s[i + k]) >> 6) != 2) return false;
-        i += n;
-    }
-    return true;
-}
-
 struct CasChemin {
     const char* chemin;
     int largeur; // in characters
@@ -57,18 +45,20 @@ TEST_P(RaccourcitChemin, FitsAndKeepsTheFoldersOwnName) {
     const int largeur = GetParam().largeur * 10;
     const auto r =
         raccourcit_chemin(chemin, largeur, [](const std::string& s) { return caracteres(s) * 10; });
-    EXPECT_TRUE(utf8valide(r)) << r;
     EXPECT_LE(caracteres(r) * 10, largeur) << r;
     if (caracteres(chemin) <= GetParam().largeur) {
         EXPECT_EQ(r, chemin);
         return;
     }
-    EXPECT_NE(r.find("\u2026"), std::string::npos) << r;
+    const auto i = r.find("\u2026");
+    ASSERT_NE(i, std::string::npos) << r;
+    // A start and an end of the path, cut between whole characters.
+    const std::string debut = r.substr(0, i), fin = r.substr(i + 3);
+    EXPECT_TRUE(chemin.starts_with(debut) && chemin.ends_with(fin)) << r;
+    const auto suite = [](char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; };
+    EXPECT_FALSE(suite(chemin[debut.size()]) || (!fin.empty() && suite(fin[0]))) << r;
     EXPECT_GE(caracteres(r), GetParam().largeur - 1) << r; // nothing dropped that would have fitted
-    if (GetParam().largeur >= 20) {
-        EXPECT_TRUE(r.ends_with("/tolvanex")) << r;
-        EXPECT_TRUE(r.starts_with(chemin.substr(0, 4))) << r;
-    }
+    EXPECT_TRUE(GetParam().largeur < 20 || (r.ends_with("/tolvanex") && debut.size() >= 4)) << r;
 }
 
 INSTANTIATE_TEST_SUITE_P(

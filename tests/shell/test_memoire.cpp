@@ -26,9 +26,7 @@ TEST_F(ScoresEnMemoire, AFolderUnderARegularFileGetsItsDefaultsAndKeepsWhatIsWri
     ASSERT_FALSE(creefichiers(dossier)); // on disk nothing can be made there
     gardeenmemoire(dossier);
     EXPECT_TRUE(creefichiers(dossier));
-    const auto memo = litlignes(dossier + "tlvmemo2.sco");
-    ASSERT_TRUE(memo);
-    EXPECT_EQ(*memo, Lignes(5, "INCONNU         10000"));
+    EXPECT_EQ(litlignes(dossier + "tlvmemo2.sco"), Lignes(5, "INCONNU         10000"));
     EXPECT_EQ(litlignes(dossier + "tlvjong0.sco"), Lignes(10, "INCONNU  00000120"));
     EXPECT_EQ(litlignes(dossier + "tlvjong1.sco"), Lignes{});
 
