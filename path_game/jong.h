@@ -113,7 +113,6 @@ class Jong : public Form, public ChoixPaire<EtatClicJong, Case> {
     void afficheboite(int tableau);
     bool fichierabsent();
     bool tableaupret(int tableau);
-    std::string demande_nom_ajuste(const std::string& invite);
 
     Contexte& ctx_;
     Reglages& r_;

@@ -3,7 +3,6 @@
 #include "menujong.h"
 #include "parties.h"
 #include "platform/plateforme.h"
-#include "scores/ajuste.h"
 #include "scores/innom.h"
 #include "scores/nom.h"
 #include "scores/tableaux.h"
@@ -29,22 +28,6 @@ ReponseJong Jong::affichelemenu() {
     return rep;
 }
 
-namespace {
-// The name entry prints its prompt at `taille4` from x 5 of its 400 pixels.
-constexpr int LargeurInvite = Innom::Largeur - 10;
-} // namespace
-
-std::string Jong::demande_nom_ajuste(const std::string& invite) {
-    // A prompt too long for that size (a name already taken) is handed a smaller one, as every long
-    // text of the screens is, rather than cut at the box's edge.
-    const int taille = tailleajustee(pf.polices(), invite, r_.taille4, LargeurInvite);
-    if (taille == r_.taille4) return demande_nom(ctx_, invite);
-    Reglages r = r_;
-    r.taille4 = taille;
-    Contexte c{pf, r, ctx_.util, ctx_.rnd, ctx_.journal};
-    return demande_nom(c, invite);
-}
-
 std::string Jong::donnemoilenom() {
     const EtatClicJong avant = etatclic;
     etatclic = EtatClicJong::DialogueOuvert;
@@ -53,7 +36,7 @@ std::string Jong::donnemoilenom() {
     std::string invite = r_.textes[Texte::EntrezLeNomDeVotrePartie];
     std::string nom;
     for (;;) {
-        nom = demande_nom_ajuste(invite);
+        nom = demande_nom(ctx_, invite);
         // The entry closed by any other means than its keys is given up as Escape is.
         if (nom.empty()) nom = nomannule;
         if (nom == nomannule) break;

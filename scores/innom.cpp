@@ -1,5 +1,7 @@
 #include "innom.h"
 
+#include "ajuste.h"
+
 #include "nom.h"
 #include "platform/entrees.h"
 #include "platform/plateforme.h"
@@ -18,6 +20,8 @@ Innom::Innom(Contexte& ctx, std::string invite)
     const Surface s = chargeimage(ctx.r.repertoire, "cartei10");
     fond_ = Surface(Largeur, Hauteur);
     bitblt(fond_, 0, 0, Largeur, Hauteur, s, 0, 0);
+    // The prompt starts at x 5: a long one (a name already taken) is printed smaller, not cut at the edge.
+    tailleinvite_ = tailleajustee(pf.polices(), invite_, ctx.r.taille4, Largeur - 10);
     centre_sur_aire();
     dessine_tout();
 }
@@ -25,8 +29,8 @@ Innom::Innom(Contexte& ctx, std::string invite)
 void Innom::dessine_tout() {
     bitblt(image, 0, 0, Largeur, Hauteur, fond_, 0, 0);
     Polices& po = pf.polices();
-    po.imprime(image, 5, 5, invite_, ctx_.r.taille4, Clair);
-    po.imprime(image, 6, 6, invite_, ctx_.r.taille4, Sombre);
+    po.imprime(image, 5, 5, invite_, tailleinvite_, Clair);
+    po.imprime(image, 6, 6, invite_, tailleinvite_, Sombre);
 
     // The text box: white, sunken edge, the name in black and the caret after it.
     const int x = Text1X, y = Text1Y, w = Text1W, h = Text1H;

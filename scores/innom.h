@@ -32,6 +32,7 @@ class Innom : public Form {
     int largeur(const std::string& texte); // as printed in the box
     Contexte& ctx_;
     std::string invite_;
+    int tailleinvite_ = 0; // the prompt's size, smaller for a prompt too long for the box
     Saisie saisie_;
     Surface fond_;
 };
