@@ -33,7 +33,7 @@ paquet)
     for p in espeak-ng librsvg kdegames-card-data vorbis-tools fonts-urw-base35 libgtest; do
         case "$depends" in *"$p"*) echec "Depends nomme $p : $depends" ;; esac
     done
-    lintian --no-tag-display-limit "$deb" >"$tmp/lintian.txt" 2>&1 || true
+    lintian --tag-display-limit 0 "$deb" >"$tmp/lintian.txt" 2>&1 || true
     if grep -q '^E:' "$tmp/lintian.txt"; then
         cat "$tmp/lintian.txt"
         echec "lintian"

@@ -18,8 +18,8 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "pavucontrol")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "three French card games: Belote, Memo and Quadrel
-Tolva'nexes gathers three card games for one player, played with the
+# The synopsis is the summary above; this is the long description under it.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Tolva'nexes gathers three card games for one player, played with the
 mouse, every text in French:
  - Belote: you sit South, the computer North is your partner against
    East and West, with both bidding rounds, announcements,
