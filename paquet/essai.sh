@@ -66,9 +66,10 @@ essai() {
     mkdir -p "$tmp/$1"
     printf 'attends\ncapture %s/lanceur.png\nclic 400 370\nattends\ncapture %s/aide.png\n' "$tmp/$1" "$tmp/$1" \
         >"$tmp/$1/script.txt"
+    code=0
     env -u TLV_DATADIR SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy "$2" --robot "$tmp/$1/script.txt" \
-        --dossier-scores "$tmp/$1" >"$tmp/$1/sortie.txt" 2>"$tmp/$1/erreurs.txt" ||
-        { cat "$tmp/$1/erreurs.txt"; echec "$2 a rendu $?"; }
+        --dossier-scores "$tmp/$1" >"$tmp/$1/sortie.txt" 2>"$tmp/$1/erreurs.txt" || code=$?
+    [ $code -eq 0 ] || { cat "$tmp/$1/erreurs.txt"; echec "$2 a rendu $code"; }
 }
 essai installe "$prefixe/$programmes/tolvanex"
 essai construit "$build/bin/tolvanex"
