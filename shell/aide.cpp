@@ -143,7 +143,7 @@ std::vector<PageAide> mise_en_pages(const std::vector<LigneAide>& lignes, int ha
 }
 
 std::string version_aide() {
-    return "Tolva'nexes " TLV_VERSION;
+    return "Tolva\u2019nexes " TLV_VERSION;
 }
 
 Aide::Aide(Plateforme& p, const std::string& fichier) : Form(p, 640, 480) {
