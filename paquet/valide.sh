@@ -11,7 +11,9 @@ signale() {
     echo "$2" >&2
     echecs=$((echecs + 1))
 }
-r=$(desktop-file-validate "$desktop" 2>&1) && [ -z "$r" ] || signale "desktop-file-validate $desktop" "$r"
+r=$(desktop-file-validate "$desktop" 2>&1)
+code=$?
+if [ $code -ne 0 ] || [ -n "$r" ]; then signale "desktop-file-validate $desktop" "$r"; fi
 r=$(appstreamcli validate --no-net --pedantic --no-color "$metainfo" 2>&1)
 code=$?
 if [ $code -ne 0 ] || printf '%s\n' "$r" | grep -q '^[EWIP]: '; then signale "appstreamcli $metainfo" "$r"; fi
