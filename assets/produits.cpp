@@ -7,6 +7,7 @@
 #include "assets/effets.h"
 #include "assets/feuilles.h"
 #include "assets/fichier.h"
+#include "assets/icone.h"
 #include "assets/lanceur.h"
 #include "assets/menus.h"
 #include "assets/musique.h"
@@ -83,6 +84,9 @@ std::vector<Produit> liste() {
     r.push_back(
         {"cartet00", [](const std::string& d) { ecrittexte(d + "/cartet00", fichierplateaux(plateaux())); }});
     r.push_back({"tlvweb.ini", [](const std::string& d) { ecrittexte(d + "/tlvweb.ini", fichierweb()); }});
+    std::vector<std::string> icones;
+    for (int t : taillesicone()) icones.push_back("icones/tolvanex-" + std::to_string(t) + ".png");
+    r.push_back({"icones/tolvanex.svg", ecriticones, icones});
     return r;
 }
 

@@ -13,6 +13,7 @@
 
 #include "chrono.h"
 #include "fenetre.h"
+#include "icone.h"
 #include "image.h"
 #include "minuterie.h"
 #include "quitter.h"
@@ -38,6 +39,7 @@ Plateforme::Plateforme(const OptionsPlateforme& o) : robot_(o.robot) {
     if (SDL_Init(SDL_INIT_VIDEO) != 0) throw std::runtime_error(SDL_GetError());
     jalon("SDL video");
     fenetre_ = std::make_unique<Fenetre>(o.fenetre);
+    if (!o.icone.empty()) pose_icone(fenetre_->sdl(), o.icone);
     ecran_.redimensionne(fenetre_->largeur_logique(), fenetre_->hauteur_logique());
     decalagex_ = decalage(ecran_.largeur(), 640);
     decalagey_ = decalage(ecran_.hauteur(), 480);

@@ -29,6 +29,7 @@ struct OptionsPlateforme {
     Robot* robot = nullptr;  // feeds input at every wait for the player
     bool trace_sons = false; // print every sound started on stdout (robot tests)
     std::string police;      // TrueType file; empty = ours
+    std::string icone;       // the window's icon (PNG); empty = the desktop's default
     // Where the sound trace goes instead of stdout: a test reading it in-process.
     std::ostream* sortie_sons = nullptr;
 };

@@ -6,6 +6,7 @@
 
 #include "platform/entrees.h"
 #include "platform/plateforme.h"
+#include "tlv_version.h"
 
 namespace tlv {
 
@@ -141,6 +142,10 @@ std::vector<PageAide> mise_en_pages(const std::vector<LigneAide>& lignes, int ha
     return pages;
 }
 
+std::string version_aide() {
+    return "Tolva\u2019nexes " TLV_VERSION;
+}
+
 Aide::Aide(Plateforme& p, const std::string& fichier) : Form(p, 640, 480) {
     std::ifstream f(fichier, std::ios::binary);
     std::string texte;
@@ -205,6 +210,7 @@ void Aide::dessine_page() {
     }
     const std::string n = "Page " + std::to_string(page_ + 1) + " / " + std::to_string(pages());
     po.imprime(image, 24, 446, n, 10, Creme);
+    po.imprime(image, 24, 461, version_aide(), 9, CyanSombre);
     precedente_.visible = page_ > 0;
     suivante_.visible = page_ + 1 < pages();
 }

@@ -26,6 +26,9 @@ std::vector<LigneAide> mise_en_lignes(const std::string& texte, int largeur,
 std::vector<PageAide> mise_en_pages(const std::vector<LigneAide>& lignes, int hauteur,
                                     const std::function<int(const LigneAide&)>& hauteur_ligne);
 
+// The footer's second line: the game's name and version, so a player can tell it in a bug report.
+std::string version_aide();
+
 class Aide : public Form {
   public:
     Aide(Plateforme& pf, const std::string& fichier);

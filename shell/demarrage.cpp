@@ -2,12 +2,14 @@
 
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <stdexcept>
 
 #include "base.h"
 #include "creefichiers.h"
+#include "donnees.h"
 #include "dossiers.h"
 #include "fichiers.h"
 #include "memoire.h"
@@ -26,6 +28,9 @@
 #ifndef TLV_DATADIR
 #define TLV_DATADIR "/usr/local/share/tolvanex"
 #endif
+#ifndef TLV_DATADIR_RELATIF
+#define TLV_DATADIR_RELATIF "../share/tolvanex"
+#endif
 
 namespace tlv {
 
@@ -34,10 +39,9 @@ namespace fs = std::filesystem;
 std::string dossier_application() {
     std::error_code ec;
     const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
-    if (!ec && fs::exists(exe.parent_path() / "cartei00", ec)) return exe.parent_path().string() + "/";
-    std::string d = TLV_DATADIR;
-    if (d.empty() || d.back() != '/') d += '/';
-    return d;
+    const char* impose = std::getenv("TLV_DATADIR");
+    return dossier_donnees(ec ? std::string() : exe.string(), impose ? impose : "", TLV_DATADIR_RELATIF,
+                           TLV_DATADIR);
 }
 
 namespace {
@@ -110,6 +114,7 @@ int Main(int argc, char** argv, const Jeux& jeux) {
 
     OptionsPlateforme op;
     op.fenetre = o.fenetre;
+    op.icone = r.repertoire + "icones/tolvanex-64.png";
     op.robot = o.robot.empty() ? nullptr : &robot;
     op.trace_sons = op.robot != nullptr;
     std::unique_ptr<Plateforme> pf;

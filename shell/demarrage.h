@@ -8,7 +8,8 @@ namespace tlv {
 // after start-up). A fatal error (missing data file, no screen, no font) ends the process with 1.
 int Main(int argc, char** argv, const Jeux& jeux);
 
-// The application folder: the executable's own when it holds the data files, else the installed one.
+// The data folder: TLV_DATADIR when set, else the one beside or relative to the executable, else the
+// configured one (see donnees.h).
 std::string dossier_application();
 
 } // namespace tlv

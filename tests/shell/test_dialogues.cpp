@@ -14,6 +14,7 @@
 #include "shell/parametres.h"
 #include "shell/reglages.h"
 #include "shell/tempo.h"
+#include "tlv_version.h"
 
 namespace tlv {
 namespace {
@@ -130,6 +131,23 @@ TEST(AideMiseEnLignes, AWordLongerThanTheLineStandsAlone) {
     const auto l = mise_en_lignes("a interminable b", 50, mesure);
     ASSERT_EQ(l.size(), 3u);
     EXPECT_EQ(l[1].texte, "interminable");
+}
+
+// The footer names the version (a bug report's first question) on its own line under the page number.
+TEST(AideEcran, TheFooterShowsTheVersion) {
+    EXPECT_TRUE(version_aide().ends_with(" " TLV_VERSION)) << version_aide();
+    Robot robot;
+    OptionsPlateforme o;
+    o.robot = &robot;
+    Plateforme pf(o);
+    Aide aide(pf, "/nonexistent/tolvanex.hlp");
+    // The ink of the footer's second line: pixels unlike the cloth at the left margin of the same row.
+    int x0 = 640, x1 = -1;
+    for (int y = 460; y < 478; ++y)
+        for (int x = 14; x < 250; ++x)
+            if (aide.image.pixel(x, y) != aide.image.pixel(13, y)) x0 = std::min(x0, x), x1 = std::max(x1, x);
+    ASSERT_GE(x1, x0) << "pas de version en bas de l'aide";
+    EXPECT_NEAR(x1 - x0 + 1, pf.polices().largeur(version_aide(), 9), 3);
 }
 
 } // namespace
