@@ -1,5 +1,6 @@
 #pragma once
 // The help screen: the help file's French text laid out in pages over the play area.
+#include <cstddef>
 #include <functional>
 #include <string>
 #include <vector>
@@ -25,6 +26,11 @@ std::vector<LigneAide> mise_en_lignes(const std::string& texte, int largeur,
 // with the paragraph after it; a page does not begin with a blank line.
 std::vector<PageAide> mise_en_pages(const std::vector<LigneAide>& lignes, int hauteur,
                                     const std::function<int(const LigneAide&)>& hauteur_ligne);
+
+// The help text: the first `taillemaxaide` bytes of the file `fichier`, a regular file only; a text saying
+// the help is missing when there is none (missing, a device, a pipe...).
+inline constexpr std::size_t taillemaxaide = 1 << 20;
+std::string texte_aide(const std::string& fichier);
 
 class Aide : public Form {
   public:

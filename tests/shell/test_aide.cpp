@@ -1,5 +1,12 @@
 // The help screen's layout: lines that never break at a no-break space, pages that break between paragraphs.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "dossiertemp.h"
 
 #include "platform/texte.h"
 #include "shell/aide.h"
@@ -100,6 +107,29 @@ TEST(AidePolice, NoBreakSpaceAndApostropheAreDrawn) {
     };
     EXPECT_NE(dessin("\u2019"), dessin("\u0378")); // a glyph, not the font's box for a missing one
     EXPECT_NE(dessin("\u2019"), Surface(40, 30).pixels());
+}
+
+// Whatever stands in the help file's place, the reader takes at most its bound from a regular file, and
+// anything else reads as a missing help file, without waiting or filling the memory.
+TEST(TexteAide, RegularFilesOnlyAndNeverPastTheBound) {
+    ::alarm(60); // a reader stuck on the device or the pipe ends the test instead of hanging it
+    test::DossierTemp d;
+    const std::string absent = texte_aide(d / "absent");
+    EXPECT_NE(absent.find("introuvable"), std::string::npos);
+    test::ecritbrut(d / "aide", "# Titre\n\nTexte.\n");
+    EXPECT_EQ(texte_aide(d / "aide"), "# Titre\n\nTexte.\n");
+    std::filesystem::create_symlink("/dev/zero", d / "zero");
+    EXPECT_EQ(texte_aide(d / "zero"), absent);
+    ASSERT_EQ(::mkfifo((d / "tube").c_str(), 0600), 0);
+    EXPECT_EQ(texte_aide(d / "tube"), absent);
+    EXPECT_EQ(texte_aide(d.chemin()), absent);
+    // Several gigabytes, sparse so that the disk holds none of them.
+    { std::ofstream(d / "gros") << "# Gros\n"; }
+    std::filesystem::resize_file(d / "gros", std::uintmax_t{3} << 30);
+    const std::string gros = texte_aide(d / "gros");
+    EXPECT_EQ(gros.size(), taillemaxaide);
+    EXPECT_TRUE(gros.starts_with("# Gros\n"));
+    ::alarm(0);
 }
 
 } // namespace
