@@ -293,8 +293,9 @@ void nettoietemporaires(const std::string& dossier, const std::vector<std::strin
     const std::string d = dossier.ends_with('/') ? dossier : dossier + '/';
     std::error_code ec;
     std::vector<std::string> restes;
-    for (const auto& e : std::filesystem::directory_iterator(d, ec)) {
-        const std::string f = e.path().filename().string();
+    // Increments that report errors rather than throw: a folder read badly is simply left as it is.
+    for (std::filesystem::directory_iterator i(d, ec), fin; !ec && i != fin; i.increment(ec)) {
+        const std::string f = i->path().filename().string();
         for (const auto& nom : noms)
             if (restetemporaire(f, nom)) restes.push_back(d + f);
     }
