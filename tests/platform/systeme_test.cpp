@@ -67,11 +67,6 @@ TEST(Lancement, TheChildInheritsNoSignalStateAndNoDescriptor) {
     EXPECT_EQ(test::litbrut(sortie), "ignores:\nbloques:\nfd: 0 1 2\n");
 }
 
-TEST(Lancement, AProgramThatIsNotThereIsAFailureNotACrash) {
-    EXPECT_FALSE(lance_programme("tolvanex-programme-absent"));
-    ::signal(SIGCHLD, SIG_DFL);
-}
-
 // Fonts, music, sounds, pictures and the lock: whatever stays open is closed when another program starts.
 TEST(Descripteurs, EveryFileThePlatformKeepsOpenIsCloseOnExec) {
     // Those the test was started with are not ours.
