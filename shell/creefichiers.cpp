@@ -38,8 +38,8 @@ bool pasplusancien(const struct stat& a, const struct stat& b) {
 // file; an older one is the leftover of a save that did finish, and goes.
 void reprendtempo(const std::string& dossier) {
     const std::string tempo = dossier + "tlvtempo", parties = dossier + "tlvjong1.sco";
-    struct stat t {
-    }, p{};
+    struct stat t {};
+    struct stat p {};
     if (::lstat(tempo.c_str(), &t) != 0 || !S_ISREG(t.st_mode)) return;
     if (::stat(parties.c_str(), &p) != 0) {
         if (errno != ENOENT) return;
