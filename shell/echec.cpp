@@ -66,7 +66,7 @@ std::string raisonechec(int erreur) {
     case ENFILE:
         return "trop de fichiers ouverts";
     default:
-        return "erreur système " + std::to_string(erreur);
+        return erreur > 0 ? "erreur système " + std::to_string(erreur) : "erreur inattendue";
     }
 }
 
