@@ -2,6 +2,7 @@
 #include "jong.h"
 
 #include <algorithm>
+#include <cerrno>
 
 #include "libelles.h"
 #include "parties.h"
@@ -10,6 +11,7 @@
 #include "platform/plateforme.h"
 #include "scores/tableaux.h"
 #include "shell/chargeimage.h"
+#include "shell/echec.h"
 #include "shell/reglages.h"
 #include "shell/sons.h"
 
@@ -137,7 +139,7 @@ Jong::Suite Jong::nouvelle() {
         return Suite::Menu;
     }
     nompartie = nom;
-    Parties(r_.dossier_scores).ajoutepartie(nompartie);
+    if (!Parties(r_.dossier_scores).ajoutepartie(nompartie)) signale_echec(pf, r_, "la partie", errno);
     fichepartie.clear();
     tempscumule = 0;
     return Suite::Tableau;
@@ -214,6 +216,7 @@ Jong::Suite Jong::joueletableau() {
         Timer1.active(false);
         const int duree = dureetableau - chrono;
         const auto t = Parties(r_.dossier_scores).sauvepartie(nompartie, numtableau, chrono);
+        if (!t) signale_echec(pf, r_, "la partie", errno);
         // When the saved games file cannot be written, the time still counts for the score table.
         tempscumule = t ? *t : std::clamp(tempscumule + duree, 0, tempsmaxpartie);
         tableaudesscores_jong(ctx_, nompartie, numtableau, tempscumule, fichepartie);

@@ -1,11 +1,13 @@
 #include "menujong.h"
 
+#include <cerrno>
 #include <cmath>
 
 #include "jong.h"
 #include "platform/boite_message.h"
 #include "platform/plateforme.h"
 #include "shell/chargeimage.h"
+#include "shell/echec.h"
 #include "shell/reglages.h"
 #include "shell/sons.h"
 
@@ -83,7 +85,7 @@ void Menujong::MouseMove(int, int, int x, int y) {
 }
 
 void Menujong::effacelapartie() {
-    parties_.effacelapartie(nom);
+    if (!parties_.effacelapartie(nom)) signale_echec(pf, ctx_.r, "l'effacement de la partie", errno);
 }
 
 void Menujong::MouseDown(int, int, int x, int) {

@@ -92,10 +92,12 @@ bool Parties::reecrit(const std::vector<std::string>& lignes) {
     for (const auto& l : lignes) contenu += l + "\r\n";
     // A folder kept in memory has no disk file to rename over.
     if (enmemoire(chemin())) return ecritfichier(chemin(), contenu);
-    // The new contents are complete in "tlvtempo" before they take the file's place in one rename.
+    // The new contents are complete and on disk in "tlvtempo" before they take the file's place in one
+    // durable rename; a cut between the two is taken up at the next start (creefichiers).
     const std::string tempo = dossier_ + fichiertempo;
-    if (ecritfichier(tempo, contenu) && std::rename(tempo.c_str(), chemin().c_str()) == 0) return true;
+    if (ecritfichier(tempo, contenu) && remplacefichier(tempo, chemin())) return true;
     std::remove(tempo.c_str());
+    // The reason the fallback gives, if it fails too, is the one the player is told.
     return ecritfichier(chemin(), contenu);
 }
 

@@ -59,7 +59,8 @@ void Audio::ecrit_trace(const std::string& ligne) const {
 Mix_Chunk* Audio::chunk(const std::string& chemin) {
     auto it = chunks_.find(chemin);
     if (it != chunks_.end()) return it->second.get();
-    return (chunks_[chemin] = SonMix(Mix_LoadWAV(chemin.c_str()))).get();
+    SDL_RWops* rw = ouvre_lecture(chemin);
+    return (chunks_[chemin] = SonMix(rw ? Mix_LoadWAV_RW(rw, 1) : nullptr)).get();
 }
 
 void Audio::effet(const std::string& chemin) {
@@ -86,7 +87,8 @@ void Audio::musique(const std::string& chemin, bool boucle) {
     musique_nom_ = chemin;
     if (!ouvert_) return;
     Mix_HaltMusic();
-    musique_.reset(Mix_LoadMUS(chemin.c_str()));
+    SDL_RWops* rw = ouvre_lecture(chemin);
+    musique_.reset(rw ? Mix_LoadMUS_RW(rw, 1) : nullptr);
     if (musique_) Mix_PlayMusic(musique_.get(), boucle ? -1 : 1);
 }
 

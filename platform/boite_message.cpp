@@ -1,6 +1,7 @@
 #include "boite_message.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <vector>
 
 #include "entrees.h"
@@ -67,10 +68,20 @@ class BoiteMessage : public Form {
     Bouton ok_, annuler_;
 };
 
+// A robot run prints every box it meets, its lines joined by blanks, as it reports the desktop's services.
+void trace_robot(Plateforme& pf, const std::vector<std::string>& lignes) {
+    if (!pf.robot()) return;
+    std::string t = "boite";
+    for (const auto& l : lignes) t += " " + l;
+    std::printf("%s\n", t.c_str());
+    std::fflush(stdout);
+}
+
 } // namespace
 
 bool boite_message(Plateforme& pf, const std::string& texte, const std::string& titre, bool avec_annuler) {
     auto lignes = lignes_de(texte);
+    trace_robot(pf, lignes);
     int w = 260;
     for (const auto& l : lignes) w = std::max(w, pf.polices().largeur(l, 11) + 48);
     w = std::min(w, 600);

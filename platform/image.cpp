@@ -8,7 +8,8 @@
 namespace tlv {
 
 std::optional<Surface> charge_image(const std::string& chemin) {
-    SurfaceSdl brute(IMG_Load(chemin.c_str()));
+    SDL_RWops* rw = ouvre_lecture(chemin);
+    SurfaceSdl brute(rw ? IMG_Load_RW(rw, 1) : nullptr);
     if (!brute) return std::nullopt;
     SurfaceSdl argb(SDL_ConvertSurfaceFormat(brute.get(), SDL_PIXELFORMAT_ARGB8888, 0));
     if (!argb) return std::nullopt;

@@ -4,6 +4,8 @@
 #include <SDL_mixer.h>
 #include <SDL_ttf.h>
 
+#include <cstdio>
+
 namespace tlv {
 
 void LibereSdl::operator()(SDL_Surface* s) const {
@@ -23,6 +25,15 @@ void LibereSdl::operator()(Mix_Music* m) const {
 }
 void LibereSdl::operator()(TTF_Font* p) const {
     TTF_CloseFont(p);
+}
+
+SDL_RWops* ouvre_lecture(const std::string& chemin) {
+    // SDL_RWFromFile's own fopen has no close-on-exec ("e").
+    FILE* f = std::fopen(chemin.c_str(), "rbe");
+    if (!f) return nullptr;
+    SDL_RWops* rw = SDL_RWFromFP(f, SDL_TRUE);
+    if (!rw) std::fclose(f);
+    return rw;
 }
 
 } // namespace tlv

@@ -1,6 +1,5 @@
 #include "systeme.h"
 
-#include <SDL.h>
 #include <errno.h>
 #include <fcntl.h>
 #include <signal.h>
@@ -13,7 +12,9 @@ extern char** environ;
 namespace tlv {
 
 bool ouvre_url(const std::string& url) {
-    return SDL_OpenURL(url.c_str()) == 0;
+    // Through our own spawn rather than SDL_OpenURL, which waits for a child of its own: with SIGCHLD
+    // ignored here that wait fails, and its child would inherit our signal state.
+    return lance_programme("xdg-open", {url});
 }
 
 bool lance_programme(const std::string& nom, const std::vector<std::string>& arguments) {
@@ -26,10 +27,22 @@ bool lance_programme(const std::string& nom, const std::vector<std::string>& arg
     argv.push_back(nullptr);
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    // The child must not inherit our lock or our audio device.
+    // The child gets no stdin of ours and no other descriptor (lock, fonts, music, audio device), even
+    // one a library opened without close-on-exec.
     posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_addclosefrom_np(&actions, 3);
+    // Nor our signal state: every disposition back to default (SIGCHLD is ignored here), nothing blocked.
+    posix_spawnattr_t attr;
+    posix_spawnattr_init(&attr);
+    sigset_t tous, aucun;
+    sigfillset(&tous);
+    sigemptyset(&aucun);
+    posix_spawnattr_setsigdefault(&attr, &tous);
+    posix_spawnattr_setsigmask(&attr, &aucun);
+    posix_spawnattr_setflags(&attr, POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK);
     pid_t pid = 0;
-    const int r = posix_spawnp(&pid, nom.c_str(), &actions, nullptr, argv.data(), environ);
+    const int r = posix_spawnp(&pid, nom.c_str(), &actions, &attr, argv.data(), environ);
+    posix_spawnattr_destroy(&attr);
     posix_spawn_file_actions_destroy(&actions);
     return r == 0;
 }

@@ -21,7 +21,8 @@ TTF_Font* Polices::police(int points) {
     if (points < 1) points = 1;
     auto it = cache_.find(points);
     if (it != cache_.end()) return it->second.get();
-    PoliceTtf p(TTF_OpenFontDPI(fichier_.c_str(), points, 96, 96));
+    SDL_RWops* rw = ouvre_lecture(fichier_);
+    PoliceTtf p(rw ? TTF_OpenFontDPIRW(rw, 1, points, 96, 96) : nullptr);
     if (p) TTF_SetFontHinting(p.get(), TTF_HINTING_LIGHT);
     return (cache_[points] = std::move(p)).get();
 }

@@ -1,6 +1,7 @@
 #include "tableaux.h"
 
 #include <algorithm>
+#include <cerrno>
 
 #include "ajuste.h"
 #include "fichierscores.h"
@@ -8,6 +9,7 @@
 #include "nom.h"
 #include "platform/plateforme.h"
 #include "score.h"
+#include "shell/echec.h"
 #include "shell/reglages.h"
 #include "shell/sons.h"
 
@@ -41,7 +43,8 @@ bool tableaudesscores_memo(Contexte& ctx, int niveau, int temps) {
     joueson(ctx.pf, ctx.r, "cartew08");
     std::string nom = demande_nom(ctx, ctx.r.textes[Texte::EntrezVotreNom]);
     if (nom == nomannule || nom.empty()) nom = nominconnu;
-    ecritmemo(chemin, inserememo(t, rang, formatememo(nom, temps)));
+    if (!ecritmemo(chemin, inserememo(t, rang, formatememo(nom, temps))))
+        signale_echec(ctx.pf, ctx.r, "le score", errno);
     affichelesscores_memo(ctx, niveau);
     return true;
 }
@@ -68,7 +71,8 @@ void affichelesscores_memo(Contexte& ctx, int niveau) {
         po.imprime(s.image, 9, 50 * i + 41, nom, taille, Clair);
         po.imprime(s.image, xt + 1, 50 * i + 41, temps, taille, Clair);
     }
-    if (montre(ctx, s)) ecritmemo(chemin, tablememodefaut());
+    if (montre(ctx, s) && !ecritmemo(chemin, tablememodefaut()))
+        signale_echec(ctx.pf, ctx.r, "les scores effacés", errno);
 }
 
 bool tableaudesscores_jong(Contexte& ctx, const std::string& nompartie, int numtableau, int tempscumule,
@@ -77,9 +81,13 @@ bool tableaudesscores_jong(Contexte& ctx, const std::string& nompartie, int numt
     const ClassementJong c = classejong(litjong(chemin), fichepartie, numtableau, tempscumule);
     ctx.pf.invalide();
     if (c.rang == 0) return false;
-    joueson(ctx.pf, ctx.r, "cartew08");
     const std::string ligne = formatejong(nompartie, numtableau, tempscumule);
-    if (!ecritjong(chemin, inserejong(c.liste, c.rang, ligne))) return false;
+    // The chime tells a score kept: none for one the folder refused.
+    if (!ecritjong(chemin, inserejong(c.liste, c.rang, ligne))) {
+        signale_echec(ctx.pf, ctx.r, "le score", errno);
+        return false;
+    }
+    joueson(ctx.pf, ctx.r, "cartew08");
     fichepartie = ligne;
     return true;
 }
@@ -111,7 +119,8 @@ void affichelesscores_jong(Contexte& ctx, const std::string& fichepartie) {
             po.imprime(s.image, xtemps + d, y, temps, taille, c);
         }
     }
-    if (montre(ctx, s)) ecritjong(chemin, tablejongdefaut());
+    if (montre(ctx, s) && !ecritjong(chemin, tablejongdefaut()))
+        signale_echec(ctx.pf, ctx.r, "les scores effacés", errno);
 }
 
 } // namespace tlv

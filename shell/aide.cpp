@@ -1,9 +1,9 @@
 #include "aide.h"
 
-#include <fstream>
 #include <functional>
 #include <sstream>
 
+#include "fichiers.h"
 #include "platform/entrees.h"
 #include "platform/plateforme.h"
 #include "tlv_version.h"
@@ -146,18 +146,14 @@ std::string version_aide() {
     return "Tolva\u2019nexes " TLV_VERSION;
 }
 
+std::string texte_aide(const std::string& fichier) {
+    if (auto texte = litfichier(fichier, taillemaxaide)) return std::move(*texte);
+    return "# Aide\n\nLe fichier d\u2019aide «\u00A0tolvanex.hlp\u00A0» est introuvable dans le dossier du "
+           "programme.\n";
+}
+
 Aide::Aide(Plateforme& p, const std::string& fichier) : Form(p, 640, 480) {
-    std::ifstream f(fichier, std::ios::binary);
-    std::string texte;
-    if (f) {
-        std::stringstream tout;
-        tout << f.rdbuf();
-        texte = tout.str().substr(0, 1 << 20);
-    } else {
-        texte =
-            "# Aide\n\nLe fichier d\u2019aide «\u00A0tolvanex.hlp\u00A0» est introuvable dans le dossier du "
-            "programme.\n";
-    }
+    const std::string texte = texte_aide(fichier);
     Polices& po = pf.polices();
     Polices& pt = pf.polices_texte();
     const auto lignes = mise_en_lignes(texte, 640 - 2 * Marge, [&po, &pt](const std::string& s, bool titre) {

@@ -1,5 +1,6 @@
 #pragma once
 // The help screen: the help file's French text laid out in pages over the play area.
+#include <cstddef>
 #include <functional>
 #include <string>
 #include <vector>
@@ -28,6 +29,11 @@ std::vector<PageAide> mise_en_pages(const std::vector<LigneAide>& lignes, int ha
 
 // The footer's second line: the game's name and version, so a player can tell it in a bug report.
 std::string version_aide();
+
+// The help text: the first `taillemaxaide` bytes of the file `fichier`, a regular file only; a text saying
+// the help is missing when there is none (missing, a device, a pipe...).
+inline constexpr std::size_t taillemaxaide = 1 << 20;
+std::string texte_aide(const std::string& fichier);
 
 class Aide : public Form {
   public:

@@ -1,10 +1,12 @@
 #include "creefichiers.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <array>
 #include <cerrno>
+#include <vector>
 
 #include "fichiers.h"
 #include "memoire.h"
@@ -20,6 +22,35 @@ std::string repete(const std::string& ligne, int fois) {
     std::string s;
     for (int i = 0; i < fois; ++i) s += ligne;
     return s;
+}
+
+// Every file the program writes in the score folder.
+const std::vector<std::string> nomsecrits = {"tlvmemo0.sco", "tlvmemo1.sco", "tlvmemo2.sco", "tlvjong0.sco",
+                                             "tlvjong1.sco", "tlvtempo",     "tlvbelo.ini",  "tlvmemo.ini"};
+
+bool pasplusancien(const struct stat& a, const struct stat& b) {
+    return a.st_mtim.tv_sec != b.st_mtim.tv_sec ? a.st_mtim.tv_sec > b.st_mtim.tv_sec
+                                                : a.st_mtim.tv_nsec >= b.st_mtim.tv_nsec;
+}
+
+// A save of the saved games cut between its two renames left the newest list in "tlvtempo". It takes the
+// file's place when complete (its last line ended, as every line written is) and not older than the
+// file; an older one is the leftover of a save that did finish, and goes.
+void reprendtempo(const std::string& dossier) {
+    const std::string tempo = dossier + "tlvtempo", parties = dossier + "tlvjong1.sco";
+    struct stat t {};
+    struct stat p {};
+    if (::lstat(tempo.c_str(), &t) != 0 || !S_ISREG(t.st_mode)) return;
+    if (::stat(parties.c_str(), &p) != 0) {
+        if (errno != ENOENT) return;
+    } else if (!pasplusancien(t, p)) {
+        ::unlink(tempo.c_str());
+        return;
+    }
+    constexpr std::size_t taillemax = std::size_t{1} << 26;
+    const auto octets = litfichier(tempo, taillemax);
+    if (!octets || octets->size() >= taillemax || !(octets->empty() || octets->ends_with("\r\n"))) return;
+    remplacefichier(tempo, parties);
 }
 
 enum class Etat { present, absent, erreur };
@@ -46,6 +77,10 @@ bool creefichiers(const std::string& dossier_scores) {
     const std::string dossier = dossier_scores.ends_with('/') ? dossier_scores : dossier_scores + '/';
     const bool memoire = enmemoire(dossier + nomsscores[0]);
     if (!memoire && !creedossiers(dossier_scores)) return false;
+    if (!memoire) {
+        nettoietemporaires(dossier, nomsecrits);
+        reprendtempo(dossier);
+    }
     for (const char* nom : nomsscores) {
         const std::string chemin = dossier + nom;
         Etat etat = memoire && litenmemoire(chemin) ? Etat::present : etatfichier(chemin);

@@ -6,9 +6,11 @@ namespace tlv {
 
 // Creates the score folder (and its parents) and each missing score file with its default
 // contents, in the order tlvmemo0..2.sco, tlvjong0.sco, tlvjong1.sco. Existing files are left
-// as they are. Any failure other than a missing file stops the work; the caller goes on regardless,
-// the result only tells whether everything is in place. For a folder kept in memory (memoire.h) the
-// defaults are made there, in place of the files the disk does not give.
+// as they are. First, on disk (the folder's lock held), what interrupted writes left is cleared: the
+// program's own temporary files go, and saved games left complete in "tlvtempo" by a save cut before
+// its last rename replace an older or missing "tlvjong1.sco". Any failure other than a missing file stops the
+// work; the caller goes on regardless, the result only tells whether everything is in place. For a folder
+// kept in memory (memoire.h) the defaults are made there, in place of the files the disk does not give.
 bool creefichiers(const std::string& dossier_scores);
 
 // The bytes of a score file as first created ("tlvmemo0.sco" ...); empty for an unknown name.

@@ -1,6 +1,7 @@
 #include "demarrage.h"
 
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -83,6 +84,10 @@ int Main(int argc, char** argv, const Jeux& jeux) {
         setenv("SDL_VIDEODRIVER", "dummy", 0);
         setenv("SDL_AUDIODRIVER", "dummy", 0);
     }
+
+    // A file-size limit then fails a save as a full disk does (and the player is told), rather than
+    // ending the game.
+    std::signal(SIGXFSZ, SIG_IGN);
 
     Reglages r;
     r.dossier_scores = o.dossier_scores.empty() ? dossierscores() : dossierscores(o.dossier_scores);

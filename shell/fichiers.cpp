@@ -6,13 +6,13 @@
 
 #include <algorithm>
 #include <array>
-#include <atomic>
 #include <cerrno>
 #include <cstdint>
 #include <filesystem>
 #include <system_error>
 
 #include "memoire.h"
+#include "pannes.h"
 
 namespace tlv {
 
@@ -78,7 +78,29 @@ std::optional<char32_t> decodeutf8(std::string_view s, std::size_t& i) {
     return c;
 }
 
+#ifdef TLV_PANNES
+Panne panneprevue;
+std::array<int, 5> passages{};
+#endif
+
+// False when a test build was told to make this step fail (errno then tells why).
+bool passe(Etape e) {
+#ifdef TLV_PANNES
+    if (++passages[static_cast<std::size_t>(e)] != panneprevue.rang || e != panneprevue.etape) return true;
+    if (panneprevue.interrompt && e != Etape::Ecriture) ::_exit(0);
+    errno = panneprevue.erreur;
+    return false;
+#else
+    (void)e;
+    return true;
+#endif
+}
+
 bool ecristout(int fd, std::string_view contenu) {
+    // A failed write (a full disk) usually stops half way.
+    const bool entier = passe(Etape::Ecriture);
+    const int erreur = errno;
+    if (!entier) contenu = contenu.substr(0, contenu.size() / 2);
     std::size_t fait = 0;
     while (fait < contenu.size()) {
         const ssize_t n = ::write(fd, contenu.data() + fait, contenu.size() - fait);
@@ -86,15 +108,37 @@ bool ecristout(int fd, std::string_view contenu) {
         if (n <= 0) return false;
         fait += static_cast<std::size_t>(n);
     }
-    return true;
+#ifdef TLV_PANNES
+    if (!entier && panneprevue.interrompt) ::_exit(0);
+#endif
+    errno = erreur;
+    return entier;
 }
 
-// Makes the rename itself durable; a folder that refuses is no reason to fail the write.
+std::string dossierde(const std::string& chemin) {
+    const auto barre = chemin.rfind('/');
+    return barre == std::string::npos ? "." : chemin.substr(0, barre + 1);
+}
+
+// Makes a rename durable. The rename has happened whatever the answer: a folder that refuses to sync is
+// no reason to call the write failed.
 void synchronisedossier(const std::string& dossier) {
+    if (!passe(Etape::SynchroDossier)) return;
     const int fd = ::open(dossier.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) return;
     ::fsync(fd);
     ::close(fd);
+}
+
+// Removes a file, errno kept for the caller.
+void efface(const std::string& chemin) {
+    const int erreur = errno;
+    ::unlink(chemin.c_str());
+    errno = erreur;
+}
+
+bool chiffres(std::string_view s) {
+    return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 // What was read of a file: up to a limit, and whether that was all of it.
@@ -177,41 +221,91 @@ std::string utf8_vers_cp1252(std::string_view texte) {
     return s;
 }
 
+#ifdef TLV_PANNES
+void metpanne(const Panne& p) {
+    panneprevue = p;
+    passages.fill(0);
+}
+#endif
+
+std::string nomtemporaire(const std::string& chemin) {
+    const auto barre = chemin.rfind('/');
+    const std::size_t debut = barre == std::string::npos ? 0 : barre + 1;
+    return chemin.substr(0, debut) + "." + chemin.substr(debut) + ".tmp";
+}
+
+bool restetemporaire(const std::string& fichier, const std::string& nom) {
+    const std::string debut = "." + nom + ".tmp";
+    if (fichier == debut) return true;
+    // Earlier versions numbered them: ".<nom>.tmp<process>-<count>".
+    if (!fichier.starts_with(debut)) return false;
+    const std::string_view suite = std::string_view(fichier).substr(debut.size());
+    const auto tiret = suite.find('-');
+    return tiret != std::string_view::npos && chiffres(suite.substr(0, tiret)) &&
+           chiffres(suite.substr(tiret + 1));
+}
+
 bool ecritfichier(const std::string& chemin, std::string_view contenu) {
     if (enmemoire(chemin)) {
         ecritenmemoire(chemin, contenu);
         return true;
     }
-    const auto barre = chemin.rfind('/');
-    const std::string dossier = barre == std::string::npos ? "." : chemin.substr(0, barre + 1);
-    const std::string nom = barre == std::string::npos ? chemin : chemin.substr(barre + 1);
-    if (nom.empty()) return false;
-    const std::string prefixe = barre == std::string::npos ? "" : dossier;
-
-    static std::atomic<unsigned> compteur{0};
-    std::string temporaire;
-    int fd = -1;
-    for (int essai = 0; essai < 100 && fd < 0; ++essai) {
-        temporaire =
-            prefixe + "." + nom + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(++compteur);
-        fd = ::open(temporaire.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST) return false;
+    if (chemin.empty() || chemin.back() == '/') {
+        errno = EISDIR;
+        return false;
     }
+    // One temporary name per file: what an interrupted write left is replaced by the next one. Only one
+    // copy of the program writes in a folder (its lock), so the name is never in use by another.
+    const std::string temporaire = nomtemporaire(chemin);
+    ::unlink(temporaire.c_str());
+    const int fd =
+        passe(Etape::Ouverture)
+            ? ::open(temporaire.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666)
+            : -1;
     if (fd < 0) return false;
 
     // A rewritten file keeps the access rights it had.
     struct stat avant {};
     if (::stat(chemin.c_str(), &avant) == 0 && S_ISREG(avant.st_mode)) ::fchmod(fd, avant.st_mode & 07777);
 
-    bool ok = ecristout(fd, contenu) && ::fsync(fd) == 0;
-    ok = ::close(fd) == 0 && ok;
-    ok = ok && ::rename(temporaire.c_str(), chemin.c_str()) == 0;
-    if (!ok) {
-        ::unlink(temporaire.c_str());
+    bool ok = ecristout(fd, contenu) && passe(Etape::Synchro) && ::fsync(fd) == 0;
+    if (ok) {
+        ok = ::close(fd) == 0;
+    } else {
+        const int erreur = errno;
+        ::close(fd);
+        errno = erreur;
+    }
+    if (!ok || !remplacefichier(temporaire, chemin)) {
+        efface(temporaire);
         return false;
     }
-    synchronisedossier(dossier);
     return true;
+}
+
+bool remplacefichier(const std::string& de, const std::string& vers) {
+    if (!passe(Etape::Renommage) || ::rename(de.c_str(), vers.c_str()) != 0) return false;
+    synchronisedossier(dossierde(vers));
+    return true;
+}
+
+void nettoietemporaires(const std::string& dossier, const std::vector<std::string>& noms) {
+    const std::string d = dossier.ends_with('/') ? dossier : dossier + '/';
+    std::error_code ec;
+    std::vector<std::string> restes;
+    // Increments that report errors rather than throw: a folder read badly is simply left as it is.
+    for (std::filesystem::directory_iterator i(d, ec), fin; !ec && i != fin; i.increment(ec)) {
+        const std::string f = i->path().filename().string();
+        for (const auto& nom : noms)
+            if (restetemporaire(f, nom)) restes.push_back(d + f);
+    }
+    for (const auto& r : restes) ::unlink(r.c_str());
+}
+
+std::optional<std::string> litfichier(const std::string& chemin, std::size_t taillemax) {
+    Octets o = litoctets(chemin, taillemax);
+    if (!o.lu) return std::nullopt;
+    return std::move(o.octets);
 }
 
 std::optional<std::vector<std::string>> litlignes(const std::string& chemin) {
@@ -243,9 +337,10 @@ bool creedossiers(const std::string& chemin) {
 
 bool dossierecrivable(const std::string& dossier) {
     if (dossier.empty()) return false;
-    const std::string essai =
-        (dossier.back() == '/' ? dossier : dossier + '/') + ".tlvessai" + std::to_string(::getpid());
-    const int fd = ::open(essai.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    const std::string essai = (dossier.back() == '/' ? dossier : dossier + '/') + ".tlvessai";
+    // Called once the folder's lock is held: a file of that name can only be a leftover of ours.
+    ::unlink(essai.c_str());
+    const int fd = ::open(essai.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
     if (fd < 0) return false;
     ::close(fd);
     return ::unlink(essai.c_str()) == 0;

@@ -17,10 +17,28 @@ std::string cp1252_vers_utf8(std::string_view octets);
 // valid UTF-8, becomes '?'.
 std::string utf8_vers_cp1252(std::string_view texte);
 
-// Replaces `chemin` with exactly `contenu`: written to a temporary file of the same folder, flushed to
-// disk, then renamed over the target, so a reader sees the old file or the new one, never a part.
-// False when anything failed; the target is then untouched and no temporary file is left.
+// Replaces `chemin` with exactly `contenu`: written to its temporary file (`nomtemporaire`), flushed to
+// disk, then renamed over the target and the rename made durable, so a reader sees the old file or the
+// new one, never a part. False when anything failed, errno telling why; the target is then untouched and
+// no temporary file is left.
 bool ecritfichier(const std::string& chemin, std::string_view contenu);
+
+// The one temporary name `ecritfichier` uses for `chemin`: ".<name>.tmp" in the same folder.
+std::string nomtemporaire(const std::string& chemin);
+
+// Renames `de` over `vers` (same folder) and syncs the folder so that the rename survives a power cut.
+// False when the rename failed, errno telling why.
+bool remplacefichier(const std::string& de, const std::string& vers);
+
+// Whether `fichier` (a name in a folder) is what an interrupted write of the file `nom` leaves behind:
+// its temporary file, or a numbered one of earlier versions (".<nom>.tmp<process>-<count>").
+bool restetemporaire(const std::string& fichier, const std::string& nom);
+// Removes, in `dossier`, those leftovers of the files `noms`, and nothing else.
+void nettoietemporaires(const std::string& dossier, const std::vector<std::string>& noms);
+
+// The bytes of a regular file, at most `taillemax` of them; nothing when there is no regular file by
+// that name or it cannot be read (a device, a pipe, a folder...). Never waits for a writer.
+std::optional<std::string> litfichier(const std::string& chemin, std::size_t taillemax);
 
 // Lines longer than this are cut; reading stops after `taillemaxlecture` bytes.
 inline constexpr std::size_t longueurmaxligne = 4096;
@@ -43,7 +61,8 @@ LectureEntiere litlignesentieres(const std::string& chemin, std::size_t taillema
 // Creates the folder and every missing parent, like `mkdir -p`. True when it exists afterwards.
 bool creedossiers(const std::string& chemin);
 
-// Whether a new file can be made in the folder (tried for real, then removed).
+// Whether a new file can be made in the folder (tried for real under the name ".tlvessai", then removed).
+// Only for a folder whose lock is held.
 bool dossierecrivable(const std::string& dossier);
 
 } // namespace tlv

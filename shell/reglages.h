@@ -10,6 +10,7 @@ struct Reglages {
     std::string repertoire;       // application folder, ends with '/'
     std::string dossier_scores;   // score folder ("tlvscore/tolvanex"), ends with '/'
     bool scoresenmemoire = false; // the folder cannot be used: files live in memory for this run
+    bool echecsignale = false;    // a save that failed was told to the player (once a session)
     std::string sautligne = "\r\n";
     Textes textes{};
     std::string dossiervoix; // "voix.fr/"

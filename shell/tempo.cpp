@@ -1,7 +1,9 @@
 #include "tempo.h"
 
+#include <cerrno>
 #include <memory>
 
+#include "echec.h"
 #include "parametres.h"
 #include "platform/entrees.h"
 #include "platform/plateforme.h"
@@ -65,14 +67,20 @@ std::unique_ptr<DialogueTempo> testbel(Plateforme& pf, Reglages& r) {
     return std::make_unique<DialogueTempo>(
         pf, "Contrôle temporisation de Belote", tempobelotemin, tempobelotemax,
         std::vector<std::string>{"2 s", "4 s", "6 s", "8 s", "10s", "12s"},
-        [&r] { return curseurbelote(r.tempobelote); }, [&r](int v) { fermeturebelote(r, v); });
+        [&r] { return curseurbelote(r.tempobelote); },
+        [&pf, &r](int v) {
+            if (!fermeturebelote(r, v)) signale_echec(pf, r, "les réglages", errno);
+        });
 }
 
 std::unique_ptr<DialogueTempo> Test(Plateforme& pf, Reglages& r) {
     return std::make_unique<DialogueTempo>(
         pf, "Contrôle temporisation de Memo", tempomemomin, tempomemomax,
         std::vector<std::string>{"0 s", "1 s", "2 s", "3 s", "4 s", "5 s"},
-        [&r] { return curseurmemo(r.tempomemo); }, [&r](int v) { fermeturememo(r, v); });
+        [&r] { return curseurmemo(r.tempomemo); },
+        [&pf, &r](int v) {
+            if (!fermeturememo(r, v)) signale_echec(pf, r, "les réglages", errno);
+        });
 }
 
 void ouvre_dialogue(Plateforme& pf, DialogueTempo& d) {

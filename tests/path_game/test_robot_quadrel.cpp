@@ -1,5 +1,8 @@
 // Quadrel as a player meets it: the real program opened from the launcher, scripted on the virtual clock.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -198,9 +201,8 @@ class Copie {
     void plateaux(const std::string& octets) const {
         std::ofstream(jeu_ / fichierplateaux, std::ios::binary) << octets;
     }
-    Resultat lance(const std::string& script) const {
-        return p_.lance(script, "--graine 3", (jeu_ / "tolvanex").string());
-    }
+    Resultat lance(const std::string& script) const { return p_.lance(script, "--graine 3", binaire()); }
+    std::string binaire() const { return (jeu_ / "tolvanex").string(); }
 
   private:
     const Programme& p_;
@@ -355,6 +357,70 @@ TEST(Quadrel, ANewGameRefusedKeepsTheGameInProgress) {
     ASSERT_EQ(r.code, 0) << r.erreurs;
     EXPECT_TRUE(memes_pixels(cap["un"], cap["repris"], Tout));
     EXPECT_EQ(p.fichier(p.scores() + fichierparties), "UN       00000010\r\n");
+}
+
+// Runs the copy with every file it writes limited to `octets` bytes: its saves then fail as on a full
+// disk, and the limit binds root too (a folder made read-only would not stop root). What the program
+// prints comes back through a pipe, which the limit does not bind.
+Resultat lance_limite(const Copie& jeu, const Programme& p, const std::string& script, rlim_t octets) {
+    const std::string fichier = p.script(script);
+    int tube[2];
+    if (::pipe(tube) != 0) return {};
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::dup2(tube[1], 1);
+        ::dup2(tube[1], 2);
+        ::close(tube[0]);
+        ::close(tube[1]);
+        const rlimit limite{octets, octets};
+        ::setrlimit(RLIMIT_FSIZE, &limite);
+        ::setenv("SDL_VIDEODRIVER", "dummy", 1);
+        ::setenv("SDL_AUDIODRIVER", "dummy", 1);
+        const std::string b = jeu.binaire();
+        ::execl(b.c_str(), b.c_str(), "--robot", fichier.c_str(), "--dossier-scores", p.dossier().c_str(),
+                "--graine", "3", static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    ::close(tube[1]);
+    Resultat r;
+    char tampon[4096];
+    for (ssize_t n; (n = ::read(tube[0], tampon, sizeof tampon)) > 0;)
+        r.sortie.append(tampon, static_cast<std::size_t>(n));
+    ::close(tube[0]);
+    int etat = 0;
+    ::waitpid(pid, &etat, 0);
+    r.code = WIFEXITED(etat) ? WEXITSTATUS(etat) : -1;
+    return r;
+}
+
+// The folder fills up mid-game: the first save that fails is told once, in French, with the folder and
+// the reason; the saves after it fail quietly, and the score chime, which tells a score kept, is not heard.
+TEST(Quadrel, AFolderThatFillsUpMidGameIsToldOnceAndTheChimeWaitsForTheScore) {
+    Programme p;
+    const Copie jeu(p);
+    jeu.plateaux(Aa);
+    ASSERT_EQ(jeu.lance("attends\n").code, 0); // a first run makes the folder and its files
+    // Five saved games: a sixth would pass the limit, as would the score table.
+    std::string cinq;
+    for (const char* n : {"A", "B", "C", "D", "E"}) cinq += lignepartie(n, 0, 60) + "\r\n";
+    std::ofstream(p.scores() + fichierparties, std::ios::binary) << cinq;
+    const std::string scores = p.fichier(p.scores() + "tlvjong0.sco");
+    ASSERT_GT(scores.size(), 100u);
+    const auto noms = test::contenudossier(p.scores());
+
+    const auto r = lance_limite(
+        jeu, p, Ouvre + Nouvelle + Toto + "touche Entree\nattends\n" + clic({1, 1}) + clic({2, 1}), 100);
+    ASSERT_EQ(r.code, 0) << r.sortie;
+    const std::string dossier = p.scores().substr(0, p.scores().size() - 1);
+    EXPECT_EQ(compte(r.sortie, "boite "), 1u) << r.sortie;
+    EXPECT_NE(r.sortie.find("boite Impossible d'enregistrer la partie dans " + dossier +
+                            "\u00A0: fichier trop volumineux.\n"),
+              std::string::npos)
+        << r.sortie;
+    EXPECT_EQ(compte(r.sortie, "effet cartew08"), 0u) << r.sortie;
+    EXPECT_EQ(p.fichier(p.scores() + fichierparties), cinq);
+    EXPECT_EQ(p.fichier(p.scores() + "tlvjong0.sco"), scores);
+    EXPECT_EQ(test::contenudossier(p.scores()), noms);
 }
 
 } // namespace

@@ -1,5 +1,15 @@
 // The help screen's layout: lines that never break at a no-break space, pages that break between paragraphs.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+
+#include "dossiertemp.h"
 
 #include "platform/texte.h"
 #include "shell/aide.h"
@@ -102,5 +112,43 @@ TEST(AidePolice, NoBreakSpaceAndApostropheAreDrawn) {
     EXPECT_NE(dessin("\u2019"), Surface(40, 30).pixels());
 }
 
+// Runs `f` in a child process bounded in time and memory: a reader that waits for a writer or fills the
+// memory ends there instead of hanging or exhausting the machine.
+bool borne(const std::function<bool()>& f) {
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::alarm(20);
+#ifndef __SANITIZE_ADDRESS__
+        const rlimit memoire{rlim_t{2} << 30, rlim_t{2} << 30};
+        ::setrlimit(RLIMIT_AS, &memoire);
+#endif
+        ::_exit(f() ? 0 : 1);
+    }
+    int etat = 0;
+    ::waitpid(pid, &etat, 0);
+    return WIFEXITED(etat) && WEXITSTATUS(etat) == 0;
+}
+
+// Whatever stands in the help file's place, the reader takes at most its bound from a regular file, and
+// anything else reads as a missing help file.
+TEST(TexteAide, RegularFilesOnlyAndNeverPastTheBound) {
+    test::DossierTemp d;
+    const std::string absent = texte_aide(d / "absent");
+    EXPECT_NE(absent.find("introuvable"), std::string::npos);
+    test::ecritbrut(d / "aide", "# Titre\n\nTexte.\n");
+    EXPECT_EQ(texte_aide(d / "aide"), "# Titre\n\nTexte.\n");
+    EXPECT_EQ(texte_aide(d.chemin()), absent);
+    ASSERT_EQ(::mkfifo((d / "tube").c_str(), 0600), 0);
+    EXPECT_TRUE(borne([&] { return texte_aide(d / "tube") == absent; }));
+    std::filesystem::create_symlink("/dev/zero", d / "zero");
+    EXPECT_TRUE(borne([&] { return texte_aide(d / "zero") == absent; }));
+    // Several gigabytes, sparse so that the disk holds none of them.
+    { std::ofstream(d / "gros") << "# Gros\n"; }
+    std::filesystem::resize_file(d / "gros", std::uintmax_t{3} << 30);
+    EXPECT_TRUE(borne([&] {
+        const std::string gros = texte_aide(d / "gros");
+        return gros.size() == taillemaxaide && gros.starts_with("# Gros\n");
+    }));
+}
 } // namespace
 } // namespace tlv

@@ -1,0 +1,20 @@
+#pragma once
+// Telling the player, once a session, that what was just done could not be kept on disk.
+#include <string>
+
+namespace tlv {
+
+class Plateforme;
+struct Reglages;
+
+// Why a write failed (an errno value), in a few French words: "plus de place sur le disque"...
+std::string raisonechec(int erreur);
+
+// "Impossible d'enregistrer <quoi> dans <dossier> : <raison>." `quoi` says what was lost ("le score").
+std::string messageechec(const std::string& quoi, const std::string& dossier, int erreur);
+
+// Shows that message in a box the first time a save fails in the session, never again (a folder gone bad
+// would otherwise bring it after every move). Nothing while the program is being closed.
+void signale_echec(Plateforme& pf, Reglages& r, const std::string& quoi, int erreur);
+
+} // namespace tlv

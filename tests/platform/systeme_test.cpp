@@ -1,0 +1,96 @@
+// Programs the game starts (the volume control, the web page opener) get a clean process: default signal
+// dispositions, nothing blocked, no descriptor of ours. And what the platform keeps open is close-on-exec.
+#include <dirent.h>
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <set>
+#include <thread>
+
+#include "dossiertemp.h"
+#include "platform/audio.h"
+#include "platform/image.h"
+#include "platform/systeme.h"
+#include "platform/texte.h"
+
+namespace tlv {
+namespace {
+
+struct Descripteur {
+    int fd;
+    std::string cible; // what it opens
+    bool cloexec;
+};
+
+// The open descriptors above 2.
+std::vector<Descripteur> descripteurs() {
+    std::vector<Descripteur> v;
+    DIR* d = ::opendir("/proc/self/fd");
+    while (const dirent* e = ::readdir(d)) {
+        const int fd = std::atoi(e->d_name);
+        if (e->d_name[0] == '.' || fd <= 2 || fd == ::dirfd(d)) continue;
+        std::error_code ec;
+        const auto cible = std::filesystem::read_symlink("/proc/self/fd/" + std::string(e->d_name), ec);
+        v.push_back({fd, cible.string(), (::fcntl(fd, F_GETFD) & FD_CLOEXEC) != 0});
+    }
+    ::closedir(d);
+    return v;
+}
+
+TEST(Lancement, TheChildInheritsNoSignalStateAndNoDescriptor) {
+    test::DossierTemp d;
+    // What a game process may have: signals ignored and blocked, a descriptor opened without O_CLOEXEC.
+    const auto ancien_int = ::signal(SIGINT, SIG_IGN);
+    sigset_t bloques, avant;
+    sigemptyset(&bloques);
+    sigaddset(&bloques, SIGUSR1);
+    sigaddset(&bloques, SIGTERM);
+    ::sigprocmask(SIG_BLOCK, &bloques, &avant);
+    const int fuite = ::open((d / "ouvert").c_str(), O_WRONLY | O_CREAT, 0600);
+    ASSERT_GE(fuite, 0);
+
+    const std::string sortie = d / "etat";
+    const bool lance = lance_programme(TLV_ETAT_PROCESSUS, {sortie});
+
+    ::close(fuite);
+    ::sigprocmask(SIG_SETMASK, &avant, nullptr);
+    ::signal(SIGINT, ancien_int);
+    ::signal(SIGCHLD, SIG_DFL);
+    ASSERT_TRUE(lance);
+    // The child is not waited for: its file appears when it is done.
+    for (int i = 0; i < 1000 && !std::filesystem::exists(sortie); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    EXPECT_EQ(test::litbrut(sortie), "ignores:\nbloques:\nfd: 0 1 2\n");
+}
+
+// Fonts, music, sounds, pictures and the lock: whatever stays open is closed when another program starts.
+TEST(Descripteurs, EveryFileThePlatformKeepsOpenIsCloseOnExec) {
+    // Those the test was started with are not ours.
+    std::set<int> avant;
+    for (const auto& x : descripteurs()) avant.insert(x.fd);
+    test::DossierTemp d;
+    VerrouInstance verrou(d / "tolvanex.lock");
+    ASSERT_TRUE(verrou.tenu());
+    Polices po(police_texte());
+    ASSERT_TRUE(po.valide());
+    Audio audio(true, false);
+    audio.musique("cartem00", true);
+    audio.effet("cartew00");
+    ASSERT_TRUE(charge_image("cartei00"));
+    bool police = false, musique = false;
+    for (const auto& x : descripteurs()) {
+        if (avant.count(x.fd)) continue;
+        EXPECT_TRUE(x.cloexec) << x.cible;
+        police = police || x.cible == std::filesystem::canonical(police_texte()).string();
+        musique = musique || x.cible.ends_with("/cartem00");
+    }
+    EXPECT_TRUE(police) << "the font is kept open";
+    EXPECT_TRUE(musique) << "the music is kept open";
+}
+
+} // namespace
+} // namespace tlv
