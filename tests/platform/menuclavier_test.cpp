@@ -51,7 +51,13 @@ INSTANTIATE_TEST_SUITE_P(
         CasGeste{"Entree", 0, Menu, 0, GesteMenu::Aucun}, CasGeste{"Entree", 1, Menu, 1, GesteMenu::Aucun},
         CasGeste{"Echap", 3, Menu, 3, GesteMenu::Retour}, CasGeste{"Gauche", 4, Menu, 4, GesteMenu::Moins},
         CasGeste{"Droite", 4, Menu, 4, GesteMenu::Plus}, CasGeste{"F5", 4, Menu, 4, GesteMenu::Aucun},
-        CasGeste{"Bas", 0, {}, 0, GesteMenu::Aucun}));
+        CasGeste{"Bas", 0, {}, 0, GesteMenu::Aucun}),
+    [](const auto& i) {
+        std::string n;
+        for (const char c : std::string(i.param.touches))
+            if (c != ' ') n += c;
+        return n + "_" + std::to_string(i.param.avant) + "_" + std::to_string(i.index);
+    });
 
 class Robotise : public ::testing::Test {
   protected:

@@ -146,7 +146,16 @@ INSTANTIATE_TEST_SUITE_P(
                                     true, false},
                       CasEffacement{"EraseConfirmed", Effacer + "touche Entree\nattends\n", true, true},
                       CasEffacement{"EraseCancelled", Effacer + "touche Echap\n" + Retour, true, false},
-                      CasEffacement{"ProgramClosedAtTheQuestion", Effacer, false, false}),
+                      CasEffacement{"ProgramClosedAtTheQuestion", Effacer, false, false},
+                      // By keys: the highlight goes round the two buttons, the box's Annuler is chosen.
+                      CasEffacement{"KeysEraseConfirmed",
+                                    "attends\ntouche Bas\ntouche Entree\nattends\n"
+                                    "touche Entree\nattends\n",
+                                    true, true},
+                      CasEffacement{"KeysEraseCancelledThenRetour",
+                                    "attends\ntouche Haut\ntouche Haut\ntouche Entree\nattends\ntouche Bas\n"
+                                    "touche Entree\nattends\ntouche Bas\ntouche Entree\nattends\n",
+                                    true, false}),
     [](const auto& i) { return std::string(i.param.nom); });
 
 TEST_F(Banc, QuadrelRankReplacesTheGameLineAndSetsItsEntry) {
