@@ -73,6 +73,18 @@ TEST(Clavier, DownFromTheLastLineGoesRoundToTheFirst) {
     EXPECT_EQ(musiques(r.sortie), (std::vector<std::string>{"cartem00", "cartem01"})) << r.sortie;
 }
 
+// Quadrel's selector is a line of its own for the keys: Droite picks the next game, which is then erased.
+TEST(Clavier, QuadrelsSelectorAndEraseByKeys) {
+    Programme p;
+    fs::create_directories(p.scores());
+    test::ecritbrut(p.scores() + "tlvjong1.sco", "UN       00000010\r\nDEUX     00100020\r\n");
+    const auto r = p.lance("attends\ntouche Haut\ntouche Haut\ntouche Haut\ntouche Entree\nattends\n"
+                           "touche Bas\ntouche Bas\ntouche Droite\ntouche Bas\ntouche Entree\nattends\n"
+                           "touche Entree\nattends\n");
+    ASSERT_EQ(r.code, 0) << r.erreurs;
+    EXPECT_EQ(p.fichier(p.scores() + "tlvjong1.sco"), "UN       00000010\r\n");
+}
+
 // The preferences of a run go to `--dossier-config`; the next run starts from them.
 TEST(FenetreRetenue, TheSwitchIsRememberedTheCommandLineWinsForOneRunAndRobotsLeaveThePlayersAlone) {
     Programme p;
