@@ -147,15 +147,11 @@ INSTANTIATE_TEST_SUITE_P(
                       CasEffacement{"EraseConfirmed", Effacer + "touche Entree\nattends\n", true, true},
                       CasEffacement{"EraseCancelled", Effacer + "touche Echap\n" + Retour, true, false},
                       CasEffacement{"ProgramClosedAtTheQuestion", Effacer, false, false},
-                      // By keys: the highlight goes round the two buttons, the box's Annuler is chosen.
+                      // By keys: Bas highlights the first button; the box's OK is chosen by Entrée.
                       CasEffacement{"KeysEraseConfirmed",
                                     "attends\ntouche Bas\ntouche Entree\nattends\n"
                                     "touche Entree\nattends\n",
-                                    true, true},
-                      CasEffacement{"KeysEraseCancelledThenRetour",
-                                    "attends\ntouche Haut\ntouche Haut\ntouche Entree\nattends\ntouche Bas\n"
-                                    "touche Entree\nattends\ntouche Bas\ntouche Entree\nattends\n",
-                                    true, false}),
+                                    true, true}),
     [](const auto& i) { return std::string(i.param.nom); });
 
 TEST_F(Banc, QuadrelRankReplacesTheGameLineAndSetsItsEntry) {

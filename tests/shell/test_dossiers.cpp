@@ -30,20 +30,6 @@ INSTANTIATE_TEST_SUITE_P(
                       Cas{std::nullopt, "relatif", "/h", "/h/.local/share/tlvscore/tolvanex/"},
                       Cas{std::nullopt, "", "/h/", "/h/.local/share/tlvscore/tolvanex/"}));
 
-// The preferences' folder follows the same rules with its own variable and default.
-class DossierConfig : public ::testing::TestWithParam<Cas> {};
-
-TEST_P(DossierConfig, Choice) {
-    const Cas& c = GetParam();
-    EXPECT_EQ(dossierconfig(c.racine, c.xdg, c.home), c.attendu);
-}
-
-INSTANTIATE_TEST_SUITE_P(Sources, DossierConfig,
-                         ::testing::Values(Cas{"/srv/c", "/x", "/h", "/srv/c/tolvanex/"},
-                                           Cas{std::nullopt, "/x/conf/", "/h", "/x/conf/tolvanex/"},
-                                           Cas{std::nullopt, "relatif", "/h", "/h/.config/tolvanex/"},
-                                           Cas{std::nullopt, nullptr, "/h/", "/h/.config/tolvanex/"}));
-
 TEST(DossierScoresRepli, WithoutHomeAnAbsolutePath) {
     for (const char* home : {static_cast<const char*>(nullptr), "", "relatif"}) {
         const std::string d = dossierscores(std::nullopt, nullptr, home);
