@@ -25,6 +25,7 @@ class Menumemo : public Form {
     void Form_Activate() override;
     void MouseMove(int button, int shift, int x, int y) override;
     void MouseDown(int button, int shift, int x, int y) override;
+    void Form_KeyDown(Touche code, int shift) override;
 
   private:
     std::string texteentree(int e) const;

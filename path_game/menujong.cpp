@@ -2,9 +2,11 @@
 
 #include <cerrno>
 #include <cmath>
+#include <vector>
 
 #include "jong.h"
 #include "platform/boite_message.h"
+#include "platform/menuclavier.h"
 #include "platform/plateforme.h"
 #include "shell/chargeimage.h"
 #include "shell/echec.h"
@@ -151,6 +153,36 @@ void Menujong::MouseDown(int, int, int x, int) {
         hide();
         return;
     default:
+        return;
+    }
+}
+
+void Menujong::Form_KeyDown(Touche code, int) {
+    // The selector's arrows and its name are one line for the keys.
+    if (survol == 7) survol = 3;
+    std::vector<int> lignes;
+    if (jong_.partieencours) lignes.push_back(1);
+    lignes.push_back(2);
+    if (index >= 0 && !nom.empty()) lignes.push_back(3);
+    if (effacable()) lignes.push_back(4);
+    lignes.insert(lignes.end(), {5, 6});
+    switch (geste_menu(code, survol, lignes)) {
+    case GesteMenu::Deplace:
+        afmenujong(survol);
+        return;
+    case GesteMenu::Choisit:
+        // On the selector, the name: the game is loaded.
+        MouseDown(bouton::Gauche, 0, 320, 0);
+        return;
+    case GesteMenu::Moins:
+    case GesteMenu::Plus:
+        if (survol == 3) MouseDown(bouton::Gauche, 0, code == Touche::Gauche ? 110 : 530, 0);
+        return;
+    case GesteMenu::Retour:
+        survol = 6;
+        MouseDown(bouton::Gauche, 0, 320, 0);
+        return;
+    case GesteMenu::Aucun:
         return;
     }
 }

@@ -34,6 +34,7 @@ class Menujong : public Form {
     void Form_Activate() override;
     void MouseMove(int button, int shift, int x, int y) override;
     void MouseDown(int button, int shift, int x, int y) override;
+    void Form_KeyDown(Touche code, int shift) override;
 
   private:
     bool effacable() const;

@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <span>
 #include <vector>
 
 #include "entrees.h"
+#include "menuclavier.h"
 #include "plateforme.h"
 
 namespace tlv {
@@ -35,6 +37,7 @@ class BoiteMessage : public Form {
         annuler_.caption = "Annuler";
         for (Bouton* b : {&ok_, &annuler_}) b->w = 88, b->h = 26, b->y = h - 40;
         ok_.Click = [this] { fin(true); };
+        ok_.focus = true;
         annuler_.Click = [this] { fin(false); };
         annuler_.visible = annuler;
         if (annuler)
@@ -52,10 +55,21 @@ class BoiteMessage : public Form {
     }
     bool choix = false;
     void Form_KeyDown(Touche code, int) override {
-        if (code == Touche::Entree)
-            fin(true);
-        else if (code == Touche::Echap)
+        // OK is 1, Annuler 2; Gauche and Droite move between the buttons as Haut and Bas do.
+        int survol = ok_.focus ? 1 : 2;
+        const int boutons[] = {1, 2};
+        const std::span<const int> lignes(boutons, annuler_.visible ? 2 : 1);
+        if (code == Touche::Gauche || code == Touche::Droite)
+            code = code == Touche::Gauche ? Touche::Haut : Touche::Bas;
+        const GesteMenu g = geste_menu(code, survol, lignes);
+        if (g == GesteMenu::Deplace) {
+            ok_.focus = survol == 1;
+            annuler_.focus = survol == 2;
+        } else if (g == GesteMenu::Choisit) {
+            fin(survol == 1);
+        } else if (g == GesteMenu::Retour) {
             fin(!annuler_.visible);
+        }
     }
     void ferme_par_croix() override { fin(!annuler_.visible); }
 

@@ -70,6 +70,14 @@ void Bouton::dessine(Surface& s, int ox, int oy, Polices& p) {
             fill(s, tx + avant, ty + th - 2, lw, 1, Noir);
         }
     }
+    if (focus) {
+        // Every other pixel of a frame four pixels inside the edge.
+        const int fx = X + 4 + bas, fy = Y + 4 + bas, fw = w - 8, fh = h - 8;
+        for (int i = 0; i < fw; i += 2)
+            fill(s, fx + i, fy, 1, 1, Noir), fill(s, fx + i, fy + fh - 1, 1, 1, Noir);
+        for (int j = 0; j < fh; j += 2)
+            fill(s, fx, fy + j, 1, 1, Noir), fill(s, fx + fw - 1, fy + j, 1, 1, Noir);
+    }
 }
 
 void Bouton::souris_bas(int px, int py) {

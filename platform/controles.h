@@ -33,6 +33,7 @@ class Bouton : public Controle {
     Rect source{};                  // its block in `image`
     int points = 10;                // caption size
     int decalage_texte = 0;         // the caption moves right by half of it (past an icon of the face)
+    bool focus = false;             // the one Entrée chooses: a dotted frame inside the face
 
     void dessine(Surface& s, int ox, int oy, Polices& p) override;
     void souris_bas(int px, int py) override;

@@ -32,6 +32,16 @@ class Fenetre {
     void cache();
     SDL_Window* sdl() const { return w_.get(); }
 
+    // Full screen <-> window. The logical screen keeps its size, so the play area keeps its place on it
+    // and the mouse maps as before; the next frame is sent whole.
+    void bascule_plein_ecran();
+    bool plein_ecran() const;
+    // The window's size out of full screen: the present one in a window, else the one it will take
+    // (0 x 0 when none is known yet: ours is chosen then).
+    void taille_fenetre(int& w, int& h) const;
+    // The size to take out of full screen (a size remembered from an earlier run); at once in a window.
+    void impose_taille_fenetre(int w, int h);
+
   private:
     void mesure();
     FenetreSdl w_;
@@ -39,6 +49,7 @@ class Fenetre {
     bool complet_ = true;
     Surface precedent_;
     std::vector<std::uint32_t> tampon_;
+    int fenetre_w_ = 0, fenetre_h_ = 0; // the window's size out of full screen; 0: none chosen yet
 };
 
 } // namespace tlv

@@ -64,6 +64,12 @@ void Form::route(const Entree& e) {
             croix_enfoncee_ = true;
             return;
         }
+        // After the keys moved a highlight, a click acts on what lies under the pointer, not on the line
+        // the keys chose: the menu is told first where the pointer is.
+        if (survol_clavier_) {
+            survol_clavier_ = false;
+            MouseMove(bouton_bas_, e.maj, x, y);
+        }
         bouton_bas_ |= e.bouton;
         if (e.bouton == bouton::Gauche)
             for (auto it = controles.rbegin(); it != controles.rend(); ++it)
@@ -76,6 +82,7 @@ void Form::route(const Entree& e) {
         return;
     }
     case Entree::Type::SourisBouge:
+        survol_clavier_ = false;
         if (capture_) {
             capture_->souris_bouge(x, y);
             return;
@@ -106,6 +113,7 @@ void Form::route(const Entree& e) {
                     return;
                 }
         }
+        if (e.code == Touche::Haut || e.code == Touche::Bas) survol_clavier_ = true;
         Form_KeyDown(e.code, e.maj);
         if (e.code == Touche::Entree || e.code == Touche::Echap || e.code == Touche::Effacement ||
             e.code == Touche::Tab)

@@ -66,6 +66,7 @@ class Form {
     int bouton_bas_ = 0;
     bool charge_ = false;
     bool croix_enfoncee_ = false;
+    bool survol_clavier_ = false; // the keys moved a highlight since the mouse last moved
 };
 
 } // namespace tlv

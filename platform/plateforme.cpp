@@ -40,6 +40,8 @@ Plateforme::Plateforme(const OptionsPlateforme& o) : robot_(o.robot) {
     jalon("SDL video");
     fenetre_ = std::make_unique<Fenetre>(o.fenetre);
     if (!o.icone.empty()) pose_icone(fenetre_->sdl(), o.icone);
+    if (o.largeur_fenetre > 0 && o.hauteur_fenetre > 0)
+        fenetre_->impose_taille_fenetre(o.largeur_fenetre, o.hauteur_fenetre);
     ecran_.redimensionne(fenetre_->largeur_logique(), fenetre_->hauteur_logique());
     decalagex_ = decalage(ecran_.largeur(), 640);
     decalagey_ = decalage(ecran_.hauteur(), 480);
@@ -143,6 +145,10 @@ bool traduit(const SDL_Event& ev, const Fenetre& fenetre, Entree& e) {
     case SDL_KEYDOWN: {
         e.type = Entree::Type::Touche;
         const SDL_Keycode k = ev.key.keysym.sym;
+        // A held F11 or Alt+Entrée switches once.
+        if (ev.key.repeat &&
+            (k == SDLK_F11 || ((k == SDLK_RETURN || k == SDLK_KP_ENTER) && (e.maj & maj::Alt))))
+            return false;
         if (k >= SDLK_F1 && k <= SDLK_F12)
             e.code = touche_fonction(1 + k - SDLK_F1);
         else if (k >= SDLK_a && k <= SDLK_z)
@@ -188,6 +194,7 @@ bool traduit(const SDL_Event& ev, const Fenetre& fenetre, Entree& e) {
 
 void Plateforme::distribue(const Entree& e) {
     if (e.type == Entree::Type::Quitter) throw Quitter{};
+    if (touche_fenetre(e)) return;
     Form* f = dessus();
     if (f && f->visible) f->route(e);
     sale_ = true;

@@ -32,6 +32,8 @@ struct OptionsPlateforme {
     std::string icone;       // the window's icon (PNG); empty = the desktop's default
     // Where the sound trace goes instead of stdout: a test reading it in-process.
     std::ostream* sortie_sons = nullptr;
+    // The window's size remembered from an earlier run (0: ours), taken whenever out of full screen.
+    int largeur_fenetre = 0, hauteur_fenetre = 0;
 };
 
 class Plateforme {
@@ -90,6 +92,11 @@ class Plateforme {
 
     // Hides the window (the program is ending).
     void cache_fenetre();
+    // Full screen <-> window (F11 and Alt+Entrée do it at any moment); the play area keeps its place.
+    void bascule_plein_ecran();
+    bool plein_ecran() const;
+    // The window's size out of full screen, to remember for the next run.
+    void taille_fenetre(int& w, int& h) const;
 
     // The desktop's services; a robot run only reports them on stdout.
     bool ouvre_url(const std::string& url);
@@ -111,6 +118,8 @@ class Plateforme {
 
   private:
     void distribue(const Entree& e);
+    // F11 or Alt+Entrée: switches, and the key goes no further.
+    bool touche_fenetre(const Entree& e);
     void presente();
 
     std::unique_ptr<Horloge> horloge_;

@@ -5,6 +5,7 @@
 #include "ajuste.h"
 #include "platform/boite_message.h"
 #include "platform/entrees.h"
+#include "platform/menuclavier.h"
 #include "platform/plateforme.h"
 #include "shell/chargeimage.h"
 #include "shell/reglages.h"
@@ -70,8 +71,25 @@ void Score::Form_Activate() {
 }
 
 void Score::Form_KeyDown(Touche code, int) {
-    // Escape closes the table as "Retour" would, but leaves the answer empty: nothing changes.
-    if (code == Touche::Echap) hide();
+    static constexpr int boutons[] = {1, 2};
+    // The buttons side by side: Gauche and Droite move between them as Haut and Bas do.
+    if (code == Touche::Gauche || code == Touche::Droite)
+        code = code == Touche::Gauche ? Touche::Haut : Touche::Bas;
+    switch (geste_menu(code, survol, boutons)) {
+    case GesteMenu::Deplace:
+        survolbouton(survol);
+        return;
+    case GesteMenu::Choisit:
+        // A click in the middle of the highlighted button.
+        MouseDown(bouton::Gauche, 0, survol == 1 ? 125 : 375, BoutonsY + 20);
+        return;
+    case GesteMenu::Retour:
+        // Escape closes the table as "Retour" would, but leaves the answer empty: nothing changes.
+        hide();
+        return;
+    default:
+        return;
+    }
 }
 
 void Score::MouseMove(int, int, int x, int y) {

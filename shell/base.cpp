@@ -5,6 +5,7 @@
 #include "avis.h"
 #include "chargeimage.h"
 #include "platform/chrono.h"
+#include "platform/menuclavier.h"
 #include "platform/plateforme.h"
 #include "reglages.h"
 #include "sons.h"
@@ -167,7 +168,19 @@ void Base::Form_Activate() {
 }
 
 void Base::Form_KeyDown(Touche code, int) {
-    touche_son(pf, ctx_.util, ctx_.r, code, "cartem00");
+    if (touche_son(pf, ctx_.util, ctx_.r, code, "cartem00") || !basemenu_visible_) return;
+    // Échap has nowhere to go back to here: it does nothing, as the arrows sideways do.
+    static constexpr int lignes[] = {1, 2, 3, 4, 5};
+    switch (geste_menu(code, survol_, lignes)) {
+    case GesteMenu::Deplace:
+        choix(survol_);
+        break;
+    case GesteMenu::Choisit:
+        basemenu_MouseDown(bouton::Gauche, 0, 0, 0);
+        break;
+    default:
+        break;
+    }
 }
 
 void Base::Form_Unload() {

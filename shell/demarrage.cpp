@@ -9,6 +9,7 @@
 #include <stdexcept>
 
 #include "base.h"
+#include "choixfenetre.h"
 #include "creefichiers.h"
 #include "donnees.h"
 #include "dossiers.h"
@@ -46,6 +47,28 @@ std::string dossier_application() {
 }
 
 namespace {
+
+// Where the window's mode and size are remembered. A robot run leaves the player's own preferences alone:
+// it keeps them only in a folder named on its command line.
+std::string fichier_fenetre(const Options& o) {
+    if (!o.dossier_config.empty()) return dossierconfig(o.dossier_config, nullptr, nullptr) + "fenetre.ini";
+    if (!o.robot.empty()) return {};
+    return dossierconfig(std::nullopt, std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME")) + "fenetre.ini";
+}
+
+// What the run leaves to the next one: the mode if the player switched it (the command line alone
+// changes nothing), and the window's last size.
+void retiens_fenetre(const Plateforme& pf, const std::string& fichier, const ChoixFenetre& lu,
+                     bool parti_en_fenetre) {
+    if (fichier.empty()) return;
+    ChoixFenetre c = lu;
+    if (pf.plein_ecran() == parti_en_fenetre) c.pleinecran = pf.plein_ecran();
+    int w = 0, h = 0;
+    pf.taille_fenetre(w, h);
+    if (w >= largeurfenetremin && h >= hauteurfenetremin && w <= cotefenetremax && h <= cotefenetremax)
+        c.largeur = w, c.hauteur = h;
+    if (!(c == lu)) sauvechoixfenetre(fichier, c);
+}
 
 void fin_du_programme(Plateforme& pf, const Reglages& r) {
     joueson(pf, r, "cartew03");
@@ -117,9 +140,13 @@ int Main(int argc, char** argv, const Jeux& jeux) {
     r.sonactif = true;
     r.musiqueactive = true;
 
+    const std::string fenetre_ini = fichier_fenetre(o);
+    const ChoixFenetre choix_fenetre = fenetre_ini.empty() ? ChoixFenetre{} : lischoixfenetre(fenetre_ini);
     OptionsPlateforme op;
-    op.fenetre = o.fenetre;
     op.icone = r.repertoire + "icones/tolvanex-64.png";
+    op.fenetre = o.fenetre || !choix_fenetre.pleinecran;
+    op.largeur_fenetre = choix_fenetre.largeur;
+    op.hauteur_fenetre = choix_fenetre.hauteur;
     op.robot = o.robot.empty() ? nullptr : &robot;
     op.trace_sons = op.robot != nullptr;
     std::unique_ptr<Plateforme> pf;
@@ -152,6 +179,7 @@ int Main(int argc, char** argv, const Jeux& jeux) {
         std::fprintf(stderr, "tolvanex : %s\n", e.what());
         code = 3;
     }
+    retiens_fenetre(*pf, fenetre_ini, choix_fenetre, op.fenetre);
     try {
         fin_du_programme(*pf, r);
     } catch (const Quitter&) {

@@ -46,6 +46,18 @@ std::string dossierscores(const std::optional<std::string>& racine, const char* 
     return base + "tolvanex/";
 }
 
+std::string dossierconfig(const std::optional<std::string>& racine, const char* xdg_config_home,
+                          const char* home) {
+    std::string base;
+    if (racine)
+        base = avecbarre(absolu(*racine));
+    else if (xdg_config_home && xdg_config_home[0] == '/')
+        base = avecbarre(xdg_config_home);
+    else
+        base = avecbarre(home && home[0] == '/' ? home : maisondecompte()) + ".config/";
+    return base + "tolvanex/";
+}
+
 std::string dossierscores(const std::optional<std::string>& racine) {
     return dossierscores(racine, std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
 }

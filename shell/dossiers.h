@@ -14,4 +14,9 @@ std::string dossierscores(const std::optional<std::string>& racine = std::nullop
 std::string dossierscores(const std::optional<std::string>& racine, const char* xdg_data_home,
                           const char* home);
 
+// The folder of the player's preferences, always ending with '/': `<racine>/tolvanex/`, where the root is
+// the `--dossier-config` folder when given, else `$XDG_CONFIG_HOME`, else `$HOME/.config`.
+std::string dossierconfig(const std::optional<std::string>& racine, const char* xdg_config_home,
+                          const char* home);
+
 } // namespace tlv

@@ -8,6 +8,7 @@ const char* usage() {
     return "Usage : tolvanex [options]\n"
            "  --fenetre               joue dans une fenêtre au lieu du plein écran\n"
            "  --dossier-scores DOSSIER  range scores et réglages sous DOSSIER/tolvanex\n"
+           "  --dossier-config DOSSIER  retient plein écran ou fenêtre sous DOSSIER/tolvanex\n"
            "  --graine N              fixe le hasard (rejouer une partie à l'identique)\n"
            "  --journal FICHIER       ajoute la trace de chaque donne de Belote à FICHIER\n"
            "  --robot SCRIPT          joue le script SCRIPT sur l'horloge virtuelle (tests)\n"
@@ -30,6 +31,8 @@ Options lit_options(const std::vector<std::string>& a) {
             o.robot = valeur();
         else if (x == "--dossier-scores")
             o.dossier_scores = valeur();
+        else if (x == "--dossier-config")
+            o.dossier_config = valeur();
         else if (x == "--journal")
             o.journal = valeur();
         else if (x == "--graine") {

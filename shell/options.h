@@ -12,6 +12,7 @@ struct Options {
     std::string robot; // script file; empty = a player at the keyboard
     std::optional<std::uint64_t> graine;
     std::string dossier_scores; // replaces the "tlvscore" root
+    std::string dossier_config; // replaces the preferences' root ($XDG_CONFIG_HOME)
     std::string journal;        // Belote trace file
     bool aide = false, version = false;
 };

@@ -64,6 +64,14 @@ INSTANTIATE_TEST_SUITE_P(
         CasMenu{"OffTheEntriesNothing", true, 1000,
                 "clic 140 270\nattends\nclic 499 270\nattends\nclic 79 60\nattends\nclic 320 100\nattends\n",
                 ReponseMenu::aucune, 1000, true, ""},
+        // By keys: line 1 skipped without a match, line 5 always; the points' arrows.
+        CasMenu{"KeysSkipContinueWithoutAMatch", false, 1000, "touche Bas\ntouche Entree\nattends\n",
+                ReponseMenu::nouvelle, 1000, true, Clic},
+        CasMenu{"KeysWorkArrowsAndAnnouncements", true, 1000,
+                "touche Haut\ntouche Haut\ntouche Droite\ntouche Gauche\ntouche Gauche\ntouche Haut\n"
+                "touche Entree\nattends\n",
+                ReponseMenu::aucune, 500, false,
+                "effet cartew00\neffet cartew00\neffet cartew00\neffet cartew00\n"},
         CasMenu{"Line5WithoutShiftAltNothing", true, 1000,
                 "clic 320 340\nattends\nclic 320 340 maj\nattends\nclic 320 340 maj+alt+ctrl\nattends\n",
                 ReponseMenu::aucune, 1000, true, ""}),

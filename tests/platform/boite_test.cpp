@@ -34,14 +34,18 @@ TEST_P(Boite, AnswersAsThePlayerChose) {
 
 // A two-line box with both buttons is 260 wide and centred: OK sits around (268, 280), Annuler around
 // (372, 280) in play-area pixels.
-INSTANTIATE_TEST_SUITE_P(Reponses, Boite,
-                         ::testing::Values(Cas{"attends\ntouche Entree\nattends\n", true, true},
-                                           Cas{"attends\ntouche Echap\nattends\n", true, false},
-                                           Cas{"attends\ntouche Echap\nattends\n", false, true},
-                                           Cas{"attends\nclic 268 280\nattends\n", true, true},
-                                           Cas{"attends\nclic 372 280\nattends\n", true, false},
-                                           Cas{"attends\nclic 10 10\nattends\ntouche Entree\nattends\n", true,
-                                               true}));
+INSTANTIATE_TEST_SUITE_P(
+    Reponses, Boite,
+    ::testing::Values(Cas{"attends\ntouche Entree\nattends\n", true, true},
+                      Cas{"attends\ntouche Echap\nattends\n", true, false},
+                      Cas{"attends\ntouche Echap\nattends\n", false, true},
+                      Cas{"attends\nclic 268 280\nattends\n", true, true},
+                      Cas{"attends\nclic 372 280\nattends\n", true, false},
+                      Cas{"attends\nclic 10 10\nattends\ntouche Entree\nattends\n", true, true},
+                      // Entrée chooses the button the keys moved to; OK first.
+                      Cas{"attends\ntouche Bas\ntouche Entree\nattends\n", true, false},
+                      Cas{"attends\ntouche Droite\ntouche Bas\ntouche Entree\nattends\n", true, true},
+                      Cas{"attends\ntouche Bas\ntouche Entree\nattends\n", false, true}));
 
 } // namespace
 } // namespace tlv

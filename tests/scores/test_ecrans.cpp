@@ -146,7 +146,12 @@ INSTANTIATE_TEST_SUITE_P(
                                     true, false},
                       CasEffacement{"EraseConfirmed", Effacer + "touche Entree\nattends\n", true, true},
                       CasEffacement{"EraseCancelled", Effacer + "touche Echap\n" + Retour, true, false},
-                      CasEffacement{"ProgramClosedAtTheQuestion", Effacer, false, false}),
+                      CasEffacement{"ProgramClosedAtTheQuestion", Effacer, false, false},
+                      // By keys: Bas highlights the first button; the box's OK is chosen by Entrée.
+                      CasEffacement{"KeysEraseConfirmed",
+                                    "attends\ntouche Bas\ntouche Entree\nattends\n"
+                                    "touche Entree\nattends\n",
+                                    true, true}),
     [](const auto& i) { return std::string(i.param.nom); });
 
 TEST_F(Banc, QuadrelRankReplacesTheGameLineAndSetsItsEntry) {

@@ -8,13 +8,15 @@ namespace tlv {
 namespace {
 
 TEST(Options, ReadsEveryOption) {
-    const Options o = lit_options({"--fenetre", "--robot", "s.txt", "--graine", "18446744073709551615",
-                                   "--dossier-scores", "/tmp/x", "--journal", "j.txt"});
+    const Options o =
+        lit_options({"--fenetre", "--robot", "s.txt", "--graine", "18446744073709551615", "--dossier-scores",
+                     "/tmp/x", "--journal", "j.txt", "--dossier-config", "/tmp/c"});
     EXPECT_TRUE(o.fenetre);
     EXPECT_EQ(o.robot, "s.txt");
     EXPECT_EQ(*o.graine, 18446744073709551615ULL);
     EXPECT_EQ(o.dossier_scores, "/tmp/x");
     EXPECT_EQ(o.journal, "j.txt");
+    EXPECT_EQ(o.dossier_config, "/tmp/c");
 }
 
 class MauvaiseOption : public ::testing::TestWithParam<std::vector<std::string>> {};

@@ -1,0 +1,78 @@
+// The launcher and the games' menus with keys only, and the window's mode kept from one run to the next.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+#include <vector>
+
+#include "dossiertemp.h"
+#include "pixels.h"
+#include "platform/image.h"
+#include "programme.h"
+
+namespace tlv::essai {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Each game is chosen from the launcher with Haut/Bas and Entrée, and Échap brings its menu back; F11 in
+// the Belote menu changes none of it. In Quadrel's menu the saved games' selector is a line of its own:
+// Droite picks the second game, which is then erased.
+TEST(Clavier, EveryGamesMenuAndBackToTheLauncherWithKeysOnly) {
+    Programme p;
+    fs::create_directories(p.scores());
+    test::ecritbrut(p.scores() + "tlvjong1.sco", "UN       00000010\r\nDEUX     00100020\r\n");
+    const std::string d = p.dossier();
+    const auto r = p.lance(
+        "attends\ncapture " + d +
+        "/debut.png\ntouche Bas\ntouche Entree\nattends\ntouche F11\nattends\n"
+        "touche Echap\nattends\ntouche Bas\ntouche Bas\ntouche Entree\nattends\ntouche Echap\nattends\n"
+        // Up from no line starts at the last one (Quitter): 5, 4, 3.
+        "touche Haut\ntouche Haut\ntouche Haut\ntouche Entree\nattends\n"
+        "touche Bas\ntouche Bas\ntouche Droite\ntouche Bas\ntouche Entree\nattends\ntouche Entree\nattends\n"
+        "touche Echap\nattends\ncapture " +
+        d +
+        "/fin.png\n"
+        "survol 400 30\nattends\ncapture " +
+        d + "/survol.png\ntouche Echap\nattends\ncapture " + d + "/echap.png\n");
+    ASSERT_EQ(r.code, 0) << r.erreurs;
+    std::istringstream sortie(r.sortie);
+    std::string musiques;
+    for (std::string l; std::getline(sortie, l);)
+        if (l.starts_with("musique cartem")) musiques += l.substr(14);
+    EXPECT_EQ(musiques, "00010002000300") << r.sortie;
+    EXPECT_EQ(p.fichier(p.scores() + "tlvjong1.sco"), "UN       00000010\r\n");
+    const auto image = [&](const char* nom) { return charge_image(d + "/" + nom).value_or(Surface(1, 1)); };
+    // Back on the launcher, nothing highlighted; the mouse still lights the line under it; Échap does
+    // nothing.
+    EXPECT_TRUE(test::memes_pixels(image("debut.png"), image("fin.png"), Rect{0, 0, 640, 480}));
+    EXPECT_FALSE(test::memes_pixels(image("fin.png"), image("survol.png"), Rect{329, 10, 298, 58}));
+    EXPECT_TRUE(test::memes_pixels(image("survol.png"), image("echap.png"), Rect{0, 0, 640, 480}));
+}
+
+// A run's preferences go to `--dossier-config`, and the next run starts from them.
+TEST(FenetreRetenue, TheSwitchIsRememberedTheCommandLineWinsForOneRunAndRobotsLeaveThePlayersAlone) {
+    Programme p;
+    const std::string config = "--dossier-config " + p.dossier() + "/c",
+                      fichier = p.dossier() + "/c/tolvanex/fenetre.ini";
+    auto r = p.lance("attends\ntouche F11\nattends\n", config);
+    EXPECT_TRUE(p.fichier(fichier).starts_with("pleinecran=non\nlargeur=")) << p.fichier(fichier);
+    // Started in the remembered window at its size, then full screen; --fenetre alone changes nothing.
+    test::ecritbrut(fichier, "pleinecran=non\nlargeur=900\nhauteur=700\n");
+    r = p.lance("attends\ntouche Entree alt\nattends\n", config);
+    r = p.lance("attends\n", "--fenetre " + config);
+    EXPECT_EQ(p.fichier(fichier), "pleinecran=oui\nlargeur=900\nhauteur=700\n");
+    // Without the option a robot run neither reads nor writes the player's own preferences.
+    const std::string maison = p.dossier() + "/m";
+    fs::create_directories(maison + "/x/tolvanex");
+    test::ecritbrut(maison + "/x/tolvanex/fenetre.ini", "pleinecran=non\n");
+    r = p.execute("--robot " + p.script("attends\ntouche F11\nattends\n") + " --dossier-scores " +
+                      p.dossier(),
+                  "HOME=" + maison + " XDG_CONFIG_HOME=" + maison + "/x");
+    ASSERT_EQ(r.code, 0) << r.erreurs;
+    EXPECT_EQ(test::contenudossier(maison), std::set<std::string>{"x"});
+    EXPECT_EQ(p.fichier(maison + "/x/tolvanex/fenetre.ini"), "pleinecran=non\n");
+}
+
+} // namespace
+} // namespace tlv::essai
