@@ -15,8 +15,8 @@ namespace tlv {
 
 namespace {
 
-constexpr double echelle = 3; // whole-document render scale
-constexpr int sur = 4;        // faces are built at four times their size, then reduced
+// Whole-document render scale: the deck's cards come out about 500 pixels wide, more than the largest face.
+constexpr double echelle = 3;
 
 const char* nomcouleur(int s) {
     static const char* n[5] = {"", "spade", "diamond", "club", "heart"};
@@ -103,7 +103,7 @@ struct Document {
 
 } // namespace
 
-std::array<Image, 32> facesdujeu(int largeur, int hauteur, const std::string& chemin) {
+std::array<Image, 32> facesdujeu(int largeur, int hauteur, const std::string& chemin, int sur) {
     const int lh = largeur * sur, hh = hauteur * sur;
     const float f = largeur / 71.f; // edge and corner sizes follow the card's size
     Document doc;
