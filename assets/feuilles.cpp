@@ -112,7 +112,7 @@ Image tourne(const Image& src) {
 
 Feuilles feuillesdecartes(int k) {
     Feuilles f{toile(568, 624, k, {0, 0, 0, 1}), toile(568, 624, k, {1, 1, 1, 1})};
-    auto faces = facesdujeu(71 * k, 96 * k, jeuparis, surfaces(k));
+    auto faces = facesdujeu(71, 96, jeuparis, k);
     for (int s = 1; s <= 4; ++s)
         for (int r = 0; r < 8; ++r) {
             const Image& face = faces[static_cast<size_t>((s - 1) * 8 + r)];

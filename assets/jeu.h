@@ -11,17 +11,10 @@ inline constexpr const char* jeuparis = "/usr/share/carddecks/svg-gm-paris/paris
 
 // The 32 faces by Belote code order: index (suit - 1) * 8 + rank digit, suit 1 pique .. 4 coeur,
 // rank digit 0 = 7, 1 = 8, 2 = 9, 3 = Valet, 4 = Dame, 5 = Roi, 6 = 10, 7 = As.
-// Each is largeur x hauteur (71 x 96 on the sheet) with transparent round corners; the heads carry French
-// corner letters V, D, R. The edge and the corners follow the width, so a face k times larger is the same
-// card drawn k times finer. Each face is built `sur` times larger, then reduced. Throws std::runtime_error
-// when the deck cannot be read.
+// Each is largeur x hauteur units (71 x 96 on the sheet), drawn k times finer, with transparent round
+// corners; the heads carry French corner letters V, D, R. The edge and the corners follow the width.
+// Throws std::runtime_error when the deck cannot be read.
 std::array<Image, 32> facesdujeu(int largeur = 71, int hauteur = 96, const std::string& chemin = jeuparis,
-                                 int sur = 4);
-
-// Supersampling of the faces drawn k times finer: four times at 1x, twice above, where a face is already
-// large enough for smooth edges.
-inline int surfaces(int k) {
-    return k == 1 ? 4 : 2;
-}
+                                 int k = 1);
 
 } // namespace tlv

@@ -114,7 +114,7 @@ Image imagelanceur(int k) {
     cadredore(ecran, -4, 212, 315, 268, 5, 1.8f);
 
     // A fan of the deck's cards over a card back: the ace of spades and the three heads.
-    auto faces = facesdujeu(92 * k, 124 * k, jeuparis, surfaces(k));
+    auto faces = facesdujeu(92, 124, jeuparis, k);
     Image dos = dosdecarte(92, 124, k);
     posecarte(ecran, dos, 62, 380, -0.62f, 1.f);
     const int fan[4] = {0 * 8 + 7, 3 * 8 + 5, 2 * 8 + 4, 1 * 8 + 3}; // A pique, R coeur, D trefle, V carreau
