@@ -99,6 +99,13 @@ Image marqueur(int k) {
     return m;
 }
 
+// Two sprites laid with one mask keep only the pixels inside both: finer drawing can set their edges a
+// pixel apart, and a sprite pixel outside its mask would show as a fringe.
+void memeforme(Image& a, Image& b) {
+    for (size_t i = 0; i < a.p.size(); ++i)
+        if (a.p[i].a < 0.5f || b.p[i].a < 0.5f) a.p[i].a = b.p[i].a = 0;
+}
+
 Image tourne(const Image& src) {
     // A quarter turn clockwise.
     Image r(src.h, src.w);
@@ -130,8 +137,10 @@ Feuilles feuillesdecartes(int k) {
         copie(f.sprites, places[s - 1][0] * k, places[s - 1][1] * k, signeatout(s, table), 0, 0, 40 * k,
               40 * k);
     for (int s = 1; s <= 4; ++s) {
-        sprite(f, icone(s, true, k), (s - 1) * 44, 480, (s - 1) * 44, 96);
-        sprite(f, icone(s, false, k), 176 + (s - 1) * 44, 480, (s - 1) * 44, 96);
+        Image allumee = icone(s, true, k), eteinte = icone(s, false, k);
+        memeforme(allumee, eteinte);
+        sprite(f, allumee, (s - 1) * 44, 480, (s - 1) * 44, 96);
+        sprite(f, eteinte, 176 + (s - 1) * 44, 480, (s - 1) * 44, 96);
     }
     sprite(f, marqueur(k), 536, 384, 176, 96);
     copie(f.sprites, 71 * k, 528 * k, placevide(k), 0, 0, 71 * k, 96 * k);
