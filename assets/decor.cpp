@@ -28,8 +28,19 @@ void feutre(Image& img, int x0, int y0, int x1, int y1, Couleur base, uint32_t g
 
 void ombre(Image& img, const Masque& m, int ox, int oy, float dx, float dy, float rayon, float opacite) {
     dx *= img.k, dy *= img.k, rayon *= img.k;
+    // Only the shape's own box is blurred: zeros around it add nothing, and large pictures stay fast.
+    int x0 = m.w, y0 = m.h, x1 = -1, y1 = -1;
+    for (int y = 0; y < m.h; ++y)
+        for (int x = 0; x < m.w; ++x)
+            if (m.at(x, y) > 0)
+                x0 = std::min(x0, x), x1 = std::max(x1, x), y0 = std::min(y0, y), y1 = std::max(y1, y);
+    if (x1 < 0) return;
+    Masque boite(x1 - x0 + 1, y1 - y0 + 1);
+    for (int y = y0; y <= y1; ++y)
+        for (int x = x0; x <= x1; ++x) boite.at(x - x0, y - y0) = m.at(x, y);
+    ox += x0, oy += y0;
     int marge = static_cast<int>(rayon * 2) + 2;
-    Masque f = flou(elargi(m, marge), rayon);
+    Masque f = flou(elargi(boite, marge), rayon);
     compose(img, f, ox - marge + static_cast<int>(std::lround(dx)),
             oy - marge + static_cast<int>(std::lround(dy)), Couleur{0, 0.02f, 0.01f, opacite});
 }
