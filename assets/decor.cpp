@@ -27,7 +27,7 @@ void feutre(Image& img, int x0, int y0, int x1, int y1, Couleur base, uint32_t g
 }
 
 void ombre(Image& img, const Masque& m, int ox, int oy, float dx, float dy, float rayon, float opacite) {
-    dx *= img.k, dy *= img.k, rayon *= img.k;
+    dx *= img.k, dy *= img.k;
     // Only the shape's own box is blurred: zeros around it add nothing, and large pictures stay fast.
     int x0 = m.w, y0 = m.h, x1 = -1, y1 = -1;
     for (int y = 0; y < m.h; ++y)
@@ -39,8 +39,8 @@ void ombre(Image& img, const Masque& m, int ox, int oy, float dx, float dy, floa
     for (int y = y0; y <= y1; ++y)
         for (int x = x0; x <= x1; ++x) boite.at(x - x0, y - y0) = m.at(x, y);
     ox += x0, oy += y0;
-    int marge = static_cast<int>(rayon * 2) + 2;
-    Masque f = flou(elargi(boite, marge), rayon);
+    int marge = static_cast<int>(rayon * img.k * 2) + 2;
+    Masque f = flou(elargi(boite, marge), rayon, img.k);
     compose(img, f, ox - marge + static_cast<int>(std::lround(dx)),
             oy - marge + static_cast<int>(std::lround(dy)), Couleur{0, 0.02f, 0.01f, opacite});
 }
@@ -69,7 +69,7 @@ int titre(Image& img, const std::string& police, float taille, const std::string
     int oy = static_cast<int>(std::lround(base * k)) - t.oy;
     ombre(img, t.m, ox, oy, taille * 0.035f + 1, taille * 0.05f + 1, taille * 0.05f + 1, 0.75f);
     // A dark rim makes the letters stand off busy backgrounds.
-    Masque rim = flou(elargi(t.m, 3 * k), 1.2f * k);
+    Masque rim = flou(elargi(t.m, 3 * k), 1.2f, k);
     for (auto& v : rim.v) v = std::min(1.f, v * 2.5f);
     compose(img, rim, ox - 3 * k, oy - 3 * k, Couleur{0.08f, 0.05f, 0.01f, 0.8f});
     float haut = static_cast<float>(oy + t.oy) / k - taille * 0.72f,

@@ -109,10 +109,10 @@ void passe(std::vector<float>& v, int w, int h, int r, bool horiz) {
 }
 } // namespace
 
-Masque flou(const Masque& m, float rayon) {
+Masque flou(const Masque& m, float rayon, int k) {
     Masque r = m;
-    int rr = std::max(1, static_cast<int>(std::lround(rayon / 1.7f)));
-    for (int k = 0; k < 3; ++k) {
+    int rr = std::max(1, static_cast<int>(std::lround(rayon / 1.7f))) * k;
+    for (int n = 0; n < 3; ++n) {
         passe(r.v, r.w, r.h, rr, true);
         passe(r.v, r.w, r.h, rr, false);
     }

@@ -69,8 +69,9 @@ void copie(Image& dst, int dx, int dy, const Image& src, int sx, int sy, int w, 
 // A rectangle of src in pixels; it keeps src's scale.
 Image decoupe(const Image& src, int x, int y, int w, int h);
 
-// Gaussian-like blur (three box passes) of a mask, radius in pixels.
-Masque flou(const Masque& m, float rayon);
+// Gaussian-like blur (three box passes) of a mask, radius in units of a picture k times finer: the passes
+// are k times wider, so the blur spreads as far at every scale.
+Masque flou(const Masque& m, float rayon, int k = 1);
 // Mask grown by a margin so blurs and shadows have room.
 Masque elargi(const Masque& m, int marge);
 
