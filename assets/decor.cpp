@@ -9,23 +9,38 @@ namespace tlv {
 void feutre(Image& img, int x0, int y0, int x1, int y1, Couleur base, uint32_t graine, float vignette) {
     float cx = (x0 + x1) / 2.f, cy = (y0 + y1) / 2.f;
     float rx = (x1 - x0) / 2.f, ry = (y1 - y0) / 2.f;
-    for (int y = std::max(0, y0); y < std::min(img.h, y1); ++y)
-        for (int x = std::max(0, x0); x < std::min(img.w, x1); ++x) {
+    const int n = img.k;
+    for (int py = std::max(0, y0 * n); py < std::min(img.h, y1 * n); ++py)
+        for (int px = std::max(0, x0 * n); px < std::min(img.w, x1 * n); ++px) {
+            // The weave is one field sampled finer at higher scales; the grain between its knots is smooth.
+            float x = unite(px, n), y = unite(py, n);
             float nx = (x + 0.5f - cx) / rx, ny = (y + 0.5f - cy) / ry;
             float v = 1 - vignette * std::min(1.f, 0.55f * (nx * nx + ny * ny));
             // Cloudy light, then fine fibres slanted both ways, then grain.
             float nuage = bruitfractal(x, y, 90, 4, graine) - 0.5f;
             float fibre = bruit(x * 0.9f + y * 0.35f, y * 0.12f - x * 0.05f, graine + 7) - 0.5f;
             float fibre2 = bruit(x * 0.12f + y * 0.04f, y * 0.9f - x * 0.3f, graine + 11) - 0.5f;
-            float grain = hasard(x, y, graine + 3) - 0.5f;
+            float grain = bruit(x, y, graine + 3) - 0.5f;
             float k = v * (1 + nuage * 0.16f + fibre * 0.07f + fibre2 * 0.06f + grain * 0.05f);
-            img.at(x, y) = {base.r * k, base.g * k, base.b * k, 1};
+            img.at(px, py) = {base.r * k, base.g * k, base.b * k, 1};
         }
 }
 
 void ombre(Image& img, const Masque& m, int ox, int oy, float dx, float dy, float rayon, float opacite) {
-    int marge = static_cast<int>(rayon * 2) + 2;
-    Masque f = flou(elargi(m, marge), rayon);
+    dx *= img.k, dy *= img.k;
+    // Only the shape's own box is blurred: zeros around it add nothing, and large pictures stay fast.
+    int x0 = m.w, y0 = m.h, x1 = -1, y1 = -1;
+    for (int y = 0; y < m.h; ++y)
+        for (int x = 0; x < m.w; ++x)
+            if (m.at(x, y) > 0)
+                x0 = std::min(x0, x), x1 = std::max(x1, x), y0 = std::min(y0, y), y1 = std::max(y1, y);
+    if (x1 < 0) return;
+    Masque boite(x1 - x0 + 1, y1 - y0 + 1);
+    for (int y = y0; y <= y1; ++y)
+        for (int x = x0; x <= x1; ++x) boite.at(x - x0, y - y0) = m.at(x, y);
+    ox += x0, oy += y0;
+    int marge = static_cast<int>(rayon * img.k * 2) + 2;
+    Masque f = flou(elargi(boite, marge), rayon, img.k);
     compose(img, f, ox - marge + static_cast<int>(std::lround(dx)),
             oy - marge + static_cast<int>(std::lround(dy)), Couleur{0, 0.02f, 0.01f, opacite});
 }
@@ -48,21 +63,22 @@ void cadredore(Image& img, float x0, float y0, float x1, float y1, float rayon, 
 
 int titre(Image& img, const std::string& police, float taille, const std::string& s, float cx, float base,
           bool doree, Couleur c, float approche) {
-    Texte t = ecrit(police, taille, s, approche);
-    int ox = static_cast<int>(std::lround(cx - t.encre0 - t.largeurencre / 2.f));
-    int oy = static_cast<int>(std::lround(base)) - t.oy;
+    const int k = img.k;
+    Texte t = ecrit(police, taille * k, s, approche * k);
+    int ox = static_cast<int>(std::lround(cx * k - t.encre0 - t.largeurencre / 2.f));
+    int oy = static_cast<int>(std::lround(base * k)) - t.oy;
     ombre(img, t.m, ox, oy, taille * 0.035f + 1, taille * 0.05f + 1, taille * 0.05f + 1, 0.75f);
     // A dark rim makes the letters stand off busy backgrounds.
-    Masque rim = flou(elargi(t.m, 3), 1.2f);
+    Masque rim = flou(elargi(t.m, 3 * k), 1.2f, k);
     for (auto& v : rim.v) v = std::min(1.f, v * 2.5f);
-    compose(img, rim, ox - 3, oy - 3, Couleur{0.08f, 0.05f, 0.01f, 0.8f});
-    float haut = static_cast<float>(oy + t.oy) - taille * 0.72f,
-          bas = static_cast<float>(oy + t.oy) + taille * 0.05f;
+    compose(img, rim, ox - 3 * k, oy - 3 * k, Couleur{0.08f, 0.05f, 0.01f, 0.8f});
+    float haut = static_cast<float>(oy + t.oy) / k - taille * 0.72f,
+          bas = static_cast<float>(oy + t.oy) / k + taille * 0.05f;
     if (doree)
         compose(img, t.m, ox, oy, [=](float, float y) { return dore(y, haut, bas); });
     else
         compose(img, t.m, ox, oy, c);
-    return t.largeurencre;
+    return t.largeurencre / k;
 }
 
 namespace {
@@ -168,8 +184,8 @@ Image facedessinee(int couleur, int rang, int w, int h) {
     return face;
 }
 
-Image dosdecarte(int w, int h) {
-    Image dos(w, h, {0, 0, 0, 0});
+Image dosdecarte(int w, int h, int k) {
+    Image dos = toile(w, h, k, {0, 0, 0, 0});
     float r = w * 0.07f;
     remplit(dos, rectarrondi(0, 0, static_cast<float>(w), static_cast<float>(h), r), {}, rgb(250, 246, 234));
     remplit(dos, contour(rectarrondi(0.5f, 0.5f, w - 0.5f, h - 0.5f, r), 1.f), {},
@@ -183,10 +199,12 @@ Image dosdecarte(int w, int h) {
         float u = (x - w / 2.f) / pas, v = (y - h / 2.f) / pas;
         float a = std::abs(u + v - std::round(u + v)), b = std::abs(u - v - std::round(u - v));
         float ligne = std::min(a, b) * pas;
-        float k = std::clamp(1.2f - ligne / 1.1f, 0.f, 1.f);
+        // The lattice keeps its width at every scale, its edge one pixel soft.
+        float l = k == 1 ? std::clamp(1.2f - ligne / 1.1f, 0.f, 1.f)
+                         : std::clamp(0.5f + (0.77f - ligne) * k / 1.1f, 0.f, 1.f);
         float grad = 0.85f + 0.3f * (1 - y / h);
         Couleur fondc{0.47f * grad, 0.07f * grad, 0.1f * grad, 1};
-        return melange(fondc, melange(or_, orfonce, 0.3f), k * 0.75f);
+        return melange(fondc, melange(or_, orfonce, 0.3f), l * 0.75f);
     });
     remplit(dos, contour(rectarrondi(x0, y0, x1, y1, r * 0.5f), std::max(1.f, w * 0.02f)), {}, or_);
     // Central medallion.
@@ -196,15 +214,16 @@ Image dosdecarte(int w, int h) {
     });
     remplit(dos, contour(cercle(w / 2.f, h / 2.f, rm), std::max(1.f, w * 0.025f)), {},
             [=](float, float y) { return dore(y, h / 2.f - rm, h / 2.f + rm); });
-    Texte t = ecrit(policetitre, rm * 1.7f, "T");
-    compose(dos, t.m, static_cast<int>(std::lround(w / 2.f - t.encre0 - t.largeurencre / 2.f)),
-            static_cast<int>(std::lround(h / 2.f + rm * 0.5f)) - t.oy,
+    Texte t = ecrit(policetitre, rm * 1.7f * k, "T");
+    compose(dos, t.m, static_cast<int>(std::lround(w / 2.f * k - t.encre0 - t.largeurencre / 2.f)),
+            static_cast<int>(std::lround((h / 2.f + rm * 0.5f) * k)) - t.oy,
             [=](float, float y) { return dore(y, h / 2.f - rm * 0.7f, h / 2.f + rm * 0.6f); });
     return dos;
 }
 
 void posecarte(Image& dst, const Image& carte, float cx, float cy, float angle, float echelle,
                float ombrage) {
+    cx *= dst.k, cy *= dst.k;
     float co = std::cos(angle), si = std::sin(angle);
     float hw = carte.w * echelle / 2, hh = carte.h * echelle / 2;
     float ext = std::abs(hw * co) + std::abs(hh * si) + 2, exty = std::abs(hw * si) + std::abs(hh * co) + 2;

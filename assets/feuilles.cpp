@@ -12,9 +12,11 @@ namespace tlv {
 namespace {
 
 // Lays a picture with straight alpha as a sprite (sx, sy) and its mask (mx, my): pixels at least half covered
-// are inside; `dedans` is the mask's value inside (0 black, or the veil grey).
+// are inside; `dedans` is the mask's value inside (0 black, or the veil grey). Places are in units.
 void sprite(Feuilles& f, const Image& img, int sx, int sy, int mx, int my, int dedans = 0) {
     float g = dedans / 255.f;
+    const int k = f.sprites.k;
+    sx *= k, sy *= k, mx *= k, my *= k;
     for (int y = 0; y < img.h; ++y)
         for (int x = 0; x < img.w; ++x) {
             const Couleur& c = img.at(x, y);
@@ -31,9 +33,9 @@ float avecbit6(float v) {
     return n / 255.f;
 }
 
-Image boitemessage() {
+Image boitemessage(int k) {
     const float w = 280, h = 96;
-    Image b(280, 96, {0, 0, 0, 0});
+    Image b = toile(280, 96, k, {0, 0, 0, 0});
     Forme corps = rectarrondi(0, 0, w, h, 3);
     remplit(b, corps, {}, [=](float x, float y) {
         float t = y / h;
@@ -51,9 +53,10 @@ Image boitemessage() {
 }
 
 Image signeatout(int couleur, const Image& table) {
-    Image s = decoupe(table, 596, 4, 40, 40);
+    const int k = table.k;
+    Image s = decoupe(table, 596 * k, 4 * k, 40 * k, 40 * k);
     Forme disque = cercle(20, 20, 17);
-    ombre(s, trace(40, 40, disque, {}), 0, 0, 1, 1.5f, 2, 0.6f);
+    ombre(s, trace(s, disque, {}), 0, 0, 1, 1.5f, 2, 0.6f);
     remplit(s, disque, {}, [](float x, float y) {
         float d = std::hypot(x - 15, y - 14) / 26;
         return melange(rgb(255, 252, 240), rgb(222, 208, 176), std::min(1.f, d));
@@ -66,8 +69,8 @@ Image signeatout(int couleur, const Image& table) {
     return s;
 }
 
-Image icone(int couleur, bool allumee) {
-    Image i(44, 46, {0, 0, 0, 0});
+Image icone(int couleur, bool allumee, int k) {
+    Image i = toile(44, 46, k, {0, 0, 0, 0});
     Forme tuile = rectarrondi(2, 2, 42, 44, 6);
     if (allumee) {
         remplit(i, tuile, {},
@@ -85,8 +88,8 @@ Image icone(int couleur, bool allumee) {
     return i;
 }
 
-Image marqueur() {
-    Image m(32, 32, {0, 0, 0, 0});
+Image marqueur(int k) {
+    Image m = toile(32, 32, k, {0, 0, 0, 0});
     remplit(m, cercle(16, 16, 12.5f), {}, [](float x, float y) {
         float d = std::hypot(x - 13, y - 12) / 14;
         return melange(rgb(230, 255, 255), rgb(0, 150, 160), std::min(1.f, d));
@@ -96,9 +99,17 @@ Image marqueur() {
     return m;
 }
 
+// Two sprites laid with one mask keep only the pixels inside both: finer drawing can set their edges a
+// pixel apart, and a sprite pixel outside its mask would show as a fringe.
+void memeforme(Image& a, Image& b) {
+    for (size_t i = 0; i < a.p.size(); ++i)
+        if (a.p[i].a < 0.5f || b.p[i].a < 0.5f) a.p[i].a = b.p[i].a = 0;
+}
+
 Image tourne(const Image& src) {
     // A quarter turn clockwise.
     Image r(src.h, src.w);
+    r.k = src.k;
     for (int y = 0; y < r.h; ++y)
         for (int x = 0; x < r.w; ++x) r.at(x, y) = src.at(y, src.h - 1 - x);
     return r;
@@ -106,30 +117,33 @@ Image tourne(const Image& src) {
 
 } // namespace
 
-Feuilles feuillesdecartes() {
-    Feuilles f{Image(568, 624, {0, 0, 0, 1}), Image(568, 624, {1, 1, 1, 1})};
-    auto faces = facesdujeu();
+Feuilles feuillesdecartes(int k) {
+    Feuilles f{toile(568, 624, k, {0, 0, 0, 1}), toile(568, 624, k, {1, 1, 1, 1})};
+    auto faces = facesdujeu(71, 96, jeuparis, k);
     for (int s = 1; s <= 4; ++s)
         for (int r = 0; r < 8; ++r) {
             const Image& face = faces[static_cast<size_t>((s - 1) * 8 + r)];
             // The faces share the upright card mask at (0, 0); the sheet holds them with black corners.
             sprite(f, face, r * 71, (s - 1) * 96, 0, 0);
         }
-    Image dos = dosdecarte(71, 96);
+    Image dos = dosdecarte(71, 96, k);
     sprite(f, dos, 0, 384, 0, 0);
     sprite(f, tourne(dos), 71, 384, 71, 0);
-    Image boite = boitemessage();
+    Image boite = boitemessage(k);
     sprite(f, boite, 167, 384, 167, 0, grisvoile);
-    Image table = tablebelote();
+    Image table = tablebelote(k);
     const int places[4][2] = {{447, 384}, {487, 384}, {447, 424}, {487, 424}};
     for (int s = 1; s <= 4; ++s)
-        copie(f.sprites, places[s - 1][0], places[s - 1][1], signeatout(s, table), 0, 0, 40, 40);
+        copie(f.sprites, places[s - 1][0] * k, places[s - 1][1] * k, signeatout(s, table), 0, 0, 40 * k,
+              40 * k);
     for (int s = 1; s <= 4; ++s) {
-        sprite(f, icone(s, true), (s - 1) * 44, 480, (s - 1) * 44, 96);
-        sprite(f, icone(s, false), 176 + (s - 1) * 44, 480, (s - 1) * 44, 96);
+        Image allumee = icone(s, true, k), eteinte = icone(s, false, k);
+        memeforme(allumee, eteinte);
+        sprite(f, allumee, (s - 1) * 44, 480, (s - 1) * 44, 96);
+        sprite(f, eteinte, 176 + (s - 1) * 44, 480, (s - 1) * 44, 96);
     }
-    sprite(f, marqueur(), 536, 384, 176, 96);
-    copie(f.sprites, 71, 528, placevide(), 0, 0, 71, 96);
+    sprite(f, marqueur(k), 536, 384, 176, 96);
+    copie(f.sprites, 71 * k, 528 * k, placevide(k), 0, 0, 71 * k, 96 * k);
     return f;
 }
 

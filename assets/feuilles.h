@@ -14,6 +14,7 @@ struct Feuilles {
     Image sprites, masques;
 };
 
-Feuilles feuillesdecartes();
+// k: drawn k times finer, every sprite and mask at k times its place (see tables.h).
+Feuilles feuillesdecartes(int k = 1);
 
 } // namespace tlv

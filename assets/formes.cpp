@@ -60,8 +60,15 @@ Forme pied(float haut, float bas, float demi) {
 }
 } // namespace
 
-Masque trace(int w, int h, const Forme& f, const Place& pl) {
-    Masque m(w, h);
+namespace {
+// The shape rasterised over the pixels its placed bounds cover, clipped to w x h: the mask starts at (x0,
+// y0).
+struct Zone {
+    Masque m;
+    int x0 = 0, y0 = 0;
+};
+
+Zone tracezone(int w, int h, const Forme& f, const Place& pl) {
     float co = std::cos(pl.angle), si = std::sin(pl.angle);
     // Bounding box of the placed shape, from its four corners.
     float bx0 = 1e9f, by0 = 1e9f, bx1 = -1e9f, by1 = -1e9f;
@@ -72,23 +79,44 @@ Masque trace(int w, int h, const Forme& f, const Place& pl) {
         }
     int xa = std::max(0, static_cast<int>(bx0) - 2), xb = std::min(w, static_cast<int>(bx1) + 3);
     int ya = std::max(0, static_cast<int>(by0) - 2), yb = std::min(h, static_cast<int>(by1) + 3);
+    Zone z{Masque(std::max(0, xb - xa), std::max(0, yb - ya)), xa, ya};
     for (int y = ya; y < yb; ++y)
         for (int x = xa; x < xb; ++x) {
             float dx = x + 0.5f - pl.cx, dy = y + 0.5f - pl.cy;
             float u = (dx * co + dy * si) / pl.echelle, v = (-dx * si + dy * co) / pl.echelle;
             float d = f.d(u, v) * pl.echelle;
-            m.at(x, y) = std::clamp(0.5f - d, 0.f, 1.f);
+            z.m.at(x - xa, y - ya) = std::clamp(0.5f - d, 0.f, 1.f);
         }
+    return z;
+}
+
+// A placement in units turned into pixels of a picture k times finer.
+Place enpixels(const Place& pl, int k) {
+    return {pl.cx * k, pl.cy * k, pl.echelle * k, pl.angle};
+}
+} // namespace
+
+Masque trace(int w, int h, const Forme& f, const Place& pl) {
+    Zone z = tracezone(w, h, f, pl);
+    Masque m(w, h);
+    for (int y = 0; y < z.m.h; ++y)
+        for (int x = 0; x < z.m.w; ++x) m.at(z.x0 + x, z.y0 + y) = z.m.at(x, y);
     return m;
 }
 
+Masque trace(const Image& img, const Forme& f, const Place& pl) {
+    return trace(img.w, img.h, f, enpixels(pl, img.k));
+}
+
 void remplit(Image& img, const Forme& f, const Place& pl, Couleur c) {
-    compose(img, trace(img.w, img.h, f, pl), 0, 0, c);
+    Zone z = tracezone(img.w, img.h, f, enpixels(pl, img.k));
+    compose(img, z.m, z.x0, z.y0, c);
 }
 
 void remplit(Image& img, const Forme& f, const Place& pl,
              const std::function<Couleur(float, float)>& teinte) {
-    compose(img, trace(img.w, img.h, f, pl), 0, 0, teinte);
+    Zone z = tracezone(img.w, img.h, f, enpixels(pl, img.k));
+    compose(img, z.m, z.x0, z.y0, teinte);
 }
 
 Forme cercle(float cx, float cy, float r) {

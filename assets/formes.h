@@ -27,7 +27,9 @@ struct Place {
 
 // Rasterises a shape into a mask of the given size (pixel (0, 0) of the mask is pixel (0, 0) of the picture).
 Masque trace(int w, int h, const Forme& f, const Place& pl);
-// Rasterises, then composes with a colour or a shading function.
+// The same over a whole picture, the placement in units of the picture (see Image::k).
+Masque trace(const Image& img, const Forme& f, const Place& pl);
+// Rasterises, then composes with a colour or a shading function; the placement is in units of the picture.
 void remplit(Image& img, const Forme& f, const Place& pl, Couleur c);
 void remplit(Image& img, const Forme& f, const Place& pl, const std::function<Couleur(float, float)>& teinte);
 

@@ -32,12 +32,12 @@ Couleur Image::echantillon(float x, float y) const {
         for (int i = 0; i < 2; ++i) {
             int xx = x0 + i, yy = y0 + j;
             if (xx < 0 || yy < 0 || xx >= w || yy >= h) continue;
-            float k = (i ? fx : 1 - fx) * (j ? fy : 1 - fy);
+            float poids = (i ? fx : 1 - fx) * (j ? fy : 1 - fy);
             const Couleur& c = at(xx, yy);
-            r += c.r * c.a * k;
-            g += c.g * c.a * k;
-            b += c.b * c.a * k;
-            a += c.a * k;
+            r += c.r * c.a * poids;
+            g += c.g * c.a * poids;
+            b += c.b * c.a * poids;
+            a += c.a * poids;
         }
     if (a <= 1e-6f) return {0, 0, 0, 0};
     return {r / a, g / a, b / a, a};
@@ -53,7 +53,7 @@ void compose(Image& img, const Masque& m, int ox, int oy,
             if (ix < 0 || ix >= img.w) continue;
             float k = m.at(x, y);
             if (k <= 0.f) continue;
-            pose(img.at(ix, iy), teinte(ix + 0.5f, iy + 0.5f), k);
+            pose(img.at(ix, iy), teinte((ix + 0.5f) / img.k, (iy + 0.5f) / img.k), k);
         }
     }
 }
@@ -84,6 +84,7 @@ void copie(Image& dst, int dx, int dy, const Image& src, int sx, int sy, int w, 
 
 Image decoupe(const Image& src, int x, int y, int w, int h) {
     Image r(w, h, {0, 0, 0, 0});
+    r.k = src.k;
     copie(r, 0, 0, src, x, y, w, h);
     return r;
 }
@@ -108,10 +109,10 @@ void passe(std::vector<float>& v, int w, int h, int r, bool horiz) {
 }
 } // namespace
 
-Masque flou(const Masque& m, float rayon) {
+Masque flou(const Masque& m, float rayon, int k) {
     Masque r = m;
-    int rr = std::max(1, static_cast<int>(std::lround(rayon / 1.7f)));
-    for (int k = 0; k < 3; ++k) {
+    int rr = std::max(1, static_cast<int>(std::lround(rayon / 1.7f))) * k;
+    for (int n = 0; n < 3; ++n) {
         passe(r.v, r.w, r.h, rr, true);
         passe(r.v, r.w, r.h, rr, false);
     }

@@ -30,6 +30,8 @@ struct Masque {
 
 struct Image {
     int w = 0, h = 0;
+    // Pixels a drawing unit: the pictures are drawn in the 640 x 480 play area's units, k times finer.
+    int k = 1;
     std::vector<Couleur> p;
     Image() = default;
     Image(int w_, int h_, Couleur fond = {0, 0, 0, 1})
@@ -40,10 +42,23 @@ struct Image {
     Couleur echantillon(float x, float y) const;
 };
 
+// A picture of w x h units drawn k times finer: w * k by h * k pixels.
+inline Image toile(int w, int h, int k, Couleur fond = {0, 0, 0, 1}) {
+    Image i(w * k, h * k, fond);
+    i.k = k;
+    return i;
+}
+
+// The place in units of pixel px's centre, less half a unit: at k = 1 it is px itself, so textures
+// sampled there match the 1x picture's exactly.
+inline float unite(int px, int k) {
+    return (px + 0.5f) / k - 0.5f;
+}
+
 // Lays colour c over the pixel with coverage k (straight alpha "over").
 void pose(Couleur& d, const Couleur& c, float k);
 
-// Composes a mask at (ox, oy) with a colour that may depend on the picture's coordinates.
+// Composes a mask at pixel (ox, oy) with a colour that may depend on the place, given in units.
 void compose(Image& img, const Masque& m, int ox, int oy, const std::function<Couleur(float, float)>& teinte);
 void compose(Image& img, const Masque& m, int ox, int oy, Couleur c);
 
@@ -51,10 +66,12 @@ void compose(Image& img, const Masque& m, int ox, int oy, Couleur c);
 void colle(Image& dst, const Image& src, int x, int y);
 // Copies a rectangle exactly (no blending).
 void copie(Image& dst, int dx, int dy, const Image& src, int sx, int sy, int w, int h);
+// A rectangle of src in pixels; it keeps src's scale.
 Image decoupe(const Image& src, int x, int y, int w, int h);
 
-// Gaussian-like blur (three box passes) of a mask, radius in pixels.
-Masque flou(const Masque& m, float rayon);
+// Gaussian-like blur (three box passes) of a mask, radius in units of a picture k times finer: the passes
+// are k times wider, so the blur spreads as far at every scale.
+Masque flou(const Masque& m, float rayon, int k = 1);
 // Mask grown by a margin so blurs and shadows have room.
 Masque elargi(const Masque& m, int marge);
 

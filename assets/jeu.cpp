@@ -15,8 +15,8 @@ namespace tlv {
 
 namespace {
 
-constexpr double echelle = 3; // whole-document render scale
-constexpr int sur = 4;        // faces are built at four times their size, then reduced
+// Whole-document render scale: the deck's cards come out about 500 pixels wide, more than the largest face.
+constexpr double echelle = 3;
 
 const char* nomcouleur(int s) {
     static const char* n[5] = {"", "spade", "diamond", "club", "heart"};
@@ -103,8 +103,11 @@ struct Document {
 
 } // namespace
 
-std::array<Image, 32> facesdujeu(int largeur, int hauteur, const std::string& chemin) {
-    const int lh = largeur * sur, hh = hauteur * sur;
+std::array<Image, 32> facesdujeu(int largeur, int hauteur, const std::string& chemin, int k) {
+    // Built four times larger at 1x, then reduced; twice above, where a face is large enough for smooth
+    // edges.
+    const int sur = k == 1 ? 4 : 2;
+    const int lh = largeur * k * sur, hh = hauteur * k * sur;
     const float f = largeur / 71.f; // edge and corner sizes follow the card's size
     Document doc;
     GError* err = nullptr;
@@ -131,12 +134,12 @@ std::array<Image, 32> facesdujeu(int largeur, int hauteur, const std::string& ch
 
     // Our card blank: white with a fine dark edge; the deck's art is laid inside it.
     Image blanc(lh, hh, {0, 0, 0, 0});
-    const float rayon = 5.5f * sur * f;
+    const float rayon = 5.5f * sur * f * k;
     remplit(blanc, rectarrondi(0, 0, lh, hh, rayon), {}, rgb(255, 255, 255));
     std::array<Image, 32> r;
     for (int s = 1; s <= 4; ++s)
-        for (int k = 0; k < 8; ++k) {
-            std::string id = std::string("#") + nomrang(k) + "_" + nomcouleur(s);
+        for (int n = 0; n < 8; ++n) {
+            std::string id = std::string("#") + nomrang(n) + "_" + nomcouleur(s);
             RsvgRectangle ink, log;
             if (!rsvg_handle_get_geometry_for_layer(doc.h, id.c_str(), &vp1, &ink, &log, &err)) {
                 if (err) g_error_free(err);
@@ -145,11 +148,11 @@ std::array<Image, 32> facesdujeu(int largeur, int hauteur, const std::string& ch
             Image carte =
                 extrait(surf.get(), static_cast<int>(log.x * echelle), static_cast<int>(log.y * echelle),
                         static_cast<int>(log.width * echelle), static_cast<int>(log.height * echelle));
-            if (k >= 3 && k <= 5) lettrefrancaise(carte, k == 3 ? "V" : k == 4 ? "D" : "R");
+            if (n >= 3 && n <= 5) lettrefrancaise(carte, n == 3 ? "V" : n == 4 ? "D" : "R");
             // Drop the deck's own border, then fit its art: full height, a little widened to our proportions.
             float mx = carte.w * 0.028f, my = carte.h * 0.02f;
             Image face = blanc;
-            float haut = 1.5f * sur * f,
+            float haut = 1.5f * sur * f * k,
                   larg = (hh - 2 * haut) * (carte.w - 2 * mx) / (carte.h - 2 * my) * 1.1f;
             float gauche = (lh - larg) / 2;
             etire(face, carte, mx, my, carte.w - mx, carte.h - my, gauche, haut, gauche + larg, hh - haut);
@@ -157,10 +160,11 @@ std::array<Image, 32> facesdujeu(int largeur, int hauteur, const std::string& ch
             Masque coins = trace(lh, hh, rectarrondi(0, 0, lh, hh, rayon), {});
             for (size_t i = 0; i < face.p.size(); ++i) face.p[i].a = std::min(face.p[i].a, coins.v[i]);
             remplit(face,
-                    contour(rectarrondi(sur * 0.5f, sur * 0.5f, lh - sur * 0.5f, hh - sur * 0.5f, rayon),
-                            sur * 1.1f * f),
+                    contour(rectarrondi(sur * 0.5f * k, sur * 0.5f * k, lh - sur * 0.5f * k,
+                                        hh - sur * 0.5f * k, rayon),
+                            sur * 1.1f * f * k),
                     {}, rgb(70, 66, 60));
-            r[static_cast<size_t>((s - 1) * 8 + k)] = reduit(face, sur);
+            r[static_cast<size_t>((s - 1) * 8 + n)] = reduit(face, sur);
         }
     return r;
 }

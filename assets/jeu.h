@@ -11,8 +11,10 @@ inline constexpr const char* jeuparis = "/usr/share/carddecks/svg-gm-paris/paris
 
 // The 32 faces by Belote code order: index (suit - 1) * 8 + rank digit, suit 1 pique .. 4 coeur,
 // rank digit 0 = 7, 1 = 8, 2 = 9, 3 = Valet, 4 = Dame, 5 = Roi, 6 = 10, 7 = As.
-// Each is largeur x hauteur (71 x 96 on the sheet) with transparent round corners; the heads carry French
-// corner letters V, D, R. Throws std::runtime_error when the deck cannot be read.
-std::array<Image, 32> facesdujeu(int largeur = 71, int hauteur = 96, const std::string& chemin = jeuparis);
+// Each is largeur x hauteur units (71 x 96 on the sheet), drawn k times finer, with transparent round
+// corners; the heads carry French corner letters V, D, R. The edge and the corners follow the width.
+// Throws std::runtime_error when the deck cannot be read.
+std::array<Image, 32> facesdujeu(int largeur = 71, int hauteur = 96, const std::string& chemin = jeuparis,
+                                 int k = 1);
 
 } // namespace tlv

@@ -27,8 +27,9 @@ void fleuron(Image& img, float cx, float y, float demi) {
 // around the rounded body it shows the launcher as it lies under that place.
 void boutonweb(Image& img, int ox, int oy, const Image& ecran) {
     const float w = 250, h = 60;
-    Image b(250, 60, {0, 0, 0, 1});
-    copie(b, 0, 0, ecran, 350 + (260 - 250) / 2, 235 + (80 - 60) / 2, 250, 60);
+    const int k = img.k;
+    Image b = toile(250, 60, k, {0, 0, 0, 1});
+    copie(b, 0, 0, ecran, (350 + (260 - 250) / 2) * k, (235 + (80 - 60) / 2) * k, 250 * k, 60 * k);
     Forme corps = rectarrondi(1, 1, w - 1, h - 1, 13);
     remplit(b, corps, {}, [=](float, float y) {
         float t = y / h;
@@ -49,8 +50,8 @@ void boutonweb(Image& img, int ox, int oy, const Image& ecran) {
     });
     Couleur filet{orclair.r, orclair.g, orclair.b, 0.9f};
     remplit(b, contour(cercle(gx, gy, gr), 1.6f), {}, filet);
-    for (float k : {0.35f, 0.75f}) {
-        float rx = gr * k;
+    for (float f : {0.35f, 0.75f}) {
+        float rx = gr * f;
         Forme ell{[=](float x, float y) {
                       float u = (x - gx) / rx, v = (y - gy) / gr;
                       return (std::sqrt(u * u + v * v) - 1) * rx;
@@ -63,19 +64,19 @@ void boutonweb(Image& img, int ox, int oy, const Image& ecran) {
         float demi = std::sqrt(gr * gr - dy * dy);
         remplit(b, rectarrondi(gx - demi, gy + dy - 0.5f, gx + demi, gy + dy + 0.5f, 0.5f), {}, filet);
     }
-    copie(img, ox, oy, b, 0, 0, 250, 60);
+    copie(img, ox * k, oy * k, b, 0, 0, 250 * k, 60 * k);
 }
 
 } // namespace
 
-Image imagelanceur() {
-    Image img(640, 540, {0, 0, 0, 1});
-    Image ecran(640, 480);
+Image imagelanceur(int k) {
+    Image img = toile(640, 540, k, {0, 0, 0, 1});
+    Image ecran = toile(640, 480, k);
     feutre(ecran, 0, 0, 640, 480, vertfeutre, 11, 0.45f);
 
     // Right panel: darker and calm under the cyan menu lines.
     Forme panneau = rectarrondi(322, 4, 635, 476, 14);
-    ombre(ecran, trace(640, 480, panneau, {}), 0, 0, 2, 3, 6, 0.5f);
+    ombre(ecran, trace(ecran, panneau, {}), 0, 0, 2, 3, 6, 0.5f);
     remplit(ecran, panneau, {}, [](float, float y) {
         return Couleur{0.02f, 0.09f, 0.06f, 0.62f + 0.1f * (y / 480)};
     });
@@ -93,7 +94,7 @@ Image imagelanceur() {
     for (int c = 1; c <= 4; ++c) {
         float cx = 160 + (c - 2.5f) * 52, cy = 168;
         Forme disque = cercle(cx, cy, 19);
-        ombre(ecran, trace(640, 480, disque, {}), 0, 0, 1.5f, 2.5f, 3, 0.5f);
+        ombre(ecran, trace(ecran, disque, {}), 0, 0, 1.5f, 2.5f, 3, 0.5f);
         remplit(ecran, disque, {}, [=](float x, float y) {
             float d = std::hypot(x - cx + 5, y - cy + 6) / 30;
             return melange(rgb(255, 252, 240), rgb(226, 214, 186), std::min(1.f, d));
@@ -113,8 +114,8 @@ Image imagelanceur() {
     cadredore(ecran, -4, 212, 315, 268, 5, 1.8f);
 
     // A fan of the deck's cards over a card back: the ace of spades and the three heads.
-    auto faces = facesdujeu(92, 124);
-    Image dos = dosdecarte(92, 124);
+    auto faces = facesdujeu(92, 124, jeuparis, k);
+    Image dos = dosdecarte(92, 124, k);
     posecarte(ecran, dos, 62, 380, -0.62f, 1.f);
     const int fan[4] = {0 * 8 + 7, 3 * 8 + 5, 2 * 8 + 4, 1 * 8 + 3}; // A pique, R coeur, D trefle, V carreau
     for (int i = 0; i < 4; ++i) {
@@ -122,7 +123,7 @@ Image imagelanceur() {
         float px = 160 + std::sin(a) * 220, py = 592 - std::cos(a) * 220;
         posecarte(ecran, faces[static_cast<size_t>(fan[i])], px, py, a, 1.f);
     }
-    copie(img, 0, 0, ecran, 0, 0, 640, 480);
+    copie(img, 0, 0, ecran, 0, 0, 640 * k, 480 * k);
     boutonweb(img, 0, 480, ecran);
     return img;
 }
@@ -140,7 +141,7 @@ void medaillon(Image& img, float cx, float cy, float theta, int avant, int arrie
                      f.y0, f.x1 * kx, f.y1};
     };
     Forme disque = aplati(cercle(0, 0, r));
-    ombre(img, trace(img.w, img.h, disque, {cx, cy, 1, 0}), 0, 0, 2, 3, 3, 0.55f);
+    ombre(img, trace(img, disque, {cx, cy, 1, 0}), 0, 0, 2, 3, 3, 0.55f);
     // Shading follows the turn: the face darkens as it goes edge-on.
     float lum = 0.55f + 0.45f * kx;
     remplit(img, disque, {cx, cy, 1, 0}, [=](float, float y) {
@@ -162,22 +163,22 @@ void medaillon(Image& img, float cx, float cy, float theta, int avant, int arrie
 
 } // namespace
 
-Image cliplanceur() {
+Image cliplanceur(int k) {
     const int w = 310, h = 48;
-    Image fond(w, h);
+    Image fond = toile(w, h, k);
     feutre(fond, 0, 0, w, h, rgb(16, 78, 44), 29, 0.5f);
     // Darker band with gold rules at top and bottom.
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) {
-            float t = std::abs(y - 23.5f) / 24;
-            Couleur& c = fond.at(x, y);
-            float k = 0.8f - 0.3f * t * t;
-            c = {c.r * k, c.g * k, c.b * k, 1};
+    for (int py = 0; py < h * k; ++py)
+        for (int px = 0; px < w * k; ++px) {
+            float t = std::abs(unite(py, k) - 23.5f) / 24;
+            Couleur& c = fond.at(px, py);
+            float l = 0.8f - 0.3f * t * t;
+            c = {c.r * l, c.g * l, c.b * l, 1};
         }
     remplit(fond, rectarrondi(0, 1, w, 2.4f, 0.5f), {}, Couleur{or_.r, or_.g, or_.b, 0.85f});
     remplit(fond, rectarrondi(0, h - 2.4f, w, h - 1, 0.5f), {}, Couleur{or_.r, or_.g, or_.b, 0.85f});
 
-    Image clip(w, h * imagesclip);
+    Image clip = toile(w, h * imagesclip, k);
     const int n = 5;
     for (int f = 0; f < imagesclip; ++f) {
         Image im = fond;
@@ -192,14 +193,14 @@ Image cliplanceur() {
         }
         // A soft glint sweeping across once per loop.
         float gx = -60 + (w + 120) * temps;
-        for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x) {
-                float d = (x - gx + (y - 24) * 0.5f) / 26;
-                float k = std::exp(-d * d) * 0.12f;
-                Couleur& c = im.at(x, y);
-                c = melange(c, rgb(255, 240, 200), k);
+        for (int py = 0; py < h * k; ++py)
+            for (int px = 0; px < w * k; ++px) {
+                float d = (unite(px, k) - gx + (unite(py, k) - 24) * 0.5f) / 26;
+                float l = std::exp(-d * d) * 0.12f;
+                Couleur& c = im.at(px, py);
+                c = melange(c, rgb(255, 240, 200), l);
             }
-        copie(clip, 0, f * h, im, 0, 0, w, h);
+        copie(clip, 0, f * h * k, im, 0, 0, w * k, h * k);
     }
     return clip;
 }

@@ -7,7 +7,8 @@ namespace tlv {
 
 inline constexpr int imagesclip = 30; // clip frames, played at 10 a second
 
-Image imagelanceur();
-Image cliplanceur();
+// k: drawn k times finer (see tables.h).
+Image imagelanceur(int k = 1);
+Image cliplanceur(int k = 1);
 
 } // namespace tlv

@@ -39,7 +39,7 @@ void medaillons(Image& img, float cx) {
     for (int c = 1; c <= 4; ++c) {
         float cy = 96 + (c - 1) * 96;
         Forme d = cercle(cx, cy, 20);
-        ombre(img, trace(img.w, img.h, d, {}), 0, 0, 1.5f, 2.5f, 3, 0.5f);
+        ombre(img, trace(img, d, {}), 0, 0, 1.5f, 2.5f, 3, 0.5f);
         remplit(img, d, {}, [=](float x, float y) {
             return melange(rgb(255, 252, 240), rgb(222, 208, 176),
                            std::min(1.f, std::hypot(x - cx + 5, y - cy + 6) / 30));
@@ -56,11 +56,11 @@ void medaillons(Image& img, float cx) {
 
 } // namespace
 
-Image fondmenu(Menu m) {
-    Image img(640, 480);
+Image fondmenu(Menu m, int k) {
+    Image img = toile(640, 480, k);
     feutre(img, 0, 0, 640, 480, vertfeutre, m == Menu::belote ? 41 : m == Menu::memo ? 43 : 47, 0.4f);
     Forme panneau = rectarrondi(68, 27, 572, 453, 12);
-    ombre(img, trace(640, 480, panneau, {}), 0, 0, 2, 4, 7, 0.75f);
+    ombre(img, trace(img, panneau, {}), 0, 0, 2, 4, 7, 0.75f);
     remplit(img, panneau, {}, rgb(0, 0, 0));
     cadredore(img, 68, 27, 572, 453, 12, 2.4f);
     remplit(img, contour(rectarrondi(73.5f, 31.5f, 566.5f, 448.5f, 8), 0.8f), {},
@@ -80,8 +80,8 @@ Image fondmenu(Menu m) {
     return img;
 }
 
-Image fondscore() {
-    Image img(500, 400);
+Image fondscore(int k) {
+    Image img = toile(500, 400, k);
     feutre(img, 0, 0, 500, 400, rgb(10, 44, 30), 53, 0.3f);
     cadredore(img, 1, 1, 499, 399, 10, 2.4f);
     // Title band and a rule under it; the rows sit on the dark cloth; two buttons at the bottom.
@@ -91,8 +91,8 @@ Image fondscore() {
     return img;
 }
 
-Image fondnom() {
-    Image img(400, 100);
+Image fondnom(int k) {
+    Image img = toile(400, 100, k);
     feutre(img, 0, 0, 400, 100, rgb(10, 44, 30), 59, 0.3f);
     cadredore(img, 1, 1, 399, 99, 8, 2.2f);
     boitenoire(img, 5, 40, 395, 88);

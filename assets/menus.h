@@ -10,8 +10,9 @@ enum class Menu { belote, memo, quadrel };
 // A black lacquered panel x 70..570 under the six bands of 60 pixels (y 35, 105 ... 385), gold ornaments
 // between the bands, the arrows of the option line (Belote, Memo: line 4) or of the saved-game selector
 // (Quadrel: line 3), felt and suits on both sides.
-Image fondmenu(Menu m);
-Image fondscore();
-Image fondnom();
+// k: drawn k times finer (see tables.h).
+Image fondmenu(Menu m, int k = 1);
+Image fondscore(int k = 1);
+Image fondnom(int k = 1);
 
 } // namespace tlv

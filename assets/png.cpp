@@ -20,7 +20,7 @@ unsigned char octet(float v) {
 }
 } // namespace
 
-void ecritpng(const std::string& chemin, const Image& img, bool alpha) {
+void ecritpng(const std::string& chemin, const Image& img, bool alpha, int niveau) {
     std::unique_ptr<FILE, int (*)(FILE*)> f(std::fopen(provisoire(chemin).c_str(), "wb"), std::fclose);
     if (!f) throw std::runtime_error("impossible d'écrire " + chemin);
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
@@ -33,7 +33,7 @@ void ecritpng(const std::string& chemin, const Image& img, bool alpha) {
         throw std::runtime_error("libpng: échec d'écriture de " + chemin);
     }
     png_init_io(png, f.get());
-    png_set_compression_level(png, 9);
+    png_set_compression_level(png, niveau);
     png_set_IHDR(png, info, img.w, img.h, 8, alpha ? PNG_COLOR_TYPE_RGBA : PNG_COLOR_TYPE_RGB,
                  PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     png_write_info(png, info);

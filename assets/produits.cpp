@@ -42,8 +42,55 @@ std::string fichierweb() {
            "url=\r\n";
 }
 
+// Name of a picture's variant drawn k times finer, beside the 1x file: "cartei03.2x".
+std::string variante(const std::string& nom, int k) {
+    return k == 1 ? nom : nom + "." + std::to_string(k) + "x";
+}
+
+// The larger pictures are compressed less hard: level 9 costs twice the time for a few per cent.
+void ecritpng(int k, const std::string& chemin, const Image& img) {
+    tlv::ecritpng(chemin, img, false, k == 1 ? 9 : 6);
+}
+
+// Every picture the game loads, drawn k times finer.
+void images(std::vector<Produit>& r, int k) {
+    auto v = [k](const char* nom) { return variante(nom, k); };
+    r.push_back({v("cartei08"),
+                 [v, k](const std::string& d) {
+                     Feuilles f = feuillesdecartes(k);
+                     ecritpng(k, d + "/" + v("cartei08"), f.sprites);
+                     ecritpng(k, d + "/" + v("cartei07"), f.masques);
+                 },
+                 {v("cartei07")}});
+    r.push_back({v("cartei00"),
+                 [v, k](const std::string& d) { ecritpng(k, d + "/" + v("cartei00"), imagelanceur(k)); }});
+    r.push_back({v("cartei03"),
+                 [v, k](const std::string& d) { ecritpng(k, d + "/" + v("cartei03"), tablebelote(k)); }});
+    r.push_back({v("cartef00"),
+                 [v, k](const std::string& d) { ecritpng(k, d + "/" + v("cartef00"), cliplanceur(k)); }});
+    r.push_back({v("cartei01"),
+                 [v, k](const std::string& d) { ecritpng(k, d + "/" + v("cartei01"), tablememo(k)); }});
+    r.push_back({v("cartei02"),
+                 [v, k](const std::string& d) { ecritpng(k, d + "/" + v("cartei02"), tablequadrel(k)); }});
+    r.push_back({v("cartei04"), [v, k](const std::string& d) {
+                     ecritpng(k, d + "/" + v("cartei04"), fondmenu(Menu::memo, k));
+                 }});
+    r.push_back({v("cartei05"), [v, k](const std::string& d) {
+                     ecritpng(k, d + "/" + v("cartei05"), fondmenu(Menu::quadrel, k));
+                 }});
+    r.push_back({v("cartei06"), [v, k](const std::string& d) {
+                     ecritpng(k, d + "/" + v("cartei06"), fondmenu(Menu::belote, k));
+                 }});
+    r.push_back({v("cartei09"),
+                 [v, k](const std::string& d) { ecritpng(k, d + "/" + v("cartei09"), fondscore(k)); }});
+    r.push_back(
+        {v("cartei10"), [v, k](const std::string& d) { ecritpng(k, d + "/" + v("cartei10"), fondnom(k)); }});
+}
+
 std::vector<Produit> liste() {
     std::vector<Produit> r;
+    // The larger pictures take longest: they go first.
+    for (int k : {4, 3, 2}) images(r, k);
     for (int m = 0; m <= 3; ++m) {
         std::string nom = nomnumero("cartem", m);
         r.push_back(

@@ -29,12 +29,28 @@ double depuis_lancement() {
     const double maintenant = t.tv_sec * 1000.0 + t.tv_nsec / 1e6;
     return maintenant - 1000.0 * static_cast<double>(debut) / static_cast<double>(sysconf(_SC_CLK_TCK));
 }
+
+bool actif() {
+    static const bool a = std::getenv("TLV_CHRONO") != nullptr;
+    return a;
+}
+
+double maintenant_ms() {
+    timespec t{};
+    clock_gettime(CLOCK_MONOTONIC, &t);
+    return t.tv_sec * 1000.0 + t.tv_nsec / 1e6;
+}
 } // namespace
 
 void jalon(const char* quoi) {
-    static const bool actif = std::getenv("TLV_CHRONO") != nullptr;
-    if (!actif) return;
+    if (!actif()) return;
     std::fprintf(stderr, "chrono %7.1f ms  %s\n", depuis_lancement(), quoi);
+}
+
+Duree::Duree(const char* quoi) : quoi_(quoi), debut_(actif() ? maintenant_ms() : 0) {}
+
+Duree::~Duree() {
+    if (actif()) std::fprintf(stderr, "chrono-pas %.3f ms  %s\n", maintenant_ms() - debut_, quoi_);
 }
 
 } // namespace tlv

@@ -336,6 +336,7 @@ void Plateforme::presente() {
     zone_sale_ = Rect{};
     // Headless robot runs compose only for captures.
     if (robot_ && std::getenv("TLV_ROBOT_AFFICHE") == nullptr) return;
+    const Duree pas("rafraichissement");
     if (tout) {
         fenetre_->presente(compose(), Rect{0, 0, ecran_.largeur(), ecran_.hauteur()});
         static bool premiere = true;

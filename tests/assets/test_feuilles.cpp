@@ -49,15 +49,26 @@ TEST_F(Feuilles, Dimensions) {
     EXPECT_EQ(table.h, 480);
 }
 
-TEST_F(Feuilles, AndThenOrLayWithoutFringeOnAnyBackground) {
+// The sheets at 1x and drawn k times finer, every cell at k times its place.
+class FeuillesK : public ::testing::TestWithParam<int> {};
+
+TEST_P(FeuillesK, AndThenOrLayWithoutFringeOnAnyBackground) {
+    const int n = GetParam();
+    const std::string suffixe = n == 1 ? "" : "." + std::to_string(n) + "x";
+    Png sprites, masques;
+    ASSERT_TRUE(lispng("cartei08" + suffixe, sprites));
+    ASSERT_TRUE(lispng("cartei07" + suffixe, masques));
     // Lay every sprite (mask AND, then sprite OR) on three backgrounds; inside the shape the result must be
-    // the sprite whatever lay under it, outside it the background untouched.
+    // the sprite whatever lay under it, outside it the background untouched. A mask has two values only:
+    // white outside, one dark value inside.
     const uint8_t fonds[3][3] = {{255, 255, 255}, {0, 0, 0}, {37, 201, 118}};
-    for (const Cellule& c : cellules())
-        for (int y = 0; y < c.h; ++y)
-            for (int x = 0; x < c.w; ++x) {
-                const uint8_t* s = sprites.px(c.sx + x, c.sy + y);
-                const uint8_t* m = masques.px(c.mx + x, c.my + y);
+    for (const Cellule& c : cellules()) {
+        std::set<uint32_t> valeurs;
+        for (int y = 0; y < c.h * n; ++y)
+            for (int x = 0; x < c.w * n; ++x) {
+                const uint8_t* s = sprites.px(c.sx * n + x, c.sy * n + y);
+                const uint8_t* m = masques.px(c.mx * n + x, c.my * n + y);
+                valeurs.insert(masques.pixel(c.mx * n + x, c.my * n + y));
                 bool dehors = m[0] == 255 && m[1] == 255 && m[2] == 255;
                 for (auto& f : fonds)
                     for (int k = 0; k < 3; ++k) {
@@ -68,7 +79,12 @@ TEST_F(Feuilles, AndThenOrLayWithoutFringeOnAnyBackground) {
                             ASSERT_EQ(r, s[k]) << c.nom << " laisse voir le fond en " << x << "," << y;
                     }
             }
+        EXPECT_EQ(valeurs.size(), 2u) << c.nom << " à " << c.sx << "," << c.sy;
+        EXPECT_EQ(valeurs.count(0xFFFFFF), 1u) << c.nom;
+    }
 }
+
+INSTANTIATE_TEST_SUITE_P(Echelles, FeuillesK, ::testing::Values(1, 2, 3, 4));
 
 TEST_F(Feuilles, CardCornersAreTransparent) {
     for (int s = 0; s < 4; ++s)

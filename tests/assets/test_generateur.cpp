@@ -41,9 +41,9 @@ class Generateur : public ::testing::Test {
 };
 
 TEST_F(Generateur, SameBytesAsTheBuild) {
-    // Pictures, the clip, the card sheets, a chime and the music: drawing, text, the deck, synthesis, the
-    // encoder.
-    const std::string noms = "cartei00,cartef00,cartei08,cartei07,cartew06,cartem00";
+    // Pictures, the clip, the card sheets, a picture drawn finer, a chime and the music: drawing, text, the
+    // deck, synthesis, the encoder.
+    const std::string noms = "cartei00,cartef00,cartei08,cartei07,cartei10.2x,cartew06,cartem00";
     Resultat r = lance(std::string(TLV_GENERATEUR) + " --seulement " + noms + " " + dossier.string());
     ASSERT_EQ(r.code, 0) << r.sortie;
     std::istringstream in(noms);
