@@ -7,12 +7,15 @@
 
 namespace tlv {
 
-std::optional<Surface> charge_image(const std::string& chemin) {
+namespace {
+
+// The file as it is: one stored pixel per pixel of the file, at factor k (the size divided by k).
+std::optional<Surface> lit(const std::string& chemin, int k) {
     SurfaceSdl brute(IMG_Load(chemin.c_str()));
     if (!brute) return std::nullopt;
     SurfaceSdl argb(SDL_ConvertSurfaceFormat(brute.get(), SDL_PIXELFORMAT_ARGB8888, 0));
-    if (!argb) return std::nullopt;
-    Surface s(argb->w, argb->h);
+    if (!argb || argb->w % k != 0 || argb->h % k != 0) return std::nullopt;
+    Surface s(argb->w / k, argb->h / k, 0, k);
     SDL_LockSurface(argb.get());
     for (int y = 0; y < argb->h; ++y) {
         const auto* src = reinterpret_cast<const std::uint32_t*>(
@@ -32,6 +35,23 @@ std::optional<Surface> charge_image(const std::string& chemin) {
     }
     SDL_UnlockSurface(argb.get());
     return s;
+}
+
+} // namespace
+
+std::optional<Surface> charge_image(const std::string& chemin, int facteur) {
+    auto base = lit(chemin, 1);
+    if (!base || facteur <= 1) return base;
+    // A finer variant counts only when it is the same picture's size exactly k times.
+    if (auto fine = lit(chemin + "." + std::to_string(facteur) + "x", facteur))
+        if (fine->largeur() == base->largeur() && fine->hauteur() == base->hauteur()) return fine;
+    Surface s(base->largeur(), base->hauteur(), 0, facteur);
+    bitblt(s, 0, 0, base->largeur(), base->hauteur(), *base, 0, 0);
+    return s;
+}
+
+std::optional<Surface> charge_image(const std::string& chemin) {
+    return charge_image(chemin, Surface::facteur_rendu());
 }
 
 bool sauve_png(const Surface& s, const Rect& zone, const std::string& chemin) {

@@ -27,6 +27,8 @@ Base::Base(Contexte& ctx, const Jeux& jeux)
     Command1.points = ctx.r.taille3;
     Command1.Click = [this] { Command1_Click(); };
     controles = {&anim, &Command1};
+    // The form's own picture is never shown (the screen is black around the picture box): keep it small.
+    image = Surface(largeur(), hauteur(), 0, 1);
     place_controles();
     charge_image_menu();
     jalon("image du lanceur");
@@ -193,6 +195,17 @@ void Base::dessine(Surface& ecran) {
         bitblt(ecran, left + ctx_.r.decalagex, top + ctx_.r.decalagey, 640, 480, basemenu_, 0, 0);
     for (Controle* c : controles)
         if (c->visible) c->dessine(ecran, left, top, pf.polices());
+}
+
+Rect Base::modifiee() const {
+    const Rect& m = basemenu_.modifiee();
+    return reunion(Form::modifiee(),
+                   Rect{left + ctx_.r.decalagex + m.x, top + ctx_.r.decalagey + m.y, m.w, m.h});
+}
+
+void Base::oublie_modifications() {
+    Form::oublie_modifications();
+    basemenu_.oublie_modifications();
 }
 
 void lancemenu(Contexte& ctx, const Jeux& jeux) {

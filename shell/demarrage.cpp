@@ -110,6 +110,8 @@ int Main(int argc, char** argv, const Jeux& jeux) {
 
     OptionsPlateforme op;
     op.fenetre = o.fenetre;
+    op.ecran_largeur = o.ecran_largeur;
+    op.ecran_hauteur = o.ecran_hauteur;
     op.robot = o.robot.empty() ? nullptr : &robot;
     op.trace_sons = op.robot != nullptr;
     std::unique_ptr<Plateforme> pf;
