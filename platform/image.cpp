@@ -3,6 +3,8 @@
 #include <SDL.h>
 #include <SDL_image.h>
 
+#include <algorithm>
+
 #include "ressources_sdl.h"
 
 namespace tlv {
@@ -45,8 +47,15 @@ std::optional<Surface> charge_image(const std::string& chemin, int facteur) {
     // A finer variant counts only when it is the same picture's size exactly k times.
     if (auto fine = lit(chemin + "." + std::to_string(facteur) + "x", facteur))
         if (fine->largeur() == base->largeur() && fine->hauteur() == base->hauteur()) return fine;
-    Surface s(base->largeur(), base->hauteur(), 0, facteur);
-    bitblt(s, 0, 0, base->largeur(), base->hauteur(), *base, 0, 0);
+    // Each pixel made a k x k block: one row widened, then copied k times.
+    const int k = facteur, w = base->largeur();
+    Surface s(w, base->hauteur(), 0, k);
+    for (int y = 0; y < base->hauteur(); ++y) {
+        const std::uint32_t* src = base->ligne(y);
+        std::uint32_t* d = s.ligne(y * k);
+        for (int x = 0; x < w; ++x) std::fill_n(d + x * k, k, src[x]);
+        for (int j = 1; j < k; ++j) std::copy_n(d, w * k, s.ligne(y * k + j));
+    }
     return s;
 }
 

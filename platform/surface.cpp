@@ -1,13 +1,33 @@
 #include "surface.h"
 
+#include <sys/mman.h>
+
 #include <algorithm>
 #include <cstdlib>
+#include <new>
 
 namespace tlv {
 
 namespace {
 int facteur_global = 1;
+constexpr std::size_t Enorme = std::size_t{2} << 20; // a huge page
 } // namespace
+
+void* alloue_pixels(std::size_t octets) {
+    if (octets < Enorme / 2) {
+        if (void* p = std::malloc(std::max<std::size_t>(octets, 1))) return p;
+        throw std::bad_alloc();
+    }
+    const std::size_t taille = (octets + Enorme - 1) / Enorme * Enorme;
+    void* p = std::aligned_alloc(Enorme, taille);
+    if (!p) throw std::bad_alloc();
+    madvise(p, taille, MADV_HUGEPAGE);
+    return p;
+}
+
+void libere_pixels(void* p, std::size_t) {
+    std::free(p);
+}
 
 Rect reunion(const Rect& a, const Rect& b) {
     if (b.vide()) return a;

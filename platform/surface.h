@@ -6,6 +6,7 @@
 // clipping and sprite offsets stay as exact as at k = 1, while pictures and text made at k times their size
 // keep their detail. At k = 1 every operation is the plain one.
 #include <algorithm>
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -17,6 +18,20 @@ constexpr std::uint32_t rgb(int r, int g, int b) {
 }
 
 enum class Rop { SrcCopy, SrcAnd, SrcPaint };
+
+// Memory for pixels: large pictures in huge pages where the system allows it, so that the few big buffers
+// of a fine render factor cost a handful of page faults, not tens of thousands.
+void* alloue_pixels(std::size_t octets);
+void libere_pixels(void* p, std::size_t octets);
+template <class T> struct AllocationPixels {
+    using value_type = T;
+    AllocationPixels() = default;
+    template <class U> AllocationPixels(const AllocationPixels<U>&) {}
+    T* allocate(std::size_t n) { return static_cast<T*>(alloue_pixels(n * sizeof(T))); }
+    void deallocate(T* p, std::size_t n) { libere_pixels(p, n * sizeof(T)); }
+    template <class U> bool operator==(const AllocationPixels<U>&) const { return true; }
+};
+using Pixels = std::vector<std::uint32_t, AllocationPixels<std::uint32_t>>;
 
 struct Rect {
     int x = 0, y = 0, w = 0, h = 0;
@@ -51,7 +66,7 @@ class Surface {
     const std::uint32_t* ligne(int py) const {
         return pixels_.data() + static_cast<std::size_t>(py) * largeur_px();
     }
-    const std::vector<std::uint32_t>& pixels() const { return pixels_; }
+    const Pixels& pixels() const { return pixels_; }
 
     // Drawing can be limited to a rectangle (composing only what changed); the whole surface by default.
     void decoupe(const Rect& r);
@@ -69,7 +84,7 @@ class Surface {
   private:
     int w_ = 0, h_ = 0, k_ = 1;
     Rect clip_{}, modifiee_{};
-    std::vector<std::uint32_t> pixels_;
+    Pixels pixels_;
 };
 
 // Copies the w x h block at (sx, sy) of src to (x, y) of dst with the raster operation; both rectangles are

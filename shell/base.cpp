@@ -21,14 +21,15 @@ const std::uint32_t Clair = rgb(0, 255, 255), Sombre = rgb(0, 153, 153);
 } // namespace
 
 Base::Base(Contexte& ctx, const Jeux& jeux)
-    : Form(ctx.pf, ctx.pf.ecran_largeur(), ctx.pf.ecran_hauteur()), anim(ctx.pf), ctx_(ctx), jeux_(jeux),
+    : Form(ctx.pf, 0, 0), anim(ctx.pf), ctx_(ctx), jeux_(jeux),
       avis_(ctx.r.scoresenmemoire) {
     Command1.caption = "Accès au site web";
     Command1.points = ctx.r.taille3;
     Command1.Click = [this] { Command1_Click(); };
     controles = {&anim, &Command1};
-    // The form's own picture is never shown (the screen is black around the picture box): keep it small.
-    image = Surface(largeur(), hauteur(), 0, 1);
+    // The whole screen; its own picture is never shown (the screen is black around the picture box), so it
+    // is kept at one stored pixel per pixel.
+    image = Surface(ctx.pf.ecran_largeur(), ctx.pf.ecran_hauteur(), 0, 1);
     place_controles();
     charge_image_menu();
     jalon("image du lanceur");
