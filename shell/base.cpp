@@ -21,8 +21,7 @@ const std::uint32_t Clair = rgb(0, 255, 255), Sombre = rgb(0, 153, 153);
 } // namespace
 
 Base::Base(Contexte& ctx, const Jeux& jeux)
-    : Form(ctx.pf, 0, 0), anim(ctx.pf), ctx_(ctx), jeux_(jeux),
-      avis_(ctx.r.scoresenmemoire) {
+    : Form(ctx.pf, 0, 0), anim(ctx.pf), ctx_(ctx), jeux_(jeux), avis_(ctx.r.scoresenmemoire) {
     Command1.caption = "Accès au site web";
     Command1.points = ctx.r.taille3;
     Command1.Click = [this] { Command1_Click(); };
