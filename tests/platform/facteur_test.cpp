@@ -80,7 +80,7 @@ TEST(ImageFine, AVariantKTimesTheSizeIsTakenAsItIsAnyOtherIsIgnored) {
     ASSERT_TRUE(sauve_png(un, nom));
     Surface fine = motif(16, 12, 1); // a different picture, so that taking it shows
     ASSERT_TRUE(sauve_png(fine, nom + ".2x"));
-    ASSERT_TRUE(sauve_png(motif(20, 20, 1), nom + ".3x"));
+    ASSERT_TRUE(sauve_png(motif(21, 21, 1), nom + ".3x")); // 7 x 7 at factor 3: another picture
     const auto deux = charge_image(nom, 2), trois = charge_image(nom, 3), quatre = charge_image(nom, 4);
     ASSERT_TRUE(deux && trois && quatre);
     EXPECT_EQ((std::tuple{deux->largeur(), deux->hauteur(), deux->facteur()}), (std::tuple{8, 6, 2}));
