@@ -49,7 +49,8 @@ std::unique_ptr<Programme> Ecran::base_;
 
 // The display pixel showing the middle of play-area pixel (x, y).
 std::uint32_t au_milieu(const Surface& s, const Rect& a, int x, int y) {
-    return s.pixel(a.x + static_cast<int>((x + 0.5) * a.w / 640), a.y + static_cast<int>((y + 0.5) * a.h / 480));
+    return s.pixel(a.x + static_cast<int>((x + 0.5) * a.w / 640),
+                   a.y + static_cast<int>((y + 0.5) * a.h / 480));
 }
 
 TEST_P(Ecran, EveryScreenFillsItsAreaCentredDarkAroundAndComposedAsAtItsOwnSize) {
@@ -69,7 +70,8 @@ TEST_P(Ecran, EveryScreenFillsItsAreaCentredDarkAroundAndComposedAsAtItsOwnSize)
         int sombres = 0;
         for (int y = 0; y < c.H; ++y)
             for (int x = 0; x < c.W; ++x)
-                if (x < a.x || x >= a.x + a.w || y < a.y || y >= a.y + a.h) sombres += grand->pixel(x, y) != 0;
+                if (x < a.x || x >= a.x + a.w || y < a.y || y >= a.y + a.h)
+                    sombres += grand->pixel(x, y) != 0;
         EXPECT_EQ(sombres, 0);
         auto dessinee = [&](int x0, int y0, int dx, int dy, int n) {
             for (int i = 0; i < n; ++i)
@@ -85,13 +87,13 @@ TEST_P(Ecran, EveryScreenFillsItsAreaCentredDarkAroundAndComposedAsAtItsOwnSize)
             for (int x = 0; x < 640; ++x) {
                 const std::uint32_t u = au_milieu(*grand, a, x, y), v = petit->pixel(x, y);
                 for (int sh : {0, 8, 16})
-                    if (std::abs(static_cast<int>((u >> sh) & 255) - static_cast<int>((v >> sh) & 255)) > 64) {
+                    if (std::abs(static_cast<int>((u >> sh) & 255) - static_cast<int>((v >> sh) & 255)) >
+                        64) {
                         ++autres;
                         break;
                     }
             }
         EXPECT_LT(autres, 640 * 480 / 50) << "pixels unlike the area's own size";
-        std::fprintf(stderr, "AUTRES %s %d\n", nom, autres);
     }
     EXPECT_EQ(r.sortie, base_->fichier(base_->dossier() + "/sortie.txt")) << "the same sounds";
 }
@@ -110,11 +112,13 @@ TEST(Ecran4K, TextIsDrawnAtTheDisplaysResolutionNotMagnified) {
     ASSERT_EQ(r.code, 0) << r.erreurs;
     const auto s = charge_image(p.dossier() + "/l.png", 1);
     ASSERT_TRUE(s);
-    // The launcher's lines, 4.5 display pixels a play-area pixel: the 3 x 3 display pixels wholly inside each.
+    // The launcher's lines, 4.5 display pixels a play-area pixel: the 3 x 3 display pixels wholly inside
+    // each.
     int nuances = 0;
     for (int y = 9; y < 200; ++y)
         for (int x = 330; x < 626; ++x) {
-            const int X = 480 + static_cast<int>(std::ceil(x * 4.5)), Y = static_cast<int>(std::ceil(y * 4.5));
+            const int X = 480 + static_cast<int>(std::ceil(x * 4.5)),
+                      Y = static_cast<int>(std::ceil(y * 4.5));
             const std::uint32_t c = s->pixel(X, Y);
             bool uni = true;
             for (int j = 0; j < 3; ++j)
