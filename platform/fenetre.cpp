@@ -80,6 +80,10 @@ void Fenetre::evenement(const SDL_WindowEvent& e) {
         complet_ = true;
 }
 
+bool Fenetre::meme_ecran(const Surface& ecran) const {
+    return envoye_l_ == ecran.largeur_px() && envoye_h_ == ecran.hauteur_px();
+}
+
 void Fenetre::cache() {
     SDL_HideWindow(w_.get());
 }
@@ -89,29 +93,16 @@ void Fenetre::presente(const Surface& ecran, const Rect& zone) {
     if (!s) return;
     const int k = ecran.facteur();
     const int W = ecran.largeur_px(), H = ecran.hauteur_px();
-    Rect z{0, 0, W, H}; // in stored pixels
-    if (complet_ || precedent_.largeur_px() != W || precedent_.hauteur_px() != H) {
+    // The stored pixels to send: what the screen recomposed (the forms' own changes), or everything.
+    Rect z{0, 0, W, H};
+    if (complet_ || !meme_ecran(ecran)) {
         SDL_FillRect(s, nullptr, SDL_MapRGB(s->format, 0, 0, 0));
-        precedent_ = ecran;
+        envoye_l_ = W, envoye_h_ = H;
     } else {
-        // The stored rows and columns that changed since the last frame.
-        const int zx0 = std::max(0, zone.x * k), zx1 = std::min(W, (zone.x + zone.w) * k);
-        const int zy0 = std::max(0, zone.y * k), zy1 = std::min(H, (zone.y + zone.h) * k);
-        if (zx0 >= zx1) return;
-        const std::size_t n = sizeof(std::uint32_t) * static_cast<std::size_t>(zx1 - zx0);
-        int y0 = H, y1 = -1, x0 = W, x1 = -1;
-        for (int y = zy0; y < zy1; ++y) {
-            const std::uint32_t *a = ecran.ligne(y), *b = precedent_.ligne(y);
-            if (std::memcmp(a + zx0, b + zx0, n) == 0) continue;
-            y0 = std::min(y0, y), y1 = y;
-            int g = zx0, d = zx1 - 1;
-            while (a[g] == b[g]) ++g;
-            while (a[d] == b[d]) --d;
-            x0 = std::min(x0, g), x1 = std::max(x1, d);
-            std::memcpy(precedent_.ligne(y) + zx0, a + zx0, n);
-        }
-        if (y1 < 0) return;
-        z = Rect{x0, y0, x1 - x0 + 1, y1 - y0 + 1};
+        const int x0 = std::max(0, zone.x * k), x1 = std::min(W, (zone.x + zone.w) * k);
+        const int y0 = std::max(0, zone.y * k), y1 = std::min(H, (zone.y + zone.h) * k);
+        if (x0 >= x1 || y0 >= y1) return;
+        z = Rect{x0, y0, x1 - x0, y1 - y0};
     }
     const Rect v = vue(e_);
     r_.prepare(W, H, v.w, v.h);

@@ -1,8 +1,7 @@
 #pragma once
 // The one window. The program composes a "screen" (the play area, or at a whole-number zoom the display
-// divided by it) at the render factor; only the part that changed since the last frame is brought to the
-// display's scale and sent to the window's surface, so an animation costs little and nothing waits for
-// vertical sync.
+// divided by it) at the render factor; only the part it recomposed is brought to the display's scale and
+// sent to the window's surface, so an animation costs little and nothing waits for vertical sync.
 #include <vector>
 
 #include "echelle.h"
@@ -50,8 +49,9 @@ class Fenetre {
     OptionsFenetre o_;
     Echelle depart_, e_;
     Reechantillonneur r_;
+    bool meme_ecran(const Surface& ecran) const;
     bool complet_ = true;
-    Surface precedent_;
+    int envoye_l_ = 0, envoye_h_ = 0; // the stored size of the screen last sent whole
     std::vector<std::uint32_t> tampon_;
 };
 

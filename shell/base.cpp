@@ -84,10 +84,14 @@ void Base::ligne() {
     joueson(pf, ctx_.r, "cartew00");
     avis_ = false; // said once, on the launcher's first display
     basemenu_visible_ = false;
-    fill(basemenu_, 0, 0, 640, 480, 0);
+    // The launcher's pictures are made again on the way back: a game has the memory meanwhile.
+    picture_ = Surface();
+    basemenu_ = Surface();
+    Command1.image = nullptr;
     Command1.visible = false;
     anim.visible = false;
-    anim.Stop();
+    anim.Close();
+    pf.invalide(Rect{left + ctx_.r.decalagex, top + ctx_.r.decalagey, 640, 480});
     pf.invalide();
 }
 
