@@ -77,7 +77,12 @@ void Fenetre::evenement(const SDL_WindowEvent& e) {
         mesure();
     else if (e.event == SDL_WINDOWEVENT_EXPOSED || e.event == SDL_WINDOWEVENT_RESTORED ||
              e.event == SDL_WINDOWEVENT_SHOWN)
-        complet_ = true;
+        renvoi_ = true; // the window's pixels are still ours: they are sent again, not recomputed
+}
+
+void Fenetre::renvoie() {
+    if (renvoi_ && !complet_) SDL_UpdateWindowSurface(w_.get());
+    renvoi_ = false;
 }
 
 bool Fenetre::meme_ecran(const Surface& ecran) const {
@@ -95,8 +100,15 @@ void Fenetre::presente(const Surface& ecran, const Rect& zone) {
     const int W = ecran.largeur_px(), H = ecran.hauteur_px();
     // The stored pixels to send: what the screen recomposed (the forms' own changes), or everything.
     Rect z{0, 0, W, H};
+    const Rect v = vue(e_);
     if (complet_ || !meme_ecran(ecran)) {
-        SDL_FillRect(s, nullptr, SDL_MapRGB(s->format, 0, 0, 0));
+        // The dark surround: the four bands around the view.
+        const Uint32 noir = SDL_MapRGB(s->format, 0, 0, 0);
+        const SDL_Rect bandes[4] = {{0, 0, s->w, std::max(0, v.y)},
+                                    {0, v.y + v.h, s->w, std::max(0, s->h - v.y - v.h)},
+                                    {0, v.y, std::max(0, v.x), v.h},
+                                    {v.x + v.w, v.y, std::max(0, s->w - v.x - v.w), v.h}};
+        SDL_FillRects(s, bandes, 4, noir);
         envoye_l_ = W, envoye_h_ = H;
     } else {
         const int x0 = std::max(0, zone.x * k), x1 = std::min(W, (zone.x + zone.w) * k);
@@ -104,7 +116,6 @@ void Fenetre::presente(const Surface& ecran, const Rect& zone) {
         if (x0 >= x1 || y0 >= y1) return;
         z = Rect{x0, y0, x1 - x0, y1 - y0};
     }
-    const Rect v = vue(e_);
     r_.prepare(W, H, v.w, v.h);
     // The display pixels these stored pixels reach, clipped to the window surface.
     Rect d = r_.couvre(z);
@@ -131,7 +142,7 @@ void Fenetre::presente(const Surface& ecran, const Rect& zone) {
     if (SDL_MUSTLOCK(s)) SDL_UnlockSurface(s);
     const SDL_Rect r{complet_ ? 0 : dx0, complet_ ? 0 : dy0, complet_ ? s->w : cw, complet_ ? s->h : ch};
     SDL_UpdateWindowSurfaceRects(w_.get(), &r, 1);
-    complet_ = false;
+    complet_ = renvoi_ = false;
 }
 
 } // namespace tlv

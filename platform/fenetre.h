@@ -40,6 +40,8 @@ class Fenetre {
     // Resizes and exposures: the next frame is sent whole.
     void evenement(const SDL_WindowEvent& e);
     bool attend_tout() const { return complet_; }
+    // After an exposure: the window's pixels, still right, are sent again.
+    void renvoie();
     void cache();
     SDL_Window* sdl() const { return w_.get(); }
 
@@ -50,7 +52,7 @@ class Fenetre {
     Echelle depart_, e_;
     Reechantillonneur r_;
     bool meme_ecran(const Surface& ecran) const;
-    bool complet_ = true;
+    bool complet_ = true, renvoi_ = false;
     int envoye_l_ = 0, envoye_h_ = 0; // the stored size of the screen last sent whole
     std::vector<std::uint32_t> tampon_;
 };

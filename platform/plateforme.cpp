@@ -361,6 +361,7 @@ void Plateforme::presente() {
     if (tout) zone = reunion(zone, zone_des_formes());
     if (fenetre_->attend_tout()) zone = Rect{0, 0, ecran_.largeur(), ecran_.hauteur()};
     oublie_modifications();
+    fenetre_->renvoie();
     if (zone.vide()) return;
     ecran_.decoupe(zone);
     compose();
