@@ -45,15 +45,14 @@ TEST_P(Affichage, TheAreaFillsTheDisplayAndEveryDisplayPixelMapsToThePixelItShow
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Tailles, Affichage,
-                         ::testing::Values(CasEcran{800, 600, 2, {0, 0, 800, 600}},
-                                           CasEcran{1366, 768, 2, {171, 0, 1024, 768}},
-                                           CasEcran{1920, 1080, 3, {240, 0, 1440, 1080}},
-                                           CasEcran{3840, 2160, 4, {480, 0, 2880, 2160}},
-                                           CasEcran{1280, 960, 2, {0, 0, 1280, 960}},
-                                           CasEcran{1280, 1024, 2, {0, 32, 1280, 960}},
-                                           CasEcran{640, 480, 1, {0, 0, 640, 480}},
-                                           CasEcran{7680, 4320, 4, {960, 0, 5760, 4320}}));
+INSTANTIATE_TEST_SUITE_P(
+    Tailles, Affichage,
+    ::testing::Values(CasEcran{800, 600, 2, {0, 0, 800, 600}}, CasEcran{1366, 768, 2, {171, 0, 1024, 768}},
+                      CasEcran{1920, 1080, 3, {240, 0, 1440, 1080}},
+                      CasEcran{3840, 2160, 4, {480, 0, 2880, 2160}},
+                      CasEcran{1280, 960, 2, {0, 0, 1280, 960}}, CasEcran{1280, 1024, 2, {0, 32, 1280, 960}},
+                      CasEcran{640, 480, 1, {0, 0, 640, 480}}, CasEcran{7680, 4320, 4, {960, 0, 5760, 4320}}),
+    [](const auto& i) { return std::to_string(i.param.W) + "x" + std::to_string(i.param.H); });
 
 // Smaller than the area: no scaling, the area centred and cut, as a whole-number zoom of 1 does.
 TEST(Affichage, ADisplaySmallerThanTheAreaKeepsItUnscaled) {

@@ -98,11 +98,11 @@ TEST_P(Ecran, EveryScreenFillsItsAreaCentredDarkAroundAndComposedAsAtItsOwnSize)
     EXPECT_EQ(r.sortie, base_->fichier(base_->dossier() + "/sortie.txt")) << "the same sounds";
 }
 
-INSTANTIATE_TEST_SUITE_P(Tailles, Ecran,
-                         ::testing::Values(CasEcran{800, 600, {0, 0, 800, 600}},
-                                           CasEcran{1366, 768, {171, 0, 1024, 768}},
-                                           CasEcran{1920, 1080, {240, 0, 1440, 1080}},
-                                           CasEcran{3840, 2160, {480, 0, 2880, 2160}}));
+INSTANTIATE_TEST_SUITE_P(
+    Tailles, Ecran,
+    ::testing::Values(CasEcran{800, 600, {0, 0, 800, 600}}, CasEcran{1366, 768, {171, 0, 1024, 768}},
+                      CasEcran{1920, 1080, {240, 0, 1440, 1080}}, CasEcran{3840, 2160, {480, 0, 2880, 2160}}),
+    [](const auto& i) { return std::to_string(i.param.W) + "x" + std::to_string(i.param.H); });
 
 // At 4K the text is drawn for the display: inside a play-area pixel the display pixels vary, which a
 // magnified picture never does.
