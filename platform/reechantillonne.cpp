@@ -68,6 +68,7 @@ void Reechantillonneur::prepare(int sw, int sh, int dw, int dh) {
     v_.calcule(sh, dh);
     cle_.assign(v_.max + 1, -1);
     rangs_.assign(v_.max, nullptr);
+    lineaire_.assign(static_cast<std::size_t>(sw) * 3, 0);
     lignes_.assign(static_cast<std::size_t>(cle_.size()) * dw * 3, 0);
 }
 
@@ -85,16 +86,21 @@ Rect Reechantillonneur::couvre(const Rect& r) const {
 
 void Reechantillonneur::ligne_horizontale(const Surface& src, int sy, int x0, int x1, std::uint16_t* sortie) {
     const auto& lin = gamma().lin;
+    // The stored pixels these display pixels read, in linear light once each.
+    const int p0 = h_.debut[x0], p1 = h_.debut[x1 - 1] + h_.nombre[x1 - 1];
     const std::uint32_t* s = src.ligne(sy);
+    std::uint16_t* l = lineaire_.data();
+    for (int p = p0; p < p1; ++p, l += 3) {
+        const std::uint32_t c = s[p];
+        l[0] = lin[(c >> 16) & 255], l[1] = lin[(c >> 8) & 255], l[2] = lin[c & 255];
+    }
     for (int x = x0; x < x1; ++x) {
         const std::uint16_t* w = h_.poids.data() + h_.indice[x];
-        const std::uint32_t* p = s + h_.debut[x];
+        const std::uint16_t* p = lineaire_.data() + static_cast<std::ptrdiff_t>(h_.debut[x] - p0) * 3;
         std::uint32_t r = 0, g = 0, b = 0;
-        for (int t = 0; t < h_.nombre[x]; ++t) {
-            const std::uint32_t c = p[t];
-            r += lin[(c >> 16) & 255] * static_cast<std::uint32_t>(w[t]);
-            g += lin[(c >> 8) & 255] * static_cast<std::uint32_t>(w[t]);
-            b += lin[c & 255] * static_cast<std::uint32_t>(w[t]);
+        for (int t = 0; t < h_.nombre[x]; ++t, p += 3) {
+            const std::uint32_t q = w[t];
+            r += p[0] * q, g += p[1] * q, b += p[2] * q;
         }
         std::uint16_t* o = sortie + static_cast<std::ptrdiff_t>(x) * 3;
         o[0] = static_cast<std::uint16_t>(r >> 14), o[1] = static_cast<std::uint16_t>(g >> 14),

@@ -35,6 +35,7 @@ class Reechantillonneur {
     std::vector<std::uint16_t> lignes_; // a few rows filtered horizontally, linear light, 3 per pixel
     std::vector<int> cle_;              // which stored row each of them holds
     std::vector<const std::uint16_t*> rangs_;
+    std::vector<std::uint16_t> lineaire_; // one stored row in linear light
 };
 
 } // namespace tlv
