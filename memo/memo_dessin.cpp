@@ -24,7 +24,8 @@ struct Encre {
     int haut = 0, bas = -1;
 };
 Encre encre(Polices& po, const std::string& texte, int points) {
-    Surface s(po.largeur(texte, points) + 2, po.hauteur(points) + 2);
+    // Measured at one stored pixel per pixel: the places it gives are the play area's.
+    Surface s(po.largeur(texte, points) + 2, po.hauteur(points) + 2, 0, 1);
     po.imprime(s, 1, 0, texte, points, Clair);
     Encre e{s.hauteur(), -1};
     for (int y = 0; y < s.hauteur(); ++y)

@@ -32,6 +32,12 @@ void Animation::Stop() {
     minuterie_.active(false);
 }
 
+void Animation::Close() {
+    Stop();
+    images_ = Surface();
+    nombre_ = courante_ = 0;
+}
+
 void Animation::suivante() {
     if (nombre_ <= 0) return;
     courante_ = (courante_ + 1) % nombre_;

@@ -20,6 +20,8 @@ class Animation : public Controle {
     bool Open(const std::string& chemin);
     void Play();
     void Stop();
+    // Stops and lets the frames go (they are large at a fine render factor); Open brings them back.
+    void Close();
     bool joue() const { return minuterie_.active(); }
     int image_courante() const { return courante_; }
     int nombre_images() const { return nombre_; }

@@ -8,23 +8,45 @@
 
 namespace tlv {
 
-Fenetre::Fenetre(bool fenetre) {
+Rect vue(const Echelle& e) {
+    // The screen is the play area, or (whole-number zoom) the area with the surround around it.
+    if (e.lw == 640 && e.lh == 480) return e.aire;
+    const int z = std::max(1, e.aire.w / 640);
+    return Rect{e.aire.x - e.decalagex * z, e.aire.y - e.decalagey * z, e.lw * z, e.lh * z};
+}
+
+Surface image_affichee(const Surface& ecran, const Echelle& e, int W, int H) {
+    Surface s(W, H, 0, 1);
+    const Rect v = vue(e);
+    Reechantillonneur r;
+    r.prepare(ecran.largeur_px(), ecran.hauteur_px(), v.w, v.h);
+    // Only the part of the view inside the picture.
+    const int x0 = std::max(0, v.x), x1 = std::min(W, v.x + v.w);
+    const int y0 = std::max(0, v.y), y1 = std::min(H, v.y + v.h);
+    if (x0 < x1 && y0 < y1) r.calcule(ecran, Rect{x0 - v.x, y0 - v.y, x1 - x0, y1 - y0}, s.ligne(y0) + x0, W);
+    return s;
+}
+
+Fenetre::Fenetre(const OptionsFenetre& o) : o_(o) {
     SDL_DisplayMode mode{};
     if (SDL_GetDesktopDisplayMode(0, &mode) != 0 || mode.w <= 0 || mode.h <= 0) mode.w = 640, mode.h = 480;
+    const bool impose = o.largeur > 0 && o.hauteur > 0;
+    const int W = impose ? o.largeur : mode.w, H = impose ? o.hauteur : mode.h;
     int fw, fh;
     Uint32 drapeaux = 0;
-    if (fenetre) {
-        // A window zoomed as much as fits comfortably on the desktop; the screen is the play area.
-        zoom_ = std::max(1, std::min((mode.w - 64) / 640, (mode.h - 96) / 480));
-        lw_ = 640, lh_ = 480;
-        fw = 640 * zoom_, fh = 480 * zoom_;
+    if (o.fenetre) {
+        // A window at the largest whole multiple that fits comfortably; then any size, the area following.
+        const int z = std::max(1, std::min((W - 64) / 640, (H - 96) / 480));
+        depart_ = echelle_reelle(640 * z, 480 * z, std::min(z, 4));
+        fw = 640 * z, fh = 480 * z;
         drapeaux |= SDL_WINDOW_RESIZABLE;
     } else {
-        zoom_ = std::max(1, std::min(mode.w / 640, mode.h / 480));
-        lw_ = mode.w / zoom_, lh_ = mode.h / zoom_;
-        fw = mode.w, fh = mode.h;
-        drapeaux |= SDL_WINDOW_FULLSCREEN_DESKTOP;
+        depart_ = o.zoom_entier ? echelle_entiere(W, H) : echelle_reelle(W, H);
+        fw = W, fh = H;
+        // A size given on the command line is a window of that size laid out as a full screen would be.
+        if (!impose) drapeaux |= SDL_WINDOW_FULLSCREEN_DESKTOP;
     }
+    e_ = depart_;
     w_.reset(
         SDL_CreateWindow("Tolva'nexes", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, fw, fh, drapeaux));
     if (!w_) throw std::runtime_error(SDL_GetError());
@@ -36,9 +58,18 @@ Fenetre::~Fenetre() = default;
 void Fenetre::mesure() {
     int ww = 0, wh = 0;
     SDL_GetWindowSize(w_.get(), &ww, &wh);
-    zoom_ = std::max(1, std::min(ww / lw_, wh / lh_));
-    ox_ = (ww - lw_ * zoom_) / 2, oy_ = (wh - lh_ * zoom_) / 2;
     complet_ = true;
+    if (ww <= 0 || wh <= 0) return;
+    if (depart_.lw == 640 && depart_.lh == 480 && !o_.zoom_entier) {
+        // The area follows the window at the run's factor, even below its own size.
+        e_ = echelle_reelle(ww, wh, depart_.k);
+    } else {
+        // The screen's size is fixed: it keeps its zoom and is centred in what the window now is.
+        e_ = depart_;
+        const Rect v = vue(depart_);
+        const int dx = (ww - v.w) / 2 - v.x, dy = (wh - v.h) / 2 - v.y;
+        e_.aire.x += dx, e_.aire.y += dy;
+    }
 }
 
 void Fenetre::evenement(const SDL_WindowEvent& e) {
@@ -46,13 +77,16 @@ void Fenetre::evenement(const SDL_WindowEvent& e) {
         mesure();
     else if (e.event == SDL_WINDOWEVENT_EXPOSED || e.event == SDL_WINDOWEVENT_RESTORED ||
              e.event == SDL_WINDOWEVENT_SHOWN)
-        complet_ = true;
+        renvoi_ = true; // the window's pixels are still ours: they are sent again, not recomputed
 }
 
-void Fenetre::vers_logique(int& x, int& y) const {
-    auto div = [](int a, int b) { return a >= 0 ? a / b : -((-a + b - 1) / b); };
-    x = div(x - ox_, zoom_);
-    y = div(y - oy_, zoom_);
+void Fenetre::renvoie() {
+    if (renvoi_ && !complet_) SDL_UpdateWindowSurface(w_.get());
+    renvoi_ = false;
+}
+
+bool Fenetre::meme_ecran(const Surface& ecran) const {
+    return envoye_l_ == ecran.largeur_px() && envoye_h_ == ecran.hauteur_px();
 }
 
 void Fenetre::cache() {
@@ -62,71 +96,53 @@ void Fenetre::cache() {
 void Fenetre::presente(const Surface& ecran, const Rect& zone) {
     SDL_Surface* s = SDL_GetWindowSurface(w_.get());
     if (!s) return;
-    const int W = ecran.largeur(), H = ecran.hauteur();
+    const int k = ecran.facteur();
+    const int W = ecran.largeur_px(), H = ecran.hauteur_px();
+    // The stored pixels to send: what the screen recomposed (the forms' own changes), or everything.
     Rect z{0, 0, W, H};
-    if (complet_ || precedent_.largeur() != W || precedent_.hauteur() != H) {
-        SDL_FillRect(s, nullptr, SDL_MapRGB(s->format, 0, 0, 0));
-        precedent_ = ecran;
+    const Rect v = vue(e_);
+    if (complet_ || !meme_ecran(ecran)) {
+        // The dark surround: the four bands around the view.
+        const Uint32 noir = SDL_MapRGB(s->format, 0, 0, 0);
+        const SDL_Rect bandes[4] = {{0, 0, s->w, std::max(0, v.y)},
+                                    {0, v.y + v.h, s->w, std::max(0, s->h - v.y - v.h)},
+                                    {0, v.y, std::max(0, v.x), v.h},
+                                    {v.x + v.w, v.y, std::max(0, s->w - v.x - v.w), v.h}};
+        SDL_FillRects(s, bandes, 4, noir);
+        envoye_l_ = W, envoye_h_ = H;
     } else {
-        // The rows and columns that changed since the last frame.
-        const int zx0 = std::max(0, zone.x), zx1 = std::min(W, zone.x + zone.w);
-        const int zy0 = std::max(0, zone.y), zy1 = std::min(H, zone.y + zone.h);
-        if (zx0 >= zx1) return;
-        const std::size_t n = sizeof(std::uint32_t) * static_cast<std::size_t>(zx1 - zx0);
-        int y0 = H, y1 = -1, x0 = W, x1 = -1;
-        for (int y = zy0; y < zy1; ++y) {
-            const std::uint32_t *a = ecran.ligne(y), *b = precedent_.ligne(y);
-            if (std::memcmp(a + zx0, b + zx0, n) == 0) continue;
-            y0 = std::min(y0, y), y1 = y;
-            int g = zx0, d = zx1 - 1;
-            while (a[g] == b[g]) ++g;
-            while (a[d] == b[d]) --d;
-            x0 = std::min(x0, g), x1 = std::max(x1, d);
-            std::memcpy(precedent_.ligne(y) + zx0, a + zx0, n);
-        }
-        if (y1 < 0) return;
-        z = Rect{x0, y0, x1 - x0 + 1, y1 - y0 + 1};
+        const int x0 = std::max(0, zone.x * k), x1 = std::min(W, (zone.x + zone.w) * k);
+        const int y0 = std::max(0, zone.y * k), y1 = std::min(H, (zone.y + zone.h) * k);
+        if (x0 >= x1 || y0 >= y1) return;
+        z = Rect{x0, y0, x1 - x0, y1 - y0};
     }
-    // Clip the scaled block to the window surface.
-    const int bw = z.w * zoom_, bh = z.h * zoom_;
-    int dx = ox_ + z.x * zoom_, dy = oy_ + z.y * zoom_, sx = 0, sy = 0, cw = bw, ch = bh;
-    if (dx < 0) sx -= dx, cw += dx, dx = 0;
-    if (dy < 0) sy -= dy, ch += dy, dy = 0;
-    cw = std::min(cw, s->w - dx), ch = std::min(ch, s->h - dy);
-    if (cw <= 0 || ch <= 0) return;
+    r_.prepare(W, H, v.w, v.h);
+    // The display pixels these stored pixels reach, clipped to the window surface.
+    Rect d = r_.couvre(z);
+    d.x += v.x, d.y += v.y;
+    const int dx0 = std::max(0, d.x), dy0 = std::max(0, d.y);
+    const int dx1 = std::min(s->w, d.x + d.w), dy1 = std::min(s->h, d.y + d.h);
+    if (dx0 >= dx1 || dy0 >= dy1) return;
+    const int cw = dx1 - dx0, ch = dy1 - dy0;
     if (SDL_MUSTLOCK(s)) SDL_LockSurface(s);
-    auto* dest = static_cast<std::uint8_t*>(s->pixels) + static_cast<std::ptrdiff_t>(dy) * s->pitch +
-                 dx * s->format->BytesPerPixel;
+    auto* dest = static_cast<std::uint8_t*>(s->pixels) + static_cast<std::ptrdiff_t>(dy0) * s->pitch +
+                 dx0 * s->format->BytesPerPixel;
+    const Rect rel{dx0 - v.x, dy0 - v.y, cw, ch};
     // Window pixels are 32-bit XRGB nearly always: write them directly; anything else goes through SDL.
     const bool direct = s->format->BytesPerPixel == 4 && s->format->Rmask == 0xFF0000u &&
-                        s->format->Gmask == 0xFF00u && s->format->Bmask == 0xFFu;
-    const std::size_t largeur_tampon = direct ? 0 : static_cast<std::size_t>(cw);
-    if (!direct) tampon_.resize(largeur_tampon * ch);
-    for (int j = 0; j < ch; ++j) {
-        const std::uint32_t* src = ecran.ligne(z.y + (sy + j) / zoom_) + z.x;
-        auto* d = direct ? reinterpret_cast<std::uint32_t*>(dest + static_cast<std::ptrdiff_t>(j) * s->pitch)
-                         : tampon_.data() + largeur_tampon * j;
-        if (j > 0 && (sy + j) % zoom_ != 0) {
-            // The same source row as the line above: copy it.
-            const auto* haut = direct ? reinterpret_cast<const std::uint32_t*>(
-                                            dest + static_cast<std::ptrdiff_t>(j - 1) * s->pitch)
-                                      : tampon_.data() + largeur_tampon * (j - 1);
-            std::memcpy(d, haut, sizeof(std::uint32_t) * static_cast<std::size_t>(cw));
-            continue;
-        }
-        if (zoom_ == 1) {
-            std::memcpy(d, src + sx, sizeof(std::uint32_t) * static_cast<std::size_t>(cw));
-        } else {
-            for (int i = 0; i < cw; ++i) d[i] = src[(sx + i) / zoom_];
-        }
-    }
-    if (!direct)
+                        s->format->Gmask == 0xFF00u && s->format->Bmask == 0xFFu && s->pitch % 4 == 0;
+    if (direct) {
+        r_.calcule(ecran, rel, reinterpret_cast<std::uint32_t*>(dest), s->pitch / 4);
+    } else {
+        tampon_.resize(static_cast<std::size_t>(cw) * ch);
+        r_.calcule(ecran, rel, tampon_.data(), cw);
         SDL_ConvertPixels(cw, ch, SDL_PIXELFORMAT_RGB888, tampon_.data(), cw * 4, s->format->format, dest,
                           s->pitch);
+    }
     if (SDL_MUSTLOCK(s)) SDL_UnlockSurface(s);
-    const SDL_Rect r{complet_ ? 0 : dx, complet_ ? 0 : dy, complet_ ? s->w : cw, complet_ ? s->h : ch};
+    const SDL_Rect r{complet_ ? 0 : dx0, complet_ ? 0 : dy0, complet_ ? s->w : cw, complet_ ? s->h : ch};
     SDL_UpdateWindowSurfaceRects(w_.get(), &r, 1);
-    complet_ = false;
+    complet_ = renvoi_ = false;
 }
 
 } // namespace tlv

@@ -1,9 +1,11 @@
 #pragma once
-// The one window. The program composes a "screen" of logical pixels (the display divided by an integer
-// zoom); only the part that changed since the last frame is scaled and sent to the window's surface, so
-// an animation costs little and nothing waits for vertical sync.
+// The one window. The program composes a "screen" (the play area, or at a whole-number zoom the display
+// divided by it) at the render factor; only the part it recomposed is brought to the display's scale and
+// sent to the window's surface, so an animation costs little and nothing waits for vertical sync.
 #include <vector>
 
+#include "echelle.h"
+#include "reechantillonne.h"
 #include "ressources_sdl.h"
 #include "surface.h"
 
@@ -11,24 +13,35 @@ struct SDL_WindowEvent;
 
 namespace tlv {
 
+struct OptionsFenetre {
+    bool fenetre = false;         // a resizable window instead of the desktop-wide full screen
+    int largeur = 0, hauteur = 0; // the display's size to lay out for (0: the desktop's)
+    bool zoom_entier = false;     // magnify by a whole number only (robot runs as they always were)
+};
+
 class Fenetre {
   public:
     // Throws std::runtime_error when no window can be made.
-    explicit Fenetre(bool fenetre);
+    explicit Fenetre(const OptionsFenetre& o);
+    explicit Fenetre(bool fenetre) : Fenetre(OptionsFenetre{fenetre}) {}
     ~Fenetre();
     Fenetre(const Fenetre&) = delete;
     Fenetre& operator=(const Fenetre&) = delete;
 
-    int largeur_logique() const { return lw_; }
-    int hauteur_logique() const { return lh_; }
-    int zoom() const { return zoom_; }
+    // The layout of the display the run started with; its screen size and factor hold for the whole run.
+    const Echelle& depart() const { return depart_; }
+    // The layout of the window as it is now.
+    const Echelle& echelle() const { return e_; }
 
     // Sends what changed inside `zone` (the whole screen after a resize or exposure).
     void presente(const Surface& ecran, const Rect& zone);
     // Window pixels to logical pixels.
-    void vers_logique(int& x, int& y) const;
+    void vers_logique(int& x, int& y) const { e_.vers_logique(x, y); }
     // Resizes and exposures: the next frame is sent whole.
     void evenement(const SDL_WindowEvent& e);
+    bool attend_tout() const { return complet_; }
+    // After an exposure: the window's pixels, still right, are sent again.
+    void renvoie();
     void cache();
     SDL_Window* sdl() const { return w_.get(); }
 
@@ -45,11 +58,19 @@ class Fenetre {
   private:
     void mesure();
     FenetreSdl w_;
-    int lw_ = 640, lh_ = 480, zoom_ = 1, ox_ = 0, oy_ = 0;
-    bool complet_ = true;
-    Surface precedent_;
+    OptionsFenetre o_;
+    Echelle depart_, e_;
+    Reechantillonneur r_;
+    bool meme_ecran(const Surface& ecran) const;
+    bool complet_ = true, renvoi_ = false;
+    int envoye_l_ = 0, envoye_h_ = 0; // the stored size of the screen last sent whole
     std::vector<std::uint32_t> tampon_;
     int fenetre_w_ = 0, fenetre_h_ = 0; // the window's size out of full screen; 0: none chosen yet
 };
+
+// Where the composed screen lies on a display laid out as `e`, in display pixels.
+Rect vue(const Echelle& e);
+// The display's picture of the composed screen: W x H, dark around the screen.
+Surface image_affichee(const Surface& ecran, const Echelle& e, int W, int H);
 
 } // namespace tlv

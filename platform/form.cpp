@@ -55,6 +55,14 @@ void Form::dessine(Surface& ecran) {
         }
 }
 
+Rect Form::modifiee() const {
+    const Rect& m = image.modifiee();
+    Rect z{m.x + left, m.y + top, m.w, m.h};
+    if (!caption.empty()) z = reunion(z, Rect{left - 3, top - Barre - 3, largeur() + 6, Barre + 3});
+    for (const Controle* c : controles) z = reunion(z, Rect{left + c->x, top + c->y, c->w, c->h});
+    return z;
+}
+
 void Form::route(const Entree& e) {
     const int x = e.x - left, y = e.y - top;
     switch (e.type) {

@@ -3,17 +3,22 @@
 #include <SDL.h>
 #include <SDL_image.h>
 
+#include <algorithm>
+
 #include "ressources_sdl.h"
 
 namespace tlv {
 
-std::optional<Surface> charge_image(const std::string& chemin) {
+namespace {
+
+// The file as it is: one stored pixel per pixel of the file, at factor k (the size divided by k).
+std::optional<Surface> lit(const std::string& chemin, int k) {
     SDL_RWops* rw = ouvre_lecture(chemin);
     SurfaceSdl brute(rw ? IMG_Load_RW(rw, 1) : nullptr);
     if (!brute) return std::nullopt;
     SurfaceSdl argb(SDL_ConvertSurfaceFormat(brute.get(), SDL_PIXELFORMAT_ARGB8888, 0));
-    if (!argb) return std::nullopt;
-    Surface s(argb->w, argb->h);
+    if (!argb || argb->w % k != 0 || argb->h % k != 0) return std::nullopt;
+    Surface s(argb->w / k, argb->h / k, 0, k);
     SDL_LockSurface(argb.get());
     for (int y = 0; y < argb->h; ++y) {
         const auto* src = reinterpret_cast<const std::uint32_t*>(
@@ -33,6 +38,30 @@ std::optional<Surface> charge_image(const std::string& chemin) {
     }
     SDL_UnlockSurface(argb.get());
     return s;
+}
+
+} // namespace
+
+std::optional<Surface> charge_image(const std::string& chemin, int facteur) {
+    auto base = lit(chemin, 1);
+    if (!base || facteur <= 1) return base;
+    // A finer variant counts only when it is the same picture's size exactly k times.
+    if (auto fine = lit(chemin + "." + std::to_string(facteur) + "x", facteur))
+        if (fine->largeur() == base->largeur() && fine->hauteur() == base->hauteur()) return fine;
+    // Each pixel made a k x k block: one row widened, then copied k times.
+    const int k = facteur, w = base->largeur();
+    Surface s(w, base->hauteur(), 0, k);
+    for (int y = 0; y < base->hauteur(); ++y) {
+        const std::uint32_t* src = base->ligne(y);
+        std::uint32_t* d = s.ligne(y * k);
+        for (int x = 0; x < w; ++x) std::fill_n(d + x * k, k, src[x]);
+        for (int j = 1; j < k; ++j) std::copy_n(d, w * k, s.ligne(y * k + j));
+    }
+    return s;
+}
+
+std::optional<Surface> charge_image(const std::string& chemin) {
+    return charge_image(chemin, Surface::facteur_rendu());
 }
 
 bool sauve_png(const Surface& s, const Rect& zone, const std::string& chemin) {

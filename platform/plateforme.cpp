@@ -38,14 +38,21 @@ Plateforme::Plateforme(const OptionsPlateforme& o) : robot_(o.robot) {
     jalon("plateforme");
     if (SDL_Init(SDL_INIT_VIDEO) != 0) throw std::runtime_error(SDL_GetError());
     jalon("SDL video");
-    fenetre_ = std::make_unique<Fenetre>(o.fenetre);
+    // Without a display size, robot runs keep the whole-number zoom they were written for.
+    ecran_impose_ = o.ecran_largeur > 0 && o.ecran_hauteur > 0;
+    fenetre_ = std::make_unique<Fenetre>(OptionsFenetre{o.fenetre, ecran_impose_ ? o.ecran_largeur : 0,
+                                                        ecran_impose_ ? o.ecran_hauteur : 0,
+                                                        o.robot != nullptr && !ecran_impose_});
     if (!o.icone.empty()) pose_icone(fenetre_->sdl(), o.icone);
     if (o.largeur_fenetre > 0 && o.hauteur_fenetre > 0)
         fenetre_->impose_taille_fenetre(o.largeur_fenetre, o.hauteur_fenetre);
-    ecran_.redimensionne(fenetre_->largeur_logique(), fenetre_->hauteur_logique());
-    decalagex_ = decalage(ecran_.largeur(), 640);
-    decalagey_ = decalage(ecran_.hauteur(), 480);
-    zoom_ = fenetre_->zoom();
+    const Echelle& e = fenetre_->depart();
+    // Every picture made from now on is drawn at the display's resolution.
+    Surface::facteur_rendu(e.k);
+    ecran_ = Surface(e.lw, e.lh, 0, e.k);
+    decalagex_ = e.decalagex;
+    decalagey_ = e.decalagey;
+    zoom_ = std::max(1, static_cast<int>(std::lround(e.s)));
 
     jalon("fenetre");
     // Our own pointers, at the play area's zoom; the system's when the platform refuses colour cursors.
@@ -75,6 +82,11 @@ Plateforme::~Plateforme() {
     for (CurseurSdl& c : curseurs_) c.reset();
     fenetre_.reset();
     SDL_Quit();
+    Surface::facteur_rendu(1);
+}
+
+const Echelle& Plateforme::echelle() const {
+    return fenetre_->depart();
 }
 
 void Plateforme::curseur(Curseur c) {
@@ -329,28 +341,53 @@ const Surface& Plateforme::compose() {
     return ecran_;
 }
 
+Rect Plateforme::zone_des_formes() {
+    std::vector<Place> pile;
+    for (const Form* f : pile_)
+        pile.push_back(Place{f, f->visible, f->left, f->top, f->largeur(), f->hauteur(), f->caption});
+    if (pile != pile_montree_) {
+        pile_montree_ = std::move(pile);
+        return Rect{0, 0, ecran_.largeur(), ecran_.hauteur()};
+    }
+    Rect z;
+    for (const Form* f : pile_)
+        if (f->visible) z = reunion(z, f->modifiee());
+    return z;
+}
+
+void Plateforme::oublie_modifications() {
+    for (Form* f : pile_) f->oublie_modifications();
+}
+
 void Plateforme::presente() {
     const bool tout = sale_;
-    const Rect zone = zone_sale_;
+    Rect zone = zone_sale_;
     sale_ = false;
     zone_sale_ = Rect{};
     // Headless robot runs compose only for captures.
     if (robot_ && std::getenv("TLV_ROBOT_AFFICHE") == nullptr) return;
     const Duree pas("rafraichissement");
-    if (tout) {
-        fenetre_->presente(compose(), Rect{0, 0, ecran_.largeur(), ecran_.hauteur()});
-        static bool premiere = true;
-        if (premiere) jalon("premiere image"), premiere = false;
-        return;
-    }
+    // Only what the forms drew since the last frame is composed again and sent.
+    if (tout) zone = reunion(zone, zone_des_formes());
+    if (fenetre_->attend_tout()) zone = Rect{0, 0, ecran_.largeur(), ecran_.hauteur()};
+    oublie_modifications();
+    fenetre_->renvoie();
+    if (zone.vide()) return;
     ecran_.decoupe(zone);
     compose();
     ecran_.sans_decoupe();
     fenetre_->presente(ecran_, zone);
+    static bool premiere = true;
+    if (premiere) jalon("premiere image"), premiere = false;
 }
 
 bool Plateforme::capture(const std::string& chemin) {
     compose();
+    if (ecran_impose_) {
+        // The display the layout was made for: the screen's view, dark around it.
+        const Echelle& e = fenetre_->depart();
+        return sauve_png(image_affichee(ecran_, e, e.W, e.H), chemin);
+    }
     return sauve_png(ecran_, Rect{decalagex_, decalagey_, 640, 480}, chemin);
 }
 

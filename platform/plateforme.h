@@ -10,6 +10,7 @@
 
 #include "audio.h"
 #include "curseurs.h"
+#include "echelle.h"
 #include "entrees.h"
 #include "form.h"
 #include "horloge.h"
@@ -34,6 +35,8 @@ struct OptionsPlateforme {
     std::ostream* sortie_sons = nullptr;
     // The window's size remembered from an earlier run (0: ours), taken whenever out of full screen.
     int largeur_fenetre = 0, hauteur_fenetre = 0;
+    // Lay out for a display of this size instead of the desktop (0: the desktop); captures then show it.
+    int ecran_largeur = 0, ecran_hauteur = 0;
 };
 
 class Plateforme {
@@ -43,12 +46,14 @@ class Plateforme {
     Plateforme(const Plateforme&) = delete;
     Plateforme& operator=(const Plateforme&) = delete;
 
-    // Screen: the display divided by the integer zoom; the 640 x 480 play area is centred on it.
+    // Screen: the play area, drawn at the render factor and scaled to the display; or, with a whole-number
+    // zoom (robot runs without a display size), the display divided by it with the area centred on it.
     int ecran_largeur() const { return ecran_.largeur(); }
     int ecran_hauteur() const { return ecran_.hauteur(); }
     int decalagex() const { return decalagex_; }
     int decalagey() const { return decalagey_; }
     int zoom() const { return zoom_; }
+    const Echelle& echelle() const;
 
     Polices& polices() { return *polices_; }
     Polices& polices_texte() { return *polices_texte_; }
@@ -86,8 +91,9 @@ class Plateforme {
     void curseur(Curseur c);
     Curseur curseur_actuel() const { return curseur_; }
 
-    // The whole screen as composed now, and the play area of it.
+    // The whole screen as composed now.
     const Surface& compose();
+    // The play area as composed; with a display size given, the display's picture as it would show.
     bool capture(const std::string& chemin);
 
     // Hides the window (the program is ending).
@@ -121,6 +127,9 @@ class Plateforme {
     // F11 or Alt+Entrée: switches, and the key goes no further.
     bool touche_fenetre(const Entree& e);
     void presente();
+    // What the forms on the screen changed since the last frame; whole when the stack itself changed.
+    Rect zone_des_formes();
+    void oublie_modifications();
 
     std::unique_ptr<Horloge> horloge_;
     std::unique_ptr<Polices> polices_, polices_texte_;
@@ -131,6 +140,15 @@ class Plateforme {
     Curseur curseur_ = Curseur::Repos;
     Surface ecran_;
     int decalagex_ = 0, decalagey_ = 0, zoom_ = 1;
+    bool ecran_impose_ = false;
+    struct Place {
+        const Form* f;
+        bool visible;
+        int left, top, w, h;
+        std::string caption;
+        bool operator==(const Place&) const = default;
+    };
+    std::vector<Place> pile_montree_; // the stack as last shown
     bool sale_ = true;
     Rect zone_sale_{};
     bool retour_interne_ = false; // the last wait ended only for the platform's own timers

@@ -35,9 +35,9 @@ void Fenetre::bascule_plein_ecran() {
             // As large a whole zoom of the screen as fits the desktop comfortably.
             SDL_DisplayMode mode{};
             if (SDL_GetDesktopDisplayMode(std::max(0, SDL_GetWindowDisplayIndex(w)), &mode) != 0)
-                mode.w = lw_, mode.h = lh_;
-            const int z = std::max(1, std::min((mode.w - 64) / lw_, (mode.h - 96) / lh_));
-            fw = lw_ * z, fh = lh_ * z;
+                mode.w = depart_.lw, mode.h = depart_.lh;
+            const int z = std::max(1, std::min((mode.w - 64) / depart_.lw, (mode.h - 96) / depart_.lh));
+            fw = depart_.lw * z, fh = depart_.lh * z;
         }
         SDL_SetWindowFullscreen(w, 0);
         // A window made full screen from the start has the desktop's size and no resizable frame.

@@ -1,19 +1,64 @@
 #include "surface.h"
 
+#include <sys/mman.h>
+
 #include <algorithm>
 #include <cstdlib>
+#include <new>
 
 namespace tlv {
 
-Surface::Surface(int w, int h, std::uint32_t couleur) {
+namespace {
+int facteur_global = 1;
+constexpr std::size_t Enorme = std::size_t{2} << 20; // a huge page
+} // namespace
+
+void* alloue_pixels(std::size_t octets) {
+    if (octets < Enorme / 2) {
+        if (void* p = std::malloc(std::max<std::size_t>(octets, 1))) return p;
+        throw std::bad_alloc();
+    }
+    const std::size_t taille = (octets + Enorme - 1) / Enorme * Enorme;
+    void* p = std::aligned_alloc(Enorme, taille);
+    if (!p) throw std::bad_alloc();
+    madvise(p, taille, MADV_HUGEPAGE);
+    return p;
+}
+
+void libere_pixels(void* p, std::size_t) {
+    std::free(p);
+}
+
+Rect reunion(const Rect& a, const Rect& b) {
+    if (b.vide()) return a;
+    if (a.vide()) return b;
+    const int x0 = std::min(a.x, b.x), y0 = std::min(a.y, b.y);
+    const int x1 = std::max(a.x + a.w, b.x + b.w), y1 = std::max(a.y + a.h, b.y + b.h);
+    return Rect{x0, y0, x1 - x0, y1 - y0};
+}
+
+void Surface::facteur_rendu(int k) {
+    facteur_global = std::clamp(k, 1, 4);
+}
+
+int Surface::facteur_rendu() {
+    return facteur_global;
+}
+
+Surface::Surface(int w, int h, std::uint32_t couleur) : k_(facteur_global) {
+    redimensionne(w, h, couleur);
+}
+
+Surface::Surface(int w, int h, std::uint32_t couleur, int facteur) : k_(std::clamp(facteur, 1, 4)) {
     redimensionne(w, h, couleur);
 }
 
 void Surface::redimensionne(int w, int h, std::uint32_t couleur) {
     w_ = std::max(0, w);
     h_ = std::max(0, h);
-    pixels_.assign(static_cast<std::size_t>(w_) * h_, couleur);
+    pixels_.assign(static_cast<std::size_t>(largeur_px()) * hauteur_px(), couleur);
     sans_decoupe();
+    modifiee_ = clip_;
 }
 
 void Surface::decoupe(const Rect& r) {
@@ -24,12 +69,13 @@ void Surface::decoupe(const Rect& r) {
 
 std::uint32_t Surface::pixel(int x, int y) const {
     if (x < 0 || y < 0 || x >= w_ || y >= h_) return 0;
-    return pixels_[static_cast<std::size_t>(y) * w_ + x];
+    return ligne(y * k_)[x * k_];
 }
 
 void Surface::metpixel(int x, int y, std::uint32_t c) {
     if (x < clip_.x || y < clip_.y || x >= clip_.x + clip_.w || y >= clip_.y + clip_.h) return;
-    pixels_[static_cast<std::size_t>(y) * w_ + x] = c & 0xFFFFFFu;
+    for (int j = 0; j < k_; ++j) std::fill_n(ligne(y * k_ + j) + x * k_, k_, c & 0xFFFFFFu);
+    marque(Rect{x, y, 1, 1});
 }
 
 namespace {
@@ -44,6 +90,21 @@ inline std::uint32_t applique(std::uint32_t d, std::uint32_t s, Rop rop) {
         break;
     }
     return s;
+}
+
+// One stored row of a block, the operation applied.
+inline void copie_ligne(std::uint32_t* d, const std::uint32_t* s, int n, Rop rop) {
+    if (rop == Rop::SrcCopy) {
+        if (d > s)
+            std::copy_backward(s, s + n, d + n);
+        else
+            std::copy(s, s + n, d);
+        return;
+    }
+    if (rop == Rop::SrcAnd)
+        for (int i = 0; i < n; ++i) d[i] &= s[i];
+    else
+        for (int i = 0; i < n; ++i) d[i] |= s[i];
 }
 
 } // namespace
@@ -74,21 +135,24 @@ void bitblt(Surface& dst, int x, int y, int w, int h, const Surface& src, int sx
     w = std::min({w, src.largeur() - sx, c.x + c.w - x});
     h = std::min({h, src.hauteur() - sy, c.y + c.h - y});
     if (w <= 0 || h <= 0) return;
-    const bool meme = &dst == &src;
-    // Overlapping copies within one surface go bottom-up when the block moves down.
-    const bool descend = meme && y > sy;
-    for (int j = 0; j < h; ++j) {
-        const int jj = descend ? h - 1 - j : j;
-        const std::uint32_t* s = src.ligne(sy + jj) + sx;
-        std::uint32_t* d = dst.ligne(y + jj) + x;
-        if (rop == Rop::SrcCopy) {
-            if (d > s)
-                std::copy_backward(s, s + w, d + w);
-            else
-                std::copy(s, s + w, d);
-            continue;
+    dst.marque(Rect{x, y, w, h});
+    const int kd = dst.facteur(), ks = src.facteur();
+    if (kd != ks) {
+        // Pictures of another factor: each stored pixel takes the nearest one of the source.
+        for (int j = 0; j < h * kd; ++j) {
+            const std::uint32_t* s = src.ligne(sy * ks + j * ks / kd) + sx * ks;
+            std::uint32_t* d = dst.ligne(y * kd + j) + x * kd;
+            for (int i = 0; i < w * kd; ++i) d[i] = applique(d[i], s[i * ks / kd], rop);
         }
-        for (int i = 0; i < w; ++i) d[i] = applique(d[i], s[i], rop);
+        return;
+    }
+    const int k = kd;
+    // Overlapping copies within one surface go bottom-up when the block moves down.
+    const bool descend = &dst == &src && y > sy;
+    const int n = h * k;
+    for (int j = 0; j < n; ++j) {
+        const int jj = descend ? n - 1 - j : j;
+        copie_ligne(dst.ligne(y * k + jj) + x * k, src.ligne(sy * k + jj) + sx * k, w * k, rop);
     }
 }
 
@@ -117,16 +181,24 @@ void stretchblt(Surface& dst, int x, int y, int w, int h, const Surface& src, in
     const Rect& c = dst.zone();
     const int x0 = std::max(c.x, x), x1 = std::min(c.x + c.w, x + w);
     const int y0 = std::max(c.y, y), y1 = std::min(c.y + c.h, y + h);
-    for (int j = y0; j < y1; ++j) {
-        const int ys = sy + static_cast<int>((static_cast<long long>(j - y) * sh) / h);
-        if (ys < 0 || ys >= src.hauteur()) continue;
+    if (x0 >= x1 || y0 >= y1) return;
+    dst.marque(Rect{x0, y0, x1 - x0, y1 - y0});
+    // Nearest pixel between the stored pixels, so a squeezed card keeps the detail of its factor.
+    const int kd = dst.facteur(), ks = src.facteur();
+    const long long W = static_cast<long long>(w) * kd, H = static_cast<long long>(h) * kd;
+    const long long SW = static_cast<long long>(sw) * ks, SH = static_cast<long long>(sh) * ks;
+    for (int j = y0 * kd; j < y1 * kd; ++j) {
+        const long long ys =
+            static_cast<long long>(sy) * ks + ((j - static_cast<long long>(y) * kd) * SH) / H;
+        if (ys < 0 || ys >= src.hauteur_px()) continue;
+        const std::uint32_t* s = src.ligne(static_cast<int>(ys));
         std::uint32_t* d = dst.ligne(j);
-        for (int i = x0; i < x1; ++i) {
-            int k = static_cast<int>((static_cast<long long>(i - x) * sw) / w);
-            if (miroir) k = sw - 1 - k;
-            const int xs = sx + k;
-            if (xs < 0 || xs >= src.largeur()) continue;
-            d[i] = applique(d[i], src.ligne(ys)[xs], rop);
+        for (int i = x0 * kd; i < x1 * kd; ++i) {
+            long long u = ((i - static_cast<long long>(x) * kd) * SW) / W;
+            if (miroir) u = SW - 1 - u;
+            const long long xs = static_cast<long long>(sx) * ks + u;
+            if (xs < 0 || xs >= src.largeur_px()) continue;
+            d[i] = applique(d[i], s[xs], rop);
         }
     }
 }
@@ -135,8 +207,11 @@ void fill(Surface& dst, int x, int y, int w, int h, std::uint32_t couleur) {
     const Rect& c = dst.zone();
     const int x0 = std::max(c.x, x), x1 = std::min(c.x + c.w, x + w);
     const int y0 = std::max(c.y, y), y1 = std::min(c.y + c.h, y + h);
-    if (x0 >= x1) return;
-    for (int j = y0; j < y1; ++j) std::fill(dst.ligne(j) + x0, dst.ligne(j) + x1, couleur & 0xFFFFFFu);
+    if (x0 >= x1 || y0 >= y1) return;
+    dst.marque(Rect{x0, y0, x1 - x0, y1 - y0});
+    const int k = dst.facteur();
+    for (int j = y0 * k; j < y1 * k; ++j)
+        std::fill(dst.ligne(j) + x0 * k, dst.ligne(j) + x1 * k, couleur & 0xFFFFFFu);
 }
 
 void cadre(Surface& dst, int x, int y, int w, int h, std::uint32_t couleur) {

@@ -53,19 +53,23 @@ const Polices::Rendu* Polices::rendu(const std::string& utf8, int points) {
 
 void Polices::imprime(Surface& s, int x, int y, const std::string& utf8, int points, std::uint32_t couleur) {
     if (utf8.empty()) return;
-    const Rendu* r = rendu(utf8, points);
+    // Drawn at the surface's own resolution: the font at k times the size, placed at k times the place.
+    const int k = s.facteur();
+    const Rendu* r = rendu(utf8, points * k);
     if (!r) return;
     const std::uint32_t cr = (couleur >> 16) & 255, cg = (couleur >> 8) & 255, cb = couleur & 255;
     const Rect& c = s.zone();
+    const int cx0 = c.x * k, cx1 = (c.x + c.w) * k, cy0 = c.y * k, cy1 = (c.y + c.h) * k;
+    const int px = x * k, py = y * k;
     for (int j = 0; j < r->h; ++j) {
-        const int yy = y + j;
-        if (yy < c.y || yy >= c.y + c.h) continue;
+        const int yy = py + j;
+        if (yy < cy0 || yy >= cy1) continue;
         const std::uint8_t* src = r->alpha.data() + static_cast<std::size_t>(j) * r->w;
         std::uint32_t* d = s.ligne(yy);
         for (int i = 0; i < r->w; ++i) {
-            const int xx = x + i;
+            const int xx = px + i;
             const std::uint32_t a = src[i];
-            if (a == 0 || xx < c.x || xx >= c.x + c.w) continue;
+            if (a == 0 || xx < cx0 || xx >= cx1) continue;
             const std::uint32_t o = d[xx];
             const std::uint32_t rr = (cr * a + ((o >> 16) & 255) * (255 - a)) / 255;
             const std::uint32_t g = (cg * a + ((o >> 8) & 255) * (255 - a)) / 255;
@@ -73,6 +77,7 @@ void Polices::imprime(Surface& s, int x, int y, const std::string& utf8, int poi
             d[xx] = (rr << 16) | (g << 8) | b;
         }
     }
+    s.marque(Rect{x, y, (r->w + k - 1) / k, (r->h + k - 1) / k});
 }
 
 int Polices::largeur(const std::string& utf8, int points) {

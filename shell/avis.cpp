@@ -24,15 +24,12 @@ std::vector<std::size_t> debuts(const std::string& s) {
 
 // Darkens the picture under the notice, so that the cards below still show faintly.
 void assombrit(Surface& s, const Rect& z) {
-    for (int y = z.y; y < z.y + z.h; ++y)
-        for (int x = z.x; x < z.x + z.w; ++x) {
-            const std::uint32_t p = s.pixel(x, y);
-            const auto mele = [&](int decalage, int fond) {
-                return (static_cast<int>((p >> decalage) & 255) * 3 + fond * 29) / 32;
-            };
-            s.metpixel(x, y,
-                       rgb(mele(16, (Fond >> 16) & 255), mele(8, (Fond >> 8) & 255), mele(0, Fond & 255)));
-        }
+    s.transforme(z, [](std::uint32_t p) {
+        const auto mele = [&](int decalage, int fond) {
+            return (static_cast<int>((p >> decalage) & 255) * 3 + fond * 29) / 32;
+        };
+        return rgb(mele(16, (Fond >> 16) & 255), mele(8, (Fond >> 8) & 255), mele(0, Fond & 255));
+    });
 }
 
 } // namespace

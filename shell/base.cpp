@@ -22,12 +22,14 @@ const std::uint32_t Clair = rgb(0, 255, 255), Sombre = rgb(0, 153, 153);
 } // namespace
 
 Base::Base(Contexte& ctx, const Jeux& jeux)
-    : Form(ctx.pf, ctx.pf.ecran_largeur(), ctx.pf.ecran_hauteur()), anim(ctx.pf), ctx_(ctx), jeux_(jeux),
-      avis_(ctx.r.scoresenmemoire) {
+    : Form(ctx.pf, 0, 0), anim(ctx.pf), ctx_(ctx), jeux_(jeux), avis_(ctx.r.scoresenmemoire) {
     Command1.caption = "Accès au site web";
     Command1.points = ctx.r.taille3;
     Command1.Click = [this] { Command1_Click(); };
     controles = {&anim, &Command1};
+    // The whole screen; its own picture is never shown (the screen is black around the picture box), so it
+    // is kept at one stored pixel per pixel.
+    image = Surface(ctx.pf.ecran_largeur(), ctx.pf.ecran_hauteur(), 0, 1);
     place_controles();
     charge_image_menu();
     jalon("image du lanceur");
@@ -83,10 +85,14 @@ void Base::ligne() {
     joueson(pf, ctx_.r, "cartew00");
     avis_ = false; // said once, on the launcher's first display
     basemenu_visible_ = false;
-    fill(basemenu_, 0, 0, 640, 480, 0);
+    // The launcher's pictures are made again on the way back: a game has the memory meanwhile.
+    picture_ = Surface();
+    basemenu_ = Surface();
+    Command1.image = nullptr;
     Command1.visible = false;
     anim.visible = false;
-    anim.Stop();
+    anim.Close();
+    pf.invalide(Rect{left + ctx_.r.decalagex, top + ctx_.r.decalagey, 640, 480});
     pf.invalide();
 }
 
@@ -206,6 +212,17 @@ void Base::dessine(Surface& ecran) {
         bitblt(ecran, left + ctx_.r.decalagex, top + ctx_.r.decalagey, 640, 480, basemenu_, 0, 0);
     for (Controle* c : controles)
         if (c->visible) c->dessine(ecran, left, top, pf.polices());
+}
+
+Rect Base::modifiee() const {
+    const Rect& m = basemenu_.modifiee();
+    return reunion(Form::modifiee(),
+                   Rect{left + ctx_.r.decalagex + m.x, top + ctx_.r.decalagey + m.y, m.w, m.h});
+}
+
+void Base::oublie_modifications() {
+    Form::oublie_modifications();
+    basemenu_.oublie_modifications();
 }
 
 void lancemenu(Contexte& ctx, const Jeux& jeux) {

@@ -30,6 +30,8 @@ class Base : public Form {
     void MouseMove(int button, int shift, int x, int y) override;
     void MouseDown(int button, int shift, int x, int y) override;
     void dessine(Surface& ecran) override;
+    Rect modifiee() const override;
+    void oublie_modifications() override;
 
     int survol() const { return survol_; }
     bool avis() const { return avis_; }

@@ -147,6 +147,8 @@ int Main(int argc, char** argv, const Jeux& jeux) {
     op.fenetre = o.fenetre || !choix_fenetre.pleinecran;
     op.largeur_fenetre = choix_fenetre.largeur;
     op.hauteur_fenetre = choix_fenetre.hauteur;
+    op.ecran_largeur = o.ecran_largeur;
+    op.ecran_hauteur = o.ecran_hauteur;
     op.robot = o.robot.empty() ? nullptr : &robot;
     op.trace_sons = op.robot != nullptr;
     std::unique_ptr<Plateforme> pf;

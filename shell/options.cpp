@@ -7,6 +7,7 @@ namespace tlv {
 const char* usage() {
     return "Usage : tolvanex [options]\n"
            "  --fenetre               joue dans une fenêtre au lieu du plein écran\n"
+           "  --ecran LxH             se dispose comme sur un écran de L x H pixels\n"
            "  --dossier-scores DOSSIER  range scores et réglages sous DOSSIER/tolvanex\n"
            "  --dossier-config DOSSIER  retient plein écran ou fenêtre sous DOSSIER/tolvanex\n"
            "  --graine N              fixe le hasard (rejouer une partie à l'identique)\n"
@@ -15,6 +16,25 @@ const char* usage() {
            "  --aide                  affiche cette aide\n"
            "  --version               affiche la version\n";
 }
+
+namespace {
+
+// "LxH": two whole numbers of pixels, within what a display can be.
+void lit_ecran(const std::string& v, Options& o) {
+    const auto x = v.find_first_of("xX");
+    auto nombre = [&](const std::string& t) {
+        if (t.empty() || t.size() > 5 || t.find_first_not_of("0123456789") != std::string::npos) return 0;
+        return std::stoi(t);
+    };
+    const int l = x == std::string::npos ? 0 : nombre(v.substr(0, x));
+    const int h = x == std::string::npos ? 0 : nombre(v.substr(x + 1));
+    if (l < 64 || h < 48 || l > 16384 || h > 16384)
+        throw std::invalid_argument("taille d'écran invalide : " + v +
+                                    " (largeur x hauteur en pixels attendues, par exemple 1366x768)");
+    o.ecran_largeur = l, o.ecran_hauteur = h;
+}
+
+} // namespace
 
 Options lit_options(const std::vector<std::string>& a) {
     Options o;
@@ -27,6 +47,8 @@ Options lit_options(const std::vector<std::string>& a) {
         };
         if (x == "--fenetre")
             o.fenetre = true;
+        else if (x == "--ecran")
+            lit_ecran(valeur(), o);
         else if (x == "--robot")
             o.robot = valeur();
         else if (x == "--dossier-scores")

@@ -9,7 +9,8 @@ namespace tlv {
 
 struct Options {
     bool fenetre = false;
-    std::string robot; // script file; empty = a player at the keyboard
+    int ecran_largeur = 0, ecran_hauteur = 0; // --ecran LxH: lay out as on a display of that size
+    std::string robot;                        // script file; empty = a player at the keyboard
     std::optional<std::uint64_t> graine;
     std::string dossier_scores; // replaces the "tlvscore" root
     std::string dossier_config; // replaces the preferences' root ($XDG_CONFIG_HOME)

@@ -1,4 +1,5 @@
-// What reaches the window: the logical screen zoomed, centred, and only the changed part sent again.
+// What reaches the window: the screen scaled to the window's size, centred, and only the changed part sent
+// again.
 #include <SDL.h>
 #include <gtest/gtest.h>
 
@@ -7,12 +8,13 @@
 namespace tlv {
 namespace {
 
-class FenetreZoom : public ::testing::Test {
+class FenetreEchelle : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
         f = std::make_unique<Fenetre>(true);
-        // A window of 1300 x 980 holds the 640 x 480 screen twice, with a 10-pixel black border.
+        // A window of 1300 x 980: the 640 x 480 area scaled by 1300 / 640 fills its width, 975 rows high,
+        // with two dark rows above and three below.
         SDL_SetWindowSize(f->sdl(), 1300, 980);
         SDL_WindowEvent e{};
         e.event = SDL_WINDOWEVENT_SIZE_CHANGED;
@@ -31,42 +33,48 @@ class FenetreZoom : public ::testing::Test {
                    reinterpret_cast<Uint8*>(&v) + 1, reinterpret_cast<Uint8*>(&v));
         return v;
     }
+    // The window pixel showing the middle of play-area pixel (x, y): wholly inside it at this scale.
+    std::uint32_t milieu(int x, int y) {
+        return fenetre(static_cast<int>((x + 0.5) * 1300 / 640), 2 + static_cast<int>((y + 0.5) * 975 / 480));
+    }
     std::unique_ptr<Fenetre> f;
 };
 
-TEST_F(FenetreZoom, EachLogicalPixelBecomesAZoomSquareAndMouseMapsBack) {
+TEST_F(FenetreEchelle, TheAreaFillsTheWindowWidthCentredAndTheMouseMapsBack) {
     if (SDL_GetWindowSurface(f->sdl()) == nullptr) GTEST_SKIP() << "no window surface";
-    ASSERT_EQ(f->zoom(), 2);
+    EXPECT_EQ(
+        (std::tuple{f->echelle().aire.x, f->echelle().aire.y, f->echelle().aire.w, f->echelle().aire.h}),
+        (std::tuple{0, 2, 1300, 975}));
     Surface ecran(640, 480, 0x204060);
     ecran.metpixel(0, 0, 0xFF0000);
     ecran.metpixel(639, 479, 0x00FF00);
     f->presente(ecran, Rect{0, 0, 640, 480});
-    EXPECT_EQ(fenetre(5, 5), 0u);
-    for (auto [x, y] : {std::pair{10, 10}, {11, 10}, {10, 11}, {11, 11}}) EXPECT_EQ(fenetre(x, y), 0xFF0000u);
-    EXPECT_EQ(fenetre(12, 10), 0x204060u);
-    EXPECT_EQ(fenetre(1289, 969), 0x00FF00u);
-    EXPECT_EQ(fenetre(1290, 970), 0u);
-    int x = 13, y = 10;
-    f->vers_logique(x, y);
-    EXPECT_EQ(x, 1);
-    EXPECT_EQ(y, 0);
-    x = 9, y = 9;
-    f->vers_logique(x, y);
-    EXPECT_EQ(x, -1);
-    EXPECT_EQ(y, -1);
+    for (auto [x, y] : {std::pair{5, 0}, {5, 1}, {1299, 977}, {600, 979}}) EXPECT_EQ(fenetre(x, y), 0u);
+    // A pixel 2.03 window pixels wide shows as two whole ones, the third taking a trace of it.
+    for (auto [x, y] : {std::pair{0, 2}, {1, 2}, {0, 3}, {1, 3}}) EXPECT_EQ(fenetre(x, y), 0xFF0000u);
+    EXPECT_NE(fenetre(2, 2), 0xFF0000u);
+    EXPECT_EQ(fenetre(3, 2), 0x204060u);
+    EXPECT_EQ(fenetre(1299, 976), 0x00FF00u);
+    // Each window pixel gives the play-area pixel it mostly shows; the dark rows lie outside the area.
+    for (auto [wx, wy, lx, ly] :
+         {std::tuple{1, 2, 0, 0}, {2, 3, 1, 0}, {1299, 976, 639, 479}, {640, 1, 315, -1}, {0, 977, 0, 480}}) {
+        int x = wx, y = wy;
+        f->vers_logique(x, y);
+        EXPECT_EQ((std::pair{x, y}), (std::pair{lx, ly})) << wx << "," << wy;
+    }
 }
 
-TEST_F(FenetreZoom, AChangeOutsideTheGivenZoneWaitsForItsOwnFrame) {
+TEST_F(FenetreEchelle, AChangeOutsideTheGivenZoneWaitsForItsOwnFrame) {
     if (SDL_GetWindowSurface(f->sdl()) == nullptr) GTEST_SKIP() << "no window surface";
     Surface ecran(640, 480, 0);
     f->presente(ecran, Rect{0, 0, 640, 480});
     ecran.metpixel(100, 100, 0xABCDEF);
     ecran.metpixel(300, 300, 0x123456);
     f->presente(ecran, Rect{90, 90, 20, 20});
-    EXPECT_EQ(fenetre(10 + 200, 10 + 200), 0xABCDEFu);
-    EXPECT_EQ(fenetre(10 + 600, 10 + 600), 0u);
+    EXPECT_EQ(milieu(100, 100), 0xABCDEFu);
+    EXPECT_EQ(milieu(300, 300), 0u);
     f->presente(ecran, Rect{0, 0, 640, 480});
-    EXPECT_EQ(fenetre(10 + 601, 10 + 601), 0x123456u);
+    EXPECT_EQ(milieu(300, 300), 0x123456u);
 }
 
 } // namespace

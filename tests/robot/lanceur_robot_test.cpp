@@ -70,10 +70,13 @@ TEST(Lanceur, HoveringALineHighlightsItAndTheGapClearsIt) {
 }
 
 // Clicks in a gap, outside the picture or with the right button do nothing before Quit.
-TEST(Lanceur, QuitPlaysTheClickThenTheClosingSoundAndLeavesTheDefaultFiles) {
+class LanceurEcran : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(LanceurEcran, QuitPlaysTheClickThenTheClosingSoundAndLeavesTheDefaultFiles) {
     Programme p;
     const auto r = p.lance("attends\nclic 400 74\nattends\nclic 10 10\nattends\nclicdroit 400 440\nattends\n"
-                           "clic 400 440\nattends\n");
+                           "clic 400 440\nattends\n",
+                           GetParam());
     ASSERT_EQ(r.code, 0) << r.erreurs;
     EXPECT_EQ(r.sortie.find("effet cartew06"), 0u) << r.sortie;
     EXPECT_TRUE(contient(r.sortie, "musique cartem00"));
@@ -88,6 +91,7 @@ TEST(Lanceur, QuitPlaysTheClickThenTheClosingSoundAndLeavesTheDefaultFiles) {
     EXPECT_EQ(p.fichier(p.scores() + "tlvbelo.ini"), " 4 \r\n");
     EXPECT_EQ(p.fichier(p.scores() + "tlvmemo.ini"), " 10 \r\n");
 }
+INSTANTIATE_TEST_SUITE_P(Ecrans, LanceurEcran, ::testing::Values("", "--ecran 800x600", "--ecran 3840x2160"));
 
 TEST(Lanceur, F7SilencesEffectsAndF8StopsThenRestartsTheTune) {
     Programme p;

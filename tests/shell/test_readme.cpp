@@ -41,7 +41,8 @@ TEST(Readme, ItsOptionTableIsTheProgramsCommandLine) {
     for (const auto& o : documentees) {
         // Accepted alone or with its value.
         bool acceptee = false;
-        for (const std::vector<std::string>& essai : {std::vector<std::string>{o}, {o, "1"}}) {
+        for (const std::vector<std::string>& essai :
+             {std::vector<std::string>{o}, {o, "1"}, {o, "800x600"}}) {
             try {
                 lit_options(essai);
                 acceptee = true;
