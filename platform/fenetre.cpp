@@ -12,7 +12,8 @@ Fenetre::Fenetre(bool fenetre) {
     SDL_DisplayMode mode{};
     if (SDL_GetDesktopDisplayMode(0, &mode) != 0 || mode.w <= 0 || mode.h <= 0) mode.w = 640, mode.h = 480;
     int fw, fh;
-    Uint32 drapeaux = 0;
+    // Shown once its first frame is drawn: never an empty window.
+    Uint32 drapeaux = SDL_WINDOW_HIDDEN;
     if (fenetre) {
         // A window zoomed as much as fits comfortably on the desktop; the screen is the play area.
         zoom_ = std::max(1, std::min((mode.w - 64) / 640, (mode.h - 96) / 480));
@@ -57,6 +58,15 @@ void Fenetre::vers_logique(int& x, int& y) const {
 
 void Fenetre::cache() {
     SDL_HideWindow(w_.get());
+}
+
+bool Fenetre::montre() {
+    if (montree_) return false;
+    montree_ = true;
+    SDL_ShowWindow(w_.get());
+    // What was sent while hidden may not have reached the screen: the next frame goes whole.
+    complet_ = true;
+    return true;
 }
 
 void Fenetre::presente(const Surface& ecran, const Rect& zone) {

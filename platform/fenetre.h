@@ -30,13 +30,15 @@ class Fenetre {
     // Resizes and exposures: the next frame is sent whole.
     void evenement(const SDL_WindowEvent& e);
     void cache();
+    // Shows the window the first time only; true then (the frame is to be sent again, whole).
+    bool montre();
     SDL_Window* sdl() const { return w_.get(); }
 
   private:
     void mesure();
     FenetreSdl w_;
     int lw_ = 640, lh_ = 480, zoom_ = 1, ox_ = 0, oy_ = 0;
-    bool complet_ = true;
+    bool complet_ = true, montree_ = false;
     Surface precedent_;
     std::vector<std::uint32_t> tampon_;
 };

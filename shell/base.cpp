@@ -27,6 +27,7 @@ Base::Base(Contexte& ctx, const Jeux& jeux)
     Command1.points = ctx.r.taille3;
     Command1.Click = [this] { Command1_Click(); };
     controles = {&anim, &Command1};
+    anim.sur(*this);
     place_controles();
     charge_image_menu();
     jalon("image du lanceur");
