@@ -1,5 +1,7 @@
 #include "audio.h"
 
+#include "air.h"
+
 #include <SDL.h>
 #include <SDL_mixer.h>
 
@@ -39,10 +41,10 @@ Audio::Audio(bool instantane, bool trace, std::ostream* sortie, std::function<st
 Audio::~Audio() {
     if (actif_) {
         Mix_HaltChannel(-1);
-        Mix_HaltMusic();
+        coupe_air();
     }
     // Sounds go before the device closes.
-    musique_.reset();
+    airs_.clear();
     chunks_.clear();
     if (actif_) Mix_CloseAudio();
     if (ouvert_) Mix_Quit();
@@ -56,21 +58,31 @@ bool Audio::reveille() {
     Uint16 fmt = 0;
     Mix_QuerySpec(&f, &fmt, &c);
     // Sounds are kept converted to the device's format: another format makes them stale.
-    if (f != frequence_ || c != canaux_ || fmt != format_) chunks_.clear();
+    if (f != frequence_ || c != canaux_ || fmt != format_) chunks_.clear(), airs_.clear();
     frequence_ = f, canaux_ = c, format_ = fmt;
     actif_ = true;
     muet_depuis_ = -1;
     return true;
 }
 
+bool Audio::air_joue() const {
+    return air_ && !air_->fini();
+}
+
 bool Audio::joue() const {
-    return actif_ && (Mix_Playing(-1) > 0 || Mix_PlayingMusic());
+    return actif_ && (Mix_Playing(-1) > 0 || air_joue());
+}
+
+void Audio::coupe_air() {
+    // Once unhooked (under the device's lock), the mixer no longer reads the tune.
+    if (air_) Mix_HookMusic(nullptr, nullptr);
+    air_ = nullptr;
 }
 
 int Audio::veille() {
     if (!actif_) return -1;
     const std::int64_t t = temps_();
-    if (Mix_PlayingMusic()) {
+    if (air_joue()) {
         // A looping tune: only stopping it can bring silence, and that asks again.
         muet_depuis_ = -1;
         return -1;
@@ -82,7 +94,7 @@ int Audio::veille() {
     // The end of a sound still sits in the device's buffers: closing at once would cut it.
     if (muet_depuis_ < 0) muet_depuis_ = t;
     if (t - muet_depuis_ < Repos_ms) return static_cast<int>(muet_depuis_ + Repos_ms - t);
-    musique_.reset();
+    coupe_air();
     Mix_CloseAudio();
     actif_ = false;
     return -1;
@@ -139,16 +151,20 @@ void Audio::musique(const std::string& chemin, bool boucle) {
     trace("musique", chemin);
     musique_nom_ = chemin;
     if (!reveille()) return;
-    Mix_HaltMusic();
-    musique_.reset(Mix_LoadMUS(chemin.c_str()));
-    if (musique_) Mix_PlayMusic(musique_.get(), boucle ? -1 : 1);
+    coupe_air();
+    auto& a = airs_[chemin];
+    if (!a) a = std::make_unique<Air>(chemin, frequence_, format_, canaux_);
+    a->demarre(boucle);
+    air_ = a.get();
+    muet_depuis_ = -1;
+    Mix_HookMusic([](void* u, Uint8* flux, int n) { static_cast<Air*>(u)->lit(flux, n); }, air_);
 }
 
 void Audio::arrete_musique() {
     if (trace_) ecrit_trace("musique arret\n");
     musique_nom_.clear();
     if (!actif_) return;
-    Mix_HaltMusic();
+    coupe_air();
 }
 
 } // namespace tlv

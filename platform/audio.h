@@ -6,11 +6,14 @@
 #include <functional>
 #include <iosfwd>
 #include <map>
+#include <memory>
 #include <string>
 
 #include "ressources_sdl.h"
 
 namespace tlv {
+
+class Air;
 
 class Audio {
   public:
@@ -47,6 +50,8 @@ class Audio {
     bool reveille();
     void joue_sur(int canal, Mix_Chunk* c);
     std::int64_t duree_ms(const Mix_Chunk* c) const;
+    void coupe_air();
+    bool air_joue() const;
     void trace(const std::string& quoi, const std::string& chemin) const;
     void ecrit_trace(const std::string& ligne) const;
     bool ouvert_ = false, actif_ = false, instantane_, trace_;
@@ -56,7 +61,9 @@ class Audio {
     int frequence_ = 44100, canaux_ = 2;
     std::uint16_t format_ = 0;
     std::map<std::string, SonMix> chunks_;
-    MusiqueMix musique_;
+    // Tunes stay decoded: coming back to a screen costs nothing.
+    std::map<std::string, std::unique_ptr<Air>> airs_;
+    Air* air_ = nullptr; // the one playing
     std::string musique_nom_;
 };
 
