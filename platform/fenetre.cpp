@@ -64,7 +64,7 @@ bool Fenetre::montre() {
     if (montree_) return false;
     montree_ = true;
     SDL_ShowWindow(w_.get());
-    // What was sent while hidden may not have reached the screen: the next frame goes whole.
+    // Going full screen as it shows, the window may get a new surface: the next frame is sent whole.
     complet_ = true;
     return true;
 }

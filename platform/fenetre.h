@@ -30,7 +30,7 @@ class Fenetre {
     // Resizes and exposures: the next frame is sent whole.
     void evenement(const SDL_WindowEvent& e);
     void cache();
-    // Shows the window the first time only; true then (the frame is to be sent again, whole).
+    // Shows the window the first time only (true then); the next frame is then sent whole.
     bool montre();
     SDL_Window* sdl() const { return w_.get(); }
 

@@ -344,11 +344,10 @@ void Plateforme::presente() {
     // Headless robot runs compose only for captures.
     if (robot_ && std::getenv("TLV_ROBOT_AFFICHE") == nullptr) return;
     if (tout) {
-        const Rect tout_ecran{0, 0, ecran_.largeur(), ecran_.hauteur()};
-        fenetre_->presente(compose(), tout_ecran);
+        fenetre_->presente(compose(), Rect{0, 0, ecran_.largeur(), ecran_.hauteur()});
         // The first frame ready, the window appears with it.
         if (fenetre_->montre()) {
-            fenetre_->presente(ecran_, tout_ecran);
+            fenetre_->presente(ecran_, Rect{0, 0, ecran_.largeur(), ecran_.hauteur()});
             jalon("premiere image");
         }
         return;
