@@ -25,7 +25,7 @@ bool Animation::Open(const std::string& chemin) {
 }
 
 void Animation::sur(const Form& f) {
-    minuterie_.inutile_si([this, &f] { return ecran_.w > 0 && pf_.recouvert(f, ecran_); });
+    minuterie_.inutile_si([this, &f] { return pf_.recouvert(f, Rect{f.left + x, f.top + y, w, h}); });
 }
 
 void Animation::Play() {

@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "dossiertemp.h"
+#include "platform/animation.h"
 #include "platform/image.h"
 #include "platform/minuterie.h"
 #include "platform/plateforme.h"
@@ -270,6 +271,42 @@ TEST_P(Apparition, TheWindowAppearsWithItsFirstFrame) {
 }
 
 INSTANTIATE_TEST_SUITE_P(PleinEcranOuFenetre, Apparition, ::testing::Bool());
+
+} // namespace
+} // namespace tlv
+
+namespace tlv {
+namespace {
+
+// The launcher's clip under a screen that hides it stands still and wakes nobody; a small box beside it
+// does not stop it.
+TEST_F(Boucle, AClipHiddenByAScreenAboveStandsStill) {
+    demarre("attends\n");
+    Form bas(*pf, pf->ecran_largeur(), pf->ecran_hauteur());
+    Animation clip(*pf);
+    clip.x = pf->decalagex() + 1, clip.y = pf->decalagey() + 216, clip.w = 310, clip.h = 48;
+    ASSERT_TRUE(clip.Open("cartef00"));
+    bas.controles = {&clip};
+    clip.sur(bas);
+    clip.Play();
+    pf->montre_sans_attendre(bas);
+    pf->doevents();
+    auto avance = [&] {
+        const int avant = clip.image_courante();
+        pf->attend_ms(1000);
+        return clip.image_courante() != avant;
+    };
+    Form boite(*pf, 100, 50), page(*pf);
+    boite.place(pf->decalagex() + 400, pf->decalagey());
+    page.place(pf->decalagex(), pf->decalagey());
+    pf->montre_sans_attendre(boite);
+    EXPECT_TRUE(avance());
+    pf->montre_sans_attendre(page);
+    EXPECT_EQ(pf->prochaine_minuterie(), -1);
+    EXPECT_FALSE(avance());
+    page.hide();
+    EXPECT_TRUE(avance());
+}
 
 } // namespace
 } // namespace tlv
