@@ -19,6 +19,8 @@ Air::~Air() {
 }
 
 void Air::decode_tout(std::string chemin, int frequence, std::uint16_t format, int canaux) {
+    // Behind the window: a tune may start while the first frame is drawn.
+    SDL_SetThreadPriority(SDL_THREAD_PRIORITY_LOW);
     struct Fin {
         Air& a;
         ~Fin() { a.decode_.store(true); }

@@ -344,10 +344,15 @@ void Plateforme::presente() {
     // Headless robot runs compose only for captures.
     if (robot_ && std::getenv("TLV_ROBOT_AFFICHE") == nullptr) return;
     if (tout) {
-        fenetre_->presente(compose(), Rect{0, 0, ecran_.largeur(), ecran_.hauteur()});
-        // The first frame ready, the window appears with it.
+        compose();
+        const Rect tout_ecran{0, 0, ecran_.largeur(), ecran_.hauteur()};
+        // The first frame ready, the window appears with it. Going full screen as it shows, the window gets
+        // a new surface: a frame sent before would be lost, so there it is sent only once shown.
+        const Uint32 etat = SDL_GetWindowFlags(fenetre_->sdl());
+        if ((etat & SDL_WINDOW_SHOWN) || !(etat & SDL_WINDOW_FULLSCREEN))
+            fenetre_->presente(ecran_, tout_ecran);
         if (fenetre_->montre()) {
-            fenetre_->presente(ecran_, Rect{0, 0, ecran_.largeur(), ecran_.hauteur()});
+            fenetre_->presente(ecran_, tout_ecran);
             jalon("premiere image");
         }
         return;
