@@ -107,8 +107,7 @@ void Ecran::menu04(int ligne) {
 bool Ecran::pause(float secondes) {
     const double s = std::isfinite(secondes) && secondes > 0 ? secondes : 0.0;
     // A card clicked while Sud is prompted ends the prompt too.
-    pf.attend_jusqua(pf.ms() + static_cast<std::int64_t>(std::llround(s * 1000.0)),
-                     [this] { return clic_ || carteclic > 0; });
+    pf.attend_pendant(static_cast<int>(std::llround(s * 1000.0)), [this] { return clic_ || carteclic > 0; });
     const bool coupe = clic_;
     clic_ = false;
     return coupe;

@@ -1,5 +1,6 @@
 // What the Memo table draws: the cloth, the Menu label, the clock, the backs and the flips.
 #include <algorithm>
+#include <cmath>
 
 #include "memo.h"
 #include "platform/plateforme.h"
@@ -140,7 +141,7 @@ void Memo::retournenon(Place p) {
 
 void Memo::pause(float secondes) {
     const float attente = secondes * ctx.r.tempomemo;
-    pf.attend_jusqua(pf.ms() + static_cast<std::int64_t>(attente * 1000.f));
+    pf.attend_pendant(static_cast<int>(std::lround(attente * 1000.f)));
 }
 
 void Memo::chargeimages() {

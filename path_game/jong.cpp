@@ -238,7 +238,7 @@ void Jong::tableaufini(int secondes) {
             false);
     etatclic = E::TableauTermine;
     clic = false;
-    pf.attend_jusqua(pf.ms() + dureeannonce, [this] { return clic; });
+    pf.attend_pendant(dureeannonce, [this] { return clic; });
     clic = false;
 }
 

@@ -245,7 +245,7 @@ void Jong::ecranfinal() {
 }
 
 void Jong::pause(float secondes) {
-    pf.attend_jusqua(pf.ms() + static_cast<std::int64_t>(std::lround(secondes * 1000.0f)));
+    pf.attend_pendant(static_cast<int>(std::lround(secondes * 1000.0f)));
 }
 
 void Jong::monrefresh(int x, int y, int w, int h) {

@@ -24,6 +24,10 @@ bool Animation::Open(const std::string& chemin) {
     return true;
 }
 
+void Animation::sur(const Form& f) {
+    minuterie_.inutile_si([this, &f] { return pf_.recouvert(f, Rect{f.left + x, f.top + y, w, h}); });
+}
+
 void Animation::Play() {
     if (nombre_ > 1) minuterie_.active(true);
 }

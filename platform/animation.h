@@ -10,6 +10,7 @@
 namespace tlv {
 
 class Plateforme;
+class Form;
 
 class Animation : public Controle {
   public:
@@ -23,6 +24,8 @@ class Animation : public Controle {
     // Stops and lets the frames go (they are large at a fine render factor); Open brings them back.
     void Close();
     bool joue() const { return minuterie_.active(); }
+    // The form it is drawn on: while a screen above hides the clip, it stands still and costs nothing.
+    void sur(const Form& f);
     int image_courante() const { return courante_; }
     int nombre_images() const { return nombre_; }
 

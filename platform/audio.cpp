@@ -1,8 +1,12 @@
 #include "audio.h"
 
+#include "air.h"
+
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <ostream>
@@ -19,28 +23,81 @@ std::string nom_court(const std::string& chemin) {
 }
 } // namespace
 
-Audio::Audio(bool instantane, bool trace, std::ostream* sortie)
-    : instantane_(instantane), trace_(trace), sortie_(sortie) {
+Audio::Audio(bool instantane, bool trace, std::ostream* sortie, std::function<std::int64_t()> temps)
+    : instantane_(instantane), trace_(trace), sortie_(sortie), temps_(std::move(temps)) {
+    if (!temps_)
+        temps_ = [] {
+            return std::chrono::duration_cast<std::chrono::milliseconds>(
+                       std::chrono::steady_clock::now().time_since_epoch())
+                .count();
+        };
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return;
     Mix_Init(MIX_INIT_OGG);
-    if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024) != 0) return;
+    ouvert_ = true;
+    // Opened now to know whether there is a device; a device that fails later is silence, as none is.
+    ouvert_ = reveille();
+}
+
+Audio::~Audio() {
+    if (actif_) {
+        Mix_HaltChannel(-1);
+        coupe_air();
+    }
+    // Sounds go before the device closes.
+    airs_.clear();
+    chunks_.clear();
+    if (actif_) Mix_CloseAudio();
+    if (ouvert_) Mix_Quit();
+}
+
+bool Audio::reveille() {
+    if (actif_) return true;
+    if (!ouvert_ || Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024) != 0) return false;
     Mix_AllocateChannels(2);
     int f = 0, c = 0;
     Uint16 fmt = 0;
     Mix_QuerySpec(&f, &fmt, &c);
+    // Sounds are kept converted to the device's format: another format makes them stale.
+    if (f != frequence_ || c != canaux_ || fmt != format_) chunks_.clear(), airs_.clear();
     frequence_ = f, canaux_ = c, format_ = fmt;
-    ouvert_ = true;
+    actif_ = true;
+    muet_depuis_ = -1;
+    return true;
 }
 
-Audio::~Audio() {
-    if (!ouvert_) return;
-    Mix_HaltChannel(-1);
-    Mix_HaltMusic();
-    // Sounds go before the device closes.
-    musique_.reset();
-    chunks_.clear();
+bool Audio::air_joue() const {
+    return air_ && !air_->fini();
+}
+
+bool Audio::joue() const {
+    return actif_ && (Mix_Playing(-1) > 0 || air_joue());
+}
+
+void Audio::coupe_air() {
+    // Once unhooked (under the device's lock), the mixer no longer reads the tune.
+    if (air_) Mix_HookMusic(nullptr, nullptr);
+    air_ = nullptr;
+}
+
+int Audio::veille() {
+    if (!actif_) return -1;
+    const std::int64_t t = temps_();
+    if (air_joue()) {
+        // A looping tune: only stopping it can bring silence, and that asks again.
+        muet_depuis_ = -1;
+        return -1;
+    }
+    if (Mix_Playing(-1) > 0) {
+        muet_depuis_ = -1;
+        return static_cast<int>(std::clamp<std::int64_t>(fin_prevue_ - t, 50, Repos_ms));
+    }
+    // The end of a sound still sits in the device's buffers: closing at once would cut it.
+    if (muet_depuis_ < 0) muet_depuis_ = t;
+    if (t - muet_depuis_ < Repos_ms) return static_cast<int>(muet_depuis_ + Repos_ms - t);
+    coupe_air();
     Mix_CloseAudio();
-    Mix_Quit();
+    actif_ = false;
+    return -1;
 }
 
 void Audio::trace(const std::string& quoi, const std::string& chemin) const {
@@ -63,40 +120,52 @@ Mix_Chunk* Audio::chunk(const std::string& chemin) {
     return (chunks_[chemin] = SonMix(rw ? Mix_LoadWAV_RW(rw, 1) : nullptr)).get();
 }
 
+std::int64_t Audio::duree_ms(const Mix_Chunk* c) const {
+    const int octets = SDL_AUDIO_BITSIZE(format_) / 8 * canaux_;
+    return octets > 0 ? static_cast<std::int64_t>(1000.0 * c->alen / octets / frequence_) : 0;
+}
+
+void Audio::joue_sur(int canal, Mix_Chunk* c) {
+    Mix_PlayChannel(canal, c, 0);
+    fin_prevue_ = std::max(fin_prevue_, temps_() + duree_ms(c));
+    muet_depuis_ = -1;
+}
+
 void Audio::effet(const std::string& chemin) {
     trace("effet", chemin);
-    if (!ouvert_) return;
-    if (Mix_Chunk* c = chunk(chemin)) Mix_PlayChannel(CanalEffets, c, 0);
+    if (!reveille()) return;
+    if (Mix_Chunk* c = chunk(chemin)) joue_sur(CanalEffets, c);
 }
 
 void Audio::voix(const std::string& chemin) {
     trace("voix", chemin);
-    if (!ouvert_) return;
+    if (!reveille()) return;
     Mix_Chunk* c = chunk(chemin);
     if (!c) return;
-    Mix_PlayChannel(CanalVoix, c, 0);
+    joue_sur(CanalVoix, c);
     if (instantane_) return;
     // The game waits for the word: sleep for its length, the window's events wait meanwhile.
-    const int octets = SDL_AUDIO_BITSIZE(format_) / 8 * canaux_;
-    const Uint32 duree = octets > 0 ? static_cast<Uint32>(1000.0 * c->alen / octets / frequence_) : 0;
-    SDL_Delay(duree);
+    SDL_Delay(static_cast<Uint32>(duree_ms(c)));
 }
 
 void Audio::musique(const std::string& chemin, bool boucle) {
     trace("musique", chemin);
     musique_nom_ = chemin;
-    if (!ouvert_) return;
-    Mix_HaltMusic();
-    SDL_RWops* rw = ouvre_lecture(chemin);
-    musique_.reset(rw ? Mix_LoadMUS_RW(rw, 1) : nullptr);
-    if (musique_) Mix_PlayMusic(musique_.get(), boucle ? -1 : 1);
+    if (!reveille()) return;
+    coupe_air();
+    auto& a = airs_[chemin];
+    if (!a) a = std::make_unique<Air>(chemin, frequence_, format_, canaux_);
+    a->demarre(boucle);
+    air_ = a.get();
+    muet_depuis_ = -1;
+    Mix_HookMusic([](void* u, Uint8* flux, int n) { static_cast<Air*>(u)->lit(flux, n); }, air_);
 }
 
 void Audio::arrete_musique() {
     if (trace_) ecrit_trace("musique arret\n");
     musique_nom_.clear();
-    if (!ouvert_) return;
-    Mix_HaltMusic();
+    if (!actif_) return;
+    coupe_air();
 }
 
 } // namespace tlv
@@ -104,7 +173,7 @@ void Audio::arrete_musique() {
 namespace tlv {
 
 void Audio::attend_fin_effet(int max_ms) {
-    if (!ouvert_ || instantane_) return;
+    if (!actif_ || instantane_) return;
     for (int t = 0; t < max_ms && Mix_Playing(CanalEffets); t += 10) SDL_Delay(10);
 }
 

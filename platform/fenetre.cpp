@@ -33,7 +33,8 @@ Fenetre::Fenetre(const OptionsFenetre& o) : o_(o) {
     const bool impose = o.largeur > 0 && o.hauteur > 0;
     const int W = impose ? o.largeur : mode.w, H = impose ? o.hauteur : mode.h;
     int fw, fh;
-    Uint32 drapeaux = 0;
+    // Shown once its first frame is drawn: never an empty window.
+    Uint32 drapeaux = SDL_WINDOW_HIDDEN;
     if (o.fenetre) {
         // A window at the largest whole multiple that fits comfortably; then any size, the area following.
         const int z = std::max(1, std::min((W - 64) / 640, (H - 96) / 480));
@@ -91,6 +92,15 @@ bool Fenetre::meme_ecran(const Surface& ecran) const {
 
 void Fenetre::cache() {
     SDL_HideWindow(w_.get());
+}
+
+bool Fenetre::montre() {
+    if (montree_) return false;
+    montree_ = true;
+    SDL_ShowWindow(w_.get());
+    // Going full screen as it shows, the window may get a new surface: the next frame is sent whole.
+    complet_ = true;
+    return true;
 }
 
 void Fenetre::presente(const Surface& ecran, const Rect& zone) {

@@ -43,6 +43,8 @@ class Fenetre {
     // After an exposure: the window's pixels, still right, are sent again.
     void renvoie();
     void cache();
+    // Shows the window the first time only (true then); the next frame is then sent whole.
+    bool montre();
     SDL_Window* sdl() const { return w_.get(); }
 
     // Full screen <-> window. The logical screen keeps its size, so the play area keeps its place on it
@@ -62,7 +64,7 @@ class Fenetre {
     Echelle depart_, e_;
     Reechantillonneur r_;
     bool meme_ecran(const Surface& ecran) const;
-    bool complet_ = true, renvoi_ = false;
+    bool complet_ = true, renvoi_ = false, montree_ = false;
     int envoye_l_ = 0, envoye_h_ = 0; // the stored size of the screen last sent whole
     std::vector<std::uint32_t> tampon_;
     int fenetre_w_ = 0, fenetre_h_ = 0; // the window's size out of full screen; 0: none chosen yet

@@ -20,6 +20,9 @@ class Minuterie {
     // The platform's own timers (a clip) do not wake the program's waits nor redraw the whole screen.
     void interne(bool oui) { interne_ = oui; }
     bool interne() const { return interne_; }
+    // A platform timer with nothing to show (its picture covered) neither fires nor wakes the program.
+    void inutile_si(std::function<bool()> f) { inutile_ = std::move(f); }
+    bool inutile() const { return inutile_ && inutile_(); }
 
     // For the loop.
     std::int64_t echeance() const { return echeance_; }
@@ -29,6 +32,7 @@ class Minuterie {
     Plateforme& pf_;
     int intervalle_;
     std::function<void()> action_;
+    std::function<bool()> inutile_;
     bool actif_ = false;
     bool en_cours_ = false;
     bool interne_ = false;

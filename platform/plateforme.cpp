@@ -3,13 +3,11 @@
 #include <SDL.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
 #include <stdexcept>
-#include <thread>
 
 #include "chrono.h"
 #include "fenetre.h"
@@ -104,7 +102,7 @@ void Plateforme::retire(Minuterie* m) {
 std::int64_t Plateforme::prochaine_minuterie() const {
     std::int64_t t = -1;
     for (const Minuterie* m : minuteries_)
-        if (m->active() && (t < 0 || m->echeance() < t)) t = m->echeance();
+        if (m->active() && (t < 0 || m->echeance() < t) && !m->inutile()) t = m->echeance();
     return t;
 }
 
@@ -114,7 +112,7 @@ bool Plateforme::declenche_minuteries() {
     // A handler may enable, disable or destroy timers: collect the due ones first, then recheck each.
     std::vector<Minuterie*> dues;
     for (Minuterie* m : minuteries_)
-        if (m->active() && m->echeance() <= maintenant) dues.push_back(m);
+        if (m->active() && m->echeance() <= maintenant && !m->inutile()) dues.push_back(m);
     std::sort(dues.begin(), dues.end(), [](auto* a, auto* b) { return a->echeance() < b->echeance(); });
     for (Minuterie* m : dues) {
         if (std::find(minuteries_.begin(), minuteries_.end(), m) == minuteries_.end()) continue;
@@ -231,6 +229,7 @@ bool Plateforme::doevents() {
         traite = true;
     }
     if (declenche_minuteries()) traite = true;
+    audio_->veille();
     if (sale_ || traite || zone_sale_.w > 0) presente();
     return traite;
 }
@@ -247,12 +246,10 @@ void Plateforme::attend_joueur() {
         return;
     }
     const std::int64_t t = prochaine_minuterie();
+    // Besides timers, a silent sound device to close is the only reason to wake.
+    const int d = delai(t < 0 ? -1 : static_cast<int>(std::clamp<std::int64_t>(t - ms(), 0, 1 << 30)));
     SDL_Event ev;
-    int recu;
-    if (t < 0)
-        recu = SDL_WaitEvent(&ev);
-    else
-        recu = SDL_WaitEventTimeout(&ev, static_cast<int>(std::clamp<std::int64_t>(t - ms(), 0, 1 << 30)));
+    const int recu = d < 0 ? SDL_WaitEvent(&ev) : SDL_WaitEventTimeout(&ev, d);
     bool traite = false;
     if (recu) {
         if (ev.type == SDL_WINDOWEVENT) fenetre_->evenement(ev.window), sale_ = true;
@@ -260,6 +257,15 @@ void Plateforme::attend_joueur() {
         if (traduit(ev, *fenetre_, e)) distribue(e), traite = true;
     }
     if (!doevents() && !traite) retour_interne_ = true;
+}
+
+bool Plateforme::recouvert(const Form& f, const Rect& r) const {
+    const auto it = std::find(pile_.begin(), pile_.end(), &f);
+    if (it == pile_.end()) return false;
+    return std::any_of(it + 1, pile_.end(), [&](const Form* g) {
+        return g->visible && g->left <= r.x && g->top <= r.y && g->left + g->largeur() >= r.x + r.w &&
+               g->top + g->hauteur() >= r.y + r.h;
+    });
 }
 
 void Plateforme::invalide(const Rect& r) {
@@ -275,26 +281,36 @@ void Plateforme::invalide(const Rect& r) {
 }
 
 void Plateforme::attend_jusqua(std::int64_t echeance, const std::function<bool()>& fini) {
+    attend_jusqua_us(echeance * 1000, fini);
+}
+
+void Plateforme::attend_pendant(int duree, const std::function<bool()>& fini) {
+    // From the clock's microseconds: a deadline of whole milliseconds would come up to 1 ms early.
+    attend_jusqua_us(horloge_->us() + 1000LL * std::max(0, duree), fini);
+}
+
+void Plateforme::attend_jusqua_us(std::int64_t echeance, const std::function<bool()>& fini) {
     sale_ = true;
     for (;;) {
         doevents();
         // A robot's picture due now shows what this wait is showing, inside a pause or an animation.
         if (robot_) robot_->prend_captures(*this);
         if (fini && fini()) return;
-        const std::int64_t maintenant = ms();
+        const std::int64_t maintenant = horloge_->us();
         if (maintenant >= echeance) return;
         std::int64_t cible = echeance;
         for (const std::int64_t t : {prochaine_minuterie(), robot_ ? robot_->prochaine_capture() : -1})
-            if (t >= 0 && t < cible) cible = std::max(t, maintenant);
+            if (t >= 0 && t * 1000 < cible) cible = std::max(t * 1000, maintenant);
         if (horloge_->virtuelle()) {
             // A program that never waits for the player again would run forever on the virtual clock.
-            if (robot_ && cible - derniere_attente_ > 6LL * 3600 * 1000)
+            if (robot_ && cible / 1000 - derniere_attente_ > 6LL * 3600 * 1000)
                 throw std::runtime_error("le programme ne rend plus la main au joueur");
-            horloge_->avance_a(cible);
+            horloge_->avance_a_us(cible);
             continue;
         }
+        // Rounded up, so the wait does not wake just before its deadline for nothing.
         SDL_Event ev;
-        if (SDL_WaitEventTimeout(&ev, static_cast<int>(std::max<std::int64_t>(0, cible - maintenant)))) {
+        if (SDL_WaitEventTimeout(&ev, delai(static_cast<int>((cible - maintenant + 999) / 1000)))) {
             if (ev.type == SDL_WINDOWEVENT) fenetre_->evenement(ev.window), sale_ = true;
             Entree e;
             if (traduit(ev, *fenetre_, e)) distribue(e);
@@ -302,14 +318,14 @@ void Plateforme::attend_jusqua(std::int64_t echeance, const std::function<bool()
     }
 }
 
+int Plateforme::delai(int ms) {
+    const int a = audio_->veille();
+    return a >= 0 && (ms < 0 || a < ms) ? a : ms;
+}
+
 void Plateforme::monrefresh() {
-    const auto debut = std::chrono::steady_clock::now();
     sale_ = true;
-    attend_jusqua(ms() + 15);
-    if (horloge_->virtuelle()) return;
-    // The clock counts whole milliseconds: finish the last fraction so the wait is never under 15 ms.
-    const auto fin = debut + std::chrono::milliseconds(15);
-    if (std::chrono::steady_clock::now() < fin) std::this_thread::sleep_until(fin);
+    attend_pendant(15);
 }
 
 void Plateforme::montre_modal(Form& f, bool reactive_dessous) {
@@ -376,9 +392,14 @@ void Plateforme::presente() {
     ecran_.decoupe(zone);
     compose();
     ecran_.sans_decoupe();
-    fenetre_->presente(ecran_, zone);
-    static bool premiere = true;
-    if (premiere) jalon("premiere image"), premiere = false;
+    // The first frame ready, the window appears with it. Going full screen as it shows, the window gets a
+    // new surface: a frame sent before would be lost, so there it is sent only once shown.
+    const Uint32 etat = SDL_GetWindowFlags(fenetre_->sdl());
+    if ((etat & SDL_WINDOW_SHOWN) || !(etat & SDL_WINDOW_FULLSCREEN)) fenetre_->presente(ecran_, zone);
+    if (fenetre_->montre()) {
+        fenetre_->presente(ecran_, Rect{0, 0, ecran_.largeur(), ecran_.hauteur()});
+        jalon("premiere image");
+    }
 }
 
 bool Plateforme::capture(const std::string& chemin) {

@@ -70,7 +70,9 @@ class Plateforme {
     void attend_joueur();
     // Waits until the clock reaches `echeance` (ms), handling events; stops early when `fini` says so.
     void attend_jusqua(std::int64_t echeance, const std::function<bool()>& fini = {});
-    void attend_ms(int duree) { attend_jusqua(ms() + duree, {}); }
+    // Waits at least `duree` ms (a pause), handling events; stops early when `fini` says so.
+    void attend_pendant(int duree, const std::function<bool()>& fini = {});
+    void attend_ms(int duree) { attend_pendant(duree); }
     // Shows the frame now, then waits at least 15 ms giving way to events.
     void monrefresh();
     // Marks the frame as changed: it is shown at the next giving way.
@@ -87,6 +89,8 @@ class Plateforme {
         sale_ = true;
     }
     Form* dessus() const { return pile_.empty() ? nullptr : pile_.back(); }
+    // A form shown above `f` hides all of `r` (screen pixels).
+    bool recouvert(const Form& f, const Rect& r) const;
 
     void curseur(Curseur c);
     Curseur curseur_actuel() const { return curseur_; }
@@ -126,6 +130,9 @@ class Plateforme {
     void distribue(const Entree& e);
     // F11 or Alt+Entrée: switches, and the key goes no further.
     bool touche_fenetre(const Entree& e);
+    void attend_jusqua_us(std::int64_t echeance, const std::function<bool()>& fini);
+    // `ms` (-1: none) shortened to when the sound device should be closed.
+    int delai(int ms);
     void presente();
     // What the forms on the screen changed since the last frame; whole when the stack itself changed.
     Rect zone_des_formes();

@@ -30,6 +30,7 @@ Base::Base(Contexte& ctx, const Jeux& jeux)
     // The whole screen; its own picture is never shown (the screen is black around the picture box), so it
     // is kept at one stored pixel per pixel.
     image = Surface(ctx.pf.ecran_largeur(), ctx.pf.ecran_hauteur(), 0, 1);
+    anim.sur(*this);
     place_controles();
     charge_image_menu();
     jalon("image du lanceur");

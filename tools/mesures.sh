@@ -1,12 +1,24 @@
 #!/usr/bin/env bash
 # Prints the platform's figures on this machine: time to the first frame, CPU while waiting for the
-# player, length of a refresh. Needs a Release build (./tolvanex.sh or cmake) and xvfb-run for a display.
+# player on each kind of waiting screen (per thread, and the X server's), length of a refresh.
+# Needs a Release build (./tolvanex.sh or cmake), Xvfb and xdotool for the figures with a display.
 # Usage: tools/mesures.sh [build/bin]
+#   MESURE_S=20       seconds measured on each waiting screen
+#   MESURE_ECRANS=... only these screens (names of the table, separated by spaces)
+#   MESURE_IMAGES=DIR an X dump (.xwd) of each screen as measured, to check what was reached
 set -euo pipefail
 bin="$(cd "${1:-build/bin}" && pwd)"
 tmp="$(mktemp -d)"
-trap 'rm -rf "$tmp"' EXIT
+xpid=""
+ppid_jeu=""
+fin() {
+    [ -n "$ppid_jeu" ] && kill -TERM "$ppid_jeu" 2>/dev/null
+    [ -n "$xpid" ] && kill -TERM "$xpid" 2>/dev/null
+    rm -rf "$tmp"
+}
+trap fin EXIT
 printf 'attends\n' >"$tmp/script"
+duree="${MESURE_S:-20}"
 
 # Five launches with the video driver given; the times to the first frame, sorted.
 cat >"$tmp/premiere.sh" <<FIN
@@ -21,28 +33,117 @@ chmod +x "$tmp/premiere.sh"
 
 echo "== Temps jusqu'à la première image du lanceur (5 lancements, triés)"
 echo "sans affichage (pilote dummy) : $("$tmp/premiere.sh" dummy)"
-if command -v xvfb-run >/dev/null; then
-    echo "Xvfb 1920x1080, plein écran : $(xvfb-run -a -s '-screen 0 1920x1080x24' "$tmp/premiere.sh" x11)"
-
-    echo "== Processeur pendant l'attente du joueur (lanceur : clip animé et musique)"
-    cat >"$tmp/repos.sh" <<FIN
-#!/usr/bin/env bash
-SDL_AUDIODRIVER=dummy "$bin/tolvanex" --dossier-scores "$tmp/repos" &
-pid=\$!
-sleep 3
-t1=\$(awk '{print \$14+\$15}' /proc/\$pid/stat)
-sleep 20
-t2=\$(awk '{print \$14+\$15}' /proc/\$pid/stat)
-ms=\$(( (t2 - t1) * 1000 / \$(getconf CLK_TCK) ))
-echo "CPU sur 20 s : \$ms ms, soit \$(awk -v m=\$ms 'BEGIN { printf "%.2f", m / 200 }') % d'un cœur"
-kill -TERM \$pid
-wait \$pid && echo "arrêt propre sur SIGTERM (code 0)"
-FIN
-    chmod +x "$tmp/repos.sh"
-    xvfb-run -a -s '-screen 0 1920x1080x24' "$tmp/repos.sh"
-
-    echo "== Durée de monrefresh et d'une image entière"
-    xvfb-run -a -s '-screen 0 1920x1080x24' env SDL_AUDIODRIVER=dummy "$bin/mesure-plateforme"
-else
-    echo "(xvfb-run absent : apt-get install xvfb xauth pour les mesures avec affichage)"
+if ! command -v Xvfb >/dev/null || ! command -v xdotool >/dev/null; then
+    echo "(Xvfb ou xdotool absent : apt-get install xvfb xauth xdotool pour les mesures avec affichage)"
+    exit 0
 fi
+echo "Xvfb 1920x1080, plein écran : $(xvfb-run -a -s '-screen 0 1920x1080x24' "$tmp/premiere.sh" x11)"
+
+# Our own X server, so its process is known and measured.
+Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$tmp/affichage" 2>/dev/null &
+xpid=$!
+for _ in $(seq 50); do [ -s "$tmp/affichage" ] && break; sleep 0.1; done
+export DISPLAY=":$(head -n1 "$tmp/affichage")"
+
+# The play area on the full-screen window: the largest integer zoom of 640 x 480, centred.
+lx=1920 ly=1080
+zoom=$((lx / 640 < ly / 480 ? lx / 640 : ly / 480))
+ox=$(((lx / zoom - 640) / 2 * zoom + (lx - lx / zoom * zoom) / 2))
+oy=$(((ly / zoom - 480) / 2 * zoom + (ly - ly / zoom * zoom) / 2))
+
+# Plays a robot-like script with real input: clic X Y (play-area pixels), touche KEY (X key name),
+# texte STRING, dors SECONDS. Every input is followed by a short rest, as a player's would be.
+joue() {
+    while read -r cmd a b; do
+        case "$cmd" in
+        clic) xdotool mousemove $((ox + a * zoom + zoom / 2)) $((oy + b * zoom + zoom / 2)) click 1 ;;
+        touche) xdotool key "$a" ;;
+        texte) xdotool type --delay 120 "$a" ;;
+        dors) sleep "$a" ;;
+        "" | "#"*) continue ;;
+        esac
+        [ "$cmd" = dors ] || sleep 2
+    done
+}
+
+# One line per thread: id, name, CPU time in ns, context switches.
+releve() {
+    for t in /proc/"$1"/task/*; do
+        [ -r "$t/schedstat" ] || continue
+        local ns cs nom
+        ns=$(awk '{print $1}' "$t/schedstat" 2>/dev/null) || continue
+        cs=$(awk '/ctxt_switches/ {s += $2} END {print s + 0}' "$t/status" 2>/dev/null) || continue
+        nom=$(tr ' ' '_' <"$t/comm" 2>/dev/null) || continue
+        echo "${t##*/} $nom $ns $cs"
+    done
+}
+
+# The per-thread figures between two readings: "name CPU% wakeups/s", the process total, then X's.
+compare() {
+    awk -v d="$duree" -v xa="$3" -v xb="$4" '
+        FNR == NR { ns[$1] = $3; cs[$1] = $4; next }
+        {
+            a = ($1 in ns) ? ns[$1] : 0; c = ($1 in cs) ? cs[$1] : 0
+            p = ($3 - a) / (d * 1e7); tot += p
+            out = out sprintf(" %s %.3f%% %.0f/s;", $2, p, ($4 - c) / d)
+        }
+        END {
+            printf "%7.3f %% |%s | X %.3f %%\n", tot, out, (xb - xa) / (d * 1e7)
+        }' "$1" "$2"
+}
+
+xcpu() { awk '{s += $1} END {print s + 0}' /proc/"$xpid"/task/*/schedstat; }
+
+mesure() {
+    local nom="$1" script="$2"
+    if [ -n "${MESURE_ECRANS:-}" ] && [[ " $MESURE_ECRANS " != *" $nom "* ]]; then return; fi
+    rm -rf "$tmp/sc"
+    SDL_AUDIODRIVER=dummy SDL_VIDEODRIVER=x11 "$bin/tolvanex" --graine 7 --dossier-scores "$tmp/sc" \
+        >/dev/null 2>&1 &
+    ppid_jeu=$!
+    sleep 3
+    joue <<<"$script"
+    sleep 3
+    [ -n "${MESURE_IMAGES:-}" ] && mkdir -p "$MESURE_IMAGES" && xwd -root -silent >"$MESURE_IMAGES/$nom.xwd"
+    local xa xb
+    releve "$ppid_jeu" >"$tmp/avant"
+    xa=$(xcpu)
+    sleep "$duree"
+    releve "$ppid_jeu" >"$tmp/apres"
+    xb=$(xcpu)
+    printf '%-16s %s\n' "$nom" "$(compare "$tmp/avant" "$tmp/apres" "$xa" "$xb")"
+    kill -TERM "$ppid_jeu"
+    wait "$ppid_jeu" || true
+    ppid_jeu=""
+}
+
+belote="clic 400 30
+clic 320 130
+dors 15"
+echo "== Processeur pendant l'attente du joueur, sur $duree s (programme entier | par fil : CPU, réveils | serveur X)"
+mesure lanceur ""
+mesure belote-enchere "$belote"
+mesure belote-carte "$belote
+clic 260 260
+dors 15"
+mesure memo "clic 400 100
+clic 320 135
+clic 213 95"
+mesure quadrel "clic 400 170
+clic 320 130
+texte un
+touche Return"
+mesure aide "clic 400 370"
+mesure dialogue "clic 400 100
+clic 320 205
+clic 195 420"
+mesure lanceur-muet "touche F8"
+mesure aide-muet "touche F8
+clic 400 370"
+mesure belote-carte-muet "touche F8
+$belote
+clic 260 260
+dors 15"
+
+echo "== Durée de monrefresh et d'une image entière"
+env SDL_AUDIODRIVER=dummy SDL_VIDEODRIVER=x11 "$bin/mesure-plateforme"

@@ -122,12 +122,15 @@ TEST_F(Table, BiddingAnswersOnlyWhatIsHovered) {
 }
 
 TEST_F(Table, PausesLastTheirTimeUnlessARightClickCutsThem) {
+    // In microseconds, from the middle of a millisecond as on the real clock: never less than asked.
+    banc.pf->horloge().avance_a_us(1'000'700);
     auto duree = [&](float s) {
-        const auto t0 = banc.pf->ms();
+        const auto t0 = banc.pf->horloge().us();
         e.pause(s);
-        return banc.pf->ms() - t0;
+        return banc.pf->horloge().us() - t0;
     };
-    EXPECT_EQ(duree(1.5f), 1500);
+    EXPECT_EQ(duree(1.5f), 1'500'000);
+    EXPECT_EQ(duree(0.065f), 65'000);
     e.fond_MouseDown(bouton::Droit, 0, 10, 10); // a right click while no pause runs
     EXPECT_TRUE(e.clic());
     EXPECT_EQ(duree(5.f), 0);

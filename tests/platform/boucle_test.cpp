@@ -1,4 +1,5 @@
 // The event loop, modal screens and timers, run on the virtual clock with scripted input.
+#include <SDL.h>
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -6,6 +7,7 @@
 #include <sstream>
 
 #include "dossiertemp.h"
+#include "platform/animation.h"
 #include "platform/image.h"
 #include "platform/minuterie.h"
 #include "platform/plateforme.h"
@@ -194,6 +196,116 @@ TEST_F(Boucle, ADelayedCaptureShowsTheScreenAtItsTimeInsideTimedWaitsAndRobotWai
     EXPECT_EQ(centre(d + "c.png"), 0x0000FF);
     EXPECT_EQ(centre(d + "b.png"), 0xFFFF00);
     EXPECT_EQ(centre(d + "z.png"), -1);
+}
+
+} // namespace
+} // namespace tlv
+
+namespace tlv {
+namespace {
+
+TEST_F(Boucle, PausesAndRefreshesNeverEndBeforeTheirTime) {
+    demarre("attends\n");
+    // The real clock is always somewhere inside a millisecond.
+    pf->horloge().avance_a_us(1'000'700);
+    for (const int d : {15, 50, 1000}) {
+        const auto t0 = pf->horloge().us();
+        pf->attend_pendant(d);
+        EXPECT_EQ(pf->horloge().us() - t0, 1000LL * d);
+    }
+    const auto t0 = pf->horloge().us();
+    pf->monrefresh();
+    EXPECT_EQ(pf->horloge().us() - t0, 15'000);
+}
+
+// The colour at the middle of the window.
+std::uint32_t centre(SDL_Window* w) {
+    SDL_Surface* s = SDL_GetWindowSurface(w);
+    const auto* p =
+        static_cast<const std::uint8_t*>(s->pixels) + static_cast<std::ptrdiff_t>(s->h / 2) * s->pitch;
+    Uint8 r, g, b;
+    SDL_GetRGB(reinterpret_cast<const std::uint32_t*>(p)[s->w / 2], s->format, &r, &g, &b);
+    return rgb(r, g, b);
+}
+
+// The window comes up with its first frame already in it, never empty, full screen or not.
+class Apparition : public Boucle, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(Apparition, TheWindowAppearsWithItsFirstFrame) {
+    const bool fenetre = GetParam();
+    setenv("TLV_ROBOT_AFFICHE", "1", 1);
+    struct Efface {
+        ~Efface() { unsetenv("TLV_ROBOT_AFFICHE"); }
+    } efface;
+    robot.commandes(Robot::analyse("attends\n"));
+    OptionsPlateforme o;
+    o.robot = &robot, o.fenetre = fenetre;
+    pf = std::make_unique<Plateforme>(o);
+    SDL_Window* w = nullptr;
+    for (Uint32 id = 1; !w && id < 1000; ++id) w = SDL_GetWindowFromID(id);
+    ASSERT_NE(w, nullptr);
+    EXPECT_FALSE(SDL_GetWindowFlags(w) & SDL_WINDOW_SHOWN);
+    if (!SDL_GetWindowSurface(w)) GTEST_SKIP() << "no window surface";
+    struct Vu {
+        SDL_Window* w;
+        std::uint32_t centre = 1;
+    } vu{w};
+    // What a window that keeps its surface holds at the moment it is shown.
+    auto regarde = [](void* u, SDL_Event* ev) {
+        if (ev->type == SDL_WINDOWEVENT && ev->window.event == SDL_WINDOWEVENT_SHOWN)
+            static_cast<Vu*>(u)->centre = centre(static_cast<Vu*>(u)->w);
+        return 0;
+    };
+    SDL_AddEventWatch(regarde, &vu);
+    Form f(*pf);
+    fill(f.image, 0, 0, 640, 480, rgb(32, 64, 192));
+    f.place(pf->decalagex(), pf->decalagey());
+    pf->montre_sans_attendre(f);
+    pf->doevents();
+    SDL_DelEventWatch(regarde, &vu);
+    EXPECT_TRUE(SDL_GetWindowFlags(w) & SDL_WINDOW_SHOWN);
+    if (fenetre) {
+        EXPECT_EQ(vu.centre, rgb(32, 64, 192)) << "shown before its frame was drawn";
+    }
+    EXPECT_EQ(centre(w), rgb(32, 64, 192)) << "the frame was not sent again once shown";
+}
+
+INSTANTIATE_TEST_SUITE_P(PleinEcranOuFenetre, Apparition, ::testing::Bool());
+
+} // namespace
+} // namespace tlv
+
+namespace tlv {
+namespace {
+
+// The launcher's clip under a screen that hides it stands still and wakes nobody; a small box beside it
+// does not stop it.
+TEST_F(Boucle, AClipHiddenByAScreenAboveStandsStill) {
+    demarre("attends\n");
+    Form bas(*pf, pf->ecran_largeur(), pf->ecran_hauteur());
+    Animation clip(*pf);
+    clip.x = pf->decalagex() + 1, clip.y = pf->decalagey() + 216, clip.w = 310, clip.h = 48;
+    ASSERT_TRUE(clip.Open("cartef00"));
+    bas.controles = {&clip};
+    clip.sur(bas);
+    clip.Play();
+    pf->montre_sans_attendre(bas);
+    pf->doevents();
+    auto avance = [&] {
+        const int avant = clip.image_courante();
+        pf->attend_ms(1000);
+        return clip.image_courante() != avant;
+    };
+    Form boite(*pf, 100, 50), page(*pf);
+    boite.place(pf->decalagex() + 400, pf->decalagey());
+    page.place(pf->decalagex(), pf->decalagey());
+    pf->montre_sans_attendre(boite);
+    EXPECT_TRUE(avance());
+    pf->montre_sans_attendre(page);
+    EXPECT_EQ(pf->prochaine_minuterie(), -1);
+    EXPECT_FALSE(avance());
+    page.hide();
+    EXPECT_TRUE(avance());
 }
 
 } // namespace

@@ -76,23 +76,32 @@ std::pair<int, int> logique(const Fenetre& f, int x, int y) {
     return {x, y};
 }
 
+// The window pixel at the centre of play-area pixel (x, y), mapped back.
+std::pair<int, int> aller_retour(const Fenetre& f, int x, int y) {
+    const Echelle& e = f.echelle();
+    const double s = e.aire.w / 640.0;
+    return logique(f, e.aire.x + static_cast<int>((x + 0.5) * s), e.aire.y + static_cast<int>((y + 0.5) * s));
+}
+
 TEST(Bascule, TheWindowComesBackAtItsSizeAndTheMouseMapsOnTheScreenEachWay) {
     ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
     {
         Fenetre f(true);
-        f.impose_taille_fenetre(1300, 980); // twice 640 x 480 with a 10-pixel border
-        EXPECT_EQ(logique(f, 10 + 2 * 5, 10 + 2 * 7), std::pair(5, 7));
+        f.impose_taille_fenetre(1300, 980);
+        EXPECT_EQ(f.echelle().aire.w, 1300); // the area fills the window's width
+        EXPECT_EQ(aller_retour(f, 5, 7), std::pair(5, 7));
         f.bascule_plein_ecran();
         ASSERT_TRUE(f.plein_ecran());
         int w = 0, h = 0;
         SDL_GetWindowSize(f.sdl(), &w, &h);
-        // The screen keeps its logical size, centred on the display at the zoom that fits.
-        const int z = std::max(1, std::min(w / 640, h / 480));
-        EXPECT_EQ(logique(f, (w - 640 * z) / 2 + z * 5, (h - 480 * z) / 2 + z * 7), std::pair(5, 7));
+        // Full screen: the area scaled to the display and centred.
+        EXPECT_EQ(f.echelle().aire.x, (w - f.echelle().aire.w) / 2);
+        EXPECT_EQ(aller_retour(f, 5, 7), std::pair(5, 7));
+        EXPECT_EQ(aller_retour(f, 639, 479), std::pair(639, 479));
         f.bascule_plein_ecran();
         SDL_GetWindowSize(f.sdl(), &w, &h);
         EXPECT_EQ(std::pair(w, h), std::pair(1300, 980));
-        EXPECT_EQ(logique(f, 10 + 2 * 5, 10 + 2 * 7), std::pair(5, 7));
+        EXPECT_EQ(aller_retour(f, 5, 7), std::pair(5, 7));
     }
     SDL_Quit();
 }

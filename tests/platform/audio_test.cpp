@@ -1,0 +1,117 @@
+// The sound device runs only while something is heard, and tunes play from memory, looping seamlessly.
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "platform/air.h"
+#include "platform/audio.h"
+
+namespace tlv {
+namespace {
+
+// Threads of this process running a sound device.
+int fils_audio() {
+    int n = 0;
+    for (const auto& t : std::filesystem::directory_iterator("/proc/self/task")) {
+        std::string nom;
+        std::getline(std::ifstream(t.path() / "comm"), nom);
+        n += nom.rfind("SDLAudio", 0) == 0;
+    }
+    return n;
+}
+
+// Waits for a condition the sound thread brings about, giving up after a few seconds.
+template <class F> bool jusqua(F f) {
+    for (int i = 0; i < 500 && !f(); ++i) SDL_Delay(10);
+    return f();
+}
+
+class Veille : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        if (!a.ouvert()) GTEST_SKIP() << "no sound device";
+    }
+    // Real time stands still unless the test moves it.
+    std::int64_t t = 0;
+    Audio a{true, false, nullptr, [this] { return t; }};
+};
+
+TEST_F(Veille, TheDeviceClosesAfterASilenceAndTheNextSoundOpensItAgain) {
+    ASSERT_TRUE(a.actif());
+    a.effet("cartew00");
+    ASSERT_TRUE(jusqua([&] { return !a.joue(); }));
+    a.veille();
+    t += Audio::Repos_ms - 1;
+    EXPECT_GT(a.veille(), 0) << "closed before the end of the sound left the device";
+    EXPECT_TRUE(a.actif());
+    t += 1;
+    EXPECT_EQ(a.veille(), -1);
+    EXPECT_FALSE(a.actif());
+    EXPECT_EQ(fils_audio(), 0) << "a paused device still wakes its thread";
+
+    a.effet("cartew00");
+    EXPECT_TRUE(a.actif());
+    EXPECT_TRUE(a.joue());
+    EXPECT_TRUE(jusqua([] { return fils_audio() == 1; }));
+}
+
+TEST_F(Veille, ATuneKeepsTheDeviceOpenUntilItStops) {
+    a.musique("cartem03", true);
+    t += 100 * Audio::Repos_ms;
+    EXPECT_EQ(a.veille(), -1);
+    EXPECT_TRUE(a.actif());
+    EXPECT_TRUE(a.joue());
+    a.arrete_musique();
+    ASSERT_TRUE(jusqua([&] { return !a.joue(); }));
+    a.veille();
+    t += Audio::Repos_ms;
+    a.veille();
+    EXPECT_FALSE(a.actif());
+}
+
+std::vector<std::uint8_t> lit(Air& air, std::size_t n) {
+    std::vector<std::uint8_t> v(n);
+    air.lit(v.data(), static_cast<int>(n));
+    return v;
+}
+
+TEST(Air, ATuneLoopsWithoutAGapAndPlaysOnceToItsEndOtherwise) {
+    Air air("cartem03", 44100, AUDIO_S16SYS, 2);
+    ASSERT_TRUE(jusqua([&] { return air.decode(); }));
+    const std::size_t n = air.taille();
+    ASSERT_GT(n, 44100u * 4) << "a tune of over a second";
+    air.demarre(false);
+    const auto une = lit(air, n);
+    EXPECT_NE(une, std::vector<std::uint8_t>(n, 0));
+    EXPECT_EQ(lit(air, 64), std::vector<std::uint8_t>(64, 0));
+    EXPECT_TRUE(air.fini());
+
+    // Looping, read in pieces that do not divide it: each pass is the tune again, sample for sample.
+    air.demarre(true);
+    std::vector<std::uint8_t> deux;
+    while (deux.size() < 2 * n) {
+        const auto v = lit(air, 1000);
+        deux.insert(deux.end(), v.begin(), v.end());
+    }
+    EXPECT_FALSE(air.fini());
+    const auto milieu = deux.begin() + static_cast<std::ptrdiff_t>(n);
+    EXPECT_TRUE(std::equal(une.begin(), une.end(), deux.begin()));
+    EXPECT_TRUE(std::equal(une.begin(), une.end(), milieu));
+}
+
+TEST(Air, AMissingOrDamagedFileIsSilence) {
+    Air air("cartei00", 44100, AUDIO_S16SYS, 2); // a picture
+    ASSERT_TRUE(jusqua([&] { return air.decode(); }));
+    air.demarre(true);
+    EXPECT_EQ(lit(air, 256), std::vector<std::uint8_t>(256, 0));
+    EXPECT_TRUE(air.fini());
+}
+
+} // namespace
+} // namespace tlv
