@@ -15,4 +15,4 @@ fi
 cmake --build build-asan -j"$(nproc)" --target tolvanex donnees singe >/dev/null
 export SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy
 export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=0}" UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1}"
-build-asan/bin/singe "$entrees" "$graine" build-asan/bin/tolvanex "build-asan/singe-$graine" --exige-ecrans
+build-asan/bin/singe "$entrees" "$graine" build-asan/bin/tolvanex "build-asan/singe-$graine" --exige-ecrans --progres

@@ -1,9 +1,9 @@
-// The monkey run: `singe ENTREES GRAINE TOLVANEX DOSSIER [--exige-ecrans]` feeds the program ENTREES
-// random inputs from seed GRAINE, in scripts of a few hundred inputs each started from the launcher, in
-// one score folder under DOSSIER. After each script: exit 0, nothing from a sanitizer on the error
-// output, the script ran to its end (or the player quit), every file of the score folder still as its
-// reader would write it. At the end, the screens reached (the program prints them in robot mode with
-// TLV_ROBOT_ECRANS); with --exige-ecrans, a screen never reached is a failure too.
+// The monkey run: `singe ENTREES GRAINE TOLVANEX DOSSIER [--exige-ecrans] [--progres]` feeds the program
+// ENTREES random inputs from seed GRAINE, in scripts of a few hundred inputs each started from the launcher,
+// in one score folder under DOSSIER. After each script: exit 0, nothing from a sanitizer on the error output,
+// the script ran to its end (or the player quit), every file of the score folder still as its reader would
+// write it. At the end, the screens reached (the program prints them in robot mode with TLV_ROBOT_ECRANS);
+// with --exige-ecrans, a screen never reached is a failure too; --progres prints a line after each script.
 #include <sys/wait.h>
 
 #include <chrono>
@@ -89,14 +89,18 @@ std::vector<std::string> verifie_dossier(const std::string& d) {
 
 int main(int argc, char** argv) {
     if (argc < 5) {
-        std::fprintf(stderr, "usage : singe ENTREES GRAINE TOLVANEX DOSSIER [--exige-ecrans]\n");
+        std::fprintf(stderr, "usage : singe ENTREES GRAINE TOLVANEX DOSSIER [--exige-ecrans] [--progres]\n");
         return 2;
     }
     const long total = std::atol(argv[1]);
     const std::uint64_t graine = std::strtoull(argv[2], nullptr, 10);
     const std::string binaire = argv[3];
     const fs::path travail = argv[4];
-    const bool exige = argc > 5 && std::string(argv[5]) == "--exige-ecrans";
+    bool exige = false, progres = false;
+    for (int i = 5; i < argc; ++i) {
+        exige = exige || std::string(argv[i]) == "--exige-ecrans";
+        progres = progres || std::string(argv[i]) == "--progres";
+    }
     fs::remove_all(travail);
     fs::create_directories(travail);
     const std::string scores = (travail / "tolvanex").string() + "/";
@@ -140,6 +144,10 @@ int main(int argc, char** argv) {
             if (err.find(motif) != std::string::npos) pb.push_back(std::string("erreur : ") + motif);
         for (auto& p : verifie_dossier(scores)) pb.push_back(std::move(p));
         if (!fs::exists(fin)) ++quittes; // the launcher's Quitter was clicked before the script's end
+        if (progres)
+            std::printf("script %d : %ld entrées, %.0f s\n", scripts, faites,
+                        std::chrono::duration<double>(std::chrono::steady_clock::now() - debut).count()),
+                std::fflush(stdout);
         if (!pb.empty()) {
             for (const auto& p : pb) trouvailles.push_back(chemin.string() + " : " + p);
             std::fprintf(stderr, "%s\n", err.substr(0, 4000).c_str());
