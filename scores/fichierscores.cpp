@@ -30,6 +30,13 @@ std::optional<int> nombre(std::string_view s, std::size_t n = 5) {
     return v;
 }
 
+// A UTF-8 mark that an editor left at a line's start (the reader takes it off the file's first line
+// only). No name of ours starts with those bytes: the name entry writes "ï" as "Ï".
+std::string_view sansmarque(std::string_view s) {
+    constexpr std::string_view marque = "\xEF\xBB\xBF";
+    return s.starts_with(marque) ? s.substr(marque.size()) : s;
+}
+
 // Control bytes in a name mean the line is not one we wrote.
 bool nomlisible(std::string_view s) {
     return std::none_of(s.begin(), s.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; });
@@ -123,6 +130,7 @@ std::string libelleniveau(int niveau) {
 }
 
 std::optional<ScoreMemo> luememo(std::string_view octets) {
+    octets = sansmarque(octets);
     const auto record = [](std::string_view nom, int t) {
         return ScoreMemo{champ(sansblancs(nom), largeurnommemo) + std::to_string(t), t};
     };
@@ -135,9 +143,10 @@ std::optional<ScoreMemo> luememo(std::string_view octets) {
         // Names are shorter than the field: one that fills it may have swallowed the time's first digits.
         if (fixe && blancs.find(nom.back()) != std::string_view::npos) return fixe;
     }
-    // The name's padding lost or grown: the time is the last word.
+    // The name's padding lost or grown: the time is the last word. A name as long as the field is cut so
+    // that a blank ends it, else its last characters would read as the time's first digits.
     if (const auto m = decoupe(octets, 1))
-        if (const auto t = nombre(m->nombres[0])) return record(m->nom, *t);
+        if (const auto t = nombre(m->nombres[0])) return record(m->nom.substr(0, largeurnommemo - 1), *t);
     return fixe;
 }
 
@@ -174,6 +183,7 @@ TableMemo inserememo(const TableMemo& t, int rang, const std::string& ligne) {
 }
 
 std::optional<ScoreJong> luejong(std::string_view octets) {
+    octets = sansmarque(octets);
     const auto record = [](std::string_view nom, std::optional<int> tableau,
                            std::optional<int> temps) -> std::optional<ScoreJong> {
         if (!tableau || !temps) return std::nullopt;
