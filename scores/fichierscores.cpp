@@ -132,7 +132,14 @@ std::string libelleniveau(int niveau) {
 std::optional<ScoreMemo> luememo(std::string_view octets) {
     octets = sansmarque(octets);
     const auto record = [](std::string_view nom, int t) {
-        return ScoreMemo{champ(sansblancs(nom), largeurnommemo) + std::to_string(t), t};
+        std::string ligne = champ(sansblancs(nom), largeurnommemo) + std::to_string(t);
+        // A name that fills the field runs into the time: when the line's last word would then read as
+        // another time, the name is cut so that a blank ends it.
+        if (ligne[largeurnommemo - 1] != ' ')
+            if (const auto m = decoupe(ligne, 1); m && nombre(m->nombres[0]))
+                ligne = champ(sansblancs(sansblancs(nom).substr(0, largeurnommemo - 1)), largeurnommemo) +
+                        std::to_string(t);
+        return ScoreMemo{ligne, t};
     };
     // The layout written: the name field, then the time, here with blanks allowed around it.
     std::optional<ScoreMemo> fixe;
@@ -143,10 +150,9 @@ std::optional<ScoreMemo> luememo(std::string_view octets) {
         // Names are shorter than the field: one that fills it may have swallowed the time's first digits.
         if (fixe && blancs.find(nom.back()) != std::string_view::npos) return fixe;
     }
-    // The name's padding lost or grown: the time is the last word. A name as long as the field is cut so
-    // that a blank ends it, else its last characters would read as the time's first digits.
+    // The name's padding lost or grown: the time is the last word.
     if (const auto m = decoupe(octets, 1))
-        if (const auto t = nombre(m->nombres[0])) return record(m->nom.substr(0, largeurnommemo - 1), *t);
+        if (const auto t = nombre(m->nombres[0])) return record(m->nom, *t);
     return fixe;
 }
 
