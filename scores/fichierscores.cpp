@@ -30,11 +30,12 @@ std::optional<int> nombre(std::string_view s, std::size_t n = 5) {
     return v;
 }
 
-// A UTF-8 mark that an editor left at a line's start (the reader takes it off the file's first line
+// UTF-8 marks that an editor left at a line's start (the file reader takes one off the first line
 // only). No name of ours starts with those bytes: the name entry writes "ï" as "Ï".
 std::string_view sansmarque(std::string_view s) {
     constexpr std::string_view marque = "\xEF\xBB\xBF";
-    return s.starts_with(marque) ? s.substr(marque.size()) : s;
+    while (s.starts_with(marque)) s.remove_prefix(marque.size());
+    return s;
 }
 
 // Control bytes in a name mean the line is not one we wrote.
