@@ -17,6 +17,7 @@
 #include "quitter.h"
 #include "robot.h"
 #include "systeme.h"
+#include "trace_ecran.h"
 
 namespace tlv {
 
@@ -333,6 +334,7 @@ void Plateforme::montre_modal(Form& f, bool reactive_dessous) {
     f.visible = true;
     pile_.push_back(&f);
     sale_ = true;
+    if (robot_) trace_ecran(f);
     try {
         f.Form_Activate();
         while (f.visible) attend_joueur();

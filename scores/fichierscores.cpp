@@ -30,6 +30,21 @@ std::optional<int> nombre(std::string_view s, std::size_t n = 5) {
     return v;
 }
 
+// UTF-8 marks that an editor left at a line's start (the file reader takes one off the first line
+// only). No name of ours starts with those bytes: the name entry writes "ï" as "Ï".
+std::string_view sansmarque(std::string_view s) {
+    constexpr std::string_view marque = "\xEF\xBB\xBF";
+    while (s.starts_with(marque)) s.remove_prefix(marque.size());
+    return s;
+}
+
+// A name without the blanks and marks around it: a mark left after blanks would be at the start of the
+// line written.
+std::string_view nomnet(std::string_view s) {
+    for (std::string_view avant; avant != s;) avant = s, s = sansmarque(sansblancs(s));
+    return s;
+}
+
 // Control bytes in a name mean the line is not one we wrote.
 bool nomlisible(std::string_view s) {
     return std::none_of(s.begin(), s.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; });
@@ -123,8 +138,16 @@ std::string libelleniveau(int niveau) {
 }
 
 std::optional<ScoreMemo> luememo(std::string_view octets) {
+    octets = sansmarque(octets);
     const auto record = [](std::string_view nom, int t) {
-        return ScoreMemo{champ(sansblancs(nom), largeurnommemo) + std::to_string(t), t};
+        std::string ligne = champ(nomnet(nom), largeurnommemo) + std::to_string(t);
+        // A name that fills the field runs into the time: when the line's last word would then read as
+        // another time, the name is cut so that a blank ends it.
+        if (ligne[largeurnommemo - 1] != ' ')
+            if (const auto m = decoupe(ligne, 1); m && nombre(m->nombres[0]))
+                ligne = champ(nomnet(nomnet(nom).substr(0, largeurnommemo - 1)), largeurnommemo) +
+                        std::to_string(t);
+        return ScoreMemo{ligne, t};
     };
     // The layout written: the name field, then the time, here with blanks allowed around it.
     std::optional<ScoreMemo> fixe;
@@ -174,10 +197,11 @@ TableMemo inserememo(const TableMemo& t, int rang, const std::string& ligne) {
 }
 
 std::optional<ScoreJong> luejong(std::string_view octets) {
+    octets = sansmarque(octets);
     const auto record = [](std::string_view nom, std::optional<int> tableau,
                            std::optional<int> temps) -> std::optional<ScoreJong> {
         if (!tableau || !temps) return std::nullopt;
-        return ScoreJong{champ(sansblancs(nom), largeurnomjong) + chiffres(*tableau, 3) + chiffres(*temps, 5),
+        return ScoreJong{champ(nomnet(nom), largeurnomjong) + chiffres(*tableau, 3) + chiffres(*temps, 5),
                          *tableau, *temps};
     };
     // The layout written, blanks allowed after it.

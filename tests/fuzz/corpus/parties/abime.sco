@@ -1,0 +1,4 @@
+
+TITI      -100000
+   
+LONGUENOMX00599999extra  7 12

@@ -1,0 +1,5 @@
+INCONNU         10000
+INCONNU         10000
+INCONNU         10000
+INCONNU         10000
+INCONNU         10000

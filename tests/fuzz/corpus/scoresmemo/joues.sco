@@ -1,0 +1,3 @@
+ZOÉ             42
+JEAN-PAUL       57
+INCONNU         10000
