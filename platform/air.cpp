@@ -4,6 +4,7 @@
 #include <vorbis/vorbisfile.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 
 namespace tlv {
@@ -26,7 +27,13 @@ void Air::decode_tout(std::string chemin, int frequence, std::uint16_t format, i
         ~Fin() { a.decode_.store(true); }
     } fin{*this};
     OggVorbis_File vf;
-    if (ov_fopen(chemin.c_str(), &vf) != 0) return;
+    // Close-on-exec, as every file the game opens: a program started meanwhile must not inherit it.
+    FILE* f = std::fopen(chemin.c_str(), "rbe");
+    if (!f) return;
+    if (ov_open_callbacks(f, &vf, nullptr, 0, OV_CALLBACKS_DEFAULT) != 0) {
+        std::fclose(f);
+        return;
+    }
     struct Ferme {
         OggVorbis_File& f;
         ~Ferme() { ov_clear(&f); }
