@@ -118,25 +118,9 @@ void Fmenu::Form_KeyDown(Touche code, int) {
     if (touche_son(pf, ctx_.util, ctx_.r, code, "cartem01")) return;
     // The keys work the lines a click works; line 5 (the deal editor) stays the mouse's secret.
     static constexpr int lignes[] = {1, 2, 3, 4, 6};
-    switch (geste_menu(code, survol, std::span(lignes).subspan(partieencours_ ? 0 : 1))) {
-    case GesteMenu::Deplace:
-        affmenu(survol);
-        return;
-    case GesteMenu::Choisit:
-        MouseDown(bouton::Gauche, 0, 320, 0);
-        return;
-    case GesteMenu::Moins:
-    case GesteMenu::Plus:
-        // The arrows at either end of the points line.
-        if (survol == 4) MouseDown(bouton::Gauche, 0, code == Touche::Gauche ? 110 : 530, 0);
-        return;
-    case GesteMenu::Retour:
-        survol = 6;
-        MouseDown(bouton::Gauche, 0, 320, 0);
-        return;
-    case GesteMenu::Aucun:
-        return;
-    }
+    // Line 4's arrows set the match's points.
+    clavier_menu_jeu(*this, code, survol, std::span(lignes).subspan(partieencours_ ? 0 : 1), 4,
+                     [this](int l) { affmenu(l); });
 }
 
 } // namespace tlv

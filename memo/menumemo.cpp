@@ -130,25 +130,9 @@ void Menumemo::MouseDown(int, int, int x, int) {
 
 void Menumemo::Form_KeyDown(Touche code, int) {
     static constexpr int lignes[] = {1, 2, 3, 4, 6};
-    switch (geste_menu(code, survol, std::span(lignes).subspan(memo_.partieencours ? 0 : 1))) {
-    case GesteMenu::Deplace:
-        afmenumemo(survol);
-        return;
-    case GesteMenu::Choisit:
-        MouseDown(bouton::Gauche, 0, 320, 0);
-        return;
-    case GesteMenu::Moins:
-    case GesteMenu::Plus:
-        // The level's arrows.
-        if (survol == 4) MouseDown(bouton::Gauche, 0, code == Touche::Gauche ? 110 : 530, 0);
-        return;
-    case GesteMenu::Retour:
-        survol = 6;
-        MouseDown(bouton::Gauche, 0, 320, 0);
-        return;
-    case GesteMenu::Aucun:
-        return;
-    }
+    // Line 4's arrows set the level.
+    clavier_menu_jeu(*this, code, survol, std::span(lignes).subspan(memo_.partieencours ? 0 : 1), 4,
+                     [this](int l) { afmenumemo(l); });
 }
 
 } // namespace tlv

@@ -166,25 +166,8 @@ void Menujong::Form_KeyDown(Touche code, int) {
     if (index >= 0 && !nom.empty()) lignes.push_back(3);
     if (effacable()) lignes.push_back(4);
     lignes.insert(lignes.end(), {5, 6});
-    switch (geste_menu(code, survol, lignes)) {
-    case GesteMenu::Deplace:
-        afmenujong(survol);
-        return;
-    case GesteMenu::Choisit:
-        // On the selector, the name: the game is loaded.
-        MouseDown(bouton::Gauche, 0, 320, 0);
-        return;
-    case GesteMenu::Moins:
-    case GesteMenu::Plus:
-        if (survol == 3) MouseDown(bouton::Gauche, 0, code == Touche::Gauche ? 110 : 530, 0);
-        return;
-    case GesteMenu::Retour:
-        survol = 6;
-        MouseDown(bouton::Gauche, 0, 320, 0);
-        return;
-    case GesteMenu::Aucun:
-        return;
-    }
+    // Line 3's arrows go through the saved games; choosing the name loads the game.
+    clavier_menu_jeu(*this, code, survol, lignes, 3, [this](int l) { afmenujong(l); });
 }
 
 } // namespace tlv

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "form.h"
+
 namespace tlv {
 
 GesteMenu geste_menu(Touche code, int& survol, std::span<const int> lignes) {
@@ -30,6 +32,27 @@ GesteMenu geste_menu(Touche code, int& survol, std::span<const int> lignes) {
         return GesteMenu::Plus;
     default:
         return GesteMenu::Aucun;
+    }
+}
+
+void clavier_menu_jeu(Form& menu, Touche code, int& survol, std::span<const int> lignes, int fleches,
+                      const std::function<void(int)>& surligne, int retour) {
+    switch (geste_menu(code, survol, lignes)) {
+    case GesteMenu::Deplace:
+        surligne(survol);
+        return;
+    case GesteMenu::Retour:
+        survol = retour;
+        [[fallthrough]];
+    case GesteMenu::Choisit:
+        menu.MouseDown(bouton::Gauche, 0, 320, 0);
+        return;
+    case GesteMenu::Moins:
+    case GesteMenu::Plus:
+        if (survol == fleches) menu.MouseDown(bouton::Gauche, 0, code == Touche::Gauche ? 110 : 530, 0);
+        return;
+    case GesteMenu::Aucun:
+        return;
     }
 }
 
