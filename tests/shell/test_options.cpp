@@ -20,21 +20,16 @@ TEST(Options, ReadsEveryOption) {
     EXPECT_EQ(o.dossier_config, "/tmp/c");
 }
 
-class MauvaiseOption : public ::testing::TestWithParam<std::vector<std::string>> {};
-TEST_P(MauvaiseOption, IsRefused) {
-    EXPECT_THROW(lit_options(GetParam()), std::invalid_argument);
+TEST(Options, BadOnesAreRefused) {
+    for (const char* valeur : {"-3", "12x", "99999999999999999999"})
+        EXPECT_THROW(lit_options({"--graine", valeur}), std::invalid_argument) << valeur;
+    for (const char* valeur :
+         {"1366", "1366x", "x768", "1366x-768", "0x0", "99999x768", "1366x99999", "1366x768x2"})
+        EXPECT_THROW(lit_options({"--ecran", valeur}), std::invalid_argument) << valeur;
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"--graine"}, {"--robot", ""}, {"--inconnue"}})
+        EXPECT_THROW(lit_options(args), std::invalid_argument) << args[0];
 }
-INSTANTIATE_TEST_SUITE_P(
-    Options, MauvaiseOption,
-    ::testing::Values(
-        std::vector<std::string>{"--graine"}, std::vector<std::string>{"--graine", "-3"},
-        std::vector<std::string>{"--graine", "12x"},
-        std::vector<std::string>{"--graine", "99999999999999999999"}, std::vector<std::string>{"--robot", ""},
-        std::vector<std::string>{"--ecran", "1366"}, std::vector<std::string>{"--ecran", "1366x"},
-        std::vector<std::string>{"--ecran", "x768"}, std::vector<std::string>{"--ecran", "1366x-768"},
-        std::vector<std::string>{"--ecran", "0x0"}, std::vector<std::string>{"--ecran", "99999x768"},
-        std::vector<std::string>{"--ecran", "1366x99999"}, std::vector<std::string>{"--ecran", "1366x768x2"},
-        std::vector<std::string>{"--inconnue"}));
 
 } // namespace
 } // namespace tlv
