@@ -44,21 +44,18 @@ TEST(CreeFichiers, OnlyTheMissingOnesAreCreated) {
         EXPECT_EQ(litbrut(d / nom), avant.contains(nom) ? avant.at(nom) : contenuinitial(nom)) << nom;
 }
 
+// A folder that cannot be made, or a file that cannot be opened for another reason than its absence (a
+// link to itself): the rest is abandoned, nothing damaged.
 TEST(CreeFichiers, AnyOtherErrorAbandonsTheRest) {
     DossierTemp d;
-    // A link to itself cannot be opened, and not because it is missing.
+    test::ecritbrut(d / "occupe", "x");
+    EXPECT_FALSE(creefichiers(d / "occupe/tolvanex/"));
+    EXPECT_EQ(litbrut(d / "occupe"), "x");
     std::filesystem::create_symlink("tlvmemo1.sco", d / "tlvmemo1.sco");
     EXPECT_FALSE(creefichiers(d.chemin()));
     EXPECT_EQ(litbrut(d / "tlvmemo0.sco"), contenuinitial("tlvmemo0.sco"));
     EXPECT_FALSE(litbrut(d / "tlvmemo2.sco"));
     EXPECT_FALSE(litbrut(d / "tlvjong1.sco"));
-}
-
-TEST(CreeFichiers, UncreatableFolder) {
-    DossierTemp d;
-    test::ecritbrut(d / "occupe", "x");
-    EXPECT_FALSE(creefichiers(d / "occupe/tolvanex/"));
-    EXPECT_EQ(litbrut(d / "occupe"), "x");
 }
 
 // What interrupted writes left: the program's own temporary files go, anything else stays.

@@ -348,22 +348,12 @@ int main(int argc, char** argv) {
     std::printf("singe : %ld entrées, graine %llu, %d scripts (%d quittés avant la fin), %.0f s\n", faites,
                 static_cast<unsigned long long>(graine), scripts, quittes, secondes);
     std::printf("écrans atteints :");
-    std::vector<std::string> manquants;
-    for (const char* e : Ecrans) {
-        std::printf(" %s=%ld", e, vus.count(e) ? vus[e] : 0L);
-        if (!vus.count(e)) manquants.push_back(e);
-    }
+    for (const auto& [e, n] : vus) std::printf(" %s=%ld", e.c_str(), n);
     std::printf("\n");
-    for (const auto& [e, n] : vus) {
-        bool connu = false;
-        for (const char* x : Ecrans) connu = connu || e == x;
-        if (!connu) std::printf("autre écran : %s=%ld\n", e.c_str(), n);
-    }
     for (const auto& t : trouvailles) std::printf("TROUVAILLE %s\n", t.c_str());
-    if (!manquants.empty()) {
-        std::printf("jamais atteints :");
-        for (const auto& e : manquants) std::printf(" %s", e.c_str());
-        std::printf("\n");
-    }
-    return !trouvailles.empty() || (exige && !manquants.empty()) ? 1 : 0;
+    bool manque = false;
+    for (const char* e : Ecrans)
+        if (!vus.count(e)) std::printf("%s %s", manque ? "" : "jamais atteints :", e), manque = true;
+    if (manque) std::printf("\n");
+    return !trouvailles.empty() || (exige && manque) ? 1 : 0;
 }
