@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/entrees.h"
+#include "scores/nom.h"
 #include "scores/saisie.h"
 
 namespace tlv {
@@ -89,6 +90,14 @@ TEST(Saisie, AClickGoesToTheNearestGap) {
     Saisie vide;
     vide.clique(50, largeur);
     EXPECT_EQ(vide.curseur(), 0);
+}
+
+// What Enter records: trimmed, in capitals, quotes become apostrophes.
+TEST(ReponseNom, TrimmedCapitalsQuotesBecomeApostrophes) {
+    const std::pair<const char*, const char*> cas[] = {{"   ", "INCONNU"},     {"  jo b ", "JO B"},
+                                                       {"o\"neil", "O'NEIL"},  {"hélène", "HÉLÈNE"},
+                                                       {"œuvre ÿ", "ŒUVRE Ÿ"}, {"straße÷", "STRAßE÷"}};
+    for (const auto& [tape, nom] : cas) EXPECT_EQ(reponsenom(tape), nom) << tape;
 }
 
 } // namespace
