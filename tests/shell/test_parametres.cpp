@@ -142,8 +142,6 @@ TEST(Textes, PackedNamesAreCutInFixedFields) {
     EXPECT_EQ(champ(t[Texte::NomsDesRangs], 8, 2), " 1");
     EXPECT_EQ(champ_nu(t[Texte::NomsDesCouleurs], 4, 7), "Coeur");
     EXPECT_EQ(champ(t[Texte::NomsDesCouleurs], 5, 7), "");
-    EXPECT_EQ(t[Texte::Carre], "carré");
-    for (int i = 65; i <= 70; ++i) EXPECT_EQ(t[static_cast<Texte>(i)], "rien");
 }
 
 } // namespace
