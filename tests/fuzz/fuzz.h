@@ -3,6 +3,7 @@
 // broken invariant (a plain abort, which libFuzzer and the replay both report with the input).
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -53,6 +54,28 @@ inline void pose(const std::string& chemin, std::string_view octets) {
 inline std::string relit(const std::string& chemin) {
     std::ifstream f(chemin, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(f), {});
+}
+
+// A score table read from any bytes: the records come before the default lines that fill the places
+// left, in the order `avant` says; written, the file is the table byte for byte; read again, the same
+// lines (a record below the default ones moves under them once they are stored lines), and from then on
+// the file no longer changes.
+template <class Table, class Lit, class Ecrit, class Avant>
+void verifie_table(const std::string& chemin, const Table& t, std::string_view defaut, Lit lit, Ecrit ecrit,
+                   Avant avant) {
+    std::size_t lus = t.size();
+    while (lus > 0 && t[lus - 1].ligne == defaut) --lus;
+    for (std::size_t i = 1; i < lus; ++i) TLV_VERIFIE(!avant(t[i], t[i - 1]));
+    TLV_VERIFIE(ecrit(chemin, t));
+    std::string attendu;
+    for (const auto& s : t) attendu += s.ligne + "\r\n";
+    TLV_VERIFIE(relit(chemin) == attendu);
+    const Table u = lit(chemin);
+    TLV_VERIFIE(std::is_permutation(u.begin(), u.end(), t.begin(), t.end(),
+                                    [](const auto& a, const auto& b) { return a.ligne == b.ligne; }));
+    TLV_VERIFIE(ecrit(chemin, u));
+    const Table w = lit(chemin);
+    for (std::size_t i = 0; i < u.size(); ++i) TLV_VERIFIE(w[i].ligne == u[i].ligne);
 }
 
 } // namespace tlv::fuzz

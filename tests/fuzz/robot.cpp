@@ -14,38 +14,16 @@ using Type = Commande::Type;
 namespace {
 
 std::string nom_touche(Touche t) {
-    switch (t) {
-    case Touche::Entree:
-        return "Entree";
-    case Touche::Echap:
-        return "Echap";
-    case Touche::Tab:
-        return "Tab";
-    case Touche::Effacement:
-        return "Effacement";
-    case Touche::Espace:
-        return "Espace";
-    case Touche::Gauche:
-        return "Gauche";
-    case Touche::Droite:
-        return "Droite";
-    case Touche::Haut:
-        return "Haut";
-    case Touche::Bas:
-        return "Bas";
-    case Touche::Suppr:
-        return "Suppr";
-    case Touche::Debut:
-        return "Debut";
-    case Touche::Fin:
-        return "Fin";
-    default:
-        break;
-    }
+    static const std::pair<Touche, const char*> noms[] = {
+        {Touche::Entree, "Entree"},         {Touche::Echap, "Echap"},   {Touche::Tab, "Tab"},
+        {Touche::Effacement, "Effacement"}, {Touche::Espace, "Espace"}, {Touche::Gauche, "Gauche"},
+        {Touche::Droite, "Droite"},         {Touche::Haut, "Haut"},     {Touche::Bas, "Bas"},
+        {Touche::Suppr, "Suppr"},           {Touche::Debut, "Debut"},   {Touche::Fin, "Fin"}};
+    for (const auto& [touche, nom] : noms)
+        if (touche == t) return nom;
     const int n = static_cast<int>(t) - static_cast<int>(Touche::F1) + 1;
     TLV_VERIFIE(n >= 1 && n <= 12);
-    std::string f = "F";
-    return f.append(std::to_string(n));
+    return std::string("F").append(std::to_string(n));
 }
 
 std::string modificateurs(int m) {
@@ -63,29 +41,25 @@ std::string secondes(std::int64_t ms) {
 
 // The command as a script line.
 std::string ecrit(const Commande& c) {
-    std::string s;
     switch (c.type) {
     case Type::Clic:
     case Type::ClicDroit:
     case Type::Survol:
-        s = c.type == Type::Clic ? "clic" : c.type == Type::ClicDroit ? "clicdroit" : "survol";
-        s.append(" ").append(std::to_string(c.x)).append(" ").append(std::to_string(c.y));
-        return s.append(modificateurs(c.maj));
+        return std::string(c.type == Type::Clic        ? "clic "
+                           : c.type == Type::ClicDroit ? "clicdroit "
+                                                       : "survol ") +
+               std::to_string(c.x) + " " + std::to_string(c.y) + modificateurs(c.maj);
     case Type::Touche:
-        s = "touche ";
-        return s.append(c.texte.empty() ? nom_touche(c.code) : c.texte).append(modificateurs(c.maj));
+        return std::string("touche ").append(c.texte.empty() ? nom_touche(c.code) : c.texte) +
+               modificateurs(c.maj);
     case Type::Texte:
-        s = "texte ";
-        return s.append(c.texte);
+        return "texte " + c.texte;
     case Type::Attends:
-        s = "attends";
-        if (c.duree_ms > 0) s.append(" ").append(secondes(c.duree_ms));
-        return s;
+        return c.duree_ms > 0 ? "attends " + secondes(c.duree_ms) : "attends";
     case Type::Capture:
-        s = "capture ";
-        s.append(c.texte);
-        if (c.differee) s.append(" ").append(secondes(c.duree_ms));
-        return s;
+        return std::string("capture ")
+            .append(c.texte)
+            .append(c.differee ? std::string(" ").append(secondes(c.duree_ms)) : "");
     }
     fuzz::viole("type de commande");
 }

@@ -2,8 +2,6 @@
 // A score folder, shared settings and a robot-fed platform for driving the score screens in-process.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <memory>
 #include <string>
 
@@ -46,13 +44,9 @@ class Banc : public ::testing::Test {
         return true;
     }
 
-    std::string lit(const std::string& nom) const {
-        std::ifstream f(r.dossier_scores + nom, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(f), {});
-    }
+    std::string lit(const std::string& nom) const { return test::litbrut(dossier / nom).value_or(""); }
     void ecrit(const std::string& nom, const std::string& contenu) const {
-        std::ofstream f(r.dossier_scores + nom, std::ios::binary);
-        f << contenu;
+        test::ecritbrut(dossier / nom, contenu);
     }
 
     test::DossierTemp dossier;

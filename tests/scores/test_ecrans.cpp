@@ -33,54 +33,42 @@ TEST_F(Banc, TheNameEntryAnswersWhatWasTyped) {
 }
 
 // The caret as drawn: the black columns of the box at its foot, below the letters' baseline. Then "z" is
-// typed where it stands.
-struct CasCurseur {
-    const char* nom;
-    std::string saisie; // "@" stands for the x of the gap after `avant`, a little to its right
-    std::string avant;  // the text before the caret
-    std::string reponse;
-};
-
-class Curseur : public Banc, public ::testing::WithParamInterface<CasCurseur> {};
-
-TEST_P(Curseur, IsDrawnInTheGapItStandsIn) {
-    const auto& c = GetParam();
-    ASSERT_TRUE(joue("", [](Contexte&) {})); // a platform, to measure the text with
-    Polices& po = pf->polices();
-    const int th = po.hauteur(r.taille6);
-    const int gauche = (640 - Innom::Largeur) / 2 + Innom::Text1X,
-              haut = (480 - Innom::Hauteur) / 2 + Innom::Text1Y;
-    const int ecart = gauche + 6 + (c.avant.empty() ? 0 : po.largeur(c.avant, r.taille6));
-    std::string saisie = c.saisie;
-    if (const auto a = saisie.find('@'); a != std::string::npos)
-        saisie.replace(a, 1, std::to_string(ecart + 3));
-
-    const std::string png = dossier / "nom.png";
-    std::string reponse;
-    ASSERT_TRUE(
-        joue("attends\n" + saisie + "\nattends\ncapture " + png + "\ntexte z\ntouche Entree\nattends\n",
-             [&](Contexte& x) { reponse = demande_nom(x, "Entrez votre nom"); }));
-    EXPECT_EQ(reponse, c.reponse);
-    const auto image = charge_image(png);
-    ASSERT_TRUE(image);
-    const int pied = haut + (Innom::Text1H - th) / 2 + th - th / 8 - 1;
-    std::vector<int> noires;
-    for (int x = gauche + 2; x < gauche + Innom::Text1W - 2; ++x)
-        if (image->pixel(x, pied) == rgb(0, 0, 0)) noires.push_back(x);
-    EXPECT_EQ(noires, (std::vector<int>{ecart + 1, ecart + 2}));
+// typed where it stands. In the input, "@" stands for the x of the gap after the text before the caret.
+TEST_F(Banc, TheCaretIsDrawnInTheGapItStandsIn) {
+    struct Cas {
+        std::string saisie, avant, reponse; // the input, the text before the caret, the answer
+    };
+    for (const Cas& c :
+         {Cas{"texte abc", "abc", "ABCZ"}, Cas{"texte abc\ntouche Gauche", "ab", "ABZC"},
+          Cas{"texte abc\ntouche Debut", "", "ZABC"},
+          Cas{"texte abc\ntouche Debut\ntouche Fin", "abc", "ABCZ"},
+          Cas{"texte ac\ntouche Gauche\ntexte bb", "abb", "ABBZC"}, Cas{"texte abc\nclic @ 250", "a", "AZBC"},
+          Cas{"texte abc\ntouche Debut\nclic 500 250", "abc", "ABCZ"}}) {
+        SCOPED_TRACE(c.saisie);
+        ASSERT_TRUE(joue("", [](Contexte&) {})); // a platform, to measure the text with
+        Polices& po = pf->polices();
+        const int th = po.hauteur(r.taille6);
+        const int gauche = (640 - Innom::Largeur) / 2 + Innom::Text1X,
+                  haut = (480 - Innom::Hauteur) / 2 + Innom::Text1Y;
+        const int ecart = gauche + 6 + (c.avant.empty() ? 0 : po.largeur(c.avant, r.taille6));
+        std::string saisie = c.saisie;
+        if (const auto a = saisie.find('@'); a != std::string::npos)
+            saisie.replace(a, 1, std::to_string(ecart + 3));
+        const std::string png = dossier / "nom.png";
+        std::string reponse;
+        ASSERT_TRUE(
+            joue("attends\n" + saisie + "\nattends\ncapture " + png + "\ntexte z\ntouche Entree\nattends\n",
+                 [&](Contexte& x) { reponse = demande_nom(x, "Entrez votre nom"); }));
+        EXPECT_EQ(reponse, c.reponse);
+        const auto image = charge_image(png);
+        ASSERT_TRUE(image);
+        const int pied = haut + (Innom::Text1H - th) / 2 + th - th / 8 - 1;
+        std::vector<int> noires;
+        for (int x = gauche + 2; x < gauche + Innom::Text1W - 2; ++x)
+            if (image->pixel(x, pied) == rgb(0, 0, 0)) noires.push_back(x);
+        EXPECT_EQ(noires, (std::vector<int>{ecart + 1, ecart + 2}));
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cas, Curseur,
-    ::testing::Values(CasCurseur{"AfterTyping", "texte abc", "abc", "ABCZ"},
-                      CasCurseur{"Left", "texte abc\ntouche Gauche", "ab", "ABZC"},
-                      CasCurseur{"Home", "texte abc\ntouche Debut", "", "ZABC"},
-                      CasCurseur{"HomeThenEnd", "texte abc\ntouche Debut\ntouche Fin", "abc", "ABCZ"},
-                      CasCurseur{"InsertedInTheMiddle", "texte ac\ntouche Gauche\ntexte bb", "abb", "ABBZC"},
-                      CasCurseur{"ClickedBetweenLetters", "texte abc\nclic @ 250", "a", "AZBC"},
-                      CasCurseur{"ClickedPastTheEnd", "texte abc\ntouche Debut\nclic 500 250", "abc",
-                                 "ABCZ"}),
-    [](const auto& i) { return std::string(i.param.nom); });
 
 // The time column: every time ends on the same right edge, whatever its number of digits.
 TEST_F(Banc, MemoTimesAreRightAligned) {
@@ -105,10 +93,16 @@ TEST_F(Banc, MemoTimesAreRightAligned) {
     EXPECT_EQ(bords, std::vector<int>(5, bords[0]));
 }
 
+// A time that ranks asks the name and writes the line; one that does not shows nothing (with no input, a
+// screen waiting for the player would run the script out) and writes nothing.
 TEST_F(Banc, MemoTimeThatRanksAsksTheNameAndWritesTheLine) {
-    ecrit("tlvmemo1.sco", "A               50\r\nB               80\r\nC               80\r\n"
-                          "D               90\r\nE               95\r\n");
-    bool classe = false;
+    const std::string avant = "A               50\r\nB               80\r\nC               80\r\n"
+                              "D               90\r\nE               95\r\n";
+    ecrit("tlvmemo1.sco", avant);
+    bool classe = true;
+    ASSERT_TRUE(joue("", [&](Contexte& c) { classe = tableaudesscores_memo(c, 1, 95); }));
+    EXPECT_FALSE(classe);
+    EXPECT_EQ(lit("tlvmemo1.sco"), avant);
     ASSERT_TRUE(joue("attends\ntexte hélène\ntouche Entree\n" + Retour,
                      [&](Contexte& c) { classe = tableaudesscores_memo(c, 1, 80); }));
     EXPECT_TRUE(classe);
@@ -116,43 +110,34 @@ TEST_F(Banc, MemoTimeThatRanksAsksTheNameAndWritesTheLine) {
                                    "H\xc9L\xc8NE          80\r\nD               90\r\n");
 }
 
-TEST_F(Banc, MemoTimeThatDoesNotRankShowsNothing) {
-    const std::string avant = lit("tlvmemo2.sco");
-    bool classe = true;
-    // No input at all: a screen waiting for the player would run the script out.
-    ASSERT_TRUE(joue("", [&](Contexte& c) { classe = tableaudesscores_memo(c, 2, 10000); }));
-    EXPECT_FALSE(classe);
-    EXPECT_EQ(lit("tlvmemo2.sco"), avant);
+// Only a confirmed erase resets the file; the result tells whether the screen left by itself.
+TEST_F(Banc, OnlyAConfirmedEraseResetsTheFile) {
+    struct Cas {
+        bool memo;
+        std::string script;
+        bool fini, efface;
+    };
+    for (const Cas& c :
+         {Cas{true, "attends\nclic 195 399\n" + Retour, true, false}, // above the buttons
+          Cas{true, Effacer + "touche Entree\nattends\n", true, true},
+          Cas{false, Effacer + "touche Entree\nattends\n", true, true},
+          Cas{true, Effacer + "touche Echap\n" + Retour, true, false},
+          Cas{true, Effacer, false, false}, // the program closed at the question
+          // By keys: Bas highlights the first button; the box's OK is chosen by Entrée.
+          Cas{true, "attends\ntouche Bas\ntouche Entree\nattends\ntouche Entree\nattends\n", true, true}}) {
+        SCOPED_TRACE(c.script);
+        const std::string fichier = c.memo ? "tlvmemo0.sco" : fichierjong;
+        const std::string avant = c.memo ? "JOUEUR          12\r\n" : "X        00100010\r\n";
+        ecrit(fichier, avant);
+        EXPECT_EQ(joue(c.script,
+                       [&](Contexte& x) {
+                           c.memo ? affichelesscores_memo(x, 0)
+                                  : affichelesscores_jong(x, "X        00100010");
+                       }),
+                  c.fini);
+        EXPECT_EQ(lit(fichier), c.efface ? contenuinitial(fichier) : avant);
+    }
 }
-
-struct CasEffacement {
-    const char* nom;
-    std::string script;
-    bool fini, efface; // the screen left by itself; the file reset
-};
-
-class Effacement : public Banc, public ::testing::WithParamInterface<CasEffacement> {};
-
-TEST_P(Effacement, OnlyAConfirmedEraseResetsTheFile) {
-    const std::string joue_ = "JOUEUR          12\r\n";
-    ecrit("tlvmemo0.sco", joue_);
-    EXPECT_EQ(joue(GetParam().script, [&](Contexte& c) { affichelesscores_memo(c, 0); }), GetParam().fini);
-    EXPECT_EQ(lit("tlvmemo0.sco"), GetParam().efface ? contenuinitial("tlvmemo0.sco") : joue_);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cas, Effacement,
-    ::testing::Values(CasEffacement{"ClickAboveTheButtonsDoesNothing", "attends\nclic 195 399\n" + Retour,
-                                    true, false},
-                      CasEffacement{"EraseConfirmed", Effacer + "touche Entree\nattends\n", true, true},
-                      CasEffacement{"EraseCancelled", Effacer + "touche Echap\n" + Retour, true, false},
-                      CasEffacement{"ProgramClosedAtTheQuestion", Effacer, false, false},
-                      // By keys: Bas highlights the first button; the box's OK is chosen by Entrée.
-                      CasEffacement{"KeysEraseConfirmed",
-                                    "attends\ntouche Bas\ntouche Entree\nattends\n"
-                                    "touche Entree\nattends\n",
-                                    true, true}),
-    [](const auto& i) { return std::string(i.param.nom); });
 
 TEST_F(Banc, QuadrelRankReplacesTheGameLineAndSetsItsEntry) {
     std::string fiche;
@@ -165,13 +150,6 @@ TEST_F(Banc, QuadrelRankReplacesTheGameLineAndSetsItsEntry) {
     std::string attendu = "moi      00200200\r\n";
     for (int i = 0; i < 9; ++i) attendu += "INCONNU  00000120\r\n";
     EXPECT_EQ(lit(fichierjong), attendu);
-}
-
-TEST_F(Banc, QuadrelTableEraseConfirmed) {
-    ecrit(fichierjong, "X        00100010\r\n");
-    ASSERT_TRUE(joue(Effacer + "touche Entree\nattends\n",
-                     [&](Contexte& c) { affichelesscores_jong(c, "X        00100010"); }));
-    EXPECT_EQ(lit(fichierjong), contenuinitial(fichierjong));
 }
 
 } // namespace

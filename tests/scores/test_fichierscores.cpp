@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 
 #include "dossiertemp.h"
 #include "scores/fichierscores.h"
@@ -10,11 +9,6 @@
 
 namespace tlv {
 namespace {
-
-std::string lit(const std::string& p) {
-    std::ifstream f(p, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(f), {});
-}
 
 TEST(LigneMemo, ReadsTheTimeOrFallsBackToTheDefault) {
     // Blanks lost or added around the time: the same record, written back in the exact layout.
@@ -42,10 +36,8 @@ TableMemo table(const std::array<int, 5>& temps) {
 
 TEST(RangMemo, TiesGoBelowAndTheEndsAreReached) {
     const TableMemo t = table({50, 60, 70, 80, 90});
-    EXPECT_EQ(rangmemo(t, 49), 1);
-    EXPECT_EQ(rangmemo(t, 50), 2);
-    EXPECT_EQ(rangmemo(t, 89), 5);
-    EXPECT_EQ(rangmemo(t, 90), 0);
+    for (const auto& [temps, rang] : {std::pair{49, 1}, {50, 2}, {89, 5}, {90, 0}})
+        EXPECT_EQ(rangmemo(t, temps), rang) << temps;
     EXPECT_EQ(rangmemo(tablememodefaut(), 9999), 1);
     EXPECT_EQ(rangmemo(tablememodefaut(), 10000), 0);
 }
@@ -67,105 +59,60 @@ class Dossier : public ::testing::Test {
 };
 
 TEST_F(Dossier, RoundTripIsByteExact) {
-    std::ofstream(p, std::ios::binary) << contenuinitial("tlvmemo0.sco");
+    test::ecritbrut(p, contenuinitial("tlvmemo0.sco"));
     TableMemo t = litmemo(p);
     t = inserememo(t, rangmemo(t, 42), formatememo("zoé \"x\"", 42));
     ASSERT_TRUE(ecritmemo(p, t));
     std::string attendu = "zo\xe9 \"x\"         42\r\n";
     for (int i = 0; i < 4; ++i) attendu += "INCONNU         10000\r\n";
-    EXPECT_EQ(lit(p), attendu);
+    EXPECT_EQ(test::litbrut(p), attendu);
 }
-
-struct CasFichierAbime {
-    const char* nom;
-    std::string contenu;
-    std::array<int, 5> temps; // as read
-};
-
-class FichierMemoAbime : public Dossier, public ::testing::WithParamInterface<CasFichierAbime> {};
-
-TEST_P(FichierMemoAbime, IsReadWithDefaultsAndRepairedAtTheNextWrite) {
-    const auto& c = GetParam();
-    if (!c.contenu.empty()) std::ofstream(p, std::ios::binary) << c.contenu;
-    const TableMemo t = litmemo(p);
-    for (std::size_t i = 0; i < 5; ++i) EXPECT_EQ(t[i].temps, c.temps[i]) << i;
-    ASSERT_TRUE(ecritmemo(p, inserememo(t, 1, formatememo("A", 1))));
-    std::string attendu = "A               1\r\n";
-    for (std::size_t i = 0; i < 4; ++i) attendu += t[i].ligne + "\r\n";
-    EXPECT_EQ(lit(p), attendu);
-}
-
-const std::string Sept =
-    "A               1\r\nB               2\r\nC               3\r\nD               4\r\n"
-    "E               5\r\nF               6\r\nG               7\r\n";
-
-INSTANTIATE_TEST_SUITE_P(
-    Cas, FichierMemoAbime,
-    ::testing::Values(
-        CasFichierAbime{"Missing", "", {10000, 10000, 10000, 10000, 10000}},
-        CasFichierAbime{
-            "NoLastLineEnd", "A               5\r\nB               6", {5, 6, 10000, 10000, 10000}},
-        CasFichierAbime{
-            "UnixLineEnds", "A               5\nB               6\n", {5, 6, 10000, 10000, 10000}},
-        CasFichierAbime{"SevenLines", Sept, {1, 2, 3, 4, 5}},
-        CasFichierAbime{"Garbage", "\x01\x02\xff\r\nbonjour\r\n\r\n", {10000, 10000, 10000, 10000, 10000}},
-        // What cannot be read goes below every real time.
-        CasFichierAbime{"DamagedMiddle",
-                        "A               5\r\nxx\r\nC               9\r\n",
-                        {5, 9, 10000, 10000, 10000}}),
-    [](const auto& i) { return std::string(i.param.nom); });
-
-// A damaged file, then a result: every readable score keeps its place in the order, defaults go first.
-struct CasAbimeMemo {
-    const char* nom;
-    std::string contenu;
-    int temps;           // the game's time, recorded as "MOI"
-    std::string attendu; // the file afterwards
-};
 
 std::string L(const std::string& nom, int temps) {
     return formatememo(nom, temps) + "\r\n";
 }
 
-class MemoAbimePuisClasse : public Dossier, public ::testing::WithParamInterface<CasAbimeMemo> {};
-
-TEST_P(MemoAbimePuisClasse, NoReadableScoreIsDroppedBeforeADefaultLine) {
-    const auto& c = GetParam();
-    std::ofstream(p, std::ios::binary) << c.contenu;
-    const TableMemo t = litmemo(p);
-    const int rang = rangmemo(t, c.temps);
-    ASSERT_GT(rang, 0);
-    ASSERT_TRUE(ecritmemo(p, inserememo(t, rang, formatememo("MOI", c.temps))));
-    EXPECT_EQ(lit(p), c.attendu);
+// A damaged, short or long file, then a time that ranks: no readable score is dropped before a default
+// line, and the file is written back whole.
+TEST_F(Dossier, DamagedFileThenARankingTime) {
+    const std::string Inconnu = L("INCONNU", 10000);
+    const std::string Cinq = L("ALICE", 20) + L("MOI", 32) + L("CAROL", 50) + L("DAN", 60) + L("EVE", 70);
+    struct Cas {
+        std::string contenu; // nothing: no file
+        int temps;           // the game's time, recorded as "MOI"
+        std::string attendu;
+    };
+    for (const Cas& c :
+         {Cas{"", 32, L("MOI", 32) + Inconnu + Inconnu + Inconnu + Inconnu},
+          Cas{"A               5\r\nB               6", 1,
+              L("MOI", 1) + L("A", 5) + L("B", 6) + Inconnu + Inconnu},
+          Cas{"\x01\x02\xff\r\nbonjour\r\n\r\n", 9999,
+              L("MOI", 9999) + Inconnu + Inconnu + Inconnu + Inconnu},
+          Cas{L("A", 1) + L("B", 2) + L("C", 3) + L("D", 4) + L("E", 5) + L("F", 6) + L("G", 7), 0,
+              L("MOI", 0) + L("A", 1) + L("B", 2) + L("C", 3) + L("D", 4)},
+          Cas{L("ALICE", 20) + "xx\r\n" + L("CAROL", 50) + L("DAN", 60) + L("EVE", 70), 32, Cinq},
+          Cas{"ALICE 20\r\nCAROL            50\r\nDAN             60   \r\n  EVE   70\r\n", 32, Cinq},
+          Cas{"\xEF\xBB\xBF" + L("ALICE", 20) + L("CAROL", 50) + L("DAN", 60) + L("EVE", 70) + "xx", 32,
+              Cinq},
+          Cas{"ALICE           20\rCAROL           50\rDAN             60\rEVE             70\r", 32, Cinq},
+          Cas{"ALICE           20\n\nCAROL           50\n\n\nDAN             60\nEVE             70\n", 32,
+              Cinq},
+          // A default line left in the middle by an earlier in-place reading goes back to the bottom.
+          Cas{L("ALICE", 20) + Inconnu + L("CAROL", 50) + L("DAN", 60) + L("EVE", 70), 32, Cinq},
+          Cas{L("EVE", 70) + L("CAROL", 50) + L("ALICE", 20) + L("DAN", 60), 32, Cinq},
+          // Equal times keep the file's order, and the new one goes below them.
+          Cas{L("B", 40) + "?\r\n" + L("A", 40) + L("C", 40), 40,
+              L("B", 40) + L("A", 40) + L("C", 40) + L("MOI", 40) + Inconnu}}) {
+        SCOPED_TRACE(c.contenu);
+        std::filesystem::remove(p);
+        if (!c.contenu.empty()) test::ecritbrut(p, c.contenu);
+        const TableMemo t = litmemo(p);
+        const int rang = rangmemo(t, c.temps);
+        ASSERT_GT(rang, 0);
+        ASSERT_TRUE(ecritmemo(p, inserememo(t, rang, formatememo("MOI", c.temps))));
+        EXPECT_EQ(test::litbrut(p), c.attendu);
+    }
 }
-
-const std::string Cinq = L("ALICE", 20) + L("MOI", 32) + L("CAROL", 50) + L("DAN", 60) + L("EVE", 70);
-
-INSTANTIATE_TEST_SUITE_P(
-    Cas, MemoAbimePuisClasse,
-    ::testing::Values(
-        CasAbimeMemo{"UnreadableLine",
-                     L("ALICE", 20) + "xx\r\n" + L("CAROL", 50) + L("DAN", 60) + L("EVE", 70), 32, Cinq},
-        CasAbimeMemo{"BlanksAroundTheTime",
-                     "ALICE 20\r\nCAROL            50\r\nDAN             60   \r\n  EVE   70\r\n", 32, Cinq},
-        CasAbimeMemo{"ByteOrderMark",
-                     "\xEF\xBB\xBF" + L("ALICE", 20) + L("CAROL", 50) + L("DAN", 60) + L("EVE", 70) + "xx",
-                     32, Cinq},
-        CasAbimeMemo{"CarriageReturnsOnly",
-                     "ALICE           20\rCAROL           50\rDAN             60\rEVE             70\r", 32,
-                     Cinq},
-        CasAbimeMemo{"LineFeedsOnlyAndBlankLines",
-                     "ALICE           20\n\nCAROL           50\n\n\nDAN             60\nEVE             70\n",
-                     32, Cinq},
-        // A default line left in the middle by an earlier in-place reading goes back to the bottom.
-        CasAbimeMemo{"DefaultLineInTheMiddle",
-                     L("ALICE", 20) + L("INCONNU", 10000) + L("CAROL", 50) + L("DAN", 60) + L("EVE", 70), 32,
-                     Cinq},
-        CasAbimeMemo{"OutOfOrder", L("EVE", 70) + L("CAROL", 50) + L("ALICE", 20) + L("DAN", 60), 32, Cinq},
-        // Equal times keep the file's order, and the new one goes below them.
-        CasAbimeMemo{"TiesKeepTheirOrder", L("B", 40) + "?\r\n" + L("A", 40) + L("C", 40), 40,
-                     L("B", 40) + L("A", 40) + L("C", 40) + L("MOI", 40) + L("INCONNU", 10000)}),
-    [](const auto& i) { return std::string(i.param.nom); });
 
 } // namespace
 } // namespace tlv

@@ -1,9 +1,6 @@
 // The Quadrel score table: lines, ranking by board then time, the game's single line, the time shown.
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <vector>
 
 #include "dossiertemp.h"
@@ -44,34 +41,23 @@ std::vector<std::string> neufs(const std::string& dixieme) {
     return l;
 }
 
-struct CasRangJong {
-    const char* nom;
-    std::vector<std::string> lignes;
-    std::string fichepartie;
-    int numtableau, tempscumule, rang;
-};
-
-class RangJong : public ::testing::TestWithParam<CasRangJong> {};
-
-TEST_P(RangJong, BoardFirstThenLowerTime) {
-    const auto& c = GetParam();
-    EXPECT_EQ(classejong(table(c.lignes), c.fichepartie, c.numtableau, c.tempscumule).rang, c.rang);
+TEST(RangJong, BoardFirstThenLowerTime) {
+    const std::vector<std::string> Deux = {"A        00200100", "B        00200300", "C        00100050"};
+    struct Cas {
+        std::vector<std::string> lignes;
+        std::string fichepartie;
+        int numtableau, tempscumule, rang;
+    };
+    for (const Cas& c : {Cas{{}, "", 0, 119, 1}, Cas{{}, "", 0, 120, 0}, // a fresh table's defaults
+                         Cas{Deux, "", 3, 500, 1},                       // more boards beat faster games
+                         Cas{Deux, "", 2, 100, 2},                       // equal board and time go below
+                         Cas{Deux, "", 2, 300, 3},
+                         Cas{Deux, "A        00200100", 2, 150, 1}, // the own line leaves the comparison
+                         Cas{neufs("MOI      00100010"), "MOI      00100010", 1, 20, 10},
+                         Cas{neufs("J        00900100"), "", 9, 100, 0}})
+        EXPECT_EQ(classejong(table(c.lignes), c.fichepartie, c.numtableau, c.tempscumule).rang, c.rang)
+            << c.numtableau << " " << c.tempscumule << " " << c.fichepartie;
 }
-
-const std::vector<std::string> Deux = {"A        00200100", "B        00200300", "C        00100050"};
-
-INSTANTIATE_TEST_SUITE_P(
-    Cas, RangJong,
-    ::testing::Values(CasRangJong{"FreshTableBoardZeroQuickerThan120", {}, "", 0, 119, 1},
-                      CasRangJong{"FreshTableBoardZeroSlower", {}, "", 0, 120, 0},
-                      CasRangJong{"MoreBoardsBeatFasterGames", Deux, "", 3, 500, 1},
-                      CasRangJong{"EqualBoardEqualTimeGoesBelow", Deux, "", 2, 100, 2},
-                      CasRangJong{"BelowTheTwos", Deux, "", 2, 300, 3},
-                      CasRangJong{"OwnLineLeavesTheComparison", Deux, "A        00200100", 2, 150, 1},
-                      CasRangJong{"TenthPlaceAfterOwnLine", neufs("MOI      00100010"), "MOI      00100010",
-                                  1, 20, 10},
-                      CasRangJong{"FullTableNotRanked", neufs("J        00900100"), "", 9, 100, 0}),
-    [](const auto& i) { return std::string(i.param.nom); });
 
 TEST(InsertionJong, TheGameNeverHoldsTwoLinesAndLastPlaceDropsTheTenth) {
     // The game "MOI" was 3rd after board 1; after board 4 it goes first and its old line disappears.
@@ -90,69 +76,45 @@ TEST(InsertionJong, TheGameNeverHoldsTwoLinesAndLastPlaceDropsTheTenth) {
     EXPECT_EQ(inserejong(d.liste, d.rang, formatejong("Z", 9, 200))[9].ligne, "Z        00900200");
 }
 
-// A damaged "tlvjong0.sco", then a game that ranks: the real games stay in order, defaults go first.
-struct CasAbimeJong {
-    const char* nom;
-    std::string contenu;
-    std::vector<std::string> attendu; // the lines afterwards, INCONNU filling the rest
-};
-
 std::string lignes(const std::vector<std::string>& l, const char* fin = "\r\n") {
     std::string s;
     for (const auto& x : l) s += x + fin;
     return s;
 }
 
-class JongAbimePuisClasse : public ::testing::TestWithParam<CasAbimeJong> {
-  protected:
+// A damaged "tlvjong0.sco", then a game that ranks: the real games stay in order, defaults go first.
+TEST(JongAbimePuisClasse, NoReadableGameIsDroppedBeforeADefaultLine) {
+    // Nine real games, boards 9 down to 1; afterwards the game "MOI" at board 5 among them.
+    const std::vector<std::string> Neuf = {"J9       00900100", "J8       00800100", "J7       00700100",
+                                           "J6       00600100", "J5       00500100", "J4       00400100",
+                                           "J3       00300100", "J2       00200100", "J1       00100100"};
+    const auto sauf = [&](std::size_t i, const std::string& par) {
+        std::vector<std::string> l = Neuf;
+        l.insert(l.begin() + static_cast<std::ptrdiff_t>(i), par);
+        return l;
+    };
+    const std::vector<std::string> attendu = sauf(5, "MOI      00500100");
+    const std::string avant[] = {
+        lignes(sauf(1, "xx")),
+        lignes(sauf(0, "J0       009001000")),
+        lignes(sauf(2, "INCONNU  00000120")),
+        "\xEF\xBB\xBF" + lignes(sauf(9, "???")),
+        lignes(sauf(3, ""), "\r"),
+        lignes(Neuf, "\n"),
+        "J9 00900100\r\n  J8 008 00100 \r\nJ7       00700100   \r\n" +
+            lignes(std::vector<std::string>(Neuf.begin() + 3, Neuf.end())),
+        lignes({Neuf[8], Neuf[0], Neuf[4], "bof", Neuf[2], Neuf[1], Neuf[7], Neuf[3], Neuf[6], Neuf[5]})};
     test::DossierTemp dossier;
-};
-
-TEST_P(JongAbimePuisClasse, NoReadableGameIsDroppedBeforeADefaultLine) {
-    const auto& c = GetParam();
     const std::string p = dossier / fichierjong;
-    std::ofstream(p, std::ios::binary) << c.contenu;
-    const ClassementJong cl = classejong(litjong(p), "", 5, 100);
-    ASSERT_GT(cl.rang, 0);
-    ASSERT_TRUE(ecritjong(p, inserejong(cl.liste, cl.rang, formatejong("MOI", 5, 100))));
-    std::vector<std::string> attendu = c.attendu;
-    attendu.resize(10, std::string(lignedefautjong));
-    std::ifstream f(p, std::ios::binary);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(f), {}), lignes(attendu));
+    for (const std::string& contenu : avant) {
+        SCOPED_TRACE(contenu);
+        test::ecritbrut(p, contenu);
+        const ClassementJong cl = classejong(litjong(p), "", 5, 100);
+        ASSERT_GT(cl.rang, 0);
+        ASSERT_TRUE(ecritjong(p, inserejong(cl.liste, cl.rang, formatejong("MOI", 5, 100))));
+        EXPECT_EQ(test::litbrut(p), lignes(attendu));
+    }
 }
-
-// Nine real games, boards 9 down to 1, and the game "MOI" at board 5 among them.
-const std::vector<std::string> Neuf = {"J9       00900100", "J8       00800100", "J7       00700100",
-                                       "J6       00600100", "J5       00500100", "J4       00400100",
-                                       "J3       00300100", "J2       00200100", "J1       00100100"};
-std::vector<std::string> avecmoi() {
-    std::vector<std::string> l = Neuf;
-    l.insert(l.begin() + 5, "MOI      00500100");
-    return l;
-}
-std::vector<std::string> sauf(std::vector<std::string> l, std::size_t i, const std::string& par) {
-    l.insert(l.begin() + static_cast<std::ptrdiff_t>(i), par);
-    return l;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cas, JongAbimePuisClasse,
-    ::testing::Values(CasAbimeJong{"UnreadableLine", lignes(sauf(Neuf, 1, "xx")), avecmoi()},
-                      CasAbimeJong{"TooLongLine", lignes(sauf(Neuf, 0, "J0       009001000")), avecmoi()},
-                      CasAbimeJong{"DefaultLineInTheMiddle", lignes(sauf(Neuf, 2, "INCONNU  00000120")),
-                                   avecmoi()},
-                      CasAbimeJong{"ByteOrderMark", "\xEF\xBB\xBF" + lignes(sauf(Neuf, 9, "???")), avecmoi()},
-                      CasAbimeJong{"CarriageReturnsOnly", lignes(sauf(Neuf, 3, ""), "\r"), avecmoi()},
-                      CasAbimeJong{"LineFeedsOnly", lignes(Neuf, "\n"), avecmoi()},
-                      CasAbimeJong{"BlanksAroundTheFields",
-                                   "J9 00900100\r\n  J8 008 00100 \r\nJ7       00700100   \r\n" +
-                                       lignes(std::vector<std::string>(Neuf.begin() + 3, Neuf.end())),
-                                   avecmoi()},
-                      CasAbimeJong{"OutOfOrder",
-                                   lignes({Neuf[8], Neuf[0], Neuf[4], "bof", Neuf[2], Neuf[1], Neuf[7],
-                                           Neuf[3], Neuf[6], Neuf[5]}),
-                                   avecmoi()}),
-    [](const auto& i) { return std::string(i.param.nom); });
 
 TEST(Heures, TwoDigitsEach) {
     EXPECT_EQ(heures(3725), "01:02:05");

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/entrees.h"
+#include "scores/nom.h"
 #include "scores/saisie.h"
 
 namespace tlv {
@@ -26,48 +27,38 @@ TEST(Saisie, OddCharactersAreRefused) {
     EXPECT_EQ(tapee("éééééééééé").texte(), "ééééééééé");
 }
 
-// Steps given in order, then the text and caret. In `touches`: D Home, F End, < Left, > Right, E Backspace,
-// S Delete; any other character is typed.
-struct CasEdition {
-    const char* nom;
-    std::string depart; // typed first, the caret then at its end
-    std::string touches;
-    std::string texte;
-    int curseur;
-};
-
-class Edition : public ::testing::TestWithParam<CasEdition> {};
-
-TEST_P(Edition, KeysActAtTheCaret) {
-    const auto& c = GetParam();
-    Saisie s = tapee(c.depart);
-    const std::string noms = "DF<>ES";
-    const Touche cles[] = {Touche::Debut,  Touche::Fin,        Touche::Gauche,
-                           Touche::Droite, Touche::Effacement, Touche::Suppr};
-    for (const char t : c.touches) {
-        if (const auto i = noms.find(t); i != std::string::npos)
-            EXPECT_TRUE(s.touche(cles[i])) << t;
-        else
-            s.tape(std::string(1, t));
+// Steps given in order, then the text and caret. In the steps: D Home, F End, < Left, > Right,
+// E Backspace, S Delete; any other character is typed. Whatever is typed first leaves the caret at its end.
+TEST(Saisie, KeysActAtTheCaret) {
+    struct Cas {
+        std::string depart, touches, texte;
+        int curseur;
+    };
+    for (const Cas& c :
+         {Cas{"aé€", "EE", "a", 1},                                           // a whole character goes
+          Cas{"ab", "DE", "ab", 0},                                           // nothing before the caret
+          Cas{"abc", "<E", "ac", 1},                                          // just before the caret
+          Cas{"aéc", "D>S", "ac", 1},                                         // after the caret
+          Cas{"ab", "S", "ab", 2},                                            // nothing after it
+          Cas{"ac", "<b", "abc", 2},                                          // typing inserts at the caret
+          Cas{"abc", "D>Fd", "abcd", 4}, Cas{"ab", "><<<<", "ab", 0},         // arrows stop at the ends
+          Cas{"ab", "D>>>", "ab", 2}, Cas{"abcdefghi", "Dz", "abcdefghi", 0}, // a full name refuses insertion
+          Cas{"abcdefghi", "DSz", "zbcdefghi", 1}}) {
+        SCOPED_TRACE(c.depart + " " + c.touches);
+        Saisie s = tapee(c.depart);
+        const std::string noms = "DF<>ES";
+        const Touche cles[] = {Touche::Debut,  Touche::Fin,        Touche::Gauche,
+                               Touche::Droite, Touche::Effacement, Touche::Suppr};
+        for (const char t : c.touches) {
+            if (const auto i = noms.find(t); i != std::string::npos)
+                EXPECT_TRUE(s.touche(cles[i])) << t;
+            else
+                s.tape(std::string(1, t));
+        }
+        EXPECT_EQ(s.texte(), c.texte);
+        EXPECT_EQ(s.curseur(), c.curseur);
     }
-    EXPECT_EQ(s.texte(), c.texte);
-    EXPECT_EQ(s.curseur(), c.curseur);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cas, Edition,
-    ::testing::Values(CasEdition{"BackspaceRemovesAWholeCharacter", "aé€", "EE", "a", 1},
-                      CasEdition{"BackspaceAtTheStartDoesNothing", "ab", "DE", "ab", 0},
-                      CasEdition{"BackspaceBeforeTheCaret", "abc", "<E", "ac", 1},
-                      CasEdition{"DeleteAfterTheCaret", "aéc", "D>S", "ac", 1},
-                      CasEdition{"DeleteAtTheEndDoesNothing", "ab", "S", "ab", 2},
-                      CasEdition{"TypingInsertsAtTheCaret", "ac", "<b", "abc", 2},
-                      CasEdition{"EndAfterMoving", "abc", "D>Fd", "abcd", 4},
-                      CasEdition{"ArrowsStopAtTheEnds", "ab", "><<<<", "ab", 0},
-                      CasEdition{"RightStopsAtTheEnd", "ab", "D>>>", "ab", 2},
-                      CasEdition{"FullNameRefusesInsertion", "abcdefghi", "Dz", "abcdefghi", 0},
-                      CasEdition{"DeletingMakesRoomAgain", "abcdefghi", "DSz", "zbcdefghi", 1}),
-    [](const auto& i) { return std::string(i.param.nom); });
 
 TEST(Saisie, OtherKeysChangeNothing) {
     Saisie s = tapee("ab");
@@ -99,6 +90,14 @@ TEST(Saisie, AClickGoesToTheNearestGap) {
     Saisie vide;
     vide.clique(50, largeur);
     EXPECT_EQ(vide.curseur(), 0);
+}
+
+// What Enter records: trimmed, in capitals, quotes become apostrophes.
+TEST(ReponseNom, TrimmedCapitalsQuotesBecomeApostrophes) {
+    const std::pair<const char*, const char*> cas[] = {{"   ", "INCONNU"},     {"  jo b ", "JO B"},
+                                                       {"o\"neil", "O'NEIL"},  {"hélène", "HÉLÈNE"},
+                                                       {"œuvre ÿ", "ŒUVRE Ÿ"}, {"straße÷", "STRAßE÷"}};
+    for (const auto& [tape, nom] : cas) EXPECT_EQ(reponsenom(tape), nom) << tape;
 }
 
 } // namespace

@@ -25,78 +25,62 @@ int caracteres(const std::string& s) {
 }
 const auto mesure = [](const std::string& s, bool) { return caracteres(s) * 10; };
 
-class CoupureInsecable : public ::testing::TestWithParam<int> {};
-
-TEST_P(CoupureInsecable, NoLineStartsWithAMarkOrEndsWithAnOpeningGuillemet) {
-    const std::string nbsp = "\u00A0";
-    const std::string texte = "Cliquez « Aide »" + nbsp + "; puis « Nouvelle partie »" + nbsp + "! Vraiment" +
-                              nbsp + "? Oui" + nbsp + ": « Quitter ».";
-    // The same with the no-break spaces around the guillemets.
-    std::string t = texte;
-    for (std::size_t i; (i = t.find("« ")) != std::string::npos;) t.replace(i, 3, "«" + nbsp);
-    for (std::size_t i; (i = t.find(" »")) != std::string::npos;) t.replace(i, 3, nbsp + "»");
-    for (const auto& l : mise_en_lignes(t, GetParam(), mesure)) {
-        for (const char* debut : {"»", ";", ":", "!", "?", "\u00A0"})
-            EXPECT_FALSE(l.texte.starts_with(debut)) << GetParam() << " : " << l.texte;
-        EXPECT_FALSE(l.texte.ends_with("«")) << GetParam() << " : " << l.texte;
-        EXPECT_FALSE(l.texte.ends_with("\u00A0")) << GetParam() << " : " << l.texte;
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(Largeurs, CoupureInsecable, ::testing::Values(60, 90, 120, 150, 180, 250, 330));
-
-// Lines of five characters; a line's height is 1, a heading's 2.
-std::vector<PageAide> pages(const std::string& texte, int hauteur) {
-    const auto lignes = mise_en_lignes(texte, 50, mesure);
-    return mise_en_pages(lignes, hauteur, [](const LigneAide& l) { return l.titre ? 2 : 1; });
-}
-
-// Each line closed by "|", each page by "/"; a heading starts with "#".
-std::string textes(const std::vector<PageAide>& p) {
+// Each line closed by "|"; a heading starts with "#".
+std::string enclair(const std::vector<LigneAide>& lignes) {
     std::string r;
-    for (const auto& page : p) {
-        for (const auto& l : page) r += (l.titre ? "#" : "") + l.texte + "|";
-        r += "/";
-    }
+    for (const auto& l : lignes) r += (l.titre ? "#" : "") + l.texte + "|";
     return r;
 }
 
-struct CasPages {
-    const char* nom;
-    const char* texte;
-    int hauteur;
-    std::string attendu;
-};
-std::ostream& operator<<(std::ostream& o, const CasPages& c) {
-    return o << c.nom;
+// A word longer than the line stands alone; trailing blank lines go.
+TEST(AideMiseEnLignes, WrapsParagraphsAndKeepsHeadingsApart) {
+    EXPECT_EQ(enclair(mise_en_lignes("# Titre\r\nab cd ef\ngh\n\n- un\n- deux\n\n\n", 80, mesure)),
+              "#Titre|ab cd ef|gh||• un|• deux|");
+    EXPECT_EQ(enclair(mise_en_lignes("a interminable b", 80, mesure)), "a|interminable|b|");
 }
 
-class MiseEnPages : public ::testing::TestWithParam<CasPages> {};
-
-TEST_P(MiseEnPages, BreaksBetweenParagraphs) {
-    EXPECT_EQ(textes(pages(GetParam().texte, GetParam().hauteur)), GetParam().attendu);
+TEST(AideMiseEnLignes, NoLineStartsWithAMarkOrEndsWithAnOpeningGuillemet) {
+    const std::string nbsp = "\u00A0";
+    std::string t = "Cliquez « Aide »" + nbsp + "; puis « Nouvelle partie »" + nbsp + "! Vraiment" + nbsp +
+                    "? Oui" + nbsp + ": « Quitter ».";
+    // The no-break spaces around the guillemets too.
+    for (std::size_t i; (i = t.find("« ")) != std::string::npos;) t.replace(i, 3, "«" + nbsp);
+    for (std::size_t i; (i = t.find(" »")) != std::string::npos;) t.replace(i, 3, nbsp + "»");
+    for (const int largeur : {60, 90, 120, 150, 180, 250, 330})
+        for (const auto& l : mise_en_lignes(t, largeur, mesure)) {
+            for (const char* debut : {"»", ";", ":", "!", "?", "\u00A0"})
+                EXPECT_FALSE(l.texte.starts_with(debut)) << largeur << " : " << l.texte;
+            EXPECT_FALSE(l.texte.ends_with("«") || l.texte.ends_with(nbsp)) << largeur << " : " << l.texte;
+        }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Aide, MiseEnPages,
-    ::testing::Values(
+// Lines of five characters; a line's height is 1, a heading's 2. Each page closed by "/".
+TEST(AideMiseEnPages, BreaksBetweenParagraphs) {
+    struct Cas {
+        const char* texte;
+        int hauteur;
+        const char* attendu;
+    };
+    const Cas cas[] = {
         // The second paragraph would start on the first page's last line: it goes whole to the next page.
-        CasPages{"AParagraphThatDoesNotFitMovesWhole", "aa bb cc dd ee\n\nff gg hh ii jj kk", 6,
-                 "aa bb|cc dd|ee|/ff gg|hh ii|jj kk|/"},
-        CasPages{"ParagraphsThatFitShareAPage", "aa bb\n\ncc dd\n\nee ff\n\ngg", 6,
-                 "aa bb||cc dd||ee ff|/gg|/"},
+        {"aa bb cc dd ee\n\nff gg hh ii jj kk", 6, "aa bb|cc dd|ee|/ff gg|hh ii|jj kk|/"},
+        {"aa bb\n\ncc dd\n\nee ff\n\ngg", 6, "aa bb||cc dd||ee ff|/gg|/"},
         // A heading stays with the paragraph under it, even when the heading alone would fit.
-        CasPages{"AHeadingNeverEndsAPage", "aa bb cc\n\n# Titre\nee ff gg", 6, "aa bb|cc|/#Titre|ee ff|gg|/"},
-        CasPages{"TwoHeadingsInARowStayWithTheirParagraph", "aa\n\n# Un\n# Deux\nbb cc dd", 5,
-                 "aa|/#Un|#Deux|bb cc|/dd|/"},
+        {"aa bb cc\n\n# Titre\nee ff gg", 6, "aa bb|cc|/#Titre|ee ff|gg|/"},
+        {"aa\n\n# Un\n# Deux\nbb cc dd", 5, "aa|/#Un|#Deux|bb cc|/dd|/"},
         // List items are paragraphs of their own.
-        CasPages{"AListBreaksBetweenItems", "- aa bb cc\n- dd ee ff\n- gg", 3,
-                 "• aa|bb cc|/• dd|ee ff|• gg|/"},
+        {"- aa bb cc\n- dd ee ff\n- gg", 3, "• aa|bb cc|/• dd|ee ff|• gg|/"},
         // Only a paragraph taller than a page is cut, where the page is full.
-        CasPages{"ATooLongParagraphIsCutWhereThePageIsFull", "aa\n\nbb cc dd ee ff gg hh ii", 3,
-                 "aa|/bb cc|dd ee|ff gg|/hh ii|/"},
-        CasPages{"EmptyTextMakesOneEmptyPage", "\n\n", 6, "/"}),
-    [](const auto& i) { return std::string(i.param.nom); });
+        {"aa\n\nbb cc dd ee ff gg hh ii", 3, "aa|/bb cc|dd ee|ff gg|/hh ii|/"},
+        {"\n\n", 6, "/"}};
+    for (const Cas& c : cas) {
+        std::string r;
+        for (const auto& page : mise_en_pages(mise_en_lignes(c.texte, 50, mesure), c.hauteur,
+                                              [](const LigneAide& l) { return l.titre ? 2 : 1; }))
+            r += enclair(page) + "/";
+        EXPECT_EQ(r, c.attendu) << c.texte;
+    }
+}
 
 // The help file's typography must reach the screen: a no-break space is a space, and ’ is a real glyph.
 TEST(AidePolice, NoBreakSpaceAndApostropheAreDrawn) {

@@ -1,16 +1,11 @@
-// The timing dialogs and the help screen, driven by scripted input on the virtual clock.
+// The timing dialogs and the help screen's footer, driven by scripted input on the virtual clock.
 #include <gtest/gtest.h>
-
-#include <filesystem>
-#include <fstream>
-#include <memory>
 
 #include "dossiertemp.h"
 #include "platform/plateforme.h"
 #include "platform/quitter.h"
 #include "platform/robot.h"
 #include "shell/aide.h"
-#include "shell/fichiers.h"
 #include "shell/parametres.h"
 #include "shell/reglages.h"
 #include "shell/tempo.h"
@@ -18,46 +13,6 @@
 
 namespace tlv {
 namespace {
-
-namespace fs = std::filesystem;
-
-std::string lit(const fs::path& p) {
-    std::ifstream f(p, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(f), {});
-}
-
-class Dialogue : public ::testing::Test {
-  protected:
-    void SetUp() override { r.dossier_scores = dossier.chemin(); }
-
-    // Opens the dialog as F5 does, with the script feeding it.
-    void ouvre(bool belote, const std::string& script) {
-        robot.commandes(Robot::analyse(script));
-        OptionsPlateforme o;
-        o.robot = &robot;
-        pf = std::make_unique<Plateforme>(o);
-        auto d = belote ? tlv::testbel(*pf, r) : tlv::Test(*pf, r);
-        dialogue = d.get();
-        try {
-            ouvre_dialogue(*pf, *d);
-        } catch (const Quitter&) {
-            ferme_par_fin = true;
-        }
-        dialogue = nullptr;
-    }
-    // Play-area pixel of a point of the dialog's client area.
-    static std::string point(const DialogueTempo& d, int x, int y) {
-        return std::to_string(d.left - d.pf.decalagex() + x) + " " +
-               std::to_string(d.top - d.pf.decalagey() + y);
-    }
-
-    test::DossierTemp dossier;
-    Reglages r;
-    Robot robot;
-    std::unique_ptr<Plateforme> pf;
-    DialogueTempo* dialogue = nullptr;
-    bool ferme_par_fin = false;
-};
 
 struct CasDialogue {
     const char* nom;
@@ -69,21 +24,33 @@ struct CasDialogue {
     bool par_fin;        // the program was closed with the dialog open
 };
 
-class Dialogues : public Dialogue, public ::testing::WithParamInterface<CasDialogue> {};
+class Dialogues : public ::testing::TestWithParam<CasDialogue> {};
 
+// Opened as F5 does, with the script feeding it.
 TEST_P(Dialogues, StoreTheSliderHoweverTheyAreClosed) {
     const CasDialogue& c = GetParam();
-    if (c.belote)
-        r.tempobelote = static_cast<int>(c.avant);
-    else
-        r.tempomemo = c.avant;
-    ouvre(c.belote, c.script);
-    EXPECT_EQ(ferme_par_fin, c.par_fin);
+    test::DossierTemp dossier;
+    Reglages r;
+    r.dossier_scores = dossier.chemin();
+    r.tempobelote = static_cast<int>(c.avant);
+    r.tempomemo = c.avant;
+    Robot robot;
+    robot.commandes(Robot::analyse(c.script));
+    OptionsPlateforme o;
+    o.robot = &robot;
+    Plateforme pf(o);
+    bool par_fin = false;
+    try {
+        ouvre_dialogue(pf, *(c.belote ? testbel(pf, r) : tlv::Test(pf, r)));
+    } catch (const Quitter&) {
+        par_fin = true;
+    }
+    EXPECT_EQ(par_fin, c.par_fin);
     if (c.belote)
         EXPECT_EQ(r.tempobelote, static_cast<int>(c.apres));
     else
         EXPECT_FLOAT_EQ(r.tempomemo, c.apres);
-    EXPECT_EQ(lit(dossier / (c.belote ? "tlvbelo.ini" : "tlvmemo.ini")), c.fichier);
+    EXPECT_EQ(test::litbrut(dossier / (c.belote ? "tlvbelo.ini" : "tlvmemo.ini")), c.fichier);
 }
 
 // The dialog is centred on the play area: its scroll bar's right arrow lies at (477, 221), its left one at
@@ -116,22 +83,6 @@ INSTANTIATE_TEST_SUITE_P(
                                   "touche r alt\nattends\n",
                                   0.f, " 0 \r\n", false}),
     [](const auto& i) { return std::string(i.param.nom); });
-
-TEST(AideMiseEnLignes, WrapsParagraphsKeepsHeadingsApartAndDropsTrailingBlanks) {
-    // Every byte is 10 pixels wide: 80 pixels hold eight.
-    const auto mesure = [](const std::string& s, bool) { return static_cast<int>(s.size()) * 10; };
-    const auto l = mise_en_lignes("# Titre\r\nab cd ef\ngh\n\n- un\n- deux\n\n\n", 80, mesure);
-    std::vector<std::string> textes;
-    for (const auto& x : l) textes.push_back((x.titre ? "#" : "") + x.texte);
-    EXPECT_EQ(textes, (std::vector<std::string>{"#Titre", "ab cd ef", "gh", "", "• un", "• deux"}));
-}
-
-TEST(AideMiseEnLignes, AWordLongerThanTheLineStandsAlone) {
-    const auto mesure = [](const std::string& s, bool) { return static_cast<int>(s.size()) * 10; };
-    const auto l = mise_en_lignes("a interminable b", 50, mesure);
-    ASSERT_EQ(l.size(), 3u);
-    EXPECT_EQ(l[1].texte, "interminable");
-}
 
 // The footer names the version (a bug report's first question) on its own line under the page number.
 TEST(AideEcran, TheFooterShowsTheVersion) {

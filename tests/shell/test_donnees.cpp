@@ -1,10 +1,12 @@
-// Where the program finds its data: the build tree, an install moved to another prefix, a forced folder.
+// Where the program finds its data (the build tree, an install moved to another prefix, a forced folder) and
+// where it keeps scores.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
 #include "dossiertemp.h"
 #include "shell/donnees.h"
+#include "shell/dossiers.h"
 
 namespace tlv {
 namespace {
@@ -12,47 +14,54 @@ namespace {
 namespace fs = std::filesystem;
 
 // A scratch tree: <t>/games/tolvanex (the program) and, as each case says, data in <t>/games or in
-// <t>/share/games/tolvanex.
-struct CasDonnees {
-    const char* nom;
-    bool a_cote, installe;
-    const char* impose; // "{t}" is the scratch tree
-    const char* attendu;
-};
-std::ostream& operator<<(std::ostream& o, const CasDonnees& c) {
-    return o << c.nom;
-}
-
-class DossierDonnees : public ::testing::TestWithParam<CasDonnees> {};
-
-TEST_P(DossierDonnees, IsFoundInItsTurn) {
-    const CasDonnees& c = GetParam();
-    test::DossierTemp t;
-    const auto remplace = [&](std::string s) {
-        if (s.starts_with("{t}")) s.replace(0, 3, t.racine());
-        return s;
+// <t>/share/games/tolvanex; "{t}" stands for the tree.
+TEST(DossierDonnees, IsFoundInItsTurn) {
+    struct Cas {
+        bool a_cote, installe;
+        const char *impose, *attendu;
     };
-    fs::create_directories(t / "games");
-    fs::create_directories(t / "share/games/tolvanex");
-    test::ecritbrut(t / "games/tolvanex", "");
-    if (c.a_cote) test::ecritbrut(t / "games/cartei00", "x");
-    if (c.installe) test::ecritbrut(t / "share/games/tolvanex/cartei00", "x");
-    // A folder named cartei00 holds no data.
-    if (!c.installe) fs::create_directories(t / "share/games/tolvanex/cartei00");
-    EXPECT_EQ(dossier_donnees(t / "games/tolvanex", remplace(c.impose), "../share/games/tolvanex",
-                              "/usr/share/games/tolvanex"),
-              remplace(c.attendu));
+    for (const Cas& c : {Cas{true, true, "", "{t}/games/"}, Cas{false, true, "", "{t}/share/games/tolvanex/"},
+                         Cas{false, false, "", "/usr/share/games/tolvanex/"},
+                         Cas{true, true, "{t}/ailleurs", "{t}/ailleurs/"}}) {
+        test::DossierTemp t;
+        const auto remplace = [&](std::string s) {
+            if (s.starts_with("{t}")) s.replace(0, 3, t.racine());
+            return s;
+        };
+        fs::create_directories(t / "games");
+        test::ecritbrut(t / "games/tolvanex", "");
+        if (c.a_cote) test::ecritbrut(t / "games/cartei00", "x");
+        // A folder named cartei00 holds no data.
+        fs::create_directories(t / (c.installe ? "share/games/tolvanex" : "share/games/tolvanex/cartei00"));
+        if (c.installe) test::ecritbrut(t / "share/games/tolvanex/cartei00", "x");
+        EXPECT_EQ(dossier_donnees(t / "games/tolvanex", remplace(c.impose), "../share/games/tolvanex",
+                                  "/usr/share/games/tolvanex"),
+                  remplace(c.attendu));
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(Cas, DossierDonnees,
-                         ::testing::Values(CasDonnees{"BuildTree", true, true, "", "{t}/games/"},
-                                           CasDonnees{"MovedInstall", false, true, "",
-                                                      "{t}/share/games/tolvanex/"},
-                                           CasDonnees{"NothingNearbyTakesTheConfiguredOne", false, false, "",
-                                                      "/usr/share/games/tolvanex/"},
-                                           CasDonnees{"TheVariableWinsEvenOverTheBuildTree", true, true,
-                                                      "{t}/ailleurs", "{t}/ailleurs/"}),
-                         [](const auto& i) { return std::string(i.param.nom); });
+TEST(DossierScores, TheOptionElseXdgDataHomeElseHome) {
+    struct Cas {
+        std::optional<std::string> racine;
+        const char *xdg, *home;
+        std::string attendu;
+    };
+    const std::string courant = std::filesystem::current_path().string();
+    for (const Cas& c :
+         {Cas{"/srv/s", "/x", "/h", "/srv/s/tolvanex/"}, Cas{"/srv/s/", nullptr, nullptr, "/srv/s/tolvanex/"},
+          Cas{"essai", nullptr, "/h", courant + "/essai/tolvanex/"},
+          Cas{std::nullopt, "/x/data", "/h", "/x/data/tlvscore/tolvanex/"},
+          Cas{std::nullopt, "/x/data/", "/h", "/x/data/tlvscore/tolvanex/"},
+          Cas{std::nullopt, "relatif", "/h", "/h/.local/share/tlvscore/tolvanex/"},
+          Cas{std::nullopt, "", "/h/", "/h/.local/share/tlvscore/tolvanex/"}})
+        EXPECT_EQ(dossierscores(c.racine, c.xdg, c.home), c.attendu) << c.attendu;
+    // Without a usable home, still an absolute path.
+    for (const char* home : {static_cast<const char*>(nullptr), "", "relatif"}) {
+        const std::string d = dossierscores(std::nullopt, nullptr, home);
+        EXPECT_EQ(d.front(), '/') << d;
+        EXPECT_TRUE(d.ends_with("/.local/share/tlvscore/tolvanex/")) << d;
+    }
+}
 
 } // namespace
 } // namespace tlv

@@ -11,26 +11,15 @@ namespace {
 
 using test::DossierTemp;
 
-struct Paire {
-    const char* utf8;
-    const char* octets;
-};
-std::ostream& operator<<(std::ostream& o, const Paire& p) {
-    return o << p.utf8;
+TEST(Cp1252, BothWays) {
+    const std::pair<const char*, const char*> cas[] = {
+        {"é", "\xE9"}, {"œ", "\x9C"}, {"€", "\x80"}, {"Œ", "\x8C"},
+        {"Ÿ", "\x9F"}, {"’", "\x92"}, {"ÿ", "\xFF"}, {"Entrez-vous déjà ?", "Entrez-vous d\xE9j\xE0 ?"}};
+    for (const auto& [utf8, octets] : cas) {
+        EXPECT_EQ(utf8_vers_cp1252(utf8), octets) << utf8;
+        EXPECT_EQ(cp1252_vers_utf8(octets), utf8) << utf8;
+    }
 }
-
-class Cp1252 : public ::testing::TestWithParam<Paire> {};
-
-TEST_P(Cp1252, BothWays) {
-    EXPECT_EQ(utf8_vers_cp1252(GetParam().utf8), GetParam().octets);
-    EXPECT_EQ(cp1252_vers_utf8(GetParam().octets), GetParam().utf8);
-}
-
-INSTANTIATE_TEST_SUITE_P(Caracteres, Cp1252,
-                         ::testing::Values(Paire{"é", "\xE9"}, Paire{"œ", "\x9C"}, Paire{"€", "\x80"},
-                                           Paire{"Œ", "\x8C"}, Paire{"Ÿ", "\x9F"}, Paire{"’", "\x92"},
-                                           Paire{"ÿ", "\xFF"},
-                                           Paire{"Entrez-vous déjà ?", "Entrez-vous d\xE9j\xE0 ?"}));
 
 // Every defined byte decodes as the system's own converter says, and every byte comes back unchanged.
 TEST(Cp1252Table, LikeIconvAndRoundTrip) {
@@ -49,71 +38,59 @@ TEST(Cp1252Table, LikeIconvAndRoundTrip) {
     iconv_close(cd);
 }
 
+// Cut short, overlong, a surrogate, beyond U+10FFFF, or outside the code page.
 TEST(Cp1252Table, UnmappedBecomesAQuestionMark) {
-    EXPECT_EQ(utf8_vers_cp1252("a中b😀"), "a?b?");
-    EXPECT_EQ(utf8_vers_cp1252("\xC3"), "?"); // cut short
-    EXPECT_EQ(utf8_vers_cp1252("\xE2\x82"
-                               "A"),
-              "?A");                                      // cut short before a plain letter
-    EXPECT_EQ(utf8_vers_cp1252("\xC0\xAF"), "??");        // overlong
-    EXPECT_EQ(utf8_vers_cp1252("\xE0\x80\xAF"), "?");     // overlong '/' past a valid lead byte
-    EXPECT_EQ(utf8_vers_cp1252("\xED\xA0\x80"), "?");     // surrogate
-    EXPECT_EQ(utf8_vers_cp1252("\xF4\x90\x80\x80"), "?"); // beyond U+10FFFF
+    const std::pair<const char*, const char*> cas[] = {
+        {"a中b😀", "a?b?"},     {"\xC3", "?"},         {"\xE2\x82\x41", "?A"},   {"\xC0\xAF", "??"},
+        {"\xE0\x80\xAF", "?"}, {"\xED\xA0\x80", "?"}, {"\xF4\x90\x80\x80", "?"}};
+    for (const auto& [utf8, octets] : cas) EXPECT_EQ(utf8_vers_cp1252(utf8), octets) << utf8;
 }
 
-TEST(EcritFichier, CreatesAndReplacesLeavingNoTemporary) {
+TEST(EcritFichier, ReplacesKeepingPermissionsOrFailsWithoutDamage) {
     DossierTemp d;
-    ASSERT_TRUE(ecritfichier(d / "f.ini", "un\r\n"));
-    ASSERT_TRUE(ecritfichier(d / "f.ini", " 4 \r\n"));
-    EXPECT_EQ(test::litbrut(d / "f.ini"), " 4 \r\n");
-    EXPECT_EQ(test::contenudossier(d.chemin()), std::set<std::string>{"f.ini"});
-}
-
-TEST(EcritFichier, KeepsTheReplacedFilesPermissions) {
-    DossierTemp d;
-    test::ecritbrut(d / "f", "x");
+    ASSERT_TRUE(ecritfichier(d / "f", "un\r\n"));
     ASSERT_EQ(::chmod((d / "f").c_str(), 0640), 0);
-    ASSERT_TRUE(ecritfichier(d / "f", "y"));
+    ASSERT_TRUE(ecritfichier(d / "f", " 4 \r\n"));
+    EXPECT_EQ(test::litbrut(d / "f"), " 4 \r\n");
     struct stat st {};
     ASSERT_EQ(::stat((d / "f").c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0640u);
-}
-
-TEST(EcritFichier, FailsWithoutDamage) {
-    DossierTemp d;
-    EXPECT_FALSE(ecritfichier(d / "absent/f", "x"));
     std::filesystem::create_directory(d / "dossier");
-    EXPECT_FALSE(ecritfichier(d / "dossier", "x")); // a folder stands where the file should go
-    EXPECT_FALSE(ecritfichier(d.chemin(), "x"));
-    EXPECT_EQ(test::contenudossier(d.chemin()), std::set<std::string>{"dossier"});
+    // No folder, a folder where the file should go.
+    for (const std::string& chemin : {d / "absent/f", d / "dossier", d.chemin()})
+        EXPECT_FALSE(ecritfichier(chemin, "x")) << chemin;
+    EXPECT_EQ(test::contenudossier(d.chemin()), (std::set<std::string>{"dossier", "f"}));
 }
 
 using Lignes = std::vector<std::string>;
 
+// A byte-order mark is no part of the first line; the same bytes further on are.
 TEST(LitLignes, MixedLineEnds) {
     DossierTemp d;
-    test::ecritbrut(d / "f", "a\r\nb\n\r\nc\rd\r\nfin");
-    EXPECT_EQ(litlignes(d / "f"), (Lignes{"a", "b", "", "c", "d", "fin"}));
-    test::ecritbrut(d / "f", "a\rb\r\rc\r");
-    EXPECT_EQ(litlignes(d / "f"), (Lignes{"a", "b", "", "c"}));
-    // A byte-order mark is no part of the first line; the same bytes further on are.
-    test::ecritbrut(d / "f", "\xEF\xBB\xBF"
-                             "a\r\n\xEF\xBB\xBF"
-                             "b");
-    EXPECT_EQ(litlignes(d / "f"), (Lignes{"a", "\xEF\xBB\xBF"
-                                               "b"}));
-    test::ecritbrut(d / "f", "");
-    EXPECT_EQ(litlignes(d / "f"), Lignes{});
-    test::ecritbrut(d / "f", "\r\n");
-    EXPECT_EQ(litlignes(d / "f"), Lignes{""});
+    const std::string bom = "\xEF\xBB\xBF";
+    const std::pair<std::string, Lignes> cas[] = {
+        {"a\r\nb\n\r\nc\rd\r\nfin", {"a", "b", "", "c", "d", "fin"}},
+        {"a\rb\r\rc\r", {"a", "b", "", "c"}},
+        {bom + "a\r\n" + bom + "b", {"a", bom + "b"}},
+        {"", {}},
+        {"\r\n", {""}}};
+    for (const auto& [contenu, lignes] : cas) {
+        test::ecritbrut(d / "f", contenu);
+        EXPECT_EQ(litlignes(d / "f"), lignes) << contenu;
+    }
 }
 
+// Nothing, rather than a wait for a writer, from a folder or a pipe; a missing file is whole and empty for
+// the reader that tells.
 TEST(LitLignes, NothingWhenNoFileIsReadable) {
     DossierTemp d;
-    EXPECT_FALSE(litlignes(d / "absent"));
-    EXPECT_FALSE(litlignes(d.chemin()));
     ASSERT_EQ(::mkfifo((d / "tube").c_str(), 0600), 0);
-    EXPECT_FALSE(litlignes(d / "tube")); // and does not wait for a writer
+    for (const std::string& chemin : {d / "absent", d.chemin(), d / "tube"}) {
+        EXPECT_FALSE(litlignes(chemin)) << chemin;
+        const auto l = litlignesentieres(chemin, 10);
+        EXPECT_EQ(l.entiere, chemin == d / "absent") << chemin;
+        EXPECT_TRUE(l.lignes.empty()) << chemin;
+    }
 }
 
 TEST(LitLignes, OversizedLinesAndFilesAreBounded) {
@@ -147,13 +124,6 @@ TEST(LitLignesEntieres, TellsWhetherTheWholeFileWasRead) {
     l = litlignesentieres(d / "f", cent.size() - 1);
     EXPECT_FALSE(l.entiere);
     EXPECT_EQ(l.lignes, Lignes{std::string(98, 'a')});
-    // A missing file is whole and empty; one that is there but cannot be read is not whole.
-    l = litlignesentieres(d / "absent", 10);
-    EXPECT_TRUE(l.entiere);
-    EXPECT_TRUE(l.lignes.empty());
-    EXPECT_FALSE(litlignesentieres(d.chemin(), 10).entiere);
-    ASSERT_EQ(::mkfifo((d / "tube").c_str(), 0600), 0);
-    EXPECT_FALSE(litlignesentieres(d / "tube", 10).entiere);
 }
 
 TEST(CreeDossiers, LikeMkdirP) {
