@@ -255,6 +255,10 @@ struct Echeance {
     std::vector<Case> apres; // what would clear the board then
 };
 
+void PrintTo(const Echeance& e, std::ostream* os) {
+    *os << e.nom;
+}
+
 class TempsEcoule : public ::testing::TestWithParam<Echeance> {};
 
 TEST_P(TempsEcoule, TheBoardIsLostEvenWhenTheLastTickComesMidMove) {
@@ -294,6 +298,10 @@ struct Injouable {
     std::vector<Case> clics; // what clears the boards before the bad one, once the game is named
     const char* ligne;       // the saved game after it
 };
+
+void PrintTo(const Injouable& e, std::ostream* os) {
+    *os << e.nom;
+}
 
 class PlateauInjouable : public ::testing::TestWithParam<Injouable> {};
 
