@@ -105,12 +105,12 @@ TEST_F(Table, TheLastWriteOfALineIsAllThatShowsAndThePadStopsAtLine21) {
 
 TEST_F(Table, BiddingAnswersOnlyWhatIsHovered) {
     e.etatclic(EtatClic::enchere1);
+    // The line hovered once the mouse is at (x, y).
+    const auto survol = [&](int x, int y, const int& ligne) { return e.fond_MouseMove(0, 0, x, y), ligne; };
     e.fond_MouseDown(bouton::Gauche, 0, 200, 220);
     EXPECT_EQ(e.choixenchere, 0);
-    e.fond_MouseMove(0, 0, 200, 239);
-    EXPECT_EQ(e.survol1, 1);
-    e.fond_MouseMove(0, 0, 380, 239);
-    EXPECT_EQ(e.survol1, 0);
+    EXPECT_EQ(survol(200, 239, e.survol1), 1);
+    EXPECT_EQ(survol(380, 239, e.survol1), 0);
     e.fond_MouseMove(0, 0, 150, 250);
     e.fond_MouseDown(bouton::Gauche, 0, 150, 250);
     EXPECT_EQ(e.choixenchere, 2);
@@ -118,14 +118,11 @@ TEST_F(Table, BiddingAnswersOnlyWhatIsHovered) {
     e.message_on2({0, 2, 3, 4});
     e.etatclic(EtatClic::enchere2);
     const Surface rien = e.fond;
-    e.fond_MouseMove(0, 0, 300, 260);
-    EXPECT_EQ(e.survol2, 3);
+    EXPECT_EQ(survol(300, 260, e.survol2), 3);
     EXPECT_TRUE(memes_pixels(rien, e.fond, Rect{IconeX, IconeY, 44, 46}));
     EXPECT_FALSE(memes_pixels(rien, e.fond, Rect{IconeX + 44, IconeY, 44, 46}));
-    e.fond_MouseMove(0, 0, IconeX - 2, 260);
-    EXPECT_EQ(e.survol2, 0);
-    e.fond_MouseMove(0, 0, 360, 270);
-    EXPECT_EQ(e.survol2, 4);
+    EXPECT_EQ(survol(IconeX - 2, 260, e.survol2), 0);
+    EXPECT_EQ(survol(360, 270, e.survol2), 4);
     e.fond_MouseDown(bouton::Gauche, 0, 360, 270);
     EXPECT_EQ(e.choixenchere, 4);
 }
@@ -166,19 +163,16 @@ void attend_carte(Ecran& e) {
 
 TEST_F(Table, ACardClickNeedsACardUnderTheMouse) {
     attend_carte(e);
-    e.fond_MouseMove(0, 0, 150, 430);
-    EXPECT_EQ(banc.pf->curseur_actuel(), Curseur::Carte);
-    e.fond_MouseMove(0, 0, 90, 430);
-    EXPECT_EQ(banc.pf->curseur_actuel(), Curseur::Attente);
+    const auto pointeur = [&](int x) { return e.fond_MouseMove(0, 0, x, 430), banc.pf->curseur_actuel(); };
+    EXPECT_EQ(pointeur(150), Curseur::Carte);
+    EXPECT_EQ(pointeur(90), Curseur::Attente);
     // Pique led: the hand shows only over the Pique, the one card Sud may play.
     e.b.table.jeu[1] = main_de({10, 21, 22, 23, 24, 25, 26, 27});
     e.b.table.couleurdemandee = 1;
     e.b.table.atout = 4;
     e.b.table.maitre = 2;
-    e.fond_MouseMove(0, 0, 110, 430);
-    EXPECT_EQ(banc.pf->curseur_actuel(), Curseur::Carte);
-    e.fond_MouseMove(0, 0, 150, 430);
-    EXPECT_EQ(banc.pf->curseur_actuel(), Curseur::Attente);
+    EXPECT_EQ(pointeur(110), Curseur::Carte);
+    EXPECT_EQ(pointeur(150), Curseur::Attente);
     e.fond_MouseDown(bouton::Gauche, 0, 150, 384);
     EXPECT_EQ(e.carteclic, 0);
     e.fond_MouseDown(bouton::Gauche, 0, 150, 430);
