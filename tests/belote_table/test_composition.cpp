@@ -1,6 +1,7 @@
 // The deal editor's rules: names and codes, the "NON" slot of the seat after the dealer, the deal order.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 #include "belote_table/composition.h"
@@ -34,12 +35,6 @@ void remplit(Composition& c) {
             }
 }
 
-int nombre_vides(const Composition& c) {
-    int n = 0;
-    for (const auto& t : c.carte) n += t.empty();
-    return n;
-}
-
 TEST(Composition, AFullGroupOrANewNonSlotLeavesTheCardInThePack) {
     Composition c;
     c.charge("", 1); // Est follows the dealer: its rest has two usable slots
@@ -52,7 +47,7 @@ TEST(Composition, AFullGroupOrANewNonSlotLeavesTheCardInThePack) {
     EXPECT_EQ(c.carte[26], Composition::Non);
     EXPECT_FALSE(c.rouge[1][2]);
     c.paquet_Click(1, 0); // already placed: nothing
-    EXPECT_EQ(nombre_vides(c), 33 - 3);
+    EXPECT_EQ(std::count(c.carte.begin(), c.carte.end(), ""), 33 - 3);
     // A new dealer sends the card of the new NON slot back to the pack.
     c.Command1_Click();
     c.joueurchoix = 7; // rest of Nord
@@ -78,7 +73,7 @@ TEST(Composition, RemovingACardBlocksValiderAndStartingAgainEmptiesAllButNon) {
     EXPECT_EQ(c.boutok_Click().size(), 64u);
     c.Command1_Click();
     EXPECT_FALSE(c.complete());
-    EXPECT_EQ(nombre_vides(c), 32);
+    EXPECT_EQ(std::count(c.carte.begin(), c.carte.end(), ""), 32);
     EXPECT_EQ(c.carte[29], Composition::Non);
 }
 

@@ -1,6 +1,7 @@
 // The Belote menu driven by scripted mouse input: its answers, its options and the hidden deal editor.
 #include <gtest/gtest.h>
 
+#include <string>
 #include <tuple>
 
 #include "banc.h"
@@ -15,12 +16,28 @@ struct CasMenu {
     const char* nom;
     bool partieencours;
     int partieen;
-    const char* script;
+    std::string script;
     ReponseMenu reponse;
     int partieen_apres;
     bool annonces_apres;
-    const char* sons; // what the clicks sounded
+    int sons; // how many clicks sounded
 };
+
+// Left clicks at "x y [modifiers]", each followed by a wait.
+std::string clics(std::initializer_list<const char*> points) {
+    std::string s;
+    for (const char* p : points) s += std::string("clic ") + p + "\nattends\n";
+    return s;
+}
+
+// Shows the menu until its script runs out.
+void montre(Banc& banc, Fmenu& menu) {
+    menu.place(banc.r.decalagex, banc.r.decalagey);
+    try {
+        banc.pf->montre_modal(menu);
+    } catch (const Quitter&) {
+    }
+}
 
 class Menu : public ::testing::TestWithParam<CasMenu> {};
 
@@ -31,50 +48,39 @@ TEST_P(Menu, AnswersAndOptions) {
     Surface fond(640, 480);
     Paquet paquet;
     Fmenu menu(*banc.ctx, fond, c.partieencours, paquet);
-    menu.place(banc.r.decalagex, banc.r.decalagey);
     banc.sons.str("");
-    try {
-        banc.pf->montre_modal(menu);
-    } catch (const Quitter&) {
-    }
-    EXPECT_EQ(banc.sons.str(), c.sons);
+    montre(banc, menu);
+    std::string sons;
+    for (int i = 0; i < c.sons; ++i) sons += "effet cartew00\n";
+    EXPECT_EQ(banc.sons.str(), sons);
     EXPECT_EQ(menu.reponse, c.reponse);
     EXPECT_EQ(banc.r.partieen, c.partieen_apres);
     EXPECT_EQ(banc.r.avecannonces, c.annonces_apres);
     EXPECT_FALSE(paquet.avecfauxjeu);
 }
 
-const char* const Clic = "effet cartew00\n";
-
+using R = ReponseMenu;
 INSTANTIATE_TEST_SUITE_P(
     Lignes, Menu,
     ::testing::Values(
-        CasMenu{"ContinueWithoutAMatchDoesNothing", false, 1000, "clic 320 60\nattends\n",
-                ReponseMenu::aucune, 1000, true, ""},
-        CasMenu{"Continue", true, 1000, "clic 320 60\nattends\n", ReponseMenu::continuer, 1000, true, Clic},
-        CasMenu{"NewMatch", false, 1000, "clic 320 130\nattends\n", ReponseMenu::nouvelle, 1000, true, Clic},
-        CasMenu{"MainMenu", true, 1000, "clic 320 410\nattends\n", ReponseMenu::quitter, 1000, true, Clic},
-        CasMenu{"AnnouncementsSwitch", true, 1000,
-                "clic 320 200\nattends\nclic 320 200\nattends\nclic 320 200\nattends\n", ReponseMenu::aucune,
-                1000, false, "effet cartew00\neffet cartew00\neffet cartew00\n"},
-        CasMenu{"LowerStopsAt500", false, 1000, "clic 100 270\nattends\nclic 100 270\nattends\n",
-                ReponseMenu::aucune, 500, true, "effet cartew00\neffet cartew00\n"},
-        CasMenu{"RaiseStopsAt2000", false, 1500, "clic 530 270\nattends\nclic 559 300\nattends\n",
-                ReponseMenu::aucune, 2000, true, "effet cartew00\neffet cartew00\n"},
-        CasMenu{"OffTheEntriesNothing", true, 1000,
-                "clic 140 270\nattends\nclic 499 270\nattends\nclic 79 60\nattends\nclic 320 100\nattends\n",
-                ReponseMenu::aucune, 1000, true, ""},
-        // By keys: line 1 skipped without a match, line 5 always; the points' arrows.
-        CasMenu{"KeysSkipContinueWithoutAMatch", false, 1000, "touche Bas\ntouche Entree\nattends\n",
-                ReponseMenu::nouvelle, 1000, true, Clic},
+        CasMenu{"Continue", true, 1000, clics({"320 60"}), R::continuer, 1000, true, 1},
+        CasMenu{"NewMatch", false, 1000, clics({"320 130"}), R::nouvelle, 1000, true, 1},
+        CasMenu{"MainMenu", true, 1000, clics({"320 410"}), R::quitter, 1000, true, 1},
+        CasMenu{"AnnouncementsSwitch", true, 1000, clics({"320 200", "320 200", "320 200"}), R::aucune, 1000,
+                false, 3},
+        CasMenu{"LowerStopsAt500", false, 1000, clics({"100 270", "100 270"}), R::aucune, 500, true, 2},
+        CasMenu{"RaiseStopsAt2000", false, 1500, clics({"530 270", "559 300"}), R::aucune, 2000, true, 2},
+        CasMenu{"OffTheEntriesNothing", true, 1000, clics({"140 270", "499 270", "79 60", "320 100"}),
+                R::aucune, 1000, true, 0},
+        // Without a match, line 1 takes no click and the keys skip it; line 5 is always skipped.
+        CasMenu{"NoContinueWithoutAMatch", false, 1000,
+                clics({"320 60"}) + "touche Bas\ntouche Entree\nattends\n", R::nouvelle, 1000, true, 1},
         CasMenu{"KeysWorkArrowsAndAnnouncements", true, 1000,
                 "touche Haut\ntouche Haut\ntouche Droite\ntouche Gauche\ntouche Gauche\ntouche Haut\n"
                 "touche Entree\nattends\n",
-                ReponseMenu::aucune, 500, false,
-                "effet cartew00\neffet cartew00\neffet cartew00\neffet cartew00\n"},
+                R::aucune, 500, false, 4},
         CasMenu{"Line5WithoutShiftAltNothing", true, 1000,
-                "clic 320 340\nattends\nclic 320 340 maj\nattends\nclic 320 340 maj+alt+ctrl\nattends\n",
-                ReponseMenu::aucune, 1000, true, ""}),
+                clics({"320 340", "320 340 maj", "320 340 maj+alt+ctrl"}), R::aucune, 1000, true, 0}),
     [](const auto& i) { return std::string(i.param.nom); });
 
 TEST(MenuSansSurvol, AClickBeforeAnyMoveActsOnNoLine) {
@@ -97,13 +103,9 @@ TEST(EditeurDeDonne, OpenedWithShiftAltThenCancelledKeepsTheDealButTurnsItOff) {
     for (int c = 1; c <= 4; ++c)
         for (int r = 0; r < 8; ++r) paquet.fauxjeu += std::to_string(10 * c + r);
     const std::string f = paquet.fauxjeu;
-    Banc banc("clic 320 340 maj+alt\nattends\ntouche a alt\nattends\n");
+    Banc banc(clics({"320 340 maj+alt"}) + "touche a alt\nattends\n");
     Fmenu menu(*banc.ctx, fond, true, paquet);
-    menu.place(banc.r.decalagex, banc.r.decalagey);
-    try {
-        banc.pf->montre_modal(menu);
-    } catch (const Quitter&) {
-    }
+    montre(banc, menu);
     EXPECT_FALSE(paquet.avecfauxjeu);
     EXPECT_EQ(paquet.fauxjeu, f);
     EXPECT_EQ(paquet.donneurfauxjeu, 4);

@@ -1,7 +1,6 @@
 // The Belote table as a player meets it: the real program opened from the launcher, scripted.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <map>
 #include <regex>
 #include <set>
@@ -49,16 +48,6 @@ Surface image(const Programme& p, const std::string& nom) {
     auto s = charge_image(p.dossier() + "/" + nom);
     EXPECT_TRUE(s.has_value()) << nom;
     return s ? *s : Surface(640, 480);
-}
-
-std::string belote_sim(const std::string& arguments) {
-    std::string sortie;
-    if (FILE* f = popen(("./belote-sim " + arguments).c_str(), "r")) {
-        char tampon[4096];
-        for (std::size_t n; (n = fread(tampon, 1, sizeof tampon, f)) > 0;) sortie.append(tampon, n);
-        pclose(f);
-    }
-    return sortie;
 }
 
 // Checks a journal against the rules of the trace: the deal passes round, every deal taken has eight tricks
@@ -117,7 +106,7 @@ TEST_P(BeloteRobotEcran, AMatchPlayedToTheEndWritesTheSimulatorsTraceAndThePad) 
     }
     const auto j = lignes(p.fichier(journal));
     ASSERT_GT(j.size(), 20u);
-    const auto sim = lignes(belote_sim("--graine 7 --donnes 1"));
+    const auto sim = lignes(p.execute("--graine 7 --donnes 1", "", "./belote-sim").sortie);
     ASSERT_GE(sim.size(), 2u);
     // Until Sud first speaks, the game draws exactly what the simulator draws.
     EXPECT_EQ(j[0], sim[0]);

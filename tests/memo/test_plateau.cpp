@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <tuple>
 
 #include "memo/plateau.h"
 
@@ -62,10 +63,9 @@ TEST(Paires, OnlyKAndKPlus16) {
 }
 
 TEST(Clics, PlaceUnderThePointEdgesIncluded) {
-    EXPECT_EQ(placesous(37, 49), (Place{1, 1}));
-    EXPECT_EQ(placesous(106, 143), (Place{1, 1}));
-    EXPECT_EQ(placesous(107, 144), (Place{2, 2}));
-    EXPECT_EQ(placesous(603, 431), (Place{8, 4}));
+    for (const auto& [x, y, c, r] :
+         {std::tuple{37, 49, 1, 1}, {106, 143, 1, 1}, {107, 144, 2, 2}, {603, 431, 8, 4}})
+        EXPECT_EQ(placesous(x, y), (Place{c, r})) << x << "," << y;
     for (const auto& [x, y] : {std::pair{36, 100}, {604, 300}, {300, 432}, {300, 48}})
         EXPECT_FALSE(placesous(x, y).has_value()) << x << "," << y;
 }

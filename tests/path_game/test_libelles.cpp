@@ -1,4 +1,4 @@
-// The texts of the notices that end a board: the board at a sentence's head, and a board's time.
+// The texts of the clock and of the notices that end a board: the board at a sentence's head, a board's time.
 #include <gtest/gtest.h>
 
 #include "path_game/libelles.h"
@@ -6,26 +6,22 @@
 namespace tlv::essai {
 namespace {
 
-struct Duree {
-    int secondes;
-    const char* texte;
-};
-
-class DureeEnClair : public ::testing::TestWithParam<Duree> {};
-
-TEST_P(DureeEnClair, SaysMinutesOnlyFromOneOn) {
-    EXPECT_EQ(dureeenclair(GetParam().secondes), GetParam().texte);
-}
-
-INSTANTIATE_TEST_SUITE_P(Quadrel, DureeEnClair,
-                         ::testing::Values(Duree{0, "0 s"}, Duree{47, "47 s"}, Duree{59, "59 s"},
-                                           Duree{60, "1 min 00 s"}, Duree{65, "1 min 05 s"},
-                                           Duree{130, "2 min 10 s"}, Duree{-3, "0 s"}));
-
-TEST(Libelles, TheBoardAtASentencesHeadKeepsItsNumber) {
-    EXPECT_EQ(titretableau("tableau", 7), "Tableau 007");
-    EXPECT_EQ(titretableau("Tableau", 12), "Tableau 012");
-    EXPECT_EQ(titretableau("écran", 1), "écran 001") << "only a plain letter is raised";
+TEST(Libelles, TimesAndBoardNumbersAsThePlayerReadsThem) {
+    const std::pair<std::string, const char*> cas[] = {
+        {dureeenclair(0), "0 s"},
+        {dureeenclair(59), "59 s"},
+        {dureeenclair(60), "1 min 00 s"},
+        {dureeenclair(65), "1 min 05 s"},
+        {dureeenclair(130), "2 min 10 s"},
+        {dureeenclair(-3), "0 s"},
+        {textechrono(65), " 1:05"},
+        {textechrono(9), " 0:09"},
+        {titretableau("tableau", 7), "Tableau 007"},
+        {titretableau("Tableau", 12), "Tableau 012"},
+        {titretableau("écran", 1), "écran 001"}, // only a plain letter is raised
+        {libelletableau("tableau", 7), "tableau 007"},
+    };
+    for (const auto& [vu, attendu] : cas) EXPECT_EQ(vu, attendu);
 }
 
 } // namespace

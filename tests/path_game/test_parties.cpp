@@ -2,10 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 
 #include "dossiertemp.h"
-#include "path_game/libelles.h"
 #include "path_game/parties.h"
 
 namespace tlv::essai {
@@ -17,13 +15,8 @@ class Sauvegardes : public ::testing::Test {
   protected:
     test::DossierTemp temp;
     std::string dossier = temp.chemin();
-    std::string lit() const {
-        std::ifstream f(dossier + fichierparties, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(f), {});
-    }
-    void ecrit(const std::string& octets) const {
-        std::ofstream(dossier + fichierparties, std::ios::binary) << octets;
-    }
+    std::string lit() const { return test::litbrut(dossier + fichierparties).value_or(""); }
+    void ecrit(const std::string& octets) const { test::ecritbrut(dossier + fichierparties, octets); }
 };
 
 TEST_F(Sauvegardes, BoardsClearedAddTheirTimesAndTheGameResumesAfterTheLast) {
@@ -138,12 +131,6 @@ TEST_F(Sauvegardes, LongLinesAndFilesOverAMegabyteAreKeptWhole) {
     EXPECT_TRUE(p.existe("DERNIER"));
     ASSERT_TRUE(p.ajoutepartie("NOUVEAU"));
     EXPECT_TRUE(lit() == avant + "NOUVEAU   -100000\r\n") << "a line was lost or cut";
-}
-
-TEST(Libelles, ClockAndBoardNumber) {
-    EXPECT_EQ(textechrono(65), " 1:05");
-    EXPECT_EQ(textechrono(9), " 0:09");
-    EXPECT_EQ(libelletableau("tableau", 7), "tableau 007");
 }
 
 } // namespace

@@ -30,10 +30,8 @@ const std::string Second = fiche({" 10 26  0  0  0  0  0  0", "  0  0  0  0  0  
                                   "  0  0  0  0  0  0  0  0", "  0  0  0  0  0  0  0  0"});
 
 TEST(Plateaux, BoardsCountedByWholeRecords) {
-    EXPECT_EQ(niveaumax_de(1060), 9);
-    EXPECT_EQ(niveaumax_de(1059), 8);
-    EXPECT_EQ(niveaumax_de(106), 0);
-    EXPECT_EQ(niveaumax_de(105), -1);
+    for (auto [octets, max] : {std::pair{1060, 9}, {1059, 8}, {106, 0}, {105, -1}})
+        EXPECT_EQ(niveaumax_de(octets), max) << octets;
 }
 
 TEST(Plateaux, FieldsGiveFacesEmptyCellsAndObstacles) {
@@ -80,6 +78,7 @@ INSTANTIATE_TEST_SUITE_P(
                       CasAbime{"tableau_negatif", Premier, -1, false, 0},
                       CasAbime{"fiche_coupee_a_trois_lignes", Premier + Second.substr(0, 78), 1, false, 0},
                       CasAbime{"derniere_ligne_vide_manquante", Premier + Second.substr(0, 104), 1, true, 25},
+                      CasAbime{"fiche_blanche_comptee", fiche({"", "", "", ""}) + Premier, 1, true, 16},
                       CasAbime{"fins_de_ligne_unix", " 10 26\n\n\n\n\n", 0, true, 25},
                       CasAbime{"lettres", fiche({" 10 2x", "", "", ""}), 0, true, vide},
                       CasAbime{"signe", fiche({" 10 -5", "", "", ""}), 0, true, vide},
@@ -135,14 +134,6 @@ TEST(Jouables, AFaceOffTheSheetIsNoCardToPlay) {
     g[5][1] = 40;
     g[6][1] = 24; // they would pass the pair test, yet neither can be drawn
     EXPECT_FALSE(tableaujouable(g));
-}
-
-TEST(Jouables, ABlankRecordIsReadButNotPlayed) {
-    Grille g;
-    ASSERT_TRUE(chargecode_octets(fiche({"", "", "", ""}) + Premier, 0, g));
-    EXPECT_FALSE(tableaujouable(g));
-    ASSERT_TRUE(chargecode_octets(fiche({"", "", "", ""}) + Premier, 1, g));
-    EXPECT_TRUE(tableaujouable(g));
 }
 
 // The file the game ships: every board it counts loads and can be played.
