@@ -1,8 +1,10 @@
 #include "tests/assets/lecture.h"
 
+#include <gtest/gtest.h>
 #include <png.h>
 #include <vorbis/vorbisfile.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -64,6 +66,25 @@ bool liswav(const std::string& chemin, Wav& son) {
         i += 8 + n + (n & 1);
     }
     return false;
+}
+
+void son_propre(const Wav& s, double duree_min, double duree_max, const std::string& nom) {
+    SCOPED_TRACE(nom);
+    EXPECT_TRUE(s.frequence == 22050 || s.frequence == 44100);
+    const double duree = static_cast<double>(s.trames()) / s.frequence;
+    EXPECT_GT(duree, duree_min);
+    EXPECT_LT(duree, duree_max);
+    for (int c = 0; c < s.canaux; ++c) {
+        EXPECT_LT(std::abs(s.echantillons[static_cast<size_t>(c)]), 300);
+        EXPECT_LT(std::abs(s.echantillons[s.echantillons.size() - static_cast<size_t>(s.canaux - c)]), 300);
+    }
+    double somme = 0;
+    size_t n = 0;
+    for (int16_t v : s.echantillons)
+        if (std::abs(v) > 327) somme += static_cast<double>(v) * v, ++n;
+    const double rms = std::sqrt(somme / static_cast<double>(std::max<size_t>(1, n))) / 32767;
+    EXPECT_GT(rms, 0.1);
+    EXPECT_LT(rms, 0.22);
 }
 
 bool lisogg(const std::string& chemin, Ogg& son) {

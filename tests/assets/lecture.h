@@ -28,6 +28,9 @@ struct Wav {
 };
 // Reads a 16-bit PCM WAV; false when the header is not one.
 bool liswav(const std::string& chemin, Wav& son);
+// Checks (as test expectations) a sound the game plays: its rate and length, starting and ending at silence
+// (no click), the sounding part at the level every effect and voice shares.
+void son_propre(const Wav& s, double duree_min, double duree_max, const std::string& nom);
 
 struct Ogg {
     int canaux = 0, frequence = 0;
