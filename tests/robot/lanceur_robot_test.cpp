@@ -24,12 +24,6 @@ bool contient(const std::string& texte, const std::string& bout) {
     return texte.find(bout) != std::string::npos;
 }
 
-// Scripts name their captures "{d}/x.png": {d} is the test's own folder.
-std::string dans(const Programme& p, std::string s) {
-    for (std::size_t i; (i = s.find("{d}")) != std::string::npos;) s.replace(i, 3, p.dossier());
-    return s;
-}
-
 // A copy of the game without `sauf`: the program is copied (it finds its data beside its own file), the
 // data files are links to the build's.
 fs::path copie_du_jeu(const Programme& p, const std::string& sauf) {
@@ -46,12 +40,6 @@ fs::path copie_du_jeu(const Programme& p, const std::string& sauf) {
     return copie;
 }
 
-Surface capture(const Programme& p, const std::string& nom) {
-    auto s = charge_image(p.dossier() + "/" + nom);
-    EXPECT_TRUE(s.has_value()) << nom;
-    return s ? *s : Surface(640, 480);
-}
-
 using test::memes_pixels;
 
 const Rect Ligne1{329, 10, 298, 58}, Ligne2{329, 80, 298, 58};
@@ -59,11 +47,11 @@ const Rect Ligne1{329, 10, 298, 58}, Ligne2{329, 80, 298, 58};
 TEST(Lanceur, HoveringALineHighlightsItAndTheGapClearsIt) {
     Programme p;
     const auto r =
-        p.lance(dans(p, "attends\ncapture {d}/repos.png\nsurvol 400 30\nattends\ncapture {d}/ligne1.png\n"
-                        "survol 400 74\nattends\ncapture {d}/ecart.png\nclic 400 100\nattends\n"));
+        p.lance(p.dans("attends\ncapture {d}/repos.png\nsurvol 400 30\nattends\ncapture {d}/ligne1.png\n"
+                       "survol 400 74\nattends\ncapture {d}/ecart.png\nclic 400 100\nattends\n"));
     ASSERT_EQ(r.code, 0) << r.erreurs;
-    const Surface repos = capture(p, "repos.png"), l1 = capture(p, "ligne1.png"),
-                  ecart = capture(p, "ecart.png");
+    const Surface repos = p.capture("repos.png"), l1 = p.capture("ligne1.png"),
+                  ecart = p.capture("ecart.png");
     EXPECT_FALSE(memes_pixels(repos, l1, Ligne1));
     EXPECT_TRUE(memes_pixels(repos, l1, Ligne2));
     EXPECT_TRUE(memes_pixels(repos, ecart, Rect{0, 0, 640, 200}));
@@ -145,16 +133,16 @@ INSTANTIATE_TEST_SUITE_P(Adresses, BoutonWeb,
 TEST(Lanceur, HelpOpensOverTheLauncherAndEchapComesBack) {
     Programme p;
     const auto r =
-        p.lance(dans(p, "attends\ncapture {d}/avant.png\nclic 400 370\nattends\ncapture {d}/aide.png\n"
-                        "touche Droite\nattends\ncapture {d}/page2.png\ntouche Echap\nattends\n"
-                        "survol 100 100\nattends\ncapture {d}/apres.png\n"));
+        p.lance(p.dans("attends\ncapture {d}/avant.png\nclic 400 370\nattends\ncapture {d}/aide.png\n"
+                       "touche Droite\nattends\ncapture {d}/page2.png\ntouche Echap\nattends\n"
+                       "survol 100 100\nattends\ncapture {d}/apres.png\n"));
     ASSERT_EQ(r.code, 0) << r.erreurs;
-    const Surface avant = capture(p, "avant.png"), aide = capture(p, "aide.png"),
-                  page2 = capture(p, "page2.png");
+    const Surface avant = p.capture("avant.png"), aide = p.capture("aide.png"),
+                  page2 = p.capture("page2.png");
     EXPECT_FALSE(memes_pixels(avant, aide, Rect{0, 0, 640, 480}));
     EXPECT_FALSE(memes_pixels(aide, page2, Rect{20, 20, 600, 400}));
     // Back on the launcher with line 4 still highlighted by the hover that opened the help.
-    EXPECT_TRUE(memes_pixels(avant, capture(p, "apres.png"), Rect{0, 0, 640, 300}));
+    EXPECT_TRUE(memes_pixels(avant, p.capture("apres.png"), Rect{0, 0, 640, 300}));
     // The tune is not restarted by closing the help.
     EXPECT_EQ(r.sortie.find("musique cartem00", r.sortie.find("musique cartem00") + 1), std::string::npos)
         << r.sortie;
@@ -222,9 +210,9 @@ constexpr const char* ScriptAvis = "attends\ncapture {d}/premier.png\n"
 TEST_P(ScoresInutilisables, TheLauncherComesUpWithANoticeOnItsFirstDisplayOnly) {
     // The normal case, for comparison: no notice at all.
     Programme normal;
-    auto r = normal.lance(dans(normal, ScriptAvis));
+    auto r = normal.lance(normal.dans(ScriptAvis));
     ASSERT_EQ(r.code, 0) << r.erreurs;
-    const Surface n1 = capture(normal, "premier.png"), n2 = capture(normal, "retour.png");
+    const Surface n1 = normal.capture("premier.png"), n2 = normal.capture("retour.png");
     const auto image = charge_image("cartei00");
     ASSERT_TRUE(image.has_value());
     const Rect zone = ZoneAvis;
@@ -246,11 +234,11 @@ TEST_P(ScoresInutilisables, TheLauncherComesUpWithANoticeOnItsFirstDisplayOnly) 
         fs::create_symlink(fichier + "/verrou", p.scores() + "tolvanex.lock");
         arguments = "--dossier-scores " + p.dossier();
     }
-    r = p.execute("--robot " + p.script(dans(p, ScriptAvis)) + " " + arguments, env);
+    r = p.execute("--robot " + p.script(p.dans(ScriptAvis)) + " " + arguments, env);
     ASSERT_EQ(r.code, 0) << r.erreurs;
     EXPECT_TRUE(r.erreurs.empty()) << r.erreurs;
     EXPECT_TRUE(contient(r.sortie, "musique cartem00")) << r.sortie;
-    const Surface a1 = capture(p, "premier.png"), a2 = capture(p, "retour.png");
+    const Surface a1 = p.capture("premier.png"), a2 = p.capture("retour.png");
     EXPECT_FALSE(memes_pixels(a1, n1, zone)) << "no notice";
     EXPECT_TRUE(memes_pixels(a1, n1, Rect{0, 0, 640, 390})) << "the notice covers more than its place";
     EXPECT_TRUE(memes_pixels(a1, n1, Rect{320, 0, 320, 480}));
