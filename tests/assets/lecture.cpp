@@ -110,6 +110,13 @@ double luminance(double r, double g, double b) {
     return 0.2126 * lin(r) + 0.7152 * lin(g) + 0.0722 * lin(b);
 }
 
+double luminance(const Png& img, int x0, int y0, int x1, int y1) {
+    double s = 0;
+    for (int y = y0; y < y1; ++y)
+        for (int x = x0; x < x1; ++x) s += luminance(img.px(x, y)[0], img.px(x, y)[1], img.px(x, y)[2]);
+    return s / ((x1 - x0) * (y1 - y0));
+}
+
 double contraste(double l1, double l2) {
     return (std::max(l1, l2) + 0.05) / (std::min(l1, l2) + 0.05);
 }

@@ -42,5 +42,7 @@ bool lisogg(const std::string& chemin, Ogg& son);
 // Relative luminance (WCAG) of an sRGB colour, and the contrast ratio of two luminances.
 double luminance(double r, double g, double b);
 double contraste(double l1, double l2);
+// Mean luminance of a picture over [x0, x1) x [y0, y1).
+double luminance(const Png& img, int x0, int y0, int x1, int y1);
 
 } // namespace tlv::essai

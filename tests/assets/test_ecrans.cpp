@@ -13,7 +13,7 @@ namespace {
 int clairs(const Png& img, int x0, int y0, int x1, int y1) {
     int n = 0;
     for (int y = y0; y < y1; ++y)
-        for (int x = x0; x < x1; ++x) n += luminance(img.px(x, y)[0], img.px(x, y)[1], img.px(x, y)[2]) > 0.2;
+        for (int x = x0; x < x1; ++x) n += luminance(img, x, y, x + 1, y + 1) > 0.2;
     return n;
 }
 
