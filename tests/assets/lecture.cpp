@@ -1,8 +1,10 @@
 #include "tests/assets/lecture.h"
 
+#include <gtest/gtest.h>
 #include <png.h>
 #include <vorbis/vorbisfile.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -66,6 +68,25 @@ bool liswav(const std::string& chemin, Wav& son) {
     return false;
 }
 
+void son_propre(const Wav& s, double duree_min, double duree_max, const std::string& nom) {
+    SCOPED_TRACE(nom);
+    EXPECT_TRUE(s.frequence == 22050 || s.frequence == 44100);
+    const double duree = static_cast<double>(s.trames()) / s.frequence;
+    EXPECT_GT(duree, duree_min);
+    EXPECT_LT(duree, duree_max);
+    for (int c = 0; c < s.canaux; ++c) {
+        EXPECT_LT(std::abs(s.echantillons[static_cast<size_t>(c)]), 300);
+        EXPECT_LT(std::abs(s.echantillons[s.echantillons.size() - static_cast<size_t>(s.canaux - c)]), 300);
+    }
+    double somme = 0;
+    size_t n = 0;
+    for (int16_t v : s.echantillons)
+        if (std::abs(v) > 327) somme += static_cast<double>(v) * v, ++n;
+    const double rms = std::sqrt(somme / static_cast<double>(std::max<size_t>(1, n))) / 32767;
+    EXPECT_GT(rms, 0.1);
+    EXPECT_LT(rms, 0.22);
+}
+
 bool lisogg(const std::string& chemin, Ogg& son) {
     OggVorbis_File vf;
     if (ov_fopen(chemin.c_str(), &vf) != 0) return false;
@@ -87,6 +108,13 @@ double luminance(double r, double g, double b) {
         return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
     };
     return 0.2126 * lin(r) + 0.7152 * lin(g) + 0.0722 * lin(b);
+}
+
+double luminance(const Png& img, int x0, int y0, int x1, int y1) {
+    double s = 0;
+    for (int y = y0; y < y1; ++y)
+        for (int x = x0; x < x1; ++x) s += luminance(img.px(x, y)[0], img.px(x, y)[1], img.px(x, y)[2]);
+    return s / ((x1 - x0) * (y1 - y0));
 }
 
 double contraste(double l1, double l2) {

@@ -28,6 +28,9 @@ struct Wav {
 };
 // Reads a 16-bit PCM WAV; false when the header is not one.
 bool liswav(const std::string& chemin, Wav& son);
+// Checks (as test expectations) a sound the game plays: its rate and length, starting and ending at silence
+// (no click), the sounding part at the level every effect and voice shares.
+void son_propre(const Wav& s, double duree_min, double duree_max, const std::string& nom);
 
 struct Ogg {
     int canaux = 0, frequence = 0;
@@ -39,5 +42,7 @@ bool lisogg(const std::string& chemin, Ogg& son);
 // Relative luminance (WCAG) of an sRGB colour, and the contrast ratio of two luminances.
 double luminance(double r, double g, double b);
 double contraste(double l1, double l2);
+// Mean luminance of a picture over [x0, x1) x [y0, y1).
+double luminance(const Png& img, int x0, int y0, int x1, int y1);
 
 } // namespace tlv::essai

@@ -48,36 +48,48 @@ TEST(PageWeb, HeadingsBecomeSectionsListedAtTheTop) {
         EXPECT_NE(p.find(bout), std::string::npos) << bout << "\n" << p;
 }
 
-// The generated files in the build's bin folder.
-bool blancordinairedevant(const std::string& s, std::string& ou) {
-    for (const char* signe : {" ;", " :", " !", " ?", " \u00BB", "\u00AB "}) {
-        const auto i = s.find(signe);
-        if (i != std::string::npos) {
-            ou = s.substr(i > 30 ? i - 30 : 0, 60);
-            return true;
-        }
-    }
-    return false;
-}
-
-TEST(FichierAide, TypographyOfTheHelpFile) {
+// The help file in the build's bin folder: the keys, the sections and the rules a player would not guess
+// (overtrumping an opponent's winning trump; equal best announcements of the two sides, neither in trumps,
+// scoring nothing), in valid UTF-8 without CR, with French typography: no straight apostrophe and no
+// ordinary blank where a line could break before a mark.
+TEST(FichierAide, FrenchWithTheKeysTheRulesAndItsTypography) {
     const std::string s = litfichier("tolvanex.hlp");
-    ASSERT_FALSE(s.empty());
-    EXPECT_EQ(s.find('\''), std::string::npos) << "straight apostrophe";
-    std::string ou;
-    EXPECT_FALSE(blancordinairedevant(s, ou)) << "a line may break at: " << ou;
-    EXPECT_NE(s.find("l\u2019atout"), std::string::npos);
-}
-
-// The rules the engine enforces that a player would not guess: overtrumping an opponent's winning trump,
-// and equal best announcements of the two sides, neither in trumps, scoring nothing.
-TEST(FichierAide, StatesTheOvertrumpAndTheCancellingAnnouncements) {
-    const std::string s = litfichier("tolvanex.hlp");
-    for (const char* regle :
-         {"qu\u2019un adversaire est maître du pli avec un atout, il faut surcouper",
+    ASSERT_TRUE(s.starts_with("# "));
+    for (const char* mot :
+         {"F5",
+          "F6",
+          "F7",
+          "F8",
+          "# La Belote",
+          "# Le Memo",
+          "# Le Quadrel",
+          "dix de der",
+          "Capot",
+          "rebelote",
+          "Litige",
+          "Tierce",
+          "Carré",
+          "deux minutes",
+          "6x4 (24 cartes)",
+          "50 secondes",
+          "10 secondes",
+          "qu\u2019un adversaire est maître du pli avec un atout, il faut surcouper",
           "il faut tout de même couper avec un atout plus faible",
           "sans que l\u2019une soit à l\u2019atout, elles s\u2019annulent\u00A0: aucun camp ne marque"})
-        EXPECT_NE(s.find(regle), std::string::npos) << regle;
+        EXPECT_NE(s.find(mot), std::string::npos) << mot;
+    for (const char* interdit : {"\r", "'", " ;", " :", " !", " ?", " \u00BB", "\u00AB "}) {
+        const auto i = s.find(interdit);
+        EXPECT_EQ(i, std::string::npos)
+            << "« " << interdit << " » dans: " << s.substr(i > 30 ? i - 30 : 0, 60);
+    }
+    for (size_t i = 0; i < s.size();) {
+        const auto c = static_cast<unsigned char>(s[i]);
+        const int n = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 0;
+        ASSERT_GT(n, 0) << "octet " << i;
+        for (int k = 1; k < n; ++k)
+            ASSERT_EQ(static_cast<unsigned char>(s[i + k]) >> 6, 2) << "octet " << i + k;
+        i += n;
+    }
 }
 
 TEST(PageHorsLigne, TheThreeGamesKeysCreditsAndLicence) {

@@ -3,6 +3,7 @@
 
 #include <set>
 
+#include "pixels.h"
 #include "tests/assets/lecture.h"
 
 namespace tlv::essai {
@@ -40,21 +41,12 @@ class Feuilles : public ::testing::Test {
 };
 Png Feuilles::sprites, Feuilles::masques, Feuilles::table;
 
-TEST_F(Feuilles, Dimensions) {
-    EXPECT_EQ(sprites.w, 568);
-    EXPECT_EQ(sprites.h, 624);
-    EXPECT_GE(masques.w, 447);
-    EXPECT_GE(masques.h, 142);
-    EXPECT_EQ(table.w, 640);
-    EXPECT_EQ(table.h, 480);
-}
-
 // The sheets at 1x and drawn k times finer, every cell at k times its place.
 class FeuillesK : public ::testing::TestWithParam<int> {};
 
 TEST_P(FeuillesK, AndThenOrLayWithoutFringeOnAnyBackground) {
     const int n = GetParam();
-    const std::string suffixe = n == 1 ? "" : "." + std::to_string(n) + "x";
+    const std::string suffixe = n == 1 ? "" : std::string(".") + static_cast<char>('0' + n) + 'x';
     Png sprites, masques;
     ASSERT_TRUE(lispng("cartei08" + suffixe, sprites));
     ASSERT_TRUE(lispng("cartei07" + suffixe, masques));
@@ -86,70 +78,48 @@ TEST_P(FeuillesK, AndThenOrLayWithoutFringeOnAnyBackground) {
 
 INSTANTIATE_TEST_SUITE_P(Echelles, FeuillesK, ::testing::Values(1, 2, 3, 4));
 
+// Every face is laid through the mask's first cell: rounded, its corners let the table through.
 TEST_F(Feuilles, CardCornersAreTransparent) {
-    for (int s = 0; s < 4; ++s)
-        for (int k = 0; k < 8; ++k)
-            for (auto [x, y] : {std::pair{0, 0}, {70, 0}, {0, 95}, {70, 95}}) {
-                const uint8_t* p = sprites.px(k * 71 + x, s * 96 + y);
-                EXPECT_EQ(p[0] + p[1] + p[2], 0) << "carte " << s << k;
-            }
-    // The card is solid in its middle.
-    const uint8_t* m = masques.px(35, 48);
-    EXPECT_EQ(m[0] + m[1] + m[2], 0);
-    m = masques.px(0, 0);
-    EXPECT_EQ(m[0] + m[1] + m[2], 3 * 255);
+    for (auto [x, y] : {std::pair{0, 0}, {70, 0}, {0, 95}, {70, 95}})
+        EXPECT_EQ(masques.pixel(x, y), 0xFFFFFFu);
+    EXPECT_EQ(masques.pixel(35, 48), 0u);
 }
 
 TEST_F(Feuilles, ThirtyTwoDifferentFaces) {
-    std::set<std::string> vues;
-    for (int s = 0; s < 4; ++s)
-        for (int k = 0; k < 8; ++k) {
-            std::string v;
-            int blanc = 0;
-            for (int y = 0; y < 96; ++y)
-                for (int x = 0; x < 71; ++x) {
-                    const uint8_t* p = sprites.px(k * 71 + x, s * 96 + y);
-                    v.insert(v.end(), p, p + 3);
-                    blanc += p[0] > 240 && p[1] > 240 && p[2] > 240;
-                }
-            EXPECT_GT(blanc, 71 * 96 / 5) << "face " << s << k << " sans fond clair";
-            vues.insert(v);
-        }
-    EXPECT_EQ(vues.size(), 32u);
+    const auto coin = [](int i) { return Point{i % 8 * 71, i / 8 * 96}; };
+    for (int i = 0; i < 32; ++i) {
+        int blanc = 0;
+        for (int y = 0; y < 96; ++y)
+            for (int x = 0; x < 71; ++x) {
+                const uint8_t* p = sprites.px(coin(i).x + x, coin(i).y + y);
+                blanc += p[0] > 240 && p[1] > 240 && p[2] > 240;
+            }
+        EXPECT_GT(blanc, 71 * 96 / 5) << "face " << i << " sans fond clair";
+        for (int j = 0; j < i; ++j)
+            EXPECT_FALSE(test::memebloc(sprites, coin(i), sprites, coin(j), 71, 96)) << i << " = " << j;
+    }
 }
 
 TEST_F(Feuilles, EvenGreyUnderTheDarkenedZones) {
     // Quadrel's selected card (169, 1) 69 x 94, Memo's score (170, 1) 210 x 94, Belote's last trick 120 x 80:
     // one even grey keeps the darkening even.
-    std::set<int> gris;
+    std::set<uint32_t> gris;
     for (int y = 1; y < 95; ++y)
-        for (int x = 169; x < 380; ++x) {
-            const uint8_t* m = masques.px(x, y);
-            gris.insert(m[0]), gris.insert(m[1]), gris.insert(m[2]);
-        }
+        for (int x = 169; x < 380; ++x) gris.insert(masques.pixel(x, y));
     ASSERT_EQ(gris.size(), 1u);
-    int g = *gris.begin();
-    EXPECT_GT(g, 0);
-    EXPECT_LT(g, 128);
+    const uint32_t g = *gris.begin();
+    EXPECT_EQ(g, (g & 255) * 0x010101u);
+    EXPECT_GT(g & 255, 0u);
+    EXPECT_LT(g & 255, 128u);
     // The Belote cloth darkens to a single colour.
-    std::set<int> voile;
+    std::set<uint32_t> voile;
     for (int y = 0; y < 480; y += 3)
-        for (int x = 0; x < 480; x += 3) {
-            const uint8_t* p = table.px(x, y);
-            voile.insert((p[0] & g) << 16 | (p[1] & g) << 8 | (p[2] & g));
-        }
+        for (int x = 0; x < 480; x += 3) voile.insert(table.pixel(x, y) & g);
     EXPECT_EQ(voile.size(), 1u);
 }
 
 TEST_F(Feuilles, DarkBoxWhereCyanReads) {
-    double somme = 0;
-    int n = 0;
-    for (int y = 384 + 8; y < 384 + 88; ++y)
-        for (int x = 167 + 8; x < 167 + 272; ++x) {
-            const uint8_t* p = sprites.px(x, y);
-            somme += luminance(p[0], p[1], p[2]), ++n;
-        }
-    double fond = somme / n;
+    const double fond = luminance(sprites, 167 + 8, 384 + 8, 167 + 272, 384 + 88);
     EXPECT_GT(contraste(luminance(0, 255, 255), fond), 4.5);
     EXPECT_GT(contraste(luminance(0, 153, 153), fond), 1.8);
 }
@@ -157,20 +127,16 @@ TEST_F(Feuilles, DarkBoxWhereCyanReads) {
 TEST_F(Feuilles, TrumpSignsMatchThePanel) {
     // Copied as they are to (596, 4) of the table: their edges continue the panel.
     const int places[4][2] = {{447, 384}, {487, 384}, {447, 424}, {487, 424}};
-    std::set<std::string> vus;
-    for (auto& p : places) {
-        for (auto [x, y] : {std::pair{0, 0}, {39, 0}, {0, 39}, {39, 39}}) {
-            const uint8_t* a = sprites.px(p[0] + x, p[1] + y);
-            const uint8_t* b = table.px(596 + x, 4 + y);
-            for (int k = 0; k < 3; ++k) EXPECT_NEAR(a[k], b[k], 3);
-        }
-        std::string v;
-        for (int y = 0; y < 40; ++y)
-            for (int x = 0; x < 40; ++x)
-                v.insert(v.end(), sprites.px(p[0] + x, p[1] + y), sprites.px(p[0] + x, p[1] + y) + 3);
-        vus.insert(v);
+    for (int i = 0; i < 4; ++i) {
+        for (auto [x, y] : {std::pair{0, 0}, {39, 0}, {0, 39}, {39, 39}})
+            for (int k = 0; k < 3; ++k)
+                EXPECT_NEAR(sprites.px(places[i][0] + x, places[i][1] + y)[k], table.px(596 + x, 4 + y)[k],
+                            3);
+        for (int j = 0; j < i; ++j)
+            EXPECT_FALSE(test::memebloc(sprites, {places[i][0], places[i][1]}, sprites,
+                                        {places[j][0], places[j][1]}, 40, 40))
+                << "signes " << i << " et " << j << " identiques";
     }
-    EXPECT_EQ(vus.size(), 4u);
 }
 
 TEST_F(Feuilles, LitIconStandsApart) {
@@ -185,18 +151,13 @@ TEST_F(Feuilles, LitIconStandsApart) {
     }
 }
 
-TEST(TableBelote, RightPanelForTheTexts) {
-    Png t;
-    ASSERT_TRUE(lispng("cartei03", t));
+TEST_F(Feuilles, TheBeloteTablesRightPanelForTheTexts) {
+    const Png& t = table;
     // The pad and the totals are black: the program clears them in black.
-    for (auto [x, y] : {std::pair{486, 72}, {620, 360}, {500, 420}, {600, 430}}) {
-        const uint8_t* p = t.px(x, y);
-        EXPECT_EQ(p[0] + p[1] + p[2], 0) << x << "," << y;
-    }
+    for (auto [x, y] : {std::pair{486, 72}, {620, 360}, {500, 420}, {600, 430}})
+        EXPECT_EQ(t.pixel(x, y), 0u) << x << "," << y;
     // The Menu button and the heads are dark enough for their cyan labels.
-    double fond = 0;
-    for (int x = 500; x < 620; ++x) fond += luminance(t.px(x, 459)[0], t.px(x, 459)[1], t.px(x, 459)[2]);
-    EXPECT_GT(contraste(luminance(0, 255, 255), fond / 120), 7.0);
+    EXPECT_GT(contraste(luminance(0, 255, 255), luminance(t, 500, 459, 620, 460)), 7.0);
 }
 
 } // namespace

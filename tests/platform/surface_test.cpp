@@ -114,38 +114,30 @@ TEST(Stretch, ClipsToTheDestinationAndNarrowsToNothing) {
     EXPECT_EQ(z.pixels(), Surface(4, 4, Blanc).pixels());
 }
 
-TEST(Fill, IsClippedAndFrameDrawsOnlyTheBorder) {
-    Surface d(5, 5, Noir);
-    fill(d, -2, 3, 4, 10, Rouge);
-    EXPECT_EQ(d.pixel(0, 4), Rouge);
-    EXPECT_EQ(d.pixel(1, 3), Rouge);
-    EXPECT_EQ(d.pixel(2, 3), Noir);
-    cadre(d, 1, 0, 3, 3, Vert);
-    EXPECT_EQ(d.pixel(2, 1), Noir);
-    EXPECT_EQ(d.pixel(1, 1), Vert);
-    EXPECT_EQ(d.pixel(3, 2), Vert);
-}
-
 struct CasCadre {
     int x, y, w, h;
 };
 class Cadre : public ::testing::TestWithParam<CasCadre> {};
 
-// Every pixel of a 9 x 9 surface: the frame's four edges and nothing else, not one row or column beyond.
-TEST_P(Cadre, ColoursExactlyTheOutermostRowsAndColumns) {
+// Every pixel of a 9 x 9 surface: a fill colours the rectangle's part inside it, a frame its four edges, and
+// nothing else, not one row or column beyond.
+TEST_P(Cadre, FillColoursTheRectangleAndFrameExactlyItsOutermostRowsAndColumns) {
     const CasCadre c = GetParam();
-    Surface d(9, 9, Noir);
-    cadre(d, c.x, c.y, c.w, c.h, Vert);
+    Surface plein(9, 9, Noir), bord(9, 9, Noir);
+    fill(plein, c.x, c.y, c.w, c.h, Rouge);
+    cadre(bord, c.x, c.y, c.w, c.h, Vert);
     for (int y = 0; y < 9; ++y)
         for (int x = 0; x < 9; ++x) {
             const bool dedans = x >= c.x && x < c.x + c.w && y >= c.y && y < c.y + c.h;
-            const bool bord = dedans && (x == c.x || x == c.x + c.w - 1 || y == c.y || y == c.y + c.h - 1);
-            EXPECT_EQ(d.pixel(x, y), bord ? Vert : Noir) << x << "," << y;
+            const bool cote = dedans && (x == c.x || x == c.x + c.w - 1 || y == c.y || y == c.y + c.h - 1);
+            EXPECT_EQ(plein.pixel(x, y), dedans ? Rouge : Noir) << x << "," << y;
+            EXPECT_EQ(bord.pixel(x, y), cote ? Vert : Noir) << x << "," << y;
         }
 }
 INSTANTIATE_TEST_SUITE_P(Tailles, Cadre,
                          ::testing::Values(CasCadre{2, 1, 5, 4}, CasCadre{1, 2, 1, 1}, CasCadre{3, 3, 2, 6},
-                                           CasCadre{0, 0, 9, 9}, CasCadre{4, 0, 0, 3}));
+                                           CasCadre{0, 0, 9, 9}, CasCadre{4, 0, 0, 3},
+                                           CasCadre{-2, 3, 4, 10}));
 
 struct CasDecoupe {
     Rect r;

@@ -7,7 +7,6 @@
 
 #include "dossiertemp.h"
 #include "pixels.h"
-#include "platform/image.h"
 #include "programme.h"
 
 namespace tlv::essai {
@@ -22,19 +21,14 @@ TEST(Clavier, EveryGamesMenuAndBackToTheLauncherWithKeysOnly) {
     Programme p;
     fs::create_directories(p.scores());
     test::ecritbrut(p.scores() + "tlvjong1.sco", "UN       00000010\r\nDEUX     00100020\r\n");
-    const std::string d = p.dossier();
-    const auto r = p.lance(
-        "attends\ncapture " + d +
-        "/debut.png\ntouche Bas\ntouche Entree\nattends\ntouche F11\nattends\n"
+    const auto r = p.lance(p.dans(
+        "attends\ncapture {d}/debut.png\ntouche Bas\ntouche Entree\nattends\ntouche F11\nattends\n"
         "touche Echap\nattends\ntouche Bas\ntouche Bas\ntouche Entree\nattends\ntouche Echap\nattends\n"
         // Up from no line starts at the last one (Quitter): 5, 4, 3.
         "touche Haut\ntouche Haut\ntouche Haut\ntouche Entree\nattends\n"
         "touche Bas\ntouche Bas\ntouche Droite\ntouche Bas\ntouche Entree\nattends\ntouche Entree\nattends\n"
-        "touche Echap\nattends\ncapture " +
-        d +
-        "/fin.png\n"
-        "survol 400 30\nattends\ncapture " +
-        d + "/survol.png\ntouche Echap\nattends\ncapture " + d + "/echap.png\n");
+        "touche Echap\nattends\ncapture {d}/fin.png\nsurvol 400 30\nattends\ncapture {d}/survol.png\n"
+        "touche Echap\nattends\ncapture {d}/echap.png\n"));
     ASSERT_EQ(r.code, 0) << r.erreurs;
     std::istringstream sortie(r.sortie);
     std::string musiques;
@@ -42,12 +36,11 @@ TEST(Clavier, EveryGamesMenuAndBackToTheLauncherWithKeysOnly) {
         if (l.starts_with("musique cartem")) musiques += l.substr(14);
     EXPECT_EQ(musiques, "00010002000300") << r.sortie;
     EXPECT_EQ(p.fichier(p.scores() + "tlvjong1.sco"), "UN       00000010\r\n");
-    const auto image = [&](const char* nom) { return charge_image(d + "/" + nom).value_or(Surface(1, 1)); };
     // Back on the launcher, nothing highlighted; the mouse still lights the line under it; Échap does
     // nothing.
-    EXPECT_TRUE(test::memes_pixels(image("debut.png"), image("fin.png"), Rect{0, 0, 640, 480}));
-    EXPECT_FALSE(test::memes_pixels(image("fin.png"), image("survol.png"), Rect{329, 10, 298, 58}));
-    EXPECT_TRUE(test::memes_pixels(image("survol.png"), image("echap.png"), Rect{0, 0, 640, 480}));
+    EXPECT_TRUE(test::memes_pixels(p.capture("debut.png"), p.capture("fin.png"), Rect{0, 0, 640, 480}));
+    EXPECT_FALSE(test::memes_pixels(p.capture("fin.png"), p.capture("survol.png"), Rect{329, 10, 298, 58}));
+    EXPECT_TRUE(test::memes_pixels(p.capture("survol.png"), p.capture("echap.png"), Rect{0, 0, 640, 480}));
 }
 
 // A run's preferences go to `--dossier-config`, and the next run starts from them.

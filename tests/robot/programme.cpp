@@ -1,16 +1,30 @@
 #include "programme.h"
 
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
 
+#include "platform/image.h"
+
 namespace tlv::essai {
 
 std::string Programme::fichier(const std::string& nom) const {
     std::ifstream f(nom.front() == '/' ? nom : dossier_ + "/" + nom, std::ios::binary);
     return f ? std::string(std::istreambuf_iterator<char>(f), {}) : std::string();
+}
+
+std::string Programme::dans(std::string s) const {
+    for (std::size_t i; (i = s.find("{d}")) != std::string::npos;) s.replace(i, 3, dossier_);
+    return s;
+}
+
+Surface Programme::capture(const std::string& nom) const {
+    auto s = charge_image(dossier_ + "/" + nom, 1);
+    EXPECT_TRUE(s.has_value()) << nom;
+    return s ? *s : Surface(640, 480);
 }
 
 std::string Programme::script(const std::string& texte) const {

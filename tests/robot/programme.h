@@ -3,6 +3,7 @@
 #include <string>
 
 #include "dossiertemp.h"
+#include "platform/surface.h"
 
 namespace tlv::essai {
 
@@ -25,6 +26,10 @@ class Programme {
     const std::string& dossier() const { return dossier_; }        // the scratch folder
     std::string scores() const { return dossier_ + "/tolvanex/"; } // the score folder inside it
     std::string fichier(const std::string& nom) const;             // a file's bytes, "" when missing
+    // The script with each "{d}" made the scratch folder, where its captures go.
+    std::string dans(std::string script) const;
+    // A capture in the scratch folder at factor 1; a failed expectation and a black area when missing.
+    Surface capture(const std::string& nom) const;
 
   private:
     test::DossierTemp temp_;
