@@ -368,8 +368,12 @@ Rect Plateforme::zone_des_formes() {
         return Rect{0, 0, ecran_.largeur(), ecran_.hauteur()};
     }
     Rect z;
-    for (const Form* f : pile_)
-        if (f->visible) z = reunion(z, f->modifiee());
+    for (const Form* f : pile_) {
+        if (!f->visible) continue;
+        // What a screen above wholly hides (the launcher's clip and button under a game) is not composed.
+        const Rect m = f->modifiee();
+        if (!recouvert(*f, m)) z = reunion(z, m);
+    }
     return z;
 }
 

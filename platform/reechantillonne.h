@@ -22,20 +22,28 @@ class Reechantillonneur {
     void calcule(const Surface& src, const Rect& d, std::uint32_t* sortie, std::ptrdiff_t pas);
 
   private:
+    // One axis: display pixel i reads `prises` stored pixels from debut[i], the same count for every pixel
+    // (shorter ones padded with zero weights, and moved back from the far edge), so the loops have a fixed
+    // length the compiler can unroll and vectorise.
     struct Axe {
-        std::vector<int> debut, nombre;   // per display pixel: first stored pixel, how many
-        std::vector<std::uint16_t> poids; // nombre[i] weights per pixel, each pixel's summing to 1 << 14
-        std::vector<int> indice;          // where pixel i's weights start
-        int max = 0;
+        int prises = 0;
+        std::vector<int> debut;
+        std::vector<std::uint16_t> poids; // `prises` per pixel, each pixel's summing to 1 << 14
         void calcule(int source, int dest);
     };
     void ligne_horizontale(const Surface& src, int sy, int x0, int x1, std::uint16_t* sortie);
     int sw_ = 0, sh_ = 0, dw_ = 0, dh_ = 0;
     Axe h_, v_;
-    std::vector<std::uint16_t> lignes_; // a few rows filtered horizontally, linear light, 3 per pixel
-    std::vector<int> cle_;              // which stored row each of them holds
+    // A ring of rows filtered horizontally, linear light, 4 values per pixel (the 4th 0) from the first
+    // display column asked for.
+    std::vector<std::uint16_t> lignes_;
+    std::vector<int> cle_; // which stored row each of them holds
     std::vector<const std::uint16_t*> rangs_;
-    std::vector<std::uint16_t> lineaire_; // one stored row in linear light
+    std::vector<std::uint16_t> lineaire_; // one stored row in linear light, 4 values per pixel
+    std::vector<std::uint16_t> filtree_;  // one display row in linear light, before going back to sRGB
+    // The horizontal weights tap after tap, each repeated for the 4 values of its pixel, and the stored
+    // pixels each tap reads gathered in display order: the sums then run over plain arrays.
+    std::vector<std::uint16_t> poids_h_, cueillis_;
 };
 
 } // namespace tlv
