@@ -19,6 +19,8 @@ bool Animation::Open(const std::string& chemin) {
         return false;
     }
     images_ = std::move(*s);
+    static std::uint64_t ouvertures = 0;
+    serie_ = ++ouvertures;
     nombre_ = images_.hauteur() / h;
     courante_ = 0;
     return true;
@@ -45,7 +47,8 @@ void Animation::Close() {
 void Animation::suivante() {
     if (nombre_ <= 0) return;
     courante_ = (courante_ + 1) % nombre_;
-    if (visible) pf_.invalide(ecran_);
+    // The loop comes back to each frame: named, it is sent again from memory once made.
+    if (visible) pf_.invalide_image(ecran_, (serie_ << 32) | static_cast<std::uint32_t>(courante_));
 }
 
 void Animation::dessine(Surface& s, int ox, int oy, Polices&) {

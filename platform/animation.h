@@ -1,5 +1,6 @@
 #pragma once
 // The launcher's clip player: a picture of frames stacked vertically, played in a loop at 10 per second.
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -36,6 +37,7 @@ class Animation : public Controle {
     Plateforme& pf_;
     Surface images_;
     int nombre_ = 0, courante_ = 0;
+    std::uint64_t serie_ = 0; // which opening the frames come from: names them with their number
     Rect ecran_{}; // where it was last drawn on the screen
     Minuterie minuterie_;
 };
