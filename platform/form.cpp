@@ -59,7 +59,12 @@ void Form::modifiees(std::vector<Rect>& zones) const {
     const Rect& m = image.modifiee();
     zones.push_back(Rect{m.x + left, m.y + top, m.w, m.h});
     if (!caption.empty()) zones.push_back(Rect{left - 3, top - Barre - 3, largeur() + 6, Barre + 3});
-    for (const Controle* c : controles) zones.push_back(Rect{left + c->x, top + c->y, c->w, c->h});
+    for (const Controle* c : controles) c->modifiee(left, top, zones);
+}
+
+void Form::oublie_modifications() {
+    image.oublie_modifications();
+    for (Controle* c : controles) c->oublie_modifications();
 }
 
 void Form::route(const Entree& e) {

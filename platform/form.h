@@ -54,7 +54,7 @@ class Form {
     // each part: its picture's changes, and its frame and controls, which draw straight onto the screen. A
     // form drawing from other pictures adds theirs.
     virtual void modifiees(std::vector<Rect>& zones) const;
-    virtual void oublie_modifications() { image.oublie_modifications(); }
+    virtual void oublie_modifications();
 
     // Loading/unloading as the opener does it: Form_Load once, Form_Unload once.
     void load();

@@ -12,8 +12,10 @@ bool dedans(const Rect& a, const Rect& b) {
 } // namespace
 
 Rect retouche(Surface& s, const Rect& r, const std::function<void()>& dessin) {
-    const int x0 = std::max(0, r.x), x1 = std::min(s.largeur(), r.x + r.w);
-    const int y0 = std::max(0, r.y), y1 = std::min(s.hauteur(), r.y + r.h);
+    // A text's line box may reach past the box its ink stays in: a margin is compared too.
+    constexpr int Marge = 8;
+    const int x0 = std::max(0, r.x - Marge), x1 = std::min(s.largeur(), r.x + r.w + Marge);
+    const int y0 = std::max(0, r.y - Marge), y1 = std::min(s.hauteur(), r.y + r.h + Marge);
     const Rect deja = s.modifiee();
     if (x0 >= x1 || y0 >= y1) {
         dessin();

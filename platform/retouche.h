@@ -9,7 +9,7 @@ namespace tlv {
 
 // Runs `dessin`, which draws inside `r` of `s`, and returns the rectangle around the pixels it changed
 // (empty when none); the picture's record of changes then holds that rectangle rather than all it drew.
-// A drawing that strays outside `r` is taken whole, as drawn.
+// A drawing that strays further than a few pixels outside `r` is taken whole, as drawn.
 Rect retouche(Surface& s, const Rect& r, const std::function<void()>& dessin);
 
 } // namespace tlv
