@@ -42,7 +42,7 @@ class Animation : public Controle {
     Surface images_;
     int nombre_ = 0, courante_ = 0;
     std::uint64_t serie_ = 0; // which opening the frames come from: names them with their number
-    Rect ecran_{}; // where it was last drawn on the screen
+    Rect ecran_{};            // where it was last drawn on the screen
     struct Etat {
         bool visible;
         int x, y, w, h;

@@ -44,7 +44,8 @@ void ImagesGardees::garde(std::uint64_t cle, const Rect& zone, const SDL_Surface
     if (images_.count(cle) || octets_ + taille > budget_) return;
     std::vector<std::uint8_t> p(taille);
     if (SDL_MUSTLOCK(&s)) SDL_LockSurface(const_cast<SDL_Surface*>(&s));
-    for (int j = 0; j < d.h; ++j) std::memcpy(p.data() + ligne * static_cast<std::size_t>(j), rangee(s, d, j), ligne);
+    for (int j = 0; j < d.h; ++j)
+        std::memcpy(p.data() + ligne * static_cast<std::size_t>(j), rangee(s, d, j), ligne);
     if (SDL_MUSTLOCK(&s)) SDL_UnlockSurface(const_cast<SDL_Surface*>(&s));
     images_.emplace(cle, std::move(p));
     octets_ += taille;

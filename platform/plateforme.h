@@ -176,7 +176,7 @@ class Plateforme {
         std::uint64_t cle;
     };
     std::optional<ImageRevenante> image_revenante_;
-    Rect perime_{}; // screen pixels left out of date by frames sent from memory
+    Rect perime_{};               // screen pixels left out of date by frames sent from memory
     bool retour_interne_ = false; // the last wait ended only for the platform's own timers
     bool fin_demandee_ = false;
     std::int64_t derniere_attente_ = 0;

@@ -24,7 +24,8 @@ Rect retouche(Surface& s, const Rect& r, const std::function<void()>& dessin) {
     const int k = s.facteur();
     const int px0 = x0 * k, pw = (x1 - x0) * k, py0 = y0 * k, ph = (y1 - y0) * k;
     std::vector<std::uint32_t> avant(static_cast<std::size_t>(pw) * ph);
-    for (int j = 0; j < ph; ++j) std::copy_n(s.ligne(py0 + j) + px0, pw, avant.data() + static_cast<std::size_t>(j) * pw);
+    for (int j = 0; j < ph; ++j)
+        std::copy_n(s.ligne(py0 + j) + px0, pw, avant.data() + static_cast<std::size_t>(j) * pw);
     s.oublie_modifications();
     dessin();
     const Rect trace = s.modifiee();

@@ -36,7 +36,8 @@ void ZonesChangees::ajoute(const Rect& r) {
         std::int64_t perte = std::numeric_limits<std::int64_t>::max();
         for (std::size_t i = 0; i < zones_.size(); ++i)
             for (std::size_t j = i + 1; j < zones_.size(); ++j) {
-                const std::int64_t p = aire(reunion(zones_[i], zones_[j])) - aire(zones_[i]) - aire(zones_[j]);
+                const std::int64_t p =
+                    aire(reunion(zones_[i], zones_[j])) - aire(zones_[i]) - aire(zones_[j]);
                 if (p < perte) perte = p, a = i, b = j;
             }
         const Rect u = reunion(zones_[a], zones_[b]);

@@ -31,7 +31,8 @@ class Envoi : public ::testing::TestWithParam<std::pair<int, int>> {
         ASSERT_NE(w, nullptr);
         fond = std::make_unique<Form>(*pf);
         for (int y = 0; y < 480; y += 16)
-            for (int x = 0; x < 640; x += 16) fill(fond->image, x, y, 16, 16, rgb(x / 3, y / 2, 90 + (x ^ y) % 80));
+            for (int x = 0; x < 640; x += 16)
+                fill(fond->image, x, y, 16, 16, rgb(x / 3, y / 2, 90 + (x ^ y) % 80));
         fond->place(pf->decalagex(), pf->decalagey());
         pf->montre_sans_attendre(*fond);
         pf->doevents();
@@ -50,8 +51,8 @@ class Envoi : public ::testing::TestWithParam<std::pair<int, int>> {
         SDL_Surface* s = SDL_GetWindowSurface(w);
         int n = 0;
         for (int y = 0; y < s->h; ++y) {
-            const auto* l = reinterpret_cast<const std::uint32_t*>(static_cast<const std::uint8_t*>(s->pixels) +
-                                                                   static_cast<std::ptrdiff_t>(y) * s->pitch);
+            const auto* l = reinterpret_cast<const std::uint32_t*>(
+                static_cast<const std::uint8_t*>(s->pixels) + static_cast<std::ptrdiff_t>(y) * s->pitch);
             for (int x = 0; x < s->w; ++x) {
                 Uint8 r, g, b;
                 SDL_GetRGB(l[x], s->format, &r, &g, &b);
@@ -148,7 +149,8 @@ TEST_P(Envoi, AClipLoopsFromMemoryShowingExactlyWhatAWholeFrameShows) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Ecrans, Envoi,
-                         ::testing::Values(std::pair{1366, 768}, std::pair{1920, 1080}, std::pair{3840, 2160}));
+                         ::testing::Values(std::pair{1366, 768}, std::pair{1920, 1080},
+                                           std::pair{3840, 2160}));
 
 // A clock's tick redrawn whole: only the digits that moved count as changed.
 class Retouche : public ::testing::TestWithParam<int> {
@@ -192,7 +194,8 @@ TEST_P(Retouche, ADrawingOutsideItsBoxIsTakenWhole) {
     const Rect d = retouche(s, Boite, [&] { fill(s, 300, 100, 200, 10, rgb(9, 9, 9)); });
     EXPECT_EQ((std::tuple{d.x, d.y, d.w, d.h}), (std::tuple{300, 100, 200, 10}));
     // Just past its edge, a change is still found where it is.
-    const Rect e = retouche(s, Boite, [&] { fill(s, Boite.x + 20, Boite.y + Boite.h + 2, 3, 2, rgb(9, 9, 9)); });
+    const Rect e =
+        retouche(s, Boite, [&] { fill(s, Boite.x + 20, Boite.y + Boite.h + 2, 3, 2, rgb(9, 9, 9)); });
     EXPECT_EQ((std::tuple{e.x, e.y, e.w, e.h}), (std::tuple{Boite.x + 20, Boite.y + Boite.h + 2, 3, 2}));
 }
 
