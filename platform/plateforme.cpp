@@ -423,13 +423,14 @@ void Plateforme::presente() {
     sale_ = false;
     // Headless robot runs compose only for captures.
     if (robot_ && std::getenv("TLV_ROBOT_AFFICHE") == nullptr) return;
-    const Duree pas("rafraichissement");
-    // Only what the forms drew since the last frame is composed again and sent.
+    // Only what the forms drew since the last frame is composed again and sent; only that is timed.
+    std::optional<Duree> pas;
     if (tout)
         for (const Rect& r : zone_des_formes()) zones.ajoute(r);
     if (fenetre_->attend_tout()) zones.ajoute(Rect{0, 0, ecran_.largeur(), ecran_.hauteur()});
     oublie_modifications();
     fenetre_->renvoie();
+    if (image || !zones.vide()) pas.emplace("rafraichissement");
     if (image && zones.vide()) {
         // Only a clip moved: its frame once made is sent again as it was.
         if (fenetre_->renvoie_gardee(image->r, image->cle)) {
