@@ -4,6 +4,7 @@
 
 #include "memo.h"
 #include "platform/plateforme.h"
+#include "platform/retouche.h"
 #include "shell/chargeimage.h"
 #include "shell/reglages.h"
 
@@ -93,13 +94,16 @@ void Memo::affichepetit(bool surligne) {
 }
 
 void Memo::affichetemps() {
-    fill(image, BoiteHorloge.x, BoiteHorloge.y, BoiteHorloge.w, BoiteHorloge.h, 0);
-    Polices& po = pf.polices();
-    const PlaceHorloge p = placehorloge(po, ctx.r.taille6);
-    const std::string chiffres = std::to_string(temps);
-    // Numbers print with the blank of their sign; the centring counts the digits only.
-    imprimehorloge(image, po, (140 - po.largeur(chiffres, p.points)) / 2 + 243, " " + chiffres, p);
-    pf.invalide(Rect{left + BoiteHorloge.x, top + BoiteHorloge.y, BoiteHorloge.w, BoiteHorloge.h});
+    // Only the digits that moved go to the screen.
+    const Rect change = retouche(image, BoiteHorloge, [this] {
+        fill(image, BoiteHorloge.x, BoiteHorloge.y, BoiteHorloge.w, BoiteHorloge.h, 0);
+        Polices& po = pf.polices();
+        const PlaceHorloge p = placehorloge(po, ctx.r.taille6);
+        const std::string chiffres = std::to_string(temps);
+        // Numbers print with the blank of their sign; the centring counts the digits only.
+        imprimehorloge(image, po, (140 - po.largeur(chiffres, p.points)) / 2 + 243, " " + chiffres, p);
+    });
+    pf.invalide(Rect{left + change.x, top + change.y, change.w, change.h});
 }
 
 void Memo::depose() {

@@ -54,6 +54,9 @@ class Jong : public Form, public ChoixPaire<EtatClicJong, Case> {
     // The clock has run out on this board: it stays lost whatever the loop was doing at that tick.
     bool tempsecoule = false;
     bool clic = false; // a right click cuts the cleared board's notice short
+    // The game's name as last fitted to its box, with the size it was fitted from and the size found.
+    std::string nom_ajuste_;
+    std::pair<int, int> taille_nom_ajuste_{0, 0};
 
     Minuterie Timer1;
 

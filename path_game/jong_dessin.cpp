@@ -7,6 +7,7 @@
 #include "libelles.h"
 #include "parties.h"
 #include "platform/plateforme.h"
+#include "platform/retouche.h"
 #include "scores/ajuste.h"
 #include "scores/fichierscores.h"
 #include "shell/reglages.h"
@@ -106,23 +107,28 @@ void Jong::afficheboite(int tableau) {
 }
 
 void Jong::affichepartie() {
-    for (const Rect& b : {BoiteNom, BoiteTotal}) fill(image, b.x, b.y, b.w, b.h, 0);
-    if (!nompartie.empty()) {
+    // Each tick changes the total's last digits only: just those go to the screen.
+    const Rect boites = reunion(BoiteNom, BoiteTotal);
+    const Rect change = retouche(image, boites, [this] {
+        for (const Rect& b : {BoiteNom, BoiteTotal}) fill(image, b.x, b.y, b.w, b.h, 0);
+        if (nompartie.empty()) return;
         // The two boxes at one size, the largest at which both texts fit.
         Polices& po = pf.polices();
         const std::string total =
             "total " + heures(tempscumule + (partieencours ? dureetableau - chrono : 0));
-        const int taille = std::min(tailleajustee(po, nompartie, r_.taille6, BoiteNom.w - 10),
-                                    tailleajustee(po, total, r_.taille6, BoiteTotal.w - 10));
+        // The name's own fit is kept: it does not change from one tick to the next.
+        if (nom_ajuste_ != nompartie || taille_nom_ajuste_.first != r_.taille6)
+            nom_ajuste_ = nompartie,
+            taille_nom_ajuste_ = {r_.taille6, tailleajustee(po, nompartie, r_.taille6, BoiteNom.w - 10)};
+        const int taille =
+            std::min(taille_nom_ajuste_.second, tailleajustee(po, total, r_.taille6, BoiteTotal.w - 10));
         const int y = static_cast<int>(std::floor((34 - po.hauteur(taille)) / 2.0)) + BoiteNom.y - 4;
         releve(po, image, centre(BoiteNom.w, po.largeur(nompartie, taille), BoiteNom.x), y, nompartie,
                taille);
         releve(po, image, centre(BoiteTotal.w, po.largeur(total, taille), BoiteTotal.x), y, total, taille);
-    }
-    for (const Rect& b : {BoiteNom, BoiteTotal}) {
-        bitblt(tapis_, b.x, b.y, b.w, b.h, image, b.x, b.y);
-        pf.invalide(Rect{left + b.x, top + b.y, b.w, b.h});
-    }
+    });
+    for (const Rect& b : {BoiteNom, BoiteTotal}) bitblt(tapis_, b.x, b.y, b.w, b.h, image, b.x, b.y);
+    pf.invalide(Rect{left + change.x, top + change.y, change.w, change.h});
 }
 
 void Jong::annonce(const std::string& ligne1, const std::string& ligne2, bool assombri) {
@@ -214,15 +220,18 @@ void Jong::chemine(const Chemin& ch) {
 }
 
 void Jong::afficheheure() {
-    fill(image, 330, 12, 131, 24, 0);
-    Polices& po = pf.polices();
-    const std::string t = textechrono(chrono);
-    const int t6 = r_.taille6;
-    releve(po, image, centre(180, po.largeur(t, t6), 330),
-           static_cast<int>(std::floor((34 - po.hauteur(t6)) / 2.0)) + 8, t, t6);
+    // Only the digits that moved go to the screen.
+    const Rect change = retouche(image, Rect{330, 12, 131, 24}, [this] {
+        fill(image, 330, 12, 131, 24, 0);
+        Polices& po = pf.polices();
+        const std::string t = textechrono(chrono);
+        const int t6 = r_.taille6;
+        releve(po, image, centre(180, po.largeur(t, t6), 330),
+               static_cast<int>(std::floor((34 - po.hauteur(t6)) / 2.0)) + 8, t, t6);
+    });
     // The clean table keeps the clock, so erasing a marker over it puts the time back.
     bitblt(tapis_, 330, 12, 131, 24, image, 330, 12);
-    pf.invalide(Rect{left + 330, top + 12, 131, 24});
+    pf.invalide(Rect{left + change.x, top + change.y, change.w, change.h});
 }
 
 void Jong::ecranfinal() {

@@ -16,9 +16,12 @@ bool Animation::Open(const std::string& chemin) {
     if (!s || w <= 0 || h <= 0 || s->largeur() != w || s->hauteur() < h) {
         images_ = Surface();
         nombre_ = courante_ = 0;
+        serie_ = 0;
         return false;
     }
     images_ = std::move(*s);
+    static std::uint64_t ouvertures = 0;
+    serie_ = ++ouvertures;
     nombre_ = images_.hauteur() / h;
     courante_ = 0;
     return true;
@@ -40,12 +43,24 @@ void Animation::Close() {
     Stop();
     images_ = Surface();
     nombre_ = courante_ = 0;
+    serie_ = 0;
 }
 
 void Animation::suivante() {
     if (nombre_ <= 0) return;
     courante_ = (courante_ + 1) % nombre_;
-    if (visible) pf_.invalide(ecran_);
+    // The loop comes back to each frame: named, it is sent again from memory once made.
+    if (visible) pf_.invalide_image(ecran_, (serie_ << 32) | static_cast<std::uint32_t>(courante_));
+}
+
+void Animation::modifiee(int ox, int oy, std::vector<Rect>& zones) const {
+    if (etat() == montre_) return;
+    zones.push_back(Rect{ox + x, oy + y, w, h});
+    zones.push_back(Rect{ox + montre_.x, oy + montre_.y, montre_.w, montre_.h});
+}
+
+void Animation::oublie_modifications() {
+    montre_ = etat();
 }
 
 void Animation::dessine(Surface& s, int ox, int oy, Polices&) {

@@ -1,7 +1,9 @@
 #pragma once
 // The launcher's clip player: a picture of frames stacked vertically, played in a loop at 10 per second.
+#include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "controles.h"
 #include "minuterie.h"
@@ -30,13 +32,25 @@ class Animation : public Controle {
     int nombre_images() const { return nombre_; }
 
     void dessine(Surface& s, int ox, int oy, Polices& p) override;
+    // Its frames it tells itself: only a change of place, size, visibility or clip counts here.
+    void modifiee(int ox, int oy, std::vector<Rect>& zones) const override;
+    void oublie_modifications() override;
 
   private:
     void suivante();
     Plateforme& pf_;
     Surface images_;
     int nombre_ = 0, courante_ = 0;
-    Rect ecran_{}; // where it was last drawn on the screen
+    std::uint64_t serie_ = 0; // which opening the frames come from: names them with their number
+    Rect ecran_{};            // where it was last drawn on the screen
+    struct Etat {
+        bool visible;
+        int x, y, w, h;
+        std::uint64_t serie;
+        bool operator==(const Etat&) const = default;
+    };
+    Etat etat() const { return Etat{visible, x, y, w, h, serie_}; }
+    Etat montre_{}; // as of the last frame
     Minuterie minuterie_;
 };
 

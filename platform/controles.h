@@ -2,6 +2,7 @@
 // The few controls the screens use, drawn by us: a push button and a horizontal scroll bar.
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "entrees.h"
 #include "surface.h"
@@ -17,6 +18,13 @@ class Controle {
     bool visible = true;
     bool contient(int px, int py) const { return visible && px >= x && py >= y && px < x + w && py < y + h; }
     virtual void dessine(Surface& s, int ox, int oy, Polices& p) = 0;
+    // What of the screen it may have changed since the last frame, drawn at (ox, oy): all of it by default,
+    // as it draws straight onto the screen. A control that tells the platform of its own changes adds only
+    // what it did not tell.
+    virtual void modifiee(int ox, int oy, std::vector<Rect>& zones) const {
+        zones.push_back(Rect{ox + x, oy + y, w, h});
+    }
+    virtual void oublie_modifications() {}
     virtual void souris_bas(int px, int py) { (void)px, (void)py; }
     virtual void souris_bouge(int px, int py) { (void)px, (void)py; }
     virtual void souris_haut(int px, int py) { (void)px, (void)py; }

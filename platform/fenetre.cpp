@@ -104,37 +104,39 @@ bool Fenetre::montre() {
 }
 
 void Fenetre::presente(const Surface& ecran, const Rect& zone) {
+    envoie(ecran, std::vector<Rect>{zone}, nullptr);
+}
+
+void Fenetre::presente(const Surface& ecran, const std::vector<Rect>& zones) {
+    envoie(ecran, zones, nullptr);
+}
+
+void Fenetre::presente_gardee(const Surface& ecran, const Rect& zone, std::uint64_t cle) {
+    envoie(ecran, std::vector<Rect>{zone}, &cle);
+}
+
+bool Fenetre::renvoie_gardee(const Rect& zone, std::uint64_t cle) {
+    if (complet_ || !montree_) return false;
     SDL_Surface* s = SDL_GetWindowSurface(w_.get());
-    if (!s) return;
-    const int k = ecran.facteur();
-    const int W = ecran.largeur_px(), H = ecran.hauteur_px();
-    // The stored pixels to send: what the screen recomposed (the forms' own changes), or everything.
-    Rect z{0, 0, W, H};
+    if (!s) return false;
+    const Rect d = gardees_.remet(cle, zone, *s);
+    if (d.vide()) return false;
+    const SDL_Rect r{d.x, d.y, d.w, d.h};
+    SDL_UpdateWindowSurfaceRects(w_.get(), &r, 1);
+    ++envois_.reprises;
+    ++envois_.rectangles;
+    return true;
+}
+
+Rect Fenetre::calcule(SDL_Surface* s, const Surface& ecran, const Rect& z) {
     const Rect v = vue(e_);
-    if (complet_ || !meme_ecran(ecran)) {
-        // The dark surround: the four bands around the view.
-        const Uint32 noir = SDL_MapRGB(s->format, 0, 0, 0);
-        const SDL_Rect bandes[4] = {{0, 0, s->w, std::max(0, v.y)},
-                                    {0, v.y + v.h, s->w, std::max(0, s->h - v.y - v.h)},
-                                    {0, v.y, std::max(0, v.x), v.h},
-                                    {v.x + v.w, v.y, std::max(0, s->w - v.x - v.w), v.h}};
-        SDL_FillRects(s, bandes, 4, noir);
-        envoye_l_ = W, envoye_h_ = H;
-    } else {
-        const int x0 = std::max(0, zone.x * k), x1 = std::min(W, (zone.x + zone.w) * k);
-        const int y0 = std::max(0, zone.y * k), y1 = std::min(H, (zone.y + zone.h) * k);
-        if (x0 >= x1 || y0 >= y1) return;
-        z = Rect{x0, y0, x1 - x0, y1 - y0};
-    }
-    r_.prepare(W, H, v.w, v.h);
     // The display pixels these stored pixels reach, clipped to the window surface.
     Rect d = r_.couvre(z);
     d.x += v.x, d.y += v.y;
     const int dx0 = std::max(0, d.x), dy0 = std::max(0, d.y);
     const int dx1 = std::min(s->w, d.x + d.w), dy1 = std::min(s->h, d.y + d.h);
-    if (dx0 >= dx1 || dy0 >= dy1) return;
+    if (dx0 >= dx1 || dy0 >= dy1) return Rect{};
     const int cw = dx1 - dx0, ch = dy1 - dy0;
-    if (SDL_MUSTLOCK(s)) SDL_LockSurface(s);
     auto* dest = static_cast<std::uint8_t*>(s->pixels) + static_cast<std::ptrdiff_t>(dy0) * s->pitch +
                  dx0 * s->format->BytesPerPixel;
     const Rect rel{dx0 - v.x, dy0 - v.y, cw, ch};
@@ -149,9 +151,58 @@ void Fenetre::presente(const Surface& ecran, const Rect& zone) {
         SDL_ConvertPixels(cw, ch, SDL_PIXELFORMAT_RGB888, tampon_.data(), cw * 4, s->format->format, dest,
                           s->pitch);
     }
+    envois_.calcules += static_cast<long long>(cw) * ch;
+    return Rect{dx0, dy0, cw, ch};
+}
+
+void Fenetre::envoie(const Surface& ecran, const std::vector<Rect>& zones, const std::uint64_t* cle) {
+    SDL_Surface* s = SDL_GetWindowSurface(w_.get());
+    if (!s) return;
+    const int k = ecran.facteur();
+    const int W = ecran.largeur_px(), H = ecran.hauteur_px();
+    // The stored pixels to send: what the screen recomposed (the forms' own changes), or everything.
+    std::vector<Rect> stockees;
+    const bool tout = complet_ || !meme_ecran(ecran);
+    if (tout) {
+        // The dark surround: the four bands around the view.
+        const Rect v = vue(e_);
+        const Uint32 noir = SDL_MapRGB(s->format, 0, 0, 0);
+        const SDL_Rect bandes[4] = {{0, 0, s->w, std::max(0, v.y)},
+                                    {0, v.y + v.h, s->w, std::max(0, s->h - v.y - v.h)},
+                                    {0, v.y, std::max(0, v.x), v.h},
+                                    {v.x + v.w, v.y, std::max(0, s->w - v.x - v.w), v.h}};
+        SDL_FillRects(s, bandes, 4, noir);
+        envoye_l_ = W, envoye_h_ = H;
+        stockees.push_back(Rect{0, 0, W, H});
+        gardees_.oublie();
+    } else {
+        for (const Rect& zone : zones) {
+            const int x0 = std::max(0, zone.x * k), x1 = std::min(W, (zone.x + zone.w) * k);
+            const int y0 = std::max(0, zone.y * k), y1 = std::min(H, (zone.y + zone.h) * k);
+            if (x0 < x1 && y0 < y1) stockees.push_back(Rect{x0, y0, x1 - x0, y1 - y0});
+        }
+        if (stockees.empty()) return;
+    }
+    const Rect v = vue(e_);
+    r_.prepare(W, H, v.w, v.h);
+    if (SDL_MUSTLOCK(s)) SDL_LockSurface(s);
+    std::vector<SDL_Rect> envoyes;
+    for (const Rect& z : stockees) {
+        const Rect d = calcule(s, ecran, z);
+        if (d.vide()) continue;
+        envoyes.push_back(SDL_Rect{d.x, d.y, d.w, d.h});
+        // Kept frames that these pixels overlap no longer show what is around them.
+        if (!cle) gardees_.touche(d);
+    }
     if (SDL_MUSTLOCK(s)) SDL_UnlockSurface(s);
-    const SDL_Rect r{complet_ ? 0 : dx0, complet_ ? 0 : dy0, complet_ ? s->w : cw, complet_ ? s->h : ch};
-    SDL_UpdateWindowSurfaceRects(w_.get(), &r, 1);
+    if (cle && !tout && envoyes.size() == 1) {
+        const SDL_Rect& e = envoyes.front();
+        gardees_.garde(*cle, zones.front(), *s, Rect{e.x, e.y, e.w, e.h});
+    }
+    if (tout) envoyes.assign(1, SDL_Rect{0, 0, s->w, s->h});
+    if (envoyes.empty()) return;
+    SDL_UpdateWindowSurfaceRects(w_.get(), envoyes.data(), static_cast<int>(envoyes.size()));
+    envois_.rectangles += static_cast<int>(envoyes.size());
     complet_ = renvoi_ = false;
 }
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "echelle.h"
+#include "images_gardees.h"
 #include "reechantillonne.h"
 #include "ressources_sdl.h"
 #include "surface.h"
@@ -17,6 +18,13 @@ struct OptionsFenetre {
     bool fenetre = false;         // a resizable window instead of the desktop-wide full screen
     int largeur = 0, hauteur = 0; // the display's size to lay out for (0: the desktop's)
     bool zoom_entier = false;     // magnify by a whole number only (robot runs as they always were)
+};
+
+// What the window was sent since it opened: how much work the frames cost.
+struct Envois {
+    long long calcules = 0; // window pixels resampled
+    int rectangles = 0;     // rectangles sent
+    int reprises = 0;       // frames sent again from memory
 };
 
 class Fenetre {
@@ -35,6 +43,14 @@ class Fenetre {
 
     // Sends what changed inside `zone` (the whole screen after a resize or exposure).
     void presente(const Surface& ecran, const Rect& zone);
+    // The same for several zones, each resampled on its own, all sent at once.
+    void presente(const Surface& ecran, const std::vector<Rect>& zones);
+    // A zone whose pictures come back (a clip's frames), `cle` naming the one it holds: sent, and kept.
+    void presente_gardee(const Surface& ecran, const Rect& zone, std::uint64_t cle);
+    // Sends again the picture kept under `cle` for `zone`; false when there is none to send.
+    bool renvoie_gardee(const Rect& zone, std::uint64_t cle);
+    const Envois& envois() const { return envois_; }
+    const ImagesGardees& gardees() const { return gardees_; }
     // Window pixels to logical pixels.
     void vers_logique(int& x, int& y) const { e_.vers_logique(x, y); }
     // Resizes and exposures: the next frame is sent whole.
@@ -59,6 +75,9 @@ class Fenetre {
 
   private:
     void mesure();
+    void envoie(const Surface& ecran, const std::vector<Rect>& zones, const std::uint64_t* cle);
+    // Resamples the window pixels that stored pixels `z` reach; returns them (window pixels).
+    Rect calcule(SDL_Surface* s, const Surface& ecran, const Rect& z);
     FenetreSdl w_;
     OptionsFenetre o_;
     Echelle depart_, e_;
@@ -67,6 +86,8 @@ class Fenetre {
     bool complet_ = true, renvoi_ = false, montree_ = false;
     int envoye_l_ = 0, envoye_h_ = 0; // the stored size of the screen last sent whole
     std::vector<std::uint32_t> tampon_;
+    ImagesGardees gardees_;
+    Envois envois_;
     int fenetre_w_ = 0, fenetre_h_ = 0; // the window's size out of full screen; 0: none chosen yet
 };
 

@@ -55,12 +55,16 @@ void Form::dessine(Surface& ecran) {
         }
 }
 
-Rect Form::modifiee() const {
+void Form::modifiees(std::vector<Rect>& zones) const {
     const Rect& m = image.modifiee();
-    Rect z{m.x + left, m.y + top, m.w, m.h};
-    if (!caption.empty()) z = reunion(z, Rect{left - 3, top - Barre - 3, largeur() + 6, Barre + 3});
-    for (const Controle* c : controles) z = reunion(z, Rect{left + c->x, top + c->y, c->w, c->h});
-    return z;
+    zones.push_back(Rect{m.x + left, m.y + top, m.w, m.h});
+    if (!caption.empty()) zones.push_back(Rect{left - 3, top - Barre - 3, largeur() + 6, Barre + 3});
+    for (const Controle* c : controles) c->modifiee(left, top, zones);
+}
+
+void Form::oublie_modifications() {
+    image.oublie_modifications();
+    for (Controle* c : controles) c->oublie_modifications();
 }
 
 void Form::route(const Entree& e) {

@@ -50,11 +50,11 @@ class Form {
 
     // Drawing onto the screen: frame (for captioned forms), picture, controls.
     virtual void dessine(Surface& ecran);
-    // What of the screen the form may have changed since the last frame (screen pixels): its picture's
-    // changes, and its frame and controls, which draw straight onto the screen. A form drawing from other
-    // pictures adds theirs.
-    virtual Rect modifiee() const;
-    virtual void oublie_modifications() { image.oublie_modifications(); }
+    // What of the screen the form may have changed since the last frame (screen pixels), one rectangle for
+    // each part: its picture's changes, and its frame and controls, which draw straight onto the screen. A
+    // form drawing from other pictures adds theirs.
+    virtual void modifiees(std::vector<Rect>& zones) const;
+    virtual void oublie_modifications();
 
     // Loading/unloading as the opener does it: Form_Load once, Form_Unload once.
     void load();

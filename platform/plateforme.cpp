@@ -231,7 +231,7 @@ bool Plateforme::doevents() {
     }
     if (declenche_minuteries()) traite = true;
     audio_->veille();
-    if (sale_ || traite || zone_sale_.w > 0) presente();
+    if (sale_ || traite || !zones_sales_.vide() || image_revenante_) presente();
     return traite;
 }
 
@@ -270,15 +270,14 @@ bool Plateforme::recouvert(const Form& f, const Rect& r) const {
 }
 
 void Plateforme::invalide(const Rect& r) {
-    if (r.w <= 0 || r.h <= 0) return;
-    if (zone_sale_.w <= 0) {
-        zone_sale_ = r;
-        return;
-    }
-    const int x0 = std::min(zone_sale_.x, r.x), y0 = std::min(zone_sale_.y, r.y);
-    const int x1 = std::max(zone_sale_.x + zone_sale_.w, r.x + r.w);
-    const int y1 = std::max(zone_sale_.y + zone_sale_.h, r.y + r.h);
-    zone_sale_ = Rect{x0, y0, x1 - x0, y1 - y0};
+    zones_sales_.ajoute(r);
+}
+
+void Plateforme::invalide_image(const Rect& r, std::uint64_t image) {
+    if (r.vide()) return;
+    // Moved, its former place is an ordinary change.
+    if (image_revenante_ && !proches(image_revenante_->r, r, 0)) zones_sales_.ajoute(image_revenante_->r);
+    image_revenante_ = ImageRevenante{r, image};
 }
 
 void Plateforme::attend_jusqua(std::int64_t echeance, const std::function<bool()>& fini) {
@@ -353,26 +352,34 @@ void Plateforme::montre_modal(Form& f, bool reactive_dessous) {
 }
 
 const Surface& Plateforme::compose() {
+    const Rect& z = ecran_.zone();
+    if (z.x == 0 && z.y == 0 && z.w == ecran_.largeur() && z.h == ecran_.hauteur()) perime_ = Rect{};
     fill(ecran_, 0, 0, ecran_.largeur(), ecran_.hauteur(), 0);
     for (Form* f : pile_)
         if (f->visible) f->dessine(ecran_);
     return ecran_;
 }
 
-Rect Plateforme::zone_des_formes() {
+Envois Plateforme::envois() const {
+    return fenetre_ ? fenetre_->envois() : Envois{};
+}
+
+std::vector<Rect> Plateforme::zone_des_formes() {
     std::vector<Place> pile;
     for (const Form* f : pile_)
         pile.push_back(Place{f, f->visible, f->left, f->top, f->largeur(), f->hauteur(), f->caption});
     if (pile != pile_montree_) {
         pile_montree_ = std::move(pile);
-        return Rect{0, 0, ecran_.largeur(), ecran_.hauteur()};
+        return {Rect{0, 0, ecran_.largeur(), ecran_.hauteur()}};
     }
-    Rect z;
+    std::vector<Rect> z, une;
     for (const Form* f : pile_) {
         if (!f->visible) continue;
-        // What a screen above wholly hides (the launcher's clip and button under a game) is not composed.
-        const Rect m = f->modifiee();
-        if (!recouvert(*f, m)) z = reunion(z, m);
+        une.clear();
+        f->modifiees(une);
+        // What a screen above wholly hides needs no new frame.
+        for (const Rect& r : une)
+            if (!r.vide() && !recouvert(*f, r)) z.push_back(r);
     }
     return z;
 }
@@ -381,31 +388,63 @@ void Plateforme::oublie_modifications() {
     for (Form* f : pile_) f->oublie_modifications();
 }
 
-void Plateforme::presente() {
-    const bool tout = sale_;
-    Rect zone = zone_sale_;
-    sale_ = false;
-    zone_sale_ = Rect{};
-    // Headless robot runs compose only for captures.
-    if (robot_ && std::getenv("TLV_ROBOT_AFFICHE") == nullptr) return;
-    const Duree pas("rafraichissement");
-    // Only what the forms drew since the last frame is composed again and sent.
-    if (tout) zone = reunion(zone, zone_des_formes());
-    if (fenetre_->attend_tout()) zone = Rect{0, 0, ecran_.largeur(), ecran_.hauteur()};
-    oublie_modifications();
-    fenetre_->renvoie();
-    if (zone.vide()) return;
-    ecran_.decoupe(zone);
-    compose();
+void Plateforme::compose_zones(const std::vector<Rect>& zones) {
+    std::vector<Rect> toutes = zones;
+    if (!perime_.vide()) toutes.insert(toutes.begin(), perime_);
+    perime_ = Rect{};
+    for (const Rect& z : toutes) {
+        ecran_.decoupe(z);
+        compose();
+    }
     ecran_.sans_decoupe();
+}
+
+void Plateforme::envoie(const std::vector<Rect>& zones, const std::uint64_t* image) {
     // The first frame ready, the window appears with it. Going full screen as it shows, the window gets a
     // new surface: a frame sent before would be lost, so there it is sent only once shown.
     const Uint32 etat = SDL_GetWindowFlags(fenetre_->sdl());
-    if ((etat & SDL_WINDOW_SHOWN) || !(etat & SDL_WINDOW_FULLSCREEN)) fenetre_->presente(ecran_, zone);
+    if ((etat & SDL_WINDOW_SHOWN) || !(etat & SDL_WINDOW_FULLSCREEN)) {
+        if (image)
+            fenetre_->presente_gardee(ecran_, zones.front(), *image);
+        else
+            fenetre_->presente(ecran_, zones);
+    }
     if (fenetre_->montre()) {
         fenetre_->presente(ecran_, Rect{0, 0, ecran_.largeur(), ecran_.hauteur()});
         jalon("premiere image");
     }
+}
+
+void Plateforme::presente() {
+    const bool tout = sale_;
+    ZonesChangees zones = std::move(zones_sales_);
+    zones_sales_.efface();
+    const std::optional<ImageRevenante> image = std::exchange(image_revenante_, std::nullopt);
+    sale_ = false;
+    // Headless robot runs compose only for captures.
+    if (robot_ && std::getenv("TLV_ROBOT_AFFICHE") == nullptr) return;
+    // Only what the forms drew since the last frame is composed again and sent; only that is timed.
+    std::optional<Duree> pas;
+    if (tout)
+        for (const Rect& r : zone_des_formes()) zones.ajoute(r);
+    if (fenetre_->attend_tout()) zones.ajoute(Rect{0, 0, ecran_.largeur(), ecran_.hauteur()});
+    oublie_modifications();
+    fenetre_->renvoie();
+    if (image || !zones.vide()) pas.emplace("rafraichissement");
+    if (image && zones.vide()) {
+        // Only a clip moved: its frame once made is sent again as it was.
+        if (fenetre_->renvoie_gardee(image->r, image->cle)) {
+            perime_ = reunion(perime_, image->r);
+            return;
+        }
+        compose_zones({image->r});
+        envoie({image->r}, &image->cle);
+        return;
+    }
+    if (image) zones.ajoute(image->r);
+    if (zones.vide()) return;
+    compose_zones(zones.liste());
+    envoie(zones.liste(), nullptr);
 }
 
 bool Plateforme::capture(const std::string& chemin) {

@@ -5,6 +5,7 @@
 #include <functional>
 #include <iosfwd>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,10 +18,12 @@
 #include "ressources_sdl.h"
 #include "surface.h"
 #include "texte.h"
+#include "zones.h"
 
 namespace tlv {
 
 class Fenetre;
+struct Envois;
 class Minuterie;
 class Robot;
 
@@ -77,8 +80,11 @@ class Plateforme {
     void monrefresh();
     // Marks the frame as changed: it is shown at the next giving way.
     void invalide() { sale_ = true; }
-    // Marks one rectangle of the screen as changed (a clip's frame): only it is composed again.
+    // Marks one rectangle of the screen as changed: only it is composed again.
     void invalide(const Rect& r);
+    // Marks a rectangle whose pictures come back again and again (a clip's frames), `image` naming the
+    // one it now shows: once sent, each is sent again from memory while nothing around it changes.
+    void invalide_image(const Rect& r, std::uint64_t image);
 
     // Shows a form modally: returns when it hides. The form below is activated again unless told not to.
     void montre_modal(Form& f, bool reactive_dessous = true);
@@ -97,6 +103,8 @@ class Plateforme {
 
     // The whole screen as composed now.
     const Surface& compose();
+    // What the frames cost so far (pixels resampled, rectangles sent); nothing when no window shows.
+    Envois envois() const;
     // The play area as composed; with a display size given, the display's picture as it would show.
     bool capture(const std::string& chemin);
 
@@ -134,8 +142,13 @@ class Plateforme {
     // `ms` (-1: none) shortened to when the sound device should be closed.
     int delai(int ms);
     void presente();
-    // What the forms on the screen changed since the last frame; whole when the stack itself changed.
-    Rect zone_des_formes();
+    // What the forms on the screen changed since the last frame and still show; whole when the stack itself
+    // changed.
+    std::vector<Rect> zone_des_formes();
+    // Composes these zones, and first what frames sent from memory left behind on the screen.
+    void compose_zones(const std::vector<Rect>& zones);
+    // Sends, showing the window with its first frame.
+    void envoie(const std::vector<Rect>& zones, const std::uint64_t* image);
     void oublie_modifications();
 
     std::unique_ptr<Horloge> horloge_;
@@ -157,7 +170,13 @@ class Plateforme {
     };
     std::vector<Place> pile_montree_; // the stack as last shown
     bool sale_ = true;
-    Rect zone_sale_{};
+    ZonesChangees zones_sales_;
+    struct ImageRevenante {
+        Rect r;
+        std::uint64_t cle;
+    };
+    std::optional<ImageRevenante> image_revenante_;
+    Rect perime_{};               // screen pixels left out of date by frames sent from memory
     bool retour_interne_ = false; // the last wait ended only for the platform's own timers
     bool fin_demandee_ = false;
     std::int64_t derniere_attente_ = 0;

@@ -28,8 +28,11 @@ TTF_Font* Polices::police(int points) {
 }
 
 const Polices::Rendu* Polices::rendu(const std::string& utf8, int points) {
-    const auto cle = std::make_pair(points, utf8);
-    if (auto it = rendus_.find(cle); it != rendus_.end()) return &it->second;
+    auto cle = std::make_pair(points, utf8);
+    if (auto it = rendus_.find(cle); it != rendus_.end()) {
+        recents_.splice(recents_.begin(), recents_, it->second.age);
+        return &it->second;
+    }
     TTF_Font* p = police(points);
     if (!p) return nullptr;
     const SDL_Color blanc{255, 255, 255, 255};
@@ -47,8 +50,17 @@ const Polices::Rendu* Polices::rendu(const std::string& utf8, int points) {
         for (int i = 0; i < r.w; ++i) r.alpha[static_cast<std::size_t>(j) * r.w + i] = src[i] >> 24;
     }
     SDL_UnlockSurface(argb.get());
-    if (rendus_.size() >= 512) rendus_.clear();
-    return &rendus_.emplace(cle, std::move(r)).first->second;
+    // The least recently printed go until the new one fits (it is kept even alone over the budget).
+    while (!recents_.empty() && octets_rendus_ + r.alpha.size() > BudgetRendus) {
+        const auto vieux = rendus_.find(recents_.back());
+        octets_rendus_ -= vieux->second.alpha.size();
+        rendus_.erase(vieux);
+        recents_.pop_back();
+    }
+    octets_rendus_ += r.alpha.size();
+    recents_.push_front(cle);
+    r.age = recents_.begin();
+    return &rendus_.emplace(std::move(cle), std::move(r)).first->second;
 }
 
 void Polices::imprime(Surface& s, int x, int y, const std::string& utf8, int points, std::uint32_t couleur) {

@@ -1,5 +1,7 @@
 #pragma once
 // Text printed transparently onto a surface, in points at 96 dots per inch, and measured.
+#include <cstddef>
+#include <list>
 #include <map>
 #include <memory>
 #include <string>
@@ -27,15 +29,24 @@ class Polices {
     int largeur(const std::string& utf8, int points);
     int hauteur(int points);
 
+    // Rendered texts are kept up to this many bytes of coverage, the least recently printed going first: a
+    // clock prints a new text every second.
+    static constexpr std::size_t BudgetRendus = std::size_t{4} << 20;
+    std::size_t octets_rendus() const { return octets_rendus_; }
+    std::size_t nombre_rendus() const { return rendus_.size(); }
+
   private:
     // A rendered text's coverage, kept because screens print the same few texts again and again.
     struct Rendu {
         int w = 0, h = 0;
         std::vector<std::uint8_t> alpha;
+        std::list<std::pair<int, std::string>>::iterator age; // its place in `recents_`
     };
     const Rendu* rendu(const std::string& utf8, int points);
     TTF_Font* police(int points);
     std::map<std::pair<int, std::string>, Rendu> rendus_;
+    std::list<std::pair<int, std::string>> recents_; // the most recently printed first
+    std::size_t octets_rendus_ = 0;
     std::string fichier_;
     std::map<int, PoliceTtf> cache_;
 };

@@ -215,10 +215,10 @@ void Base::dessine(Surface& ecran) {
         if (c->visible) c->dessine(ecran, left, top, pf.polices());
 }
 
-Rect Base::modifiee() const {
+void Base::modifiees(std::vector<Rect>& zones) const {
+    Form::modifiees(zones);
     const Rect& m = basemenu_.modifiee();
-    return reunion(Form::modifiee(),
-                   Rect{left + ctx_.r.decalagex + m.x, top + ctx_.r.decalagey + m.y, m.w, m.h});
+    zones.push_back(Rect{left + ctx_.r.decalagex + m.x, top + ctx_.r.decalagey + m.y, m.w, m.h});
 }
 
 void Base::oublie_modifications() {

@@ -30,7 +30,7 @@ class Base : public Form {
     void MouseMove(int button, int shift, int x, int y) override;
     void MouseDown(int button, int shift, int x, int y) override;
     void dessine(Surface& ecran) override;
-    Rect modifiee() const override;
+    void modifiees(std::vector<Rect>& zones) const override;
     void oublie_modifications() override;
 
     int survol() const { return survol_; }
