@@ -3,6 +3,7 @@
 #include <sys/mman.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 #include <new>
 
@@ -11,6 +12,9 @@ namespace tlv {
 namespace {
 int facteur_global = 1;
 constexpr std::size_t Enorme = std::size_t{2} << 20; // a huge page
+std::size_t arrondi(std::size_t octets) {
+    return (octets + Enorme - 1) / Enorme * Enorme;
+}
 } // namespace
 
 void* alloue_pixels(std::size_t octets) {
@@ -18,15 +22,25 @@ void* alloue_pixels(std::size_t octets) {
         if (void* p = std::malloc(std::max<std::size_t>(octets, 1))) return p;
         throw std::bad_alloc();
     }
-    const std::size_t taille = (octets + Enorme - 1) / Enorme * Enorme;
-    void* p = std::aligned_alloc(Enorme, taille);
-    if (!p) throw std::bad_alloc();
+    // malloc would keep a freed block of this size in its heap, still resident: a mapping of our own, cut
+    // to start on a huge page.
+    const std::size_t taille = arrondi(octets);
+    void* m = mmap(nullptr, taille + Enorme, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (m == MAP_FAILED) throw std::bad_alloc();
+    const auto a = reinterpret_cast<std::uintptr_t>(m);
+    const std::uintptr_t debut = (a + Enorme - 1) & ~(Enorme - 1), fin = debut + taille;
+    if (debut > a) munmap(m, debut - a);
+    if (a + taille + Enorme > fin) munmap(reinterpret_cast<void*>(fin), a + taille + Enorme - fin);
+    void* p = reinterpret_cast<void*>(debut);
     madvise(p, taille, MADV_HUGEPAGE);
     return p;
 }
 
-void libere_pixels(void* p, std::size_t) {
-    std::free(p);
+void libere_pixels(void* p, std::size_t octets) {
+    if (octets < Enorme / 2)
+        std::free(p);
+    else if (p)
+        munmap(p, arrondi(octets));
 }
 
 Rect reunion(const Rect& a, const Rect& b) {
@@ -51,6 +65,16 @@ Surface::Surface(int w, int h, std::uint32_t couleur) : k_(facteur_global) {
 
 Surface::Surface(int w, int h, std::uint32_t couleur, int facteur) : k_(std::clamp(facteur, 1, 4)) {
     redimensionne(w, h, couleur);
+}
+
+Surface Surface::a_remplir(int w, int h, int facteur) {
+    Surface s(0, 0, 0, facteur);
+    s.w_ = std::max(0, w);
+    s.h_ = std::max(0, h);
+    s.pixels_.resize(static_cast<std::size_t>(s.largeur_px()) * s.hauteur_px());
+    s.sans_decoupe();
+    s.modifiee_ = s.clip_;
+    return s;
 }
 
 void Surface::redimensionne(int w, int h, std::uint32_t couleur) {

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 namespace tlv {
@@ -20,7 +21,8 @@ constexpr std::uint32_t rgb(int r, int g, int b) {
 enum class Rop { SrcCopy, SrcAnd, SrcPaint };
 
 // Memory for pixels: large pictures in huge pages where the system allows it, so that the few big buffers
-// of a fine render factor cost a handful of page faults, not tens of thousands.
+// of a fine render factor cost a handful of page faults, not tens of thousands; and mapped apart, so that
+// their memory goes back to the system the moment they are freed (a closed screen's pictures stop counting).
 void* alloue_pixels(std::size_t octets);
 void libere_pixels(void* p, std::size_t octets);
 template <class T> struct AllocationPixels {
@@ -29,6 +31,12 @@ template <class T> struct AllocationPixels {
     template <class U> AllocationPixels(const AllocationPixels<U>&) {}
     T* allocate(std::size_t n) { return static_cast<T*>(alloue_pixels(n * sizeof(T))); }
     void deallocate(T* p, std::size_t n) { libere_pixels(p, n * sizeof(T)); }
+    // Growing without a value leaves the pixels as they are: a decoder writes every one of them anyway, and
+    // clearing megabytes first would cost as much again.
+    template <class U> void construct(U* p) noexcept { ::new (static_cast<void*>(p)) U; }
+    template <class U, class... A> void construct(U* p, A&&... a) {
+        ::new (static_cast<void*>(p)) U(std::forward<A>(a)...);
+    }
     template <class U> bool operator==(const AllocationPixels<U>&) const { return true; }
 };
 using Pixels = std::vector<std::uint32_t, AllocationPixels<std::uint32_t>>;
@@ -49,6 +57,9 @@ class Surface {
     Surface() : k_(facteur_rendu()) {}
     Surface(int w, int h, std::uint32_t couleur = 0);
     Surface(int w, int h, std::uint32_t couleur, int facteur);
+    // A surface whose pixels are left undefined, for a caller that writes every one of them before any is
+    // read.
+    static Surface a_remplir(int w, int h, int facteur);
 
     int largeur() const { return w_; }
     int hauteur() const { return h_; }
