@@ -85,6 +85,16 @@ void Surface::redimensionne(int w, int h, std::uint32_t couleur) {
     modifiee_ = clip_;
 }
 
+void Surface::garde_lignes(int h) {
+    h = std::clamp(h, 0, h_);
+    if (h == h_) return;
+    h_ = h;
+    Pixels p(pixels_.begin(), pixels_.begin() + static_cast<std::ptrdiff_t>(largeur_px()) * hauteur_px());
+    pixels_.swap(p);
+    sans_decoupe();
+    modifiee_ = clip_;
+}
+
 void Surface::decoupe(const Rect& r) {
     const int x0 = std::max(0, r.x), y0 = std::max(0, r.y);
     const int x1 = std::min(w_, r.x + r.w), y1 = std::min(h_, r.y + r.h);
@@ -236,6 +246,21 @@ void fill(Surface& dst, int x, int y, int w, int h, std::uint32_t couleur) {
     const int k = dst.facteur();
     for (int j = y0 * k; j < y1 * k; ++j)
         std::fill(dst.ligne(j) + x0 * k, dst.ligne(j) + x1 * k, couleur & 0xFFFFFFu);
+}
+
+void rogne_bas(Surface& s, std::uint32_t couleur) {
+    const std::uint32_t c = couleur & 0xFFFFFFu;
+    const int k = s.facteur(), n = s.largeur_px();
+    const auto unie = [&](int y) {
+        for (int j = 0; j < k; ++j) {
+            const std::uint32_t* l = s.ligne(y * k + j);
+            if (!std::all_of(l, l + n, [c](std::uint32_t p) { return p == c; })) return false;
+        }
+        return true;
+    };
+    int h = s.hauteur();
+    while (h > 0 && unie(h - 1)) --h;
+    s.garde_lignes(h);
 }
 
 void cadre(Surface& dst, int x, int y, int w, int h, std::uint32_t couleur) {

@@ -69,6 +69,8 @@ class Surface {
     bool vide() const { return w_ <= 0 || h_ <= 0; }
     // Resizes and clears to `couleur`, keeping the factor.
     void redimensionne(int w, int h, std::uint32_t couleur = 0);
+    // Keeps the first h rows and gives the memory of the others back.
+    void garde_lignes(int h);
 
     std::uint32_t pixel(int x, int y) const;      // the block's top left stored pixel; 0 outside
     void metpixel(int x, int y, std::uint32_t c); // the whole block; ignored outside the clip
@@ -110,6 +112,10 @@ void stretchblt(Surface& dst, int x, int y, int w, int h, const Surface& src, in
 void fill(Surface& dst, int x, int y, int w, int h, std::uint32_t couleur);
 // A one-pixel frame.
 void cadre(Surface& dst, int x, int y, int w, int h, std::uint32_t couleur);
+// Drops the rows at the foot of s that hold nothing but `couleur`. For a picture only ever combined by an
+// operation to which that colour changes nothing (white under SrcAnd): a copy from the missing rows is then
+// clipped away, which leaves the same pixels.
+void rogne_bas(Surface& s, std::uint32_t couleur);
 
 template <class F> void Surface::transforme(const Rect& r, F f) {
     const int x0 = std::max(clip_.x, r.x), x1 = std::min(clip_.x + clip_.w, r.x + r.w);
