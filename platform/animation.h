@@ -4,6 +4,7 @@
 #include <string>
 
 #include "controles.h"
+#include "image.h"
 #include "minuterie.h"
 #include "surface.h"
 
@@ -34,7 +35,8 @@ class Animation : public Controle {
   private:
     void suivante();
     Plateforme& pf_;
-    Surface images_;
+    // Frames are decoded as they first come up: before the first one shows, only it is read.
+    ImageProgressive images_;
     int nombre_ = 0, courante_ = 0;
     Rect ecran_{}; // where it was last drawn on the screen
     Minuterie minuterie_;

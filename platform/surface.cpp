@@ -43,6 +43,13 @@ void libere_pixels(void* p, std::size_t octets) {
         munmap(p, arrondi(octets));
 }
 
+void prepare_pages(void* p, std::size_t octets) {
+    const auto a = reinterpret_cast<std::uintptr_t>(p);
+    const std::uintptr_t page = 4096, debut = a & ~(page - 1);
+    // Systems without it just fault the pages in as they are written.
+    madvise(reinterpret_cast<void*>(debut), a + octets - debut, MADV_POPULATE_WRITE);
+}
+
 Rect reunion(const Rect& a, const Rect& b) {
     if (b.vide()) return a;
     if (a.vide()) return b;

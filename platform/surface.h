@@ -25,6 +25,9 @@ enum class Rop { SrcCopy, SrcAnd, SrcPaint };
 // their memory goes back to the system the moment they are freed (a closed screen's pictures stop counting).
 void* alloue_pixels(std::size_t octets);
 void libere_pixels(void* p, std::size_t octets);
+// Makes the pages of a fresh buffer in one go (a window's pixels): one call instead of a fault for each page
+// at its first write. Pages already there are left as they are.
+void prepare_pages(void* p, std::size_t octets);
 template <class T> struct AllocationPixels {
     using value_type = T;
     AllocationPixels() = default;
