@@ -53,6 +53,8 @@ std::optional<Surface> lit(const std::string& chemin, int k, int w = 0, int h = 
             Surface s = Surface::a_remplir(png.largeur() / k, png.hauteur() / k, k);
             if (png.lit(s, png.hauteur())) return s;
         }
+        // A damaged PNG: SDL_image, reading it with the same library, would find it damaged too.
+        if (png.png()) return std::nullopt;
     }
     auto s = lit_sdl(chemin, k);
     if (s && w > 0 && (s->largeur() != w || s->hauteur() != h)) return std::nullopt;

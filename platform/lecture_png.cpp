@@ -97,6 +97,7 @@ LecturePng::LecturePng(const std::string& chemin) : e_(std::make_unique<Etat>())
         e_.reset();
         return;
     }
+    png_ = true;
     // Silent: a damaged file is a result, not a message.
     e.png = png_create_read_struct(
         PNG_LIBPNG_VER_STRING, nullptr, [](png_structp p, png_const_charp) { png_longjmp(p, 1); },

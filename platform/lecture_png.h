@@ -17,6 +17,8 @@ class LecturePng {
     LecturePng& operator=(const LecturePng&) = delete;
 
     bool ouverte() const;
+    // The file begins as a PNG does (whether or not the rest can be read).
+    bool png() const { return png_; }
     // The file's own size, in its pixels.
     int largeur() const;
     int hauteur() const;
@@ -31,6 +33,7 @@ class LecturePng {
 
   private:
     std::unique_ptr<Etat> e_;
+    bool png_ = false;
 };
 
 } // namespace tlv
