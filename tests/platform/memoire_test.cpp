@@ -7,7 +7,6 @@
 
 #include <array>
 #include <cstdio>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -18,30 +17,26 @@
 namespace tlv {
 namespace {
 
-using Octets = std::vector<std::uint8_t>;
+using Octets = std::string;
 
 void be32(Octets& o, std::uint32_t v) {
-    for (int s = 24; s >= 0; s -= 8) o.push_back(static_cast<std::uint8_t>(v >> s));
-}
-
-std::uint32_t crc(const std::uint8_t* p, std::size_t n) {
-    std::uint32_t c = 0xFFFFFFFFu;
-    for (std::size_t i = 0; i < n; ++i) {
-        c ^= p[i];
-        for (int b = 0; b < 8; ++b) c = (c >> 1) ^ (0xEDB88320u & (0u - (c & 1u)));
-    }
-    return ~c;
+    for (int s = 24; s >= 0; s -= 8) o += static_cast<char>(v >> s);
 }
 
 void bloc(Octets& o, const char* type, const Octets& d) {
     be32(o, static_cast<std::uint32_t>(d.size()));
-    const std::size_t debut = o.size();
-    o.insert(o.end(), type, type + 4);
-    o.insert(o.end(), d.begin(), d.end());
-    be32(o, crc(o.data() + debut, o.size() - debut));
+    const Octets t = type + d;
+    std::uint32_t c = 0xFFFFFFFFu;
+    for (unsigned char v : t) {
+        c ^= v;
+        for (int b = 0; b < 8; ++b) c = (c >> 1) ^ (0xEDB88320u & (0u - (c & 1u)));
+    }
+    o += t;
+    be32(o, ~c);
 }
 
-// The kinds of PNG our generator never writes, written by hand (deflate's stored blocks).
+// The kinds of PNG our generator never writes, written by hand (deflate's stored blocks). Samples vary enough
+// that a swapped channel or a lost alpha shows.
 struct Genre {
     const char* nom;
     int type, profondeur;
@@ -49,82 +44,54 @@ struct Genre {
     Octets plte, trns;
 };
 
-int canaux(int type) {
-    return type == 0 ? 1 : type == 2 ? 3 : type == 3 ? 1 : type == 4 ? 2 : 4;
-}
-
-// A sample of every channel, varied enough that a swapped channel or a lost alpha shows.
-int echantillon(const Genre& g, int x, int y, int c) {
-    const int max = (1 << g.profondeur) - 1;
-    if (g.type == 3) return (x * 3 + y) % 4;
-    const bool alpha = (g.type == 4 && c == 1) || (g.type == 6 && c == 3);
-    if (alpha) return std::array{0, max, max / 3, max}[(x + 2 * y) % 4];
-    return (x * 37 + y * 11 + c * 71) * (max / 15 + 1) % (max + 1);
-}
-
 Octets ligne_brute(const Genre& g, int w, int y, int x0, int dx) {
-    Octets l{0}; // no filter
+    static constexpr int canaux[7] = {1, 0, 3, 1, 2, 0, 4};
+    const int max = (1 << g.profondeur) - 1;
+    Octets l(1, '\0'); // no filter
     int acc = 0, bits = 0;
     for (int x = x0; x < w; x += dx)
-        for (int c = 0; c < canaux(g.type); ++c) {
-            const int v = echantillon(g, x, y, c);
-            if (g.profondeur == 16) {
-                l.push_back(static_cast<std::uint8_t>(v >> 8));
-                l.push_back(static_cast<std::uint8_t>(v));
-                continue;
-            }
+        for (int c = 0; c < canaux[g.type]; ++c) {
+            const bool alpha = (g.type == 4 && c == 1) || (g.type == 6 && c == 3);
+            const int v = g.type == 3 ? (x * 3 + y) % 4
+                          : alpha     ? std::array{0, max, max / 3, max}[(x + 2 * y) % 4]
+                                      : (x * 37 + y * 11 + c * 71) * (max / 15 + 1) % (max + 1);
             acc = (acc << g.profondeur) | v, bits += g.profondeur;
-            if (bits == 8) l.push_back(static_cast<std::uint8_t>(acc)), acc = bits = 0;
+            for (; bits >= 8; acc &= (1 << bits) - 1) l += static_cast<char>(acc >> (bits -= 8));
         }
-    if (bits) l.push_back(static_cast<std::uint8_t>(acc << (8 - bits)));
+    if (bits) l += static_cast<char>(acc << (8 - bits));
     return l;
 }
 
 Octets fichier_png(const Genre& g, int w, int h) {
+    static constexpr int passes[7][4] = {{0, 0, 8, 8}, {4, 0, 8, 8}, {0, 4, 4, 8}, {2, 0, 4, 4},
+                                         {0, 2, 2, 4}, {1, 0, 2, 2}, {0, 1, 1, 2}};
     Octets brut;
-    if (!g.entrelace) {
-        for (int y = 0; y < h; ++y) {
-            const Octets l = ligne_brute(g, w, y, 0, 1);
-            brut.insert(brut.end(), l.begin(), l.end());
-        }
-    } else {
-        static constexpr int passes[7][4] = {{0, 0, 8, 8}, {4, 0, 8, 8}, {0, 4, 4, 8}, {2, 0, 4, 4},
-                                             {0, 2, 2, 4}, {1, 0, 2, 2}, {0, 1, 1, 2}};
-        for (const auto& p : passes)
-            for (int y = p[1]; y < h && p[0] < w; y += p[3]) {
-                const Octets l = ligne_brute(g, w, y, p[0], p[2]);
-                brut.insert(brut.end(), l.begin(), l.end());
-            }
-    }
-    Octets z{0x78, 0x01};
+    if (!g.entrelace)
+        for (int y = 0; y < h; ++y) brut += ligne_brute(g, w, y, 0, 1);
+    for (const auto& p : passes)
+        for (int y = p[1]; g.entrelace && y < h && p[0] < w; y += p[3])
+            brut += ligne_brute(g, w, y, p[0], p[2]);
+    Octets z = "\x78\x01";
     std::uint32_t a = 1, b = 0;
-    for (std::uint8_t v : brut) a = (a + v) % 65521, b = (b + a) % 65521;
-    for (std::size_t i = 0; i < brut.size() || i == 0; i += 65535) {
+    for (unsigned char v : brut) a = (a + v) % 65521, b = (b + a) % 65521;
+    for (std::size_t i = 0; i < brut.size(); i += 65535) {
         const std::size_t n = std::min<std::size_t>(65535, brut.size() - i);
-        z.push_back(i + n >= brut.size() ? 1 : 0);
-        z.insert(z.end(), {static_cast<std::uint8_t>(n), static_cast<std::uint8_t>(n >> 8),
-                           static_cast<std::uint8_t>(~n), static_cast<std::uint8_t>(~n >> 8)});
-        z.insert(z.end(), brut.begin() + static_cast<std::ptrdiff_t>(i),
-                 brut.begin() + static_cast<std::ptrdiff_t>(i + n));
+        z += {static_cast<char>(i + n >= brut.size()), static_cast<char>(n), static_cast<char>(n >> 8),
+              static_cast<char>(~n), static_cast<char>(~n >> 8)};
+        z += brut.substr(i, n);
     }
     be32(z, (b << 16) | a);
-    Octets o{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-    Octets ihdr;
+    Octets o = "\x89PNG\r\n\x1A\n", ihdr;
     be32(ihdr, static_cast<std::uint32_t>(w));
     be32(ihdr, static_cast<std::uint32_t>(h));
-    ihdr.insert(ihdr.end(), {static_cast<std::uint8_t>(g.profondeur), static_cast<std::uint8_t>(g.type), 0, 0,
-                             static_cast<std::uint8_t>(g.entrelace)});
+    ihdr +=
+        {static_cast<char>(g.profondeur), static_cast<char>(g.type), 0, 0, static_cast<char>(g.entrelace)};
     bloc(o, "IHDR", ihdr);
     if (!g.plte.empty()) bloc(o, "PLTE", g.plte);
     if (!g.trns.empty()) bloc(o, "tRNS", g.trns);
     bloc(o, "IDAT", z);
     bloc(o, "IEND", {});
     return o;
-}
-
-void ecrit(const std::string& chemin, const Octets& o) {
-    std::ofstream(chemin, std::ios::binary)
-        .write(reinterpret_cast<const char*>(o.data()), static_cast<std::streamsize>(o.size()));
 }
 
 // What SDL_image makes of a file, laid over black: how pictures were read before they were decoded in place.
@@ -151,7 +118,7 @@ class GenrePng : public ::testing::TestWithParam<Genre> {};
 TEST_P(GenrePng, ReadAsSdlImageReadsIt) {
     test::DossierTemp d;
     const std::string nom = d.chemin() + "cartei98";
-    ecrit(nom, fichier_png(GetParam(), 13, 11));
+    test::ecritbrut(nom, fichier_png(GetParam(), 13, 11));
     const auto attendu = selon_sdl(nom);
     ASSERT_EQ(attendu.size(), 13u * 11u);
     const auto s = charge_image(nom, 1);
@@ -159,14 +126,15 @@ TEST_P(GenrePng, ReadAsSdlImageReadsIt) {
     EXPECT_EQ(std::vector<std::uint32_t>(s->pixels().begin(), s->pixels().end()), attendu);
 }
 
-const Octets Palette{0, 0, 0, 255, 0, 0, 0, 200, 40, 10, 20, 250};
+const Octets Palette("\0\0\0\xFF\0\0\0\xC8\x28\x0A\x14\xFA", 12);
 INSTANTIATE_TEST_SUITE_P(
     Genres, GenrePng,
     ::testing::Values(Genre{"Rgb", 2, 8, false, {}, {}}, Genre{"RgbAlpha", 6, 8, false, {}, {}},
                       Genre{"Rgb16", 2, 16, false, {}, {}}, Genre{"RgbInterlaced", 2, 8, true, {}, {}},
                       Genre{"RgbAlphaInterlaced", 6, 8, true, {}, {}}, Genre{"Gray2", 0, 2, false, {}, {}},
                       Genre{"GrayAlpha", 4, 8, false, {}, {}},
-                      Genre{"PaletteAlpha", 3, 4, false, Palette, {255, 0, 128}}),
+                      Genre{"RgbKey", 2, 8, false, {}, Octets("\0\0\0\xFE\0\xFC", 6)},
+                      Genre{"PaletteAlpha", 3, 4, false, Palette, Octets("\xFF\0\x80", 3)}),
     [](const auto& i) { return std::string(i.param.nom); });
 
 Surface motif(int w, int h, int graine) {
@@ -205,12 +173,11 @@ TEST_P(Variantes, TakenWholeOrTheEnlargedPictureWholeReadAtOnceOrByParts) {
         ASSERT_TRUE(sauve_png(c.v == Variante::autretaille ? motif(w * k, h, 5) : fine, v));
     }
     if (c.v == Variante::coupee || c.v == Variante::abimee || c.v == Variante::pasunpng) {
-        const std::string brut = test::litbrut(v).value_or("");
-        Octets o(brut.begin(), brut.end());
+        Octets o = test::litbrut(v).value_or("");
         if (c.v == Variante::coupee) o.resize(o.size() * 2 / 3);
         if (c.v == Variante::abimee) o[o.size() / 2] ^= 0x5A;
         if (c.v == Variante::pasunpng) o.assign(200, 'x');
-        ecrit(v, o);
+        test::ecritbrut(v, o);
     }
     // What is expected: the finer picture, or each pixel of the picture made a k x k block.
     Surface attendu(w, h, 0, k);
