@@ -194,7 +194,7 @@ void Ecran::dessine_label_menu(bool allume) {
     Polices& po = pf.polices();
     const int t = ctx.r.taille6;
     const int x = (152 - po.largeur(m, t)) / 2 + 484, y = (34 - po.hauteur(t)) / 2 + 442;
-    bitblt(fond, 484, 442, 152, 34, tapis, 484, 442);
+    bitblt(fond, 484, 442, 152, 34, souslabel_, 0, 0);
     po.imprime(fond, x, y, m, t, allume ? SombreLabel : Clair);
     po.imprime(fond, x + 1, y + 1, m, t, allume ? Clair : SombreLabel);
     pf.invalide();
@@ -203,14 +203,18 @@ void Ecran::dessine_label_menu(bool allume) {
 void Ecran::afficheletapis() {
     Polices& po = pf.polices();
     const Textes& tx = ctx.r.textes;
-    bitblt(ecranbis, 0, 0, 640, 480, tapis, 0, 0);
     const int t6 = ctx.r.taille6, t2 = ctx.r.taille2;
     const int x = (152 - po.largeur(tx[Texte::Menu], t6)) / 2 + 484, y = (34 - po.hauteur(t6)) / 2 + 442;
-    po.imprime(ecranbis, x, y, tx[Texte::Menu], t6, Clair);
-    po.imprime(ecranbis, x + 1, y + 1, tx[Texte::Menu], t6, SombreLabel);
-    const int ye = (24 - po.hauteur(t2)) / 2 + 45;
-    po.imprime(ecranbis, (80 - po.largeur(tx[Texte::Vous], t2)) / 2 + 483, ye, tx[Texte::Vous], t2, Entete);
-    po.imprime(ecranbis, (80 - po.largeur(tx[Texte::Eux], t2)) / 2 + 561, ye, tx[Texte::Eux], t2, Entete);
+    // The labels are the same at every deal: printed once (printing them twice would thicken their edges).
+    if (!labelsposes_) {
+        po.imprime(ecranbis, x, y, tx[Texte::Menu], t6, Clair);
+        po.imprime(ecranbis, x + 1, y + 1, tx[Texte::Menu], t6, SombreLabel);
+        const int ye = (24 - po.hauteur(t2)) / 2 + 45;
+        po.imprime(ecranbis, (80 - po.largeur(tx[Texte::Vous], t2)) / 2 + 483, ye, tx[Texte::Vous], t2,
+                   Entete);
+        po.imprime(ecranbis, (80 - po.largeur(tx[Texte::Eux], t2)) / 2 + 561, ye, tx[Texte::Eux], t2, Entete);
+        labelsposes_ = true;
+    }
     bitblt(fond, 0, 0, 640, 480, ecranbis, 0, 0);
     menuallume = false;
     pf.invalide();

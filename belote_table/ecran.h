@@ -100,9 +100,8 @@ class Ecran : public Form, public Table {
 
     Contexte& ctx;
     Belote b;
-    Surface& fond;                           // the visible table: the form's own picture
-    Surface ecranbis, masque, tampon, tapis; // clean table, masks, sprites, the table as loaded
-    Surface fondmenu;                        // the menu's picture
+    Surface& fond;                    // the visible table: the form's own picture
+    Surface ecranbis, masque, tampon; // clean table, masks, sprites
     int choixenchere = 0, carteclic = 0, survol1 = 0, survol2 = 0;
     bool menuallume = false;
     int gauchesud = 0, droitesud = 0;
@@ -137,6 +136,10 @@ class Ecran : public Form, public Table {
     bool clic_ = false; // a right click, or a left one where it counts as one, not yet consumed
     int lignescore_ = 0;
     int boitey_ = 192; // where the message box under way lies
+    // The table as loaded, under the "Menu" label: all of it that is needed once the clean table has its
+    // labels, which it keeps for the whole game.
+    Surface souslabel_;
+    bool labelsposes_ = false;
 };
 
 } // namespace tlv

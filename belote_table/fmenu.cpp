@@ -16,8 +16,9 @@ constexpr std::uint32_t Clair = rgb(0, 255, 255), Sombre = rgb(0, 153, 153);
 constexpr int Haut[7] = {0, 35, 105, 175, 245, 315, 385};
 } // namespace
 
+// Its own picture is never shown: kept at one stored pixel per pixel, it only gives the form its size.
 Fmenu::Fmenu(Contexte& ctx, const Surface& fond, bool partieencours, Paquet& paquet)
-    : Form(ctx.pf, 640, 480), ctx_(ctx), fond_(fond), partieencours_(partieencours), paquet_(paquet) {}
+    : Form(ctx.pf, 640, 480, 1), ctx_(ctx), fond_(fond), partieencours_(partieencours), paquet_(paquet) {}
 
 int Fmenu::ligne_sous(int x, int y) {
     if (x < 80 || x >= 560) return 0;
@@ -27,7 +28,19 @@ int Fmenu::ligne_sous(int x, int y) {
 }
 
 void Fmenu::affmenu(int ligne) {
-    bitblt(image, 0, 0, 640, 480, fond_, 0, 0);
+    allumee_ = ligne;
+    image.marque(Rect{0, 0, 640, 480});
+    pf.invalide();
+}
+
+void Fmenu::dessine(Surface& ecran) {
+    // Everything is drawn inside the form's area, as onto a picture of its own.
+    const Rect avant = ecran.zone();
+    const int x0 = std::max(avant.x, left), y0 = std::max(avant.y, top);
+    const int x1 = std::min(avant.x + avant.w, left + 640), y1 = std::min(avant.y + avant.h, top + 480);
+    if (x0 >= x1 || y0 >= y1) return;
+    ecran.decoupe(Rect{x0, y0, x1 - x0, y1 - y0});
+    bitblt(ecran, left, top, 640, 480, fond_, 0, 0);
     const Textes& tx = ctx_.r.textes;
     Polices& po = pf.polices();
     const int t = ctx_.r.taille8;
@@ -38,17 +51,17 @@ void Fmenu::affmenu(int ligne) {
                                    tx[Texte::PartieEn] + " " + std::to_string(ctx_.r.partieen),
                                    "",
                                    tx[Texte::MenuPrincipal]};
-    fill(image, 140, 176, 361, 53, 0);
-    fill(image, 140, 246, 361, 53, 0);
+    fill(ecran, left + 140, top + 176, 361, 53, 0);
+    fill(ecran, left + 140, top + 246, 361, 53, 0);
     for (int l = 1; l <= 6; ++l) {
         const std::string& s = lignes[l];
         if (s.empty()) continue;
-        const int x = (480 - po.largeur(s, t)) / 2 + 80;
-        const bool allume = l == ligne;
-        po.imprime(image, x, Haut[l], s, t, allume ? Sombre : Clair);
-        po.imprime(image, x + 1, Haut[l] + 1, s, t, allume ? Clair : Sombre);
+        const int x = left + (480 - po.largeur(s, t)) / 2 + 80, y = top + Haut[l];
+        const bool allume = l == allumee_;
+        po.imprime(ecran, x, y, s, t, allume ? Sombre : Clair);
+        po.imprime(ecran, x + 1, y + 1, s, t, allume ? Clair : Sombre);
     }
-    pf.invalide();
+    ecran.decoupe(avant);
 }
 
 void Fmenu::Form_Activate() {

@@ -21,6 +21,8 @@ class Fmenu : public Form {
     void Form_KeyDown(Touche code, int shift) override;
 
     void affmenu(int ligne);
+    // The picture it was given, its boxes and lines, straight onto the screen: no copy of the picture.
+    void dessine(Surface& ecran) override;
     // The line whose band holds the point, 0 when none.
     static int ligne_sous(int x, int y);
 
@@ -32,6 +34,7 @@ class Fmenu : public Form {
     const Surface& fond_;
     bool partieencours_;
     Paquet& paquet_;
+    int allumee_ = 0; // the highlighted line
 };
 
 } // namespace tlv

@@ -3,6 +3,7 @@
 #include "belote_table/ecran.h"
 #include "belote_table/fmenu.h"
 #include "platform/plateforme.h"
+#include "shell/chargeimage.h"
 #include "shell/reglages.h"
 
 namespace tlv {
@@ -176,6 +177,8 @@ void Ecran::affichelemenu() {
     etatclic_ = EtatClic::suspendu;
     const Curseur avant = pf.curseur_actuel();
     pf.curseur(Curseur::Repos);
+    // The menu's picture lives while the menu is shown only.
+    const Surface fondmenu = chargeimage(ctx.r.repertoire, "cartei06");
     Fmenu menu(ctx, fondmenu, b.table.partieencours, b.paquet);
     menu.place(ctx.r.decalagex, ctx.r.decalagey);
     pf.montre_modal(menu);

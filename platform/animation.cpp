@@ -12,17 +12,16 @@ Animation::Animation(Plateforme& pf)
 
 bool Animation::Open(const std::string& chemin) {
     Stop();
-    auto s = charge_image(chemin);
-    if (!s || w <= 0 || h <= 0 || s->largeur() != w || s->hauteur() < h) {
-        images_ = Surface();
+    if (!images_.ouvre(chemin) || w <= 0 || h <= 0 || images_.surface().largeur() != w ||
+        images_.surface().hauteur() < h) {
+        images_.ferme();
         nombre_ = courante_ = 0;
         serie_ = 0;
         return false;
     }
-    images_ = std::move(*s);
     static std::uint64_t ouvertures = 0;
     serie_ = ++ouvertures;
-    nombre_ = images_.hauteur() / h;
+    nombre_ = images_.surface().hauteur() / h;
     courante_ = 0;
     return true;
 }
@@ -41,7 +40,7 @@ void Animation::Stop() {
 
 void Animation::Close() {
     Stop();
-    images_ = Surface();
+    images_.ferme();
     nombre_ = courante_ = 0;
     serie_ = 0;
 }
@@ -66,7 +65,8 @@ void Animation::oublie_modifications() {
 void Animation::dessine(Surface& s, int ox, int oy, Polices&) {
     if (!visible || nombre_ <= 0) return;
     ecran_ = Rect{ox + x, oy + y, w, h};
-    bitblt(s, ox + x, oy + y, w, h, images_, 0, courante_ * h);
+    images_.prepare((courante_ + 1) * h);
+    bitblt(s, ox + x, oy + y, w, h, images_.surface(), 0, courante_ * h);
 }
 
 } // namespace tlv

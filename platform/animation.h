@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "controles.h"
+#include "image.h"
 #include "minuterie.h"
 #include "surface.h"
 
@@ -39,7 +40,8 @@ class Animation : public Controle {
   private:
     void suivante();
     Plateforme& pf_;
-    Surface images_;
+    // Frames are decoded as they first come up: before the first one shows, only it is read.
+    ImageProgressive images_;
     int nombre_ = 0, courante_ = 0;
     std::uint64_t serie_ = 0; // which opening the frames come from: names them with their number
     Rect ecran_{};            // where it was last drawn on the screen

@@ -171,6 +171,7 @@ void Fenetre::envoie(const Surface& ecran, const std::vector<Rect>& zones, const
                                     {0, v.y + v.h, s->w, std::max(0, s->h - v.y - v.h)},
                                     {0, v.y, std::max(0, v.x), v.h},
                                     {v.x + v.w, v.y, std::max(0, s->w - v.x - v.w), v.h}};
+        prepare_pages(s->pixels, static_cast<std::size_t>(s->h) * s->pitch);
         SDL_FillRects(s, bandes, 4, noir);
         envoye_l_ = W, envoye_h_ = H;
         stockees.push_back(Rect{0, 0, W, H});

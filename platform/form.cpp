@@ -9,6 +9,9 @@ namespace tlv {
 
 Form::Form(Plateforme& p, int largeur, int hauteur) : pf(p), image(largeur, hauteur) {}
 
+Form::Form(Plateforme& p, int largeur, int hauteur, int facteur)
+    : pf(p), image(largeur, hauteur, 0, facteur) {}
+
 void Form::centre_sur_aire() {
     const int cadre = caption.empty() ? 0 : Barre;
     left = pf.decalagex() + (640 - largeur()) / 2;

@@ -14,6 +14,8 @@ class Plateforme;
 class Form {
   public:
     explicit Form(Plateforme& pf, int largeur = 640, int hauteur = 480);
+    // A form whose picture is stored at this factor (1 when it is never shown, only gives the form's size).
+    Form(Plateforme& pf, int largeur, int hauteur, int facteur);
     virtual ~Form() = default;
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;

@@ -3,6 +3,7 @@
 #include <sys/mman.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 #include <new>
 
@@ -11,6 +12,9 @@ namespace tlv {
 namespace {
 int facteur_global = 1;
 constexpr std::size_t Enorme = std::size_t{2} << 20; // a huge page
+std::size_t arrondi(std::size_t octets) {
+    return (octets + Enorme - 1) / Enorme * Enorme;
+}
 } // namespace
 
 void* alloue_pixels(std::size_t octets) {
@@ -18,15 +22,32 @@ void* alloue_pixels(std::size_t octets) {
         if (void* p = std::malloc(std::max<std::size_t>(octets, 1))) return p;
         throw std::bad_alloc();
     }
-    const std::size_t taille = (octets + Enorme - 1) / Enorme * Enorme;
-    void* p = std::aligned_alloc(Enorme, taille);
-    if (!p) throw std::bad_alloc();
+    // malloc would keep a freed block of this size in its heap, still resident: a mapping of our own, cut
+    // to start on a huge page.
+    const std::size_t taille = arrondi(octets);
+    void* m = mmap(nullptr, taille + Enorme, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (m == MAP_FAILED) throw std::bad_alloc();
+    const auto a = reinterpret_cast<std::uintptr_t>(m);
+    const std::uintptr_t debut = (a + Enorme - 1) & ~(Enorme - 1), fin = debut + taille;
+    if (debut > a) munmap(m, debut - a);
+    if (a + taille + Enorme > fin) munmap(reinterpret_cast<void*>(fin), a + taille + Enorme - fin);
+    void* p = reinterpret_cast<void*>(debut);
     madvise(p, taille, MADV_HUGEPAGE);
     return p;
 }
 
-void libere_pixels(void* p, std::size_t) {
-    std::free(p);
+void libere_pixels(void* p, std::size_t octets) {
+    if (octets < Enorme / 2)
+        std::free(p);
+    else if (p)
+        munmap(p, arrondi(octets));
+}
+
+void prepare_pages(void* p, std::size_t octets) {
+    const auto a = reinterpret_cast<std::uintptr_t>(p);
+    const std::uintptr_t page = 4096, debut = a & ~(page - 1);
+    // Systems without it just fault the pages in as they are written.
+    madvise(reinterpret_cast<void*>(debut), a + octets - debut, MADV_POPULATE_WRITE);
 }
 
 Rect reunion(const Rect& a, const Rect& b) {
@@ -53,10 +74,30 @@ Surface::Surface(int w, int h, std::uint32_t couleur, int facteur) : k_(std::cla
     redimensionne(w, h, couleur);
 }
 
+Surface Surface::a_remplir(int w, int h, int facteur) {
+    Surface s(0, 0, 0, facteur);
+    s.w_ = std::max(0, w);
+    s.h_ = std::max(0, h);
+    s.pixels_.resize(static_cast<std::size_t>(s.largeur_px()) * s.hauteur_px());
+    s.sans_decoupe();
+    s.modifiee_ = s.clip_;
+    return s;
+}
+
 void Surface::redimensionne(int w, int h, std::uint32_t couleur) {
     w_ = std::max(0, w);
     h_ = std::max(0, h);
     pixels_.assign(static_cast<std::size_t>(largeur_px()) * hauteur_px(), couleur);
+    sans_decoupe();
+    modifiee_ = clip_;
+}
+
+void Surface::garde_lignes(int h) {
+    h = std::clamp(h, 0, h_);
+    if (h == h_) return;
+    h_ = h;
+    Pixels p(pixels_.begin(), pixels_.begin() + static_cast<std::ptrdiff_t>(largeur_px()) * hauteur_px());
+    pixels_.swap(p);
     sans_decoupe();
     modifiee_ = clip_;
 }
@@ -212,6 +253,21 @@ void fill(Surface& dst, int x, int y, int w, int h, std::uint32_t couleur) {
     const int k = dst.facteur();
     for (int j = y0 * k; j < y1 * k; ++j)
         std::fill(dst.ligne(j) + x0 * k, dst.ligne(j) + x1 * k, couleur & 0xFFFFFFu);
+}
+
+void rogne_bas(Surface& s, std::uint32_t couleur) {
+    const std::uint32_t c = couleur & 0xFFFFFFu;
+    const int k = s.facteur(), n = s.largeur_px();
+    const auto unie = [&](int y) {
+        for (int j = 0; j < k; ++j) {
+            const std::uint32_t* l = s.ligne(y * k + j);
+            if (!std::all_of(l, l + n, [c](std::uint32_t p) { return p == c; })) return false;
+        }
+        return true;
+    };
+    int h = s.hauteur();
+    while (h > 0 && unie(h - 1)) --h;
+    s.garde_lignes(h);
 }
 
 void cadre(Surface& dst, int x, int y, int w, int h, std::uint32_t couleur) {

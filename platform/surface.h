@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 namespace tlv {
@@ -20,15 +21,25 @@ constexpr std::uint32_t rgb(int r, int g, int b) {
 enum class Rop { SrcCopy, SrcAnd, SrcPaint };
 
 // Memory for pixels: large pictures in huge pages where the system allows it, so that the few big buffers
-// of a fine render factor cost a handful of page faults, not tens of thousands.
+// of a fine render factor cost a handful of page faults, not tens of thousands; and mapped apart, so that
+// their memory goes back to the system the moment they are freed (a closed screen's pictures stop counting).
 void* alloue_pixels(std::size_t octets);
 void libere_pixels(void* p, std::size_t octets);
+// Makes the pages of a fresh buffer in one go (a window's pixels): one call instead of a fault for each page
+// at its first write. Pages already there are left as they are.
+void prepare_pages(void* p, std::size_t octets);
 template <class T> struct AllocationPixels {
     using value_type = T;
     AllocationPixels() = default;
     template <class U> AllocationPixels(const AllocationPixels<U>&) {}
     T* allocate(std::size_t n) { return static_cast<T*>(alloue_pixels(n * sizeof(T))); }
     void deallocate(T* p, std::size_t n) { libere_pixels(p, n * sizeof(T)); }
+    // Growing without a value leaves the pixels as they are: a decoder writes every one of them anyway, and
+    // clearing megabytes first would cost as much again.
+    template <class U> void construct(U* p) noexcept { ::new (static_cast<void*>(p)) U; }
+    template <class U, class... A> void construct(U* p, A&&... a) {
+        ::new (static_cast<void*>(p)) U(std::forward<A>(a)...);
+    }
     template <class U> bool operator==(const AllocationPixels<U>&) const { return true; }
 };
 using Pixels = std::vector<std::uint32_t, AllocationPixels<std::uint32_t>>;
@@ -49,6 +60,9 @@ class Surface {
     Surface() : k_(facteur_rendu()) {}
     Surface(int w, int h, std::uint32_t couleur = 0);
     Surface(int w, int h, std::uint32_t couleur, int facteur);
+    // A surface whose pixels are left undefined, for a caller that writes every one of them before any is
+    // read.
+    static Surface a_remplir(int w, int h, int facteur);
 
     int largeur() const { return w_; }
     int hauteur() const { return h_; }
@@ -58,6 +72,8 @@ class Surface {
     bool vide() const { return w_ <= 0 || h_ <= 0; }
     // Resizes and clears to `couleur`, keeping the factor.
     void redimensionne(int w, int h, std::uint32_t couleur = 0);
+    // Keeps the first h rows and gives the memory of the others back.
+    void garde_lignes(int h);
 
     std::uint32_t pixel(int x, int y) const;      // the block's top left stored pixel; 0 outside
     void metpixel(int x, int y, std::uint32_t c); // the whole block; ignored outside the clip
@@ -99,6 +115,10 @@ void stretchblt(Surface& dst, int x, int y, int w, int h, const Surface& src, in
 void fill(Surface& dst, int x, int y, int w, int h, std::uint32_t couleur);
 // A one-pixel frame.
 void cadre(Surface& dst, int x, int y, int w, int h, std::uint32_t couleur);
+// Drops the rows at the foot of s that hold nothing but `couleur`. For a picture only ever combined by an
+// operation to which that colour changes nothing (white under SrcAnd): a copy from the missing rows is then
+// clipped away, which leaves the same pixels.
+void rogne_bas(Surface& s, std::uint32_t couleur);
 
 template <class F> void Surface::transforme(const Rect& r, F f) {
     const int x0 = std::max(clip_.x, r.x), x1 = std::min(clip_.x + clip_.w, r.x + r.w);

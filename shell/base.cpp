@@ -44,8 +44,8 @@ void Base::place_controles() {
 
 void Base::charge_image_menu() {
     picture_ = chargeimage(ctx_.r.repertoire, "cartei00");
+    // Its picture is laid by `choix`, which always comes before it shows.
     basemenu_ = Surface(640, 480);
-    bitblt(basemenu_, 0, 0, 640, 480, picture_, 0, 0);
     // The button's face lies under the screen part of the picture.
     if (picture_.hauteur() >= 540 && picture_.largeur() >= 250) {
         Command1.image = &picture_;

@@ -4,10 +4,12 @@
 # launcher and after a game screen, CPU while waiting in the launcher, and the length of one card-slide step
 # and one Memo flip step (compose and present, printed by TLV_CHRONO). Then the installed data's size.
 # Needs a Release build and xvfb-run (apt-get install xvfb xauth).
-# Usage: tools/mesures-ecrans.sh [build/bin]
-#   MESURE_TAILLES="3840x2160"  only these screen sizes (separated by spaces)
+# Usage: tools/mesures-ecrans.sh [build/bin [LxH ...]]   (sizes: only those, while iterating)
 set -euo pipefail
 bin="$(cd "${1:-build/bin}" && pwd)"
+shift $(($# > 0 ? 1 : 0))
+ecrans=("$@")
+[[ ${#ecrans[@]} -gt 0 ]] || ecrans=(640x480 1366x768 1920x1080 3840x2160)
 command -v xvfb-run >/dev/null || { echo "xvfb-run absent : apt-get install xvfb xauth" >&2; exit 1; }
 tmp="$(mktemp -d)"
 trap 'rm -rf "$tmp"' EXIT
@@ -72,7 +74,7 @@ chmod +x "$tmp/mesure.sh"
 
 printf '%-10s %12s %12s %12s %9s %12s %12s\n' "écran" "1re image" "RSS lanceur" "RSS jeu" "CPU" \
     "pas glissé" "pas Memo"
-for ecran in ${MESURE_TAILLES:-640x480 1366x768 1920x1080 3840x2160}; do
+for ecran in "${ecrans[@]}"; do
     xvfb-run -a -s "-screen 0 ${ecran}x24" "$tmp/mesure.sh" "$bin" "$tmp" "$ecran"
 done
 echo "(1re image : médiane de 5 lancements ; RSS : VmHWM ; CPU : % d'un cœur sur 20 s dans le lanceur ;"
