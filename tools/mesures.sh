@@ -140,6 +140,15 @@ clic 195 420"
 mesure lanceur-muet "touche F8"
 mesure aide-muet "touche F8
 clic 400 370"
+mesure memo-muet "touche F8
+clic 400 100
+clic 320 135
+clic 213 95"
+mesure quadrel-muet "touche F8
+clic 400 170
+clic 320 130
+texte un
+touche Return"
 mesure belote-carte-muet "touche F8
 $belote
 clic 260 260
