@@ -45,18 +45,18 @@ xpid=$!
 for _ in $(seq 50); do [ -s "$tmp/affichage" ] && break; sleep 0.1; done
 export DISPLAY=":$(head -n1 "$tmp/affichage")"
 
-# The play area on the full-screen window: the largest integer zoom of 640 x 480, centred.
+# The play area on the full-screen window: scaled by min(W / 640, H / 480), centred.
 lx=1920 ly=1080
-zoom=$((lx / 640 < ly / 480 ? lx / 640 : ly / 480))
-ox=$(((lx / zoom - 640) / 2 * zoom + (lx - lx / zoom * zoom) / 2))
-oy=$(((ly / zoom - 480) / 2 * zoom + (ly - ly / zoom * zoom) / 2))
+# Display pixel under the centre of play-area pixel ($1, $2).
+ecran_x() { awk -v a="$1" -v w=$lx -v h=$ly 'BEGIN {s = w / 640 < h / 480 ? w / 640 : h / 480; printf "%d", (w - 640 * s) / 2 + (a + 0.5) * s}'; }
+ecran_y() { awk -v b="$1" -v w=$lx -v h=$ly 'BEGIN {s = w / 640 < h / 480 ? w / 640 : h / 480; printf "%d", (h - 480 * s) / 2 + (b + 0.5) * s}'; }
 
 # Plays a robot-like script with real input: clic X Y (play-area pixels), touche KEY (X key name),
 # texte STRING, dors SECONDS. Every input is followed by a short rest, as a player's would be.
 joue() {
     while read -r cmd a b; do
         case "$cmd" in
-        clic) xdotool mousemove $((ox + a * zoom + zoom / 2)) $((oy + b * zoom + zoom / 2)) click 1 ;;
+        clic) xdotool mousemove "$(ecran_x "$a")" "$(ecran_y "$b")" click 1 ;;
         touche) xdotool key "$a" ;;
         texte) xdotool type --delay 120 "$a" ;;
         dors) sleep "$a" ;;
