@@ -25,18 +25,8 @@ std::optional<Surface> lit_sdl(const std::string& chemin, int k) {
     for (int y = 0; y < argb->h; ++y) {
         const auto* src = reinterpret_cast<const std::uint32_t*>(
             static_cast<const std::uint8_t*>(argb->pixels) + static_cast<std::ptrdiff_t>(y) * argb->pitch);
-        std::uint32_t* dst = s.ligne(y);
-        for (int x = 0; x < argb->w; ++x) {
-            const std::uint32_t p = src[x];
-            const std::uint32_t a = p >> 24;
-            if (a == 255) {
-                dst[x] = p & 0xFFFFFFu;
-            } else {
-                const std::uint32_t r = ((p >> 16) & 255) * a / 255, g = ((p >> 8) & 255) * a / 255,
-                                    b = (p & 255) * a / 255;
-                dst[x] = (r << 16) | (g << 8) | b;
-            }
-        }
+        std::copy_n(src, argb->w, s.ligne(y));
+        sur_noir(s.ligne(y), argb->w);
     }
     SDL_UnlockSurface(argb.get());
     return s;

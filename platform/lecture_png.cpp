@@ -19,6 +19,19 @@ struct LecturePng::Etat {
     }
 };
 
+void sur_noir(std::uint32_t* l, int n) {
+    for (int x = 0; x < n; ++x) {
+        const std::uint32_t p = l[x], a = p >> 24;
+        if (a == 255) {
+            l[x] = p & 0xFFFFFFu;
+        } else {
+            const std::uint32_t r = ((p >> 16) & 255) * a / 255, g = ((p >> 8) & 255) * a / 255,
+                                b = (p & 255) * a / 255;
+            l[x] = (r << 16) | (g << 8) | b;
+        }
+    }
+}
+
 namespace {
 
 constexpr png_uint_32 TailleMax = 1u << 15;
@@ -50,20 +63,6 @@ bool entete(LecturePng::Etat& e) {
     e.w = static_cast<int>(w);
     e.h = static_cast<int>(h);
     return true;
-}
-
-// Transparency over black, as every sprite expects outside its shape.
-void sur_noir(std::uint32_t* l, int n) {
-    for (int x = 0; x < n; ++x) {
-        const std::uint32_t p = l[x], a = p >> 24;
-        if (a == 255) {
-            l[x] = p & 0xFFFFFFu;
-        } else {
-            const std::uint32_t r = ((p >> 16) & 255) * a / 255, g = ((p >> 8) & 255) * a / 255,
-                                b = (p & 255) * a / 255;
-            l[x] = (r << 16) | (g << 8) | b;
-        }
-    }
 }
 
 bool lignes(LecturePng::Etat& e, Surface& s, int fin) {

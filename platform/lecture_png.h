@@ -1,12 +1,16 @@
 #pragma once
 // PNG files decoded row by row straight into a surface's stored pixels: no decoded copy beside the picture,
 // and a picture can be read a part at a time (a clip's later frames as they come up).
+#include <cstdint>
 #include <memory>
 #include <string>
 
 #include "surface.h"
 
 namespace tlv {
+
+// ARGB pixels to 0x00RRGGBB, transparency laid over black, as every sprite expects outside its shape.
+void sur_noir(std::uint32_t* l, int n);
 
 class LecturePng {
   public:
