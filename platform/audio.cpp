@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <ostream>
 
@@ -15,6 +16,32 @@ namespace tlv {
 
 namespace {
 constexpr int CanalEffets = 0, CanalVoix = 1;
+// One format everywhere, converted by SDL where the hardware differs: sounds and tunes are kept decoded in
+// it and never go stale when a device opens again.
+constexpr int Frequence = 44100, Canaux = 2;
+constexpr Uint16 Format = AUDIO_S16SYS;
+// An effect waits at most one buffer for the next mix, then the system's queue of about as much: 23 ms
+// buffers keep the whole within the 50 ms it may take.
+constexpr int TramesEffets = 1024;
+// A tune has no such haste: 93 ms buffers, 11 wakes a second instead of 43.
+constexpr int TramesMusique = 4096;
+// One device for all, on a system with one stream (no sound card: SDL's null output): 46 ms buffers, the
+// longest an effect may wait for its mix; such outputs keep no queue of their own.
+constexpr int TramesPartagees = 2048;
+
+// Whether the system takes a second stream beside an open one. Probed with a short buffer, so that closing
+// it waits only a few ms for its thread.
+bool deux_flux_possibles() {
+    SDL_AudioSpec voulu{};
+    voulu.freq = Frequence;
+    voulu.format = Format;
+    voulu.channels = Canaux;
+    voulu.samples = 256;
+    voulu.callback = [](void*, Uint8* flux, int n) { std::memset(flux, 0, static_cast<std::size_t>(n)); };
+    const SDL_AudioDeviceID d = SDL_OpenAudioDevice(nullptr, 0, &voulu, nullptr, 0);
+    if (d) SDL_CloseAudioDevice(d);
+    return d != 0;
+}
 
 std::string nom_court(const std::string& chemin) {
     const auto p = std::filesystem::path(chemin);
@@ -36,33 +63,89 @@ Audio::Audio(bool instantane, bool trace, std::ostream* sortie, std::function<st
     ouvert_ = true;
     // Opened now to know whether there is a device; a device that fails later is silence, as none is.
     ouvert_ = reveille();
+    if (ouvert_ && !deux_flux_possibles()) {
+        // Before any sound: the device opens again with the buffer it will keep for tunes and effects alike.
+        Mix_CloseAudio();
+        effets_ouverts_ = false;
+        un_flux_ = true;
+        ouvert_ = reveille();
+    }
 }
 
 Audio::~Audio() {
-    if (actif_) {
+    if (flux_musique_) SDL_CloseAudioDevice(flux_musique_);
+    if (effets_ouverts_) {
         Mix_HaltChannel(-1);
-        coupe_air();
+        Mix_HookMusic(nullptr, nullptr);
     }
     // Sounds go before the device closes.
     airs_.clear();
     chunks_.clear();
-    if (actif_) Mix_CloseAudio();
+    if (effets_ouverts_) Mix_CloseAudio();
     if (ouvert_) Mix_Quit();
 }
 
+bool Audio::ouvre_effets() {
+    return Mix_OpenAudioDevice(Frequence, Format, Canaux, trames_effets(), nullptr, 0) == 0;
+}
+
 bool Audio::reveille() {
-    if (actif_) return true;
-    if (!ouvert_ || Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024) != 0) return false;
+    if (effets_ouverts_) return true;
+    if (!ouvert_) return false;
+    if (!ouvre_effets()) {
+        if (!flux_musique_) return false;
+        // One stream only on this system: the tune moves over to the effects' device, for good.
+        SDL_CloseAudioDevice(flux_musique_);
+        flux_musique_ = 0;
+        un_flux_ = true;
+        if (!ouvre_effets()) {
+            air_ = nullptr;
+            return false;
+        }
+    }
     Mix_AllocateChannels(2);
-    int f = 0, c = 0;
-    Uint16 fmt = 0;
-    Mix_QuerySpec(&f, &fmt, &c);
-    // Sounds are kept converted to the device's format: another format makes them stale.
-    if (f != frequence_ || c != canaux_ || fmt != format_) chunks_.clear(), airs_.clear();
-    frequence_ = f, canaux_ = c, format_ = fmt;
-    actif_ = true;
+    effets_ouverts_ = true;
     muet_depuis_ = -1;
+    if (un_flux_ && air_) Mix_HookMusic(&Audio::remplit, this);
     return true;
+}
+
+bool Audio::ouvre_flux_musique() {
+    if (flux_musique_) return true;
+    SDL_AudioSpec voulu{};
+    voulu.freq = Frequence;
+    voulu.format = Format;
+    voulu.channels = Canaux;
+    voulu.samples = TramesMusique;
+    voulu.callback = &Audio::remplit;
+    voulu.userdata = this;
+    flux_musique_ = SDL_OpenAudioDevice(nullptr, 0, &voulu, nullptr, 0);
+    if (!flux_musique_) return false;
+    musique_muette_depuis_ = -1;
+    SDL_PauseAudioDevice(flux_musique_, 0);
+    return true;
+}
+
+void Audio::remplit(void* audio, std::uint8_t* flux, int n) {
+    if (Air* a = static_cast<Audio*>(audio)->air_)
+        a->lit(flux, n);
+    else
+        std::memset(flux, 0, static_cast<std::size_t>(std::max(0, n)));
+}
+
+void Audio::attache(Air* a) {
+    if (flux_musique_) {
+        SDL_LockAudioDevice(flux_musique_);
+        air_ = a;
+        SDL_UnlockAudioDevice(flux_musique_);
+    } else if (effets_ouverts_) {
+        // Unhooked under the mixer's lock, the old tune is no longer read; hooking again publishes the new.
+        Mix_HookMusic(nullptr, nullptr);
+        air_ = a;
+        if (a) Mix_HookMusic(&Audio::remplit, this);
+    } else {
+        air_ = a;
+    }
 }
 
 bool Audio::air_joue() const {
@@ -70,22 +153,45 @@ bool Audio::air_joue() const {
 }
 
 bool Audio::joue() const {
-    return actif_ && (Mix_Playing(-1) > 0 || air_joue());
+    return (effets_ouverts_ && Mix_Playing(-1) > 0) || air_joue();
 }
 
-void Audio::coupe_air() {
-    // Once unhooked (under the device's lock), the mixer no longer reads the tune.
-    if (air_) Mix_HookMusic(nullptr, nullptr);
-    air_ = nullptr;
+int Audio::periode_musique_ms() const {
+    if (!air_joue()) return 0;
+    return (flux_musique_ ? TramesMusique : trames_effets()) * 1000 / Frequence;
+}
+
+int Audio::trames_effets() const {
+    return un_flux_ ? TramesPartagees : TramesEffets;
 }
 
 int Audio::veille() {
-    if (!actif_) return -1;
     const std::int64_t t = temps_();
+    const int m = veille_musique(t), e = veille_effets(t);
+    return m < 0 ? e : e < 0 ? m : std::min(m, e);
+}
+
+int Audio::veille_musique(std::int64_t t) {
+    if (!flux_musique_) return -1;
     if (air_joue()) {
+        musique_muette_depuis_ = -1;
         // A looping tune: only stopping it can bring silence, and that asks again.
+        return air_boucle_ ? -1 : Repos_ms;
+    }
+    if (musique_muette_depuis_ < 0) musique_muette_depuis_ = t;
+    if (t - musique_muette_depuis_ < Repos_ms) return static_cast<int>(musique_muette_depuis_ + Repos_ms - t);
+    // Closing waits for the device's thread to finish its buffer: done here, while nothing happens.
+    SDL_CloseAudioDevice(flux_musique_);
+    flux_musique_ = 0;
+    air_ = nullptr;
+    return -1;
+}
+
+int Audio::veille_effets(std::int64_t t) {
+    if (!effets_ouverts_) return -1;
+    if (un_flux_ && air_joue()) {
         muet_depuis_ = -1;
-        return -1;
+        return air_boucle_ ? -1 : Repos_ms;
     }
     if (Mix_Playing(-1) > 0) {
         muet_depuis_ = -1;
@@ -94,9 +200,9 @@ int Audio::veille() {
     // The end of a sound still sits in the device's buffers: closing at once would cut it.
     if (muet_depuis_ < 0) muet_depuis_ = t;
     if (t - muet_depuis_ < Repos_ms) return static_cast<int>(muet_depuis_ + Repos_ms - t);
-    coupe_air();
+    if (!flux_musique_) attache(nullptr);
     Mix_CloseAudio();
-    actif_ = false;
+    effets_ouverts_ = false;
     return -1;
 }
 
@@ -121,8 +227,8 @@ Mix_Chunk* Audio::chunk(const std::string& chemin) {
 }
 
 std::int64_t Audio::duree_ms(const Mix_Chunk* c) const {
-    const int octets = SDL_AUDIO_BITSIZE(format_) / 8 * canaux_;
-    return octets > 0 ? static_cast<std::int64_t>(1000.0 * c->alen / octets / frequence_) : 0;
+    constexpr int octets = SDL_AUDIO_BITSIZE(Format) / 8 * Canaux;
+    return static_cast<std::int64_t>(1000.0 * c->alen / octets / Frequence);
 }
 
 void Audio::joue_sur(int canal, Mix_Chunk* c) {
@@ -151,29 +257,29 @@ void Audio::voix(const std::string& chemin) {
 void Audio::musique(const std::string& chemin, bool boucle) {
     trace("musique", chemin);
     musique_nom_ = chemin;
-    if (!reveille()) return;
-    coupe_air();
+    if (!ouvert_) return;
     auto& a = airs_[chemin];
-    if (!a) a = std::make_unique<Air>(chemin, frequence_, format_, canaux_);
+    if (!a) a = std::make_unique<Air>(chemin, Frequence, Format, Canaux);
+    // The old tune stops being read before the new one is rewound.
+    attache(nullptr);
     a->demarre(boucle);
-    air_ = a.get();
-    muet_depuis_ = -1;
-    Mix_HookMusic([](void* u, Uint8* flux, int n) { static_cast<Air*>(u)->lit(flux, n); }, air_);
+    air_boucle_ = boucle;
+    if (un_flux_ || !ouvre_flux_musique()) {
+        // No second stream: the tune goes through the effects' device, from now on.
+        if (!reveille()) return;
+        un_flux_ = true;
+    }
+    attache(a.get());
 }
 
 void Audio::arrete_musique() {
     if (trace_) ecrit_trace("musique arret\n");
     musique_nom_.clear();
-    if (!actif_) return;
-    coupe_air();
+    attache(nullptr);
 }
 
-} // namespace tlv
-
-namespace tlv {
-
 void Audio::attend_fin_effet(int max_ms) {
-    if (!actif_ || instantane_) return;
+    if (!effets_ouverts_ || instantane_) return;
     for (int t = 0; t < max_ms && Mix_Playing(CanalEffets); t += 10) SDL_Delay(10);
 }
 

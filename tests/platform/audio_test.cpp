@@ -61,18 +61,43 @@ TEST_F(Veille, TheDeviceClosesAfterASilenceAndTheNextSoundOpensItAgain) {
     EXPECT_TRUE(jusqua([] { return fils_audio() == 1; }));
 }
 
-TEST_F(Veille, ATuneKeepsTheDeviceOpenUntilItStops) {
+// A tune plays on a long buffer (on a device of its own where the system allows two streams); effects come
+// and go beside it.
+TEST_F(Veille, ATuneWakesItsDeviceSeldomAndPlaysUntilItStopsWhileEffectsComeAndGo) {
     a.musique("cartem03", true);
-    t += 100 * Audio::Repos_ms;
+    EXPECT_GE(a.periode_musique_ms(), a.deux_flux() ? 90 : 45)
+        << "the tune wakes its device as often as a lone effect would";
+    // After the effects' silence, one device is left: the tune's.
+    a.veille();
+    t += Audio::Repos_ms;
     EXPECT_EQ(a.veille(), -1);
     EXPECT_TRUE(a.actif());
     EXPECT_TRUE(a.joue());
+    EXPECT_TRUE(jusqua([] { return fils_audio() == 1; }));
+
+    a.effet("cartew00");
+    EXPECT_TRUE(a.joue());
+    if (a.deux_flux()) {
+        EXPECT_TRUE(jusqua([] { return fils_audio() == 2; }));
+    }
+    ASSERT_TRUE(jusqua([&] {
+        t += Audio::Repos_ms;
+        return a.veille() == -1 && fils_audio() == 1;
+    })) << "the effects' device stays open while the tune plays";
+    EXPECT_TRUE(a.joue());
+
+    a.musique("cartem01", true);
+    EXPECT_TRUE(a.joue());
+    EXPECT_EQ(fils_audio(), 1) << "a new tune opened a second device";
+
     a.arrete_musique();
-    ASSERT_TRUE(jusqua([&] { return !a.joue(); }));
-    a.veille();
+    ASSERT_TRUE(jusqua([&] { return !a.joue(); })) << "the effect or the tune never ended";
+    EXPECT_EQ(a.periode_musique_ms(), 0);
+    EXPECT_GT(a.veille(), 0) << "closed before the end of the tune left the device";
     t += Audio::Repos_ms;
-    a.veille();
+    EXPECT_EQ(a.veille(), -1);
     EXPECT_FALSE(a.actif());
+    EXPECT_EQ(fils_audio(), 0);
 }
 
 std::vector<std::uint8_t> lit(Air& air, std::size_t n) {
