@@ -107,28 +107,28 @@ void Jong::afficheboite(int tableau) {
 }
 
 void Jong::affichepartie() {
-    // Each tick changes the total's last digits only: just those go to the screen.
-    const Rect boites = reunion(BoiteNom, BoiteTotal);
-    const Rect change = retouche(image, boites, [this] {
-        for (const Rect& b : {BoiteNom, BoiteTotal}) fill(image, b.x, b.y, b.w, b.h, 0);
-        if (nompartie.empty()) return;
-        // The two boxes at one size, the largest at which both texts fit.
-        Polices& po = pf.polices();
-        const std::string total =
-            "total " + heures(tempscumule + (partieencours ? dureetableau - chrono : 0));
+    // The two boxes at one size, the largest at which both texts fit.
+    Polices& po = pf.polices();
+    const std::string total = "total " + heures(tempscumule + (partieencours ? dureetableau - chrono : 0));
+    int taille = r_.taille6;
+    if (!nompartie.empty()) {
         // The name's own fit is kept: it does not change from one tick to the next.
         if (nom_ajuste_ != nompartie || taille_nom_ajuste_.first != r_.taille6)
             nom_ajuste_ = nompartie,
             taille_nom_ajuste_ = {r_.taille6, tailleajustee(po, nompartie, r_.taille6, BoiteNom.w - 10)};
-        const int taille =
-            std::min(taille_nom_ajuste_.second, tailleajustee(po, total, r_.taille6, BoiteTotal.w - 10));
-        const int y = static_cast<int>(std::floor((34 - po.hauteur(taille)) / 2.0)) + BoiteNom.y - 4;
-        releve(po, image, centre(BoiteNom.w, po.largeur(nompartie, taille), BoiteNom.x), y, nompartie,
-               taille);
-        releve(po, image, centre(BoiteTotal.w, po.largeur(total, taille), BoiteTotal.x), y, total, taille);
-    });
-    for (const Rect& b : {BoiteNom, BoiteTotal}) bitblt(tapis_, b.x, b.y, b.w, b.h, image, b.x, b.y);
-    pf.invalide(Rect{left + change.x, top + change.y, change.w, change.h});
+        taille = std::min(taille_nom_ajuste_.second, tailleajustee(po, total, r_.taille6, BoiteTotal.w - 10));
+    }
+    const int y = static_cast<int>(std::floor((34 - po.hauteur(taille)) / 2.0)) + BoiteNom.y - 4;
+    // Each box compared on its own: a tick changes the total's last digits only, and just those go out.
+    for (const auto& [b, texte] : {std::pair<Rect, const std::string*>{BoiteNom, &nompartie}, {BoiteTotal, &total}}) {
+        const Rect change = retouche(image, b, [&] {
+            fill(image, b.x, b.y, b.w, b.h, 0);
+            if (!nompartie.empty())
+                releve(po, image, centre(b.w, po.largeur(*texte, taille), b.x), y, *texte, taille);
+        });
+        bitblt(tapis_, b.x, b.y, b.w, b.h, image, b.x, b.y);
+        pf.invalide(Rect{left + change.x, top + change.y, change.w, change.h});
+    }
 }
 
 void Jong::annonce(const std::string& ligne1, const std::string& ligne2, bool assombri) {

@@ -1,6 +1,7 @@
 #include "retouche.h"
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 namespace tlv {
@@ -23,7 +24,9 @@ Rect retouche(Surface& s, const Rect& r, const std::function<void()>& dessin) {
     }
     const int k = s.facteur();
     const int px0 = x0 * k, pw = (x1 - x0) * k, py0 = y0 * k, ph = (y1 - y0) * k;
-    std::vector<std::uint32_t> avant(static_cast<std::size_t>(pw) * ph);
+    // Kept from one tick to the next: a fresh buffer each second would be zeroed and faulted in anew.
+    static thread_local std::vector<std::uint32_t> avant;
+    if (avant.size() < static_cast<std::size_t>(pw) * ph) avant.resize(static_cast<std::size_t>(pw) * ph);
     for (int j = 0; j < ph; ++j)
         std::copy_n(s.ligne(py0 + j) + px0, pw, avant.data() + static_cast<std::size_t>(j) * pw);
     s.oublie_modifications();
@@ -40,9 +43,9 @@ Rect retouche(Surface& s, const Rect& r, const std::function<void()>& dessin) {
     for (int j = 0; j < ph; ++j) {
         const std::uint32_t* a = avant.data() + static_cast<std::size_t>(j) * pw;
         const std::uint32_t* b = s.ligne(py0 + j) + px0;
+        if (std::memcmp(a, b, static_cast<std::size_t>(pw) * sizeof *a) == 0) continue;
         int i = 0;
-        while (i < pw && a[i] == b[i]) ++i;
-        if (i == pw) continue;
+        while (a[i] == b[i]) ++i;
         int f = pw - 1;
         while (a[f] == b[f]) --f;
         mx0 = std::min(mx0, i), mx1 = std::max(mx1, f);

@@ -3,6 +3,7 @@
 #include <SDL.h>
 #include <SDL_ttf.h>
 
+#include <algorithm>
 #include <filesystem>
 
 namespace tlv {
@@ -38,18 +39,22 @@ const Polices::Rendu* Polices::rendu(const std::string& utf8, int points) {
     const SDL_Color blanc{255, 255, 255, 255};
     const SurfaceSdl brut(TTF_RenderUTF8_Blended(p, utf8.c_str(), blanc));
     if (!brut) return nullptr;
-    const SurfaceSdl argb(SDL_ConvertSurfaceFormat(brut.get(), SDL_PIXELFORMAT_ARGB8888, 0));
-    if (!argb) return nullptr;
+    // Blended text comes as ARGB8888 already: converted only where a library gives another format.
+    const SurfaceSdl converti(brut->format->format == SDL_PIXELFORMAT_ARGB8888
+                                  ? nullptr
+                                  : SDL_ConvertSurfaceFormat(brut.get(), SDL_PIXELFORMAT_ARGB8888, 0));
+    SDL_Surface* const argb = converti ? converti.get() : brut.get();
+    if (!converti && brut->format->format != SDL_PIXELFORMAT_ARGB8888) return nullptr;
     Rendu r;
     r.w = argb->w, r.h = argb->h;
     r.alpha.resize(static_cast<std::size_t>(r.w) * r.h);
-    SDL_LockSurface(argb.get());
+    SDL_LockSurface(argb);
     for (int j = 0; j < r.h; ++j) {
         const auto* src = reinterpret_cast<const std::uint32_t*>(
             static_cast<const std::uint8_t*>(argb->pixels) + static_cast<std::ptrdiff_t>(j) * argb->pitch);
         for (int i = 0; i < r.w; ++i) r.alpha[static_cast<std::size_t>(j) * r.w + i] = src[i] >> 24;
     }
-    SDL_UnlockSurface(argb.get());
+    SDL_UnlockSurface(argb);
     // The least recently printed go until the new one fits (it is kept even alone over the budget).
     while (!recents_.empty() && octets_rendus_ + r.alpha.size() > BudgetRendus) {
         const auto vieux = rendus_.find(recents_.back());
@@ -73,29 +78,39 @@ void Polices::imprime(Surface& s, int x, int y, const std::string& utf8, int poi
     const Rect& c = s.zone();
     const int cx0 = c.x * k, cx1 = (c.x + c.w) * k, cy0 = c.y * k, cy1 = (c.y + c.h) * k;
     const int px = x * k, py = y * k;
-    for (int j = 0; j < r->h; ++j) {
-        const int yy = py + j;
-        if (yy < cy0 || yy >= cy1) continue;
+    // The clip is applied once per text, not per pixel.
+    const int i0 = std::max(0, cx0 - px), i1 = std::min(r->w, cx1 - px);
+    const int j0 = std::max(0, cy0 - py), j1 = std::min(r->h, cy1 - py);
+    const std::uint32_t plein = (cr << 16) | (cg << 8) | cb;
+    for (int j = j0; j < j1; ++j) {
         const std::uint8_t* src = r->alpha.data() + static_cast<std::size_t>(j) * r->w;
-        std::uint32_t* d = s.ligne(yy);
-        for (int i = 0; i < r->w; ++i) {
-            const int xx = px + i;
+        std::uint32_t* d = s.ligne(py + j);
+        for (int i = i0; i < i1; ++i) {
             const std::uint32_t a = src[i];
-            if (a == 0 || xx < cx0 || xx >= cx1) continue;
-            const std::uint32_t o = d[xx];
+            if (a == 0) continue;
+            std::uint32_t& o = d[px + i];
+            if (a == 255) {
+                o = plein;
+                continue;
+            }
             const std::uint32_t rr = (cr * a + ((o >> 16) & 255) * (255 - a)) / 255;
             const std::uint32_t g = (cg * a + ((o >> 8) & 255) * (255 - a)) / 255;
             const std::uint32_t b = (cb * a + (o & 255) * (255 - a)) / 255;
-            d[xx] = (rr << 16) | (g << 8) | b;
+            o = (rr << 16) | (g << 8) | b;
         }
     }
     s.marque(Rect{x, y, (r->w + k - 1) / k, (r->h + k - 1) / k});
 }
 
 int Polices::largeur(const std::string& utf8, int points) {
+    auto cle = std::make_pair(points, utf8);
+    if (auto it = largeurs_.find(cle); it != largeurs_.end()) return it->second;
     TTF_Font* p = police(points);
     int w = 0, h = 0;
     if (!p || utf8.empty() || TTF_SizeUTF8(p, utf8.c_str(), &w, &h) != 0) return 0;
+    // A clock adds a text every second: the widths start afresh now and then.
+    if (largeurs_.size() >= MaxLargeurs) largeurs_.clear();
+    largeurs_.emplace(std::move(cle), w);
     return w;
 }
 

@@ -49,6 +49,9 @@ class Polices {
     std::size_t octets_rendus_ = 0;
     std::string fichier_;
     std::map<int, PoliceTtf> cache_;
+    // Measuring shapes the whole text: a screen measures the same labels at every redraw.
+    std::map<std::pair<int, std::string>, int> largeurs_;
+    static constexpr std::size_t MaxLargeurs = 1024;
 };
 
 // The font this game prints with (bold, as the screens' labels are); the first candidate that exists.
