@@ -11,6 +11,7 @@
 #include <cstring>
 #include <filesystem>
 #include <ostream>
+#include <vector>
 
 namespace tlv {
 
@@ -28,20 +29,6 @@ constexpr int TramesMusique = 4096;
 // One device for all, on a system with one stream (no sound card: SDL's null output): 46 ms buffers, the
 // longest an effect may wait for its mix; such outputs keep no queue of their own.
 constexpr int TramesPartagees = 2048;
-
-// Whether the system takes a second stream beside an open one. Probed with a short buffer, so that closing
-// it waits only a few ms for its thread.
-bool deux_flux_possibles() {
-    SDL_AudioSpec voulu{};
-    voulu.freq = Frequence;
-    voulu.format = Format;
-    voulu.channels = Canaux;
-    voulu.samples = 256;
-    voulu.callback = [](void*, Uint8* flux, int n) { std::memset(flux, 0, static_cast<std::size_t>(n)); };
-    const SDL_AudioDeviceID d = SDL_OpenAudioDevice(nullptr, 0, &voulu, nullptr, 0);
-    if (d) SDL_CloseAudioDevice(d);
-    return d != 0;
-}
 
 std::string nom_court(const std::string& chemin) {
     const auto p = std::filesystem::path(chemin);
@@ -61,18 +48,15 @@ Audio::Audio(bool instantane, bool trace, std::ostream* sortie, std::function<st
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return;
     Mix_Init(MIX_INIT_OGG);
     ouvert_ = true;
+    // SDL's outputs for machines without a sound card keep one device open at a time.
+    const std::string pilote = SDL_GetCurrentAudioDriver() ? SDL_GetCurrentAudioDriver() : "";
+    un_flux_ = pilote == "dummy" || pilote == "disk";
     // Opened now to know whether there is a device; a device that fails later is silence, as none is.
     ouvert_ = reveille();
-    if (ouvert_ && !deux_flux_possibles()) {
-        // Before any sound: the device opens again with the buffer it will keep for tunes and effects alike.
-        Mix_CloseAudio();
-        effets_ouverts_ = false;
-        un_flux_ = true;
-        ouvert_ = reveille();
-    }
 }
 
 Audio::~Audio() {
+    attend_fermetures();
     if (flux_musique_) SDL_CloseAudioDevice(flux_musique_);
     if (effets_ouverts_) {
         Mix_HaltChannel(-1);
@@ -85,7 +69,13 @@ Audio::~Audio() {
     if (ouvert_) Mix_Quit();
 }
 
+void Audio::attend_fermetures() {
+    if (fermetures_.joinable()) fermetures_.join();
+}
+
 bool Audio::ouvre_effets() {
+    // A device still closing may hold the only place the system has.
+    attend_fermetures();
     return Mix_OpenAudioDevice(Frequence, Format, Canaux, trames_effets(), nullptr, 0) == 0;
 }
 
@@ -112,6 +102,7 @@ bool Audio::reveille() {
 
 bool Audio::ouvre_flux_musique() {
     if (flux_musique_) return true;
+    attend_fermetures();
     SDL_AudioSpec voulu{};
     voulu.freq = Frequence;
     voulu.format = Format;
@@ -167,11 +158,20 @@ int Audio::trames_effets() const {
 
 int Audio::veille() {
     const std::int64_t t = temps_();
-    const int m = veille_musique(t), e = veille_effets(t);
+    std::vector<std::function<void()>> fermer;
+    const int m = veille_musique(t, fermer), e = veille_effets(t, fermer);
+    if (!fermer.empty()) {
+        // A device's thread plays out its last buffers before it ends, up to a fifth of a second: the
+        // closing goes on aside, and the game never waits for it unless it opens a device meanwhile.
+        attend_fermetures();
+        fermetures_ = std::thread([f = std::move(fermer)] {
+            for (const auto& ferme : f) ferme();
+        });
+    }
     return m < 0 ? e : e < 0 ? m : std::min(m, e);
 }
 
-int Audio::veille_musique(std::int64_t t) {
+int Audio::veille_musique(std::int64_t t, std::vector<std::function<void()>>& fermer) {
     if (!flux_musique_) return -1;
     if (air_joue()) {
         musique_muette_depuis_ = -1;
@@ -180,14 +180,13 @@ int Audio::veille_musique(std::int64_t t) {
     }
     if (musique_muette_depuis_ < 0) musique_muette_depuis_ = t;
     if (t - musique_muette_depuis_ < Repos_ms) return static_cast<int>(musique_muette_depuis_ + Repos_ms - t);
-    // Closing waits for the device's thread to finish its buffer: done here, while nothing happens.
-    SDL_CloseAudioDevice(flux_musique_);
+    fermer.push_back([d = flux_musique_] { SDL_CloseAudioDevice(d); });
     flux_musique_ = 0;
     air_ = nullptr;
     return -1;
 }
 
-int Audio::veille_effets(std::int64_t t) {
+int Audio::veille_effets(std::int64_t t, std::vector<std::function<void()>>& fermer) {
     if (!effets_ouverts_) return -1;
     if (un_flux_ && air_joue()) {
         muet_depuis_ = -1;
@@ -201,7 +200,8 @@ int Audio::veille_effets(std::int64_t t) {
     if (muet_depuis_ < 0) muet_depuis_ = t;
     if (t - muet_depuis_ < Repos_ms) return static_cast<int>(muet_depuis_ + Repos_ms - t);
     if (!flux_musique_) attache(nullptr);
-    Mix_CloseAudio();
+    // Once marked closed, nothing here calls the mixer until it opens again, after this has ended.
+    fermer.push_back([] { Mix_CloseAudio(); });
     effets_ouverts_ = false;
     return -1;
 }

@@ -5,12 +5,15 @@
 // Effects and voices share a device with a short buffer, so they start at once. A tune plays on a device of
 // its own with a long buffer, whose thread wakes four times less. Where the system gives a program one
 // stream only, one device carries both, with a buffer twice as long as the effects' own.
+// A device closes aside, on a thread of its own: its last buffers drain meanwhile.
 #include <cstdint>
 #include <functional>
 #include <iosfwd>
 #include <map>
 #include <memory>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "ressources_sdl.h"
 
@@ -62,8 +65,11 @@ class Audio {
     // The tune the devices read from now on (none: silence). Swapped under the reading device's lock.
     void attache(Air* a);
     static void remplit(void* audio, std::uint8_t* flux, int n);
-    int veille_effets(std::int64_t t);
-    int veille_musique(std::int64_t t);
+    // Each returns when to ask again, and adds the closing of its device to `fermer` once it is due.
+    int veille_effets(std::int64_t t, std::vector<std::function<void()>>& fermer);
+    int veille_musique(std::int64_t t, std::vector<std::function<void()>>& fermer);
+    // Waits for the devices being closed aside.
+    void attend_fermetures();
     void joue_sur(int canal, Mix_Chunk* c);
     std::int64_t duree_ms(const Mix_Chunk* c) const;
     bool air_joue() const;
@@ -82,6 +88,7 @@ class Audio {
     Air* air_ = nullptr; // the one heard; read by the thread of the device carrying it
     bool air_boucle_ = true;
     std::string musique_nom_;
+    std::thread fermetures_;
 };
 
 } // namespace tlv

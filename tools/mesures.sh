@@ -6,6 +6,8 @@
 #   MESURE_S=20       seconds measured on each waiting screen
 #   MESURE_ECRANS=... only these screens (names of the table, separated by spaces)
 #   MESURE_IMAGES=DIR an X dump (.xwd) of each screen as measured, to check what was reached
+#   MESURE_AUDIO=pulseaudio  SDL's audio driver for the waiting screens (dummy unless given); the sound
+#                     server's own CPU is then printed too, when it runs as pulseaudio or pipewire
 set -euo pipefail
 bin="$(cd "${1:-build/bin}" && pwd)"
 tmp="$(mktemp -d)"
@@ -92,26 +94,36 @@ compare() {
         }' "$1" "$2"
 }
 
-xcpu() { awk '{s += $1} END {print s + 0}' /proc/"$xpid"/task/*/schedstat; }
+# CPU time in ns of every thread of process $1.
+cpu() { awk '{s += $1} END {print s + 0}' /proc/"$1"/task/*/schedstat; }
+audio="${MESURE_AUDIO:-dummy}"
+serveur_son=""
+if [ "$audio" != dummy ]; then
+    serveur_son=$(pgrep -x pulseaudio || pgrep -x pipewire-pulse || pgrep -x pipewire || true)
+    serveur_son=${serveur_son%%$'\n'*}
+fi
 
 mesure() {
     local nom="$1" script="$2"
     if [ -n "${MESURE_ECRANS:-}" ] && [[ " $MESURE_ECRANS " != *" $nom "* ]]; then return; fi
     rm -rf "$tmp/sc"
-    SDL_AUDIODRIVER=dummy SDL_VIDEODRIVER=x11 "$bin/tolvanex" --graine 7 --dossier-scores "$tmp/sc" \
+    SDL_AUDIODRIVER=$audio SDL_VIDEODRIVER=x11 "$bin/tolvanex" --graine 7 --dossier-scores "$tmp/sc" \
         >/dev/null 2>&1 &
     ppid_jeu=$!
     sleep 3
     joue <<<"$script"
     sleep 3
     [ -n "${MESURE_IMAGES:-}" ] && mkdir -p "$MESURE_IMAGES" && xwd -root -silent >"$MESURE_IMAGES/$nom.xwd"
-    local xa xb
+    local xa xb sa=0 sb=0 son=""
     releve "$ppid_jeu" >"$tmp/avant"
-    xa=$(xcpu)
+    xa=$(cpu "$xpid")
+    [ -n "$serveur_son" ] && sa=$(cpu "$serveur_son")
     sleep "$duree"
     releve "$ppid_jeu" >"$tmp/apres"
-    xb=$(xcpu)
-    printf '%-16s %s\n' "$nom" "$(compare "$tmp/avant" "$tmp/apres" "$xa" "$xb")"
+    xb=$(cpu "$xpid")
+    [ -n "$serveur_son" ] && sb=$(cpu "$serveur_son") &&
+        son=$(awk -v a="$sa" -v b="$sb" -v d="$duree" 'BEGIN {printf " | son %.3f %%", (b - a) / (d * 1e7)}')
+    printf '%-16s %s%s\n' "$nom" "$(compare "$tmp/avant" "$tmp/apres" "$xa" "$xb")" "$son"
     kill -TERM "$ppid_jeu"
     wait "$ppid_jeu" || true
     ppid_jeu=""
@@ -120,7 +132,7 @@ mesure() {
 belote="clic 400 30
 clic 320 130
 dors 15"
-echo "== Processeur pendant l'attente du joueur, sur $duree s (programme entier | par fil : CPU, réveils | serveur X)"
+echo "== Processeur pendant l'attente du joueur, sur $duree s, son $audio (programme entier | par fil : CPU, réveils | serveur X)"
 mesure lanceur ""
 mesure belote-enchere "$belote"
 mesure belote-carte "$belote
