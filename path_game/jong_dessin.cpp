@@ -120,7 +120,8 @@ void Jong::affichepartie() {
     }
     const int y = static_cast<int>(std::floor((34 - po.hauteur(taille)) / 2.0)) + BoiteNom.y - 4;
     // Each box compared on its own: a tick changes the total's last digits only, and just those go out.
-    for (const auto& [b, texte] : {std::pair<Rect, const std::string*>{BoiteNom, &nompartie}, {BoiteTotal, &total}}) {
+    for (const auto& [b, texte] :
+         {std::pair<Rect, const std::string*>{BoiteNom, &nompartie}, {BoiteTotal, &total}}) {
         const Rect change = retouche(image, b, [&] {
             fill(image, b.x, b.y, b.w, b.h, 0);
             if (!nompartie.empty())
