@@ -180,9 +180,10 @@ int Audio::veille_musique(std::int64_t t, std::vector<std::function<void()>>& fe
     }
     if (musique_muette_depuis_ < 0) musique_muette_depuis_ = t;
     if (t - musique_muette_depuis_ < Repos_ms) return static_cast<int>(musique_muette_depuis_ + Repos_ms - t);
+    // Its thread reads the tune until it ends: unhooked first, under its lock.
+    attache(nullptr);
     fermer.push_back([d = flux_musique_] { SDL_CloseAudioDevice(d); });
     flux_musique_ = 0;
-    air_ = nullptr;
     return -1;
 }
 
