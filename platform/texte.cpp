@@ -40,11 +40,12 @@ const Polices::Rendu* Polices::rendu(const std::string& utf8, int points) {
     const SurfaceSdl brut(TTF_RenderUTF8_Blended(p, utf8.c_str(), blanc));
     if (!brut) return nullptr;
     // Blended text comes as ARGB8888 already: converted only where a library gives another format.
-    const SurfaceSdl converti(brut->format->format == SDL_PIXELFORMAT_ARGB8888
-                                  ? nullptr
-                                  : SDL_ConvertSurfaceFormat(brut.get(), SDL_PIXELFORMAT_ARGB8888, 0));
+    SurfaceSdl converti;
+    if (brut->format->format != SDL_PIXELFORMAT_ARGB8888) {
+        converti.reset(SDL_ConvertSurfaceFormat(brut.get(), SDL_PIXELFORMAT_ARGB8888, 0));
+        if (!converti) return nullptr;
+    }
     SDL_Surface* const argb = converti ? converti.get() : brut.get();
-    if (!converti && brut->format->format != SDL_PIXELFORMAT_ARGB8888) return nullptr;
     Rendu r;
     r.w = argb->w, r.h = argb->h;
     r.alpha.resize(static_cast<std::size_t>(r.w) * r.h);
