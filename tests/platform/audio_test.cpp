@@ -27,9 +27,10 @@ int fils_audio() {
     return n;
 }
 
-// Waits for a condition the sound thread brings about, giving up after a few seconds.
+// Waits for a condition the sound threads bring about, giving up after ten seconds: a sound server may
+// take over a second to let a device close.
 template <class F> bool jusqua(F f) {
-    for (int i = 0; i < 500 && !f(); ++i) SDL_Delay(10);
+    for (int i = 0; i < 1000 && !f(); ++i) SDL_Delay(10);
     return f();
 }
 
