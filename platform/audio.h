@@ -76,7 +76,8 @@ class Audio {
     void trace(const std::string& quoi, const std::string& chemin) const;
     void ecrit_trace(const std::string& ligne) const;
     bool ouvert_ = false, effets_ouverts_ = false, instantane_, trace_;
-    // The system refused a second stream: the tune goes through the effects' device from then on.
+    // One stream only (SDL's outputs without a sound card, or a second device refused): the tune goes
+    // through the effects' device.
     bool un_flux_ = false;
     std::uint32_t flux_musique_ = 0; // the tune's own device
     std::ostream* sortie_;
