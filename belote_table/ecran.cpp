@@ -119,7 +119,24 @@ void Ecran::Form_KeyDown(Touche code, int) {
         ouvre_dialogue(pf, *d);
         return;
     }
-    touche_son(pf, ctx.util, ctx.r, code, "cartem01");
+    if (touche_son(pf, ctx.util, ctx.r, code, "cartem01")) return;
+    const bool action = code == Touche::Entree || code == Touche::Espace;
+    if (attendfin) {
+        if (action || code == Touche::Echap) attendfin = false;
+        return;
+    }
+    if (touche_enchere(code) || touche_carte(code)) return;
+    // As a click does, the keys cut the pause under way short.
+    if (action) {
+        clic_ = true;
+        return;
+    }
+    if (!curseur_attente()) return;
+    if (code == Touche::Echap) {
+        ouvremenu();
+    } else if (code == touche_caractere('D')) {
+        montredernierpli();
+    }
 }
 
 void Ecran::joueson(const std::string& nom) {

@@ -61,11 +61,7 @@ class Ecran : public Form, public Table {
     int lignescore() const { return lignescore_; }
     void ecritscore(int nous, int eux) override;
     void ecrittotal(int nous, int eux) override;
-    void etatclic(EtatClic etat) override {
-        etatclic_ = etat;
-        // Armed for a card: a click from now on counts, even during the prompt that follows.
-        if (etat == EtatClic::carte) carteclic = 0;
-    }
+    void etatclic(EtatClic etat) override;
     EtatClic etatclic() const { return etatclic_; }
     void survol(int panneau, int ligne) override { (panneau == 1 ? survol1 : survol2) = ligne; }
     void curseur(Pointeur c) override;
@@ -112,6 +108,17 @@ class Ecran : public Form, public Table {
     bool coupeauclic = false; // a left click ends the pause under way, as a right click does
 
   private:
+    // The Menu label clicked, or Échap, while the player is awaited.
+    void ouvremenu();
+    // The last trick shown, from its pile or its key.
+    void montredernierpli();
+    // The keys in the bidding panels and on Sud's hand; false for a key they do not use now.
+    bool touche_enchere(Touche code);
+    bool touche_carte(Touche code);
+    // The keys' line of the bidding panel now shown, highlighted as the mouse's is.
+    void surlignefocus();
+    // The keys' card of Sud's hand framed.
+    void montrefocuscarte();
     // A sprite: its mask ANDed, then its picture ORed.
     void sprite(int x, int y, int w, int h, int mx, int my, int sx, int sy);
     // A text printed light then dark one pixel lower right, or the other way round when highlighted.
@@ -140,6 +147,8 @@ class Ecran : public Form, public Table {
     // labels, which it keeps for the whole game.
     Surface souslabel_;
     bool labelsposes_ = false;
+    int focusenchere_ = 1; // the bidding line Entrée chooses
+    int focuscarte_ = 0;   // the slot of Sud's hand Entrée plays
 };
 
 } // namespace tlv

@@ -72,19 +72,111 @@ void Ecran::fond_MouseDown(int button, int, int x, int y) {
         break;
     }
     if (!curseur_attente()) return;
-    if (surmenu(x, y)) {
-        joueson("cartew00");
-        const EtatClic avant = etatclic_;
-        affichelemenu();
-        if (b.ecran.arret < 1) etatclic_ = avant;
-    } else if (surpile(x, y) && b.paquet.positionpaquet > 4) {
-        const EtatClic avant = etatclic_;
-        etatclic_ = EtatClic::suspendu;
-        pf.curseur(Curseur::Occupe);
-        affichedernierpli();
-        pf.curseur(Curseur::Attente);
-        etatclic_ = avant;
+    if (surmenu(x, y))
+        ouvremenu();
+    else if (surpile(x, y))
+        montredernierpli();
+}
+
+void Ecran::ouvremenu() {
+    joueson("cartew00");
+    const EtatClic avant = etatclic_;
+    affichelemenu();
+    if (b.ecran.arret < 1) etatclic_ = avant;
+}
+
+void Ecran::montredernierpli() {
+    if (b.paquet.positionpaquet <= 4) return;
+    const EtatClic avant = etatclic_;
+    etatclic_ = EtatClic::suspendu;
+    pf.curseur(Curseur::Occupe);
+    affichedernierpli();
+    pf.curseur(Curseur::Attente);
+    etatclic_ = avant;
+}
+
+void Ecran::etatclic(EtatClic etat) {
+    etatclic_ = etat;
+    cache_focus();
+    if (etat == EtatClic::carte) {
+        // Armed for a card: a click from now on counts, even during the prompt that follows.
+        carteclic = 0;
+        // The keys start on the first card the rules accept.
+        const Main& jeu = b.table.jeu[1];
+        focuscarte_ = 0;
+        for (int s = 1; s <= 8 && focuscarte_ == 0; ++s)
+            if (jeu[static_cast<std::size_t>(s)] > 0 && permise(cartelegale(b.table, 1, s))) focuscarte_ = s;
+        if (pf.clavier()) montrefocuscarte();
+    } else if (etat == EtatClic::enchere1 || etat == EtatClic::enchere2) {
+        focusenchere_ = 1;
+        if (pf.clavier()) surlignefocus();
     }
+}
+
+void Ecran::surlignefocus() {
+    if (etatclic_ == EtatClic::enchere1) {
+        survol1 = focusenchere_;
+        menu03(survol1);
+    } else {
+        survol2 = focusenchere_;
+        menu04(survol2);
+    }
+}
+
+bool Ecran::touche_enchere(Touche code) {
+    if (etatclic_ != EtatClic::enchere1 && etatclic_ != EtatClic::enchere2) return false;
+    // The lines in reading order: pass, then take (or the three suits), round at either end.
+    const int n = etatclic_ == EtatClic::enchere1 ? 2 : 4;
+    switch (code) {
+    case Touche::Haut:
+    case Touche::Gauche:
+        focusenchere_ = focusenchere_ > 1 ? focusenchere_ - 1 : n;
+        surlignefocus();
+        return true;
+    case Touche::Bas:
+    case Touche::Droite:
+        focusenchere_ = focusenchere_ < n ? focusenchere_ + 1 : 1;
+        surlignefocus();
+        return true;
+    case Touche::Entree:
+    case Touche::Espace:
+        choixenchere = focusenchere_;
+        return true;
+    default:
+        return false;
+    }
+}
+
+void Ecran::montrefocuscarte() {
+    const Main& jeu = b.table.jeu[1];
+    int x = gauchesud;
+    for (int s = 1; s < focuscarte_; ++s)
+        if (jeu[static_cast<std::size_t>(s)] > 0) x += 30;
+    bool derniere = true;
+    for (int s = focuscarte_ + 1; s <= 8; ++s) derniere = derniere && jeu[static_cast<std::size_t>(s)] <= 0;
+    // Around the part of the card in sight: the next one covers the rest.
+    if (focuscarte_ > 0) montre_focus(Rect{x, 386, derniere ? 71 : 32, 92});
+}
+
+bool Ecran::touche_carte(Touche code) {
+    if (etatclic_ != EtatClic::carte) return false;
+    const Main& jeu = b.table.jeu[1];
+    const int pas = code == Touche::Gauche ? -1 : code == Touche::Droite ? 1 : 0;
+    if (pas != 0) {
+        for (int s = focuscarte_ + pas; s >= 1 && s <= 8; s += pas)
+            if (jeu[static_cast<std::size_t>(s)] > 0) {
+                focuscarte_ = s;
+                break;
+            }
+        montrefocuscarte();
+        return true;
+    }
+    if (code != Touche::Entree && code != Touche::Espace) return false;
+    if (focuscarte_ == 0) return true;
+    carteclic = focuscarte_;
+    etatclic_ = EtatClic::aucun;
+    cache_focus();
+    return true;
 }
 
 void Ecran::fond_MouseMove(int, int, int x, int y) {

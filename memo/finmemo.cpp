@@ -42,7 +42,7 @@ Finmemo::Finmemo(Contexte& ctx, int temps, int niveau) : Form(ctx.pf, Largeur, H
     const std::string titre = textefin(temps);
     const int tt = tailleajustee(po, titre, ctx.r.taille4, Largeur - 12);
     releve((Largeur - po.largeur(titre, tt)) / 2, 5, titre, tt);
-    const std::string hors = textehorstableau(niveau), suite = "Cliquez pour continuer";
+    const std::string hors = textehorstableau(niveau), suite = PourContinuer;
     const int th = tailleajustee(po, hors, ctx.r.taille3, Bande.w - 12), ts = ctx.r.taille1;
     const int marge = (Bande.h - po.hauteur(th) - po.hauteur(ts)) / 3;
     const int yh = Bande.y + marge, ys = yh + po.hauteur(th) + marge;

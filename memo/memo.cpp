@@ -42,6 +42,20 @@ void Memo::Form_KeyDown(Touche code, int) {
         return;
     }
     touche_son(pf, ctx.util, ctx.r, code, "cartem02");
+    if (etatclic == E::Libre || etatclic == E::MenuOuvert) return;
+    if (focus.deplace(code)) {
+        montrefocus();
+    } else if (touche_action(code)) {
+        montrefocus();
+        choisitplace(Place{focus.colonne(), focus.ligne()});
+    } else if (code == Touche::Echap && carteattendue()) {
+        ouvremenu();
+    }
+}
+
+void Memo::montrefocus() {
+    const Point p = coin(Place{focus.colonne(), focus.ligne()});
+    montre_focus(Rect{p.x, p.y, largeurcarte, hauteurcarte});
 }
 
 void Memo::joueramemo() {
@@ -55,6 +69,10 @@ void Memo::joueramemo() {
             affichetapis();
             niveaupartie = ctx.r.niveaumemo;
             tirage(plateau, niveaupartie, ctx.rnd);
+            const NiveauMemo n = niveaumemo_table(niveaupartie);
+            focus.bloc(n.premiere, n.colonnes, lignesmemo_grille);
+            cache_focus();
+            if (pf.clavier()) montrefocus();
             depose();
             temps = 0;
             Timer1.active(true);
@@ -131,6 +149,7 @@ void Memo::affichelesscores() {
 }
 
 void Memo::tableaudesscores() {
+    cache_focus();
     assombrit(image, masque_);
     pf.invalide();
     // A time that ranks goes on to the name entry and the table; one that does not is still shown.
@@ -140,20 +159,26 @@ void Memo::tableaudesscores() {
 void Memo::MouseDown(int, int, int x, int y) {
     if (etatclic == E::Libre || etatclic == E::MenuOuvert) return;
     if (const auto p = placesous(x, y)) {
-        if (plateau.carte(*p) != -1) choisit(*p);
+        choisitplace(*p);
         return;
     }
-    if (carteattendue() && surmenu(x, y)) {
-        Timer1.active(false);
-        joueson(pf, ctx.r, "cartew00");
-        const R reponse = affichelemenu();
-        if (reponse == R::Quitter)
-            etatclic = E::Quitter;
-        else if (reponse == R::Nouvelle)
-            etatclic = E::Nouvelle;
-        else if (reponse == R::Continuer)
-            Timer1.active(true);
-    }
+    if (carteattendue() && surmenu(x, y)) ouvremenu();
+}
+
+void Memo::choisitplace(Place p) {
+    if (plateau.carte(p) != -1) choisit(p);
+}
+
+void Memo::ouvremenu() {
+    Timer1.active(false);
+    joueson(pf, ctx.r, "cartew00");
+    const R reponse = affichelemenu();
+    if (reponse == R::Quitter)
+        etatclic = E::Quitter;
+    else if (reponse == R::Nouvelle)
+        etatclic = E::Nouvelle;
+    else if (reponse == R::Continuer)
+        Timer1.active(true);
 }
 
 void Memo::MouseMove(int, int, int x, int y) {

@@ -1,6 +1,7 @@
 #pragma once
 // The Memo table: the game loop between the menu and the games, the flips, the clock and the keys.
 #include "grille/choixpaire.h"
+#include "grille/focusgrille.h"
 #include "menumemo.h"
 #include "plateau.h"
 #include "platform/form.h"
@@ -35,6 +36,7 @@ class Memo : public Form, public ChoixPaire<EtatClicMemo, Place> {
     Plateau plateau;
     bool sortie = false;
     Minuterie Timer1;
+    FocusGrille focus; // where Entrée and Espace turn a card
 
     // The loop (returns when the player leaves) and its pieces.
     void joueramemo();
@@ -67,6 +69,11 @@ class Memo : public Form, public ChoixPaire<EtatClicMemo, Place> {
 
   private:
     void retourne(Place p, Point de, Point vers);
+    // A card at `p` chosen by a click or a key.
+    void choisitplace(Place p);
+    // The Menu label clicked, or Échap, while a card is awaited.
+    void ouvremenu();
+    void montrefocus();
     Surface tapis_;  // the clean table ("cartei01")
     Surface tampon_; // the card sheet ("cartei08")
     Surface masque_; // the mask sheet ("cartei07")

@@ -42,6 +42,39 @@ void Jong::Form_Unload() {
 
 void Jong::Form_KeyDown(Touche code, int) {
     touche_son(pf, ctx_.util, r_, code, Musique);
+    if (etatclic == E::Libre || etatclic == E::DialogueOuvert) return;
+    if (code == Touche::Entree || code == Touche::Espace || code == Touche::Echap) {
+        if (finitavis()) return;
+    }
+    if (!partieencours) return;
+    if (focus.deplace(code)) {
+        montrefocus();
+    } else if (touche_action(code)) {
+        montrefocus();
+        choisitcase(Case{focus.colonne(), focus.ligne()});
+    } else if (code == Touche::Echap && carteattendue()) {
+        ouvremenu();
+    }
+}
+
+void Jong::montrefocus() {
+    montre_focus(Rect{36 + (focus.colonne() - 1) * 71, 48 + (focus.ligne() - 1) * 96, 71, 96});
+}
+
+bool Jong::finitavis() {
+    switch (etatclic) {
+    case E::AvisTempsEcoule:
+        etatclic = E::AvisLu;
+        return true;
+    case E::TableauTermine:
+        clic = true;
+        return true;
+    case E::EcranFinal:
+        etatclic = E::EcranFinalLu;
+        return true;
+    default:
+        return false;
+    }
 }
 
 void Jong::Form_Activate() {
@@ -178,6 +211,9 @@ Jong::Suite Jong::joueletableau() {
     }
     tempsecoule = false;
     affichetapis();
+    focus.bloc(1, 8, 4);
+    cache_focus();
+    if (pf.clavier()) montrefocus();
     depose();
     Timer1.active(true);
     carte1 = carte2 = Case{};
@@ -242,37 +278,38 @@ void Jong::tableaufini(int secondes) {
     clic = false;
 }
 
-void Jong::fond_MouseDown(int button, int, int x, int y) {
+void Jong::fond_MouseDown(int, int, int x, int y) {
     if (etatclic == E::Libre || etatclic == E::DialogueOuvert) return;
-    if (etatclic == E::AvisTempsEcoule) {
-        etatclic = E::AvisLu;
+    // The closing screen answers the Menu label only, which it names.
+    if (etatclic == E::EcranFinal) {
+        if (surmenu(x, y)) etatclic = E::EcranFinalLu;
         return;
     }
-    if (etatclic == E::TableauTermine) {
-        if (button == bouton::Droit) clic = true;
-        return;
-    }
+    if (finitavis()) return;
     const Case k = casesous(x, y);
     if (k.c > 0) {
-        if (estcarte(grille[ix(k.c)][ix(k.r)])) choisit(k);
+        choisitcase(k);
         return;
     }
-    if (!surmenu(x, y)) return;
-    if (etatclic == E::EcranFinal) {
-        etatclic = E::EcranFinalLu;
-    } else if (carteattendue()) {
-        Timer1.active(false);
-        joueson(pf, r_, "cartew00");
-        const R rep = affichelemenu();
-        if (rep == R::Quitter)
-            etatclic = E::Quitter;
-        else if (rep == R::Nouvelle)
-            etatclic = E::Nouvelle;
-        else if (rep == R::Charger)
-            etatclic = E::Charger;
-        else
-            Timer1.active(true);
-    }
+    if (surmenu(x, y) && carteattendue()) ouvremenu();
+}
+
+void Jong::choisitcase(Case k) {
+    if (estcarte(grille[ix(k.c)][ix(k.r)])) choisit(k);
+}
+
+void Jong::ouvremenu() {
+    Timer1.active(false);
+    joueson(pf, r_, "cartew00");
+    const R rep = affichelemenu();
+    if (rep == R::Quitter)
+        etatclic = E::Quitter;
+    else if (rep == R::Nouvelle)
+        etatclic = E::Nouvelle;
+    else if (rep == R::Charger)
+        etatclic = E::Charger;
+    else
+        Timer1.active(true);
 }
 
 void Jong::fond_MouseMove(int, int, int x, int y) {

@@ -6,6 +6,7 @@
 
 #include "chemin.h"
 #include "grille/choixpaire.h"
+#include "grille/focusgrille.h"
 #include "menujong.h"
 #include "plateaux.h"
 #include "platform/form.h"
@@ -29,8 +30,8 @@ enum class EtatClicJong {
     TempsEcoule,     // the clock ran out: the board is lost
     AvisTempsEcoule, // "Temps écoulé" waits for a click
     AvisLu,
-    TableauTermine, // a cleared board's time is shown; a right click cuts it short
-    EcranFinal,     // the closing screen waits for a click on Menu
+    TableauTermine, // a cleared board's time is shown; a click or a key cuts it short
+    EcranFinal,     // the closing screen waits for a click on Menu or a key
     EcranFinalLu,
     DialogueOuvert // a menu or dialog is shown; the state before comes back when it closes
 };
@@ -53,12 +54,13 @@ class Jong : public Form, public ChoixPaire<EtatClicJong, Case> {
     bool sortie = false;
     // The clock has run out on this board: it stays lost whatever the loop was doing at that tick.
     bool tempsecoule = false;
-    bool clic = false; // a right click cuts the cleared board's notice short
+    bool clic = false; // a click or a key cuts the cleared board's notice short
     // The game's name as last fitted to its box, with the size it was fitted from and the size found.
     std::string nom_ajuste_;
     std::pair<int, int> taille_nom_ajuste_{0, 0};
 
     Minuterie Timer1;
+    FocusGrille focus; // where Entrée and Espace select a card
 
     // Events.
     void Form_Load() override;
@@ -93,7 +95,7 @@ class Jong : public Form, public ChoixPaire<EtatClicJong, Case> {
     void afficheheure();
     // The game's name and total time, in the boxes either side of the Menu label.
     void affichepartie();
-    // Two lines over the board, the board darkened under them or cleared.
+    // Two lines over the board, the board darkened under them or cleared, and how to go on.
     void annonce(const std::string& ligne1, const std::string& ligne2, bool assombri);
     // "Temps écoulé" until a click; the cleared board's time for a moment.
     void tempsfini();
@@ -113,6 +115,14 @@ class Jong : public Form, public ChoixPaire<EtatClicJong, Case> {
     void attendetat(EtatClicJong fin);
     EtatClicJong attendcarte_ouperdu(EtatClicJong attente);
     void copiecarte(Case k);
+    // A card at `k` chosen by a click or a key.
+    void choisitcase(Case k);
+    // The Menu label clicked, or Échap, while a card is awaited.
+    void ouvremenu();
+    // A notice waiting for the player ends (Entrée, Espace or Échap, or a click anywhere but on the
+    // closing screen); false when none.
+    bool finitavis();
+    void montrefocus();
     void afficheboite(int tableau);
     bool fichierabsent();
     bool tableaupret(int tableau);

@@ -133,11 +133,13 @@ void Jong::affichepartie() {
 }
 
 void Jong::annonce(const std::string& ligne1, const std::string& ligne2, bool assombri) {
+    cache_focus();
     Polices& po = pf.polices();
     const int t1 = tailleajustee(po, ligne1, r_.taille8, 520),
               t2 = tailleajustee(po, ligne2, r_.taille6, 520);
-    const int h1 = po.hauteur(t1), h2 = po.hauteur(t2), ecart = h2 / 2;
-    const int y = 240 - (h1 + ecart + h2) / 2;
+    const int t3 = tailleajustee(po, PourContinuer, r_.taille3, 520);
+    const int h1 = po.hauteur(t1), h2 = po.hauteur(t2), h3 = po.hauteur(t3), ecart = h2 / 2;
+    const int y = 240 - (h1 + ecart + h2 + ecart + h3) / 2;
     if (assombri) {
         // The cards left stay in sight under the veil the name entry and the scores use; the lines go in
         // a box of their own so that no card shows through them.
@@ -145,13 +147,16 @@ void Jong::annonce(const std::string& ligne1, const std::string& ligne2, bool as
             for (int vx = 36; vx < 604; vx += 210)
                 bitblt(image, vx, vy, std::min(210, 604 - vx), std::min(94, 432 - vy), masque_, 170, 1,
                        Rop::SrcAnd);
-        const int w = std::max(po.largeur(ligne1, t1), po.largeur(ligne2, t2)) + 48;
-        boite(image, Rect{320 - w / 2, y - 12, w, h1 + ecart + h2 + 24}, table_);
+        const int w =
+            std::max({po.largeur(ligne1, t1), po.largeur(ligne2, t2), po.largeur(PourContinuer, t3)}) + 48;
+        boite(image, Rect{320 - w / 2, y - 12, w, h1 + ecart + h2 + ecart + h3 + 24}, table_);
     } else {
         bitblt(image, 30, 42, 581, 397, tapis_, 30, 42);
     }
     releve(po, image, centre(640, po.largeur(ligne1, t1), 0), y, ligne1, t1);
     releve(po, image, centre(640, po.largeur(ligne2, t2), 0), y + h1 + ecart, ligne2, t2);
+    releve(po, image, centre(640, po.largeur(PourContinuer, t3), 0), y + h1 + h2 + 2 * ecart, PourContinuer,
+           t3);
     pf.invalide();
 }
 
@@ -236,6 +241,7 @@ void Jong::afficheheure() {
 }
 
 void Jong::ecranfinal() {
+    cache_focus();
     // The whole tray is cleared: the obstacles left would peek out around the lines.
     bitblt(image, 20, 42, 601, 397, tapis_, 20, 42);
     // A game loaded already finished never showed its last board: the label says it now.
@@ -251,6 +257,9 @@ void Jong::ecranfinal() {
         const std::string& t = r_.textes[lignes[i]];
         releve(po, image, centre(560, po.largeur(t, t8), 40), ys[i], t, t8);
     }
+    const std::string suite = "Cliquez sur « Menu » ou appuyez sur Entrée pour continuer";
+    const int t3 = tailleajustee(po, suite, r_.taille3, 560);
+    releve(po, image, centre(560, po.largeur(suite, t3), 40), 300, suite, t3);
     pf.invalide();
 }
 

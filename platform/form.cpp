@@ -3,6 +3,7 @@
 #include <cctype>
 
 #include "entrees.h"
+#include "focus.h"
 #include "plateforme.h"
 
 namespace tlv {
@@ -63,11 +64,33 @@ void Form::modifiees(std::vector<Rect>& zones) const {
     zones.push_back(Rect{m.x + left, m.y + top, m.w, m.h});
     if (!caption.empty()) zones.push_back(Rect{left - 3, top - Barre - 3, largeur() + 6, Barre + 3});
     for (const Controle* c : controles) c->modifiee(left, top, zones);
+    const Rect f = focus_ecran();
+    if (f.x != focus_envoye_.x || f.y != focus_envoye_.y || f.w != focus_envoye_.w ||
+        f.h != focus_envoye_.h) {
+        zones.push_back(focus_envoye_);
+        zones.push_back(f);
+    }
 }
 
 void Form::oublie_modifications() {
     image.oublie_modifications();
     for (Controle* c : controles) c->oublie_modifications();
+    focus_envoye_ = focus_ecran();
+}
+
+void Form::montre_focus(const Rect& r) {
+    focus_ = r;
+    focus_visible_ = true;
+}
+
+Rect Form::focus_ecran() const {
+    if (!focus_visible_ || focus_.vide()) return Rect{};
+    return Rect{left + focus_.x - DebordFocus, top + focus_.y - DebordFocus, focus_.w + 2 * DebordFocus,
+                focus_.h + 2 * DebordFocus};
+}
+
+void Form::dessine_focus(Surface& ecran) const {
+    if (focus_visible_) trace_focus(ecran, Rect{left + focus_.x, top + focus_.y, focus_.w, focus_.h});
 }
 
 void Form::route(const Entree& e) {
@@ -98,6 +121,7 @@ void Form::route(const Entree& e) {
     }
     case Entree::Type::SourisBouge:
         survol_clavier_ = false;
+        focus_visible_ = false;
         if (capture_) {
             capture_->souris_bouge(x, y);
             return;

@@ -50,6 +50,9 @@ class Form {
     // The title bar's close box; by default the form just hides, its opener then unloads it.
     virtual void ferme_par_croix() { hide(); }
 
+    // A form the player types text into: its keys are no sign that the player moves about by keys.
+    virtual bool saisit_texte() const { return false; }
+
     // Drawing onto the screen: frame (for captioned forms), picture, controls.
     virtual void dessine(Surface& ecran);
     // What of the screen the form may have changed since the last frame (screen pixels), one rectangle for
@@ -66,6 +69,14 @@ class Form {
     // Routing of input, used by the loop.
     void route(const struct Entree& e);
 
+    // The keyboard's place: a frame over a part of the form (form pixels), drawn above all it shows. The
+    // screen shows it when its keys use it; the mouse moving hides it, the screen keeping where it is.
+    void montre_focus(const Rect& r);
+    void cache_focus() { focus_visible_ = false; }
+    bool focus_visible() const { return focus_visible_; }
+    // The frame on the screen, if shown: the platform draws it after the form.
+    void dessine_focus(Surface& ecran) const;
+
     static constexpr int Barre = 22; // title bar height of a captioned form
 
   private:
@@ -74,6 +85,11 @@ class Form {
     bool charge_ = false;
     bool croix_enfoncee_ = false;
     bool survol_clavier_ = false; // the keys moved a highlight since the mouse last moved
+    Rect focus_{};
+    bool focus_visible_ = false;
+    Rect focus_envoye_{}; // the frame as the last frame showed it (screen pixels); empty when hidden
+    // The frame's place on the screen now, with its ring; empty when hidden.
+    Rect focus_ecran() const;
 };
 
 } // namespace tlv

@@ -207,6 +207,11 @@ void Plateforme::distribue(const Entree& e) {
     if (e.type == Entree::Type::Quitter) throw Quitter{};
     if (touche_fenetre(e)) return;
     Form* f = dessus();
+    // Typing a name says nothing of how the player moves about.
+    if (e.type == Entree::Type::Touche && !(f && f->saisit_texte()))
+        clavier_ = true;
+    else if (e.type == Entree::Type::SourisBouge || e.type == Entree::Type::SourisBas)
+        clavier_ = false;
     if (f && f->visible) f->route(e);
     sale_ = true;
 }
@@ -356,7 +361,10 @@ const Surface& Plateforme::compose() {
     if (z.x == 0 && z.y == 0 && z.w == ecran_.largeur() && z.h == ecran_.hauteur()) perime_ = Rect{};
     fill(ecran_, 0, 0, ecran_.largeur(), ecran_.hauteur(), 0);
     for (Form* f : pile_)
-        if (f->visible) f->dessine(ecran_);
+        if (f->visible) {
+            f->dessine(ecran_);
+            f->dessine_focus(ecran_);
+        }
     return ecran_;
 }
 

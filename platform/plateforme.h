@@ -120,6 +120,10 @@ class Plateforme {
     bool ouvre_url(const std::string& url);
     bool lance(const std::string& programme);
 
+    // The player's last input came from the keys, not the mouse: a screen that starts then shows where its
+    // keys act.
+    bool clavier() const { return clavier_; }
+
     // Input from the robot, delivered at the next giving way.
     void pousse(const Entree& e) { file_.push_back(e); }
     // Asks every wait to quit, as closing the window does.
@@ -179,6 +183,7 @@ class Plateforme {
     Rect perime_{};               // screen pixels left out of date by frames sent from memory
     bool retour_interne_ = false; // the last wait ended only for the platform's own timers
     bool fin_demandee_ = false;
+    bool clavier_ = false;
     std::int64_t derniere_attente_ = 0;
     std::vector<Form*> pile_;
     std::vector<Minuterie*> minuteries_;

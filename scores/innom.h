@@ -25,6 +25,7 @@ class Innom : public Form {
     void Text1_KeyDown(Touche code, int shift);
     void Form_KeyDown(Touche code, int shift) override;
     void Form_KeyPress(const std::string& car) override;
+    bool saisit_texte() const override { return true; }
     void MouseDown(int button, int shift, int x, int y) override;
 
   private:

@@ -88,6 +88,9 @@ class Textes {
     std::array<std::string, Taille> liste_{};
 };
 
+// How a notice that waits for the player is ended, said under it.
+inline constexpr const char* PourContinuer = "Cliquez ou appuyez sur Entrée pour continuer";
+
 // The fixed French texts, UTF-8.
 const Textes& textes_fixes();
 

@@ -1,0 +1,58 @@
+#include "focus.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace tlv {
+
+namespace {
+
+constexpr double Rayon = 6.0; // of the ring's middle line
+constexpr double Coeur = 1.25; // half the bright line's width
+constexpr double Bord = 2.25;  // half the width with its dark edges
+constexpr std::uint32_t Clair = rgb(0, 255, 255), Sombre = rgb(0, 56, 64);
+
+std::uint32_t melange(std::uint32_t fond, std::uint32_t c, double a) {
+    if (a <= 0) return fond;
+    if (a >= 1) return c;
+    auto canal = [&](int decalage) {
+        const double f = (fond >> decalage) & 255, v = (c >> decalage) & 255;
+        return static_cast<std::uint32_t>(std::lround(f + (v - f) * a)) << decalage;
+    };
+    return canal(16) | canal(8) | canal(0);
+}
+
+} // namespace
+
+void trace_focus(Surface& s, const Rect& r) {
+    if (r.vide()) return;
+    const int k = s.facteur();
+    // The middle line runs one pixel inside the rectangle: the ring straddles its edge.
+    const double cx = r.x + r.w / 2.0, cy = r.y + r.h / 2.0;
+    const double hx = std::max(0.0, r.w / 2.0 - 1 - Rayon), hy = std::max(0.0, r.h / 2.0 - 1 - Rayon);
+    const Rect& clip = s.zone();
+    const int x0 = std::max(clip.x, r.x - DebordFocus),
+              x1 = std::min(clip.x + clip.w, r.x + r.w + DebordFocus);
+    const int y0 = std::max(clip.y, r.y - DebordFocus),
+              y1 = std::min(clip.y + clip.h, r.y + r.h + DebordFocus);
+    if (x0 >= x1 || y0 >= y1) return;
+    const double pas = 1.0 / k;
+    for (int py = y0 * k; py < y1 * k; ++py) {
+        std::uint32_t* ligne = s.ligne(py);
+        const double qy = std::abs((py + 0.5) * pas - cy) - hy;
+        for (int px = x0 * k; px < x1 * k; ++px) {
+            const double qx = std::abs((px + 0.5) * pas - cx) - hx;
+            // Distance to the rounded rectangle of the middle line.
+            const double d = std::abs(std::hypot(std::max(qx, 0.0), std::max(qy, 0.0)) +
+                                      std::min(std::max(qx, qy), 0.0) - Rayon);
+            if (d >= Bord + pas) continue;
+            // Covered fractions, smoothed over one stored pixel.
+            const double bord = std::clamp((Bord - d) * k + 0.5, 0.0, 1.0);
+            const double coeur = std::clamp((Coeur - d) * k + 0.5, 0.0, 1.0);
+            ligne[px] = melange(melange(ligne[px], Sombre, bord), Clair, coeur);
+        }
+    }
+    s.marque(Rect{x0, y0, x1 - x0, y1 - y0});
+}
+
+} // namespace tlv
