@@ -3,6 +3,7 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <stdexcept>
 
@@ -13,6 +14,16 @@ Rect vue(const Echelle& e) {
     if (e.lw == 640 && e.lh == 480) return e.aire;
     const int z = std::max(1, e.aire.w / 640);
     return Rect{e.aire.x - e.decalagex * z, e.aire.y - e.decalagey * z, e.lw * z, e.lh * z};
+}
+
+Rect place_fenetre(int w, int h, const Rect& utile, const Bords& b) {
+    if (w <= 0 || h <= 0) return Rect{};
+    // The room inside the frame; a pixel at least, however odd the display.
+    const int lw = std::max(1, utile.w - b.gauche - b.droite), lh = std::max(1, utile.h - b.haut - b.bas);
+    const double s = std::min({1.0, static_cast<double>(lw) / w, static_cast<double>(lh) / h});
+    const int fw = std::clamp(static_cast<int>(std::lround(w * s)), 1, lw);
+    const int fh = std::clamp(static_cast<int>(std::lround(h * s)), 1, lh);
+    return Rect{utile.x + b.gauche + (lw - fw) / 2, utile.y + b.haut + (lh - fh) / 2, fw, fh};
 }
 
 Surface image_affichee(const Surface& ecran, const Echelle& e, int W, int H) {

@@ -70,11 +70,14 @@ class Fenetre {
     // The window's size out of full screen: the present one in a window, else the one it will take
     // (0 x 0 when none is known yet: ours is chosen then).
     void taille_fenetre(int& w, int& h) const;
-    // The size to take out of full screen (a size remembered from an earlier run); at once in a window.
+    // The size to take out of full screen (a size remembered from an earlier run), shrunk to fit the
+    // display; at once in a window.
     void impose_taille_fenetre(int w, int h);
 
   private:
     void mesure();
+    // Where a window of w x h goes on the display it is on now, fitted inside it.
+    Rect place(int w, int h) const;
     void envoie(const Surface& ecran, const std::vector<Rect>& zones, const std::uint64_t* cle);
     // Resamples the window pixels that stored pixels `z` reach; returns them (window pixels).
     Rect calcule(SDL_Surface* s, const Surface& ecran, const Rect& z);
@@ -90,6 +93,14 @@ class Fenetre {
     Envois envois_;
     int fenetre_w_ = 0, fenetre_h_ = 0; // the window's size out of full screen; 0: none chosen yet
 };
+
+// The frame a desktop draws around a window, in screen pixels.
+struct Bords {
+    int haut = 0, gauche = 0, bas = 0, droite = 0;
+};
+// A window of w x h inside `utile` (a display's usable area) with its frame `b`: shrunk if need be,
+// keeping its shape, and centred. Empty when w or h is not positive.
+Rect place_fenetre(int w, int h, const Rect& utile, const Bords& b);
 
 // Where the composed screen lies on a display laid out as `e`, in display pixels.
 Rect vue(const Echelle& e);

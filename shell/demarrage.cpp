@@ -56,17 +56,27 @@ std::string fichier_fenetre(const Options& o) {
     return dossierconfig(std::nullopt, std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME")) + "fenetre.ini";
 }
 
-// What the run leaves to the next one: the mode if the player switched it (the command line alone
-// changes nothing), and the window's last size.
+// How the window started: full screen or not, and its size out of full screen.
+struct FenetreDepart {
+    bool plein_ecran = false;
+    int w = 0, h = 0;
+};
+
+// What the run leaves to the next one: the mode if the player switched it, and the window's size as it
+// now fits the display. After a one-run option (--fenetre, --ecran) only what the player changed.
 void retiens_fenetre(const Plateforme& pf, const std::string& fichier, const ChoixFenetre& lu,
-                     bool parti_en_fenetre) {
+                     const FenetreDepart& depart, bool une_fois) {
     if (fichier.empty()) return;
     ChoixFenetre c = lu;
-    if (pf.plein_ecran() == parti_en_fenetre) c.pleinecran = pf.plein_ecran();
+    if (pf.plein_ecran() != depart.plein_ecran) c.pleinecran = pf.plein_ecran();
     int w = 0, h = 0;
     pf.taille_fenetre(w, h);
-    if (w >= largeurfenetremin && h >= hauteurfenetremin && w <= cotefenetremax && h <= cotefenetremax)
-        c.largeur = w, c.hauteur = h;
+    if (!une_fois || w != depart.w || h != depart.h) {
+        // A size the next run would not read back is none.
+        const bool lisible =
+            w >= largeurfenetremin && h >= hauteurfenetremin && w <= cotefenetremax && h <= cotefenetremax;
+        c.largeur = lisible ? w : 0, c.hauteur = lisible ? h : 0;
+    }
     if (!(c == lu)) sauvechoixfenetre(fichier, c);
 }
 
@@ -144,11 +154,13 @@ int Main(int argc, char** argv, const Jeux& jeux) {
     const ChoixFenetre choix_fenetre = fenetre_ini.empty() ? ChoixFenetre{} : lischoixfenetre(fenetre_ini);
     OptionsPlateforme op;
     op.icone = r.repertoire + "icones/tolvanex-64.png";
-    op.fenetre = o.fenetre || !choix_fenetre.pleinecran;
-    op.largeur_fenetre = choix_fenetre.largeur;
-    op.hauteur_fenetre = choix_fenetre.hauteur;
-    op.ecran_largeur = o.ecran_largeur;
-    op.ecran_hauteur = o.ecran_hauteur;
+    // For a player --ecran is a window of that size for this run; a robot lays out as on such a display.
+    const bool ecran_fenetre = o.robot.empty() && o.ecran_largeur > 0;
+    op.fenetre = o.fenetre || ecran_fenetre || !choix_fenetre.pleinecran;
+    op.largeur_fenetre = ecran_fenetre ? o.ecran_largeur : choix_fenetre.largeur;
+    op.hauteur_fenetre = ecran_fenetre ? o.ecran_hauteur : choix_fenetre.hauteur;
+    op.ecran_largeur = ecran_fenetre ? 0 : o.ecran_largeur;
+    op.ecran_hauteur = ecran_fenetre ? 0 : o.ecran_hauteur;
     op.robot = o.robot.empty() ? nullptr : &robot;
     op.trace_sons = op.robot != nullptr;
     std::unique_ptr<Plateforme> pf;
@@ -160,6 +172,8 @@ int Main(int argc, char** argv, const Jeux& jeux) {
     if (!pf->polices().valide())
         erreur_fatale("La police « " + pf->polices().fichier() +
                       " » est introuvable. Installez le paquet fonts-dejavu-core.");
+    FenetreDepart depart{pf->plein_ecran()};
+    pf->taille_fenetre(depart.w, depart.h);
     r.decalagex = pf->decalagex();
     r.decalagey = pf->decalagey();
 
@@ -181,7 +195,7 @@ int Main(int argc, char** argv, const Jeux& jeux) {
         std::fprintf(stderr, "tolvanex : %s\n", e.what());
         code = 3;
     }
-    retiens_fenetre(*pf, fenetre_ini, choix_fenetre, op.fenetre);
+    retiens_fenetre(*pf, fenetre_ini, choix_fenetre, depart, o.fenetre || o.ecran_largeur > 0);
     try {
         fin_du_programme(*pf, r);
     } catch (const Quitter&) {

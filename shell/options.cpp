@@ -7,7 +7,8 @@ namespace tlv {
 const char* usage() {
     return "Usage : tolvanex [options]\n"
            "  --fenetre               joue dans une fenêtre au lieu du plein écran\n"
-           "  --ecran LxH             se dispose comme sur un écran de L x H pixels\n"
+           "  --ecran LxH             joue dans une fenêtre de L x H pixels, cette fois seulement\n"
+           "                          (avec --robot : se dispose comme sur un écran de L x H)\n"
            "  --dossier-scores DOSSIER  range scores et réglages sous DOSSIER/tolvanex\n"
            "  --dossier-config DOSSIER  retient plein écran ou fenêtre sous DOSSIER/tolvanex\n"
            "  --graine N              fixe le hasard (rejouer une partie à l'identique)\n"

@@ -9,7 +9,7 @@ namespace tlv {
 
 struct Options {
     bool fenetre = false;
-    int ecran_largeur = 0, ecran_hauteur = 0; // --ecran LxH: lay out as on a display of that size
+    int ecran_largeur = 0, ecran_hauteur = 0; // --ecran LxH: a window of that size (robot: a display)
     std::string robot;                        // script file; empty = a player at the keyboard
     std::optional<std::uint64_t> graine;
     std::string dossier_scores; // replaces the "tlvscore" root

@@ -77,5 +77,38 @@ TEST_F(FenetreEchelle, AChangeOutsideTheGivenZoneWaitsForItsOwnFrame) {
     EXPECT_EQ(milieu(300, 300), 0x123456u);
 }
 
+// A size remembered on a larger display opens whole on this one, title bar included, its shape kept.
+TEST_F(FenetreEchelle, ARememberedSizeTooLargeForTheDisplayOpensInsideIt) {
+    SDL_Rect u{};
+    ASSERT_EQ(SDL_GetDisplayUsableBounds(SDL_GetWindowDisplayIndex(f->sdl()), &u), 0) << SDL_GetError();
+    f->impose_taille_fenetre(u.w * 3, u.w * 2);
+    int x, y, w, h;
+    SDL_GetWindowPosition(f->sdl(), &x, &y);
+    SDL_GetWindowSize(f->sdl(), &w, &h);
+    EXPECT_TRUE(x >= u.x && y >= u.y + 32 && x + w <= u.x + u.w && y + h <= u.y + u.h) << x << "," << y;
+    EXPECT_NEAR(w * 2, h * 3, 3);
+    f->taille_fenetre(x, y);
+    EXPECT_EQ((std::pair{x, y}), (std::pair{w, h}));
+}
+
+TEST(PlaceFenetre, ShrunkKeepingItsShapeAndCentredInsideTheUsableArea) {
+    const Bords titre{30, 0, 0, 0};
+    for (const auto& [w, h, utile, b, attendu] :
+         std::initializer_list<std::tuple<int, int, Rect, Bords, Rect>>{
+             {3000, 2000, {0, 0, 1366, 768}, titre, {129, 30, 1107, 738}},
+             {3000, 1000, {0, 0, 1366, 768}, titre, {0, 171, 1366, 455}},
+             {800, 600, {1920, 27, 1366, 741}, {30, 2, 2, 2}, {2203, 111, 800, 600}},
+             {1366, 738, {0, 0, 1366, 768}, titre, {0, 30, 1366, 738}},
+             {0, 600, {0, 0, 1366, 768}, titre, {}},
+             {800, -1, {0, 0, 1366, 768}, titre, {}},
+             {2147483647, 2147483647, {0, 0, 1366, 768}, titre, {314, 30, 738, 738}},
+             {2147483647, 1, {0, 0, 1366, 768}, titre, {0, 398, 1366, 1}},
+             {800, 600, {0, 0, 0, 0}, titre, {0, 30, 1, 1}}}) {
+        const Rect r = place_fenetre(w, h, utile, b);
+        EXPECT_EQ((std::tuple{r.x, r.y, r.w, r.h}), (std::tuple{attendu.x, attendu.y, attendu.w, attendu.h}))
+            << w << "x" << h;
+    }
+}
+
 } // namespace
 } // namespace tlv

@@ -87,8 +87,8 @@ TEST(Bascule, TheWindowComesBackAtItsSizeAndTheMouseMapsOnTheScreenEachWay) {
     ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
     {
         Fenetre f(true);
-        f.impose_taille_fenetre(1300, 980);
-        EXPECT_EQ(f.echelle().aire.w, 1300); // the area fills the window's width
+        f.impose_taille_fenetre(900, 700);
+        EXPECT_EQ(f.echelle().aire.w, 900); // the area fills the window's width
         EXPECT_EQ(aller_retour(f, 5, 7), std::pair(5, 7));
         f.bascule_plein_ecran();
         ASSERT_TRUE(f.plein_ecran());
@@ -100,7 +100,7 @@ TEST(Bascule, TheWindowComesBackAtItsSizeAndTheMouseMapsOnTheScreenEachWay) {
         EXPECT_EQ(aller_retour(f, 639, 479), std::pair(639, 479));
         f.bascule_plein_ecran();
         SDL_GetWindowSize(f.sdl(), &w, &h);
-        EXPECT_EQ(std::pair(w, h), std::pair(1300, 980));
+        EXPECT_EQ(std::pair(w, h), std::pair(900, 700));
         EXPECT_EQ(aller_retour(f, 5, 7), std::pair(5, 7));
     }
     SDL_Quit();

@@ -1,6 +1,8 @@
 // The launcher and the games' menus with keys only, and the window's mode kept from one run to the next.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <sstream>
 #include <vector>
@@ -55,6 +57,19 @@ TEST(FenetreRetenue, TheSwitchIsRememberedTheCommandLineWinsForOneRunAndRobotsLe
     r = p.lance("attends\ntouche Entree alt\nattends\n", config);
     r = p.lance("attends\n", "--fenetre " + config);
     EXPECT_EQ(p.fichier(fichier), "pleinecran=oui\nlargeur=900\nhauteur=700\n");
+    // A size taken on a larger display: a one-run option leaves it as it is; a run without one writes back
+    // what fits the dummy display (1024 x 768), its shape kept.
+    const std::string grande = "pleinecran=oui\nlargeur=3000\nhauteur=2000\n";
+    test::ecritbrut(fichier, grande);
+    for (const char* option : {"--fenetre ", "--ecran 800x600 "}) {
+        r = p.lance("attends\n", option + config);
+        EXPECT_EQ(p.fichier(fichier), grande) << option;
+    }
+    r = p.lance("attends\n", config);
+    int l = 0, h = 0;
+    ASSERT_EQ(std::sscanf(p.fichier(fichier).c_str(), "pleinecran=oui\nlargeur=%d\nhauteur=%d", &l, &h), 2)
+        << p.fichier(fichier);
+    EXPECT_TRUE(l <= 1024 && h <= 768 && std::abs(l * 2 - h * 3) <= 3) << l << "x" << h;
     // Without the option a robot run neither reads nor writes the player's own preferences.
     const std::string maison = p.dossier() + "/m";
     fs::create_directories(maison + "/x/tolvanex");
