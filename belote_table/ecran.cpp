@@ -6,7 +6,6 @@
 #include "shell/chargeimage.h"
 #include "shell/reglages.h"
 #include "shell/sons.h"
-#include "shell/tempo.h"
 
 namespace tlv {
 
@@ -111,15 +110,6 @@ void Ecran::Form_Activate() {
             affichelemenu();
         }
     }
-}
-
-void Ecran::Form_KeyDown(Touche code, int) {
-    if (code == Touche::F5) {
-        auto d = testbel(pf, ctx.r);
-        ouvre_dialogue(pf, *d);
-        return;
-    }
-    touche_son(pf, ctx.util, ctx.r, code, "cartem01");
 }
 
 void Ecran::joueson(const std::string& nom) {

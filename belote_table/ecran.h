@@ -26,7 +26,6 @@ class Ecran : public Form, public Table {
     void Form_Load() override;
     void Form_Activate() override;
     void Form_Unload() override;
-    void Form_KeyDown(Touche code, int shift) override;
     void MouseDown(int button, int shift, int x, int y) override { fond_MouseDown(button, shift, x, y); }
     void MouseMove(int button, int shift, int x, int y) override { fond_MouseMove(button, shift, x, y); }
     void fond_MouseDown(int button, int shift, int x, int y);

@@ -6,7 +6,6 @@
 #include "scores/tableaux.h"
 #include "shell/reglages.h"
 #include "shell/sons.h"
-#include "shell/tempo.h"
 
 namespace tlv {
 
@@ -33,15 +32,6 @@ void Memo::Form_Activate() {
 
 void Memo::Form_Unload() {
     Timer1.active(false);
-}
-
-void Memo::Form_KeyDown(Touche code, int) {
-    if (code == Touche::F5) {
-        auto d = Test(pf, ctx.r);
-        ouvre_dialogue(pf, *d);
-        return;
-    }
-    touche_son(pf, ctx.util, ctx.r, code, "cartem02");
 }
 
 void Memo::joueramemo() {

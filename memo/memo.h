@@ -58,7 +58,6 @@ class Memo : public Form, public ChoixPaire<EtatClicMemo, Place> {
     void Form_Load() override;
     void Form_Activate() override;
     void Form_Unload() override;
-    void Form_KeyDown(Touche code, int shift) override;
     void MouseDown(int button, int shift, int x, int y) override;
     void MouseMove(int button, int shift, int x, int y) override;
     void Timer1_Timer();

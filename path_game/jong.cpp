@@ -40,10 +40,6 @@ void Jong::Form_Unload() {
     Timer1.active(false);
 }
 
-void Jong::Form_KeyDown(Touche code, int) {
-    touche_son(pf, ctx_.util, r_, code, Musique);
-}
-
 void Jong::Form_Activate() {
     // Coming back from a menu or a dialog shown by the loop: the loop goes on where it waits.
     if (etatclic != E::Libre) return;

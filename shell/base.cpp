@@ -4,6 +4,7 @@
 
 #include "avis.h"
 #include "chargeimage.h"
+#include "claviercommun.h"
 #include "platform/chrono.h"
 #include "platform/menuclavier.h"
 #include "platform/plateforme.h"
@@ -175,7 +176,7 @@ void Base::Form_Activate() {
 }
 
 void Base::Form_KeyDown(Touche code, int) {
-    if (touche_son(pf, ctx_.util, ctx_.r, code, "cartem00") || !basemenu_visible_) return;
+    if (!basemenu_visible_) return;
     // Échap has nowhere to go back to here: it does nothing, as the arrows sideways do.
     static constexpr int lignes[] = {1, 2, 3, 4, 5};
     switch (geste_menu(code, survol_, lignes)) {
@@ -227,6 +228,7 @@ void Base::oublie_modifications() {
 }
 
 void lancemenu(Contexte& ctx, const Jeux& jeux) {
+    ClavierCommun clavier(ctx, "cartem00");
     Base base(ctx, jeux);
     base.load();
     base.place(0, 0);
