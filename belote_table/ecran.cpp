@@ -6,7 +6,6 @@
 #include "shell/chargeimage.h"
 #include "shell/reglages.h"
 #include "shell/sons.h"
-#include "shell/tempo.h"
 
 namespace tlv {
 
@@ -114,12 +113,6 @@ void Ecran::Form_Activate() {
 }
 
 void Ecran::Form_KeyDown(Touche code, int) {
-    if (code == Touche::F5) {
-        auto d = testbel(pf, ctx.r);
-        ouvre_dialogue(pf, *d);
-        return;
-    }
-    if (touche_son(pf, ctx.util, ctx.r, code, "cartem01")) return;
     const bool action = code == Touche::Entree || code == Touche::Espace;
     if (attendfin) {
         if (action || code == Touche::Echap) attendfin = false;

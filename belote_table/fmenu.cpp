@@ -77,63 +77,79 @@ void Fmenu::MouseMove(int, int, int x, int y) {
 }
 
 void Fmenu::MouseDown(int, int shift, int x, int) {
-    Reglages& r = ctx_.r;
     switch (survol) {
+    case 4:
+        if (x >= 80 && x < 140)
+            fleche(4, -1);
+        else if (x >= 500 && x < 560)
+            fleche(4, 1);
+        return;
+    case 5:
+        if (shift == (maj::Shift | maj::Alt)) editeur();
+        return;
+    default:
+        choisit(survol);
+        return;
+    }
+}
+
+void Fmenu::repond(ReponseMenu r) {
+    joueson(pf, ctx_.r, "cartew00");
+    reponse = r;
+    hide();
+}
+
+void Fmenu::choisit(int ligne) {
+    Reglages& r = ctx_.r;
+    switch (ligne) {
     case 1:
-        if (!partieencours_) return;
-        joueson(pf, r, "cartew00");
-        reponse = ReponseMenu::continuer;
-        hide();
+        if (partieencours_) repond(ReponseMenu::continuer);
         return;
     case 2:
-        joueson(pf, r, "cartew00");
-        reponse = ReponseMenu::nouvelle;
-        hide();
+        repond(ReponseMenu::nouvelle);
         return;
     case 6:
-        joueson(pf, r, "cartew00");
-        reponse = ReponseMenu::quitter;
-        hide();
+        repond(ReponseMenu::quitter);
         return;
     case 3:
         joueson(pf, r, "cartew00");
         r.avecannonces = !r.avecannonces;
         affmenu(survol);
         return;
-    case 4:
-        if (x >= 80 && x < 140) {
-            joueson(pf, r, "cartew00");
-            r.partieen = std::max(500, r.partieen - 500);
-        } else if (x >= 500 && x < 560) {
-            joueson(pf, r, "cartew00");
-            r.partieen = std::min(2000, r.partieen + 500);
-        } else {
-            return;
-        }
-        affmenu(survol);
-        return;
-    case 5: {
-        if (shift != (maj::Shift | maj::Alt)) return;
-        Special s(pf, paquet_);
-        s.place(left, top);
-        pf.montre_modal(s);
-        const ReponseSpecial r = s.reponse;
-        s.unload();
-        paquet_.avecfauxjeu = r == ReponseSpecial::valider;
-        return;
-    }
     default:
         return;
     }
 }
 
+void Fmenu::fleche(int ligne, int sens) {
+    if (ligne != 4) return;
+    Reglages& r = ctx_.r;
+    joueson(pf, r, "cartew00");
+    r.partieen = std::clamp(r.partieen + 500 * sens, 500, 2000);
+    affmenu(survol);
+}
+
+void Fmenu::retour() {
+    choisit(partieencours_ ? 1 : 6);
+}
+
+void Fmenu::editeur() {
+    Special s(pf, paquet_);
+    s.place(left, top);
+    pf.montre_modal(s);
+    const ReponseSpecial r = s.reponse;
+    s.unload();
+    paquet_.avecfauxjeu = r == ReponseSpecial::valider;
+}
+
 void Fmenu::Form_KeyDown(Touche code, int) {
-    if (touche_son(pf, ctx_.util, ctx_.r, code, "cartem01")) return;
     // The keys work the lines a click works; line 5 (the deal editor) stays the mouse's secret.
     static constexpr int lignes[] = {1, 2, 3, 4, 6};
-    // Line 4's arrows set the match's points.
-    clavier_menu_jeu(*this, code, survol, std::span(lignes).subspan(partieencours_ ? 0 : 1), 4,
-                     [this](int l) { affmenu(l); });
+    clavier_menu_jeu(code, survol, std::span(lignes).subspan(partieencours_ ? 0 : 1),
+                     {.surligne = [this](int l) { affmenu(l); },
+                      .choisit = [this](int l) { choisit(l); },
+                      .fleche = [this](int l, int sens) { fleche(l, sens); },
+                      .retour = [this] { retour(); }});
 }
 
 } // namespace tlv

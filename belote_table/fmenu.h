@@ -20,6 +20,13 @@ class Fmenu : public Form {
     void MouseDown(int button, int shift, int x, int y) override;
     void Form_KeyDown(Touche code, int shift) override;
 
+    // Its actions, named: the mouse finds them under the pointer, the keys name them.
+    void choisit(int ligne);
+    // Line 4's arrows (sens -1 or +1) set the match's points; other lines have none.
+    void fleche(int ligne, int sens);
+    // Back to the match in progress, as "Continuer", or else to the launcher.
+    void retour();
+
     void affmenu(int ligne);
     // The picture it was given, its boxes and lines, straight onto the screen: no copy of the picture.
     void dessine(Surface& ecran) override;
@@ -30,6 +37,10 @@ class Fmenu : public Form {
     int survol = 0;
 
   private:
+    // Line 5, the deal editor: with Shift+Alt only.
+    void editeur();
+    // Leaves the menu with this answer.
+    void repond(ReponseMenu r);
     Contexte& ctx_;
     const Surface& fond_;
     bool partieencours_;

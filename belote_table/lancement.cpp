@@ -2,11 +2,13 @@
 
 #include "belote_table/ecran.h"
 #include "platform/plateforme.h"
+#include "shell/claviercommun.h"
 #include "shell/reglages.h"
 
 namespace tlv {
 
 void joue_belote(Contexte& ctx) {
+    ClavierCommun clavier(ctx, "cartem01", testbel);
     Ecran ecran(ctx);
     ecran.place(ctx.r.decalagex, ctx.r.decalagey);
     ecran.etatclic(EtatClic::suspendu);

@@ -2,11 +2,13 @@
 
 #include "memo.h"
 #include "platform/plateforme.h"
+#include "shell/claviercommun.h"
 #include "shell/reglages.h"
 
 namespace tlv {
 
 void joue_memo(Contexte& ctx) {
+    ClavierCommun clavier(ctx, "cartem02", Test);
     Memo m(ctx);
     m.load();
     m.place(ctx.r.decalagex, ctx.r.decalagey);

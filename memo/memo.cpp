@@ -6,7 +6,6 @@
 #include "scores/tableaux.h"
 #include "shell/reglages.h"
 #include "shell/sons.h"
-#include "shell/tempo.h"
 
 namespace tlv {
 
@@ -36,12 +35,6 @@ void Memo::Form_Unload() {
 }
 
 void Memo::Form_KeyDown(Touche code, int) {
-    if (code == Touche::F5) {
-        auto d = Test(pf, ctx.r);
-        ouvre_dialogue(pf, *d);
-        return;
-    }
-    touche_son(pf, ctx.util, ctx.r, code, "cartem02");
     if (etatclic == E::Libre || etatclic == E::MenuOuvert) return;
     if (focus.deplace(code)) {
         montrefocus();

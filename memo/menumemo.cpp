@@ -90,49 +90,59 @@ void Menumemo::MouseMove(int, int, int x, int y) {
 }
 
 void Menumemo::MouseDown(int, int, int x, int) {
-    Reglages& r = memo_.ctx.r;
-    switch (survol) {
+    if (survol != 4)
+        choisit(survol);
+    else if (x > 80 && x < 140)
+        fleche(4, -1);
+    else if (x > 500 && x < 560)
+        fleche(4, 1);
+}
+
+void Menumemo::repond(ReponseMemo r) {
+    joueson(pf, memo_.ctx.r, "cartew00");
+    reponse = r;
+    hide();
+}
+
+void Menumemo::choisit(int entree) {
+    switch (entree) {
     case 1:
-        if (!memo_.partieencours) return;
-        joueson(pf, r, "cartew00");
-        reponse = ReponseMemo::Continuer;
-        hide();
+        if (memo_.partieencours) repond(ReponseMemo::Continuer);
         break;
     case 2:
-        joueson(pf, r, "cartew00");
-        reponse = ReponseMemo::Nouvelle;
-        hide();
+        repond(ReponseMemo::Nouvelle);
         break;
     case 3:
-        joueson(pf, r, "cartew00");
+        joueson(pf, memo_.ctx.r, "cartew00");
         memo_.affichelesscores();
         break;
-    case 4:
-        if (x > 80 && x < 140) {
-            joueson(pf, r, "cartew00");
-            r.niveaumemo = std::max(r.niveaumemo - 1, 0);
-            afmenumemo(survol);
-        } else if (x > 500 && x < 560) {
-            joueson(pf, r, "cartew00");
-            r.niveaumemo = std::min(r.niveaumemo + 1, 2);
-            afmenumemo(survol);
-        }
-        break;
     case 6:
-        joueson(pf, r, "cartew00");
-        reponse = ReponseMemo::Quitter;
-        hide();
+        repond(ReponseMemo::Quitter);
         break;
     default:
         break;
     }
 }
 
+void Menumemo::fleche(int entree, int sens) {
+    if (entree != 4) return;
+    Reglages& r = memo_.ctx.r;
+    joueson(pf, r, "cartew00");
+    r.niveaumemo = std::clamp(r.niveaumemo + sens, 0, 2);
+    afmenumemo(survol);
+}
+
+void Menumemo::retour() {
+    choisit(memo_.partieencours ? 1 : 6);
+}
+
 void Menumemo::Form_KeyDown(Touche code, int) {
     static constexpr int lignes[] = {1, 2, 3, 4, 6};
-    // Line 4's arrows set the level.
-    clavier_menu_jeu(*this, code, survol, std::span(lignes).subspan(memo_.partieencours ? 0 : 1), 4,
-                     [this](int l) { afmenumemo(l); });
+    clavier_menu_jeu(code, survol, std::span(lignes).subspan(memo_.partieencours ? 0 : 1),
+                     {.surligne = [this](int e) { afmenumemo(e); },
+                      .choisit = [this](int e) { choisit(e); },
+                      .fleche = [this](int e, int sens) { fleche(e, sens); },
+                      .retour = [this] { retour(); }});
 }
 
 } // namespace tlv

@@ -27,7 +27,16 @@ class Menumemo : public Form {
     void MouseDown(int button, int shift, int x, int y) override;
     void Form_KeyDown(Touche code, int shift) override;
 
+    // Its actions, named: the mouse finds them under the pointer, the keys name them.
+    void choisit(int entree);
+    // Entry 4's arrows (sens -1 or +1) set the level; other entries have none.
+    void fleche(int entree, int sens);
+    // Back to the game in progress, as "Continuer", or else to the launcher.
+    void retour();
+
   private:
+    // Leaves the menu with this answer.
+    void repond(ReponseMemo r);
     std::string texteentree(int e) const;
     Memo& memo_;
     Surface fond_; // "cartei04" as loaded

@@ -41,7 +41,6 @@ void Jong::Form_Unload() {
 }
 
 void Jong::Form_KeyDown(Touche code, int) {
-    touche_son(pf, ctx_.util, r_, code, Musique);
     if (etatclic == E::Libre || etatclic == E::DialogueOuvert) return;
     if (code == Touche::Entree || code == Touche::Espace || code == Touche::Echap) {
         if (finitavis()) return;

@@ -2,11 +2,13 @@
 
 #include "path_game/jong.h"
 #include "platform/plateforme.h"
+#include "shell/claviercommun.h"
 #include "shell/reglages.h"
 
 namespace tlv {
 
 void joue_quadrel(Contexte& ctx) {
+    ClavierCommun clavier(ctx, "cartem03");
     Jong jong(ctx);
     jong.place(ctx.r.decalagex, ctx.r.decalagey);
     jong.etatclic = EtatClicJong::Libre;

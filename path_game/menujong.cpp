@@ -91,48 +91,40 @@ void Menujong::effacelapartie() {
 }
 
 void Menujong::MouseDown(int, int, int x, int) {
-    auto clic = [&] { joueson(pf, ctx_.r, "cartew00"); };
-    switch (survol) {
+    if (survol != 3 && survol != 7)
+        choisit(survol);
+    else if (x > 80 && x < 140)
+        fleche(3, -1);
+    else if (x > 500 && x < 560)
+        fleche(3, 1);
+    else if (x > 140 && x < 500)
+        choisit(3);
+}
+
+void Menujong::repond(ReponseJong r) {
+    joueson(pf, ctx_.r, "cartew00");
+    reponse = r;
+    hide();
+}
+
+void Menujong::choisit(int entree) {
+    switch (entree) {
     case 1:
-        if (!jong_.partieencours) return;
-        clic();
-        reponse = ReponseJong::Continuer;
-        hide();
+        if (jong_.partieencours) repond(ReponseJong::Continuer);
         return;
     case 2:
-        clic();
-        reponse = ReponseJong::Nouvelle;
-        hide();
+        repond(ReponseJong::Nouvelle);
         return;
     case 3:
     case 7:
         // With no saved game the selector is blank and does nothing.
         if (index < 0 || nom.empty()) return;
-        if (x > 80 && x < 140) {
-            if (index > 0) {
-                --index;
-                clic();
-                nom = rendlenom(index);
-                if (nom.empty()) nom = rendlenom(++index);
-            }
-        } else if (x > 500 && x < 560) {
-            nom = rendlenom(++index);
-            if (nom.empty())
-                nom = rendlenom(--index);
-            else
-                clic();
-        } else if (x > 140 && x < 500) {
-            clic();
-            jong_.nompartie = nom;
-            reponse = ReponseJong::Charger;
-            hide();
-            return;
-        }
-        afmenujong(survol);
+        jong_.nompartie = nom;
+        repond(ReponseJong::Charger);
         return;
     case 4: {
         if (!effacable()) return;
-        clic();
+        joueson(pf, ctx_.r, "cartew00");
         const Textes& t = ctx_.r.textes;
         if (boite_message(
                 pf, t[Texte::ConfirmezLEffacementDe] + ctx_.r.sautligne + t[Texte::LaPartie] + " : " + nom,
@@ -144,17 +136,38 @@ void Menujong::MouseDown(int, int, int x, int) {
         return;
     }
     case 5:
-        clic();
+        joueson(pf, ctx_.r, "cartew00");
         jong_.affichelesscores();
         return;
     case 6:
-        clic();
-        reponse = ReponseJong::Quitter;
-        hide();
+        repond(ReponseJong::Quitter);
         return;
     default:
         return;
     }
+}
+
+void Menujong::fleche(int entree, int sens) {
+    if ((entree != 3 && entree != 7) || index < 0 || nom.empty()) return;
+    if (sens < 0) {
+        if (index > 0) {
+            --index;
+            joueson(pf, ctx_.r, "cartew00");
+            nom = rendlenom(index);
+            if (nom.empty()) nom = rendlenom(++index);
+        }
+    } else {
+        nom = rendlenom(++index);
+        if (nom.empty())
+            nom = rendlenom(--index);
+        else
+            joueson(pf, ctx_.r, "cartew00");
+    }
+    afmenujong(survol);
+}
+
+void Menujong::retour() {
+    choisit(jong_.partieencours ? 1 : 6);
 }
 
 void Menujong::Form_KeyDown(Touche code, int) {
@@ -166,8 +179,11 @@ void Menujong::Form_KeyDown(Touche code, int) {
     if (index >= 0 && !nom.empty()) lignes.push_back(3);
     if (effacable()) lignes.push_back(4);
     lignes.insert(lignes.end(), {5, 6});
-    // Line 3's arrows go through the saved games; choosing the name loads the game.
-    clavier_menu_jeu(*this, code, survol, lignes, 3, [this](int l) { afmenujong(l); });
+    clavier_menu_jeu(code, survol, lignes,
+                     {.surligne = [this](int e) { afmenujong(e); },
+                      .choisit = [this](int e) { choisit(e); },
+                      .fleche = [this](int e, int sens) { fleche(e, sens); },
+                      .retour = [this] { retour(); }});
 }
 
 } // namespace tlv

@@ -36,8 +36,18 @@ class Menujong : public Form {
     void MouseDown(int button, int shift, int x, int y) override;
     void Form_KeyDown(Touche code, int shift) override;
 
+    // Its actions, named: the mouse finds them under the pointer, the keys name them. Choosing entry 3
+    // (or 7) loads the selected game.
+    void choisit(int entree);
+    // The selector's arrows (sens -1 or +1) go through the saved games; other entries have none.
+    void fleche(int entree, int sens);
+    // Back to the game in progress, as "Continuer", or else to the launcher.
+    void retour();
+
   private:
     bool effacable() const;
+    // Leaves the menu with this answer.
+    void repond(ReponseJong r);
     void premier();
     Contexte& ctx_;
     Jong& jong_;

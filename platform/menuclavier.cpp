@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "form.h"
-
 namespace tlv {
 
 GesteMenu geste_menu(Touche code, int& survol, std::span<const int> lignes) {
@@ -35,21 +33,20 @@ GesteMenu geste_menu(Touche code, int& survol, std::span<const int> lignes) {
     }
 }
 
-void clavier_menu_jeu(Form& menu, Touche code, int& survol, std::span<const int> lignes, int fleches,
-                      const std::function<void(int)>& surligne, int retour) {
+void clavier_menu_jeu(Touche code, int& survol, std::span<const int> lignes, const ActionsMenu& menu) {
     switch (geste_menu(code, survol, lignes)) {
     case GesteMenu::Deplace:
-        surligne(survol);
+        menu.surligne(survol);
+        return;
+    case GesteMenu::Choisit:
+        menu.choisit(survol);
         return;
     case GesteMenu::Retour:
-        survol = retour;
-        [[fallthrough]];
-    case GesteMenu::Choisit:
-        menu.MouseDown(bouton::Gauche, 0, 320, 0);
+        menu.retour();
         return;
     case GesteMenu::Moins:
     case GesteMenu::Plus:
-        if (survol == fleches) menu.MouseDown(bouton::Gauche, 0, code == Touche::Gauche ? 110 : 530, 0);
+        menu.fleche(survol, code == Touche::Gauche ? -1 : 1);
         return;
     case GesteMenu::Aucun:
         return;

@@ -17,11 +17,16 @@ enum class GesteMenu { Aucun, Deplace, Choisit, Retour, Moins, Plus };
 // line can be chosen; Entrée with nothing highlighted does nothing.
 GesteMenu geste_menu(Touche code, int& survol, std::span<const int> lignes);
 
-class Form;
-// A game's menu (lines across the 640-pixel width) worked by keys as by the mouse: the chosen line is a
-// click at its middle, Échap a click on line `retour`, Gauche and Droite clicks on the arrows at the two
-// ends of line `fleches`. `surligne` shows the new highlight.
-void clavier_menu_jeu(Form& menu, Touche code, int& survol, std::span<const int> lignes, int fleches,
-                      const std::function<void(int)>& surligne, int retour = 6);
+// What a game's menu does, named: its mouse handler finds the action under the pointer, its keys name it.
+struct ActionsMenu {
+    std::function<void(int ligne)> surligne; // shows the new highlight
+    std::function<void(int ligne)> choisit;
+    std::function<void(int ligne, int sens)> fleche; // sens -1 the left arrow, +1 the right one
+    std::function<void()> retour;
+};
+
+// A game's menu worked by keys: Entrée chooses the highlighted line, Gauche and Droite work its arrows
+// (a line without any ignores them), Échap goes back.
+void clavier_menu_jeu(Touche code, int& survol, std::span<const int> lignes, const ActionsMenu& menu);
 
 } // namespace tlv

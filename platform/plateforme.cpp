@@ -206,6 +206,14 @@ bool traduit(const SDL_Event& ev, const Fenetre& fenetre, Entree& e) {
 void Plateforme::distribue(const Entree& e) {
     if (e.type == Entree::Type::Quitter) throw Quitter{};
     if (touche_fenetre(e)) return;
+    if (e.type == Entree::Type::Touche && touches_communes_) {
+        // Called from a copy: they may open a screen, and others may be installed before it closes.
+        const TouchesCommunes t = touches_communes_;
+        if (t(e.code, e.maj)) {
+            sale_ = true;
+            return;
+        }
+    }
     Form* f = dessus();
     // Typing a name says nothing of how the player moves about.
     if (e.type == Entree::Type::Touche && !(f && f->saisit_texte()))

@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "audio.h"
@@ -124,6 +125,13 @@ class Plateforme {
     // keys act.
     bool clavier() const { return clavier_; }
 
+    // The keys every screen shares, asked before the top form sees a key: true when they took it. Returns
+    // the ones replaced, for whoever installed these to put back.
+    using TouchesCommunes = std::function<bool(Touche code, int maj)>;
+    TouchesCommunes installe_touches_communes(TouchesCommunes t) {
+        return std::exchange(touches_communes_, std::move(t));
+    }
+
     // Input from the robot, delivered at the next giving way.
     void pousse(const Entree& e) { file_.push_back(e); }
     // Asks every wait to quit, as closing the window does.
@@ -188,6 +196,7 @@ class Plateforme {
     std::vector<Form*> pile_;
     std::vector<Minuterie*> minuteries_;
     std::deque<Entree> file_;
+    TouchesCommunes touches_communes_;
 };
 
 // Offsets of a centred 640 x 480 area on a screen of w x h pixels (rounded down, negative when smaller).

@@ -5,7 +5,6 @@
 #include "ajuste.h"
 #include "platform/boite_message.h"
 #include "platform/entrees.h"
-#include "platform/menuclavier.h"
 #include "platform/plateforme.h"
 #include "shell/chargeimage.h"
 #include "shell/reglages.h"
@@ -71,20 +70,22 @@ void Score::Form_Activate() {
 }
 
 void Score::Form_KeyDown(Touche code, int) {
-    static constexpr int boutons[] = {1, 2};
-    // The buttons side by side: Gauche and Droite move between them as Haut and Bas do.
-    if (code == Touche::Gauche || code == Touche::Droite)
-        code = code == Touche::Gauche ? Touche::Haut : Touche::Bas;
-    switch (geste_menu(code, survol, boutons)) {
-    case GesteMenu::Deplace:
+    // The buttons lie side by side: the arrows go toward a side and stop there, so that going right never
+    // comes round to the erasing.
+    switch (code) {
+    case Touche::Gauche:
+    case Touche::Haut:
+    case Touche::Droite:
+    case Touche::Bas:
+        survol = code == Touche::Gauche || code == Touche::Haut ? 1 : 2;
         survolbouton(survol);
         return;
-    case GesteMenu::Choisit:
-        // A click in the middle of the highlighted button.
-        MouseDown(bouton::Gauche, 0, survol == 1 ? 125 : 375, BoutonsY + 20);
+    case Touche::Entree:
+        // Nothing highlighted: the harmless one.
+        choisit(survol == 1 ? 1 : 2);
         return;
-    case GesteMenu::Retour:
-        // Escape closes the table as "Retour" would, but leaves the answer empty: nothing changes.
+    case Touche::Echap:
+        // Closes the table as "Retour" would, but leaves the answer empty: nothing changes.
         hide();
         return;
     default:
@@ -100,9 +101,12 @@ void Score::MouseMove(int, int, int x, int y) {
 }
 
 void Score::MouseDown(int, int, int x, int y) {
-    if (y <= BoutonsY) return;
+    if (y > BoutonsY) choisit(x < 250 ? 1 : 2);
+}
+
+void Score::choisit(int bouton) {
     joueson(pf, ctx_.r, "cartew00");
-    if (x < 250) {
+    if (bouton == 1) {
         const std::string texte = ctx_.r.textes[Texte::ConfirmezLEffacementDe] + ctx_.r.sautligne +
                                   ctx_.r.textes[Texte::TableauDesScores];
         if (boite_message(pf, texte, "Tolva'nexes", true)) {

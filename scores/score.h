@@ -25,6 +25,8 @@ class Score : public Form {
     void imprime_releve(int x, int y, const std::string& texte, int points);
     // The title centred in the top band.
     void titre(const std::string& texte);
+    // A button chosen, by its click or by Entrée: 1 "Effacer les scores" (after a confirmation), 2 "Retour".
+    void choisit(int bouton);
 
     void Form_Activate() override;
     void Form_KeyDown(Touche code, int shift) override;

@@ -4,6 +4,7 @@
 
 #include "avis.h"
 #include "chargeimage.h"
+#include "claviercommun.h"
 #include "platform/chrono.h"
 #include "platform/menuclavier.h"
 #include "platform/plateforme.h"
@@ -174,8 +175,26 @@ void Base::Form_Activate() {
     jouemusik("cartem00");
 }
 
+void Base::focus_bouton(bool sur_bouton) {
+    Command1.focus = sur_bouton;
+    // Back from the button, the keys start again from the first line.
+    survol_ = sur_bouton ? 0 : 1;
+    choix(survol_);
+}
+
 void Base::Form_KeyDown(Touche code, int) {
-    if (touche_son(pf, ctx_.util, ctx_.r, code, "cartem00") || !basemenu_visible_) return;
+    if (!basemenu_visible_) return;
+    // Tab goes between the lines and the web button; Haut and Bas come back to the lines as well, where
+    // they start from no line.
+    if (code == Touche::Tab) {
+        focus_bouton(!Command1.focus);
+        return;
+    }
+    if (Command1.focus) {
+        if (code == Touche::Entree) Command1_Click();
+        if (code != Touche::Haut && code != Touche::Bas) return;
+        Command1.focus = false;
+    }
     // Échap has nowhere to go back to here: it does nothing, as the arrows sideways do.
     static constexpr int lignes[] = {1, 2, 3, 4, 5};
     switch (geste_menu(code, survol_, lignes)) {
@@ -197,8 +216,10 @@ void Base::Form_Unload() {
 
 void Base::MouseMove(int button, int shift, int x, int y) {
     const int bx = x - ctx_.r.decalagex, by = y - ctx_.r.decalagey;
-    if (basemenu_visible_ && bx >= 0 && by >= 0 && bx < 640 && by < 480)
+    if (basemenu_visible_ && bx >= 0 && by >= 0 && bx < 640 && by < 480) {
+        Command1.focus = false;
         basemenu_MouseMove(button, shift, bx, by);
+    }
 }
 
 void Base::MouseDown(int button, int shift, int x, int y) {
@@ -227,6 +248,7 @@ void Base::oublie_modifications() {
 }
 
 void lancemenu(Contexte& ctx, const Jeux& jeux) {
+    ClavierCommun clavier(ctx, "cartem00");
     Base base(ctx, jeux);
     base.load();
     base.place(0, 0);

@@ -16,6 +16,8 @@ class Base : public Form {
     static constexpr int BandeY[6] = {0, 9, 79, 149, 340, 410};
 
     void choix(int ligne);
+    // The keys' place: the web button (no line highlighted) or the lines.
+    void focus_bouton(bool sur_bouton);
     void ligne();
     void recharge();
     void jouemusik(const std::string& nom);

@@ -79,6 +79,10 @@ INSTANTIATE_TEST_SUITE_P(
                 "touche Haut\ntouche Haut\ntouche Droite\ntouche Gauche\ntouche Gauche\ntouche Haut\n"
                 "touche Entree\nattends\n",
                 R::aucune, 500, false, 4},
+        // Échap goes back to the match in progress, else to the launcher.
+        CasMenu{"EscapeBackToTheMatch", true, 1000, "touche Echap\nattends\n", R::continuer, 1000, true, 1},
+        CasMenu{"EscapeWithoutAMatchLeaves", false, 1000, "touche Echap\nattends\n", R::quitter, 1000, true,
+                1},
         CasMenu{"Line5WithoutShiftAltNothing", true, 1000,
                 clics({"320 340", "320 340 maj", "320 340 maj+alt+ctrl"}), R::aucune, 1000, true, 0}),
     [](const auto& i) { return std::string(i.param.nom); });

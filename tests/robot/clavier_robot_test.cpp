@@ -45,6 +45,51 @@ TEST(Clavier, EveryGamesMenuAndBackToTheLauncherWithKeysOnly) {
     EXPECT_TRUE(test::memes_pixels(p.capture("survol.png"), p.capture("echap.png"), Rect{0, 0, 640, 480}));
 }
 
+// The keys every screen shares act over the Memo menu, its score table and the help; Échap in a menu over
+// a game goes back to the game; Tab then Entrée on the launcher open the web page. What the run printed,
+// cut down to the screens shown, the tunes ("-" stopped), the clicks' sound and the page.
+TEST(Clavier, SharedKeysOnEveryScreenEscapeBackToTheGameAndTheWebButtonByTab) {
+    Programme p;
+    const std::string script =
+        "attends\ntouche Bas\ntouche Bas\ntouche Entree\nattends\ntouche Bas\ntouche Entree\nattends\n"
+        "clic 320 455\nattends\n"
+        "# F7 silences the rest of this menu; F5 twice opens one dialog.\n"
+        "touche F7\ntouche F8\ntouche F8\nattends\ntouche F5\nattends\ntouche F5\nattends\n"
+        "touche Echap\nattends\ntouche Echap\nattends\ntouche F7\nclic 320 455\nattends\n"
+        "touche Haut\ntouche Haut\ntouche Haut\ntouche Entree\nattends\n"
+        "touche F7\ntouche F8\ntouche F8\nattends\ntouche Entree\nattends\ntouche F7\ntouche Echap\nattends\n"
+        "clic 320 455\nattends\ntouche Haut\ntouche Entree\nattends\n"
+        "touche Haut\ntouche Haut\ntouche Entree\nattends\n"
+        "touche F7\ntouche F8\ntouche F8\nattends\ntouche Echap\nattends\ntouche Entree\nattends\n"
+        "touche F7\ntouche Echap\nattends\ntouche Tab\ntouche Entree\nattends\n";
+    const auto r =
+        p.execute("--robot " + p.script(script) + " --dossier-scores " + p.dossier(), "TLV_ROBOT_ECRANS=1");
+    ASSERT_EQ(r.code, 0) << r.erreurs;
+    std::istringstream sortie(r.sortie);
+    std::string trace;
+    for (std::string l; std::getline(sortie, l) && !trace.ends_with("url");)
+        if (l.starts_with("ecran "))
+            trace += l.substr(6) + " ";
+        else if (l == "musique arret")
+            trace += "- ";
+        else if (l.starts_with("musique cartem"))
+            trace += l.substr(14) + " ";
+        else if (l == "effet cartew00")
+            trace += "clic ";
+        else if (l.starts_with("url "))
+            trace += "url";
+    EXPECT_EQ(trace, "Base - 00 clic - 02 Memo Menumemo clic clic Menumemo "
+                     // F8 twice restarts Memo's tune; Échap leaves the dialog, then goes back to the game.
+                     "- - 02 DialogueTempo "
+                     // The scores, where F8 works too; Entrée with no button lit is "Retour".
+                     "clic Menumemo clic Score - - 02 "
+                     // Échap back to the game, heard; the menu again and back to the launcher.
+                     "clic clic Menumemo clic - 00 "
+                     // The help: F8, and F7 silences its next opening.
+                     "clic Aide - - 00 Aide url")
+        << r.sortie;
+}
+
 // A run's preferences go to `--dossier-config`, and the next run starts from them.
 TEST(FenetreRetenue, TheSwitchIsRememberedTheCommandLineWinsForOneRunAndRobotsLeaveThePlayersAlone) {
     Programme p;

@@ -123,8 +123,12 @@ TEST_F(Banc, OnlyAConfirmedEraseResetsTheFile) {
           Cas{false, Effacer + "touche Entree\nattends\n", true, true},
           Cas{true, Effacer + "touche Echap\n" + Retour, true, false},
           Cas{true, Effacer, false, false}, // the program closed at the question
-          // By keys: Bas highlights the first button; the box's OK is chosen by Entrée.
-          Cas{true, "attends\ntouche Bas\ntouche Entree\nattends\ntouche Entree\nattends\n", true, true}}) {
+          // By keys, in screen order: Haut lights the left button, the box's OK is chosen by Entrée; the
+          // arrows stop at the right one; Entrée with nothing lit is "Retour".
+          Cas{true, "attends\ntouche Haut\ntouche Entree\nattends\ntouche Entree\nattends\n", true, true},
+          Cas{true, "attends\ntouche Gauche\ntouche Droite\ntouche Bas\ntouche Entree\nattends\n", true,
+              false},
+          Cas{true, "attends\ntouche Entree\nattends\n", true, false}}) {
         SCOPED_TRACE(c.script);
         const std::string fichier = c.memo ? "tlvmemo0.sco" : fichierjong;
         const std::string avant = c.memo ? "JOUEUR          12\r\n" : "X        00100010\r\n";
