@@ -10,8 +10,6 @@ namespace tlv {
 namespace {
 const std::uint32_t Face = rgb(212, 208, 200), Clair = rgb(255, 255, 255), Ombre = rgb(128, 128, 128),
                     Noir = rgb(0, 0, 0), Piste = rgb(232, 230, 224);
-// The caption's colour on a picture face.
-const std::uint32_t LegendeImage = rgb(0, 255, 255);
 
 void relief(Surface& s, int x, int y, int w, int h, bool enfonce) {
     fill(s, x, y, w, h, Face);
@@ -61,7 +59,7 @@ void Bouton::dessine(Surface& s, int ox, int oy, Polices& p) {
     const int tx = X + (w - tw + decalage_texte) / 2 + bas, ty = Y + (h - th) / 2 + bas;
     if (image) {
         p.imprime(s, tx + 1, ty + 1, t, points, rgb(0, 60, 60));
-        p.imprime(s, tx, ty, t, points, LegendeImage);
+        p.imprime(s, tx, ty, t, points, rgb(0, 255, 255));
     } else {
         p.imprime(s, tx, ty, t, points, Noir);
         // Underline the accelerator letter, as the classic buttons do.
@@ -73,14 +71,12 @@ void Bouton::dessine(Surface& s, int ox, int oy, Polices& p) {
         }
     }
     if (focus) {
-        // Every other pixel of a frame inside the face's edge: on a picture face (which may be smaller than
-        // the button), clear of its border and in the caption's colour, so that it shows on a dark face.
-        const int marge = image ? 7 : 4;
-        const std::uint32_t c = image ? LegendeImage : Noir;
-        const int fw = (image ? source.w : w) - 2 * marge, fh = (image ? source.h : h) - 2 * marge;
-        const int fx = X + (w - fw) / 2 + bas, fy = Y + (h - fh) / 2 + bas;
-        for (int i = 0; i < fw; i += 2) fill(s, fx + i, fy, 1, 1, c), fill(s, fx + i, fy + fh - 1, 1, 1, c);
-        for (int j = 0; j < fh; j += 2) fill(s, fx, fy + j, 1, 1, c), fill(s, fx + fw - 1, fy + j, 1, 1, c);
+        // Every other pixel of a frame four pixels inside the edge.
+        const int fx = X + 4 + bas, fy = Y + 4 + bas, fw = w - 8, fh = h - 8;
+        for (int i = 0; i < fw; i += 2)
+            fill(s, fx + i, fy, 1, 1, Noir), fill(s, fx + i, fy + fh - 1, 1, 1, Noir);
+        for (int j = 0; j < fh; j += 2)
+            fill(s, fx, fy + j, 1, 1, Noir), fill(s, fx + fw - 1, fy + j, 1, 1, Noir);
     }
 }
 

@@ -65,9 +65,10 @@ void Fenetre::bascule_plein_ecran() {
         // A window made full screen from the start has the desktop's size and no resizable frame.
         SDL_SetWindowResizable(w, SDL_TRUE);
         // The display may not be the one the size was taken on.
-        const Rect r = place(fw, fh);
-        SDL_SetWindowSize(w, r.w, r.h);
-        SDL_SetWindowPosition(w, r.x, r.y);
+        if (const Rect r = place(fw, fh); !r.vide()) {
+            SDL_SetWindowSize(w, r.w, r.h);
+            SDL_SetWindowPosition(w, r.x, r.y);
+        }
     } else {
         SDL_GetWindowSize(w, &fenetre_w_, &fenetre_h_);
         SDL_SetWindowFullscreen(w, SDL_WINDOW_FULLSCREEN_DESKTOP);

@@ -124,12 +124,15 @@ void Base::basemenu_MouseMove(int, int, int x, int y) {
 }
 
 void Base::basemenu_MouseDown(int button, int, int, int) {
-    if (button != bouton::Gauche) return;
-    switch (survol_) {
+    if (button == bouton::Gauche) lance_ligne(survol_);
+}
+
+void Base::lance_ligne(int choisie) {
+    switch (choisie) {
     case 1:
     case 2:
     case 3: {
-        const auto& jeu = survol_ == 1 ? jeux_.belote : survol_ == 2 ? jeux_.memo : jeux_.quadrel;
+        const auto& jeu = choisie == 1 ? jeux_.belote : choisie == 2 ? jeux_.memo : jeux_.quadrel;
         if (!jeu) return;
         ligne();
         jeu(ctx_);
@@ -176,7 +179,15 @@ void Base::Form_Activate() {
 }
 
 void Base::focus_bouton(bool sur_bouton) {
-    Command1.focus = sur_bouton;
+    if (sur_bouton) {
+        // Around the button's face, clear of its gold edge.
+        const int fw = Command1.image ? Command1.source.w : Command1.w,
+                  fh = Command1.image ? Command1.source.h : Command1.h;
+        montre_focus(Rect{Command1.x + (Command1.w - fw) / 2 - 3, Command1.y + (Command1.h - fh) / 2 - 3,
+                          fw + 6, fh + 6});
+    } else {
+        cache_focus();
+    }
     // Back from the button, the keys start again from the first line.
     survol_ = sur_bouton ? 0 : 1;
     choix(survol_);
@@ -187,13 +198,13 @@ void Base::Form_KeyDown(Touche code, int) {
     // Tab goes between the lines and the web button; Haut and Bas come back to the lines as well, where
     // they start from no line.
     if (code == Touche::Tab) {
-        focus_bouton(!Command1.focus);
+        focus_bouton(!focus_visible());
         return;
     }
-    if (Command1.focus) {
+    if (focus_visible()) {
         if (code == Touche::Entree) Command1_Click();
         if (code != Touche::Haut && code != Touche::Bas) return;
-        Command1.focus = false;
+        cache_focus();
     }
     // Échap has nowhere to go back to here: it does nothing, as the arrows sideways do.
     static constexpr int lignes[] = {1, 2, 3, 4, 5};
@@ -202,7 +213,7 @@ void Base::Form_KeyDown(Touche code, int) {
         choix(survol_);
         break;
     case GesteMenu::Choisit:
-        basemenu_MouseDown(bouton::Gauche, 0, 0, 0);
+        lance_ligne(survol_);
         break;
     default:
         break;
@@ -216,10 +227,8 @@ void Base::Form_Unload() {
 
 void Base::MouseMove(int button, int shift, int x, int y) {
     const int bx = x - ctx_.r.decalagex, by = y - ctx_.r.decalagey;
-    if (basemenu_visible_ && bx >= 0 && by >= 0 && bx < 640 && by < 480) {
-        Command1.focus = false;
+    if (basemenu_visible_ && bx >= 0 && by >= 0 && bx < 640 && by < 480)
         basemenu_MouseMove(button, shift, bx, by);
-    }
 }
 
 void Base::MouseDown(int button, int shift, int x, int y) {

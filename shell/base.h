@@ -17,7 +17,10 @@ class Base : public Form {
 
     void choix(int ligne);
     // The keys' place: the web button (no line highlighted) or the lines.
+    // The keys' place: the web button (framed) or the menu lines.
     void focus_bouton(bool sur_bouton);
+    // What the menu line does, clicked or chosen by Entrée.
+    void lance_ligne(int choisie);
     void ligne();
     void recharge();
     void jouemusik(const std::string& nom);

@@ -11,6 +11,7 @@
 #include "path_game/chemin.h"
 #include "path_game/parties.h"
 #include "path_game/plateaux.h"
+#include "pixels.h"
 #include "platform/image.h"
 #include "programme.h"
 
@@ -33,14 +34,19 @@ std::string vers(int& c, int& r, int c2, int r2) {
     return s;
 }
 
-// The focus frame's bright line crosses the top edge of the card at (x, y) of the play area, on a
-// capture of the play area or of a display of `largeur` x `hauteur` that scales it.
-bool cadre_sur(const Surface& s, int x, int y) {
+// A rectangle of the play area on a capture of it, or of a display that scales it and centres it.
+Rect sur_ecran(const Surface& s, const Rect& r) {
     const double e = std::min(s.largeur() / 640.0, s.hauteur() / 480.0);
     const int ox = (s.largeur() - static_cast<int>(640 * e)) / 2,
               oy = (s.hauteur() - static_cast<int>(480 * e)) / 2;
-    const std::uint32_t p =
-        s.pixel(ox + static_cast<int>((x + 35.5) * e), oy + static_cast<int>((y + 1) * e));
+    return Rect{ox + static_cast<int>(r.x * e), oy + static_cast<int>(r.y * e), static_cast<int>(r.w * e),
+                static_cast<int>(r.h * e)};
+}
+
+// The focus frame's bright line crosses the top edge of the card at (x, y) of the play area.
+bool cadre_sur(const Surface& s, int x, int y) {
+    const Rect r = sur_ecran(s, Rect{x + 35, y, 1, 2});
+    const std::uint32_t p = s.pixel(r.x, r.y + r.h / 2);
     return ((p >> 16) & 255) < 90 && ((p >> 8) & 255) > 200 && (p & 255) > 200;
 }
 
@@ -63,8 +69,10 @@ TEST_P(ClavierJeux, MemoWonAndRankedWithKeysOnly) {
     std::map<int, Place> ou;
     for (int c = 3; c <= 6; ++c)
         for (int r = 1; r <= 4; ++r) ou[pl.carte({c, r})] = {c, r};
+    // On the way, Tab lights the web button and takes the keys back to the lines (the first one lit).
     std::string s =
-        "attends\ntouche Bas\ntouche Bas\ntouche Entree\nattends\ntouche Bas\ntouche Entree\nattends\n";
+        "attends\ncapture " + d + "lanceur.png\ntouche Tab\nattends\ncapture " + d +
+        "web.png\ntouche Tab\ntouche Bas\ntouche Entree\nattends\ntouche Bas\ntouche Entree\nattends\n";
     s += "capture " + d + "debut.png\ntouche Gauche\nattends\ncapture " + d + "bord.png\n" +
          "touche Droite\nattends\ncapture " + d + "droite.png\n";
     int c = 4, r = 1;
@@ -81,6 +89,10 @@ TEST_P(ClavierJeux, MemoWonAndRankedWithKeysOnly) {
         << p.fichier(p.scores() + "tlvmemo0.sco");
     EXPECT_NE(res.sortie.find("effet cartew08"), std::string::npos) << "the record";
     EXPECT_NE(res.sortie.find("effet cartew03"), std::string::npos) << "« Quitter » reached";
+
+    const Surface lanceur = image(p, "lanceur.png"), web = image(p, "web.png");
+    EXPECT_FALSE(test::memes_pixels(lanceur, web, sur_ecran(web, Rect{350, 235, 260, 80})));
+    EXPECT_TRUE(test::memes_pixels(lanceur, web, sur_ecran(web, Rect{0, 0, 330, 220})));
 
     const Surface debut = image(p, "debut.png"), bord = image(p, "bord.png"), droite = image(p, "droite.png");
     const Point a = coin({3, 1}), b = coin({4, 1});
