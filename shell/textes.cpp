@@ -33,7 +33,7 @@ const Textes& textes_fixes() {
             "d'annonces",
             "à vous",
             "dix de der",
-            "Egalité",
+            "Égalité",
             "Vous perdez",
             "Vous gagnez",
             "Ils sont",
@@ -50,7 +50,7 @@ const Textes& textes_fixes() {
             "Avec annonces",
             "Sans annonces",
             " 7 8 9 V D R10 1",
-            "Pique  CarreauTrefle Coeur  ",
+            "Pique  CarreauTrèfle Cœur   ",
             "Belote",
             "Memo",
             "Quadrel",
@@ -86,11 +86,24 @@ const Textes& textes_fixes() {
     return t;
 }
 
-// The packed texts are pure ASCII, so byte positions are character positions.
+namespace {
+// The byte where UTF-8 character `n` begins (the end when there are fewer).
+std::size_t octet(const std::string& texte, std::size_t n) {
+    std::size_t i = 0;
+    for (; i < texte.size() && n > 0; --n) do
+            ++i;
+        while (i < texte.size() && (static_cast<unsigned char>(texte[i]) & 0xC0) == 0x80);
+    return i;
+}
+} // namespace
+
+// Fields count characters, not bytes: the suits' names are accented.
 std::string champ(const std::string& texte, int n, int largeur) {
-    const std::size_t debut = static_cast<std::size_t>((n - 1) * largeur);
-    if (n < 1 || debut >= texte.size()) return std::string();
-    return texte.substr(debut, static_cast<std::size_t>(largeur));
+    if (n < 1) return std::string();
+    const std::size_t debut = octet(texte, static_cast<std::size_t>((n - 1) * largeur));
+    if (debut >= texte.size()) return std::string();
+    const std::size_t fin = debut + octet(texte.substr(debut), static_cast<std::size_t>(largeur));
+    return texte.substr(debut, fin - debut);
 }
 
 std::string champ_nu(const std::string& texte, int n, int largeur) {

@@ -50,8 +50,8 @@ INSTANTIATE_TEST_SUITE_P(
         C{"ChuteGardeLaBelote", 1, 2, 1, 1, 70, 82, 20, 0, 0, 0, 0, 20, 142, 0, false, "Vous perdez|"},
         C{"ChuteDeEst", 2, 1, 1, 1, 90, 72, 0, 0, 0, 0, 0, 172, 0, 0, false, "Vous gagnez|"},
         // A tie puts only the taker's side in reserve; the next decided deal pays it to the side ahead.
-        C{"Litige", 1, 2, 1, 1, 81, 71, 0, 0, 0, 0, 0, 0, 81, 81, false, "Egalité|"},
-        C{"LitigeSurLitige", 2, 2, 1, 1, 81, 71, 0, 0, 81, 0, 0, 81, 0, 162, false, "Egalité|"},
+        C{"Litige", 1, 2, 1, 1, 81, 71, 0, 0, 0, 0, 0, 0, 81, 81, false, "Égalité|"},
+        C{"LitigeSurLitige", 2, 2, 1, 1, 81, 71, 0, 0, 81, 0, 0, 81, 0, 162, false, "Égalité|"},
         C{"ReservePayee", 2, 1, 1, 1, 100, 52, 0, 0, 81, 0, 0, 243, 0, 0, false, "Vous gagnez|"},
         C{"ReserveAuxAutres", 4, 4, 1, 1, 40, 112, 0, 0, 50, 0, 0, 40, 172, 0, false, "Vous perdez|"},
         // All the tricks: 100 instead of the last-trick 10, the belote kept by the side without a trick.
