@@ -134,5 +134,14 @@ TEST(TexteAide, RegularFilesOnlyAndNeverPastTheBound) {
         return gros.size() == taillemaxaide && gros.starts_with("# Gros\n");
     }));
 }
+// The Belote part says what the table does now.
+TEST(TexteAide, TheBelotePartSaysWhatTheTableDoes) {
+    std::ifstream f("./tolvanex.hlp");
+    const std::string t((std::istreambuf_iterator<char>(f)), {});
+    const std::string belote = t.substr(t.find("# La Belote"), t.find("# Le Memo") - t.find("# La Belote"));
+    for (const char* dit : {"dit pourquoi", "gauche ou droit", "couleur sœur", "restent affichés"})
+        EXPECT_NE(belote.find(dit), std::string::npos) << dit;
+}
+
 } // namespace
 } // namespace tlv
