@@ -42,7 +42,13 @@ void affichedistribution(Belote& b, Table& t) {
     if (p.avecfauxjeu && !fauxjeuvalide(p.fauxjeu)) p.avecfauxjeu = false;
     if (p.avecfauxjeu && p.premieredonne) {
         tb.donneur = p.donneurfauxjeu;
-        b.reglages.avecannonces = false;
+        // The player chose announcements: the change must not go unsaid.
+        if (b.reglages.avecannonces) {
+            b.reglages.avecannonces = false;
+            t.message_on("Donne composée\u00a0:", "annonces désactivées");
+            t.pause(2.f);
+            t.message_off();
+        }
     }
     t.message_on(
         tb.donneur == 1 ? tx[Texte::VousDistribuez] : nomjoueur(b, tb.donneur) + tx[Texte::Distribue], vide);
@@ -63,7 +69,7 @@ void affichedistributiondureste(Belote& b, Table& t) {
     auto& p = b.paquet;
     t.curseur(Pointeur::repos);
     deplaceatout(b, t, tb.preneur);
-    t.affichecontrat(nomjoueur(b, tb.preneur) + "," + b.reglages.textes[Texte::Atout], tb.atout);
+    t.affichecontrat(nomjoueur(b, tb.preneur) + ", " + b.reglages.textes[Texte::Atout], tb.atout);
     if (!p.premieredonne || !p.avecfauxjeu) {
         distributiondureste(tb, p, b.rnd);
     } else {

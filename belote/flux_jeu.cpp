@@ -140,6 +140,7 @@ void partie(Belote& b, Table& t) {
         for (int k = 0; k < 4; ++k) {
             ++tb.numcarte;
             j = suivant(j);
+            if (k > 0 && j != 1 && precedent(j) != 1) t.battement();
             const int slot = j == 1 ? toursud(b, t) : tourordinateur(b, t, j);
             if (slot == 0) return;
             enregistre(b, t, pl, j, slot);

@@ -38,6 +38,8 @@ class Table {
     // Waits that a right click cuts short; true when one did.
     virtual bool pause(float secondes) = 0;
     virtual void pause_visu() = 0;
+    // The short wait between two computer cards, so that the player sees who played what.
+    virtual void battement() = 0;
 
     virtual void joueson(const std::string& nom) = 0;
     virtual void voix(int joueur, const std::string& mot) = 0;

@@ -16,6 +16,7 @@ class TableMuette : public Table {
     void message_off2(int) override {}
     bool pause(float) override { return false; }
     void pause_visu() override {}
+    void battement() override {}
     void joueson(const std::string&) override {}
     void voix(int, const std::string&) override {}
     void afficheletapis() override {}

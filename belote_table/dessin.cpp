@@ -86,10 +86,27 @@ void Ecran::posecarte(int joueur, const Main& main, int nombre, int espacement) 
         // Sud's cards always overlap by 30 so that a click finds them.
         p += joueur == 1 ? 30 : espacement;
     }
+    if (joueur == b.table.donneur) posedonneur();
     if (ligne)
         monrefresh(99, by, 282, 96);
     else
         monrefresh(bx, 99, 96, 282);
+}
+
+void Ecran::posedonneur() {
+    // Beside the hand, where no card of it ever lies: left of Sud's row, below Est's column, right of Nord's
+    // row, above Ouest's column.
+    static constexpr int places[5][2] = {{}, {76, 422}, {422, 340}, {386, 38}, {38, 120}};
+    const int j = b.table.donneur;
+    if (j < 1 || j > 4) return;
+    const int x = places[j][0], y = places[j][1];
+    restaure(x, y, 20, 20);
+    Polices& po = pf.polices();
+    const int t = ctx.r.taille3;
+    const std::string d = "D";
+    const int tx = x + (20 - po.largeur(d, t)) / 2, ty = y + (20 - po.hauteur(t)) / 2;
+    po.imprime(fond, tx, ty, d, t, Clair);
+    po.imprime(fond, tx + 1, ty + 1, d, t, SombreLabel);
 }
 
 void Ecran::posemescartes(const Main& mescartes) {
@@ -182,7 +199,9 @@ void Ecran::evacuepile(bool versbas) {
 
 void Ecran::affichecontrat(const std::string& texte, int atout) {
     Polices& po = pf.polices();
-    const int t = ctx.r.taille3;
+    // Clear of the trump's disc at x 596, smaller if need be.
+    int t = ctx.r.taille3;
+    while (t > 8 && 485 + po.largeur(texte, t) > 596 - 6) --t;
     po.imprime(fond, 485, (48 - po.hauteur(t)) / 2, texte, t, Clair);
     static constexpr int sources[5][2] = {{0, 0}, {447, 384}, {487, 384}, {447, 424}, {487, 424}};
     if (atout >= 1 && atout <= 4) bitblt(fond, 596, 4, 40, 40, tampon, sources[atout][0], sources[atout][1]);

@@ -104,8 +104,9 @@ void Ecran::Form_Activate() {
             return;
         }
         lancelapartie(b, *this);
-        // A finished match leaves the score pad in sight until a click, then the Belote menu.
+        // A finished match leaves its result and the score pad in sight until a click, then the Belote menu.
         if (b.ecran.finpartie && !b.table.partieencours && b.ecran.arret == 2) {
+            montreresultat();
             attendapresfin();
             affichelemenu();
         }
@@ -141,8 +142,9 @@ void Ecran::voix(int joueur, const std::string& mot) {
 }
 
 void Ecran::curseur(Pointeur c) {
-    // The rules' idle pointer means the program plays by itself: the busy pointer.
-    pf.curseur(c == Pointeur::attente ? Curseur::Attente : Curseur::Occupe);
+    // While the program plays by itself it mostly waits, and a click ends those waits: the arrow, not the
+    // busy pointer.
+    pf.curseur(c == Pointeur::attente ? Curseur::Attente : Curseur::Repos);
 }
 
 bool Ecran::curseur_attente() const {

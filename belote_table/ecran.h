@@ -39,6 +39,7 @@ class Ecran : public Form, public Table {
     void message_off2(int retournee) override;
     bool pause(float secondes) override;
     void pause_visu() override;
+    void battement() override;
     void joueson(const std::string& nom) override;
     void voix(int joueur, const std::string& mot) override;
     void afficheletapis() override;
@@ -89,7 +90,9 @@ class Ecran : public Form, public Table {
     void menu04(int ligne);
     void affichelemenu();
     void affichedernierpli();
-    // After a finished match: the table stays shown until the player clicks.
+    // After a finished match: the result, both totals and how to go on, over the table.
+    void montreresultat();
+    // ... which stays shown until the player clicks.
     void attendapresfin();
     // Slot of Sud's hand under x (relative to the row's left end), 0 when none.
     static int jaiclique(const Main& jeu, int largeur, int x);
@@ -102,10 +105,9 @@ class Ecran : public Form, public Table {
     bool menuallume = false;
     int gauchesud = 0, droitesud = 0;
     std::array<int, 4> couleurspossibles{};
-    int pile = 0;             // stack of the last trick gathered: 0 none, 1 Sud and Nord's, 2 Est and Ouest's
-    int surlepli = 0;         // cards lying on the trick's spots
-    bool attendfin = false;   // after a finished match, until a click
-    bool coupeauclic = false; // a left click ends the pause under way, as a right click does
+    int pile = 0;           // stack of the last trick gathered: 0 none, 1 Sud and Nord's, 2 Est and Ouest's
+    int surlepli = 0;       // cards lying on the trick's spots
+    bool attendfin = false; // after a finished match, until a click
 
   private:
     // The Menu label clicked, or Échap, while the player is awaited.
@@ -130,6 +132,12 @@ class Ecran : public Form, public Table {
     void boite(int y, const std::string& ligne1, const std::string& ligne2);
     // The small stack of backs in the hot area of the side that won the last trick.
     void posepile();
+    // The dealer's mark by the dealer's hand.
+    void posedonneur();
+    // The reserve of a tie under the pad, while there is one.
+    void ecritreserve();
+    // Whether this rectangle of the table shows the bare cloth.
+    bool tapisnu(int x, int y, int largeur, int hauteur) const;
     // A card slides by 16-pixel steps over the table, what lies under it saved and put back.
     void glisse(int carte, bool face, int x0, int y0, int x1, int y1, bool laisse);
     bool curseur_attente() const;
@@ -140,7 +148,9 @@ class Ecran : public Form, public Table {
     std::unique_ptr<Suivi> journal_;
     bool active_ = false;
     EtatClic etatclic_ = EtatClic::aucun;
-    bool clic_ = false; // a right click, or a left one where it counts as one, not yet consumed
+    bool clic_ = false;               // a right click, or a left one where it counts as one, not yet consumed
+    bool enpause_ = false;            // a pause runs: a left click ends it as a right click does
+    int sourisx_ = -1, sourisy_ = -1; // where the mouse was last seen on the table
     int lignescore_ = 0;
     int boitey_ = 192; // where the message box under way lies
     // The table as loaded, under the "Menu" label: all of it that is needed once the clean table has its

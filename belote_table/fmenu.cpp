@@ -56,10 +56,14 @@ void Fmenu::dessine(Surface& ecran) {
     for (int l = 1; l <= 6; ++l) {
         const std::string& s = lignes[l];
         if (s.empty()) continue;
-        const int x = left + (480 - po.largeur(s, t)) / 2 + 80, y = top + Haut[l];
+        // The first band starts right under the picture's frame: a long line there is made smaller and
+        // lowered a little, so that it keeps clear of it.
+        int tl = t;
+        while (l == 1 && tl > 8 && po.largeur(s, tl) > 420) --tl;
+        const int x = left + (480 - po.largeur(s, tl)) / 2 + 80, y = top + Haut[l] + (l == 1 ? 4 : 0);
         const bool allume = l == allumee_;
-        po.imprime(ecran, x, y, s, t, allume ? Sombre : Clair);
-        po.imprime(ecran, x + 1, y + 1, s, t, allume ? Clair : Sombre);
+        po.imprime(ecran, x, y, s, tl, allume ? Sombre : Clair);
+        po.imprime(ecran, x + 1, y + 1, s, tl, allume ? Clair : Sombre);
     }
     ecran.decoupe(avant);
 }

@@ -39,9 +39,22 @@ void Ecran::boite(int y, const std::string& ligne1, const std::string& ligne2) {
     pf.invalide();
 }
 
+bool Ecran::tapisnu(int x, int y, int largeur, int hauteur) const {
+    for (int j = y; j < y + hauteur; ++j)
+        for (int i = x; i < x + largeur; ++i)
+            if (fond.pixel(i, j) != ecranbis.pixel(i, j)) return false;
+    return true;
+}
+
 void Ecran::message_on(const std::string& ligne1, const std::string& ligne2) {
-    // The box would hide the cards already played on the trick: it then goes over Nord's hand instead.
-    boitey_ = surlepli > 0 ? 0 : BoiteY;
+    // The box goes where it hides no card: the middle, else above or below it (a trick spot still empty),
+    // and over Nord's hand only when the whole trick square is taken.
+    boitey_ = 0;
+    for (int y : {BoiteY, BoiteY - 96, BoiteY + 96})
+        if (tapisnu(BoiteX, y, BoiteL, BoiteH)) {
+            boitey_ = y;
+            break;
+        }
     bitblt(tampon, 0, 528, BoiteL, BoiteH, fond, BoiteX, boitey_);
     boite(boitey_, ligne1, ligne2);
 }
@@ -93,6 +106,22 @@ void Ecran::message_off2(int retournee) {
     monrefresh(BoiteX, BoiteY, BoiteL, BoiteH);
 }
 
+void Ecran::montreresultat() {
+    const Textes& tx = ctx.r.textes;
+    const int n = b.table.totalnous, e = b.table.totaleux;
+    const std::string l1 = n > e   ? tx[Texte::VousGagnez] + " " + tx[Texte::LaPartie]
+                           : e > n ? tx[Texte::VousPerdez] + " " + tx[Texte::LaPartie]
+                                   : tx[Texte::Egalite];
+    boite(BoiteY, l1,
+          tx[Texte::Vous] + " " + std::to_string(n) + " \u2013 " + tx[Texte::Eux] + " " + std::to_string(e));
+    // How to go on, under the box, where the trick lay.
+    Polices& po = pf.polices();
+    const int t = ctx.r.taille2;
+    imprime_releve((480 - po.largeur(PourContinuer, t)) / 2, BoiteY + 96 + 8, PourContinuer, t, false,
+                   Sombre);
+    pf.invalide();
+}
+
 void Ecran::menu03(int ligne) {
     panneau(ligne, false);
     pf.invalide();
@@ -106,18 +135,24 @@ void Ecran::menu04(int ligne) {
 
 bool Ecran::pause(float secondes) {
     const double s = std::isfinite(secondes) && secondes > 0 ? secondes : 0.0;
+    // Any click ends it, a left one too.
+    const bool dedans = enpause_;
+    enpause_ = true;
     // A card clicked while Sud is prompted ends the prompt too.
     pf.attend_pendant(static_cast<int>(std::llround(s * 1000.0)), [this] { return clic_ || carteclic > 0; });
+    enpause_ = dedans;
     const bool coupe = clic_;
     clic_ = false;
     return coupe;
 }
 
 void Ecran::pause_visu() {
-    // The wait after a trick: players click to go on, so a left click ends it as well.
-    coupeauclic = true;
     pause(static_cast<float>(ctx.r.tempobelote));
-    coupeauclic = false;
+}
+
+void Ecran::battement() {
+    // 0.3 s at the default delay of 4 s, longer or shorter with the player's setting.
+    pause(static_cast<float>(ctx.r.tempobelote) * 0.075f);
 }
 
 } // namespace tlv

@@ -45,7 +45,19 @@ void Ecran::ecrittotal(int nous, int eux) {
     po.imprime(fond, 546 - la, 416, a, t, rgb(0, 255, 255));
     po.imprime(fond, 626 - le, 416, e, t, rgb(0, 255, 255));
     lignescore_ = std::min(lignescore_ + 1, 20);
+    ecritreserve();
     pf.invalide();
+}
+
+void Ecran::ecritreserve() {
+    // Under the pad, above the totals' heading of the picture.
+    restaure(480, 367, 160, 21);
+    if (b.ecran.reserve <= 0) return;
+    Polices& po = pf.polices();
+    const int t = ctx.r.taille1;
+    const std::string r = "Réserve\u00a0:" + nombre(b.ecran.reserve);
+    po.imprime(fond, 480 + (160 - po.largeur(r, t)) / 2, 367 + (21 - po.hauteur(t)) / 2, r, t,
+               rgb(0, 192, 192));
 }
 
 } // namespace tlv

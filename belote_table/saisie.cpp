@@ -41,7 +41,8 @@ void Ecran::fond_MouseDown(int button, int, int x, int y) {
         attendfin = false;
         return;
     }
-    if (button == bouton::Droit || (button == bouton::Gauche && coupeauclic)) {
+    sourisx_ = x, sourisy_ = y;
+    if (button == bouton::Droit) {
         clic_ = true;
         return;
     }
@@ -71,11 +72,12 @@ void Ecran::fond_MouseDown(int button, int, int x, int y) {
     default:
         break;
     }
-    if (!curseur_attente()) return;
-    if (surmenu(x, y))
+    if (curseur_attente() && surmenu(x, y))
         ouvremenu();
-    else if (surpile(x, y))
+    else if (curseur_attente() && surpile(x, y))
         montredernierpli();
+    else if (enpause_)
+        clic_ = true; // as a right click: the wait under way ends
 }
 
 void Ecran::ouvremenu() {
@@ -89,7 +91,7 @@ void Ecran::montredernierpli() {
     if (b.paquet.positionpaquet <= 4) return;
     const EtatClic avant = etatclic_;
     etatclic_ = EtatClic::suspendu;
-    pf.curseur(Curseur::Occupe);
+    pf.curseur(Curseur::Repos);
     affichedernierpli();
     pf.curseur(Curseur::Attente);
     etatclic_ = avant;
@@ -107,6 +109,8 @@ void Ecran::etatclic(EtatClic etat) {
         for (int s = 1; s <= 8 && focuscarte_ == 0; ++s)
             if (jeu[static_cast<std::size_t>(s)] > 0 && permise(cartelegale(b.table, 1, s))) focuscarte_ = s;
         if (pf.clavier()) montrefocuscarte();
+        // The pointer fits what lies under the mouse now, before it moves.
+        if (sourisx_ >= 0) fond_MouseMove(0, 0, sourisx_, sourisy_);
     } else if (etat == EtatClic::enchere1 || etat == EtatClic::enchere2) {
         focusenchere_ = 1;
         if (pf.clavier()) surlignefocus();
@@ -180,6 +184,7 @@ bool Ecran::touche_carte(Touche code) {
 }
 
 void Ecran::fond_MouseMove(int, int, int x, int y) {
+    sourisx_ = x, sourisy_ = y;
     switch (etatclic_) {
     case EtatClic::enchere1: {
         if (surpanneau(x, y)) {

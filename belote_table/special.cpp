@@ -159,11 +159,13 @@ void Special::dessine_tout() {
     }
     cadre_titre(image, po, Rect{8, 318, 284, 44}, "Qui distribue");
     for (int i = 0; i < 4; ++i) option(image, po, place_joueur(i), Sieges[i], compo.joueur == i);
+    if (!manque.empty()) po.imprime(image, 16, 392, manque, Moyen, Rouge);
     pf.invalide();
 }
 
 void Special::MouseDown(int button, int, int x, int y) {
     if (button != bouton::Gauche) return;
+    manque.clear();
     for (int s = 1; s <= 4; ++s)
         for (int r = 0; r < 8; ++r)
             if (dans(place_paquet(s, r), x, y)) compo.paquet_Click(s, r);
@@ -183,7 +185,22 @@ void Special::Command1_Click() {
 
 void Special::boutok_Click() {
     const std::string f = compo.boutok_Click();
-    if (f.empty()) return;
+    if (f.empty()) {
+        // Valider waits for the whole pack: say which cards are still in it.
+        std::string liste;
+        int n = 0;
+        for (int c = 1; c <= 4; ++c)
+            for (int r = 0; r < 8; ++r)
+                if (!compo.rouge[static_cast<std::size_t>(c)][static_cast<std::size_t>(r)] && ++n <= 8)
+                    liste += (n > 1 ? ", " : "") +
+                             court(Composition::rnc(std::string(1, static_cast<char>('0' + c)) +
+                                                    static_cast<char>('0' + r)));
+        manque =
+            (n == 1 ? "Il manque une carte\u00a0: " : "Il manque " + std::to_string(n) + " cartes\u00a0: ") +
+            liste + (n > 8 ? ", …" : "");
+        dessine_tout();
+        return;
+    }
     paquet_.donneurfauxjeu = static_cast<std::int16_t>(compo.joueur + 1);
     paquet_.fauxjeu = f;
     reponse = ReponseSpecial::valider;

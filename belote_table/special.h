@@ -30,6 +30,7 @@ class Special : public Form {
 
     Composition compo;
     ReponseSpecial reponse = ReponseSpecial::aucune;
+    std::string manque; // after Valider with cards still in the pack: which
     Bouton Command1, boutok, Boutko;
 
   private:

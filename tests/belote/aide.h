@@ -46,6 +46,9 @@ class TableTemoin : public TableMuette {
         traces.push_back("voix " + std::to_string(j) + " " + m);
     }
     void joueson(const std::string& nom) override { traces.push_back("son " + nom); }
+    void glissecarte(int j, int) override { traces.push_back("carte " + std::to_string(j)); }
+    void battement() override { traces.push_back("battement"); }
+    void emportepli(bool) override { traces.push_back("pli"); }
     Attente attendcarte() override { return clics.empty() ? TableMuette::attendcarte() : lit(); }
     Attente attendenchere() override { return clics.empty() ? TableMuette::attendenchere() : lit(); }
     int compte(const std::string& debut) const {

@@ -83,8 +83,28 @@ TEST(Partie, EndsOnTheWinnersMessage) {
     EXPECT_TRUE(tb.totalnous >= 1000 || tb.totaleux >= 1000);
     EXPECT_EQ(t.compte(tb.totalnous > tb.totaleux   ? "msg Vous gagnez|la partie"
                        : tb.totaleux > tb.totalnous ? "msg Vous perdez|la partie"
-                                                    : "msg Egalité|"),
+                                                    : "msg Égalité|"),
               1);
+}
+
+// Between two computer cards of a trick, and only there, the table leaves a beat.
+TEST(Partie, ABeatBetweenTwoComputerCardsOnly) {
+    Monde m;
+    TableTemoin t(m.b);
+    m.b.donnesmax = 3;
+    lancelapartie(m.b, t);
+    int avant = 0, battements = 0;
+    bool battu = false;
+    for (const auto& l : t.traces) {
+        if (l == "pli") avant = 0;
+        battu = battu || l == "battement";
+        if (l.rfind("carte ", 0) != 0) continue;
+        const int j = l.back() - '0';
+        EXPECT_EQ(battu, avant > 1 && j > 1) << avant << " then " << j;
+        battements += battu;
+        avant = j, battu = false;
+    }
+    EXPECT_GT(battements, 20);
 }
 
 // A rigged first deal is dealt by its dealer with announcements off and consumed once somebody takes; a
@@ -102,8 +122,9 @@ TEST(FauxJeu, RiggedOrDamaged) {
         std::ostringstream trace;
         Journal j(trace);
         m.b.suivi = &j;
-        TableMuette t(m.b);
+        TableTemoin t(m.b);
         lancelapartie(m.b, t);
+        EXPECT_EQ(t.compte("msg Donne composée"), valide ? 1 : 0) << "announcements turned off, said once";
         const std::string donne = "donne n=1 donneur=2 retournee=" + std::to_string(carteno(100 % 32));
         EXPECT_EQ(trace.str().find(donne) != std::string::npos, valide);
         EXPECT_EQ(m.r.avecannonces, !valide);

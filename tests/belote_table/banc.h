@@ -16,7 +16,8 @@
 namespace tlv::essai {
 
 struct Banc {
-    explicit Banc(const std::string& script = "") {
+    // `largeur` x `hauteur`: laid out as on a display of that size (0: the play area alone).
+    explicit Banc(const std::string& script = "", int largeur = 0, int hauteur = 0) {
         r.repertoire = "./";
         r.textes = textes_fixes();
         r.dossiervoix = "voix.fr/";
@@ -25,6 +26,7 @@ struct Banc {
         o.robot = &robot;
         o.trace_sons = true;
         o.sortie_sons = &sons;
+        o.ecran_largeur = largeur, o.ecran_hauteur = hauteur;
         pf = std::make_unique<Plateforme>(o);
         r.decalagex = pf->decalagex();
         r.decalagey = pf->decalagey();

@@ -3,6 +3,7 @@
 
 #include "banc.h"
 #include "belote/flux.h"
+#include "belote_table/special.h"
 #include "platform/minuterie.h"
 
 namespace tlv::essai {
@@ -148,9 +149,15 @@ TEST_F(Table, PausesLastTheirTimeUnlessARightClickCutsThem) {
     EXPECT_EQ(duree(5.f), 0);
     EXPECT_FALSE(e.clic());
     banc.r.tempobelote = 6;
-    const auto t0 = banc.pf->ms();
+    auto t0 = banc.pf->ms();
     e.pause_visu();
     EXPECT_EQ(banc.pf->ms() - t0, 6000);
+    // The beat between two computer cards follows the player's delay: 0.3 s at the default 4 s.
+    for (int tempo : {4, 8}) {
+        banc.r.tempobelote = tempo, t0 = banc.pf->ms();
+        e.battement();
+        EXPECT_EQ(banc.pf->ms() - t0, 75 * tempo);
+    }
 }
 
 // Sud's eight cards on the table, the player awaited.
@@ -164,6 +171,12 @@ void attend_carte(Ecran& e) {
 TEST_F(Table, ACardClickNeedsACardUnderTheMouse) {
     attend_carte(e);
     const auto pointeur = [&](int x) { return e.fond_MouseMove(0, 0, x, 430), banc.pf->curseur_actuel(); };
+    // The mouse left over a card while the computer played: the next prompt shows the hand at once.
+    e.etatclic(EtatClic::aucun);
+    e.curseur(Pointeur::repos);
+    pointeur(150);
+    attend_carte(e);
+    EXPECT_EQ(banc.pf->curseur_actuel(), Curseur::Carte);
     EXPECT_EQ(pointeur(150), Curseur::Carte);
     EXPECT_EQ(pointeur(90), Curseur::Attente);
     // Pique led: the hand shows only over the Pique, the one card Sud may play.
@@ -208,10 +221,10 @@ TEST_F(Table, APileShowsTheLastTrickOnlyWhenThePlayerIsAwaitedAndATrickWasGather
     EXPECT_EQ(banc.sons.str(), "effet cartew01\neffet cartew01\n");
     EXPECT_GE(banc.pf->ms() - t0, 1000);
     EXPECT_TRUE(memes_pixels(avant, e.fond, Rect{0, 0, 640, 480}));
-    // During the view (its four cards are the robot run's), the pointer says the program is busy.
+    // During the view (its four cards are the robot run's), a click ends it: the arrow, no menu.
     ASSERT_EQ(pendant.largeur(), 640);
     EXPECT_FALSE(memes_pixels(avant, pendant, Rect{100, 0, 280, 96})) << "the box, above the trick";
-    EXPECT_EQ(curseur, Curseur::Occupe);
+    EXPECT_EQ(curseur, Curseur::Repos);
     EXPECT_EQ(e.etatclic(), EtatClic::carte);
     EXPECT_EQ(banc.pf->curseur_actuel(), Curseur::Attente);
 }
@@ -234,7 +247,7 @@ class Souris {
     Minuterie m_;
 };
 
-TEST_F(Table, ARightClickEndsTheEndOfMatchRunWithinAFrameALeftOnlyTheWaitAfterATrick) {
+TEST_F(Table, ARightClickEndsTheEndOfMatchRunWithinAFrameALeftOneEveryPause) {
     Souris droit(banc, 3000, bouton::Droit, 300, 300);
     const Surface avant = e.fond;
     animefin(e.b, e);
@@ -243,7 +256,7 @@ TEST_F(Table, ARightClickEndsTheEndOfMatchRunWithinAFrameALeftOnlyTheWaitAfterAT
     EXPECT_LE(banc.pf->ms(), 3000 + 65);
     EXPECT_FALSE(e.clic());
     EXPECT_TRUE(memes_pixels(avant, e.fond, Rect{0, 0, 640, 480})) << "the bands are left clean";
-    // A left click ends only the wait after a trick.
+    // A left click ends the wait after a trick, and every other pause.
     banc.r.tempobelote = 6;
     const auto t0 = banc.pf->ms();
     Souris apres_pli(banc, 1000, bouton::Gauche, 300, 300);
@@ -251,7 +264,8 @@ TEST_F(Table, ARightClickEndsTheEndOfMatchRunWithinAFrameALeftOnlyTheWaitAfterAT
     EXPECT_EQ(banc.pf->ms() - t0, 1000);
     Souris ailleurs(banc, 1500, bouton::Gauche, 300, 300);
     e.pause(2.f);
-    EXPECT_EQ(banc.pf->ms() - t0, 3000) << "other pauses wait for a right click";
+    EXPECT_EQ(banc.pf->ms() - t0, 2500);
+    EXPECT_FALSE(e.clic());
 }
 
 TEST_F(Table, ACardClickedDuringThePromptEndsItAndIsPlayed) {
@@ -366,9 +380,113 @@ TEST_F(Table, AnAnnouncementLeavesTheHandAndComesBack) {
     }
 }
 
+// What the table shows, at the play area's size and as on a 1920 x 1080 display.
+class Vue : public ::testing::TestWithParam<std::pair<int, int>> {
+  protected:
+    Banc banc{"", GetParam().first, GetParam().second};
+    Ecran& e = banc.table();
+    bool nu(const Rect& r) const { return memes_pixels(e.fond, e.ecranbis, r); }
+};
+
+// Messages keep off the turned card before each bidder and in the middle, and off every hand and every card
+// of the trick; the prompt keeps off Nord's hand.
+TEST_P(Vue, MessagesLeaveTheTurnedCardTheHandsAndTheTrickInSight) {
+    for (int j = 1; j <= 4; ++j) e.montremain(j, main_de({10, 11, 12, 13, 14, 15, 16, 17}));
+    const Surface mains = e.fond;
+    const auto mains_en_vue = [&] {
+        return memes_pixels(mains, e.fond, Rect{0, 384, 480, 96}) &&
+               memes_pixels(mains, e.fond, Rect{0, 0, 480, 96}) &&
+               memes_pixels(mains, e.fond, Rect{0, 96, 96, 288}) &&
+               memes_pixels(mains, e.fond, Rect{384, 96, 96, 288});
+    };
+    for (auto [j, x, y] :
+         {std::tuple{1, 204, 288}, {2, 300, 192}, {3, 204, 96}, {4, 108, 192}, {0, 204, 192}}) {
+        if (j)
+            e.presenteretournee(j, 26);
+        else
+            e.ramene_retournee(26);
+        e.message_on("Deuxième tour", "Ouest passe");
+        EXPECT_TRUE(montre(e, e.fond, x, y, 26)) << j;
+        EXPECT_TRUE(mains_en_vue()) << j;
+        e.message_off();
+    }
+    e.videcentre();
+    e.glissecarte(4, 20);
+    e.glissecarte(3, 21);
+    e.glissecarte(2, 22);
+    e.message_on("à vous", "");
+    for (auto [x, y, c] : {std::tuple{132, 192, 20}, {204, 96, 21}, {276, 192, 22}})
+        EXPECT_TRUE(montre(e, e.fond, x, y, c)) << x;
+    EXPECT_TRUE(mains_en_vue());
+    EXPECT_FALSE(nu(Rect{100, 288, 280, 96})) << "the box, over Sud's empty spot";
+    e.message_off();
+}
+
+// A finished match: the result with both totals and how to go on, until a click.
+TEST_P(Vue, TheResultOfAMatchStaysUntilAClick) {
+    e.b.table.totalnous = 1020, e.b.table.totaleux = 640;
+    e.montreresultat();
+    EXPECT_FALSE(nu(Rect{100, 192, 280, 96}));
+    EXPECT_FALSE(nu(Rect{0, 296, 480, 30})) << "how to go on";
+    const Surface resultat = e.fond;
+    banc.robot.commandes(Robot::analyse("clic 300 300\nattends\n"));
+    e.attendapresfin();
+    EXPECT_FALSE(e.attendfin);
+    EXPECT_TRUE(memes_pixels(resultat, e.fond, Rect{0, 0, 640, 480}));
+}
+
+// A tie's reserve shows under the pad until a deal wins it.
+TEST_P(Vue, TheReserveShowsUnderThePadUntilItIsWon) {
+    const Rect reserve{480, 365, 160, 50};
+    e.ecrittotal(0, 91);
+    EXPECT_TRUE(nu(reserve));
+    e.b.ecran.reserve = 91;
+    e.ecrittotal(0, 91);
+    EXPECT_FALSE(nu(reserve));
+    e.b.ecran.reserve = 0;
+    e.ecrittotal(250, 91);
+    EXPECT_TRUE(nu(reserve));
+}
+
+// The contract line keeps clear of the trump's disc; the dealer's hand has its mark, redrawn with it.
+TEST_P(Vue, TheContractKeepsClearOfTheDiscAndTheDealerIsMarked) {
+    e.affichecontrat("Ouest, atout ", 4);
+    EXPECT_LE(lignes_differentes(e.fond, e.ecranbis, Rect{480, 0, 116, 44}, true).dernier, 596 - 4);
+    const Rect marques[5] = {{}, {70, 400, 29, 60}, {400, 336, 80, 48}, {381, 20, 99, 60}, {20, 99, 60, 45}};
+    for (int donneur = 1; donneur <= 4; ++donneur) {
+        e.nouvelledonne();
+        e.b.table.donneur = static_cast<std::int16_t>(donneur);
+        for (int j = 1; j <= 4; ++j) e.montremain(j, main_de({10, 11, 12, 13, 14, 15, 16, 17}));
+        for (int j = 1; j <= 4; ++j) EXPECT_EQ(nu(marques[j]), j != donneur) << donneur << " " << j;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Ecrans, Vue, ::testing::Values(std::pair{0, 0}, std::pair{1920, 1080}),
+                         [](const auto& i) {
+                             return i.param.first ? std::string("HD") : std::string("Aire");
+                         });
+
+// Valider with cards still in the pack says which.
+TEST(Editeur, ValiderSaysWhichCardsAreMissing) {
+    Banc banc;
+    Paquet paquet;
+    for (int c = 1; c <= 4; ++c)
+        for (int r = 0; r < 8; ++r) paquet.fauxjeu += std::to_string(c * 10 + r);
+    Special s(*banc.pf, paquet);
+    s.load();
+    for (int i = 0; i <= 32; ++i)
+        if (s.compo.carte[static_cast<std::size_t>(i)] == Composition::rnc("10")) s.compo.carte_Click(i);
+    s.boutok_Click();
+    EXPECT_EQ(s.reponse, ReponseSpecial::aucune);
+    EXPECT_EQ(s.manque, "Il manque une carte\u00a0: 7 \u2660");
+    s.Command1_Click();
+    s.boutok_Click();
+    EXPECT_EQ(s.manque.rfind("Il manque 32 cartes\u00a0: 7 \u2660, 8 \u2660,", 0), 0u) << s.manque;
+}
+
 TEST_F(Table, ThePointerSaysWhetherThePlayerMustAct) {
     e.curseur(Pointeur::repos);
-    EXPECT_EQ(forme(banc.pf->curseur_actuel()), FormeCurseur::Sablier) << "the computer plays";
+    EXPECT_EQ(banc.pf->curseur_actuel(), Curseur::Repos) << "the computer plays: a click hurries it";
     e.curseur(Pointeur::attente);
     EXPECT_EQ(forme(banc.pf->curseur_actuel()), FormeCurseur::Fleche) << "Sud must act";
     EXPECT_EQ(forme(Curseur::Carte), FormeCurseur::Main);
