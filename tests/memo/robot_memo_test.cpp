@@ -195,7 +195,7 @@ TEST_P(RobotMemoMenu, NothingPeeksUnderTheScoresAndTheLabelIsUnlitAfterContinuer
     ASSERT_EQ(r.code, 0) << r.erreurs;
     const Surface scores = p.capture("scores.png"), debut = p.capture("debut.png"),
                   suite = p.capture("suite.png");
-    EXPECT_FALSE(texte_clair(scores, dans_capture(scores, Rect{70, 440, 500, 8})));
+    EXPECT_FALSE(texte_sarcelle(scores, dans_capture(scores, Rect{70, 440, 500, 8})));
     EXPECT_TRUE(test::memes_pixels(debut, suite, dans_capture(debut, Rect{243, 437, 154, 38})));
 }
 INSTANTIATE_TEST_SUITE_P(Ecrans, RobotMemoMenu, ::testing::Values("", " --ecran 1920x1080"));

@@ -30,11 +30,11 @@ Rect dans_capture(const Surface& capture, Rect z) {
             static_cast<int>(std::ceil((z.y + z.h) * k)) - y};
 }
 
-bool texte_clair(const Surface& capture, Rect z) {
+bool texte_sarcelle(const Surface& capture, Rect z) {
     for (int y = z.y; y < z.y + z.h; ++y)
         for (int x = z.x; x < z.x + z.w; ++x) {
             const std::uint32_t c = capture.pixel(x, y);
-            if ((c >> 16 & 255) < 80 && (c >> 8 & 255) > 200 && (c & 255) > 200) return true;
+            if ((c >> 16 & 255) < 80 && (c >> 8 & 255) > 120 && (c & 255) > 120) return true;
         }
     return false;
 }

@@ -15,8 +15,8 @@ struct Resultat {
 // A play-area rectangle as it lies in a capture (with `--ecran`, the area scaled to the capture's height
 // and centred), widened to whole pixels.
 Rect dans_capture(const Surface& capture, Rect zone);
-// Whether some pixel of `zone` (in the capture's own pixels) is the bright colour of raised text.
-bool texte_clair(const Surface& capture, Rect zone);
+// Whether some pixel of `zone` (in the capture's own pixels) is teal, as raised text is, its edges too.
+bool texte_sarcelle(const Surface& capture, Rect zone);
 
 class Programme {
   public:
