@@ -290,6 +290,9 @@ void Ecran::affichelemenu() {
     } else if (reponse == ReponseMenu::quitter) {
         fill(fond, 0, 0, 640, 480, 0);
         b.ecran.arret = 2;
+    } else if (menuallume) {
+        menuallume = false;
+        dessine_label_menu(false);
     }
     pf.invalide();
 }

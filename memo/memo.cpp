@@ -1,8 +1,11 @@
 #include "memo.h"
 
+#include <algorithm>
+
 #include "finmemo.h"
 #include "platform/entrees.h"
 #include "platform/plateforme.h"
+#include "scores/fichierscores.h"
 #include "scores/tableaux.h"
 #include "shell/reglages.h"
 #include "shell/sons.h"
@@ -104,7 +107,7 @@ void Memo::joueramemo() {
             } else {
                 joueson(pf, ctx.r, "cartew02");
                 pause(1.f);
-                temps += penalite(plateau, carte1, carte2);
+                temps = std::min(temps + penalite(plateau, carte1, carte2), tempsmaxmemo);
                 retournenon(carte1);
                 retournenon(carte2);
                 marquevues(plateau, carte1, carte2);
@@ -170,8 +173,12 @@ void Memo::ouvremenu() {
         etatclic = E::Quitter;
     else if (reponse == R::Nouvelle)
         etatclic = E::Nouvelle;
-    else if (reponse == R::Continuer)
+    else if (reponse == R::Continuer) {
+        // The pointer left the label for the menu's lines: the label must not stay lit until it moves.
+        survol = false;
+        affichepetit(false);
         Timer1.active(true);
+    }
 }
 
 void Memo::MouseMove(int, int, int x, int y) {
@@ -179,9 +186,9 @@ void Memo::MouseMove(int, int, int x, int y) {
 }
 
 void Memo::Timer1_Timer() {
-    ++temps;
+    // Stopped at its limit rather than back to 0, which would rank a nine-hour game among the best.
+    if (temps < tempsmaxmemo) ++temps;
     affichetemps();
-    if (temps > 32000) temps = 0;
 }
 
 } // namespace tlv

@@ -114,7 +114,11 @@ void Menumemo::choisit(int entree) {
         break;
     case 3:
         joueson(pf, memo_.ctx.r, "cartew00");
+        // The last line's descenders would peek under the score screen: only the picture stays behind it.
+        bitblt(image, 0, 0, 640, 480, fond_, 0, 0);
+        pf.invalide();
         memo_.affichelesscores();
+        afmenumemo(survol);
         break;
     case 6:
         repond(ReponseMemo::Quitter);

@@ -255,6 +255,9 @@ Jong::Suite Jong::joueletableau() {
         // When the saved games file cannot be written, the time still counts for the score table.
         tempscumule = t ? *t : std::clamp(tempscumule + duree, 0, tempsmaxpartie);
         tableaudesscores_jong(ctx_, nompartie, numtableau, tempscumule, fichepartie);
+        // The clock, the total and the notice all tell the same seconds.
+        afficheheure();
+        affichepartie();
         tableaufini(duree);
         ++numtableau;
         return numtableau <= niveaumax ? Suite::Tableau : Suite::Fin;
@@ -263,6 +266,7 @@ Jong::Suite Jong::joueletableau() {
 
 void Jong::tempsfini() {
     Timer1.active(false);
+    afficheheure();
     annonce("Temps écoulé", titretableau(r_.textes[Texte::Tableau], numtableau), true);
     etatclic = E::AvisTempsEcoule;
     attendetat(E::AvisLu);
@@ -307,8 +311,12 @@ void Jong::ouvremenu() {
         etatclic = E::Nouvelle;
     else if (rep == R::Charger)
         etatclic = E::Charger;
-    else
+    else {
+        // The pointer left the label for the menu's lines: the label must not stay lit until it moves.
+        survol = false;
+        affichepetit(false);
         Timer1.active(true);
+    }
 }
 
 void Jong::fond_MouseMove(int, int, int x, int y) {
@@ -326,10 +334,9 @@ void Jong::Timer1_Timer() {
         etatclic = E::TempsEcoule;
         return;
     }
-    // The path being drawn may lie over the clock: it is brought up to date at the next tick.
+    // The path being drawn may lie over the clock: it is brought up to date when the path is gone.
     if (animation_) return;
     afficheheure();
-    affichepartie();
 }
 
 } // namespace tlv

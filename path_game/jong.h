@@ -93,7 +93,7 @@ class Jong : public Form, public ChoixPaire<EtatClicJong, Case> {
     void chemine(const Chemin& ch);
     void ecranfinal();
     void afficheheure();
-    // The game's name and total time, in the boxes either side of the Menu label.
+    // The game's name and total time (the boards cleared), in the boxes either side of the Menu label.
     void affichepartie();
     // Two lines over the board, the board darkened under them or cleared, and how to go on.
     void annonce(const std::string& ligne1, const std::string& ligne2, bool assombri);

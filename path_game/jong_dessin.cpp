@@ -109,7 +109,9 @@ void Jong::afficheboite(int tableau) {
 void Jong::affichepartie() {
     // The two boxes at one size, the largest at which both texts fit.
     Polices& po = pf.polices();
-    const std::string total = "total " + heures(tempscumule + (partieencours ? dureetableau - chrono : 0));
+    // The boards cleared, as the saved game and the score table count them: a board running or lost adds
+    // nothing, so the total never goes back.
+    const std::string total = "total " + heures(tempscumule);
     int taille = r_.taille6;
     if (!nompartie.empty()) {
         // The name's own fit is kept: it does not change from one tick to the next.
@@ -223,6 +225,8 @@ void Jong::chemine(const Chemin& ch) {
         monrefresh(p.x, p.y, 32, 32);
     }
     animation_ = false;
+    // A tick during the path was not drawn.
+    afficheheure();
 }
 
 void Jong::afficheheure() {
@@ -230,7 +234,8 @@ void Jong::afficheheure() {
     const Rect change = retouche(image, Rect{330, 12, 131, 24}, [this] {
         fill(image, 330, 12, 131, 24, 0);
         Polices& po = pf.polices();
-        const std::string t = textechrono(chrono);
+        // Past 0 (the last tick, a penalty) the board is lost: the clock says 0.
+        const std::string t = textechrono(std::max(chrono, 0));
         const int t6 = r_.taille6;
         releve(po, image, centre(180, po.largeur(t, t6), 330),
                static_cast<int>(std::floor((34 - po.hauteur(t6)) / 2.0)) + 8, t, t6);

@@ -137,7 +137,11 @@ void Menujong::choisit(int entree) {
     }
     case 5:
         joueson(pf, ctx_.r, "cartew00");
+        // The last line's descenders would peek under the score screen: only the picture stays behind it.
+        image = fond_;
+        pf.invalide();
         jong_.affichelesscores();
+        afmenujong(survol);
         return;
     case 6:
         repond(ReponseJong::Quitter);

@@ -73,8 +73,10 @@ LectureEntiere Parties::lecture() const {
     LectureEntiere l = litlignesentieres(chemin(), taillemaxparties);
     // UTF-8 marks that an editor left at a line's start are no part of a name (ours never start with those
     // bytes): a rewrite that brought that line first would lose it anyway.
-    for (auto& x : l.lignes)
+    for (auto& x : l.lignes) {
         while (x.starts_with("\xEF\xBB\xBF")) x.erase(0, 3);
+        x = lignecp1252(x);
+    }
     std::erase_if(l.lignes, [](const std::string& x) { return sansblancs(x).empty(); });
     return l;
 }

@@ -137,8 +137,9 @@ std::string libelleniveau(int niveau) {
     }
 }
 
-std::optional<ScoreMemo> luememo(std::string_view octets) {
-    octets = sansmarque(octets);
+std::optional<ScoreMemo> luememo(std::string_view brut) {
+    const std::string ligne = lignecp1252(sansmarque(brut));
+    std::string_view octets = ligne;
     const auto record = [](std::string_view nom, int t) {
         std::string ligne = champ(nomnet(nom), largeurnommemo) + std::to_string(t);
         // A name that fills the field runs into the time: when the line's last word would then read as
@@ -187,6 +188,7 @@ bool ecritmemo(const std::string& chemin, const TableMemo& t) {
 }
 
 int rangmemo(const TableMemo& t, int temps) {
+    if (temps >= tempsmaxmemo) return 0;
     for (int i = 0; i < lignesmemo; ++i)
         if (temps < t[static_cast<std::size_t>(i)].temps) return i + 1;
     return 0;
@@ -196,16 +198,18 @@ TableMemo inserememo(const TableMemo& t, int rang, const std::string& ligne) {
     return insere(t, rang, ligne, lignememo(ligne));
 }
 
-std::optional<ScoreJong> luejong(std::string_view octets) {
-    octets = sansmarque(octets);
+std::optional<ScoreJong> luejong(std::string_view brut) {
+    const std::string ligne = lignecp1252(sansmarque(brut));
+    std::string_view octets = ligne;
     const auto record = [](std::string_view nom, std::optional<int> tableau,
                            std::optional<int> temps) -> std::optional<ScoreJong> {
         if (!tableau || !temps) return std::nullopt;
         return ScoreJong{champ(nomnet(nom), largeurnomjong) + chiffres(*tableau, 3) + chiffres(*temps, 5),
                          *tableau, *temps};
     };
-    // The layout written, blanks allowed after it.
-    if (octets.size() >= 17 && sansblancs(octets.substr(17)).empty() && nomlisible(octets.substr(0, 9)))
+    // The layout written, then nothing or a blank: what follows it (a note) is no part of the record.
+    if (octets.size() >= 17 && (octets.size() == 17 || blancs.find(octets[17]) != std::string_view::npos) &&
+        nomlisible(octets.substr(0, 9)))
         if (auto s =
                 record(octets.substr(0, 9), nombre(octets.substr(9, 3), 3), nombre(octets.substr(12, 5))))
             return s;

@@ -19,6 +19,8 @@ inline constexpr int lignesmemo = 5;
 inline constexpr int largeurnommemo = 16;
 inline constexpr int tempsdefautmemo = 10000;
 inline constexpr std::string_view lignedefautmemo = "INCONNU         10000";
+// The Memo clock stops there: a game that reaches it has no true time and never ranks.
+inline constexpr int tempsmaxmemo = 32000;
 
 struct ScoreMemo {
     std::string ligne{lignedefautmemo}; // as stored (Windows-1252), without CR LF
@@ -39,7 +41,7 @@ std::string formatememo(const std::string& nom, int temps);
 TableMemo tablememodefaut();
 TableMemo litmemo(const std::string& chemin);
 bool ecritmemo(const std::string& chemin, const TableMemo& t);
-// 1..5, the place a time takes (below equal times); 0 when it does not rank.
+// 1..5, the place a time takes (below equal times); 0 when it does not rank, as at `tempsmaxmemo`.
 int rangmemo(const TableMemo& t, int temps);
 // The table with `ligne` at `rang` (1..5), the lines below moved down and the last one dropped.
 TableMemo inserememo(const TableMemo& t, int rang, const std::string& ligne);

@@ -56,6 +56,8 @@ std::string raisonechec(int erreur) {
         return "dossier introuvable";
     case EISDIR:
         return "un dossier porte le nom du fichier";
+    case EINVAL:
+        return "un fichier spécial porte le nom du fichier";
     case EEXIST:
         return "un fichier de travail bloqué gêne l'écriture";
     case EIO:

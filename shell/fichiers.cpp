@@ -159,7 +159,10 @@ Octets litoctets(const std::string& chemin, std::size_t limite) {
     }
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        // Opening a folder succeeds: without this, the reason told would be whatever failed before.
+        const int erreur = !S_ISREG(st.st_mode) ? (S_ISDIR(st.st_mode) ? EISDIR : EINVAL) : errno;
         ::close(fd);
+        errno = erreur;
         return o;
     }
     std::array<char, 8192> tampon{};
@@ -219,6 +222,22 @@ std::string utf8_vers_cp1252(std::string_view texte) {
         s += c ? octetcp1252(*c) : '?';
     }
     return s;
+}
+
+std::string lignecp1252(std::string_view octets) {
+    bool lettre = false;
+    for (std::size_t i = 0; i < octets.size();) {
+        const auto c = decodeutf8(octets, i);
+        if (!c) return std::string(octets);
+        if (*c < 0x80) continue;
+        const auto b = static_cast<unsigned char>(octetcp1252(*c));
+        // Latin letters of the code page, but for × and ÷.
+        const bool l = (b >= 0xC0 && b != 0xD7 && b != 0xF7) || b == 0x8A || b == 0x8C || b == 0x8E ||
+                       b == 0x9A || b == 0x9C || b == 0x9E || b == 0x9F;
+        if (!l) return std::string(octets);
+        lettre = true;
+    }
+    return lettre ? utf8_vers_cp1252(octets) : std::string(octets);
 }
 
 #ifdef TLV_PANNES
@@ -325,6 +344,7 @@ LectureEntiere litlignesentieres(const std::string& chemin, std::size_t taillema
     }
     l.lignes = decoupe(o.octets, std::string::npos);
     l.entiere = o.entier;
+    if (!l.entiere) errno = EFBIG;
     return l;
 }
 

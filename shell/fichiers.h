@@ -16,6 +16,10 @@ std::string cp1252_vers_utf8(std::string_view octets);
 // Back to one byte per character; a character with no Windows-1252 byte, or a byte that is not
 // valid UTF-8, becomes '?'.
 std::string utf8_vers_cp1252(std::string_view texte);
+// A line of one of our files as read. One that is valid UTF-8 with non-ASCII letters, all of them in
+// Windows-1252, was saved by a UTF-8 editor: it comes back in Windows-1252. Any other is kept as it is
+// (our own accented bytes are never valid UTF-8 between letters).
+std::string lignecp1252(std::string_view octets);
 
 // Replaces `chemin` with exactly `contenu`: written to its temporary file (`nomtemporaire`), flushed to
 // disk, then renamed over the target and the rename made durable, so a reader sees the old file or the
@@ -53,7 +57,8 @@ std::optional<std::vector<std::string>> litlignes(const std::string& chemin);
 struct LectureEntiere {
     std::vector<std::string> lignes; // as `litlignes` gives them, but never cut
     // The file was read to its end: it is missing (no line), or a readable file of at most `taillemax`
-    // bytes. Otherwise `lignes` hold what could be read and the file must not be rewritten from them.
+    // bytes. Otherwise `lignes` hold what could be read and the file must not be rewritten from them;
+    // errno then tells why (EISDIR for a folder, EINVAL for a pipe or device, EFBIG past `taillemax`).
     bool entiere = false;
 };
 LectureEntiere litlignesentieres(const std::string& chemin, std::size_t taillemax);

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "aide.h"
+#include "platform/boite_message.h"
 #include "platform/plateforme.h"
 #include "reglages.h"
 #include "tlvweb.h"
@@ -44,7 +45,9 @@ void Tlvutil::action(Action a) {
         pf_.audio().arrete_musique();
         break;
     case Action::OuvrePage:
-        pf_.ouvre_url(lit(P::AdressePage));
+        // Without it nothing would show: xdg-utils is only recommended by the package.
+        if (!pf_.ouvre_url(lit(P::AdressePage)))
+            boite_message(pf_, textepagenonouverte(lit(P::AdressePage)), "Tolva'nexes", false);
         break;
     case Action::Termine:
         break;

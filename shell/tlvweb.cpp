@@ -98,4 +98,30 @@ std::string adresseweb(const std::string& lue, const std::string& repertoire) {
     return urlfichier(dossier + "tolvanex.html");
 }
 
+std::string textepagenonouverte(const std::string& adresse) {
+    constexpr std::string_view fichier = "file://";
+    std::string page;
+    if (adresse.starts_with(fichier)) {
+        // Back from `urlfichier`: a browser's address bar takes the path as it is.
+        const auto hexa = [](char c) {
+            return c >= '0' && c <= '9' ? c - '0' : c >= 'A' && c <= 'F' ? c - 'A' + 10 : -1;
+        };
+        for (std::size_t i = fichier.size(); i < adresse.size(); ++i) {
+            const int h = i + 2 < adresse.size() ? hexa(adresse[i + 1]) : -1,
+                      b = i + 2 < adresse.size() ? hexa(adresse[i + 2]) : -1;
+            if (adresse[i] == '%' && h >= 0 && b >= 0) {
+                page += static_cast<char>(h * 16 + b);
+                i += 2;
+            } else {
+                page += adresse[i];
+            }
+        }
+    } else {
+        page = adresse;
+    }
+    return "La page web ne s\u2019ouvre pas\u00A0: le programme «\u00A0xdg-open\u00A0» (paquet xdg-utils)\n"
+           "est absent ou a échoué. Ouvrez-la dans votre navigateur\u00A0:\n" +
+           page;
+}
+
 } // namespace tlv

@@ -17,6 +17,10 @@ std::string urlsite(const std::string& repertoire);
 // address, else the offline page "tolvanex.html" of the application folder, as a file:// URL.
 std::string adresseweb(const std::string& lue, const std::string& repertoire);
 
+// What the box says when the page could not be opened: why, and the page (a file:// address as its
+// path) for the player to open by hand.
+std::string textepagenonouverte(const std::string& adresse);
+
 // A local file as a file:// URL, every byte but letters, digits and - . _ ~ / percent-encoded.
 std::string urlfichier(const std::string& chemin);
 

@@ -182,5 +182,23 @@ TEST(RobotMemo, AFinishThatDoesNotRankShowsItsTimeUntilAClickAndTheClockStaysInI
     EXPECT_TRUE(memebloc(*menu, {0, 0}, *fondmenu, {0, 0}, 60, 30)) << "the menu after the click";
 }
 
+// No line of the menu shows under the score screen opened from it; the Menu label is unlit once the menu
+// is left by « Continuer ». At the play area's size and at 1920x1080.
+class RobotMemoMenu : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(RobotMemoMenu, NothingPeeksUnderTheScoresAndTheLabelIsUnlitAfterContinuer) {
+    Programme p;
+    const std::string d = "capture " + p.dossier() + "/";
+    const auto r = p.lance(Ouvre + Scores + d + "scores.png\n" + Retour + Nouvelle + d + "debut.png\n" +
+                               "survol 320 455\nattends\n" + LabelMenu + Continuer + d + "suite.png\n",
+                           "--graine 3" + GetParam());
+    ASSERT_EQ(r.code, 0) << r.erreurs;
+    const Surface scores = p.capture("scores.png"), debut = p.capture("debut.png"),
+                  suite = p.capture("suite.png");
+    EXPECT_FALSE(texte_sarcelle(scores, dans_capture(scores, Rect{70, 440, 500, 8})));
+    EXPECT_TRUE(test::memes_pixels(debut, suite, dans_capture(debut, Rect{243, 437, 154, 38})));
+}
+INSTANTIATE_TEST_SUITE_P(Ecrans, RobotMemoMenu, ::testing::Values("", " --ecran 1920x1080"));
+
 } // namespace
 } // namespace tlv::essai

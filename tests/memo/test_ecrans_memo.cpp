@@ -147,8 +147,8 @@ TEST_F(EcranMemo, TheClockDigitsStayWholeInsideTheBoxThatIsCleared) {
             EXPECT_EQ(vue.lignes, attendue.lignes);
             EXPECT_EQ(vue.colonnes, attendue.colonnes);
         }
-        m.Timer1_Timer(); // the clock starts again past 32000
-        EXPECT_EQ(m.temps, 0);
+        m.Timer1_Timer(); // the clock stops at its limit
+        EXPECT_EQ(m.temps, 32000);
     });
 }
 

@@ -61,6 +61,7 @@ TEST_F(EcranJong, AClearedBoardsTimeStaysAMomentUnlessAClickCutsIt) {
 
 TEST_F(EcranJong, TimeUpIsShownUntilAnyClick) {
     avec(3, [&](Jong& j) {
+        j.afficheheure(); // at 0, as the last tick leaves it
         const Surface avant = j.image;
         for (int b : {bouton::Gauche, bouton::Droit}) {
             pousseclic(j, b);

@@ -1,6 +1,7 @@
 // Saved games: lines created, updated after each board, read back, erased; damaged files read soundly.
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 
 #include "dossiertemp.h"
@@ -55,6 +56,11 @@ TEST_F(Sauvegardes, AccentedNamesTakeOneByteAndLongNamesAreCut) {
     EXPECT_TRUE(p.existe("ÉTÉ"));
     EXPECT_EQ(p.sauvepartie("ÉTÉ", 4, 0), 120);
     EXPECT_EQ(p.chargepartie("ÉTÉ").numtableau, 5);
+    // The file saved by a UTF-8 editor: the same game, written back in Windows-1252.
+    ecrit("\xC3\x89T\xC3\x89      00400120\r\n");
+    EXPECT_EQ(p.rendlepremiernom(), "ÉTÉ");
+    EXPECT_EQ(p.sauvepartie("ÉTÉ", 5, 120), 120);
+    EXPECT_EQ(lit(), "\xC9T\xC9      00500120\r\n");
 }
 
 TEST_F(Sauvegardes, TwoLinesOfOneNameBothRewrittenAndTheLastLoaded) {
@@ -95,6 +101,15 @@ TEST_F(Sauvegardes, TimesStopAtFiveDigits) {
     EXPECT_EQ(lit(), "LONG     05199999\r\n");
 }
 
+// A refusal tells its own cause: not the one a failure before it left in errno.
+TEST_F(Sauvegardes, AFolderInPlaceOfTheFileIsRefusedAsSuch) {
+    fs::create_directory(dossier + fichierparties);
+    Parties p(dossier);
+    errno = ENOENT;
+    EXPECT_FALSE(p.ajoutepartie("TOTO"));
+    EXPECT_EQ(errno, EISDIR);
+}
+
 TEST_F(Sauvegardes, AnUnwritableFolderFailsWithoutCrashing) {
     Parties p(dossier + "absent/");
     EXPECT_FALSE(p.ajoutepartie("TOTO"));
@@ -112,7 +127,9 @@ TEST_F(Sauvegardes, AFileTooBigToReadWholeIsLeftUntouched) {
     Parties p(dossier);
     EXPECT_EQ(p.rendlepremiernom(), "PREMIER");
     EXPECT_EQ(p.chargepartie("PREMIER").numtableau, 2);
+    errno = 0;
     EXPECT_FALSE(p.ajoutepartie("NOUVEAU"));
+    EXPECT_EQ(errno, EFBIG);
     EXPECT_FALSE(p.sauvepartie("PREMIER", 2, 100).has_value());
     EXPECT_FALSE(p.effacelapartie("PREMIER"));
     // Not EXPECT_EQ: a diff of megabytes would be printed.

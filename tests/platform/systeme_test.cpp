@@ -67,8 +67,18 @@ TEST(Lancement, TheChildInheritsNoSignalStateAndNoDescriptor) {
     EXPECT_EQ(test::litbrut(sortie), "ignores:\nbloques:\nfd: 0 1 2\n");
 }
 
-// Fonts, music (while its decoder reads it), sounds, pictures and the lock: whatever stays open is closed when
-// another program starts.
+// Fonts, music (while its decoder reads it), sounds, pictures and the lock: whatever stays open is closed
+// when another program starts. xdg-utils is only recommended: without xdg-open on PATH the web page is told
+// unopened, for a box to say so.
+TEST(Lancement, TheWebPageIsNotOpenedWithoutXdgOpen) {
+    test::DossierTemp vide;
+    const std::string avant = std::getenv("PATH") ? std::getenv("PATH") : "";
+    ::setenv("PATH", vide.chemin().c_str(), 1);
+    const bool ouverte = ouvre_url("https://exemple.fr/");
+    ::setenv("PATH", avant.c_str(), 1);
+    EXPECT_FALSE(ouverte);
+}
+
 TEST(Descripteurs, EveryFileThePlatformKeepsOpenIsCloseOnExec) {
     // Those the test was started with are not ours.
     std::set<int> avant;

@@ -1,5 +1,7 @@
 #include "programme.h"
 
+#include <cmath>
+
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
@@ -19,6 +21,22 @@ std::string Programme::fichier(const std::string& nom) const {
 std::string Programme::dans(std::string s) const {
     for (std::size_t i; (i = s.find("{d}")) != std::string::npos;) s.replace(i, 3, dossier_);
     return s;
+}
+
+Rect dans_capture(const Surface& capture, Rect z) {
+    const double k = capture.hauteur() / 480.0, x0 = (capture.largeur() - 640 * k) / 2;
+    const int x = static_cast<int>(x0 + z.x * k), y = static_cast<int>(z.y * k);
+    return {x, y, static_cast<int>(std::ceil(x0 + (z.x + z.w) * k)) - x,
+            static_cast<int>(std::ceil((z.y + z.h) * k)) - y};
+}
+
+bool texte_sarcelle(const Surface& capture, Rect z) {
+    for (int y = z.y; y < z.y + z.h; ++y)
+        for (int x = z.x; x < z.x + z.w; ++x) {
+            const std::uint32_t c = capture.pixel(x, y);
+            if ((c >> 16 & 255) < 80 && (c >> 8 & 255) > 120 && (c & 255) > 120) return true;
+        }
+    return false;
 }
 
 Surface Programme::capture(const std::string& nom) const {

@@ -12,6 +12,12 @@ struct Resultat {
     std::string sortie, erreurs;
 };
 
+// A play-area rectangle as it lies in a capture (with `--ecran`, the area scaled to the capture's height
+// and centred), widened to whole pixels.
+Rect dans_capture(const Surface& capture, Rect zone);
+// Whether some pixel of `zone` (in the capture's own pixels) is teal, as raised text is, its edges too.
+bool texte_sarcelle(const Surface& capture, Rect zone);
+
 class Programme {
   public:
     Programme() : dossier_(temp_.racine()) {}

@@ -17,7 +17,9 @@ TEST(LigneMemo, ReadsTheTimeOrFallsBackToTheDefault) {
         EXPECT_EQ(lignememo(decalee).ligne, "PAUL            12") << decalee;
     EXPECT_EQ(lignememo("ABCDEFGHIJKLMNOP12").ligne, "ABCDEFGHIJKLMNOP12"); // a name filling its field
     EXPECT_EQ(lignememo("PAUL            0").temps, 0);
-    EXPECT_EQ(lignememo("H\xc9L\xc8NE          95").ligne, "H\xc9L\xc8NE          95");
+    // Windows-1252 as written, or UTF-8 from an editor: the same name, stored back in Windows-1252.
+    for (const char* helene : {"H\xc9L\xc8NE          95", "H\xc3\x89L\xc3\x88NE          95"})
+        EXPECT_EQ(lignememo(helene).ligne, "H\xc9L\xc8NE          95") << helene;
     EXPECT_EQ(lignememo("PAUL            32767").temps, 32767);
     using namespace std::string_literals;
     for (const auto& abimee : {"PAUL            32768"s, "PAUL            000012"s, "PAUL"s,
@@ -40,6 +42,8 @@ TEST(RangMemo, TiesGoBelowAndTheEndsAreReached) {
         EXPECT_EQ(rangmemo(t, temps), rang) << temps;
     EXPECT_EQ(rangmemo(tablememodefaut(), 9999), 1);
     EXPECT_EQ(rangmemo(tablememodefaut(), 10000), 0);
+    // The clock's limit is no true time, even against a table of longer ones.
+    EXPECT_EQ(rangmemo(table({32767, 32767, 32767, 32767, 32767}), tempsmaxmemo), 0);
 }
 
 TEST(InsertionMemo, EachRankShiftsTheLinesBelowAndDropsTheLast) {

@@ -11,8 +11,9 @@ namespace {
 
 TEST(LigneJong, FixedWidthsReadBackOrTheDefault) {
     // Blanks lost or added around the fields: the same record, written back in the exact layout.
-    for (const char* decalee : {"JO 01203725", "JO       01203725  ", "  JO     01203725",
-                                "JO       012 03725", "JO 012 3725", "JO\t01203725"})
+    for (const char* decalee :
+         {"JO 01203725", "JO       01203725  ", "  JO     01203725", "JO       012 03725", "JO 012 3725",
+          "JO\t01203725", "JO       01203725 note"})
         EXPECT_EQ(lignejong(decalee).ligne, "JO       01203725") << decalee;
     // A name filling its nine bytes leaves the line at exactly 17, with no blank between the fields.
     for (const char* pleine : {"MARTINEAU01203725", "JEAN PAUL01203725"})
@@ -20,6 +21,7 @@ TEST(LigneJong, FixedWidthsReadBackOrTheDefault) {
     const ScoreJong s = lignejong("\xc9T\xc9      01203725");
     EXPECT_EQ(s.tableau, 12);
     EXPECT_EQ(s.temps, 3725);
+    EXPECT_EQ(lignejong("\xc3\x89T\xc3\x89      01203725").ligne, s.ligne); // saved by a UTF-8 editor
     for (const char* abimee :
          {"MARTINE  0120372", "MARTINE  012037250", "MARTINE  0A203725", "MARTINE  01240000"})
         EXPECT_EQ(lignejong(abimee).ligne, lignedefautjong) << abimee;

@@ -55,6 +55,16 @@ TEST(AdresseWeb, OnlyHttpAndHttpsLeaveTheOfflinePage) {
                 << lue << " " << donnees;
 }
 
+// When no program opens it, the box gives the page as a player types it in: a local page by its path.
+TEST(PageNonOuverte, GivesThePageToOpenByHand) {
+    for (const std::string dossier : {"/usr/share/games/tolvanex/", "/home/zoé/mes jeux/%1/"}) {
+        const std::string texte = textepagenonouverte(adresseweb("", dossier));
+        EXPECT_TRUE(texte.ends_with("\n" + dossier + "tolvanex.html")) << texte;
+        EXPECT_NE(texte.find("xdg-open"), std::string::npos);
+    }
+    EXPECT_TRUE(textepagenonouverte("https://exemple.fr/a%20b").ends_with("\nhttps://exemple.fr/a%20b"));
+}
+
 TEST(UrlFichier, EveryByteButTheSafeOnesIsEncoded) {
     EXPECT_EQ(urlfichier("/opt/jeux/tolvanex.html"), "file:///opt/jeux/tolvanex.html");
     EXPECT_EQ(urlfichier("/home/zoé/mes jeux/#1%/a?b.html"),
