@@ -1,5 +1,6 @@
-# The Debian package: cpack -G DEB in a build configured with -DTLV_DEBIAN_GAMES=ON
-# -DCMAKE_INSTALL_PREFIX=/usr makes tolvanex_<version>_amd64.deb.
+# The Debian package: cpack -G DEB makes tolvanex_<version>_amd64.deb. Configured with -DTLV_DEBIAN_GAMES=ON
+# -DCMAKE_INSTALL_PREFIX=/usr it is laid out as Debian's games are, in section games; otherwise the game
+# goes to /usr/bin, and section games would be refused for a package without /usr/games.
 set(CPACK_PACKAGE_NAME tolvanex)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "${TLV_MAINTENEUR}")
@@ -8,7 +9,11 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION games)
+if(TLV_DEBIAN_GAMES)
+  set(CPACK_DEBIAN_PACKAGE_SECTION games)
+else()
+  set(CPACK_DEBIAN_PACKAGE_SECTION misc)
+endif()
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${TLV_MAINTENEUR}")
 # The libraries come from the binaries; the fonts are opened at run time, so no tool can see them.

@@ -20,5 +20,12 @@ if [ $code -ne 0 ] || printf '%s\n' "$r" | grep -q '^[EWIP]: '; then signale "ap
 for page in "$@"; do
     r=$(LC_ALL=C.UTF-8 man --warnings -l "$page" 2>&1 >/dev/null)
     [ -z "$r" ] || signale "man --warnings $page" "$r"
+    # French typography: a blank (\~ in the source) before ; : ! ?, addresses apart.
+    case $page in
+    */fr/*)
+        r=$(LC_ALL=C.UTF-8 MANWIDTH=80 man -l "$page" 2>/dev/null | grep -nE '[^[:space:]][;:!?]' | grep -v '://')
+        [ -z "$r" ] || signale "pas d'espace avant ; : ! ? dans $page" "$r"
+        ;;
+    esac
 done
 exit $((echecs != 0))

@@ -3,9 +3,10 @@
 // music. A missing file or no audio device is silence. Each device runs only while something plays: after a
 // short silence it is closed, so its thread stops waking, and the next sound opens it again.
 // Effects and voices share a device with a short buffer, so they start at once. A tune plays on a device of
-// its own with a long buffer, whose thread wakes four times less. Where the system gives a program one
-// stream only, one device carries both, with a buffer twice as long as the effects' own.
+// its own with a long buffer, whose thread wakes less often. Where the system gives a program one stream
+// only, one device carries both, with a buffer twice as long as the effects' own.
 // A device closes aside, on a thread of its own: its last buffers drain meanwhile.
+// SDL talks to PipeWire natively where it can: through its pulse service the server costs five times more.
 #include <cstdint>
 #include <functional>
 #include <iosfwd>
@@ -20,6 +21,11 @@
 namespace tlv {
 
 class Air;
+
+// The audio drivers to ask SDL for, in order, among those built into it (`presents`): PipeWire's own, then
+// PulseAudio's, then SDL's own choice (""). Only SDL's own choice when the player names a driver
+// (`variable`, SDL_AUDIODRIVER's value), which SDL follows.
+std::vector<std::string> pilotes_audio(const char* variable, const std::vector<std::string>& presents);
 
 class Audio {
   public:

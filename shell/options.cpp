@@ -6,16 +6,16 @@ namespace tlv {
 
 const char* usage() {
     return "Usage : tolvanex [options]\n"
-           "  --fenetre               joue dans une fenêtre au lieu du plein écran\n"
-           "  --ecran LxH             joue dans une fenêtre de L x H pixels, cette fois seulement\n"
-           "                          (avec --robot : se dispose comme sur un écran de L x H)\n"
+           "  --fenetre                 joue dans une fenêtre au lieu du plein écran\n"
+           "  --ecran LxH               joue dans une fenêtre de L x H, cette fois seulement\n"
+           "                            (avec --robot : disposé comme sur un écran L x H)\n"
            "  --dossier-scores DOSSIER  range scores et réglages sous DOSSIER/tolvanex\n"
            "  --dossier-config DOSSIER  retient plein écran ou fenêtre sous DOSSIER/tolvanex\n"
-           "  --graine N              fixe le hasard (rejouer une partie à l'identique)\n"
-           "  --journal FICHIER       ajoute la trace de chaque donne de Belote à FICHIER\n"
-           "  --robot SCRIPT          joue le script SCRIPT sur l'horloge virtuelle (tests)\n"
-           "  --aide                  affiche cette aide\n"
-           "  --version               affiche la version\n";
+           "  --graine N                fixe le hasard (rejouer une partie à l'identique)\n"
+           "  --journal FICHIER         ajoute la trace de chaque donne de Belote à FICHIER\n"
+           "  --robot SCRIPT            joue SCRIPT sur l'horloge virtuelle (tests)\n"
+           "  --aide                    affiche cette aide\n"
+           "  --version                 affiche la version\n";
 }
 
 namespace {

@@ -6,8 +6,10 @@
 #   MESURE_S=20       seconds measured on each waiting screen
 #   MESURE_ECRANS=... only these screens (names of the table, separated by spaces)
 #   MESURE_IMAGES=DIR an X dump (.xwd) of each screen as measured, to check what was reached
-#   MESURE_AUDIO=pulseaudio  SDL's audio driver for the waiting screens (dummy unless given); the sound
-#                     server's own CPU is then printed too, when it runs as pulseaudio or pipewire
+#   MESURE_AUDIO=pulseaudio  SDL's audio driver for the waiting screens (dummy unless given; jeu: the
+#                     game's own choice, PipeWire's own driver first); the CPU and wakes of the sound
+#                     server this session talks to are then printed too: every process of PipeWire
+#                     (pipewire, pipewire-pulse, its session manager), or the PulseAudio owning the socket
 set -euo pipefail
 bin="$(cd "${1:-build/bin}" && pwd)"
 tmp="$(mktemp -d)"
@@ -96,33 +98,88 @@ compare() {
 
 # CPU time in ns of every thread of process $1.
 cpu() { awk '{s += $1} END {print s + 0}' /proc/"$1"/task/*/schedstat; }
+
+# The process listening on the Unix socket at path $1, if any.
+proprietaire() { ss -Hxlp src "$1" 2>/dev/null | sed -n 's/.*pid=\([0-9]*\).*/\1/p' | head -n1 || true; }
+
+# The processes of the sound server this session talks to, found by the sockets they listen on, so a
+# server of another session or account is never read: the PulseAudio owning the pulse socket; or PipeWire,
+# whose pulse service owns that socket: pipewire, pipewire-pulse and the session manager of the same
+# runtime folder, all together (the game talks to pipewire natively, or through pipewire-pulse).
+serveur_de_son() {
+    local run=${XDG_RUNTIME_DIR:-/run/user/$(id -u)} pulse pw p
+    pulse=${PULSE_SERVER:-}
+    pulse=${pulse#unix:}
+    case $pulse in /*) ;; *) pulse=${PULSE_RUNTIME_PATH:-$run/pulse}/native ;; esac
+    pulse=$(proprietaire "$pulse")
+    if [ -n "$pulse" ] && [ "$(cat /proc/"$pulse"/comm)" = pulseaudio ]; then
+        echo "$pulse"
+        return
+    fi
+    pw=$(proprietaire "${PIPEWIRE_RUNTIME_DIR:-$run}/${PIPEWIRE_REMOTE:-pipewire-0}")
+    [ -n "$pw" ] || return 0
+    echo "$pw"
+    [ -n "$pulse" ] && [ "$pulse" != "$pw" ] && echo "$pulse"
+    for p in $(pgrep -u "$(id -u)" -x wireplumber) $(pgrep -u "$(id -u)" -x pipewire-media-); do
+        tr '\0' '\n' <"/proc/$p/environ" 2>/dev/null | grep -qxF "XDG_RUNTIME_DIR=$run" && echo "$p"
+    done
+    return 0
+}
+
+# One line per process of the sound server: id, name, CPU time in ns, context switches of all its threads.
+releve_son() {
+    local p
+    for p in $serveur_son; do
+        awk -v p="$p" -v nom="$(cat /proc/"$p"/comm)" '
+            FILENAME ~ /schedstat$/ { ns += $1 }
+            FILENAME ~ /status$/ && /ctxt_switches/ { cs += $2 }
+            END { print p, nom, ns + 0, cs + 0 }' /proc/"$p"/task/*/schedstat /proc/"$p"/task/*/status
+    done
+}
+
+# The sound server between two readings: its total CPU and wakes, then each process's.
+compare_son() {
+    awk -v d="$duree" '
+        FNR == NR { ns[$1] = $3; cs[$1] = $4; next }
+        {
+            p = ($3 - ns[$1]) / (d * 1e7); r = ($4 - cs[$1]) / d; tp += p; tr += r
+            out = out sprintf(" %s %.3f%% %.0f/s;", $2, p, r)
+        }
+        END { printf " | son %.3f %% %.0f/s (%s )", tp, tr, out }' "$1" "$2"
+}
+
 audio="${MESURE_AUDIO:-dummy}"
 serveur_son=""
 if [ "$audio" != dummy ]; then
-    serveur_son=$(pgrep -x pulseaudio || pgrep -x pipewire-pulse || pgrep -x pipewire || true)
-    serveur_son=${serveur_son%%$'\n'*}
+    serveur_son=$(serveur_de_son)
+    if [ -n "$serveur_son" ]; then
+        echo "Serveur de son mesuré :$(for p in $serveur_son; do printf ' %s (%s)' "$(cat /proc/"$p"/comm)" "$p"; done)"
+    else
+        echo "(aucun serveur de son trouvé pour cette session : son non mesuré)"
+    fi
 fi
 
 mesure() {
     local nom="$1" script="$2"
     if [ -n "${MESURE_ECRANS:-}" ] && [[ " $MESURE_ECRANS " != *" $nom "* ]]; then return; fi
     rm -rf "$tmp/sc"
-    SDL_AUDIODRIVER=$audio SDL_VIDEODRIVER=x11 "$bin/tolvanex" --graine 7 --dossier-scores "$tmp/sc" \
-        >/dev/null 2>&1 &
+    local pilote=(env SDL_AUDIODRIVER="$audio")
+    [ "$audio" = jeu ] && pilote=(env -u SDL_AUDIODRIVER)
+    "${pilote[@]}" SDL_VIDEODRIVER=x11 "$bin/tolvanex" --graine 7 --dossier-scores "$tmp/sc" >/dev/null 2>&1 &
     ppid_jeu=$!
     sleep 3
     joue <<<"$script"
     sleep 3
     [ -n "${MESURE_IMAGES:-}" ] && mkdir -p "$MESURE_IMAGES" && xwd -root -silent >"$MESURE_IMAGES/$nom.xwd"
-    local xa xb sa=0 sb=0 son=""
+    local xa xb son=""
     releve "$ppid_jeu" >"$tmp/avant"
+    releve_son >"$tmp/son-avant"
     xa=$(cpu "$xpid")
-    [ -n "$serveur_son" ] && sa=$(cpu "$serveur_son")
     sleep "$duree"
     releve "$ppid_jeu" >"$tmp/apres"
+    releve_son >"$tmp/son-apres"
     xb=$(cpu "$xpid")
-    [ -n "$serveur_son" ] && sb=$(cpu "$serveur_son") &&
-        son=$(awk -v a="$sa" -v b="$sb" -v d="$duree" 'BEGIN {printf " | son %.3f %%", (b - a) / (d * 1e7)}')
+    [ -n "$serveur_son" ] && son=$(compare_son "$tmp/son-avant" "$tmp/son-apres")
     printf '%-16s %s%s\n' "$nom" "$(compare "$tmp/avant" "$tmp/apres" "$xa" "$xb")" "$son"
     kill -TERM "$ppid_jeu"
     wait "$ppid_jeu" || true

@@ -50,8 +50,9 @@ TEST(PageWeb, HeadingsBecomeSectionsListedAtTheTop) {
 
 // The help file in the build's bin folder: the keys, the sections and the rules a player would not guess
 // (overtrumping an opponent's winning trump; equal best announcements of the two sides, neither in trumps,
-// scoring nothing), in valid UTF-8 without CR, with French typography: no straight apostrophe and no
-// ordinary blank where a line could break before a mark.
+// scoring nothing; the square of nines in words, not a 9 read with its points as one number), in valid UTF-8
+// without CR, with French typography: no straight apostrophe and no ordinary blank where a line could break
+// before a mark.
 TEST(FichierAide, FrenchWithTheKeysTheRulesAndItsTypography) {
     const std::string s = litfichier("tolvanex.hlp");
     ASSERT_TRUE(s.starts_with("# "));
@@ -69,6 +70,7 @@ TEST(FichierAide, FrenchWithTheKeysTheRulesAndItsTypography) {
           "Litige",
           "Tierce",
           "Carré",
+          "carré de neuf\u00A0: 150 points",
           "deux minutes",
           "6x4 (24 cartes)",
           "50 secondes",

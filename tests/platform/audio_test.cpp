@@ -108,6 +108,23 @@ TEST_F(Veille, ATuneWakesItsDeviceSeldomAndPlaysUntilItStopsWhileEffectsComeAndG
     EXPECT_TRUE(jusqua([] { return fils_audio() == 0; }));
 }
 
+// PipeWire's own driver, then PulseAudio's, then SDL's own choice (""), which alone follows the player's.
+TEST(Pilotes, PipeWireThenPulseThenSdlsChoiceUnlessThePlayerNamesOne) {
+    const std::vector<std::string> sdl = {"pulseaudio", "alsa", "sndio", "pipewire", "dsp", "disk", "dummy"};
+    const struct {
+        const char* variable;
+        std::vector<std::string> presents, voulus;
+    } cas[] = {
+        {nullptr, sdl, {"pipewire", "pulseaudio", ""}},
+        {"", sdl, {"pipewire", "pulseaudio", ""}},
+        {"dummy", sdl, {""}},
+        {nullptr, {"pulseaudio", "alsa"}, {"pulseaudio", ""}},
+        {nullptr, {"alsa", "dummy"}, {""}},
+    };
+    for (const auto& c : cas)
+        EXPECT_EQ(pilotes_audio(c.variable, c.presents), c.voulus) << (c.variable ? c.variable : "(absente)");
+}
+
 std::vector<std::uint8_t> lit(Air& air, std::size_t n) {
     std::vector<std::uint8_t> v(n);
     air.lit(v.data(), static_cast<int>(n));

@@ -1,6 +1,7 @@
 // The command line, and the README as a newcomer reads it: the two commands first, and the same options.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <regex>
@@ -52,6 +53,20 @@ TEST(Readme, ItsOptionTableIsTheProgramsCommandLine) {
         }
         EXPECT_TRUE(acceptee) << o;
     }
+}
+
+// `--aide` in a terminal: every description starts in one column, no line wraps at 80 characters.
+TEST(Options, UsageDescriptionsLineUpWithinEightyColumns) {
+    std::istringstream lignes(usage());
+    std::set<std::size_t> colonnes;
+    for (std::string l; std::getline(lignes, l);) {
+        if (!l.starts_with("  ")) continue;
+        // After the option and its value (one blank between them), the first blank run leads to the text.
+        const auto blancs = l.find("  ", l.find_first_not_of(' '));
+        colonnes.insert(l.find_first_not_of(' ', l.starts_with("  -") ? blancs : 0));
+        EXPECT_LE(std::count_if(l.begin(), l.end(), [](char c) { return (c & 0xC0) != 0x80; }), 80) << l;
+    }
+    EXPECT_EQ(colonnes.size(), 1u) << usage();
 }
 
 TEST(Options, ReadsEveryOption) {
