@@ -254,8 +254,7 @@ void Ecran::affichedernierpli() {
     joueson("cartew01");
     Surface garde(480, 480);
     bitblt(garde, 0, 0, 480, 480, fond, 0, 0);
-    for (int y = 0; y <= 400; y += 80)
-        for (int x = 0; x <= 360; x += 120) bitblt(fond, x, y, 120, 80, masque, 170, 1, Rop::SrcAnd);
+    assombrit(fond, Rect{0, 0, 480, 480});
     const auto& d = b.ecran.cartesdernierpli;
     poseface(204, 288, d[1]);
     poseface(276, 192, d[2]);

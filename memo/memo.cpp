@@ -146,7 +146,7 @@ void Memo::affichelesscores() {
 
 void Memo::tableaudesscores() {
     cache_focus();
-    assombrit(image, masque_);
+    assombrit(image, Rect{0, 0, 640, 480});
     pf.invalide();
     // A time that ranks goes on to the name entry and the table; one that does not is still shown.
     if (!tableaudesscores_memo(ctx, niveaupartie, temps)) affichefin(ctx, temps, niveaupartie);

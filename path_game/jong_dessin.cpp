@@ -145,10 +145,7 @@ void Jong::annonce(const std::string& ligne1, const std::string& ligne2, bool as
     if (assombri) {
         // The cards left stay in sight under the veil the name entry and the scores use; the lines go in
         // a box of their own so that no card shows through them.
-        for (int vy = 48; vy < 432; vy += 94)
-            for (int vx = 36; vx < 604; vx += 210)
-                bitblt(image, vx, vy, std::min(210, 604 - vx), std::min(94, 432 - vy), masque_, 170, 1,
-                       Rop::SrcAnd);
+        assombrit(image, Rect{36, 48, 568, 384});
         const int w =
             std::max({po.largeur(ligne1, t1), po.largeur(ligne2, t2), po.largeur(PourContinuer, t3)}) + 48;
         boite(image, Rect{320 - w / 2, y - 12, w, h1 + ecart + h2 + ecart + h3 + 24}, table_);

@@ -31,7 +31,7 @@ ReponseJong Jong::affichelemenu() {
 std::string Jong::donnemoilenom() {
     const EtatClicJong avant = etatclic;
     etatclic = EtatClicJong::DialogueOuvert;
-    assombrit(image, masque_);
+    assombrit(image, Rect{0, 0, 640, 480});
     pf.invalide();
     std::string invite = r_.textes[Texte::EntrezLeNomDeVotrePartie];
     std::string nom;

@@ -218,4 +218,97 @@ void Fenetre::envoie(const Surface& ecran, const std::vector<Rect>& zones, const
     complet_ = renvoi_ = false;
 }
 
+namespace {
+
+// Row y of the window's pixels as 0xRRGGBB.
+void lit_ligne(const SDL_Surface& s, int y, std::uint32_t* sortie) {
+    const auto* p = static_cast<const std::uint8_t*>(s.pixels) + static_cast<std::ptrdiff_t>(y) * s.pitch;
+    const SDL_PixelFormat& f = *s.format;
+    if (f.BytesPerPixel == 4 && f.Rmask == 0xFF0000u && f.Gmask == 0xFF00u && f.Bmask == 0xFFu) {
+        std::memcpy(sortie, p, static_cast<std::size_t>(s.w) * 4);
+        for (int x = 0; x < s.w; ++x) sortie[x] &= 0xFFFFFFu;
+        return;
+    }
+    for (int x = 0; x < s.w; ++x, p += f.BytesPerPixel) {
+        Uint32 v = 0;
+        std::memcpy(&v, p, std::min<int>(4, f.BytesPerPixel));
+        Uint8 r, g, b;
+        SDL_GetRGB(v, &f, &r, &g, &b);
+        sortie[x] = rgb(r, g, b);
+    }
+}
+
+} // namespace
+
+std::optional<Ecart> Fenetre::ecart(const Surface& ecran) {
+    SDL_Surface* s = SDL_GetWindowSurface(w_.get());
+    if (!s || !montree_ || complet_ || !meme_ecran(ecran)) return std::nullopt;
+    const Rect v = vue(e_);
+    const int W = ecran.largeur_px(), H = ecran.hauteur_px();
+    // The expected window is kept from one call to the next: only what the screen changed since is
+    // resampled again (resampling it all for every frame would cost as much as the frames).
+    Rect change{0, 0, W, H};
+    if (attendu_.size() != static_cast<std::size_t>(s->w) * s->h || vu_.largeur_px() != W ||
+        vu_.hauteur_px() != H || vue_attendue_.x != v.x || vue_attendue_.y != v.y || vue_attendue_.w != v.w ||
+        vue_attendue_.h != v.h) {
+        attendu_.assign(static_cast<std::size_t>(s->w) * s->h, 0);
+        vu_ = Surface(ecran.largeur(), ecran.hauteur(), 0, ecran.facteur());
+        vue_attendue_ = v;
+    } else {
+        int x0 = W, x1 = 0, y0 = H, y1 = 0;
+        for (int y = 0; y < H; ++y) {
+            const std::uint32_t* n = ecran.ligne(y);
+            const std::uint32_t* p = vu_.ligne(y);
+            if (std::memcmp(n, p, static_cast<std::size_t>(W) * 4) == 0) continue;
+            int a = 0, b = W;
+            while (n[a] == p[a]) ++a;
+            while (n[b - 1] == p[b - 1]) --b;
+            x0 = std::min(x0, a), x1 = std::max(x1, b), y0 = std::min(y0, y), y1 = y + 1;
+        }
+        change = x0 < x1 ? Rect{x0, y0, x1 - x0, y1 - y0} : Rect{};
+    }
+    if (!change.vide()) {
+        for (int y = change.y; y < change.y + change.h; ++y)
+            std::memcpy(vu_.ligne(y) + change.x, ecran.ligne(y) + change.x,
+                        static_cast<std::size_t>(change.w) * 4);
+        r_verifie_.prepare(W, H, v.w, v.h);
+        Rect d = r_verifie_.couvre(change);
+        d.x += v.x, d.y += v.y;
+        const int x0 = std::max(0, d.x), x1 = std::min(s->w, d.x + d.w);
+        const int y0 = std::max(0, d.y), y1 = std::min(s->h, d.y + d.h);
+        if (x0 < x1 && y0 < y1)
+            r_verifie_.calcule(ecran, Rect{x0 - v.x, y0 - v.y, x1 - x0, y1 - y0},
+                               attendu_.data() + static_cast<std::ptrdiff_t>(y0) * s->w + x0, s->w);
+    }
+    if (SDL_MUSTLOCK(s)) SDL_LockSurface(s);
+    std::optional<Ecart> e;
+    std::vector<std::uint32_t> vu(static_cast<std::size_t>(s->w));
+    const bool direct = s->format->BytesPerPixel == 4 && s->format->Rmask == 0xFF0000u &&
+                        s->format->Gmask == 0xFF00u && s->format->Bmask == 0xFFu;
+    for (int y = 0; y < s->h && !e; ++y) {
+        const std::uint32_t* a = attendu_.data() + static_cast<std::ptrdiff_t>(y) * s->w;
+        const void* l =
+            static_cast<const std::uint8_t*>(s->pixels) + static_cast<std::ptrdiff_t>(y) * s->pitch;
+        if (direct && std::memcmp(l, a, static_cast<std::size_t>(s->w) * 4) == 0) continue;
+        lit_ligne(*s, y, vu.data());
+        for (int x = 0; x < s->w; ++x)
+            if (vu[x] != (a[x] & 0xFFFFFFu)) {
+                e = Ecart{x, y, vu[x], a[x] & 0xFFFFFFu};
+                break;
+            }
+    }
+    if (SDL_MUSTLOCK(s)) SDL_UnlockSurface(s);
+    return e;
+}
+
+Surface Fenetre::pixels() const {
+    SDL_Surface* s = SDL_GetWindowSurface(w_.get());
+    if (!s || !montree_) return Surface();
+    Surface r(s->w, s->h, 0, 1);
+    if (SDL_MUSTLOCK(s)) SDL_LockSurface(s);
+    for (int y = 0; y < s->h; ++y) lit_ligne(*s, y, r.ligne(y));
+    if (SDL_MUSTLOCK(s)) SDL_UnlockSurface(s);
+    return r;
+}
+
 } // namespace tlv

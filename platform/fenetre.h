@@ -2,6 +2,8 @@
 // The one window. The program composes a "screen" (the play area, or at a whole-number zoom the display
 // divided by it) at the render factor; only the part it recomposed is brought to the display's scale and
 // sent to the window's surface, so an animation costs little and nothing waits for vertical sync.
+#include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "echelle.h"
@@ -27,6 +29,12 @@ struct Envois {
     int reprises = 0;       // frames sent again from memory
 };
 
+// A window pixel that is not what the screen composed whole gives there.
+struct Ecart {
+    int x = 0, y = 0;
+    std::uint32_t vu = 0, attendu = 0; // 0xRRGGBB
+};
+
 class Fenetre {
   public:
     // Throws std::runtime_error when no window can be made.
@@ -50,6 +58,11 @@ class Fenetre {
     // Sends again the picture kept under `cle` for `zone`; false when there is none to send.
     bool renvoie_gardee(const Rect& zone, std::uint64_t cle);
     const Envois& envois() const { return envois_; }
+    // The first window pixel (row by row) that differs from `ecran`, composed whole, resampled whole and
+    // dark around; none while the window waits to be sent whole anyway.
+    std::optional<Ecart> ecart(const Surface& ecran);
+    // The window's pixels as sent (factor 1); empty before its first frame.
+    Surface pixels() const;
     const ImagesGardees& gardees() const { return gardees_; }
     // Window pixels to logical pixels.
     void vers_logique(int& x, int& y) const { e_.vers_logique(x, y); }
@@ -89,6 +102,11 @@ class Fenetre {
     bool complet_ = true, renvoi_ = false, montree_ = false;
     int envoye_l_ = 0, envoye_h_ = 0; // the stored size of the screen last sent whole
     std::vector<std::uint32_t> tampon_;
+    // For `ecart`: the screen it was last given, and the window that screen makes, at this view.
+    Reechantillonneur r_verifie_;
+    Surface vu_;
+    std::vector<std::uint32_t> attendu_;
+    Rect vue_attendue_{};
     ImagesGardees gardees_;
     Envois envois_;
     int fenetre_w_ = 0, fenetre_h_ = 0; // the window's size out of full screen; 0: none chosen yet

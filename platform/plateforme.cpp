@@ -26,6 +26,10 @@ int decalage(int taille_ecran, int taille_aire) {
 }
 
 Plateforme::Plateforme(const OptionsPlateforme& o) : robot_(o.robot) {
+    // Checking what the window shows needs frames sent, even in a robot run.
+    const char* v = std::getenv("TLV_VERIFIE_ENVOIS");
+    verifie_ = v && *v && std::string(v) != "0";
+    affiche_ = !robot_ || verifie_ || std::getenv("TLV_ROBOT_AFFICHE") != nullptr;
     if (o.horloge_virtuelle || o.robot)
         horloge_ = std::make_unique<HorlogeVirtuelle>();
     else
@@ -364,15 +368,19 @@ void Plateforme::montre_modal(Form& f, bool reactive_dessous) {
     if (reactive_dessous && !pile_.empty() && pile_.back()->visible) pile_.back()->Form_Activate();
 }
 
+void Plateforme::dessine_formes(Surface& s) {
+    fill(s, 0, 0, s.largeur(), s.hauteur(), 0);
+    for (Form* f : pile_)
+        if (f->visible) {
+            f->dessine(s);
+            f->dessine_focus(s);
+        }
+}
+
 const Surface& Plateforme::compose() {
     const Rect& z = ecran_.zone();
     if (z.x == 0 && z.y == 0 && z.w == ecran_.largeur() && z.h == ecran_.hauteur()) perime_ = Rect{};
-    fill(ecran_, 0, 0, ecran_.largeur(), ecran_.hauteur(), 0);
-    for (Form* f : pile_)
-        if (f->visible) {
-            f->dessine(ecran_);
-            f->dessine_focus(ecran_);
-        }
+    dessine_formes(ecran_);
     return ecran_;
 }
 
@@ -432,13 +440,33 @@ void Plateforme::envoie(const std::vector<Rect>& zones, const std::uint64_t* ima
 }
 
 void Plateforme::presente() {
+    envoie_changements();
+    if (verifie_) verifie_envois();
+}
+
+void Plateforme::verifie_envois() {
+    if (complet_.largeur() != ecran_.largeur() || complet_.hauteur() != ecran_.hauteur())
+        complet_ = Surface(ecran_.largeur(), ecran_.hauteur(), 0, ecran_.facteur());
+    dessine_formes(complet_);
+    const std::optional<Ecart> e = fenetre_->ecart(complet_);
+    if (!e) return;
+    // A check for tests: stop at once, before anything else hides the fault.
+    std::fprintf(stderr,
+                 "tolvanex : la fenêtre ne montre pas l'écran composé : son pixel (%d, %d) est #%06X au lieu "
+                 "de #%06X\n",
+                 e->x, e->y, static_cast<unsigned>(e->vu), static_cast<unsigned>(e->attendu));
+    std::fflush(stderr);
+    std::abort();
+}
+
+void Plateforme::envoie_changements() {
     const bool tout = sale_;
     ZonesChangees zones = std::move(zones_sales_);
     zones_sales_.efface();
     const std::optional<ImageRevenante> image = std::exchange(image_revenante_, std::nullopt);
     sale_ = false;
     // Headless robot runs compose only for captures.
-    if (robot_ && std::getenv("TLV_ROBOT_AFFICHE") == nullptr) return;
+    if (!affiche_) return;
     // Only what the forms drew since the last frame is composed again and sent; only that is timed.
     std::optional<Duree> pas;
     if (tout)
@@ -464,6 +492,19 @@ void Plateforme::presente() {
 }
 
 bool Plateforme::capture(const std::string& chemin) {
+    if (affiche_) {
+        // What the window shows, sent frame after frame.
+        const Surface w = fenetre_->pixels();
+        const Echelle& e = fenetre_->echelle();
+        const int z = std::max(1, e.aire.w / 640);
+        if (!w.vide() && ecran_impose_) return sauve_png(w, chemin);
+        if (!w.vide() && e.aire.w == 640 * z && e.aire.h == 480 * z) {
+            Surface aire(640, 480, 0, 1);
+            for (int y = 0; y < 480; ++y)
+                for (int x = 0; x < 640; ++x) aire.ligne(y)[x] = w.pixel(e.aire.x + x * z, e.aire.y + y * z);
+            return sauve_png(aire, chemin);
+        }
+    }
     compose();
     if (ecran_impose_) {
         // The display the layout was made for: the screen's view, dark around it.

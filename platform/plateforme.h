@@ -106,7 +106,8 @@ class Plateforme {
     const Surface& compose();
     // What the frames cost so far (pixels resampled, rectangles sent); nothing when no window shows.
     Envois envois() const;
-    // The play area as composed; with a display size given, the display's picture as it would show.
+    // The play area; with a display size given, the display's picture. What the window was sent when frames
+    // are presented, else the screen composed now.
     bool capture(const std::string& chemin);
 
     // Hides the window (the program is ending).
@@ -154,6 +155,11 @@ class Plateforme {
     // `ms` (-1: none) shortened to when the sound device should be closed.
     int delai(int ms);
     void presente();
+    void envoie_changements();
+    // Draws every form shown onto `s`, cleared first.
+    void dessine_formes(Surface& s);
+    // The checking mode: the window must show the screen composed whole, else the run stops here.
+    void verifie_envois();
     // What the forms on the screen changed since the last frame and still show; whole when the stack itself
     // changed.
     std::vector<Rect> zone_des_formes();
@@ -171,6 +177,9 @@ class Plateforme {
     CurseurSdl curseurs_[3]; // by FormeCurseur
     Curseur curseur_ = Curseur::Repos;
     Surface ecran_;
+    bool affiche_ = true;  // frames are composed and sent (always but in a headless robot run)
+    bool verifie_ = false; // every frame is checked against the screen composed whole
+    Surface complet_;      // that screen
     int decalagex_ = 0, decalagey_ = 0, zoom_ = 1;
     bool ecran_impose_ = false;
     struct Place {

@@ -270,6 +270,16 @@ void rogne_bas(Surface& s, std::uint32_t couleur) {
     s.garde_lignes(h);
 }
 
+void assombrit(Surface& s, const Rect& r, int garde, std::uint32_t vers) {
+    const int reste = 32 - garde;
+    const std::uint32_t fr = ((vers >> 16) & 255) * reste, fg = ((vers >> 8) & 255) * reste,
+                        fb = (vers & 255) * reste;
+    s.transforme(r, [&](std::uint32_t p) {
+        return ((((p >> 16) & 255) * garde + fr) / 32) << 16 | ((((p >> 8) & 255) * garde + fg) / 32) << 8 |
+               ((p & 255) * garde + fb) / 32;
+    });
+}
+
 void cadre(Surface& dst, int x, int y, int w, int h, std::uint32_t couleur) {
     if (w <= 0 || h <= 0) return;
     fill(dst, x, y, w, 1, couleur);

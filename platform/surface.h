@@ -115,6 +115,9 @@ void stretchblt(Surface& dst, int x, int y, int w, int h, const Surface& src, in
 void fill(Surface& dst, int x, int y, int w, int h, std::uint32_t couleur);
 // A one-pixel frame.
 void cadre(Surface& dst, int x, int y, int w, int h, std::uint32_t couleur);
+// Darkens r: each colour keeps `garde` 32nds of itself and takes the rest from `vers`; by default a third
+// of it is kept, which leaves the picture in sight under a box. Exact at every render factor.
+void assombrit(Surface& s, const Rect& r, int garde = 11, std::uint32_t vers = 0);
 // Drops the rows at the foot of s that hold nothing but `couleur`. For a picture only ever combined by an
 // operation to which that colour changes nothing (white under SrcAnd): a copy from the missing rows is then
 // clipped away, which leaves the same pixels.

@@ -30,11 +30,6 @@ bool montre(Contexte& ctx, Score& s) {
 
 } // namespace
 
-void assombrit(Surface& fond, const Surface& masque) {
-    for (int y : {5, 99, 193, 287, 381})
-        for (int x : {5, 215, 425}) bitblt(fond, x, y, 210, 94, masque, 170, 1, Rop::SrcAnd);
-}
-
 bool tableaudesscores_memo(Contexte& ctx, int niveau, int temps) {
     const std::string chemin = ctx.r.dossier_scores + fichiermemo(niveau);
     const TableMemo t = litmemo(chemin);

@@ -1,7 +1,7 @@
 #pragma once
-// The score tables as the games use them: ranking a result (with the name entry for Memo), showing a
-// table with its erase button, and the veil laid over a finished Memo table. Including it gives a game
-// everything it needs from here, the name entry (`demande_nom`, `nomannule`) included.
+// The score tables as the games use them: ranking a result (with the name entry for Memo) and showing a
+// table with its erase button. Including it gives a game everything it needs from here, the name entry
+// (`demande_nom`, `nomannule`) included.
 #include <string>
 
 #include "innom.h"
@@ -11,10 +11,6 @@
 #include "shell/contexte.h"
 
 namespace tlv {
-
-// Darkens the whole 640 x 480 table `fond` with the veil of the mask sheet (its 210 x 94 block at
-// (170, 1)), as a finished game is shown before the scores.
-void assombrit(Surface& fond, const Surface& masque);
 
 // Memo, level `niveau` (0..2). A time that ranks plays "cartew08", asks the name, goes into the file and
 // the table is shown; otherwise nothing happens. True when it ranked.

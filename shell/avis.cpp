@@ -22,16 +22,6 @@ std::vector<std::size_t> debuts(const std::string& s) {
     return r;
 }
 
-// Darkens the picture under the notice, so that the cards below still show faintly.
-void assombrit(Surface& s, const Rect& z) {
-    s.transforme(z, [](std::uint32_t p) {
-        const auto mele = [&](int decalage, int fond) {
-            return (static_cast<int>((p >> decalage) & 255) * 3 + fond * 29) / 32;
-        };
-        return rgb(mele(16, (Fond >> 16) & 255), mele(8, (Fond >> 8) & 255), mele(0, Fond & 255));
-    });
-}
-
 } // namespace
 
 std::string raccourcit_chemin(const std::string& chemin, int largeur,
@@ -55,7 +45,8 @@ std::string raccourcit_chemin(const std::string& chemin, int largeur,
 
 void dessine_avis_scores(Surface& s, Polices& titres, Polices& texte, const std::string& dossier) {
     const Rect z = ZoneAvis;
-    assombrit(s, z);
+    // Nearly the notice's own green: the cards below still show faintly.
+    assombrit(s, z, 3, Fond);
     cadre(s, z.x, z.y, z.w, z.h, OrClair);
     cadre(s, z.x + 2, z.y + 2, z.w - 4, z.h - 4, OrSombre);
 

@@ -247,13 +247,16 @@ void Base::dessine(Surface& ecran) {
 
 void Base::modifiees(std::vector<Rect>& zones) const {
     Form::modifiees(zones);
-    const Rect& m = basemenu_.modifiee();
+    // Shown or hidden since the last frame, the picture box changed whole, whatever was drawn on it while
+    // hidden (the way back from a game draws it before it shows).
+    const Rect m = basemenu_visible_ != basemenu_montre_ ? Rect{0, 0, 640, 480} : basemenu_.modifiee();
     zones.push_back(Rect{left + ctx_.r.decalagex + m.x, top + ctx_.r.decalagey + m.y, m.w, m.h});
 }
 
 void Base::oublie_modifications() {
     Form::oublie_modifications();
     basemenu_.oublie_modifications();
+    basemenu_montre_ = basemenu_visible_;
 }
 
 void lancemenu(Contexte& ctx, const Jeux& jeux) {

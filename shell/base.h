@@ -53,6 +53,7 @@ class Base : public Form {
     Surface picture_;  // the launcher picture as loaded (with the web button's face under it)
     Surface basemenu_; // what the picture box shows: the picture and the lines
     bool basemenu_visible_ = true;
+    bool basemenu_montre_ = true; // as the last frame showed it
     int survol_ = 0;
     bool deja_active_ = false;
     bool avis_ = false; // the notice that scores are not kept, until the player first leaves the launcher

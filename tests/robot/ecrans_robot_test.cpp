@@ -128,6 +128,44 @@ TEST(Ecran4K, TextIsDrawnAtTheDisplaysResolutionNotMagnified) {
     EXPECT_GT(nuances, 2000);
 }
 
+// Quadrel's table under the name entry is darkened by scaling each colour, edge to edge: not posterised to
+// the greys 0 and 64, and its outer pixels as dark as their neighbours.
+class Voile : public ::testing::TestWithParam<CasEcran> {};
+
+TEST_P(Voile, TheTableUnderTheNameEntryIsDarkenedSmoothlyToItsEdges) {
+    const CasEcran c = GetParam();
+    Programme p;
+    const auto r = p.lance("attends\nclic 400 170\nattends\nclic 320 130\nattends\ncapture " + p.dossier() +
+                               "/nom.png\n",
+                           "--ecran " + std::to_string(c.W) + "x" + std::to_string(c.H));
+    ASSERT_EQ(r.code, 0) << r.erreurs;
+    const auto s = charge_image(p.dossier() + "/nom.png", 1);
+    ASSERT_TRUE(s);
+    auto clarte = [&](int x, int y) {
+        const std::uint32_t v = au_milieu(*s, c.aire, x, y);
+        return static_cast<int>(((v >> 16) & 255) + ((v >> 8) & 255) + (v & 255));
+    };
+    int bord = 0, voisin = 0;
+    for (int y = 100; y < 380; ++y)
+        bord += clarte(2, y) + clarte(637, y), voisin += clarte(8, y) + clarte(631, y);
+    EXPECT_LT(bord, voisin * 3 / 2 + 280) << "the border left bright";
+    int postes = 0;
+    for (int y = 52; y < 428; ++y)
+        for (int x = 40; x < 600; ++x) {
+            const std::uint32_t v = au_milieu(*s, c.aire, x, y);
+            bool poste = v != 0;
+            for (int sh : {0, 8, 16}) poste = poste && (((v >> sh) & 255) == 0 || ((v >> sh) & 255) == 64);
+            postes += poste;
+        }
+    EXPECT_LT(postes, 560 * 376 / 100) << "colours kept to 0 and 64";
+}
+INSTANTIATE_TEST_SUITE_P(Tailles, Voile,
+                         ::testing::Values(CasEcran{640, 480, {0, 0, 640, 480}},
+                                           CasEcran{1920, 1080, {240, 0, 1440, 1080}}),
+                         [](const auto& i) {
+                             return std::to_string(i.param.W) + "x" + std::to_string(i.param.H);
+                         });
+
 // With the same size as the play area, a capture during the deal's card slides is pixel for pixel the one
 // of a run with no size given.
 TEST(EcranUn, ADealSlidesTheSameAtFactorOne) {

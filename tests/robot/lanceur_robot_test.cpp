@@ -81,6 +81,28 @@ TEST_P(LanceurEcran, QuitPlaysTheClickThenTheClosingSoundAndLeavesTheDefaultFile
 }
 INSTANTIATE_TEST_SUITE_P(Ecrans, LanceurEcran, ::testing::Values("", "--ecran 800x600", "--ecran 3840x2160"));
 
+// Into each game, its menu, and back by « Menu principal »: the window shows the launcher again as it first
+// showed (captures are what the window was sent).
+class RetourLanceur : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(RetourLanceur, EachGameLeftByItsMenuSendsTheWholeLauncherAgain) {
+    Programme p;
+    std::string s = "attends\ncapture {d}/lanceur.png\n";
+    for (const int y : {30, 100, 170}) // Belote, Memo, Quadrel; « Menu principal » is their menu's last line
+        s += "clic 400 " + std::to_string(y) + "\nattends\nclic 320 412\nattends\ncapture {d}/retour" +
+             std::to_string(y) + ".png\n";
+    const auto r =
+        p.execute("--robot " + p.script(p.dans(s)) + " --dossier-scores " + p.dossier() + " " + GetParam(),
+                  "TLV_ROBOT_AFFICHE=1");
+    ASSERT_EQ(r.code, 0) << r.erreurs;
+    const Surface avant = p.capture("lanceur.png");
+    // Above the clip: the picture and the first menu lines.
+    const Rect haut{0, 0, avant.largeur(), avant.hauteur() * 2 / 5};
+    for (const int y : {30, 100, 170})
+        EXPECT_TRUE(memes_pixels(avant, p.capture("retour" + std::to_string(y) + ".png"), haut)) << y;
+}
+INSTANTIATE_TEST_SUITE_P(Ecrans, RetourLanceur, ::testing::Values("--ecran 640x480", "--ecran 1920x1080"));
+
 TEST(Lanceur, F7SilencesEffectsAndF8StopsThenRestartsTheTune) {
     Programme p;
     const auto r = p.lance("attends\ntouche F8\nattends\ntouche F8\nattends\ntouche F7\nattends\n"

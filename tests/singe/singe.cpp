@@ -294,6 +294,8 @@ int main(int argc, char** argv) {
     fs::create_directories(travail);
     const std::string scores = (travail / "tolvanex").string() + "/";
     setenv("TLV_ROBOT_ECRANS", "1", 1);
+    // Every frame checked against the screen composed whole: a part left unsent stops the run.
+    setenv("TLV_VERIFIE_ENVOIS", "1", 0);
     setenv("SDL_VIDEODRIVER", "dummy", 0);
     setenv("SDL_AUDIODRIVER", "dummy", 0);
     setenv("ASAN_OPTIONS", "detect_leaks=0", 0);
