@@ -184,7 +184,7 @@ TEST(ClavierBelote, AMatchPlayedWithEntreeOnlyIsTheMatchTheSameClicksPlay) {
     for (int i = 0; i < 4; ++i)
         s += "capture " + d + "tour" + std::to_string(i) + ".png\ntouche Entree\nattends\n";
     s += touches("Entree\nattends", 400) + "touche Echap\nattends\n" + Quitte;
-    const auto clavier = p.lance(s, "--graine 7 --journal " + d + "clavier.txt --ecran 1920x1080");
+    const auto clavier = p.lance(s, "--graine 7 --journal " + d + "clavier.txt");
     ASSERT_EQ(clavier.code, 0) << clavier.erreurs;
     const auto j = lignes(p.fichier(d + "clavier.txt"));
     ASSERT_FALSE(j.empty());
