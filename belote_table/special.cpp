@@ -1,6 +1,7 @@
 #include "belote_table/special.h"
 
 #include "platform/plateforme.h"
+#include "platform/trace_fin.h"
 
 namespace tlv {
 
@@ -35,19 +36,13 @@ void etiquette(Surface& s, Polices& po, const Rect& r, const std::string& texte,
                Petit, Noir);
 }
 
-// A disc of radius r (in half pixels from the centre of pixel cx, cy).
-void disque(Surface& s, int cx, int cy, int r, std::uint32_t c) {
-    for (int y = -r; y <= r; ++y)
-        for (int x = -r; x <= r; ++x)
-            if (x * x + y * y <= r * r + r) s.metpixel(cx + x, cy + y, c);
-}
-
 // An exclusive choice: a round button, dotted when chosen.
 void option(Surface& s, Polices& po, const Rect& r, const std::string& texte, bool choisie) {
     const int cy = r.y + r.h / 2;
-    disque(s, r.x + 6, cy, 5, Ombre);
-    disque(s, r.x + 6, cy, 4, Blanc);
-    if (choisie) disque(s, r.x + 6, cy, 2, Noir);
+    // Traced as fine as the screen: whole pixels would show as steps at a large size.
+    disque(s, r.x + 6.5, cy + 0.5, 5.5, Ombre);
+    disque(s, r.x + 6.5, cy + 0.5, 4.5, Blanc);
+    if (choisie) disque(s, r.x + 6.5, cy + 0.5, 2.5, Noir);
     po.imprime(s, r.x + 15, r.y + (r.h - po.hauteur(Petit)) / 2, texte, Petit, Noir);
 }
 

@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "texte.h"
+#include "trace_fin.h"
 
 namespace tlv {
 
@@ -24,8 +25,10 @@ void relief(Surface& s, int x, int y, int w, int h, bool enfonce) {
     }
 }
 
-void triangle(Surface& s, int cx, int cy, int sens, std::uint32_t c) {
-    for (int i = 0; i < 4; ++i) fill(s, cx + sens * (i - 2), cy - i, 1, 2 * i + 1, c);
+// A scroll arrow's sign: its point towards `sens` (-1 left, 1 right), drawn as fine as the screen.
+void signe_fleche(Surface& s, int cx, int cy, int sens, std::uint32_t c) {
+    const double x = cx + 0.5, y = cy + 0.5;
+    triangle(s, {x + 2.5 * sens, y}, {x - 1.5 * sens, y - 4}, {x - 1.5 * sens, y + 4}, c);
 }
 } // namespace
 
@@ -110,8 +113,8 @@ void BarreHorizontale::dessine(Surface& s, int ox, int oy, Polices&) {
     fill(s, ox + x, oy + y, w, h, Piste);
     relief(s, ox + x, oy + y, fleche(), h, false);
     relief(s, ox + x + w - fleche(), oy + y, fleche(), h, false);
-    triangle(s, ox + x + fleche() / 2 - 1, oy + y + h / 2, 1, Noir);
-    triangle(s, ox + x + w - fleche() / 2 + 1, oy + y + h / 2, -1, Noir);
+    signe_fleche(s, ox + x + fleche() / 2, oy + y + h / 2, -1, Noir);
+    signe_fleche(s, ox + x + w - fleche() / 2, oy + y + h / 2, 1, Noir);
     const Rect c = curseur();
     relief(s, ox + c.x, oy + c.y, c.w, c.h, false);
 }

@@ -3,24 +3,16 @@
 #include <algorithm>
 #include <cmath>
 
+#include "trace_fin.h"
+
 namespace tlv {
 
 namespace {
 
-constexpr double Rayon = 6.0; // of the ring's middle line
+constexpr double Rayon = 6.0;  // of the ring's middle line
 constexpr double Coeur = 1.25; // half the bright line's width
 constexpr double Bord = 2.25;  // half the width with its dark edges
 constexpr std::uint32_t Clair = rgb(0, 255, 255), Sombre = rgb(0, 56, 64);
-
-std::uint32_t melange(std::uint32_t fond, std::uint32_t c, double a) {
-    if (a <= 0) return fond;
-    if (a >= 1) return c;
-    auto canal = [&](int decalage) {
-        const double f = (fond >> decalage) & 255, v = (c >> decalage) & 255;
-        return static_cast<std::uint32_t>(std::lround(f + (v - f) * a)) << decalage;
-    };
-    return canal(16) | canal(8) | canal(0);
-}
 
 } // namespace
 

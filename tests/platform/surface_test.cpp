@@ -3,6 +3,7 @@
 #include "pixels.h"
 #include "platform/plateforme.h"
 #include "platform/surface.h"
+#include "platform/trace_fin.h"
 
 namespace tlv {
 namespace {
@@ -176,6 +177,29 @@ INSTANTIATE_TEST_SUITE_P(Ecrans, Decalage,
                          ::testing::Values(CasDecalage{640, 640, 0}, CasDecalage{800, 640, 80},
                                            CasDecalage{600, 480, 60}, CasDecalage{1023, 640, 191},
                                            CasDecalage{639, 640, -1}, CasDecalage{600, 640, -20}));
+
+// Fine shapes are traced on the stored pixels: at factor 3 their edges cut through play-area pixels and
+// blend, where whole blocks would show as steps; and they stay inside the clip.
+TEST(TraceFin, EdgesAreAsFineAsTheStoredPixelsAndKeepToTheClip) {
+    Surface s(20, 20, rgb(255, 255, 255), 3);
+    s.decoupe(Rect{0, 0, 20, 10});
+    disque(s, 5.5, 5.5, 4.5, 0);
+    triangle(s, {12, 2}, {18, 5}, {12, 8}, 0);
+    triangle(s, {2, 12}, {8, 12}, {5, 18}, 0);
+    int marches = 0, gris = 0;
+    for (int y = 0; y < s.hauteur_px(); ++y)
+        for (int x = 0; x < s.largeur_px(); ++x) {
+            const std::uint32_t p = s.ligne(y)[x];
+            gris += p != 0 && p != rgb(255, 255, 255);
+            // A stored pixel unlike the first of its play-area pixel: the edge went through the block.
+            marches += p != s.ligne(y - y % 3)[x - x % 3];
+        }
+    EXPECT_GT(marches, 20);
+    EXPECT_GT(gris, 10) << "smoothed edges";
+    EXPECT_EQ(s.pixel(5, 15), rgb(255, 255, 255)) << "outside the clip";
+    EXPECT_EQ(s.pixel(5, 5), 0u);
+    EXPECT_EQ(s.pixel(14, 5), 0u);
+}
 
 } // namespace
 } // namespace tlv
