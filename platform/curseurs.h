@@ -17,7 +17,8 @@ struct DessinCurseur {
     std::vector<std::uint32_t> pixels; // 0xAARRGGBB, 0 where the screen shows through
 };
 
-// The picture of a pointer, each drawn pixel a square of `zoom` pixels, as the play area is.
-DessinCurseur dessin(FormeCurseur f, int zoom);
+// The picture of a pointer at `echelle` times its classic size (the play area's scale on the window), its
+// edges as smooth as the window's pixels allow.
+DessinCurseur dessin(FormeCurseur f, double echelle);
 
 } // namespace tlv

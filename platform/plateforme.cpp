@@ -62,7 +62,7 @@ Plateforme::Plateforme(const OptionsPlateforme& o) : robot_(o.robot) {
     static constexpr SDL_SystemCursor systeme[3] = {SDL_SYSTEM_CURSOR_ARROW, SDL_SYSTEM_CURSOR_HAND,
                                                     SDL_SYSTEM_CURSOR_WAIT};
     for (int i = 0; i < 3; ++i) {
-        DessinCurseur d = dessin(static_cast<FormeCurseur>(i), zoom_);
+        DessinCurseur d = dessin(static_cast<FormeCurseur>(i), e.s);
         if (const SurfaceSdl s{SDL_CreateRGBSurfaceWithFormatFrom(d.pixels.data(), d.largeur, d.hauteur, 32,
                                                                   d.largeur * 4, SDL_PIXELFORMAT_ARGB8888)})
             curseurs_[i].reset(SDL_CreateColorCursor(s.get(), d.pointx, d.pointy));

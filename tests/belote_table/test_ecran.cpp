@@ -499,14 +499,21 @@ TEST_F(Table, ThePointerSaysWhetherThePlayerMustAct) {
     e.unload();
     EXPECT_EQ(banc.pf->curseur_actuel(), Curseur::Repos);
     // Each picture is its own, and its hot spot lies on a drawn pixel.
-    for (int zoom : {1, 3}) {
+    for (double echelle : {1.0, 4.5}) {
         std::vector<std::vector<std::uint32_t>> vus;
         for (FormeCurseur f : {FormeCurseur::Fleche, FormeCurseur::Main, FormeCurseur::Sablier}) {
-            const DessinCurseur d = dessin(f, zoom);
+            const DessinCurseur d = dessin(f, echelle);
             ASSERT_EQ(d.pixels.size(), static_cast<std::size_t>(d.largeur * d.hauteur));
             EXPECT_NE(d.pixels[static_cast<std::size_t>(d.pointy * d.largeur + d.pointx)], 0u);
             for (const auto& v : vus) EXPECT_NE(v, d.pixels);
             vus.push_back(d.pixels);
+            // At the window's own scale, not whole blocks: the edges blend with what lies under them.
+            const bool lisse = std::any_of(d.pixels.begin(), d.pixels.end(), [](std::uint32_t p) {
+                return (p >> 24) != 0 && (p >> 24) != 255;
+            });
+            if (echelle > 1) {
+                EXPECT_TRUE(lisse);
+            }
         }
     }
 }
