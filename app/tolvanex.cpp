@@ -1,7 +1,7 @@
 // The one place that knows every folder: it hands the launcher the three games.
 #include "belote_table/lancement.h"
 #include "memo/lancement.h"
-#include "path_game/lancement.h"
+#include "quadrel/lancement.h"
 #include "shell/demarrage.h"
 
 int main(int argc, char** argv) {

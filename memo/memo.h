@@ -3,7 +3,7 @@
 #include "grille/choixpaire.h"
 #include "grille/focusgrille.h"
 #include "menumemo.h"
-#include "plateau.h"
+#include "regles/plateau.h"
 #include "platform/form.h"
 #include "platform/minuterie.h"
 #include "shell/contexte.h"

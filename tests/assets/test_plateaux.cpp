@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "path_game/chemin.h"
+#include "quadrel/regles/chemin.h"
 #include "tests/assets/lecture.h"
 
 namespace tlv::essai {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "fuzz.h"
-#include "path_game/parties.h"
+#include "quadrel/regles/parties.h"
 
 using namespace tlv;
 

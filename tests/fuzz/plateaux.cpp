@@ -6,7 +6,7 @@
 #include <string>
 
 #include "fuzz.h"
-#include "path_game/plateaux.h"
+#include "quadrel/regles/plateaux.h"
 
 using namespace tlv;
 

@@ -6,7 +6,7 @@
 #include <fstream>
 #include <map>
 
-#include "memo/plateau.h"
+#include "memo/regles/plateau.h"
 #include "pixels.h"
 #include "platform/image.h"
 #include "shell/creefichiers.h"

@@ -4,7 +4,7 @@
 #include <set>
 #include <tuple>
 
-#include "memo/plateau.h"
+#include "memo/regles/plateau.h"
 
 namespace tlv {
 namespace {

@@ -7,10 +7,10 @@
 #include <sstream>
 #include <vector>
 
-#include "memo/plateau.h"
-#include "path_game/chemin.h"
-#include "path_game/parties.h"
-#include "path_game/plateaux.h"
+#include "memo/regles/plateau.h"
+#include "quadrel/regles/chemin.h"
+#include "quadrel/regles/parties.h"
+#include "quadrel/regles/plateaux.h"
 #include "pixels.h"
 #include "platform/image.h"
 #include "programme.h"

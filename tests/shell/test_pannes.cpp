@@ -8,7 +8,7 @@
 #include <functional>
 
 #include "dossiertemp.h"
-#include "path_game/parties.h"
+#include "quadrel/regles/parties.h"
 #include "scores/fichierscores.h"
 #include "shell/creefichiers.h"
 #include "shell/fichiers.h"

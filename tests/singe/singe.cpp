@@ -19,7 +19,7 @@
 #include <string_view>
 #include <vector>
 
-#include "path_game/parties.h"
+#include "quadrel/regles/parties.h"
 #include "scores/fichierscores.h"
 #include "shell/parametres.h"
 

@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "dossiertemp.h"
-#include "path_game/parties.h"
+#include "quadrel/regles/parties.h"
 
 namespace tlv::essai {
 namespace {

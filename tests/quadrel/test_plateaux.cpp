@@ -6,7 +6,7 @@
 
 #include "dossiertemp.h"
 #include "grilles.h"
-#include "path_game/plateaux.h"
+#include "quadrel/regles/plateaux.h"
 
 namespace tlv::essai {
 namespace {

@@ -3,7 +3,7 @@
 // by its name), erase the selected game, the score table, back to the launcher.
 #include <string>
 
-#include "parties.h"
+#include "regles/parties.h"
 #include "platform/form.h"
 #include "shell/contexte.h"
 

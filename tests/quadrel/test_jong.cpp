@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "grilles.h"
-#include "path_game/jong.h"
+#include "quadrel/jong.h"
 #include "pixels.h"
 #include "tests/scores/banc.h"
 

@@ -1,6 +1,6 @@
-#include "path_game/lancement.h"
+#include "quadrel/lancement.h"
 
-#include "path_game/jong.h"
+#include "quadrel/jong.h"
 #include "platform/plateforme.h"
 #include "shell/claviercommun.h"
 #include "shell/reglages.h"

@@ -4,8 +4,8 @@
 #include <type_traits>
 
 #include "grilles.h"
-#include "memo/plateau.h"
-#include "path_game/chemin.h"
+#include "memo/regles/plateau.h"
+#include "quadrel/regles/chemin.h"
 
 namespace tlv::essai {
 namespace {

@@ -1,7 +1,7 @@
 // The Quadrel table's dialogs: its menu, the name of a new game, the score table.
 #include "jong.h"
 #include "menujong.h"
-#include "parties.h"
+#include "regles/parties.h"
 #include "platform/plateforme.h"
 #include "scores/innom.h"
 #include "scores/nom.h"

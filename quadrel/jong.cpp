@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <cerrno>
 
-#include "libelles.h"
-#include "parties.h"
+#include "regles/libelles.h"
+#include "regles/parties.h"
 #include "platform/boite_message.h"
 #include "platform/entrees.h"
 #include "platform/plateforme.h"

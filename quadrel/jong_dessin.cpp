@@ -4,8 +4,8 @@
 #include <cmath>
 
 #include "jong.h"
-#include "libelles.h"
-#include "parties.h"
+#include "regles/libelles.h"
+#include "regles/parties.h"
 #include "platform/plateforme.h"
 #include "platform/retouche.h"
 #include "scores/ajuste.h"

@@ -9,9 +9,9 @@
 #include "grilles.h"
 #include "pixels.h"
 
-#include "path_game/chemin.h"
-#include "path_game/parties.h"
-#include "path_game/plateaux.h"
+#include "quadrel/regles/chemin.h"
+#include "quadrel/regles/parties.h"
+#include "quadrel/regles/plateaux.h"
 #include "platform/image.h"
 #include "tests/robot/programme.h"
 

@@ -4,7 +4,7 @@
 #include <array>
 #include <string>
 
-#include "path_game/plateaux.h"
+#include "quadrel/regles/plateaux.h"
 
 namespace tlv::essai {
 

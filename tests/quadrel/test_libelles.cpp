@@ -1,7 +1,7 @@
 // The texts of the clock and of the notices that end a board: the board at a sentence's head, a board's time.
 #include <gtest/gtest.h>
 
-#include "path_game/libelles.h"
+#include "quadrel/regles/libelles.h"
 
 namespace tlv::essai {
 namespace {

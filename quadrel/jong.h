@@ -4,11 +4,11 @@
 // games and the score table.
 #include <string>
 
-#include "chemin.h"
+#include "regles/chemin.h"
 #include "grille/choixpaire.h"
 #include "grille/focusgrille.h"
 #include "menujong.h"
-#include "plateaux.h"
+#include "regles/plateaux.h"
 #include "platform/form.h"
 #include "platform/minuterie.h"
 #include "shell/contexte.h"
