@@ -6,8 +6,8 @@
 
 int main(int argc, char** argv) {
     tlv::Jeux jeux;
-    jeux.belote = tlv::joue_belote;
-    jeux.memo = tlv::joue_memo;
-    jeux.quadrel = tlv::joue_quadrel;
+    jeux.belote = tlv::belote::joue_belote;
+    jeux.memo = tlv::memo::joue_memo;
+    jeux.quadrel = tlv::quadrel::joue_quadrel;
     return tlv::Main(argc, argv, jeux);
 }

@@ -5,7 +5,7 @@
 #include "belote/carte.h"
 #include "belote/requetes.h"
 
-namespace tlv {
+namespace tlv::belote {
 
 namespace {
 constexpr int ordresequence[8] = {sept, huit, neuf, dix, valet, dame, roi, as};
@@ -139,4 +139,4 @@ void cherchebelote(TableBelote& t) {
             t.compteurbelote = 1;
 }
 
-} // namespace tlv
+} // namespace tlv::belote

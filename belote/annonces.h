@@ -2,7 +2,7 @@
 // Announcements (tierce, cinquante, cent, carré) and the search for belote-rebelote.
 #include "belote/etat.h"
 
-namespace tlv {
+namespace tlv::belote {
 
 // Each seat's first two sequences (of 3 or more, the 5 highest kept) and first carré (9 and above).
 void chercheannonces(const TableBelote& t, Annonces& a);
@@ -18,4 +18,4 @@ int pointssequence(int longueur);
 // Height of a rank digit in "263457" (9 = 1 .. As = 6), 0 for the 7 and the 8.
 int hauteur(int rang);
 
-} // namespace tlv
+} // namespace tlv::belote

@@ -5,7 +5,7 @@
 #include "shell/reglages.h"
 #include "shell/rnd.h"
 
-namespace tlv {
+namespace tlv::belote {
 
 struct Belote {
     Belote(Reglages& r, Rnd& g) : reglages(r), rnd(g) {}
@@ -20,4 +20,4 @@ struct Belote {
     int numeropartie = 0, numerodonne = 0;
 };
 
-} // namespace tlv
+} // namespace tlv::belote

@@ -2,7 +2,7 @@
 // Card codes and seats. A card is suit * 10 + rank digit (suits 1..4, ranks 0..7: 7 8 9 V D R 10 As); 0 is no
 // card. Seats are 1 Sud, 2 Est, 3 Nord, 4 Ouest. Codes stay plain ints: files and traces write them.
 
-namespace tlv {
+namespace tlv::belote {
 
 constexpr int couleur(int carte) {
     return carte / 10;
@@ -62,4 +62,4 @@ constexpr int valeurcarte(int carte, int atout) {
     return r + 4;
 }
 
-} // namespace tlv
+} // namespace tlv::belote

@@ -5,7 +5,7 @@
 #include "belote/carte.h"
 #include "belote/requetes.h"
 
-namespace tlv {
+namespace tlv::belote {
 
 namespace {
 
@@ -229,4 +229,4 @@ Choix choisitcarte(TableBelote& t, int joueur, Rnd& rnd) {
     return entamesimple(t, joueur, rnd, ix);
 }
 
-} // namespace tlv
+} // namespace tlv::belote

@@ -4,7 +4,7 @@
 #include "belote/etat.h"
 #include "shell/rnd.h"
 
-namespace tlv {
+namespace tlv::belote {
 
 struct Choix {
     int slot = 0;
@@ -15,4 +15,4 @@ struct Choix {
 // draws from `rnd` only when deciding whether to follow the partner's signal.
 Choix choisitcarte(TableBelote& t, int joueur, Rnd& rnd);
 
-} // namespace tlv
+} // namespace tlv::belote

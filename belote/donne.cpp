@@ -4,7 +4,7 @@
 
 #include "belote/carte.h"
 
-namespace tlv {
+namespace tlv::belote {
 
 namespace {
 
@@ -165,4 +165,4 @@ bool fauxjeuvalide(const std::string& texte) {
     return true;
 }
 
-} // namespace tlv
+} // namespace tlv::belote

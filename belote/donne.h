@@ -5,7 +5,7 @@
 #include "belote/etat.h"
 #include "shell/rnd.h"
 
-namespace tlv {
+namespace tlv::belote {
 
 // First half: five cards each and the turned card (jeu(d+1, 6), liste(6)); sets the proposed trump.
 void distribution(TableBelote& t, Paquet& p, Rnd& rnd);
@@ -24,4 +24,4 @@ constexpr int apres(int donneur, int decalage) {
 // True when `texte` is 64 digits naming each of the 32 cards once.
 bool fauxjeuvalide(const std::string& texte);
 
-} // namespace tlv
+} // namespace tlv::belote

@@ -5,7 +5,7 @@
 
 #include "belote/carte.h"
 
-namespace tlv {
+namespace tlv::belote {
 
 namespace {
 
@@ -50,4 +50,4 @@ void evaluesecondtour(TableBelote& t, int joueur) {
     }
 }
 
-} // namespace tlv
+} // namespace tlv::belote

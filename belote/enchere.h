@@ -3,7 +3,7 @@
 // `prise` and, in the second round, `atout` are written.
 #include "belote/etat.h"
 
-namespace tlv {
+namespace tlv::belote {
 
 // Whether the seat would take with trump `couleur`, from its five cards and the turned card.
 bool evalue(const TableBelote& t, int joueur, int couleur);
@@ -12,4 +12,4 @@ void evaluepremiertour(TableBelote& t, int joueur, int couleur);
 // Second round: the first suit (1..4, not the turned card's) the seat would take; prise and atout.
 void evaluesecondtour(TableBelote& t, int joueur);
 
-} // namespace tlv
+} // namespace tlv::belote

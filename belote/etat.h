@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-namespace tlv {
+namespace tlv::belote {
 
 using Main = std::array<std::int16_t, 9>; // one hand, slots 1..8
 
@@ -58,4 +58,4 @@ struct EtatEcran {
     std::array<std::int16_t, 5> cartesdernierpli{}; // cards of the last gathered trick by seat
 };
 
-} // namespace tlv
+} // namespace tlv::belote

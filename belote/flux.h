@@ -8,7 +8,7 @@
 #include "belote/legalite.h"
 #include "belote/table.h"
 
-namespace tlv {
+namespace tlv::belote {
 
 void lancelapartie(Belote& b, Table& t);
 void affichedistribution(Belote& b, Table& t);
@@ -30,4 +30,4 @@ std::string nomcouleur(const Belote& b, int couleur);
 // Why Sud's card is refused, on the message box's two lines (both empty for an empty slot).
 std::pair<std::string, std::string> raisonrefus(const Belote& b, Legalite l);
 
-} // namespace tlv
+} // namespace tlv::belote

@@ -6,7 +6,7 @@
 #include "belote/donne.h"
 #include "belote/flux.h"
 
-namespace tlv {
+namespace tlv::belote {
 
 namespace {
 
@@ -133,4 +133,4 @@ void belote(Belote& b, Table& t, int joueur, int slot) {
     t.message_off();
 }
 
-} // namespace tlv
+} // namespace tlv::belote

@@ -6,7 +6,7 @@
 #include "belote/requetes.h"
 #include "shell/textes.h"
 
-namespace tlv {
+namespace tlv::belote {
 
 std::string nomjoueur(const Belote& b, int joueur) {
     return champ_nu(b.reglages.textes[Texte::NomsDesSieges], joueur, 5);
@@ -172,4 +172,4 @@ void routinequiprend(Belote& b, Table& t) {
     }
 }
 
-} // namespace tlv
+} // namespace tlv::belote

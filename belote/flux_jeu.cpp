@@ -5,7 +5,7 @@
 #include "belote/legalite.h"
 #include "belote/requetes.h"
 
-namespace tlv {
+namespace tlv::belote {
 
 namespace {
 
@@ -251,4 +251,4 @@ void reglepartie(Belote& b, Table& t) {
     if (b.suivi) b.suivi->fin(tb.pointsnous, tb.pointseux, tb.totalnous, tb.totaleux, e.reserve);
 }
 
-} // namespace tlv
+} // namespace tlv::belote

@@ -3,7 +3,7 @@
 #include "belote/flux.h"
 #include "belote/requetes.h"
 
-namespace tlv {
+namespace tlv::belote {
 
 void lancelapartie(Belote& b, Table& t) {
     auto& tb = b.table;
@@ -59,4 +59,4 @@ void animefin(Belote&, Table& t) {
     t.animationfin();
 }
 
-} // namespace tlv
+} // namespace tlv::belote

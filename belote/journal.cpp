@@ -1,6 +1,6 @@
 #include "belote/journal.h"
 
-namespace tlv {
+namespace tlv::belote {
 
 void Journal::partie(int numero) {
     o_ << "partie n=" << numero << '\n';
@@ -37,4 +37,4 @@ void Journal::illegale(int joueur, int carte, int numpli) {
     o_ << "illegal joueur=" << joueur << " carte=" << carte << " pli=" << numpli << '\n';
 }
 
-} // namespace tlv
+} // namespace tlv::belote

@@ -4,7 +4,7 @@
 
 #include "belote/suivi.h"
 
-namespace tlv {
+namespace tlv::belote {
 
 class Journal : public Suivi {
   public:
@@ -22,4 +22,4 @@ class Journal : public Suivi {
     std::ostream& o_;
 };
 
-} // namespace tlv
+} // namespace tlv::belote

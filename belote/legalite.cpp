@@ -3,7 +3,7 @@
 #include "belote/carte.h"
 #include "belote/requetes.h"
 
-namespace tlv {
+namespace tlv::belote {
 
 namespace {
 
@@ -46,4 +46,4 @@ Legalite cartelegale(const TableBelote& t, int joueur, int slot) {
     return Legalite::permise_sansatout;
 }
 
-} // namespace tlv
+} // namespace tlv::belote

@@ -3,7 +3,7 @@
 // card.
 #include "belote/etat.h"
 
-namespace tlv {
+namespace tlv::belote {
 
 enum class Legalite {
     permise,
@@ -23,4 +23,4 @@ inline bool permise(Legalite l) {
 // Changes nothing.
 Legalite cartelegale(const TableBelote& t, int joueur, int slot);
 
-} // namespace tlv
+} // namespace tlv::belote

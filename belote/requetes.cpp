@@ -2,7 +2,7 @@
 
 #include "belote/carte.h"
 
-namespace tlv {
+namespace tlv::belote {
 
 void initdonne(TableBelote& t, Annonces& a, Paquet& p) {
     for (auto& ligne : t.cartesjouees) ligne.fill(0);
@@ -78,4 +78,4 @@ void comparepli(TableBelote& t, int joueur, int slot) {
     }
 }
 
-} // namespace tlv
+} // namespace tlv::belote

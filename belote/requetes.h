@@ -2,7 +2,7 @@
 // Small routines over the shared tables that every part of the rules calls.
 #include "belote/etat.h"
 
-namespace tlv {
+namespace tlv::belote {
 
 // Clears the tables of a new deal; the deal points, the totals and the pack are left alone.
 void initdonne(TableBelote& t, Annonces& a, Paquet& p);
@@ -21,4 +21,4 @@ bool battue(int carte, int val, int gagnante, int valgagnante, int atout);
 // The card just put by `joueur` from `slot` takes the trick when it beats the winning card.
 void comparepli(TableBelote& t, int joueur, int slot);
 
-} // namespace tlv
+} // namespace tlv::belote

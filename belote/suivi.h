@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-namespace tlv {
+namespace tlv::belote {
 
 class Suivi {
   public:
@@ -20,4 +20,4 @@ class Suivi {
     virtual void illegale(int /*joueur*/, int /*carte*/, int /*numpli*/) {}
 };
 
-} // namespace tlv
+} // namespace tlv::belote

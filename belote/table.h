@@ -7,7 +7,7 @@
 
 #include "belote/etat.h"
 
-namespace tlv {
+namespace tlv::belote {
 
 enum class Pointeur { repos, attente }; // named apart from the platform's own cursors
 
@@ -90,4 +90,4 @@ class Table {
     virtual Attente attendcarte() = 0;
 };
 
-} // namespace tlv
+} // namespace tlv::belote

@@ -4,7 +4,7 @@
 #include "belote/enchere.h"
 #include "belote/legalite.h"
 
-namespace tlv {
+namespace tlv::belote {
 
 Attente TableMuette::attendenchere() {
     auto& tb = b_.table;
@@ -35,4 +35,4 @@ Attente TableMuette::attendcarte() {
     return {ch.slot, 0};
 }
 
-} // namespace tlv
+} // namespace tlv::belote

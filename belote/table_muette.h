@@ -4,7 +4,7 @@
 #include "belote/belote.h"
 #include "belote/table.h"
 
-namespace tlv {
+namespace tlv::belote {
 
 class TableMuette : public Table {
   public:
@@ -51,4 +51,4 @@ class TableMuette : public Table {
     EtatClic etatclic_ = EtatClic::aucun;
 };
 
-} // namespace tlv
+} // namespace tlv::belote

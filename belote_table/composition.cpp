@@ -1,6 +1,6 @@
 #include "belote_table/composition.h"
 
-namespace tlv {
+namespace tlv::belote {
 
 namespace {
 
@@ -157,4 +157,4 @@ void Composition::remetcarteenplace(const std::string& fauxjeu, int donneurfauxj
     carte[static_cast<std::size_t>(23 + 3 * (donneurfauxjeu % 4))].clear();
 }
 
-} // namespace tlv
+} // namespace tlv::belote

@@ -4,7 +4,7 @@
 #include <array>
 #include <string>
 
-namespace tlv {
+namespace tlv::belote {
 
 class Composition {
   public:
@@ -43,4 +43,4 @@ class Composition {
     static int slot_de(int k, int donneur);
 };
 
-} // namespace tlv
+} // namespace tlv::belote

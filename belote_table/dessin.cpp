@@ -6,7 +6,7 @@
 #include "platform/plateforme.h"
 #include "shell/reglages.h"
 
-namespace tlv {
+namespace tlv::belote {
 
 namespace {
 constexpr std::uint32_t Clair = rgb(0, 255, 255), SombreLabel = rgb(0, 144, 144), Entete = rgb(0, 192, 192);
@@ -239,4 +239,4 @@ void Ecran::afficheletapis() {
     pf.invalide();
 }
 
-} // namespace tlv
+} // namespace tlv::belote

@@ -7,7 +7,7 @@
 #include "shell/reglages.h"
 #include "shell/sons.h"
 
-namespace tlv {
+namespace tlv::belote {
 
 namespace {
 
@@ -151,4 +151,4 @@ bool Ecran::curseur_attente() const {
     return pf.curseur_actuel() == Curseur::Attente;
 }
 
-} // namespace tlv
+} // namespace tlv::belote

@@ -12,7 +12,7 @@
 #include "platform/form.h"
 #include "shell/contexte.h"
 
-namespace tlv {
+namespace tlv::belote {
 
 // The suit icons of the second-round panel: three 44-pixel tiles from here, inside the box's frame.
 constexpr int IconeX = 238, IconeY = 236;
@@ -161,4 +161,4 @@ class Ecran : public Form, public Table {
     int focuscarte_ = 0;   // the slot of Sud's hand Entrée plays
 };
 
-} // namespace tlv
+} // namespace tlv::belote

@@ -3,7 +3,7 @@
 #include "belote_table/ecran.h"
 #include "platform/plateforme.h"
 
-namespace tlv {
+namespace tlv::belote {
 
 namespace {
 constexpr int XMilieu = 204, YMilieu = 192;  // the turned card and the gathered trick
@@ -114,4 +114,4 @@ void Ecran::animationfin() {
     clic_ = false;
 }
 
-} // namespace tlv
+} // namespace tlv::belote

@@ -9,7 +9,7 @@
 #include "shell/reglages.h"
 #include "shell/sons.h"
 
-namespace tlv {
+namespace tlv::belote {
 
 namespace {
 constexpr std::uint32_t Clair = rgb(0, 255, 255), Sombre = rgb(0, 153, 153);
@@ -156,4 +156,4 @@ void Fmenu::Form_KeyDown(Touche code, int) {
                       .retour = [this] { retour(); }});
 }
 
-} // namespace tlv
+} // namespace tlv::belote

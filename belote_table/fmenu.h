@@ -6,7 +6,7 @@
 #include "platform/form.h"
 #include "shell/contexte.h"
 
-namespace tlv {
+namespace tlv::belote {
 
 // How the menu was left; `aucune` while it stays open.
 enum class ReponseMenu { aucune, continuer, nouvelle, quitter };
@@ -48,4 +48,4 @@ class Fmenu : public Form {
     int allumee_ = 0; // the highlighted line
 };
 
-} // namespace tlv
+} // namespace tlv::belote

@@ -5,7 +5,7 @@
 #include "shell/claviercommun.h"
 #include "shell/reglages.h"
 
-namespace tlv {
+namespace tlv::belote {
 
 void joue_belote(Contexte& ctx) {
     ClavierCommun clavier(ctx, "cartem01", testbel);
@@ -19,4 +19,4 @@ void joue_belote(Contexte& ctx) {
     ecran.unload();
 }
 
-} // namespace tlv
+} // namespace tlv::belote

@@ -5,7 +5,7 @@
 #include "platform/plateforme.h"
 #include "shell/reglages.h"
 
-namespace tlv {
+namespace tlv::belote {
 
 namespace {
 constexpr std::uint32_t Clair = rgb(0, 255, 255), Sombre = rgb(0, 153, 153);
@@ -155,4 +155,4 @@ void Ecran::battement() {
     pause(static_cast<float>(ctx.r.tempobelote) * 0.075f);
 }
 
-} // namespace tlv
+} // namespace tlv::belote

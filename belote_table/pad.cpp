@@ -6,7 +6,7 @@
 #include "platform/plateforme.h"
 #include "shell/reglages.h"
 
-namespace tlv {
+namespace tlv::belote {
 
 namespace {
 
@@ -60,4 +60,4 @@ void Ecran::ecritreserve() {
                rgb(0, 192, 192));
 }
 
-} // namespace tlv
+} // namespace tlv::belote

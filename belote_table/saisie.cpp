@@ -6,7 +6,7 @@
 #include "shell/chargeimage.h"
 #include "shell/reglages.h"
 
-namespace tlv {
+namespace tlv::belote {
 
 namespace {
 
@@ -296,4 +296,4 @@ void Ecran::affichelemenu() {
     pf.invalide();
 }
 
-} // namespace tlv
+} // namespace tlv::belote

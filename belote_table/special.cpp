@@ -3,7 +3,7 @@
 #include "platform/plateforme.h"
 #include "platform/trace_fin.h"
 
-namespace tlv {
+namespace tlv::belote {
 
 namespace {
 
@@ -207,4 +207,4 @@ void Special::Boutko_Click() {
     hide();
 }
 
-} // namespace tlv
+} // namespace tlv::belote

@@ -6,7 +6,7 @@
 #include "belote_table/composition.h"
 #include "platform/form.h"
 
-namespace tlv {
+namespace tlv::belote {
 
 // How the editor was left: Valider with a whole deal, or Annuler; `aucune` while it stays open.
 enum class ReponseSpecial { aucune, valider, annuler };
@@ -38,4 +38,4 @@ class Special : public Form {
     Paquet& paquet_;
 };
 
-} // namespace tlv
+} // namespace tlv::belote

@@ -7,7 +7,7 @@
 #include "shell/chargeimage.h"
 #include "shell/reglages.h"
 
-namespace tlv {
+namespace tlv::memo {
 
 namespace {
 constexpr std::uint32_t Clair = rgb(0, 255, 255), Sombre = rgb(0, 144, 144);
@@ -65,4 +65,4 @@ void affichefin(Contexte& ctx, int temps, int niveau) {
     f.unload();
 }
 
-} // namespace tlv
+} // namespace tlv::memo

@@ -6,7 +6,7 @@
 #include "platform/form.h"
 #include "shell/contexte.h"
 
-namespace tlv {
+namespace tlv::memo {
 
 // "Partie terminée en 1 250 secondes": thousands apart, "seconde" for 0 and 1.
 std::string textefin(int temps);
@@ -29,4 +29,4 @@ class Finmemo : public Form {
 // Shows the box modally and returns once the player has clicked.
 void affichefin(Contexte& ctx, int temps, int niveau);
 
-} // namespace tlv
+} // namespace tlv::memo

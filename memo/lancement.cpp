@@ -5,7 +5,7 @@
 #include "shell/claviercommun.h"
 #include "shell/reglages.h"
 
-namespace tlv {
+namespace tlv::memo {
 
 void joue_memo(Contexte& ctx) {
     ClavierCommun clavier(ctx, "cartem02", Test);
@@ -18,4 +18,4 @@ void joue_memo(Contexte& ctx) {
     m.unload();
 }
 
-} // namespace tlv
+} // namespace tlv::memo

@@ -2,8 +2,8 @@
 // Opens Memo from the launcher: the table is shown over the play area until the player leaves.
 #include "shell/contexte.h"
 
-namespace tlv {
+namespace tlv::memo {
 
 void joue_memo(Contexte& ctx);
 
-} // namespace tlv
+} // namespace tlv::memo

@@ -10,7 +10,7 @@
 #include "shell/reglages.h"
 #include "shell/sons.h"
 
-namespace tlv {
+namespace tlv::memo {
 
 namespace {
 using E = EtatClicMemo;
@@ -191,4 +191,4 @@ void Memo::Timer1_Timer() {
     affichetemps();
 }
 
-} // namespace tlv
+} // namespace tlv::memo

@@ -3,12 +3,12 @@
 #include "grille/choixpaire.h"
 #include "grille/focusgrille.h"
 #include "menumemo.h"
-#include "regles/plateau.h"
 #include "platform/form.h"
 #include "platform/minuterie.h"
+#include "regles/plateau.h"
 #include "shell/contexte.h"
 
-namespace tlv {
+namespace tlv::memo {
 
 // What a click on the Memo table means now.
 enum class EtatClicMemo {
@@ -79,4 +79,4 @@ class Memo : public Form, public ChoixPaire<EtatClicMemo, Place> {
     Surface masque_; // the mask sheet ("cartei07")
 };
 
-} // namespace tlv
+} // namespace tlv::memo

@@ -8,7 +8,7 @@
 #include "shell/chargeimage.h"
 #include "shell/reglages.h"
 
-namespace tlv {
+namespace tlv::memo {
 
 namespace {
 constexpr std::uint32_t Clair = rgb(0, 255, 255), Sombre = rgb(0, 144, 144);
@@ -155,4 +155,4 @@ void Memo::chargeimages() {
     tampon_ = chargeimage(ctx.r.repertoire, "cartei08");
 }
 
-} // namespace tlv
+} // namespace tlv::memo

@@ -12,7 +12,7 @@
 #include "shell/reglages.h"
 #include "shell/sons.h"
 
-namespace tlv {
+namespace tlv::memo {
 
 namespace {
 constexpr std::uint32_t Clair = rgb(0, 255, 255), Sombre = rgb(0, 144, 144);
@@ -149,4 +149,4 @@ void Menumemo::Form_KeyDown(Touche code, int) {
                       .retour = [this] { retour(); }});
 }
 
-} // namespace tlv
+} // namespace tlv::memo

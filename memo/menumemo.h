@@ -4,7 +4,7 @@
 
 #include "platform/form.h"
 
-namespace tlv {
+namespace tlv::memo {
 
 class Memo;
 
@@ -42,4 +42,4 @@ class Menumemo : public Form {
     Surface fond_; // "cartei04" as loaded
 };
 
-} // namespace tlv
+} // namespace tlv::memo

@@ -4,18 +4,18 @@
 #include <algorithm>
 #include <cerrno>
 
-#include "regles/libelles.h"
-#include "regles/parties.h"
 #include "platform/boite_message.h"
 #include "platform/entrees.h"
 #include "platform/plateforme.h"
+#include "regles/libelles.h"
+#include "regles/parties.h"
 #include "scores/tableaux.h"
 #include "shell/chargeimage.h"
 #include "shell/echec.h"
 #include "shell/reglages.h"
 #include "shell/sons.h"
 
-namespace tlv {
+namespace tlv::quadrel {
 
 namespace {
 constexpr const char* Musique = "cartem03";
@@ -339,4 +339,4 @@ void Jong::Timer1_Timer() {
     afficheheure();
 }
 
-} // namespace tlv
+} // namespace tlv::quadrel

@@ -4,18 +4,20 @@
 // games and the score table.
 #include <string>
 
-#include "regles/chemin.h"
 #include "grille/choixpaire.h"
 #include "grille/focusgrille.h"
 #include "menujong.h"
-#include "regles/plateaux.h"
 #include "platform/form.h"
 #include "platform/minuterie.h"
+#include "regles/chemin.h"
+#include "regles/plateaux.h"
 #include "shell/contexte.h"
 
 namespace tlv {
-
 struct Reglages;
+}
+
+namespace tlv::quadrel {
 
 // What a click on the Quadrel table means now.
 enum class EtatClicJong {
@@ -136,4 +138,4 @@ class Jong : public Form, public ChoixPaire<EtatClicJong, Case> {
     bool animation_ = false;
 };
 
-} // namespace tlv
+} // namespace tlv::quadrel

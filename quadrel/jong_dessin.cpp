@@ -4,15 +4,15 @@
 #include <cmath>
 
 #include "jong.h"
-#include "regles/libelles.h"
-#include "regles/parties.h"
 #include "platform/plateforme.h"
 #include "platform/retouche.h"
+#include "regles/libelles.h"
+#include "regles/parties.h"
 #include "scores/ajuste.h"
 #include "scores/fichierscores.h"
 #include "shell/reglages.h"
 
-namespace tlv {
+namespace tlv::quadrel {
 
 namespace {
 
@@ -274,4 +274,4 @@ void Jong::monrefresh(int x, int y, int w, int h) {
     pf.monrefresh();
 }
 
-} // namespace tlv
+} // namespace tlv::quadrel

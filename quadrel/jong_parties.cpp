@@ -1,14 +1,14 @@
 // The Quadrel table's dialogs: its menu, the name of a new game, the score table.
 #include "jong.h"
 #include "menujong.h"
-#include "regles/parties.h"
 #include "platform/plateforme.h"
+#include "regles/parties.h"
 #include "scores/innom.h"
 #include "scores/nom.h"
 #include "scores/tableaux.h"
 #include "shell/reglages.h"
 
-namespace tlv {
+namespace tlv::quadrel {
 
 ReponseJong Jong::affichelemenu() {
     const EtatClicJong avant = etatclic;
@@ -52,4 +52,4 @@ void Jong::affichelesscores() {
     affichelesscores_jong(ctx_, fichepartie);
 }
 
-} // namespace tlv
+} // namespace tlv::quadrel

@@ -1,11 +1,11 @@
 #include "quadrel/lancement.h"
 
-#include "quadrel/jong.h"
 #include "platform/plateforme.h"
+#include "quadrel/jong.h"
 #include "shell/claviercommun.h"
 #include "shell/reglages.h"
 
-namespace tlv {
+namespace tlv::quadrel {
 
 void joue_quadrel(Contexte& ctx) {
     ClavierCommun clavier(ctx, "cartem03");
@@ -17,4 +17,4 @@ void joue_quadrel(Contexte& ctx) {
     jong.unload();
 }
 
-} // namespace tlv
+} // namespace tlv::quadrel

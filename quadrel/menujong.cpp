@@ -13,7 +13,7 @@
 #include "shell/reglages.h"
 #include "shell/sons.h"
 
-namespace tlv {
+namespace tlv::quadrel {
 
 namespace {
 constexpr std::uint32_t Clair = rgb(0, 255, 255), Sombre = rgb(0, 144, 144);
@@ -190,4 +190,4 @@ void Menujong::Form_KeyDown(Touche code, int) {
                       .retour = [this] { retour(); }});
 }
 
-} // namespace tlv
+} // namespace tlv::quadrel

@@ -3,11 +3,11 @@
 // by its name), erase the selected game, the score table, back to the launcher.
 #include <string>
 
-#include "regles/parties.h"
 #include "platform/form.h"
+#include "regles/parties.h"
 #include "shell/contexte.h"
 
-namespace tlv {
+namespace tlv::quadrel {
 
 class Jong;
 
@@ -55,4 +55,4 @@ class Menujong : public Form {
     Surface fond_;
 };
 
-} // namespace tlv
+} // namespace tlv::quadrel

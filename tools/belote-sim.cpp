@@ -31,9 +31,9 @@ struct Options {
 struct CarteIllegale {};
 
 // Counts the deals; forwards events to the journal when there is one; stops the run on an illegal card.
-class Compteur : public tlv::Suivi {
+class Compteur : public tlv::belote::Suivi {
   public:
-    Compteur(tlv::Suivi* journal, std::ostream& sortie) : journal_(journal), sortie_(sortie) {}
+    Compteur(tlv::belote::Suivi* journal, std::ostream& sortie) : journal_(journal), sortie_(sortie) {}
     long donnes = 0;
     void partie(int n) override {
         if (journal_) journal_->partie(n);
@@ -58,12 +58,12 @@ class Compteur : public tlv::Suivi {
         if (journal_) journal_->resultat(tn, te);
     }
     void illegale(int j, int c, int n) override {
-        tlv::Journal(sortie_).illegale(j, c, n);
+        tlv::belote::Journal(sortie_).illegale(j, c, n);
         throw CarteIllegale{};
     }
 
   private:
-    tlv::Suivi* journal_;
+    tlv::belote::Suivi* journal_;
     std::ostream& sortie_;
 };
 
@@ -110,7 +110,7 @@ int main(int argc, char** argv) {
             ++i;
         } else if (a == "--fauxjeu") {
             o.fauxjeu = v;
-            if (!tlv::fauxjeuvalide(o.fauxjeu))
+            if (!tlv::belote::fauxjeuvalide(o.fauxjeu))
                 return usage("--fauxjeu attend 64 chiffres, les 32 cartes une fois");
             ++i;
         } else if (a == "--donneur") {
@@ -130,7 +130,7 @@ int main(int argc, char** argv) {
     reglages.partieen = o.partieen;
     reglages.avecannonces = !o.sansannonces;
     tlv::Rnd rnd(o.graine);
-    tlv::Belote b(reglages, rnd);
+    tlv::belote::Belote b(reglages, rnd);
     b.donnesmax = static_cast<int>(o.donnes);
     if (!o.fauxjeu.empty()) {
         b.paquet.fauxjeu = o.fauxjeu;
@@ -139,15 +139,15 @@ int main(int argc, char** argv) {
     }
 
     std::ostream& sortie = std::cout;
-    tlv::Journal journal(sortie);
+    tlv::belote::Journal journal(sortie);
     Compteur compteur(o.silencieux ? nullptr : &journal, sortie);
     b.suivi = &compteur;
-    tlv::TableMuette table(b);
+    tlv::belote::TableMuette table(b);
 
     std::ios::sync_with_stdio(false);
     const auto debut = std::chrono::steady_clock::now();
     try {
-        for (long m = 0; m < o.parties; ++m) tlv::lancelapartie(b, table);
+        for (long m = 0; m < o.parties; ++m) tlv::belote::lancelapartie(b, table);
     } catch (const CarteIllegale&) {
         sortie.flush();
         return 3;

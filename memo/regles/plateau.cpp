@@ -1,6 +1,6 @@
 #include "plateau.h"
 
-namespace tlv {
+namespace tlv::memo {
 
 namespace {
 int& at(Plateau& p, int c, int r) {
@@ -90,4 +90,4 @@ void retirepaire(Plateau& p, Place a, Place b) {
     at(p, b.c, b.r) = -1;
 }
 
-} // namespace tlv
+} // namespace tlv::memo

@@ -7,7 +7,7 @@
 #include "grille/point.h"
 #include "shell/rnd.h"
 
-namespace tlv {
+namespace tlv::memo {
 
 inline constexpr int colonnesmemo = 8, lignesmemo_grille = 4;
 inline constexpr int largeurcarte = 71, hauteurcarte = 96;
@@ -56,4 +56,4 @@ void marquevues(Plateau& p, Place a, Place b);
 // A found pair leaves the board.
 void retirepaire(Plateau& p, Place a, Place b);
 
-} // namespace tlv
+} // namespace tlv::memo

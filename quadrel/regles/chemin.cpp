@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-namespace tlv {
+namespace tlv::quadrel {
 
 namespace {
 
@@ -80,4 +80,4 @@ Point positionmarqueur(Case k) {
     return {x, y};
 }
 
-} // namespace tlv
+} // namespace tlv::quadrel

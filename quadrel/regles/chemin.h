@@ -7,7 +7,7 @@
 #include "grille/point.h"
 #include "plateaux.h"
 
-namespace tlv {
+namespace tlv::quadrel {
 
 struct Case {
     int c = -1, r = -1;
@@ -34,4 +34,4 @@ std::vector<Case> etapes(Case a, Case b, const Chemin& ch);
 // Top-left corner on the table of the 32 x 32 marker of a cell, the ring included.
 Point positionmarqueur(Case k);
 
-} // namespace tlv
+} // namespace tlv::quadrel

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-namespace tlv {
+namespace tlv::quadrel {
 
 std::string textechrono(int chrono) {
     // A number is printed with a blank where its sign would go; the seconds always on two digits.
@@ -34,4 +34,4 @@ std::string dureeenclair(int secondes) {
     return texte;
 }
 
-} // namespace tlv
+} // namespace tlv::quadrel

@@ -6,7 +6,7 @@
 #include "shell/fichiers.h"
 #include "shell/memoire.h"
 
-namespace tlv {
+namespace tlv::quadrel {
 
 namespace {
 
@@ -155,4 +155,4 @@ bool Parties::effacelapartie(const std::string& nom) {
     return reecrit(l);
 }
 
-} // namespace tlv
+} // namespace tlv::quadrel

@@ -10,7 +10,7 @@
 
 #include "shell/fichiers.h"
 
-namespace tlv {
+namespace tlv::quadrel {
 
 inline constexpr const char* fichierparties = "tlvjong1.sco";
 inline constexpr const char* fichiertempo = "tlvtempo";
@@ -65,4 +65,4 @@ class Parties {
     std::string dossier_;
 };
 
-} // namespace tlv
+} // namespace tlv::quadrel

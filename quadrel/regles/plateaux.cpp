@@ -6,7 +6,7 @@
 
 #include "shell/fichiers.h"
 
-namespace tlv {
+namespace tlv::quadrel {
 
 namespace {
 
@@ -113,4 +113,4 @@ bool tableaujouable(const Grille& g) {
     return carte;
 }
 
-} // namespace tlv
+} // namespace tlv::quadrel

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace tlv {
+namespace tlv::quadrel {
 
 // grille[column 0..9][row 0..5]; columns 1..8 and rows 1..4 are the board, the rest is the ring.
 using Grille = std::array<std::array<int, 6>, 10>;
@@ -46,4 +46,4 @@ bool resteunecarte(const Grille& g);
 // partners as copies. A damaged record that fails this would only be lost to the clock.
 bool tableaujouable(const Grille& g);
 
-} // namespace tlv
+} // namespace tlv::quadrel

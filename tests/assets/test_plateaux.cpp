@@ -10,6 +10,7 @@
 #include "tests/assets/lecture.h"
 
 namespace tlv::essai {
+using namespace tlv::quadrel;
 namespace {
 
 int& at(Grille& g, Case k) {

@@ -11,6 +11,7 @@
 #include "shell/textes.h"
 
 namespace tlv::essai {
+using namespace tlv::belote;
 
 // The 32 codes in increasing order: 10..17, 20..27, 30..37, 40..47.
 inline int carteno(int i) {

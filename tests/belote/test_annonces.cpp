@@ -8,6 +8,7 @@
 #include "belote/flux.h"
 
 using namespace tlv;
+using namespace tlv::belote;
 using namespace tlv::essai;
 
 // Four hands (Sud first, "" an empty hand), a trump, and what the announcements give.
@@ -75,10 +76,10 @@ TEST(BeloteRebelote, TwentyAtTheSecondHonour) {
     tb.atout = 4;
     donnemain(tb, 2, {10, 44, 45});
     cherchebelote(tb);
-    belote(m.b, t, 2, 3); // the Roi
-    belote(m.b, t, 2, 1); // not a trump honour: nothing
+    tlv::belote::belote(m.b, t, 2, 3); // the Roi
+    tlv::belote::belote(m.b, t, 2, 1); // not a trump honour: nothing
     EXPECT_EQ(tb.pointseux, 0);
-    belote(m.b, t, 2, 2); // the Dame
+    tlv::belote::belote(m.b, t, 2, 2); // the Dame
     EXPECT_EQ(tb.pointseux, 20);
     EXPECT_EQ(m.b.ecran.beloteeux, 20);
     EXPECT_EQ(t.compte("msg Belote|") + t.compte("msg Rebelote|"), 2);

@@ -10,6 +10,7 @@
 #include "belote/enchere.h"
 
 using namespace tlv;
+using namespace tlv::belote;
 using namespace tlv::essai;
 
 namespace {

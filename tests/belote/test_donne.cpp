@@ -7,6 +7,7 @@
 #include "belote/donne.h"
 
 using namespace tlv;
+using namespace tlv::belote;
 using namespace tlv::essai;
 
 namespace {

@@ -8,6 +8,7 @@
 #include "belote/flux.h"
 
 using namespace tlv;
+using namespace tlv::belote;
 using namespace tlv::essai;
 
 struct CasEnchere {

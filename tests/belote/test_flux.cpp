@@ -9,6 +9,7 @@
 #include "belote/journal.h"
 
 using namespace tlv;
+using namespace tlv::belote;
 using namespace tlv::essai;
 
 // A fixed deal: Sud took Coeur; dealer Nord, so Ouest leads with the As of Pique. Sud clicks `clics`, the

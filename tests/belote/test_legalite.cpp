@@ -7,6 +7,7 @@
 #include "belote/legalite.h"
 
 using namespace tlv;
+using namespace tlv::belote;
 using namespace tlv::essai;
 
 // Trump Coeur runs V 9 As 10 R D 8 7, other suits 7 8 9 V D R 10 As: the 8 over the 7 though both are worth

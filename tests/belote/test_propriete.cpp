@@ -12,6 +12,7 @@
 #include "belote/journal.h"
 
 using namespace tlv;
+using namespace tlv::belote;
 using namespace tlv::essai;
 
 namespace {

@@ -14,6 +14,7 @@
 #include "shell/tlvutil.h"
 
 namespace tlv::essai {
+using namespace tlv::belote;
 
 struct Banc {
     // `largeur` x `hauteur`: laid out as on a display of that size (0: the play area alone).

@@ -7,6 +7,7 @@
 #include "belote_table/composition.h"
 
 namespace tlv {
+using namespace tlv::belote;
 namespace {
 
 TEST(Composition, NamesAndCodesGoBothWaysAndOddOnesGiveNothing) {

@@ -7,6 +7,7 @@
 #include "platform/minuterie.h"
 
 namespace tlv::essai {
+using namespace tlv::belote;
 namespace {
 
 Main main_de(std::initializer_list<int> cartes) {

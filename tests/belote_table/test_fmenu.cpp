@@ -10,6 +10,7 @@
 #include "platform/quitter.h"
 
 namespace tlv::essai {
+using namespace tlv::belote;
 namespace {
 
 struct CasMenu {

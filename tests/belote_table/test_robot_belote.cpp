@@ -13,6 +13,7 @@
 #include "tests/robot/programme.h"
 
 namespace tlv::essai {
+using namespace tlv::belote;
 namespace {
 
 constexpr const char* Ouvre = "attends\nclic 400 30\nattends\n"; // the launcher's Belote line

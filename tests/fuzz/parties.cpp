@@ -10,6 +10,7 @@
 #include "quadrel/regles/parties.h"
 
 using namespace tlv;
+using namespace tlv::quadrel;
 
 namespace {
 

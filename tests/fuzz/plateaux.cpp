@@ -9,6 +9,7 @@
 #include "quadrel/regles/plateaux.h"
 
 using namespace tlv;
+using namespace tlv::quadrel;
 
 namespace {
 

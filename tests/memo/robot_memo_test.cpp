@@ -13,6 +13,7 @@
 #include "tests/robot/programme.h"
 
 namespace tlv::essai {
+using namespace tlv::memo;
 namespace {
 
 constexpr std::uint64_t Graine = 4242;

@@ -13,6 +13,7 @@
 #include "tests/scores/banc.h"
 
 namespace tlv::essai {
+using namespace tlv::memo;
 namespace {
 
 class EcranMemo : public Banc {

@@ -7,6 +7,7 @@
 #include "memo/regles/plateau.h"
 
 namespace tlv {
+using namespace tlv::memo;
 namespace {
 
 struct CasNiveau {

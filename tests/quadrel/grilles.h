@@ -7,6 +7,7 @@
 #include "quadrel/regles/plateaux.h"
 
 namespace tlv::essai {
+using namespace tlv::quadrel;
 
 inline Grille dessin(const std::array<std::string, 4>& rangs) {
     Grille g = grillevide();

@@ -8,6 +8,7 @@
 #include "quadrel/regles/chemin.h"
 
 namespace tlv::essai {
+using namespace tlv::quadrel;
 namespace {
 
 const Case aucun{};
@@ -87,7 +88,7 @@ TEST(Regles, PairsAreAFaceAndItsPartnerAndNeighboursIncludeDiagonals) {
 }
 
 // Both grid games place their pictures with one point type, so their headers go together in one program.
-static_assert(std::is_same_v<decltype(positionmarqueur(Case{})), decltype(coin(Place{}))>);
+static_assert(std::is_same_v<decltype(positionmarqueur(Case{})), decltype(memo::coin(memo::Place{}))>);
 
 TEST(Regles, MarkersOnTheRingCornersAndTheBoard) {
     EXPECT_EQ(positionmarqueur({0, 0}), (Point{4, 16}));

@@ -2,11 +2,12 @@
 #include <gtest/gtest.h>
 
 #include "grilles.h"
-#include "quadrel/jong.h"
 #include "pixels.h"
+#include "quadrel/jong.h"
 #include "tests/scores/banc.h"
 
 namespace tlv::essai {
+using namespace tlv::quadrel;
 namespace {
 
 const Rect Plateau{36, 48, 568, 384};

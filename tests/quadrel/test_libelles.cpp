@@ -4,6 +4,7 @@
 #include "quadrel/regles/libelles.h"
 
 namespace tlv::essai {
+using namespace tlv::quadrel;
 namespace {
 
 TEST(Libelles, TimesAndBoardNumbersAsThePlayerReadsThem) {

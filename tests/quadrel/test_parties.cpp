@@ -8,6 +8,7 @@
 #include "quadrel/regles/parties.h"
 
 namespace tlv::essai {
+using namespace tlv::quadrel;
 namespace {
 
 namespace fs = std::filesystem;

@@ -9,6 +9,7 @@
 #include "quadrel/regles/plateaux.h"
 
 namespace tlv::essai {
+using namespace tlv::quadrel;
 namespace {
 
 namespace fs = std::filesystem;

@@ -8,14 +8,16 @@
 #include <vector>
 
 #include "memo/regles/plateau.h"
-#include "quadrel/regles/chemin.h"
-#include "quadrel/regles/parties.h"
-#include "quadrel/regles/plateaux.h"
 #include "pixels.h"
 #include "platform/image.h"
 #include "programme.h"
+#include "quadrel/regles/chemin.h"
+#include "quadrel/regles/parties.h"
+#include "quadrel/regles/plateaux.h"
 
 namespace tlv::essai {
+using namespace tlv::memo;
+using namespace tlv::quadrel;
 namespace {
 
 constexpr const char* Quitte = "touche Haut\ntouche Entree\nattends\n"; // the launcher's last line

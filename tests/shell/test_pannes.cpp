@@ -16,6 +16,7 @@
 #include "shell/parametres.h"
 
 namespace tlv {
+using namespace tlv::quadrel;
 namespace {
 
 using test::DossierTemp;

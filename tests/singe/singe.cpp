@@ -24,6 +24,7 @@
 #include "shell/parametres.h"
 
 using namespace tlv;
+using namespace tlv::quadrel;
 namespace fs = std::filesystem;
 
 namespace {
