@@ -111,7 +111,7 @@ void Composition::joueur_Click(int i) {
     place_non();
 }
 
-void Composition::Command1_Click() {
+void Composition::reposetout() {
     for (auto& c : carte) c.clear();
     for (auto& s : rouge) s.fill(false);
     place_non();

@@ -23,7 +23,7 @@ class Composition {
     // A new dealer (0..3): the "NON" marker moves to the third rest slot of the seat after it.
     void joueur_Click(int i);
     // Every card back to the pack.
-    void Command1_Click();
+    void reposetout();
     // Valider: the deal when every card is placed, else "" (nothing happens).
     std::string boutok_Click();
 

@@ -8,7 +8,7 @@
 namespace tlv::belote {
 
 void joue_belote(Contexte& ctx) {
-    ClavierCommun clavier(ctx, "cartem01", testbel);
+    ClavierCommun clavier(ctx, "cartem01", tempo_belote);
     Ecran ecran(ctx);
     ecran.place(ctx.r.decalagex, ctx.r.decalagey);
     ecran.etatclic(EtatClic::suspendu);

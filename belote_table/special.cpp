@@ -85,17 +85,17 @@ void paragraphe(Surface& s, Polices& po, int x, int y, int largeur, const std::s
 } // namespace
 
 Special::Special(Plateforme& p, Paquet& paquet) : Form(p, 640, 480), paquet_(paquet) {
-    Command1.caption = "Reposer les cartes";
+    boutonrepose.caption = "Reposer les cartes";
     boutok.caption = "&Valider";
     Boutko.caption = "&Annuler";
-    Command1.x = 20, Command1.y = 420, Command1.w = 180, Command1.h = 36;
+    boutonrepose.x = 20, boutonrepose.y = 420, boutonrepose.w = 180, boutonrepose.h = 36;
     boutok.x = 260, boutok.y = 420, boutok.w = 160, boutok.h = 36;
     Boutko.x = 460, Boutko.y = 420, Boutko.w = 160, Boutko.h = 36;
-    for (Bouton* b : {&Command1, &boutok, &Boutko}) b->points = Moyen;
-    Command1.Click = [this] { Command1_Click(); };
+    for (Bouton* b : {&boutonrepose, &boutok, &Boutko}) b->points = Moyen;
+    boutonrepose.Click = [this] { reposetout(); };
     boutok.Click = [this] { boutok_Click(); };
     Boutko.Click = [this] { Boutko_Click(); };
-    controles = {&Command1, &boutok, &Boutko};
+    controles = {&boutonrepose, &boutok, &Boutko};
 }
 
 Rect Special::place_paquet(int couleur, int rang) {
@@ -173,8 +173,8 @@ void Special::MouseDown(int button, int, int x, int y) {
     dessine_tout();
 }
 
-void Special::Command1_Click() {
-    compo.Command1_Click();
+void Special::reposetout() {
+    compo.reposetout();
     dessine_tout();
 }
 

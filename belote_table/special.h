@@ -20,7 +20,7 @@ class Special : public Form {
 
     void boutok_Click();
     void Boutko_Click();
-    void Command1_Click();
+    void reposetout();
 
     // Where things stand on the form (its own pixels), shared by drawing and clicks.
     static Rect place_paquet(int couleur, int rang);
@@ -31,7 +31,7 @@ class Special : public Form {
     Composition compo;
     ReponseSpecial reponse = ReponseSpecial::aucune;
     std::string manque; // after Valider with cards still in the pack: which
-    Bouton Command1, boutok, Boutko;
+    Bouton boutonrepose, boutok, Boutko;
 
   private:
     void dessine_tout();

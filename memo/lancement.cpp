@@ -8,7 +8,7 @@
 namespace tlv::memo {
 
 void joue_memo(Contexte& ctx) {
-    ClavierCommun clavier(ctx, "cartem02", Test);
+    ClavierCommun clavier(ctx, "cartem02", tempo_memo);
     Memo m(ctx);
     m.load();
     m.place(ctx.r.decalagex, ctx.r.decalagey);

@@ -24,10 +24,10 @@ const std::uint32_t Clair = rgb(0, 255, 255), Sombre = rgb(0, 153, 153);
 
 Base::Base(Contexte& ctx, const Jeux& jeux)
     : Form(ctx.pf, 0, 0), anim(ctx.pf), ctx_(ctx), jeux_(jeux), avis_(ctx.r.scoresenmemoire) {
-    Command1.caption = "Accès au site web";
-    Command1.points = ctx.r.taille3;
-    Command1.Click = [this] { Command1_Click(); };
-    controles = {&anim, &Command1};
+    boutonsite.caption = "Accès au site web";
+    boutonsite.points = ctx.r.taille3;
+    boutonsite.Click = [this] { ouvre_site(); };
+    controles = {&anim, &boutonsite};
     // The whole screen; its own picture is never shown (the screen is black around the picture box), so it
     // is kept at one stored pixel per pixel.
     image = Surface(ctx.pf.ecran_largeur(), ctx.pf.ecran_hauteur(), 0, 1);
@@ -40,7 +40,7 @@ Base::Base(Contexte& ctx, const Jeux& jeux)
 void Base::place_controles() {
     const int dx = ctx_.r.decalagex, dy = ctx_.r.decalagey;
     anim.x = dx + 1, anim.y = dy + 216, anim.w = 310, anim.h = 48;
-    Command1.x = dx + 350, Command1.y = dy + 235, Command1.w = 260, Command1.h = 80;
+    boutonsite.x = dx + 350, boutonsite.y = dy + 235, boutonsite.w = 260, boutonsite.h = 80;
 }
 
 void Base::charge_image_menu() {
@@ -49,11 +49,11 @@ void Base::charge_image_menu() {
     basemenu_ = Surface(640, 480);
     // The button's face lies under the screen part of the picture.
     if (picture_.hauteur() >= 540 && picture_.largeur() >= 250) {
-        Command1.image = &picture_;
-        Command1.source = Rect{0, 480, 250, 60};
-        Command1.decalage_texte = 44; // clear of the globe at the face's left end
+        boutonsite.image = &picture_;
+        boutonsite.source = Rect{0, 480, 250, 60};
+        boutonsite.decalage_texte = 44; // clear of the globe at the face's left end
     } else {
-        Command1.image = nullptr;
+        boutonsite.image = nullptr;
     }
 }
 
@@ -90,8 +90,8 @@ void Base::ligne() {
     // The launcher's pictures are made again on the way back: a game has the memory meanwhile.
     picture_ = Surface();
     basemenu_ = Surface();
-    Command1.image = nullptr;
-    Command1.visible = false;
+    boutonsite.image = nullptr;
+    boutonsite.visible = false;
     anim.visible = false;
     anim.Close();
     pf.invalide(Rect{left + ctx_.r.decalagex, top + ctx_.r.decalagey, 640, 480});
@@ -107,7 +107,7 @@ void Base::recharge() {
     pf.doevents();
     anim.Play();
     basemenu_visible_ = true;
-    Command1.visible = true;
+    boutonsite.visible = true;
     anim.visible = true;
     pf.invalide();
 }
@@ -154,7 +154,7 @@ void Base::lance_ligne(int choisie) {
     }
 }
 
-void Base::Command1_Click() {
+void Base::ouvre_site() {
     Tlvutil& u = ctx_.util;
     using P = Tlvutil::Propriete;
     u.met(P::FichierReglages, std::string("tlvweb.ini"));
@@ -181,9 +181,9 @@ void Base::Form_Activate() {
 void Base::focus_bouton(bool sur_bouton) {
     if (sur_bouton) {
         // Around the button's face, clear of its gold edge.
-        const int fw = Command1.image ? Command1.source.w : Command1.w,
-                  fh = Command1.image ? Command1.source.h : Command1.h;
-        montre_focus(Rect{Command1.x + (Command1.w - fw) / 2 - 3, Command1.y + (Command1.h - fh) / 2 - 3,
+        const int fw = boutonsite.image ? boutonsite.source.w : boutonsite.w,
+                  fh = boutonsite.image ? boutonsite.source.h : boutonsite.h;
+        montre_focus(Rect{boutonsite.x + (boutonsite.w - fw) / 2 - 3, boutonsite.y + (boutonsite.h - fh) / 2 - 3,
                           fw + 6, fh + 6});
     } else {
         cache_focus();
@@ -202,7 +202,7 @@ void Base::Form_KeyDown(Touche code, int) {
         return;
     }
     if (focus_visible()) {
-        if (code == Touche::Entree) Command1_Click();
+        if (code == Touche::Entree) ouvre_site();
         if (code != Touche::Haut && code != Touche::Bas) return;
         cache_focus();
     }

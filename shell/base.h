@@ -27,7 +27,7 @@ class Base : public Form {
 
     void basemenu_MouseMove(int button, int shift, int x, int y);
     void basemenu_MouseDown(int button, int shift, int x, int y);
-    void Command1_Click();
+    void ouvre_site();
 
     void Form_Activate() override;
     void Form_KeyDown(Touche code, int shift) override;
@@ -43,7 +43,7 @@ class Base : public Form {
     bool basemenu_visible() const { return basemenu_visible_; }
 
     Animation anim;
-    Bouton Command1;
+    Bouton boutonsite;
 
   private:
     void charge_image_menu();

@@ -21,13 +21,13 @@ DialogueTempo::DialogueTempo(Plateforme& p, std::string titre, int min, int max,
     : Form(p, Largeur, Hauteur), echelle_(std::move(echelle)), valeur_initiale_(std::move(valeur_initiale)),
       enregistre_(std::move(enregistre)) {
     caption = std::move(titre);
-    HScroll1.Min = min, HScroll1.Max = max, HScroll1.SmallChange = 1, HScroll1.LargeChange = 1;
-    HScroll1.x = BarreX, HScroll1.y = BarreY, HScroll1.w = BarreW, HScroll1.h = BarreH;
-    HScroll1.valeur(min);
-    Command1.caption = "&Retour";
-    Command1.w = 100, Command1.h = 28, Command1.x = (Largeur - 100) / 2, Command1.y = Hauteur - 42;
-    Command1.Click = [this] { hide(); };
-    controles = {&HScroll1, &Command1};
+    barre.Min = min, barre.Max = max, barre.SmallChange = 1, barre.LargeChange = 1;
+    barre.x = BarreX, barre.y = BarreY, barre.w = BarreW, barre.h = BarreH;
+    barre.valeur(min);
+    boutonretour.caption = "&Retour";
+    boutonretour.w = 100, boutonretour.h = 28, boutonretour.x = (Largeur - 100) / 2, boutonretour.y = Hauteur - 42;
+    boutonretour.Click = [this] { hide(); };
+    controles = {&barre, &boutonretour};
     dessine_fond();
     centre_sur_aire();
 }
@@ -47,23 +47,23 @@ void DialogueTempo::dessine_fond() {
 }
 
 void DialogueTempo::Form_Activate() {
-    HScroll1.valeur(valeur_initiale_());
+    barre.valeur(valeur_initiale_());
     pf.invalide();
 }
 
 void DialogueTempo::Form_Unload() {
-    enregistre_(HScroll1.valeur());
+    enregistre_(barre.valeur());
 }
 
 void DialogueTempo::Form_KeyDown(Touche code, int) {
     if (code == Touche::Echap || code == Touche::Entree)
         hide();
     else
-        HScroll1.touche(code);
+        barre.touche(code);
     pf.invalide();
 }
 
-std::unique_ptr<DialogueTempo> testbel(Plateforme& pf, Reglages& r) {
+std::unique_ptr<DialogueTempo> tempo_belote(Plateforme& pf, Reglages& r) {
     return std::make_unique<DialogueTempo>(
         pf, "Contrôle temporisation de Belote", tempobelotemin, tempobelotemax,
         std::vector<std::string>{"2 s", "4 s", "6 s", "8 s", "10s", "12s"},
@@ -73,7 +73,7 @@ std::unique_ptr<DialogueTempo> testbel(Plateforme& pf, Reglages& r) {
         });
 }
 
-std::unique_ptr<DialogueTempo> Test(Plateforme& pf, Reglages& r) {
+std::unique_ptr<DialogueTempo> tempo_memo(Plateforme& pf, Reglages& r) {
     return std::make_unique<DialogueTempo>(
         pf, "Contrôle temporisation de Memo", tempomemomin, tempomemomax,
         std::vector<std::string>{"0 s", "1 s", "2 s", "3 s", "4 s", "5 s"},

@@ -1,5 +1,5 @@
 #pragma once
-// The timing dialogs opened with F5: `testbel` (Belote delay) and `Test` (Memo delay). A scroll bar over a
+// The timing dialogs opened with F5: `tempo_belote` (Belote delay) and `Test` (Memo delay). A scroll bar over a
 // scale of seconds and "&Retour"; closing the dialog in any way stores the value.
 #include <functional>
 #include <memory>
@@ -20,8 +20,8 @@ class DialogueTempo : public Form {
     void Form_Unload() override;
     void Form_KeyDown(Touche code, int shift) override;
 
-    BarreHorizontale HScroll1;
-    Bouton Command1;
+    BarreHorizontale barre;
+    Bouton boutonretour;
 
   private:
     void dessine_fond();
@@ -31,8 +31,8 @@ class DialogueTempo : public Form {
 };
 
 // The two dialogs over the shared settings; the caller loads, shows and unloads them.
-std::unique_ptr<DialogueTempo> testbel(Plateforme& pf, Reglages& r);
-std::unique_ptr<DialogueTempo> Test(Plateforme& pf, Reglages& r);
+std::unique_ptr<DialogueTempo> tempo_belote(Plateforme& pf, Reglages& r);
+std::unique_ptr<DialogueTempo> tempo_memo(Plateforme& pf, Reglages& r);
 // F5: load the dialog, show it modally, unload it.
 void ouvre_dialogue(Plateforme& pf, DialogueTempo& d);
 

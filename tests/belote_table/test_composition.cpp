@@ -50,7 +50,7 @@ TEST(Composition, AFullGroupOrANewNonSlotLeavesTheCardInThePack) {
     c.paquet_Click(1, 0); // already placed: nothing
     EXPECT_EQ(std::count(c.carte.begin(), c.carte.end(), ""), 33 - 3);
     // A new dealer sends the card of the new NON slot back to the pack.
-    c.Command1_Click();
+    c.reposetout();
     c.joueurchoix = 7; // rest of Nord
     for (int r = 0; r < 3; ++r) c.paquet_Click(4, r);
     EXPECT_EQ(c.carte[29], "9 coeur");
@@ -72,7 +72,7 @@ TEST(Composition, RemovingACardBlocksValiderAndStartingAgainEmptiesAllButNon) {
     EXPECT_EQ(c.carte[29], Composition::Non);
     remplit(c);
     EXPECT_EQ(c.boutok_Click().size(), 64u);
-    c.Command1_Click();
+    c.reposetout();
     EXPECT_FALSE(c.complete());
     EXPECT_EQ(std::count(c.carte.begin(), c.carte.end(), ""), 32);
     EXPECT_EQ(c.carte[29], Composition::Non);

@@ -480,7 +480,7 @@ TEST(Editeur, ValiderSaysWhichCardsAreMissing) {
     s.boutok_Click();
     EXPECT_EQ(s.reponse, ReponseSpecial::aucune);
     EXPECT_EQ(s.manque, "Il manque une carte\u00a0: 7 \u2660");
-    s.Command1_Click();
+    s.reposetout();
     s.boutok_Click();
     EXPECT_EQ(s.manque.rfind("Il manque 32 cartes\u00a0: 7 \u2660, 8 \u2660,", 0), 0u) << s.manque;
 }

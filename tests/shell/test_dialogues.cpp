@@ -41,7 +41,7 @@ TEST_P(Dialogues, StoreTheSliderHoweverTheyAreClosed) {
     Plateforme pf(o);
     bool par_fin = false;
     try {
-        ouvre_dialogue(pf, *(c.belote ? testbel(pf, r) : tlv::Test(pf, r)));
+        ouvre_dialogue(pf, *(c.belote ? tempo_belote(pf, r) : tempo_memo(pf, r)));
     } catch (const Quitter&) {
         par_fin = true;
     }
