@@ -48,6 +48,7 @@ void reprendtempo(const std::string& dossier) {
     constexpr std::size_t taillemax = std::size_t{1} << 26;
     const auto octets = litfichier(tempo, taillemax);
     if (!octets || octets->size() >= taillemax || !(octets->empty() || octets->ends_with("\r\n"))) return;
+    // Failing, it stays for the next start to try again.
     (void)remplacefichier(tempo, parties);
 }
 
