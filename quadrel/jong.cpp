@@ -2,7 +2,6 @@
 #include "jong.h"
 
 #include <algorithm>
-#include <cerrno>
 
 #include "platform/boite_message.h"
 #include "platform/entrees.h"
@@ -171,7 +170,7 @@ Jong::Suite Jong::nouvelle() {
         return Suite::Menu;
     }
     nompartie = nom;
-    if (!Parties(r_.dossier_scores).ajoutepartie(nompartie)) signale_echec(pf, r_, "la partie", errno);
+    signale_echec(pf, r_, "la partie", Parties(*r_.scores).ajoutepartie(nompartie));
     fichepartie.clear();
     tempscumule = 0;
     return Suite::Tableau;
@@ -181,7 +180,7 @@ Jong::Suite Jong::charge() {
     if (fichierabsent()) return Suite::Menu;
     fichepartie.clear();
     affichetapis();
-    const Parties::Chargement ch = Parties(r_.dossier_scores).chargepartie(nompartie);
+    const Parties::Chargement ch = Parties(*r_.scores).chargepartie(nompartie);
     numtableau = ch.numtableau;
     fichepartie = ch.fichepartie;
     tempscumule = ch.tempscumule;
@@ -250,10 +249,10 @@ Jong::Suite Jong::joueletableau() {
         partieencours = false;
         Timer1.active(false);
         const int duree = dureetableau - chrono;
-        const auto t = Parties(r_.dossier_scores).sauvepartie(nompartie, numtableau, chrono);
-        if (!t) signale_echec(pf, r_, "la partie", errno);
+        const auto t = Parties(*r_.scores).sauvepartie(nompartie, numtableau, chrono);
+        signale_echec(pf, r_, "la partie", t.resultat());
         // When the saved games file cannot be written, the time still counts for the score table.
-        tempscumule = t ? *t : std::clamp(tempscumule + duree, 0, tempsmaxpartie);
+        tempscumule = t.valeur().value_or(std::clamp(tempscumule + duree, 0, tempsmaxpartie));
         tableaudesscores_jong(ctx_, nompartie, numtableau, tempscumule, fichepartie);
         // The clock, the total and the notice all tell the same seconds.
         afficheheure();

@@ -41,7 +41,7 @@ std::string Jong::donnemoilenom() {
         if (nom.empty()) nom = nomannule;
         if (nom == nomannule) break;
         if (nom == nominconnu) continue;
-        if (!Parties(r_.dossier_scores).existe(nom)) break;
+        if (!Parties(*r_.scores).existe(nom)) break;
         invite = r_.textes[Texte::CeNomExisteDeja];
     }
     etatclic = avant;

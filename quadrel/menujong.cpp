@@ -1,6 +1,5 @@
 #include "menujong.h"
 
-#include <cerrno>
 #include <cmath>
 #include <vector>
 
@@ -21,7 +20,7 @@ constexpr int Bandes[8] = {0, 35, 105, 175, 245, 315, 385, 175}; // top of each 
 } // namespace
 
 Menujong::Menujong(Contexte& ctx, Jong& jong)
-    : Form(ctx.pf), ctx_(ctx), jong_(jong), parties_(ctx.r.dossier_scores) {
+    : Form(ctx.pf), ctx_(ctx), jong_(jong), parties_(*ctx.r.scores) {
     fond_ = Surface(640, 480);
     bitblt(fond_, 0, 0, 640, 480, chargeimage(ctx.r.repertoire, "cartei05"), 0, 0);
     image = fond_;
@@ -87,7 +86,7 @@ void Menujong::MouseMove(int, int, int x, int y) {
 }
 
 void Menujong::effacelapartie() {
-    if (!parties_.effacelapartie(nom)) signale_echec(pf, ctx_.r, "l'effacement de la partie", errno);
+    signale_echec(pf, ctx_.r, "l'effacement de la partie", parties_.effacelapartie(nom));
 }
 
 void Menujong::MouseDown(int, int, int x, int) {

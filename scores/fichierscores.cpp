@@ -91,9 +91,9 @@ std::string chiffres(int v, int n) {
 // Every readable record in the ranking order (`avant`, ties keeping the file's order), the best ones
 // first, then default lines.
 template <class Table, class Lecture, class Avant>
-Table littable(const std::string& chemin, Lecture lecture, Avant avant) {
+Table littable(const Stockage& scores, const std::string& nom, Lecture lecture, Avant avant) {
     Table t{};
-    const auto lignes = litlignes(chemin);
+    const auto lignes = scores.litlignes(nom);
     if (!lignes) return t;
     std::vector<typename Table::value_type> lus;
     for (const auto& l : *lignes)
@@ -103,10 +103,10 @@ Table littable(const std::string& chemin, Lecture lecture, Avant avant) {
     return t;
 }
 
-template <class Table> bool ecrittable(const std::string& chemin, const Table& t) {
+template <class Table> Resultat ecrittable(Stockage& scores, const std::string& nom, const Table& t) {
     std::string contenu;
     for (const auto& s : t) contenu += s.ligne + "\r\n";
-    return ecritfichier(chemin, contenu);
+    return scores.ecrit(nom, contenu);
 }
 
 template <class Table>
@@ -177,14 +177,14 @@ TableMemo tablememodefaut() {
     return TableMemo{};
 }
 
-TableMemo litmemo(const std::string& chemin) {
+TableMemo litmemo(const Stockage& scores, const std::string& nom) {
     return littable<TableMemo>(
-        chemin, [](const std::string& l) { return luememo(l); },
+        scores, nom, [](const std::string& l) { return luememo(l); },
         [](const ScoreMemo& a, const ScoreMemo& b) { return a.temps < b.temps; });
 }
 
-bool ecritmemo(const std::string& chemin, const TableMemo& t) {
-    return ecrittable(chemin, t);
+Resultat ecritmemo(Stockage& scores, const std::string& nom, const TableMemo& t) {
+    return ecrittable(scores, nom, t);
 }
 
 int rangmemo(const TableMemo& t, int temps) {
@@ -234,17 +234,17 @@ TableJong tablejongdefaut() {
     return TableJong{};
 }
 
-TableJong litjong(const std::string& chemin) {
+TableJong litjong(const Stockage& scores, const std::string& nom) {
     // More boards first, then the shorter time.
     return littable<TableJong>(
-        chemin, [](const std::string& l) { return luejong(l); },
+        scores, nom, [](const std::string& l) { return luejong(l); },
         [](const ScoreJong& a, const ScoreJong& b) {
             return a.tableau != b.tableau ? a.tableau > b.tableau : a.temps < b.temps;
         });
 }
 
-bool ecritjong(const std::string& chemin, const TableJong& t) {
-    return ecrittable(chemin, t);
+Resultat ecritjong(Stockage& scores, const std::string& nom, const TableJong& t) {
+    return ecrittable(scores, nom, t);
 }
 
 ClassementJong classejong(const TableJong& t, const std::string& fichepartie, int numtableau,

@@ -1,6 +1,7 @@
 #pragma once
 // The score files of Memo (one per level, five best times) and Quadrel (ten best games): their fixed-width
-// lines in Windows-1252, the ranking and insertion rules. Pure: files and text only, no screen.
+// lines in Windows-1252, the ranking and insertion rules. Pure: files (through the score folder's
+// `Stockage`) and text only, no screen.
 //
 // A table is read from every line that can be read, whatever its line ends, a byte-order mark or blanks
 // around its fields; its records are then put in the game's ranking order and the places left (missing
@@ -11,6 +12,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+
+#include "shell/stockage.h"
 
 namespace tlv {
 
@@ -39,8 +42,9 @@ ScoreMemo lignememo(std::string_view octets);
 // The stored line of a new record: the name (UTF-8) cut or padded to 16 characters, then the time.
 std::string formatememo(const std::string& nom, int temps);
 TableMemo tablememodefaut();
-TableMemo litmemo(const std::string& chemin);
-bool ecritmemo(const std::string& chemin, const TableMemo& t);
+// `nom`: the file in the score folder.
+TableMemo litmemo(const Stockage& scores, const std::string& nom);
+Resultat ecritmemo(Stockage& scores, const std::string& nom, const TableMemo& t);
 // 1..5, the place a time takes (below equal times); 0 when it does not rank, as at `tempsmaxmemo`.
 int rangmemo(const TableMemo& t, int temps);
 // The table with `ligne` at `rang` (1..5), the lines below moved down and the last one dropped.
@@ -68,8 +72,8 @@ ScoreJong lignejong(std::string_view octets);
 // (board limited to 0..999, seconds to 0..32767 so that the line stays readable).
 std::string formatejong(const std::string& nompartie, int numtableau, int tempscumule);
 TableJong tablejongdefaut();
-TableJong litjong(const std::string& chemin);
-bool ecritjong(const std::string& chemin, const TableJong& t);
+TableJong litjong(const Stockage& scores, const std::string& nom);
+Resultat ecritjong(Stockage& scores, const std::string& nom, const TableJong& t);
 
 // Where a game's result goes. `fichepartie` is the game's line as last written (empty for none): that
 // line is taken out first and a default line, worth board 0 in 0 seconds, closes the list.

@@ -1,7 +1,6 @@
 #include "tableaux.h"
 
 #include <algorithm>
-#include <cerrno>
 
 #include "ajuste.h"
 #include "fichierscores.h"
@@ -31,22 +30,22 @@ bool montre(Contexte& ctx, Score& s) {
 } // namespace
 
 bool tableaudesscores_memo(Contexte& ctx, int niveau, int temps) {
-    const std::string chemin = ctx.r.dossier_scores + fichiermemo(niveau);
-    const TableMemo t = litmemo(chemin);
+    const std::string fichier = fichiermemo(niveau);
+    const TableMemo t = litmemo(*ctx.r.scores, fichier);
     const int rang = rangmemo(t, temps);
     if (rang == 0) return false;
     joueson(ctx.pf, ctx.r, "cartew08");
     std::string nom = demande_nom(ctx, ctx.r.textes[Texte::EntrezVotreNom]);
     if (nom == nomannule || nom.empty()) nom = nominconnu;
-    if (!ecritmemo(chemin, inserememo(t, rang, formatememo(nom, temps))))
-        signale_echec(ctx.pf, ctx.r, "le score", errno);
+    signale_echec(ctx.pf, ctx.r, "le score",
+                  ecritmemo(*ctx.r.scores, fichier, inserememo(t, rang, formatememo(nom, temps))));
     affichelesscores_memo(ctx, niveau);
     return true;
 }
 
 void affichelesscores_memo(Contexte& ctx, int niveau) {
-    const std::string chemin = ctx.r.dossier_scores + fichiermemo(niveau);
-    const TableMemo t = litmemo(chemin);
+    const std::string fichier = fichiermemo(niveau);
+    const TableMemo t = litmemo(*ctx.r.scores, fichier);
     Score s(ctx);
     s.titre(ctx.r.textes[Texte::TableauDesScoresNiveau] + libelleniveau(niveau));
     Polices& po = ctx.pf.polices();
@@ -66,20 +65,21 @@ void affichelesscores_memo(Contexte& ctx, int niveau) {
         po.imprime(s.image, 9, 50 * i + 41, nom, taille, Clair);
         po.imprime(s.image, xt + 1, 50 * i + 41, temps, taille, Clair);
     }
-    if (montre(ctx, s) && !ecritmemo(chemin, tablememodefaut()))
-        signale_echec(ctx.pf, ctx.r, "les scores effacés", errno);
+    if (montre(ctx, s))
+        signale_echec(ctx.pf, ctx.r, "les scores effacés",
+                      ecritmemo(*ctx.r.scores, fichier, tablememodefaut()));
 }
 
 bool tableaudesscores_jong(Contexte& ctx, const std::string& nompartie, int numtableau, int tempscumule,
                            std::string& fichepartie) {
-    const std::string chemin = ctx.r.dossier_scores + fichierjong;
-    const ClassementJong c = classejong(litjong(chemin), fichepartie, numtableau, tempscumule);
+    const ClassementJong c =
+        classejong(litjong(*ctx.r.scores, fichierjong), fichepartie, numtableau, tempscumule);
     ctx.pf.invalide();
     if (c.rang == 0) return false;
     const std::string ligne = formatejong(nompartie, numtableau, tempscumule);
     // The chime tells a score kept: none for one the folder refused.
-    if (!ecritjong(chemin, inserejong(c.liste, c.rang, ligne))) {
-        signale_echec(ctx.pf, ctx.r, "le score", errno);
+    if (const Resultat r = ecritjong(*ctx.r.scores, fichierjong, inserejong(c.liste, c.rang, ligne)); !r) {
+        signale_echec(ctx.pf, ctx.r, "le score", r);
         return false;
     }
     joueson(ctx.pf, ctx.r, "cartew08");
@@ -88,8 +88,7 @@ bool tableaudesscores_jong(Contexte& ctx, const std::string& nompartie, int numt
 }
 
 void affichelesscores_jong(Contexte& ctx, const std::string& fichepartie) {
-    const std::string chemin = ctx.r.dossier_scores + fichierjong;
-    const TableJong t = litjong(chemin);
+    const TableJong t = litjong(*ctx.r.scores, fichierjong);
     Score s(ctx);
     s.titre(ctx.r.textes[Texte::TableauDesScores]);
     Polices& po = ctx.pf.polices();
@@ -114,8 +113,9 @@ void affichelesscores_jong(Contexte& ctx, const std::string& fichepartie) {
             po.imprime(s.image, xtemps + d, y, temps, taille, c);
         }
     }
-    if (montre(ctx, s) && !ecritjong(chemin, tablejongdefaut()))
-        signale_echec(ctx.pf, ctx.r, "les scores effacés", errno);
+    if (montre(ctx, s))
+        signale_echec(ctx.pf, ctx.r, "les scores effacés",
+                      ecritjong(*ctx.r.scores, fichierjong, tablejongdefaut()));
 }
 
 } // namespace tlv

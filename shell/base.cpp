@@ -23,7 +23,7 @@ const std::uint32_t Clair = rgb(0, 255, 255), Sombre = rgb(0, 153, 153);
 } // namespace
 
 Base::Base(Contexte& ctx, const Jeux& jeux)
-    : Form(ctx.pf, 0, 0), anim(ctx.pf), ctx_(ctx), jeux_(jeux), avis_(ctx.r.scoresenmemoire) {
+    : Form(ctx.pf, 0, 0), anim(ctx.pf), ctx_(ctx), jeux_(jeux), avis_(ctx.r.scores->enmemoire()) {
     boutonsite.caption = "Accès au site web";
     boutonsite.points = ctx.r.taille3;
     boutonsite.Click = [this] { ouvre_site(); };
@@ -79,7 +79,7 @@ void Base::choix(int ligne) {
         po.imprime(basemenu_, x, y, s, taille, h ? Sombre : Clair);
         po.imprime(basemenu_, x + 1, y + 1, s, taille, h ? Clair : Sombre);
     }
-    if (avis_) dessine_avis_scores(basemenu_, po, pf.polices_texte(), ctx_.r.dossier_scores);
+    if (avis_) dessine_avis_scores(basemenu_, po, pf.polices_texte(), ctx_.r.scores->dossier());
     pf.invalide();
 }
 

@@ -52,7 +52,7 @@ bool sauvechoixfenetre(const std::string& fichier, const ChoixFenetre& c) {
     std::string s = std::string("pleinecran=") + (c.pleinecran ? "oui" : "non") + "\n";
     if (c.largeur > 0 && c.hauteur > 0)
         s += "largeur=" + std::to_string(c.largeur) + "\nhauteur=" + std::to_string(c.hauteur) + "\n";
-    return ecritfichier(fichier, s);
+    return ecritfichier(fichier, s).ok();
 }
 
 } // namespace tlv

@@ -1,6 +1,5 @@
 #include "creefichiers.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -9,7 +8,6 @@
 #include <vector>
 
 #include "fichiers.h"
-#include "memoire.h"
 
 namespace tlv {
 
@@ -50,18 +48,8 @@ void reprendtempo(const std::string& dossier) {
     constexpr std::size_t taillemax = std::size_t{1} << 26;
     const auto octets = litfichier(tempo, taillemax);
     if (!octets || octets->size() >= taillemax || !(octets->empty() || octets->ends_with("\r\n"))) return;
-    remplacefichier(tempo, parties);
-}
-
-enum class Etat { present, absent, erreur };
-
-Etat etatfichier(const std::string& chemin) {
-    const int fd = ::open(chemin.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd >= 0) {
-        ::close(fd);
-        return Etat::present;
-    }
-    return errno == ENOENT ? Etat::absent : Etat::erreur;
+    // Failing, it stays for the next start to try again.
+    (void)remplacefichier(tempo, parties);
 }
 
 } // namespace
@@ -73,26 +61,21 @@ std::string contenuinitial(const std::string& nom) {
     return "";
 }
 
-bool creefichiers(const std::string& dossier_scores) {
-    const std::string dossier = dossier_scores.ends_with('/') ? dossier_scores : dossier_scores + '/';
-    const bool memoire = enmemoire(dossier + nomsscores[0]);
-    if (!memoire && !creedossiers(dossier_scores)) return false;
-    if (!memoire) {
+bool creefichiers(Stockage& scores) {
+    const std::string& dossier = scores.dossier();
+    if (!scores.enmemoire()) {
+        if (!creedossiers(dossier)) return false;
         nettoietemporaires(dossier, nomsecrits);
         reprendtempo(dossier);
     }
     for (const char* nom : nomsscores) {
-        const std::string chemin = dossier + nom;
-        Etat etat = memoire && litenmemoire(chemin) ? Etat::present : etatfichier(chemin);
-        // In memory, a file the disk cannot give starts the session with its default.
-        if (memoire && etat == Etat::erreur) etat = Etat::absent;
-        switch (etat) {
-        case Etat::present:
+        switch (scores.presence(nom)) {
+        case Stockage::Presence::present:
             break;
-        case Etat::absent:
-            if (!ecritfichier(chemin, contenuinitial(nom))) return false;
+        case Stockage::Presence::absent:
+            if (!scores.ecrit(nom, contenuinitial(nom))) return false;
             break;
-        case Etat::erreur:
+        case Stockage::Presence::illisible:
             return false;
         }
     }

@@ -14,7 +14,6 @@
 #include "donnees.h"
 #include "dossiers.h"
 #include "fichiers.h"
-#include "memoire.h"
 #include "options.h"
 #include "parametres.h"
 #include "platform/fatal.h"
@@ -123,21 +122,21 @@ int Main(int argc, char** argv, const Jeux& jeux) {
     std::signal(SIGXFSZ, SIG_IGN);
 
     Reglages r;
-    r.dossier_scores = o.dossier_scores.empty() ? dossierscores() : dossierscores(o.dossier_scores);
+    const std::string scores = o.dossier_scores.empty() ? dossierscores() : dossierscores(o.dossier_scores);
 
     // 1. One copy at a time; a second one leaves silently.
-    const bool dossier_cree = creedossiers(r.dossier_scores);
-    VerrouInstance verrou(r.dossier_scores + "tolvanex.lock");
+    const bool dossier_cree = creedossiers(scores);
+    VerrouInstance verrou(scores + "tolvanex.lock");
     if (verrou.occupe()) return 0;
 
     // 2-7. Shared state. A score folder that cannot be used does not stop the game: the session keeps
     // its scores and settings in memory, and the launcher says so.
     r.repertoire = dossier_application();
-    if (!dossier_cree || !verrou.tenu() || !dossierecrivable(r.dossier_scores)) {
-        gardeenmemoire(r.dossier_scores);
-        r.scoresenmemoire = true;
-    }
-    creefichiers(r.dossier_scores);
+    if (!dossier_cree || !verrou.tenu() || !dossierecrivable(scores))
+        r.scores = std::make_unique<StockageMemoire>(scores);
+    else
+        r.scores = std::make_unique<StockageDisque>(scores);
+    creefichiers(*r.scores);
     r.sautligne = "\r\n";
     r.twipsparpixelx = r.twipsparpixely = 15;
     choisit_tailles(r);

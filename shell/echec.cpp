@@ -78,12 +78,12 @@ std::string messageechec(const std::string& quoi, const std::string& dossier, in
     return "Impossible d'enregistrer " + quoi + " dans " + d + "\u00A0: " + raisonechec(erreur) + ".";
 }
 
-void signale_echec(Plateforme& pf, Reglages& r, const std::string& quoi, int erreur) {
+void signale_echec(Plateforme& pf, Reglages& r, const std::string& quoi, Resultat resultat) {
     // A dialog saving while it unloads on the way out must not open a box then.
-    if (r.echecsignale || std::uncaught_exceptions() > 0) return;
+    if (resultat || r.echecsignale || std::uncaught_exceptions() > 0) return;
     r.echecsignale = true;
-    boite_message(pf, coupe(messageechec(quoi, r.dossier_scores, erreur), pf.polices()), "Tolva'nexes",
-                  false);
+    boite_message(pf, coupe(messageechec(quoi, r.scores->dossier(), resultat.erreur()), pf.polices()),
+                  "Tolva'nexes", false);
 }
 
 } // namespace tlv

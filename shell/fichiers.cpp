@@ -11,7 +11,6 @@
 #include <filesystem>
 #include <system_error>
 
-#include "memoire.h"
 #include "pannes.h"
 
 namespace tlv {
@@ -83,36 +82,42 @@ Panne panneprevue;
 std::array<int, 5> passages{};
 #endif
 
-// False when a test build was told to make this step fail (errno then tells why).
-bool passe(Etape e) {
+// A failure when a test build was told to make this step fail.
+Resultat passe(Etape e) {
 #ifdef TLV_PANNES
-    if (++passages[static_cast<std::size_t>(e)] != panneprevue.rang || e != panneprevue.etape) return true;
+    if (++passages[static_cast<std::size_t>(e)] != panneprevue.rang || e != panneprevue.etape) return {};
     if (panneprevue.interrompt && e != Etape::Ecriture) ::_exit(0);
-    errno = panneprevue.erreur;
-    return false;
+    return Resultat::echec(panneprevue.erreur);
 #else
     (void)e;
-    return true;
+    return {};
 #endif
 }
 
-bool ecristout(int fd, std::string_view contenu) {
+Resultat ecristout(int fd, std::string_view contenu) {
     // A failed write (a full disk) usually stops half way.
-    const bool entier = passe(Etape::Ecriture);
-    const int erreur = errno;
-    if (!entier) contenu = contenu.substr(0, contenu.size() / 2);
+    const Resultat prevu = passe(Etape::Ecriture);
+    if (!prevu) contenu = contenu.substr(0, contenu.size() / 2);
     std::size_t fait = 0;
     while (fait < contenu.size()) {
         const ssize_t n = ::write(fd, contenu.data() + fait, contenu.size() - fait);
         if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
+        if (n <= 0) return Resultat::echec(n < 0 ? errno : EIO);
         fait += static_cast<std::size_t>(n);
     }
 #ifdef TLV_PANNES
-    if (!entier && panneprevue.interrompt) ::_exit(0);
+    if (!prevu && panneprevue.interrompt) ::_exit(0);
 #endif
-    errno = erreur;
-    return entier;
+    return prevu;
+}
+
+// Writes, flushes and closes `fd`: the first failure, if any.
+Resultat termine(int fd, std::string_view contenu) {
+    Resultat r = ecristout(fd, contenu);
+    if (r) r = passe(Etape::Synchro);
+    if (r && ::fsync(fd) != 0) r = Resultat::echec(errno);
+    if (::close(fd) != 0 && r) r = Resultat::echec(errno);
+    return r;
 }
 
 std::string dossierde(const std::string& chemin) {
@@ -123,18 +128,11 @@ std::string dossierde(const std::string& chemin) {
 // Makes a rename durable. The rename has happened whatever the answer: a folder that refuses to sync is
 // no reason to call the write failed.
 void synchronisedossier(const std::string& dossier) {
-    if (!passe(Etape::SynchroDossier)) return;
+    if (!passe(Etape::SynchroDossier).ok()) return;
     const int fd = ::open(dossier.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) return;
     ::fsync(fd);
     ::close(fd);
-}
-
-// Removes a file, errno kept for the caller.
-void efface(const std::string& chemin) {
-    const int erreur = errno;
-    ::unlink(chemin.c_str());
-    errno = erreur;
 }
 
 bool chiffres(std::string_view s) {
@@ -146,6 +144,7 @@ struct Octets {
     bool lu = false;     // a regular file was opened and read without error
     bool absent = false; // no file at all by that name
     bool entier = false; // `octets` are the whole file
+    int erreur = 0;      // why it was not read
     std::string octets;
 };
 
@@ -154,39 +153,41 @@ Octets litoctets(const std::string& chemin, std::size_t limite) {
     // Non-blocking open so that a pipe or device in place of the file cannot hang us.
     const int fd = ::open(chemin.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        o.absent = errno == ENOENT;
+        o.erreur = errno;
+        o.absent = o.erreur == ENOENT;
         return o;
     }
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         // Opening a folder succeeds: without this, the reason told would be whatever failed before.
-        const int erreur = !S_ISREG(st.st_mode) ? (S_ISDIR(st.st_mode) ? EISDIR : EINVAL) : errno;
+        o.erreur = !S_ISREG(st.st_mode) ? (S_ISDIR(st.st_mode) ? EISDIR : EINVAL) : errno;
         ::close(fd);
-        errno = erreur;
         return o;
     }
     std::array<char, 8192> tampon{};
-    bool erreur = false, fin = false;
+    bool fin = false;
     // One byte past the limit tells a file of exactly `limite` bytes from a longer one.
     while (!fin && o.octets.size() <= limite) {
         const std::size_t voulu = std::min(tampon.size(), limite + 1 - o.octets.size());
         const ssize_t n = ::read(fd, tampon.data(), voulu);
         if (n < 0 && errno == EINTR) continue;
-        if (n < 0) erreur = true;
+        if (n < 0) o.erreur = errno;
         if (n <= 0)
             fin = true;
         else
             o.octets.append(tampon.data(), static_cast<std::size_t>(n));
     }
     ::close(fd);
-    if (erreur) return o;
+    if (o.erreur != 0) return o;
     o.lu = true;
     o.entier = o.octets.size() <= limite;
     if (!o.entier) o.octets.resize(limite);
     return o;
 }
 
-std::vector<std::string> decoupe(std::string_view octets, std::size_t maxligne) {
+} // namespace
+
+std::vector<std::string> decoupelignes(std::string_view octets, std::size_t maxligne) {
     constexpr std::string_view bom = "\xEF\xBB\xBF";
     if (octets.substr(0, bom.size()) == bom) octets.remove_prefix(bom.size());
     std::vector<std::string> lignes;
@@ -201,8 +202,6 @@ std::vector<std::string> decoupe(std::string_view octets, std::size_t maxligne) 
     }
     return lignes;
 }
-
-} // namespace
 
 std::string cp1252_vers_utf8(std::string_view octets) {
     std::string s;
@@ -264,48 +263,31 @@ bool restetemporaire(const std::string& fichier, const std::string& nom) {
            chiffres(suite.substr(tiret + 1));
 }
 
-bool ecritfichier(const std::string& chemin, std::string_view contenu) {
-    if (enmemoire(chemin)) {
-        ecritenmemoire(chemin, contenu);
-        return true;
-    }
-    if (chemin.empty() || chemin.back() == '/') {
-        errno = EISDIR;
-        return false;
-    }
+Resultat ecritfichier(const std::string& chemin, std::string_view contenu) {
+    if (chemin.empty() || chemin.back() == '/') return Resultat::echec(EISDIR);
     // One temporary name per file: what an interrupted write left is replaced by the next one. Only one
     // copy of the program writes in a folder (its lock), so the name is never in use by another.
     const std::string temporaire = nomtemporaire(chemin);
     ::unlink(temporaire.c_str());
-    const int fd =
-        passe(Etape::Ouverture)
-            ? ::open(temporaire.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666)
-            : -1;
-    if (fd < 0) return false;
+    if (Resultat r = passe(Etape::Ouverture); !r) return r;
+    const int fd = ::open(temporaire.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (fd < 0) return Resultat::echec(errno);
 
     // A rewritten file keeps the access rights it had.
     struct stat avant {};
     if (::stat(chemin.c_str(), &avant) == 0 && S_ISREG(avant.st_mode)) ::fchmod(fd, avant.st_mode & 07777);
 
-    bool ok = ecristout(fd, contenu) && passe(Etape::Synchro) && ::fsync(fd) == 0;
-    if (ok) {
-        ok = ::close(fd) == 0;
-    } else {
-        const int erreur = errno;
-        ::close(fd);
-        errno = erreur;
-    }
-    if (!ok || !remplacefichier(temporaire, chemin)) {
-        efface(temporaire);
-        return false;
-    }
-    return true;
+    Resultat r = termine(fd, contenu);
+    if (r) r = remplacefichier(temporaire, chemin);
+    if (!r) ::unlink(temporaire.c_str());
+    return r;
 }
 
-bool remplacefichier(const std::string& de, const std::string& vers) {
-    if (!passe(Etape::Renommage) || ::rename(de.c_str(), vers.c_str()) != 0) return false;
+Resultat remplacefichier(const std::string& de, const std::string& vers) {
+    if (Resultat r = passe(Etape::Renommage); !r) return r;
+    if (::rename(de.c_str(), vers.c_str()) != 0) return Resultat::echec(errno);
     synchronisedossier(dossierde(vers));
-    return true;
+    return {};
 }
 
 void nettoietemporaires(const std::string& dossier, const std::vector<std::string>& noms) {
@@ -328,23 +310,20 @@ std::optional<std::string> litfichier(const std::string& chemin, std::size_t tai
 }
 
 std::optional<std::vector<std::string>> litlignes(const std::string& chemin) {
-    if (auto copie = litenmemoire(chemin)) return decoupe(*copie, longueurmaxligne);
     const Octets o = litoctets(chemin, taillemaxlecture);
     if (!o.lu) return std::nullopt;
-    return decoupe(o.octets, longueurmaxligne);
+    return decoupelignes(o.octets, longueurmaxligne);
 }
 
 LectureEntiere litlignesentieres(const std::string& chemin, std::size_t taillemax) {
-    if (auto copie = litenmemoire(chemin)) return {decoupe(*copie, std::string::npos), true};
     const Octets o = litoctets(chemin, taillemax);
     LectureEntiere l;
     if (!o.lu) {
-        l.entiere = o.absent;
+        if (!o.absent) l.entiere = Resultat::echec(o.erreur);
         return l;
     }
-    l.lignes = decoupe(o.octets, std::string::npos);
-    l.entiere = o.entier;
-    if (!l.entiere) errno = EFBIG;
+    l.lignes = decoupelignes(o.octets, std::string::npos);
+    if (!o.entier) l.entiere = Resultat::echec(EFBIG);
     return l;
 }
 

@@ -1,12 +1,13 @@
 #pragma once
 // The program's own files: Windows-1252 text on disk, UTF-8 in memory, whole-file atomic writes,
-// and reading that never trusts what it finds. The files of a score folder kept in memory (memoire.h)
-// are read and written there instead.
+// and reading that never trusts what it finds. The score folder's files go through its `Stockage`.
 #include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "resultat.h"
 
 namespace tlv {
 
@@ -23,16 +24,16 @@ std::string lignecp1252(std::string_view octets);
 
 // Replaces `chemin` with exactly `contenu`: written to its temporary file (`nomtemporaire`), flushed to
 // disk, then renamed over the target and the rename made durable, so a reader sees the old file or the
-// new one, never a part. False when anything failed, errno telling why; the target is then untouched and
-// no temporary file is left.
-bool ecritfichier(const std::string& chemin, std::string_view contenu);
+// new one, never a part. On failure, with its reason, the target is untouched and no temporary file is
+// left.
+Resultat ecritfichier(const std::string& chemin, std::string_view contenu);
 
 // The one temporary name `ecritfichier` uses for `chemin`: ".<name>.tmp" in the same folder.
 std::string nomtemporaire(const std::string& chemin);
 
 // Renames `de` over `vers` (same folder) and syncs the folder so that the rename survives a power cut.
-// False when the rename failed, errno telling why.
-bool remplacefichier(const std::string& de, const std::string& vers);
+// Fails with the rename's reason.
+Resultat remplacefichier(const std::string& de, const std::string& vers);
 
 // Whether `fichier` (a name in a folder) is what an interrupted write of the file `nom` leaves behind:
 // its temporary file, or a numbered one of earlier versions (".<nom>.tmp<process>-<count>").
@@ -52,14 +53,17 @@ inline constexpr std::size_t taillemaxlecture = 1 << 20;
 // elsewhere use all three); a UTF-8 byte-order mark at the start is left out; a last line without an end
 // counts. Nothing when the file cannot be opened (missing, a folder, no access).
 std::optional<std::vector<std::string>> litlignes(const std::string& chemin);
+// Those lines of bytes already read, each cut at `longueurmax`.
+std::vector<std::string> decoupelignes(std::string_view octets, std::size_t longueurmax);
 
 // For a file that is rewritten from what was read: nothing may be cut.
 struct LectureEntiere {
     std::vector<std::string> lignes; // as `litlignes` gives them, but never cut
-    // The file was read to its end: it is missing (no line), or a readable file of at most `taillemax`
-    // bytes. Otherwise `lignes` hold what could be read and the file must not be rewritten from them;
-    // errno then tells why (EISDIR for a folder, EINVAL for a pipe or device, EFBIG past `taillemax`).
-    bool entiere = false;
+    // Done when the file was read to its end: it is missing (no line), or a readable file of at most
+    // `taillemax` bytes. Otherwise `lignes` hold what could be read and the file must not be rewritten
+    // from them; the failure tells why (EISDIR for a folder, EINVAL for a pipe or device, EFBIG past
+    // `taillemax`, else the system's reason).
+    Resultat entiere;
 };
 LectureEntiere litlignesentieres(const std::string& chemin, std::size_t taillemax);
 

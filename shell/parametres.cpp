@@ -14,12 +14,6 @@ namespace {
 constexpr int tempobelotedefaut = 4;
 constexpr float tempomemodefaut = 10.f; // tenths
 
-std::string chemin(const Reglages& r, const char* nom) {
-    std::string dossier = r.dossier_scores;
-    if (!dossier.empty() && dossier.back() != '/') dossier += '/';
-    return dossier + nom;
-}
-
 bool blanc(char c) {
     return c == ' ' || c == '\t';
 }
@@ -28,8 +22,8 @@ bool chiffre(char c) {
 }
 
 // The first line of the file as a number, if it holds one.
-std::optional<double> litfichier(const std::string& fichier) {
-    const auto lignes = litlignes(fichier);
+std::optional<double> litfichier(const Stockage& scores, const char* fichier) {
+    const auto lignes = scores.litlignes(fichier);
     if (!lignes || lignes->empty()) return std::nullopt;
     return lisnombre(lignes->front());
 }
@@ -42,8 +36,8 @@ std::string encadre(const std::string& nombre) {
     return ligne;
 }
 
-bool ecritnombre(const std::string& fichier, const std::string& nombre) {
-    return ecritfichier(fichier, nombre + "\r\n");
+Resultat ecritnombre(Stockage& scores, const char* fichier, const std::string& nombre) {
+    return scores.ecrit(fichier, nombre + "\r\n");
 }
 
 } // namespace
@@ -107,35 +101,37 @@ std::optional<double> lisnombre(std::string_view ligne) {
 
 void lisparambelote(Reglages& r) {
     r.tempobelote = tempobelotedefaut;
-    const std::string fichier = chemin(r, "tlvbelo.ini");
+    const char* fichier = "tlvbelo.ini";
     // A real number is taken to the nearest whole one, as reading it into an integer would.
-    if (const auto v = litfichier(fichier)) {
+    if (const auto v = litfichier(*r.scores, fichier)) {
         const double entier = arrondipair(*v);
         if (entier >= tempobelotemin && entier <= tempobelotemax) {
             r.tempobelote = static_cast<int>(entier);
             return;
         }
     }
-    ecritnombre(fichier, imprimenombre(r.tempobelote));
+    // Only a repair: the default holds for the run whether or not it could be written.
+    (void)ecritnombre(*r.scores, fichier, imprimenombre(r.tempobelote));
 }
 
 void lisparammemo(Reglages& r) {
-    const std::string fichier = chemin(r, "tlvmemo.ini");
+    const char* fichier = "tlvmemo.ini";
     float dixiemes = tempomemodefaut;
     // Only what the dialog can show is accepted: 0 to 5 seconds.
-    if (const auto v = litfichier(fichier); v && *v >= tempomemomin * 10 && *v <= tempomemomax * 10)
+    if (const auto v = litfichier(*r.scores, fichier);
+        v && *v >= tempomemomin * 10 && *v <= tempomemomax * 10)
         dixiemes = static_cast<float>(*v);
     else
-        ecritnombre(fichier, imprimenombre(dixiemes));
+        (void)ecritnombre(*r.scores, fichier, imprimenombre(dixiemes));
     r.tempomemo = dixiemes / 10;
 }
 
-bool sauveparambelote(const Reglages& r) {
-    return ecritnombre(chemin(r, "tlvbelo.ini"), imprimenombre(r.tempobelote));
+Resultat sauveparambelote(const Reglages& r) {
+    return ecritnombre(*r.scores, "tlvbelo.ini", imprimenombre(r.tempobelote));
 }
 
-bool sauveparammemo(const Reglages& r) {
-    return ecritnombre(chemin(r, "tlvmemo.ini"), imprimenombre(r.tempomemo * 10));
+Resultat sauveparammemo(const Reglages& r) {
+    return ecritnombre(*r.scores, "tlvmemo.ini", imprimenombre(r.tempomemo * 10));
 }
 
 int curseurmemo(float tempomemo) {
@@ -148,12 +144,12 @@ int curseurbelote(int tempobelote) {
     return std::clamp(tempobelote, tempobelotemin, tempobelotemax);
 }
 
-bool fermeturememo(Reglages& r, int curseur) {
+Resultat fermeturememo(Reglages& r, int curseur) {
     r.tempomemo = static_cast<float>(std::clamp(curseur, tempomemomin, tempomemomax));
     return sauveparammemo(r);
 }
 
-bool fermeturebelote(Reglages& r, int curseur) {
+Resultat fermeturebelote(Reglages& r, int curseur) {
     r.tempobelote = curseurbelote(curseur);
     return sauveparambelote(r);
 }

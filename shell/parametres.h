@@ -18,9 +18,9 @@ inline constexpr int tempomemomin = 0, tempomemomax = 5;
 void lisparambelote(Reglages& r);
 void lisparammemo(Reglages& r);
 
-// Rewrite the files with the current values (Memo in tenths); false when the write failed.
-bool sauveparambelote(const Reglages& r);
-bool sauveparammemo(const Reglages& r);
+// Rewrite the files with the current values (Memo in tenths).
+Resultat sauveparambelote(const Reglages& r);
+Resultat sauveparammemo(const Reglages& r);
 
 // The Memo dialog's slider on opening: `tempomemo` to the nearest whole second, a half going to the
 // even number, kept within the slider's range.
@@ -28,8 +28,8 @@ int curseurmemo(float tempomemo);
 // The Belote dialog's slider on opening: `tempobelote` kept within the slider's range.
 int curseurbelote(int tempobelote);
 // When a dialog closes, however it was closed: the slider's value becomes the setting and is saved.
-bool fermeturememo(Reglages& r, int curseur);
-bool fermeturebelote(Reglages& r, int curseur);
+Resultat fermeturememo(Reglages& r, int curseur);
+Resultat fermeturebelote(Reglages& r, int curseur);
 
 // A number as the settings files print it: a blank before a non-negative number and one after it;
 // up to 7 significant digits for a real (" 4 ", " 15 ", " 2.5 ", " .5 ", "-3 ").

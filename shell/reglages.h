@@ -1,16 +1,18 @@
 #pragma once
 // Options, sizes, paths and texts shared by every screen for the whole run.
+#include <memory>
 #include <string>
 
+#include "stockage.h"
 #include "textes.h"
 
 namespace tlv {
 
 struct Reglages {
-    std::string repertoire;       // application folder, ends with '/'
-    std::string dossier_scores;   // score folder ("tlvscore/tolvanex"), ends with '/'
-    bool scoresenmemoire = false; // the folder cannot be used: files live in memory for this run
-    bool echecsignale = false;    // a save that failed was told to the player (once a session)
+    std::string repertoire; // application folder, ends with '/'
+    // The score folder ("tlvscore/tolvanex/"), on disk or in memory for this run, chosen at start-up.
+    std::unique_ptr<Stockage> scores;
+    bool echecsignale = false; // a save that failed was told to the player (once a session)
     std::string sautligne = "\r\n";
     Textes textes{};
     std::string dossiervoix; // "voix.fr/"

@@ -1,6 +1,5 @@
 #include "tempo.h"
 
-#include <cerrno>
 #include <memory>
 
 #include "echec.h"
@@ -68,9 +67,7 @@ std::unique_ptr<DialogueTempo> tempo_belote(Plateforme& pf, Reglages& r) {
         pf, "Contrôle temporisation de Belote", tempobelotemin, tempobelotemax,
         std::vector<std::string>{"2 s", "4 s", "6 s", "8 s", "10s", "12s"},
         [&r] { return curseurbelote(r.tempobelote); },
-        [&pf, &r](int v) {
-            if (!fermeturebelote(r, v)) signale_echec(pf, r, "les réglages", errno);
-        });
+        [&pf, &r](int v) { signale_echec(pf, r, "les réglages", fermeturebelote(r, v)); });
 }
 
 std::unique_ptr<DialogueTempo> tempo_memo(Plateforme& pf, Reglages& r) {
@@ -78,9 +75,7 @@ std::unique_ptr<DialogueTempo> tempo_memo(Plateforme& pf, Reglages& r) {
         pf, "Contrôle temporisation de Memo", tempomemomin, tempomemomax,
         std::vector<std::string>{"0 s", "1 s", "2 s", "3 s", "4 s", "5 s"},
         [&r] { return curseurmemo(r.tempomemo); },
-        [&pf, &r](int v) {
-            if (!fermeturememo(r, v)) signale_echec(pf, r, "les réglages", errno);
-        });
+        [&pf, &r](int v) { signale_echec(pf, r, "les réglages", fermeturememo(r, v)); });
 }
 
 void ouvre_dialogue(Plateforme& pf, DialogueTempo& d) {

@@ -1,10 +1,8 @@
 #include "parties.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "shell/fichiers.h"
-#include "shell/memoire.h"
 
 namespace tlv::quadrel {
 
@@ -70,7 +68,7 @@ int tempsdeligne(const std::string& ligne) {
 }
 
 LectureEntiere Parties::lecture() const {
-    LectureEntiere l = litlignesentieres(chemin(), taillemaxparties);
+    LectureEntiere l = scores_.litlignesentieres(fichierparties, taillemaxparties);
     // UTF-8 marks that an editor left at a line's start are no part of a name (ours never start with those
     // bytes): a rewrite that brought that line first would lose it anyway.
     for (auto& x : l.lignes) {
@@ -93,31 +91,23 @@ std::string Parties::rendlenom(int index) const {
     return nomdeligne(l[static_cast<std::size_t>(index)]);
 }
 
-bool Parties::reecrit(const std::vector<std::string>& lignes) {
+Resultat Parties::reecrit(const std::vector<std::string>& lignes) {
     std::string contenu;
     for (const auto& l : lignes) contenu += l + "\r\n";
-    // A folder kept in memory has no disk file to rename over.
-    if (enmemoire(chemin())) return ecritfichier(chemin(), contenu);
-    // The new contents are complete and on disk in "tlvtempo" before they take the file's place in one
-    // durable rename; a cut between the two is taken up at the next start (creefichiers).
-    const std::string tempo = dossier_ + fichiertempo;
-    if (ecritfichier(tempo, contenu) && remplacefichier(tempo, chemin())) return true;
-    std::remove(tempo.c_str());
-    // The reason the fallback gives, if it fails too, is the one the player is told.
-    return ecritfichier(chemin(), contenu);
+    return scores_.ecritparrelais(fichierparties, fichiertempo, contenu);
 }
 
-bool Parties::ajoutepartie(const std::string& nom) {
+Resultat Parties::ajoutepartie(const std::string& nom) {
     auto [l, entiere] = lecture();
-    if (!entiere) return false;
+    if (!entiere) return entiere;
     l.push_back(lignepartie(nom, -1, 0));
     return reecrit(l);
 }
 
-std::optional<int> Parties::sauvepartie(const std::string& nom, int numtableau, int chrono) {
+Valeur<int> Parties::sauvepartie(const std::string& nom, int numtableau, int chrono) {
     const std::string n = nomstocke(nom);
     auto [l, entiere] = lecture();
-    if (!entiere) return std::nullopt;
+    if (!entiere) return entiere;
     int tempscumule = 0;
     bool trouve = false;
     for (auto& x : l)
@@ -131,7 +121,7 @@ std::optional<int> Parties::sauvepartie(const std::string& nom, int numtableau, 
         tempscumule = std::clamp(dureetableau - chrono, 0, tempsmaxpartie);
         l.push_back(lignepartie(nom, numtableau, tempscumule));
     }
-    if (!reecrit(l)) return std::nullopt;
+    if (Resultat r = reecrit(l); !r) return r;
     return tempscumule;
 }
 
@@ -147,10 +137,10 @@ Parties::Chargement Parties::chargepartie(const std::string& nom) const {
     return ch;
 }
 
-bool Parties::effacelapartie(const std::string& nom) {
+Resultat Parties::effacelapartie(const std::string& nom) {
     const std::string n = nomstocke(nom);
     auto [l, entiere] = lecture();
-    if (!entiere) return false;
+    if (!entiere) return entiere;
     std::erase_if(l, [&](const std::string& x) { return memenom(x, n); });
     return reecrit(l);
 }

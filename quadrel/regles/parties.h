@@ -2,13 +2,13 @@
 // Saved Quadrel games, "tlvjong1.sco" in the score folder: one CR LF line of 17 characters per game in
 // creation order: the name on 9, the last board cleared on 3 (" -1" for none), the seconds spent on the
 // boards cleared on 5. Rewrites go through "tlvtempo", then replace the file in one rename.
-// Pure: files only. Names are UTF-8 in memory, Windows-1252 on disk.
+// Pure: files only, through the score folder's `Stockage`. Names are UTF-8 in memory, Windows-1252 on disk.
 #include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "shell/fichiers.h"
+#include "shell/stockage.h"
 
 namespace tlv::quadrel {
 
@@ -31,10 +31,9 @@ int tempsdeligne(const std::string& ligne);
 
 class Parties {
   public:
-    // `dossier`: the score folder, ending with '/'.
-    explicit Parties(std::string dossier) : dossier_(std::move(dossier)) {}
+    explicit Parties(Stockage& scores) : scores_(scores) {}
 
-    std::string chemin() const { return dossier_ + fichierparties; }
+    std::string chemin() const { return scores_.chemin(fichierparties); }
     // The stored lines, blank ones left out; none when the file is missing.
     std::vector<std::string> lignes() const { return lecture().lignes; }
 
@@ -43,12 +42,12 @@ class Parties {
     std::string rendlenom(int index) const;
     std::string rendlepremiernom() const { return rendlenom(0); }
 
-    // The three writing operations below fail and leave the file untouched when it could not be read
-    // whole (too big, unreadable). A new game: its line, board -1, no time.
-    bool ajoutepartie(const std::string& nom);
+    // The three writing operations below fail with the reason and leave the file untouched when it could
+    // not be read whole (too big, unreadable). A new game: its line, board -1, no time.
+    Resultat ajoutepartie(const std::string& nom);
     // Board `numtableau` cleared with `chrono` seconds left: the game's line gets the board and the time
-    // spent added. Returns the game's cumulated seconds, nothing when the file could not be written.
-    std::optional<int> sauvepartie(const std::string& nom, int numtableau, int chrono);
+    // spent added. Returns the game's cumulated seconds, or why the file could not be written.
+    Valeur<int> sauvepartie(const std::string& nom, int numtableau, int chrono);
 
     struct Chargement {
         int numtableau = 0;      // the board after the last one cleared
@@ -57,12 +56,12 @@ class Parties {
     };
     Chargement chargepartie(const std::string& nom) const;
 
-    bool effacelapartie(const std::string& nom);
+    Resultat effacelapartie(const std::string& nom);
 
   private:
     LectureEntiere lecture() const;
-    bool reecrit(const std::vector<std::string>& lignes);
-    std::string dossier_;
+    Resultat reecrit(const std::vector<std::string>& lignes);
+    Stockage& scores_;
 };
 
 } // namespace tlv::quadrel

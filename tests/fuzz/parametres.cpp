@@ -27,8 +27,8 @@ double premier(const std::string& chemin) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille) {
     const std::string octets(reinterpret_cast<const char*>(donnees), taille);
     Reglages r;
-    r.dossier_scores = fuzz::dossier();
-    const std::string belote = r.dossier_scores + "tlvbelo.ini", memo = r.dossier_scores + "tlvmemo.ini";
+    r.scores = std::make_unique<StockageDisque>(fuzz::dossier());
+    const std::string belote = r.scores->chemin("tlvbelo.ini"), memo = r.scores->chemin("tlvmemo.ini");
     fuzz::pose(belote, octets);
     fuzz::pose(memo, octets);
 

@@ -25,7 +25,8 @@ std::vector<std::string> autres(const std::vector<std::string>& lignes, const st
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille) {
     const std::string octets(reinterpret_cast<const char*>(donnees), taille);
-    Parties p(fuzz::dossier());
+    StockageDisque disque(fuzz::dossier());
+    Parties p(disque);
     fuzz::pose(p.chemin(), octets);
 
     const std::vector<std::string> avant = p.lignes();
@@ -57,7 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     // A board cleared: the game's lines take the board and the time, nothing else moves.
     const int tableau = taille > 0 ? donnees[0] % 50 : 3;
     const int chrono = taille > 1 ? donnees[1] % 121 : 60;
-    const auto cumul = p.sauvepartie(nom, tableau, chrono);
+    const auto cumul = p.sauvepartie(nom, tableau, chrono).valeur();
     TLV_VERIFIE(cumul && *cumul >= 0 && *cumul <= tempsmaxpartie);
     const auto apres = p.lignes();
     TLV_VERIFIE(autres(apres, nom) == autres(avant, nom));

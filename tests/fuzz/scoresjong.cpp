@@ -10,10 +10,15 @@ using namespace tlv;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille) {
     const std::string octets(reinterpret_cast<const char*>(donnees), taille);
-    const std::string chemin = fuzz::dossier() + fichierjong;
+    StockageDisque disque(fuzz::dossier());
+    const std::string chemin = disque.chemin(fichierjong);
     fuzz::pose(chemin, octets);
+    const auto lit = [&disque](const std::string&) { return litjong(disque, fichierjong); };
+    const auto ecrit = [&disque](const std::string&, const TableJong& t) {
+        return ecritjong(disque, fichierjong, t).ok();
+    };
 
-    const TableJong t = litjong(chemin);
+    const TableJong t = lit(chemin);
     for (const ScoreJong& s : t) {
         TLV_VERIFIE(s.tableau >= 0 && s.tableau <= 999);
         TLV_VERIFIE(s.temps >= 0 && s.temps <= tempsmaxjong);
@@ -22,10 +27,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
         TLV_VERIFIE(relue && relue->ligne == s.ligne && relue->tableau == s.tableau &&
                     relue->temps == s.temps);
     }
-    fuzz::verifie_table(chemin, t, lignedefautjong, litjong, ecritjong,
-                        [](const ScoreJong& a, const ScoreJong& b) {
-                            return a.tableau > b.tableau || (a.tableau == b.tableau && a.temps < b.temps);
-                        });
+    fuzz::verifie_table(chemin, t, lignedefautjong, lit, ecrit, [](const ScoreJong& a, const ScoreJong& b) {
+        return a.tableau > b.tableau || (a.tableau == b.tableau && a.temps < b.temps);
+    });
 
     // A finished game ranks against the table without its own earlier line, and is stored as written.
     const int tableau = taille > 1 ? donnees[1] % 40 : 0;

@@ -10,10 +10,15 @@ using namespace tlv;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille) {
     const std::string octets(reinterpret_cast<const char*>(donnees), taille);
-    const std::string chemin = fuzz::dossier() + fichiermemo(0);
+    StockageDisque disque(fuzz::dossier());
+    const std::string chemin = disque.chemin(fichiermemo(0));
     fuzz::pose(chemin, octets);
+    const auto lit = [&disque](const std::string&) { return litmemo(disque, fichiermemo(0)); };
+    const auto ecrit = [&disque](const std::string&, const TableMemo& t) {
+        return ecritmemo(disque, fichiermemo(0), t).ok();
+    };
 
-    const TableMemo t = litmemo(chemin);
+    const TableMemo t = lit(chemin);
     for (const ScoreMemo& s : t) {
         TLV_VERIFIE(s.temps >= 0 && s.temps <= 32767);
         TLV_VERIFIE(s.ligne.size() > static_cast<std::size_t>(largeurnommemo));
@@ -21,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
         const auto relue = luememo(s.ligne);
         TLV_VERIFIE(relue && relue->ligne == s.ligne && relue->temps == s.temps);
     }
-    fuzz::verifie_table(chemin, t, lignedefautmemo, litmemo, ecritmemo,
+    fuzz::verifie_table(chemin, t, lignedefautmemo, lit, ecrit,
                         [](const ScoreMemo& a, const ScoreMemo& b) { return a.temps < b.temps; });
 
     // A new record goes where the ranking says, and reads back as it was written.

@@ -20,11 +20,11 @@ namespace tlv::essai {
 class Banc : public ::testing::Test {
   protected:
     void SetUp() override {
-        r.dossier_scores = dossier.chemin();
+        r.scores = std::make_unique<StockageDisque>(dossier.chemin());
         r.repertoire = "./"; // the tests run beside the data files
         r.textes = textes_fixes();
         choisit_tailles(r);
-        ASSERT_TRUE(creefichiers(r.dossier_scores));
+        ASSERT_TRUE(creefichiers(*r.scores));
     }
 
     // Runs `action` with the script feeding input; false when the script ran out first.

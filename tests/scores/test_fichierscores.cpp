@@ -59,14 +59,15 @@ TEST(InsertionMemo, EachRankShiftsTheLinesBelowAndDropsTheLast) {
 class Dossier : public ::testing::Test {
   protected:
     test::DossierTemp dossier;
+    StockageDisque disque{dossier.chemin()};
     std::string p = dossier / "tlvmemo1.sco";
 };
 
 TEST_F(Dossier, RoundTripIsByteExact) {
     test::ecritbrut(p, contenuinitial("tlvmemo0.sco"));
-    TableMemo t = litmemo(p);
+    TableMemo t = litmemo(disque, "tlvmemo1.sco");
     t = inserememo(t, rangmemo(t, 42), formatememo("zoé \"x\"", 42));
-    ASSERT_TRUE(ecritmemo(p, t));
+    ASSERT_TRUE(ecritmemo(disque, "tlvmemo1.sco", t));
     std::string attendu = "zo\xe9 \"x\"         42\r\n";
     for (int i = 0; i < 4; ++i) attendu += "INCONNU         10000\r\n";
     EXPECT_EQ(test::litbrut(p), attendu);
@@ -110,10 +111,10 @@ TEST_F(Dossier, DamagedFileThenARankingTime) {
         SCOPED_TRACE(c.contenu);
         std::filesystem::remove(p);
         if (!c.contenu.empty()) test::ecritbrut(p, c.contenu);
-        const TableMemo t = litmemo(p);
+        const TableMemo t = litmemo(disque, "tlvmemo1.sco");
         const int rang = rangmemo(t, c.temps);
         ASSERT_GT(rang, 0);
-        ASSERT_TRUE(ecritmemo(p, inserememo(t, rang, formatememo("MOI", c.temps))));
+        ASSERT_TRUE(ecritmemo(disque, "tlvmemo1.sco", inserememo(t, rang, formatememo("MOI", c.temps))));
         EXPECT_EQ(test::litbrut(p), c.attendu);
     }
 }

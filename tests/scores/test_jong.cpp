@@ -108,12 +108,14 @@ TEST(JongAbimePuisClasse, NoReadableGameIsDroppedBeforeADefaultLine) {
         lignes({Neuf[8], Neuf[0], Neuf[4], "bof", Neuf[2], Neuf[1], Neuf[7], Neuf[3], Neuf[6], Neuf[5]})};
     test::DossierTemp dossier;
     const std::string p = dossier / fichierjong;
+    StockageDisque disque(dossier.chemin());
     for (const std::string& contenu : avant) {
         SCOPED_TRACE(contenu);
         test::ecritbrut(p, contenu);
-        const ClassementJong cl = classejong(litjong(p), "", 5, 100);
+        const ClassementJong cl = classejong(litjong(disque, fichierjong), "", 5, 100);
         ASSERT_GT(cl.rang, 0);
-        ASSERT_TRUE(ecritjong(p, inserejong(cl.liste, cl.rang, formatejong("MOI", 5, 100))));
+        ASSERT_TRUE(
+            ecritjong(disque, fichierjong, inserejong(cl.liste, cl.rang, formatejong("MOI", 5, 100))));
         EXPECT_EQ(test::litbrut(p), lignes(attendu));
     }
 }

@@ -15,6 +15,11 @@ namespace {
 using test::DossierTemp;
 using test::litbrut;
 
+bool creefichiers(const std::string& dossier) {
+    StockageDisque disque(dossier);
+    return tlv::creefichiers(disque);
+}
+
 const char* const noms[] = {"tlvmemo0.sco", "tlvmemo1.sco", "tlvmemo2.sco", "tlvjong0.sco", "tlvjong1.sco"};
 
 std::string fois(int n, const std::string& ligne) {

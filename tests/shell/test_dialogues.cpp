@@ -31,7 +31,7 @@ TEST_P(Dialogues, StoreTheSliderHoweverTheyAreClosed) {
     const CasDialogue& c = GetParam();
     test::DossierTemp dossier;
     Reglages r;
-    r.dossier_scores = dossier.chemin();
+    r.scores = std::make_unique<StockageDisque>(dossier.chemin());
     r.tempobelote = static_cast<int>(c.avant);
     r.tempomemo = c.avant;
     Robot robot;

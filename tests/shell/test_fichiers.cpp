@@ -88,7 +88,7 @@ TEST(LitLignes, NothingWhenNoFileIsReadable) {
     for (const std::string& chemin : {d / "absent", d.chemin(), d / "tube"}) {
         EXPECT_FALSE(litlignes(chemin)) << chemin;
         const auto l = litlignesentieres(chemin, 10);
-        EXPECT_EQ(l.entiere, chemin == d / "absent") << chemin;
+        EXPECT_EQ(l.entiere.ok(), chemin == d / "absent") << chemin;
         EXPECT_TRUE(l.lignes.empty()) << chemin;
     }
 }
@@ -115,14 +115,14 @@ TEST(LitLignesEntieres, TellsWhetherTheWholeFileWasRead) {
     const std::string longue(longueurmaxligne + 10, 'x');
     test::ecritbrut(d / "f", longue + "\r\nsuite\r\n");
     auto l = litlignesentieres(d / "f", 100000);
-    EXPECT_TRUE(l.entiere);
+    EXPECT_TRUE(l.entiere.ok());
     EXPECT_EQ(l.lignes, (Lignes{longue, "suite"}));
     const std::string cent = std::string(98, 'a') + "\r\n";
     test::ecritbrut(d / "f", cent);
-    EXPECT_TRUE(litlignesentieres(d / "f", cent.size()).entiere);
+    EXPECT_TRUE(litlignesentieres(d / "f", cent.size()).entiere.ok());
     // One byte more than the limit: what was read is given, but the file is not whole.
     l = litlignesentieres(d / "f", cent.size() - 1);
-    EXPECT_FALSE(l.entiere);
+    EXPECT_EQ(l.entiere.erreur(), EFBIG);
     EXPECT_EQ(l.lignes, Lignes{std::string(98, 'a')});
 }
 

@@ -1,12 +1,11 @@
 // A score folder that cannot be used: the session keeps its files in memory and never touches the disk.
-#include "shell/memoire.h"
-
 #include <gtest/gtest.h>
 
 #include "dossiertemp.h"
 #include "shell/creefichiers.h"
 #include "shell/fichiers.h"
 #include "shell/parametres.h"
+#include "shell/stockage.h"
 
 namespace tlv {
 namespace {
@@ -14,37 +13,30 @@ namespace {
 using test::DossierTemp;
 using Lignes = std::vector<std::string>;
 
-class ScoresEnMemoire : public ::testing::Test {
-  protected:
+TEST(ScoresEnMemoire, AFolderUnderARegularFileGetsItsDefaultsAndKeepsWhatIsWritten) {
     DossierTemp d;
-    void TearDown() override { gardeenmemoire(""); }
-};
-
-TEST_F(ScoresEnMemoire, AFolderUnderARegularFileGetsItsDefaultsAndKeepsWhatIsWritten) {
     test::ecritbrut(d / "fichier", "pas un dossier");
-    const std::string dossier = d / "fichier/x/tolvanex/";
-    ASSERT_FALSE(creefichiers(dossier)); // on disk nothing can be made there
-    gardeenmemoire(dossier);
-    EXPECT_TRUE(creefichiers(dossier));
-    EXPECT_EQ(litlignes(dossier + "tlvmemo2.sco"), Lignes(5, "INCONNU         10000"));
-    EXPECT_EQ(litlignes(dossier + "tlvjong1.sco"), Lignes{}); // an empty file is a file too
+    StockageDisque disque(d / "fichier/x/tolvanex/");
+    ASSERT_FALSE(creefichiers(disque)); // on disk nothing can be made there
+    StockageMemoire memoire(disque.dossier());
+    EXPECT_TRUE(creefichiers(memoire));
+    EXPECT_EQ(memoire.litlignes("tlvmemo2.sco"), Lignes(5, "INCONNU         10000"));
+    EXPECT_EQ(memoire.litlignes("tlvjong1.sco"), Lignes{}); // an empty file is a file too
 
-    EXPECT_TRUE(ecritfichier(dossier + "tlvmemo2.sco", "ZOE             00042\r\n"));
-    EXPECT_EQ(litlignes(dossier + "tlvmemo2.sco"), Lignes{"ZOE             00042"});
-    // The same file however its path is spelt.
-    EXPECT_EQ(litlignes(d / "fichier/x/./y/../tolvanex/tlvmemo2.sco"), Lignes{"ZOE             00042"});
+    EXPECT_TRUE(memoire.ecrit("tlvmemo2.sco", "ZOE             00042\r\n"));
+    EXPECT_EQ(memoire.litlignes("tlvmemo2.sco"), Lignes{"ZOE             00042"});
     EXPECT_EQ(test::litbrut(d / "fichier"), "pas un dossier");
 }
 
-TEST_F(ScoresEnMemoire, DiskFilesAreReadUntilTheSessionWritesThemAndStayUntouched) {
+TEST(ScoresEnMemoire, DiskFilesAreReadUntilTheSessionWritesThemAndStayUntouched) {
+    DossierTemp d;
     test::ecritbrut(d / "tlvmemo0.sco", "ALICE           00020\r\n");
     test::ecritbrut(d / "tlvmemo.ini", " 15 \r\n");
-    gardeenmemoire(d.chemin());
-    EXPECT_TRUE(creefichiers(d.chemin()));
-    EXPECT_EQ(litlignes(d / "tlvmemo0.sco"), Lignes{"ALICE           00020"});
-
     Reglages r;
-    r.dossier_scores = d.chemin();
+    r.scores = std::make_unique<StockageMemoire>(d.chemin());
+    EXPECT_TRUE(creefichiers(*r.scores));
+    EXPECT_EQ(r.scores->litlignes("tlvmemo0.sco"), Lignes{"ALICE           00020"});
+
     lisparammemo(r);
     EXPECT_FLOAT_EQ(r.tempomemo, 1.5f);
     r.tempomemo = 3.f;
@@ -57,30 +49,14 @@ TEST_F(ScoresEnMemoire, DiskFilesAreReadUntilTheSessionWritesThemAndStayUntouche
     EXPECT_EQ(test::litbrut(d / "tlvmemo.ini"), " 15 \r\n");
 }
 
-TEST_F(ScoresEnMemoire, AnUnreadableFileStartsFromItsDefaultInMemory) {
+TEST(ScoresEnMemoire, AnUnreadableFileStartsFromItsDefaultInMemory) {
+    DossierTemp d;
     // A link to itself cannot be opened, and not because it is missing.
     std::filesystem::create_symlink("tlvmemo1.sco", d / "tlvmemo1.sco");
-    gardeenmemoire(d.chemin());
-    EXPECT_TRUE(creefichiers(d.chemin()));
-    EXPECT_EQ(litlignes(d / "tlvmemo1.sco"), Lignes(5, "INCONNU         10000"));
+    StockageMemoire memoire(d.chemin());
+    EXPECT_TRUE(creefichiers(memoire));
+    EXPECT_EQ(memoire.litlignes("tlvmemo1.sco"), Lignes(5, "INCONNU         10000"));
     EXPECT_EQ(test::contenudossier(d.chemin()), std::set<std::string>{"tlvmemo1.sco"});
-}
-
-TEST_F(ScoresEnMemoire, OnlyThatFolderIsKeptInMemoryAndTheDiskComesBack) {
-    std::filesystem::create_directories(d / "scores/sous");
-    gardeenmemoire(d / "scores");
-    EXPECT_TRUE(ecritfichier(d / "scores/f", "memoire"));
-    EXPECT_TRUE(ecritfichier(d / "scores/sous/f", "disque"));
-    EXPECT_TRUE(ecritfichier(d / "f", "disque"));
-    EXPECT_FALSE(test::litbrut(d / "scores/f"));
-    EXPECT_EQ(test::litbrut(d / "scores/sous/f"), "disque");
-    EXPECT_EQ(test::litbrut(d / "f"), "disque");
-    EXPECT_EQ(litlignes(d / "scores/f"), Lignes{"memoire"});
-
-    gardeenmemoire("");
-    EXPECT_FALSE(litlignes(d / "scores/f"));
-    EXPECT_TRUE(ecritfichier(d / "scores/f", "x"));
-    EXPECT_EQ(test::litbrut(d / "scores/f"), "x");
 }
 
 TEST(DossierEcrivable, TriedForRealAndLeftClean) {

@@ -24,17 +24,21 @@ using test::litbrut;
 
 struct Cible {
     const char* nom;
-    std::function<bool(const std::string& dossier)> ecrit; // the new contents
+    std::function<Resultat(const std::string& dossier)> ecrit; // the new contents
 };
 
 const Cible Scores{"tlvjong0.sco", [](const std::string& d) {
-                       const std::string f = d + "tlvjong0.sco";
-                       return ecritjong(f, inserejong(litjong(f), 1, formatejong("TOTO", 3, 100)));
+                       StockageDisque s(d);
+                       return ecritjong(s, fichierjong,
+                                        inserejong(litjong(s, fichierjong), 1, formatejong("TOTO", 3, 100)));
                    }};
-const Cible Sauvegardes{"tlvjong1.sco", [](const std::string& d) { return Parties(d).ajoutepartie("DEUX"); }};
+const Cible Sauvegardes{"tlvjong1.sco", [](const std::string& d) {
+                            StockageDisque s(d);
+                            return Parties(s).ajoutepartie("DEUX");
+                        }};
 const Cible Reglage{"tlvbelo.ini", [](const std::string& d) {
                         Reglages r;
-                        r.dossier_scores = d;
+                        r.scores = std::make_unique<StockageDisque>(d);
                         r.tempobelote = 7;
                         return sauveparambelote(r);
                     }};
@@ -46,10 +50,10 @@ class Panne : public ::testing::TestWithParam<Cas> {
     // A folder as a session leaves it: the score files, a saved game, the settings.
     static void prepare(const std::string& d) {
         metpanne({});
-        ASSERT_TRUE(creefichiers(d));
-        ASSERT_TRUE(Parties(d).ajoutepartie("UN"));
         Reglages r;
-        r.dossier_scores = d;
+        r.scores = std::make_unique<StockageDisque>(d);
+        ASSERT_TRUE(creefichiers(*r.scores));
+        ASSERT_TRUE(Parties(*r.scores).ajoutepartie("UN"));
         lisparambelote(r); // writes the default
     }
     void SetUp() override {
@@ -77,16 +81,15 @@ TEST_P(Panne, TheFileIsTheOldOrTheNewOneAndNoTemporaryIsLeft) {
         SCOPED_TRACE(rang);
         test::ecritbrut(d / nom(), ancien);
         metpanne({etape(), rang, ENOSPC, false});
-        errno = 0;
-        const bool ok = cible().ecrit(d.chemin());
-        const int erreur = errno;
+        const Resultat resultat = cible().ecrit(d.chemin());
+        const bool ok = resultat.ok();
         metpanne({});
         EXPECT_EQ(litbrut(d / nom()), ok ? nouveau : ancien);
         EXPECT_EQ(test::contenudossier(d.chemin()), noms);
         if (etape() == Etape::SynchroDossier) {
             EXPECT_TRUE(ok); // renamed is written, though the folder would not sync
         } else if (!ok) {
-            EXPECT_EQ(erreur, ENOSPC); // the reason the player is told survives the cleaning up
+            EXPECT_EQ(resultat.erreur(), ENOSPC); // the reason the player is told survives the cleaning up
         } else {
             EXPECT_TRUE(rang > 1 || &cible() == &Sauvegardes) << "the first failing step did not fail";
         }
@@ -100,7 +103,7 @@ TEST_P(Panne, CutThereTheNextStartFindsTheOldOrTheNewFileAndNothingElse) {
         const pid_t pid = ::fork();
         if (pid == 0) {
             metpanne({etape(), rang, EIO, true});
-            cible().ecrit(d.chemin());
+            (void)cible().ecrit(d.chemin());
             ::_exit(3); // the cut was never reached
         }
         int etat = 0;
@@ -113,7 +116,8 @@ TEST_P(Panne, CutThereTheNextStartFindsTheOldOrTheNewFileAndNothingElse) {
         const bool tempo = std::filesystem::exists(d / fichiertempo);
         const auto avant = litbrut(d / nom());
         EXPECT_TRUE(avant == ancien || avant == nouveau);
-        ASSERT_TRUE(creefichiers(d.chemin()));
+        StockageDisque disque(d.chemin());
+        ASSERT_TRUE(creefichiers(disque));
         // A complete "tlvtempo" is the newest list.
         EXPECT_EQ(litbrut(d / nom()), tempo ? nouveau : avant);
         EXPECT_EQ(test::contenudossier(d.chemin()), noms);

@@ -15,7 +15,7 @@ using test::litbrut;
 
 class Parametres : public ::testing::Test {
   protected:
-    Parametres() { r.dossier_scores = d.chemin(); }
+    Parametres() { r.scores = std::make_unique<StockageDisque>(d.chemin()); }
     std::string belo() const { return d / "tlvbelo.ini"; }
     std::string memo() const { return d / "tlvmemo.ini"; }
     test::DossierTemp d;
@@ -52,8 +52,8 @@ TEST_F(Parametres, ClosingADialogStoresTheSlider) {
 }
 
 TEST_F(Parametres, FailedSaveWithoutCrashing) {
-    r.dossier_scores = d / "absent/";
-    EXPECT_FALSE(sauveparambelote(r));
+    r.scores = std::make_unique<StockageDisque>(d / "absent/");
+    EXPECT_EQ(sauveparambelote(r).erreur(), ENOENT);
     lisparambelote(r); // cannot repair: the default is used
     EXPECT_EQ(r.tempobelote, 4);
 }

@@ -242,14 +242,16 @@ template <class Table> std::string enlignes(const Table& t) {
 // What is wrong with the score folder: every file must be exactly what its reader would write back.
 std::vector<std::string> verifie_dossier(const std::string& d) {
     std::vector<std::string> pb;
+    StockageDisque disque(d);
     for (int n = 0; n < 3; ++n) {
         const std::string f = d + fichiermemo(n);
-        if (fs::exists(f) && lit(f) != enlignes(litmemo(f)))
+        if (fs::exists(f) && lit(f) != enlignes(litmemo(disque, fichiermemo(n))))
             pb.push_back(f + " n'est pas un tableau relu tel quel");
     }
-    if (const std::string f = d + fichierjong; fs::exists(f) && lit(f) != enlignes(litjong(f)))
+    if (const std::string f = d + fichierjong;
+        fs::exists(f) && lit(f) != enlignes(litjong(disque, fichierjong)))
         pb.push_back(f + " n'est pas un tableau relu tel quel");
-    Parties p(d);
+    Parties p(disque);
     std::string attendu;
     for (const auto& l : p.lignes()) {
         if (lignepartie(nomdeligne(l), tableaudeligne(l), tempsdeligne(l)) != l)
@@ -262,7 +264,7 @@ std::vector<std::string> verifie_dossier(const std::string& d) {
     for (const char* nom : {"tlvbelo.ini", "tlvmemo.ini"}) {
         const std::string avant = lit(d + nom);
         Reglages r;
-        r.dossier_scores = d;
+        r.scores = std::make_unique<StockageDisque>(d);
         lisparambelote(r);
         lisparammemo(r);
         if (lit(d + nom) != avant) pb.push_back(std::string(nom) + " n'était pas valide : " + avant);
