@@ -1,76 +1,38 @@
 #include "belote_table/composition.h"
 
+#include "belote/carte.h"
+
 namespace tlv::belote {
 
 namespace {
 
-const char* const Rangs[8] = {"7 ", "8 ", "9 ", "V ", "D ", "R ", "10 ", "As "};
-const char* const Couleurs[5] = {"", "pique", "carreau", "trefle", "coeur"};
-
-int couleur_du_nom(const std::string& nom) {
-    if (nom.size() < 4) return 0;
-    const std::string fin = nom.substr(nom.size() - 4);
-    if (fin == "ique") return 1;
-    if (fin == "reau") return 2;
-    if (fin == "efle") return 3;
-    if (fin == "oeur") return 4;
-    return 0;
-}
-
-int rang_du_nom(const std::string& nom) {
-    if (nom.empty()) return -1;
-    switch (nom[0]) {
-    case '7':
+// The two digits of a card code in a rigged deal; anything else is no card.
+int code_de(const std::string& deuxchiffres) {
+    if (deuxchiffres.size() != 2 || deuxchiffres[0] < '1' || deuxchiffres[0] > '4' || deuxchiffres[1] < '0' ||
+        deuxchiffres[1] > '7')
         return 0;
-    case '8':
-        return 1;
-    case '9':
-        return 2;
-    case 'V':
-        return 3;
-    case 'D':
-        return 4;
-    case 'R':
-        return 5;
-    case '1':
-        return 6;
-    case 'A':
-        return 7;
-    default:
-        return -1;
-    }
+    return code(deuxchiffres[0] - '0', deuxchiffres[1] - '0');
 }
 
 } // namespace
 
-std::string Composition::rnc(const std::string& code) {
-    if (code.size() != 2 || code[0] < '1' || code[0] > '4' || code[1] < '0' || code[1] > '7') return "";
-    const int s = code[0] - '0', r = code[1] - '0';
-    if (s == 2 && r == 6) return "10carreau";
-    if (s == 2 && r == 7) return "Ascarreau";
-    return std::string(Rangs[r]) + Couleurs[s];
-}
-
-std::string Composition::rendnumerocarte(const std::string& nom) {
-    const int s = couleur_du_nom(nom), r = rang_du_nom(nom);
-    if (s == 0 || r < 0) return "";
-    return std::string(1, static_cast<char>('0' + s)) + static_cast<char>('0' + r);
+bool& Composition::place(int code) {
+    return rouge[static_cast<std::size_t>(couleur(code))][static_cast<std::size_t>(rang(code))];
 }
 
 void Composition::place_non() {
     for (int i = 21; i <= 32; ++i)
-        if (carte[static_cast<std::size_t>(i)] == Non) carte[static_cast<std::size_t>(i)].clear();
+        if (carte[static_cast<std::size_t>(i)] == Non) carte[static_cast<std::size_t>(i)] = 0;
     const int g = (joueur + 1) % 4;
-    std::string& c = carte[static_cast<std::size_t>(23 + 3 * g)];
-    const int s = couleur_du_nom(c), r = rang_du_nom(c);
-    if (s > 0 && r >= 0) rouge[static_cast<std::size_t>(s)][static_cast<std::size_t>(r)] = false;
+    int& c = carte[static_cast<std::size_t>(23 + 3 * g)];
+    if (estcarte(c)) place(c) = false;
     c = Non;
 }
 
 void Composition::charge(const std::string& fauxjeu, int donneurfauxjeu) {
     joueur = (donneurfauxjeu >= 1 && donneurfauxjeu <= 4 ? donneurfauxjeu : 1) - 1;
     joueurchoix = 0;
-    for (auto& c : carte) c.clear();
+    carte.fill(0);
     for (auto& s : rouge) s.fill(false);
     if (!fauxjeu.empty()) remetcarteenplace(fauxjeu, joueur + 1);
     place_non();
@@ -88,9 +50,9 @@ void Composition::paquet_Click(int s, int r) {
     else
         debut = 21 + 3 * (joueurchoix - 5), fin = debut + 2;
     for (int i = debut; i <= fin; ++i) {
-        std::string& c = carte[static_cast<std::size_t>(i)];
-        if (!c.empty()) continue;
-        c = rnc(std::string(1, static_cast<char>('0' + s)) + static_cast<char>('0' + r));
+        int& c = carte[static_cast<std::size_t>(i)];
+        if (c != 0) continue;
+        c = code(s, r);
         rg = true;
         return;
     }
@@ -98,11 +60,10 @@ void Composition::paquet_Click(int s, int r) {
 
 void Composition::carte_Click(int i) {
     if (i < 0 || i > 32) return;
-    std::string& c = carte[static_cast<std::size_t>(i)];
-    if (c.empty() || c == Non) return;
-    const int s = couleur_du_nom(c), r = rang_du_nom(c);
-    if (s > 0 && r >= 0) rouge[static_cast<std::size_t>(s)][static_cast<std::size_t>(r)] = false;
-    c.clear();
+    int& c = carte[static_cast<std::size_t>(i)];
+    if (!estcarte(c)) return;
+    place(c) = false;
+    c = 0;
 }
 
 void Composition::joueur_Click(int i) {
@@ -112,7 +73,7 @@ void Composition::joueur_Click(int i) {
 }
 
 void Composition::reposetout() {
-    for (auto& c : carte) c.clear();
+    carte.fill(0);
     for (auto& s : rouge) s.fill(false);
     place_non();
 }
@@ -141,20 +102,20 @@ int Composition::slot_de(int k, int donneur) {
 
 std::string Composition::fabriquefauxjeu(int donneurfauxjeu) const {
     std::string f;
-    for (int k = 1; k <= 32; ++k)
-        f += rendnumerocarte(carte[static_cast<std::size_t>(slot_de(k, donneurfauxjeu))]);
+    for (int k = 1; k <= 32; ++k) {
+        const int c = carte[static_cast<std::size_t>(slot_de(k, donneurfauxjeu))];
+        if (estcarte(c)) f += std::to_string(c);
+    }
     return f;
 }
 
 void Composition::remetcarteenplace(const std::string& fauxjeu, int donneurfauxjeu) {
     for (int k = 1; k <= 32 && static_cast<std::size_t>(2 * k) <= fauxjeu.size(); ++k) {
-        const std::string code = fauxjeu.substr(static_cast<std::size_t>(2 * k - 2), 2);
-        const std::string nom = rnc(code);
-        carte[static_cast<std::size_t>(slot_de(k, donneurfauxjeu))] = nom;
-        const int s = couleur_du_nom(nom), r = rang_du_nom(nom);
-        if (s > 0 && r >= 0) rouge[static_cast<std::size_t>(s)][static_cast<std::size_t>(r)] = true;
+        const int c = code_de(fauxjeu.substr(static_cast<std::size_t>(2 * k - 2), 2));
+        carte[static_cast<std::size_t>(slot_de(k, donneurfauxjeu))] = c;
+        if (estcarte(c)) place(c) = true;
     }
-    carte[static_cast<std::size_t>(23 + 3 * (donneurfauxjeu % 4))].clear();
+    carte[static_cast<std::size_t>(23 + 3 * (donneurfauxjeu % 4))] = 0;
 }
 
 } // namespace tlv::belote

@@ -8,11 +8,8 @@ namespace tlv::belote {
 
 class Composition {
   public:
-    static constexpr const char* Non = "NON";
-    // Card name from a two-digit code given as text ("26" -> "10carreau"); "" for anything else.
-    static std::string rnc(const std::string& code);
-    // Two-digit code from a card name ("10 trefle" -> "36"); "" for an empty or unknown name.
-    static std::string rendnumerocarte(const std::string& nom);
+    // The slot that stays empty, the dealer's "NON": not a card code.
+    static constexpr int Non = -1;
 
     // The editor as it opens: rebuilt from a validated deal, or empty.
     void charge(const std::string& fauxjeu, int donneurfauxjeu);
@@ -32,12 +29,14 @@ class Composition {
     void remetcarteenplace(const std::string& fauxjeu, int donneurfauxjeu);
     bool complete() const;
 
-    std::array<std::string, 33> carte;
+    std::array<int, 33> carte{};                // card codes; 0 an empty slot, `Non` the dealer's
     std::array<std::array<bool, 8>, 5> rouge{}; // [suit][rank]: the card stands in a slot
     int joueurchoix = 0;                        // the group the next card goes to, 0..8
     int joueur = 0;                             // the dealer, 0..3
 
   private:
+    // Whether the card stands in a slot.
+    bool& place(int code);
     void place_non();
     // Slot of card k (1..32) of the deal for a dealer.
     static int slot_de(int k, int donneur);

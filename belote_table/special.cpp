@@ -1,5 +1,6 @@
 #include "belote_table/special.h"
 
+#include "belote/carte.h"
 #include "platform/plateforme.h"
 #include "platform/trace_fin.h"
 
@@ -46,15 +47,13 @@ void option(Surface& s, Polices& po, const Rect& r, const std::string& texte, bo
     po.imprime(s, r.x + 15, r.y + (r.h - po.hauteur(Petit)) / 2, texte, Petit, Noir);
 }
 
-// A card's name as the form shows it: its rank and its suit's sign ("10 ♦"), so that it fits its slot.
-std::string court(const std::string& nom) {
-    const std::string code = Composition::rendnumerocarte(nom);
-    if (code.size() != 2) return nom;
+// What a slot shows: a card by its rank and its suit's sign ("10 ♦"), so that it fits; the dealer's "NON".
+std::string court(int carte) {
+    if (carte == Composition::Non) return "NON";
+    if (!estcarte(carte)) return "";
     static const char* const rangs[8] = {"7", "8", "9", "V", "D", "R", "10", "As"};
     static const char* const signes[5] = {"", "\u2660", "\u2666", "\u2663", "\u2665"};
-    const int s = code[0] - '0', r = code[1] - '0';
-    if (s < 1 || s > 4 || r < 0 || r > 7) return nom;
-    return std::string(rangs[r]) + " " + signes[s];
+    return std::string(rangs[rang(carte)]) + " " + signes[couleur(carte)];
 }
 
 // Running text broken into lines that fit the width.
@@ -137,9 +136,7 @@ void Special::dessine_tout() {
     for (int s = 1; s <= 4; ++s)
         for (int r = 0; r < 8; ++r) {
             const Rect p = place_paquet(s, r);
-            const std::string nom =
-                Composition::rnc(std::string(1, static_cast<char>('0' + s)) + static_cast<char>('0' + r));
-            etiquette(image, pt, p, court(nom),
+            etiquette(image, pt, p, court(code(s, r)),
                       compo.rouge[static_cast<std::size_t>(s)][static_cast<std::size_t>(r)] ? Rouge : Blanc);
         }
     cadre_titre(image, po, Rect{298, 120, 336, 134}, "Cinq premières cartes");
@@ -149,7 +146,7 @@ void Special::dessine_tout() {
         option(image, po, place_joueurchoix(k), k == 4 ? "carte retournée" : Sieges[k <= 3 ? k : k - 5],
                compo.joueurchoix == k);
     for (int i = 0; i <= 32; ++i) {
-        const std::string& c = compo.carte[static_cast<std::size_t>(i)];
+        const int c = compo.carte[static_cast<std::size_t>(i)];
         etiquette(image, pt, place_carte(i), court(c), c == Composition::Non ? Gris : Blanc);
     }
     cadre_titre(image, po, Rect{8, 318, 284, 44}, "Qui distribue");
@@ -187,9 +184,7 @@ void Special::boutok_Click() {
         for (int c = 1; c <= 4; ++c)
             for (int r = 0; r < 8; ++r)
                 if (!compo.rouge[static_cast<std::size_t>(c)][static_cast<std::size_t>(r)] && ++n <= 8)
-                    liste += (n > 1 ? ", " : "") +
-                             court(Composition::rnc(std::string(1, static_cast<char>('0' + c)) +
-                                                    static_cast<char>('0' + r)));
+                    liste += (n > 1 ? ", " : "") + court(code(c, r));
         manque =
             (n == 1 ? "Il manque une carte\u00a0: " : "Il manque " + std::to_string(n) + " cartes\u00a0: ") +
             liste + (n > 8 ? ", …" : "");

@@ -1,29 +1,15 @@
-// The deal editor's rules: names and codes, the "NON" slot of the seat after the dealer, the deal order.
+// The deal editor's rules: the "NON" slot of the seat after the dealer, the deal order.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <set>
 
+#include "belote/carte.h"
 #include "belote_table/composition.h"
 
 namespace tlv {
 using namespace tlv::belote;
 namespace {
-
-TEST(Composition, NamesAndCodesGoBothWaysAndOddOnesGiveNothing) {
-    for (const auto& [code, nom] : {std::pair{"10", "7 pique"},
-                                    {"17", "As pique"},
-                                    {"26", "10carreau"},
-                                    {"27", "Ascarreau"},
-                                    {"33", "V trefle"},
-                                    {"44", "D coeur"}}) {
-        EXPECT_EQ(Composition::rnc(code), nom);
-        EXPECT_EQ(Composition::rendnumerocarte(nom), code);
-    }
-    for (const char* c : {"", "1", "50", "18", "0a", "123"}) EXPECT_EQ(Composition::rnc(c), "") << c;
-    for (const char* n : {"", "NON", "X pique", "7 truc"})
-        EXPECT_EQ(Composition::rendnumerocarte(n), "") << n;
-}
 
 // Puts every card of the pack in the first group that still has room, the way a user fills the form.
 void remplit(Composition& c) {
@@ -43,20 +29,20 @@ TEST(Composition, AFullGroupOrANewNonSlotLeavesTheCardInThePack) {
     c.paquet_Click(1, 0);
     c.paquet_Click(1, 1);
     c.paquet_Click(1, 2);
-    EXPECT_EQ(c.carte[24], "7 pique");
-    EXPECT_EQ(c.carte[25], "8 pique");
+    EXPECT_EQ(c.carte[24], code(pique, sept));
+    EXPECT_EQ(c.carte[25], code(pique, huit));
     EXPECT_EQ(c.carte[26], Composition::Non);
     EXPECT_FALSE(c.rouge[1][2]);
     c.paquet_Click(1, 0); // already placed: nothing
-    EXPECT_EQ(std::count(c.carte.begin(), c.carte.end(), ""), 33 - 3);
+    EXPECT_EQ(std::count(c.carte.begin(), c.carte.end(), 0), 33 - 3);
     // A new dealer sends the card of the new NON slot back to the pack.
     c.reposetout();
     c.joueurchoix = 7; // rest of Nord
     for (int r = 0; r < 3; ++r) c.paquet_Click(4, r);
-    EXPECT_EQ(c.carte[29], "9 coeur");
+    EXPECT_EQ(c.carte[29], code(coeur, neuf));
     c.joueur_Click(1); // Est deals: Nord follows
     EXPECT_EQ(c.carte[29], Composition::Non);
-    EXPECT_EQ(c.carte[26], "");
+    EXPECT_EQ(c.carte[26], 0);
     EXPECT_FALSE(c.rouge[4][2]);
     EXPECT_TRUE(c.rouge[4][1]);
 }
@@ -66,7 +52,7 @@ TEST(Composition, RemovingACardBlocksValiderAndStartingAgainEmptiesAllButNon) {
     c.charge("", 2);
     remplit(c);
     c.carte_Click(0);
-    EXPECT_EQ(c.carte[0], "");
+    EXPECT_EQ(c.carte[0], 0);
     EXPECT_EQ(c.boutok_Click(), "");
     c.carte_Click(29); // the NON slot of Nord does not move
     EXPECT_EQ(c.carte[29], Composition::Non);
@@ -74,7 +60,7 @@ TEST(Composition, RemovingACardBlocksValiderAndStartingAgainEmptiesAllButNon) {
     EXPECT_EQ(c.boutok_Click().size(), 64u);
     c.reposetout();
     EXPECT_FALSE(c.complete());
-    EXPECT_EQ(std::count(c.carte.begin(), c.carte.end(), ""), 32);
+    EXPECT_EQ(std::count(c.carte.begin(), c.carte.end(), 0), 32);
     EXPECT_EQ(c.carte[29], Composition::Non);
 }
 

@@ -136,7 +136,7 @@ TEST(EditeurDeDonne, ARightClickChangesNothing) {
     ASSERT_TRUE(s.compo.rouge[2][3]);
     const auto place = etat();
     int i = 0;
-    while (i < 32 && (s.compo.carte[static_cast<std::size_t>(i)].empty() ||
+    while (i < 32 && (s.compo.carte[static_cast<std::size_t>(i)] == 0 ||
                       s.compo.carte[static_cast<std::size_t>(i)] == Composition::Non))
         ++i;
     clic(bouton::Droit, Special::place_carte(i));
