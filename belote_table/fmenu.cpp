@@ -1,10 +1,8 @@
 #include "belote_table/fmenu.h"
 
 #include <algorithm>
-#include <span>
 
 #include "belote_table/special.h"
-#include "platform/menuclavier.h"
 #include "platform/plateforme.h"
 #include "shell/reglages.h"
 #include "shell/sons.h"
@@ -18,7 +16,27 @@ constexpr int Haut[7] = {0, 35, 105, 175, 245, 315, 385};
 
 // Its own picture is never shown: kept at one stored pixel per pixel, it only gives the form its size.
 Fmenu::Fmenu(Contexte& ctx, const Surface& fond, bool partieencours, Paquet& paquet)
-    : Form(ctx.pf, 640, 480, 1), ctx_(ctx), fond_(fond), partieencours_(partieencours), paquet_(paquet) {}
+    : MenuJeu(ctx.pf, 640, 480, 1), ctx_(ctx), fond_(fond), partieencours_(partieencours), paquet_(paquet) {
+    Reglages& r = ctx.r;
+    const auto toujours = [] { return true; };
+    lignes_[1] = {[this] { return partieencours_; }, [this] { repond(ReponseMenu::continuer); }, {}};
+    lignes_[2] = {toujours, [this] { repond(ReponseMenu::nouvelle); }, {}};
+    lignes_[3] = {toujours,
+                  [this, &r] {
+                      joueson(pf, r, "cartew00");
+                      r.avecannonces = !r.avecannonces;
+                      affmenu(survol);
+                  },
+                  {}};
+    // The match's points, 500 to 2000.
+    lignes_[4] = {toujours, {}, [this, &r](int sens) {
+                      joueson(pf, r, "cartew00");
+                      r.partieen = std::clamp(r.partieen + 500 * sens, 500, 2000);
+                      affmenu(survol);
+                  }};
+    // Line 5, the deal editor, stays the mouse's secret: the keys skip it.
+    lignes_[6] = {toujours, [this] { repond(ReponseMenu::quitter); }, {}};
+}
 
 int Fmenu::ligne_sous(int x, int y) {
     if (x < 80 || x >= 560) return 0;
@@ -73,68 +91,14 @@ void Fmenu::Form_Activate() {
     affmenu(0);
 }
 
-void Fmenu::MouseMove(int, int, int x, int y) {
-    const int l = ligne_sous(x, y);
-    if (l == survol) return;
-    survol = l;
-    affmenu(l);
-}
-
-void Fmenu::MouseDown(int, int shift, int x, int) {
-    switch (survol) {
-    case 4:
-        if (x >= 80 && x < 140)
-            fleche(4, -1);
-        else if (x >= 500 && x < 560)
-            fleche(4, 1);
-        return;
-    case 5:
-        if (shift == (maj::Shift | maj::Alt)) editeur();
-        return;
-    default:
-        choisit(survol);
-        return;
-    }
+void Fmenu::MouseDown(int button, int shift, int x, int y) {
+    if (survol != 5) return MenuJeu::MouseDown(button, shift, x, y);
+    if (shift == (maj::Shift | maj::Alt)) editeur();
 }
 
 void Fmenu::repond(ReponseMenu r) {
-    joueson(pf, ctx_.r, "cartew00");
     reponse = r;
-    hide();
-}
-
-void Fmenu::choisit(int ligne) {
-    Reglages& r = ctx_.r;
-    switch (ligne) {
-    case 1:
-        if (partieencours_) repond(ReponseMenu::continuer);
-        return;
-    case 2:
-        repond(ReponseMenu::nouvelle);
-        return;
-    case 6:
-        repond(ReponseMenu::quitter);
-        return;
-    case 3:
-        joueson(pf, r, "cartew00");
-        r.avecannonces = !r.avecannonces;
-        affmenu(survol);
-        return;
-    default:
-        return;
-    }
-}
-
-void Fmenu::fleche(int ligne, int sens) {
-    if (ligne != 4) return;
-    Reglages& r = ctx_.r;
-    joueson(pf, r, "cartew00");
-    r.partieen = std::clamp(r.partieen + 500 * sens, 500, 2000);
-    affmenu(survol);
-}
-
-void Fmenu::retour() {
-    choisit(partieencours_ ? 1 : 6);
+    ferme(ctx_.r);
 }
 
 void Fmenu::editeur() {
@@ -144,16 +108,6 @@ void Fmenu::editeur() {
     const ReponseSpecial r = s.reponse;
     s.unload();
     paquet_.avecfauxjeu = r == ReponseSpecial::valider;
-}
-
-void Fmenu::Form_KeyDown(Touche code, int) {
-    // The keys work the lines a click works; line 5 (the deal editor) stays the mouse's secret.
-    static constexpr int lignes[] = {1, 2, 3, 4, 6};
-    clavier_menu_jeu(code, survol, std::span(lignes).subspan(partieencours_ ? 0 : 1),
-                     {.surligne = [this](int l) { affmenu(l); },
-                      .choisit = [this](int l) { choisit(l); },
-                      .fleche = [this](int l, int sens) { fleche(l, sens); },
-                      .retour = [this] { retour(); }});
 }
 
 } // namespace tlv::belote

@@ -1,10 +1,8 @@
 #include "menumemo.h"
 
 #include <algorithm>
-#include <span>
 
 #include "memo.h"
-#include "platform/menuclavier.h"
 #include "platform/plateforme.h"
 #include "scores/ajuste.h"
 #include "scores/fichierscores.h"
@@ -16,14 +14,23 @@ namespace tlv::memo {
 
 namespace {
 constexpr std::uint32_t Clair = rgb(0, 255, 255), Sombre = rgb(0, 144, 144);
-// Top of each entry's band; every band is 60 pixels high, between x 80 and 560.
-constexpr int Haut[7] = {0, 35, 105, 175, 245, 315, 385};
-constexpr int Bande = 60;
 } // namespace
 
-Menumemo::Menumemo(Memo& memo) : Form(memo.pf, 640, 480), memo_(memo) {
+Menumemo::Menumemo(Memo& memo) : MenuJeu(memo.pf, 640, 480), memo_(memo) {
     fond_ = chargeimage(memo.ctx.r.repertoire, "cartei04");
     bitblt(image, 0, 0, 640, 480, fond_, 0, 0);
+    const auto toujours = [] { return true; };
+    lignes_[1] = {[this] { return memo_.partieencours; }, [this] { repond(ReponseMemo::Continuer); }, {}};
+    lignes_[2] = {toujours, [this] { repond(ReponseMemo::Nouvelle); }, {}};
+    lignes_[3] = {toujours, [this] { scores(); }, {}};
+    // The level, 0 to 2.
+    lignes_[4] = {toujours, {}, [this](int sens) {
+                      Reglages& r = memo_.ctx.r;
+                      joueson(pf, r, "cartew00");
+                      r.niveaumemo = std::clamp(r.niveaumemo + sens, 0, 2);
+                      afmenumemo(survol);
+                  }};
+    lignes_[6] = {toujours, [this] { repond(ReponseMemo::Quitter); }, {}};
 }
 
 int Menumemo::entreesous(int x, int y) {
@@ -82,71 +89,18 @@ void Menumemo::Form_Activate() {
     afmenumemo(survol);
 }
 
-void Menumemo::MouseMove(int, int, int x, int y) {
-    const int e = entreesous(x, y);
-    if (e == survol) return;
-    survol = e;
-    afmenumemo(survol);
-}
-
-void Menumemo::MouseDown(int, int, int x, int) {
-    if (survol != 4)
-        choisit(survol);
-    else if (x > 80 && x < 140)
-        fleche(4, -1);
-    else if (x > 500 && x < 560)
-        fleche(4, 1);
-}
-
 void Menumemo::repond(ReponseMemo r) {
-    joueson(pf, memo_.ctx.r, "cartew00");
     reponse = r;
-    hide();
+    ferme(memo_.ctx.r);
 }
 
-void Menumemo::choisit(int entree) {
-    switch (entree) {
-    case 1:
-        if (memo_.partieencours) repond(ReponseMemo::Continuer);
-        break;
-    case 2:
-        repond(ReponseMemo::Nouvelle);
-        break;
-    case 3:
-        joueson(pf, memo_.ctx.r, "cartew00");
-        // The last line's descenders would peek under the score screen: only the picture stays behind it.
-        bitblt(image, 0, 0, 640, 480, fond_, 0, 0);
-        pf.invalide();
-        memo_.affichelesscores();
-        afmenumemo(survol);
-        break;
-    case 6:
-        repond(ReponseMemo::Quitter);
-        break;
-    default:
-        break;
-    }
-}
-
-void Menumemo::fleche(int entree, int sens) {
-    if (entree != 4) return;
-    Reglages& r = memo_.ctx.r;
-    joueson(pf, r, "cartew00");
-    r.niveaumemo = std::clamp(r.niveaumemo + sens, 0, 2);
+void Menumemo::scores() {
+    joueson(pf, memo_.ctx.r, "cartew00");
+    // The last line's descenders would peek under the score screen: only the picture stays behind it.
+    bitblt(image, 0, 0, 640, 480, fond_, 0, 0);
+    pf.invalide();
+    memo_.affichelesscores();
     afmenumemo(survol);
-}
-
-void Menumemo::retour() {
-    choisit(memo_.partieencours ? 1 : 6);
-}
-
-void Menumemo::Form_KeyDown(Touche code, int) {
-    static constexpr int lignes[] = {1, 2, 3, 4, 6};
-    clavier_menu_jeu(code, survol, std::span(lignes).subspan(memo_.partieencours ? 0 : 1),
-                     {.surligne = [this](int e) { afmenumemo(e); },
-                      .choisit = [this](int e) { choisit(e); },
-                      .fleche = [this](int e, int sens) { fleche(e, sens); },
-                      .retour = [this] { retour(); }});
 }
 
 } // namespace tlv::memo

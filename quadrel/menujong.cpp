@@ -1,11 +1,9 @@
 #include "menujong.h"
 
 #include <cmath>
-#include <vector>
 
 #include "jong.h"
 #include "platform/boite_message.h"
-#include "platform/menuclavier.h"
 #include "platform/plateforme.h"
 #include "shell/chargeimage.h"
 #include "shell/echec.h"
@@ -20,10 +18,19 @@ constexpr int Bandes[8] = {0, 35, 105, 175, 245, 315, 385, 175}; // top of each 
 } // namespace
 
 Menujong::Menujong(Contexte& ctx, Jong& jong)
-    : Form(ctx.pf), ctx_(ctx), jong_(jong), parties_(*ctx.r.scores) {
+    : MenuJeu(ctx.pf), ctx_(ctx), jong_(jong), parties_(*ctx.r.scores) {
     fond_ = Surface(640, 480);
     bitblt(fond_, 0, 0, 640, 480, chargeimage(ctx.r.repertoire, "cartei05"), 0, 0);
     image = fond_;
+    const auto toujours = [] { return true; };
+    lignes_[1] = {[this] { return jong_.partieencours; }, [this] { repond(ReponseJong::Continuer); }, {}};
+    lignes_[2] = {toujours, [this] { repond(ReponseJong::Nouvelle); }, {}};
+    // With no saved game the selector is blank and does nothing.
+    lignes_[3] = {[this] { return index >= 0 && !nom.empty(); }, [this] { charge(); },
+                  [this](int sens) { parcourt(sens); }};
+    lignes_[4] = {[this] { return effacable(); }, [this] { efface(); }, {}};
+    lignes_[5] = {toujours, [this] { scores(); }, {}};
+    lignes_[6] = {toujours, [this] { repond(ReponseJong::Quitter); }, {}};
 }
 
 int Menujong::entreesous(int x, int y) {
@@ -78,80 +85,42 @@ void Menujong::Form_Activate() {
     afmenujong(0);
 }
 
-void Menujong::MouseMove(int, int, int x, int y) {
-    const int e = entreesous(x, y);
-    if (e == survol) return;
-    survol = e;
-    afmenujong(survol);
-}
-
 void Menujong::effacelapartie() {
     signale_echec(pf, ctx_.r, "l'effacement de la partie", parties_.effacelapartie(nom));
 }
 
-void Menujong::MouseDown(int, int, int x, int) {
-    if (survol != 3 && survol != 7)
-        choisit(survol);
-    else if (x > 80 && x < 140)
-        fleche(3, -1);
-    else if (x > 500 && x < 560)
-        fleche(3, 1);
-    else if (x > 140 && x < 500)
-        choisit(3);
-}
-
 void Menujong::repond(ReponseJong r) {
-    joueson(pf, ctx_.r, "cartew00");
     reponse = r;
-    hide();
+    ferme(ctx_.r);
 }
 
-void Menujong::choisit(int entree) {
-    switch (entree) {
-    case 1:
-        if (jong_.partieencours) repond(ReponseJong::Continuer);
-        return;
-    case 2:
-        repond(ReponseJong::Nouvelle);
-        return;
-    case 3:
-    case 7:
-        // With no saved game the selector is blank and does nothing.
-        if (index < 0 || nom.empty()) return;
-        jong_.nompartie = nom;
-        repond(ReponseJong::Charger);
-        return;
-    case 4: {
-        if (!effacable()) return;
-        joueson(pf, ctx_.r, "cartew00");
-        const Textes& t = ctx_.r.textes;
-        if (boite_message(
-                pf, t[Texte::ConfirmezLEffacementDe] + ctx_.r.sautligne + t[Texte::LaPartie] + " : " + nom,
-                "Quadrel", true)) {
-            effacelapartie();
-            premier();
-            afmenujong(0);
-        }
-        return;
-    }
-    case 5:
-        joueson(pf, ctx_.r, "cartew00");
-        // The last line's descenders would peek under the score screen: only the picture stays behind it.
-        image = fond_;
-        pf.invalide();
-        jong_.affichelesscores();
-        afmenujong(survol);
-        return;
-    case 6:
-        repond(ReponseJong::Quitter);
-        return;
-    default:
-        return;
+void Menujong::charge() {
+    jong_.nompartie = nom;
+    repond(ReponseJong::Charger);
+}
+
+void Menujong::efface() {
+    joueson(pf, ctx_.r, "cartew00");
+    const Textes& t = ctx_.r.textes;
+    if (boite_message(pf,
+                      t[Texte::ConfirmezLEffacementDe] + ctx_.r.sautligne + t[Texte::LaPartie] + " : " + nom,
+                      "Quadrel", true)) {
+        effacelapartie();
+        premier();
+        afmenujong(0);
     }
 }
 
-void Menujong::fleche(int entree, int sens) {
-    if ((entree != 3 && entree != 7) || index < 0 || nom.empty()) return;
+void Menujong::scores() {
+    joueson(pf, ctx_.r, "cartew00");
+    // The last line's descenders would peek under the score screen: only the picture stays behind it.
+    image = fond_;
+    pf.invalide();
+    jong_.affichelesscores();
+    afmenujong(survol);
+}
+
+void Menujong::parcourt(int sens) {
     if (sens < 0) {
         if (index > 0) {
             --index;
@@ -167,26 +136,6 @@ void Menujong::fleche(int entree, int sens) {
             joueson(pf, ctx_.r, "cartew00");
     }
     afmenujong(survol);
-}
-
-void Menujong::retour() {
-    choisit(jong_.partieencours ? 1 : 6);
-}
-
-void Menujong::Form_KeyDown(Touche code, int) {
-    // The selector's arrows and its name are one line for the keys.
-    if (survol == 7) survol = 3;
-    std::vector<int> lignes;
-    if (jong_.partieencours) lignes.push_back(1);
-    lignes.push_back(2);
-    if (index >= 0 && !nom.empty()) lignes.push_back(3);
-    if (effacable()) lignes.push_back(4);
-    lignes.insert(lignes.end(), {5, 6});
-    clavier_menu_jeu(code, survol, lignes,
-                     {.surligne = [this](int e) { afmenujong(e); },
-                      .choisit = [this](int e) { choisit(e); },
-                      .fleche = [this](int e, int sens) { fleche(e, sens); },
-                      .retour = [this] { retour(); }});
 }
 
 } // namespace tlv::quadrel

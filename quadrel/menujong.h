@@ -3,9 +3,9 @@
 // by its name), erase the selected game, the score table, back to the launcher.
 #include <string>
 
-#include "platform/form.h"
 #include "regles/parties.h"
 #include "shell/contexte.h"
+#include "shell/menujeu.h"
 
 namespace tlv::quadrel {
 
@@ -14,12 +14,11 @@ class Jong;
 // What the player chose; none when the menu closed otherwise.
 enum class ReponseJong { Aucune, Continuer, Nouvelle, Charger, Quitter };
 
-class Menujong : public Form {
+class Menujong : public MenuJeu {
   public:
     Menujong(Contexte& ctx, Jong& jong);
 
     ReponseJong reponse = ReponseJong::Aucune;
-    int survol = 0;  // hovered entry, 0..7
     int index = -1;  // selected saved game, -1 when there is none
     std::string nom; // its name
 
@@ -32,20 +31,18 @@ class Menujong : public Form {
     std::string rendlepremiernom() const { return parties_.rendlepremiernom(); }
 
     void Form_Activate() override;
-    void MouseMove(int button, int shift, int x, int y) override;
-    void MouseDown(int button, int shift, int x, int y) override;
-    void Form_KeyDown(Touche code, int shift) override;
-
-    // Its actions, named: the mouse finds them under the pointer, the keys name them. Choosing entry 3
-    // (or 7) loads the selected game.
-    void choisit(int entree);
-    // The selector's arrows (sens -1 or +1) go through the saved games; other entries have none.
-    void fleche(int entree, int sens);
-    // Back to the game in progress, as "Continuer", or else to the launcher.
-    void retour();
 
   private:
+    int bande_sous(int x, int y) const override { return entreesous(x, y); }
+    void surligne(int entree) override { afmenujong(entree); }
+    // The selector's name (7) is its line 3.
+    int ligne_de(int entree) const override { return entree == 7 ? 3 : entree; }
     bool effacable() const;
+    // Line 3 loads the selected game; its arrows go through the saved games.
+    void charge();
+    void parcourt(int sens);
+    void efface();
+    void scores();
     // Leaves the menu with this answer.
     void repond(ReponseJong r);
     void premier();
