@@ -43,7 +43,7 @@ int rang_du_nom(const std::string& nom) {
 
 } // namespace
 
-std::string Composition::rnc(const std::string& code) {
+std::string Composition::nomcarte(const std::string& code) {
     if (code.size() != 2 || code[0] < '1' || code[0] > '4' || code[1] < '0' || code[1] > '7') return "";
     const int s = code[0] - '0', r = code[1] - '0';
     if (s == 2 && r == 6) return "10carreau";
@@ -60,25 +60,25 @@ std::string Composition::rendnumerocarte(const std::string& nom) {
 void Composition::place_non() {
     for (int i = 21; i <= 32; ++i)
         if (carte[static_cast<std::size_t>(i)] == Non) carte[static_cast<std::size_t>(i)].clear();
-    const int g = (joueur + 1) % 4;
+    const int g = (donneur + 1) % 4;
     std::string& c = carte[static_cast<std::size_t>(23 + 3 * g)];
     const int s = couleur_du_nom(c), r = rang_du_nom(c);
-    if (s > 0 && r >= 0) rouge[static_cast<std::size_t>(s)][static_cast<std::size_t>(r)] = false;
+    if (s > 0 && r >= 0) placee[static_cast<std::size_t>(s)][static_cast<std::size_t>(r)] = false;
     c = Non;
 }
 
 void Composition::charge(const std::string& fauxjeu, int donneurfauxjeu) {
-    joueur = (donneurfauxjeu >= 1 && donneurfauxjeu <= 4 ? donneurfauxjeu : 1) - 1;
+    donneur = (donneurfauxjeu >= 1 && donneurfauxjeu <= 4 ? donneurfauxjeu : 1) - 1;
     joueurchoix = 0;
     for (auto& c : carte) c.clear();
-    for (auto& s : rouge) s.fill(false);
-    if (!fauxjeu.empty()) remetcarteenplace(fauxjeu, joueur + 1);
+    for (auto& s : placee) s.fill(false);
+    if (!fauxjeu.empty()) remetcarteenplace(fauxjeu, donneur + 1);
     place_non();
 }
 
-void Composition::paquet_Click(int s, int r) {
+void Composition::place(int s, int r) {
     if (s < 1 || s > 4 || r < 0 || r > 7) return;
-    auto& rg = rouge[static_cast<std::size_t>(s)][static_cast<std::size_t>(r)];
+    auto& rg = placee[static_cast<std::size_t>(s)][static_cast<std::size_t>(r)];
     if (rg) return;
     int debut = 0, fin = 0;
     if (joueurchoix <= 3)
@@ -90,43 +90,43 @@ void Composition::paquet_Click(int s, int r) {
     for (int i = debut; i <= fin; ++i) {
         std::string& c = carte[static_cast<std::size_t>(i)];
         if (!c.empty()) continue;
-        c = rnc(std::string(1, static_cast<char>('0' + s)) + static_cast<char>('0' + r));
+        c = nomcarte(std::string(1, static_cast<char>('0' + s)) + static_cast<char>('0' + r));
         rg = true;
         return;
     }
 }
 
-void Composition::carte_Click(int i) {
+void Composition::retire(int i) {
     if (i < 0 || i > 32) return;
     std::string& c = carte[static_cast<std::size_t>(i)];
     if (c.empty() || c == Non) return;
     const int s = couleur_du_nom(c), r = rang_du_nom(c);
-    if (s > 0 && r >= 0) rouge[static_cast<std::size_t>(s)][static_cast<std::size_t>(r)] = false;
+    if (s > 0 && r >= 0) placee[static_cast<std::size_t>(s)][static_cast<std::size_t>(r)] = false;
     c.clear();
 }
 
-void Composition::joueur_Click(int i) {
+void Composition::changedonneur(int i) {
     if (i < 0 || i > 3) return;
-    joueur = i;
+    donneur = i;
     place_non();
 }
 
-void Composition::Command1_Click() {
+void Composition::videtout() {
     for (auto& c : carte) c.clear();
-    for (auto& s : rouge) s.fill(false);
+    for (auto& s : placee) s.fill(false);
     place_non();
 }
 
 bool Composition::complete() const {
     for (int s = 1; s <= 4; ++s)
         for (int r = 0; r < 8; ++r)
-            if (!rouge[static_cast<std::size_t>(s)][static_cast<std::size_t>(r)]) return false;
+            if (!placee[static_cast<std::size_t>(s)][static_cast<std::size_t>(r)]) return false;
     return true;
 }
 
-std::string Composition::boutok_Click() {
+std::string Composition::valide() {
     if (!complete()) return "";
-    return fabriquefauxjeu(joueur + 1);
+    return fabriquefauxjeu(donneur + 1);
 }
 
 int Composition::slot_de(int k, int donneur) {
@@ -149,10 +149,10 @@ std::string Composition::fabriquefauxjeu(int donneurfauxjeu) const {
 void Composition::remetcarteenplace(const std::string& fauxjeu, int donneurfauxjeu) {
     for (int k = 1; k <= 32 && static_cast<std::size_t>(2 * k) <= fauxjeu.size(); ++k) {
         const std::string code = fauxjeu.substr(static_cast<std::size_t>(2 * k - 2), 2);
-        const std::string nom = rnc(code);
+        const std::string nom = nomcarte(code);
         carte[static_cast<std::size_t>(slot_de(k, donneurfauxjeu))] = nom;
         const int s = couleur_du_nom(nom), r = rang_du_nom(nom);
-        if (s > 0 && r >= 0) rouge[static_cast<std::size_t>(s)][static_cast<std::size_t>(r)] = true;
+        if (s > 0 && r >= 0) placee[static_cast<std::size_t>(s)][static_cast<std::size_t>(r)] = true;
     }
     carte[static_cast<std::size_t>(23 + 3 * (donneurfauxjeu % 4))].clear();
 }

@@ -10,22 +10,22 @@ class Composition {
   public:
     static constexpr const char* Non = "NON";
     // Card name from a two-digit code given as text ("26" -> "10carreau"); "" for anything else.
-    static std::string rnc(const std::string& code);
+    static std::string nomcarte(const std::string& code);
     // Two-digit code from a card name ("10 trefle" -> "36"); "" for an empty or unknown name.
     static std::string rendnumerocarte(const std::string& nom);
 
     // The editor as it opens: rebuilt from a validated deal, or empty.
     void charge(const std::string& fauxjeu, int donneurfauxjeu);
     // A card of the pack (suit 1..4, rank digit 0..7) goes to the first free slot of the selected group.
-    void paquet_Click(int couleur, int rang);
+    void place(int couleur, int rang);
     // A placed card goes back to the pack.
-    void carte_Click(int i);
+    void retire(int i);
     // A new dealer (0..3): the "NON" marker moves to the third rest slot of the seat after it.
-    void joueur_Click(int i);
+    void changedonneur(int i);
     // Every card back to the pack.
-    void Command1_Click();
+    void videtout();
     // Valider: the deal when every card is placed, else "" (nothing happens).
-    std::string boutok_Click();
+    std::string valide();
 
     // The 64 digits of the deal, in the order the rigged deal is dealt.
     std::string fabriquefauxjeu(int donneurfauxjeu) const;
@@ -33,9 +33,9 @@ class Composition {
     bool complete() const;
 
     std::array<std::string, 33> carte;
-    std::array<std::array<bool, 8>, 5> rouge{}; // [suit][rank]: the card stands in a slot
-    int joueurchoix = 0;                        // the group the next card goes to, 0..8
-    int joueur = 0;                             // the dealer, 0..3
+    std::array<std::array<bool, 8>, 5> placee{}; // [suit][rank]: the card stands in a slot
+    int joueurchoix = 0;                         // the group the next card goes to, 0..8
+    int donneur = 0;                             // the dealer, 0..3
 
   private:
     void place_non();

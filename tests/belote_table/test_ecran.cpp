@@ -197,7 +197,7 @@ TEST(Editeur, ValiderSaysWhichCardsAreMissing) {
     Special s(*banc.pf, paquet);
     s.load();
     for (int i = 0; i <= 32; ++i)
-        if (s.compo.carte[static_cast<std::size_t>(i)] == Composition::rnc("10")) s.compo.carte_Click(i);
+        if (s.compo.carte[static_cast<std::size_t>(i)] == Composition::nomcarte("10")) s.compo.retire(i);
     s.boutok_Click();
     EXPECT_EQ(s.reponse, ReponseSpecial::aucune);
     EXPECT_EQ(s.manque, "Il manque une carte\u00a0: 7 \u2660");
