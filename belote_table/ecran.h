@@ -66,7 +66,7 @@ class Ecran : public Form, public Joueur {
     // The hovered line of a bidding panel follows the mouse; false when the mouse is off the panel.
     bool survolpanneau(int numero, int& survol, int x, int y);
     // Slot of Sud's hand under the mouse, 0 when none.
-    int carte_sous(int x, int y) const;
+    int cartesous(int x, int y) const;
     bool curseur_attente() const;
 
     Contexte& ctx_;

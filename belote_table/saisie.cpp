@@ -32,7 +32,7 @@ int lignesous(int numero, int x, int y) {
 
 } // namespace
 
-int Ecran::carte_sous(int x, int y) const {
+int Ecran::cartesous(int x, int y) const {
     const int g = tapis_.gauchesud(), d = tapis_.droitesud();
     return x > g && x < d && y > 384 ? Tapis::jaiclique(b_.table.jeu[1], d - g, x - g) : 0;
 }
@@ -55,7 +55,7 @@ void Ecran::MouseDown(int button, int, int x, int y) {
             return;
         }
     } else if (etatclic_ == EtatClic::carte) {
-        carteclic_ = carte_sous(x, y);
+        carteclic_ = cartesous(x, y);
         if (carteclic_ > 0) {
             etatclic_ = EtatClic::aucun;
             return;
@@ -188,7 +188,7 @@ void Ecran::MouseMove(int, int, int x, int y) {
         }
     } else if (etatclic_ == EtatClic::carte) {
         // The hand only over a card the rules accept now: the same rule that will judge the click.
-        const int slot = carte_sous(x, y);
+        const int slot = cartesous(x, y);
         pf.curseur(slot > 0 && permise(cartelegale(b_.table, 1, slot)) ? Curseur::Carte : Curseur::Attente);
     }
     if (curseur_attente()) tapis_.labelmenu(surmenu(x, y));
