@@ -16,31 +16,31 @@ int code_de(const std::string& deuxchiffres) {
 
 } // namespace
 
-bool& Composition::place(int code) {
-    return rouge[static_cast<std::size_t>(couleur(code))][static_cast<std::size_t>(rang(code))];
+bool& Composition::placee_de(int code) {
+    return placee[static_cast<std::size_t>(couleur(code))][static_cast<std::size_t>(rang(code))];
 }
 
 void Composition::place_non() {
     for (int i = 21; i <= 32; ++i)
         if (carte[static_cast<std::size_t>(i)] == Non) carte[static_cast<std::size_t>(i)] = 0;
-    const int g = (joueur + 1) % 4;
+    const int g = (donneur + 1) % 4;
     int& c = carte[static_cast<std::size_t>(23 + 3 * g)];
-    if (estcarte(c)) place(c) = false;
+    if (estcarte(c)) placee_de(c) = false;
     c = Non;
 }
 
 void Composition::charge(const std::string& fauxjeu, int donneurfauxjeu) {
-    joueur = (donneurfauxjeu >= 1 && donneurfauxjeu <= 4 ? donneurfauxjeu : 1) - 1;
+    donneur = (donneurfauxjeu >= 1 && donneurfauxjeu <= 4 ? donneurfauxjeu : 1) - 1;
     joueurchoix = 0;
     carte.fill(0);
-    for (auto& s : rouge) s.fill(false);
-    if (!fauxjeu.empty()) remetcarteenplace(fauxjeu, joueur + 1);
+    for (auto& s : placee) s.fill(false);
+    if (!fauxjeu.empty()) remetcarteenplace(fauxjeu, donneur + 1);
     place_non();
 }
 
-void Composition::paquet_Click(int s, int r) {
+void Composition::place(int s, int r) {
     if (s < 1 || s > 4 || r < 0 || r > 7) return;
-    auto& rg = rouge[static_cast<std::size_t>(s)][static_cast<std::size_t>(r)];
+    auto& rg = placee[static_cast<std::size_t>(s)][static_cast<std::size_t>(r)];
     if (rg) return;
     int debut = 0, fin = 0;
     if (joueurchoix <= 3)
@@ -58,36 +58,36 @@ void Composition::paquet_Click(int s, int r) {
     }
 }
 
-void Composition::carte_Click(int i) {
+void Composition::retire(int i) {
     if (i < 0 || i > 32) return;
     int& c = carte[static_cast<std::size_t>(i)];
     if (!estcarte(c)) return;
-    place(c) = false;
+    placee_de(c) = false;
     c = 0;
 }
 
-void Composition::joueur_Click(int i) {
+void Composition::changedonneur(int i) {
     if (i < 0 || i > 3) return;
-    joueur = i;
+    donneur = i;
     place_non();
 }
 
-void Composition::reposetout() {
+void Composition::videtout() {
     carte.fill(0);
-    for (auto& s : rouge) s.fill(false);
+    for (auto& s : placee) s.fill(false);
     place_non();
 }
 
 bool Composition::complete() const {
     for (int s = 1; s <= 4; ++s)
         for (int r = 0; r < 8; ++r)
-            if (!rouge[static_cast<std::size_t>(s)][static_cast<std::size_t>(r)]) return false;
+            if (!placee[static_cast<std::size_t>(s)][static_cast<std::size_t>(r)]) return false;
     return true;
 }
 
-std::string Composition::boutok_Click() {
+std::string Composition::valide() {
     if (!complete()) return "";
-    return fabriquefauxjeu(joueur + 1);
+    return fabriquefauxjeu(donneur + 1);
 }
 
 int Composition::slot_de(int k, int donneur) {
@@ -113,7 +113,7 @@ void Composition::remetcarteenplace(const std::string& fauxjeu, int donneurfauxj
     for (int k = 1; k <= 32 && static_cast<std::size_t>(2 * k) <= fauxjeu.size(); ++k) {
         const int c = code_de(fauxjeu.substr(static_cast<std::size_t>(2 * k - 2), 2));
         carte[static_cast<std::size_t>(slot_de(k, donneurfauxjeu))] = c;
-        if (estcarte(c)) place(c) = true;
+        if (estcarte(c)) placee_de(c) = true;
     }
     carte[static_cast<std::size_t>(23 + 3 * (donneurfauxjeu % 4))] = 0;
 }

@@ -2,9 +2,12 @@
 #include <algorithm>
 
 #include "belote/carte.h"
-#include "belote_table/ecran.h"
+#include "belote_table/tapis.h"
+#include "platform/image.h"
 #include "platform/plateforme.h"
+#include "shell/chargeimage.h"
 #include "shell/reglages.h"
+#include "shell/sons.h"
 
 namespace tlv::belote {
 
@@ -13,53 +16,83 @@ constexpr std::uint32_t Clair = rgb(0, 255, 255), SombreLabel = rgb(0, 144, 144)
 constexpr int Pas = 16;
 } // namespace
 
-void Ecran::sprite(int x, int y, int w, int h, int mx, int my, int sx, int sy) {
-    bitblt(fond, x, y, w, h, masque, mx, my, Rop::SrcAnd);
-    bitblt(fond, x, y, w, h, tampon, sx, sy, Rop::SrcPaint);
+Tapis::Tapis(Contexte& ctx, const Belote& b, Surface& fond, Joueur& joueur)
+    : ctx_(ctx), pf_(ctx.pf), b_(b), fond_(fond), joueur_(joueur) {}
+
+void Tapis::prepare() {
+    // Only ever ANDed: the white rows at the foot of the mask sheet change nothing, so they are not kept.
+    masque_ = chargeimage(ctx_.r.repertoire, "cartei07");
+    rogne_bas(masque_, rgb(255, 255, 255));
+    tampon_ = chargeimage(ctx_.r.repertoire, "cartei08");
+    // The sheets may be smaller than their layout; the save areas must exist all the same.
+    if (tampon_.largeur() < 568 || tampon_.hauteur() < 624) {
+        Surface t(568, 624);
+        bitblt(t, 0, 0, tampon_.largeur(), tampon_.hauteur(), tampon_, 0, 0);
+        tampon_ = std::move(t);
+    }
+    // The clean table is the picture itself, on a black 640 x 480 area should the file be smaller.
+    ecranbis_ = chargeimage(ctx_.r.repertoire, "cartei03");
+    if (ecranbis_.largeur() != 640 || ecranbis_.hauteur() != 480) {
+        Surface t(640, 480);
+        bitblt(t, 0, 0, 640, 480, ecranbis_, 0, 0);
+        ecranbis_ = std::move(t);
+    }
+    souslabel_ = Surface(152, 34);
+    bitblt(souslabel_, 0, 0, 152, 34, ecranbis_, 484, 442);
+    labelsposes_ = false;
+    fond_.redimensionne(640, 480);
+    bitblt(fond_, 0, 0, 640, 480, ecranbis_, 0, 0);
 }
 
-void Ecran::poseface(int x, int y, int c) {
+void Tapis::joueson(const std::string& nom) {
+    tlv::joueson(pf_, ctx_.r, nom);
+}
+
+void Tapis::voix(int joueur, const std::string& mot) {
+    tlv::voix(pf_, ctx_.r, joueur, mot);
+}
+
+void Tapis::sprite(int x, int y, int w, int h, int mx, int my, int sx, int sy) {
+    bitblt(fond_, x, y, w, h, masque_, mx, my, Rop::SrcAnd);
+    bitblt(fond_, x, y, w, h, tampon_, sx, sy, Rop::SrcPaint);
+}
+
+void Tapis::poseface(int x, int y, int c) {
     if (c <= 0) return;
     sprite(x, y, 71, 96, 0, 0, (c % 10) * 71, (c / 10 - 1) * 96);
 }
 
-void Ecran::posedos(int x, int y) {
+void Tapis::posedos(int x, int y) {
     sprite(x, y, 71, 96, 0, 0, 0, 384);
 }
 
-void Ecran::restaure(int x, int y, int largeur, int hauteur) {
-    bitblt(fond, x, y, largeur, hauteur, ecranbis, x, y);
-    const auto couvre = [&](int x0, int y0, int x1, int y1) {
-        return x <= x0 && y <= y0 && x + largeur >= x1 && y + hauteur >= y1;
-    };
-    if (couvre(96, 96, 384, 384)) surlepli = 0;
-    if (couvre(0, 0, 480, 480)) pile = 0; // a new deal: no trick gathered yet
+void Tapis::restaure(int x, int y, int largeur, int hauteur) {
+    bitblt(fond_, x, y, largeur, hauteur, ecranbis_, x, y);
 }
 
-void Ecran::posepile() {
+void Tapis::posepile(bool nous) {
     // Inside the hot areas of the piles (top left, bottom right), three small backs a little apart.
     restaure(0, 0, 71, 96);
     restaure(409, 384, 71, 96);
-    if (pile == 0) return;
-    const int x0 = pile == 1 ? 414 : 6, y0 = pile == 1 ? 402 : 20;
+    const int x0 = nous ? 414 : 6, y0 = nous ? 402 : 20;
     for (int i = 0; i < 3; ++i) {
         const int x = x0 + 4 * i, y = y0 - 3 * i;
-        stretchblt(fond, x, y, 48, 64, masque, 0, 0, 71, 96, Rop::SrcAnd);
-        stretchblt(fond, x, y, 48, 64, tampon, 0, 384, 71, 96, Rop::SrcPaint);
+        stretchblt(fond_, x, y, 48, 64, masque_, 0, 0, 71, 96, Rop::SrcAnd);
+        stretchblt(fond_, x, y, 48, 64, tampon_, 0, 384, 71, 96, Rop::SrcPaint);
     }
-    pf.invalide();
+    pf_.invalide();
 }
 
-void Ecran::rafraichit() {
-    pf.invalide();
+void Tapis::rafraichit() {
+    pf_.invalide();
 }
 
-void Ecran::monrefresh(int, int, int, int) {
+void Tapis::monrefresh(int, int, int, int) {
     // The whole play area is composed at once: copying one rectangle or all of it looks the same.
-    pf.monrefresh();
+    pf_.monrefresh();
 }
 
-void Ecran::posecarte(int joueur, const Main& main, int nombre, int espacement) {
+void Tapis::posecarte(int joueur, const Main& main, int nombre, int espacement) {
     nombre = std::clamp(nombre, 0, 8);
     int n = 0;
     for (int s = 1; s <= nombre; ++s)
@@ -72,7 +105,7 @@ void Ecran::posecarte(int joueur, const Main& main, int nombre, int espacement) 
         restaure(99, by, 282, 96);
     else
         restaure(bx, 99, 96, 282);
-    if (joueur == 1) gauchesud = debut, droitesud = debut + w;
+    if (joueur == 1) gauchesud_ = debut, droitesud_ = debut + w;
     int p = debut;
     for (int s = 1; s <= nombre; ++s) {
         const int c = main[static_cast<std::size_t>(s)];
@@ -86,30 +119,30 @@ void Ecran::posecarte(int joueur, const Main& main, int nombre, int espacement) 
         // Sud's cards always overlap by 30 so that a click finds them.
         p += joueur == 1 ? 30 : espacement;
     }
-    if (joueur == b.table.donneur) posedonneur();
+    if (joueur == b_.table.donneur) posedonneur();
     if (ligne)
         monrefresh(99, by, 282, 96);
     else
         monrefresh(bx, 99, 96, 282);
 }
 
-void Ecran::posedonneur() {
+void Tapis::posedonneur() {
     // Beside the hand, where no card of it ever lies: left of Sud's row, below Est's column, right of Nord's
     // row, above Ouest's column.
     static constexpr int places[5][2] = {{}, {76, 422}, {422, 340}, {386, 38}, {38, 120}};
-    const int j = b.table.donneur;
+    const int j = b_.table.donneur;
     if (j < 1 || j > 4) return;
     const int x = places[j][0], y = places[j][1];
     restaure(x, y, 20, 20);
-    Polices& po = pf.polices();
-    const int t = ctx.r.taille3;
+    Polices& po = pf_.polices();
+    const int t = ctx_.r.taille3;
     const std::string d = "D";
     const int tx = x + (20 - po.largeur(d, t)) / 2, ty = y + (20 - po.hauteur(t)) / 2;
-    po.imprime(fond, tx, ty, d, t, Clair);
-    po.imprime(fond, tx + 1, ty + 1, d, t, SombreLabel);
+    po.imprime(fond_, tx, ty, d, t, Clair);
+    po.imprime(fond_, tx + 1, ty + 1, d, t, SombreLabel);
 }
 
-void Ecran::posemescartes(const Main& mescartes) {
+void Tapis::posemescartes(const Main& mescartes) {
     restaure(99, 384, 282, 96);
     int k = 0;
     for (int s = 1; s <= 8; ++s)
@@ -121,14 +154,28 @@ void Ecran::posemescartes(const Main& mescartes) {
     monrefresh(99, 384, 282, 96);
 }
 
-void Ecran::glisse(int carte, bool face, int x0, int y0, int x1, int y1, bool laisse) {
+int Tapis::jaiclique(const Main& jeu, int largeur, int x) {
+    if (x > largeur - 71) {
+        for (int s = 8; s >= 1; --s)
+            if (jeu[static_cast<std::size_t>(s)] > 0) return s;
+        return 0;
+    }
+    if (x < 0) return 0;
+    const int k = x / 30 + 1;
+    int n = 0;
+    for (int s = 1; s <= 8; ++s)
+        if (jeu[static_cast<std::size_t>(s)] > 0 && ++n == k) return s;
+    return 0;
+}
+
+void Tapis::glisse(int carte, bool face, int x0, int y0, int x1, int y1, bool laisse) {
     const int dx = x1 > x0 ? Pas : (x1 < x0 ? -Pas : 0), dy = y1 > y0 ? Pas : (y1 < y0 ? -Pas : 0);
     int x = x0, y = y0;
     bool sauve = false;
     int px = 0, py = 0;
     for (;;) {
-        if (sauve) bitblt(fond, px, py, 72, 96, tampon, 280, 528);
-        bitblt(tampon, 280, 528, 72, 96, fond, x, y);
+        if (sauve) bitblt(fond_, px, py, 72, 96, tampon_, 280, 528);
+        bitblt(tampon_, 280, 528, 72, 96, fond_, x, y);
         sauve = true, px = x, py = y;
         if (face)
             poseface(x, y, carte);
@@ -141,13 +188,12 @@ void Ecran::glisse(int carte, bool face, int x0, int y0, int x1, int y1, bool la
         y = dy > 0 ? std::min(y + dy, y1) : (dy < 0 ? std::max(y + dy, y1) : y);
     }
     if (!laisse) {
-        bitblt(fond, px, py, 72, 96, tampon, 280, 528);
+        bitblt(fond_, px, py, 72, 96, tampon_, 280, 528);
         monrefresh(px, py, 72, 96);
     }
 }
 
-void Ecran::glissecarte(int joueur, int carte) {
-    ++surlepli;
+void Tapis::glissecarte(int joueur, int carte) {
     switch (joueur) {
     case 1:
         glisse(carte, true, 204, 368, 204, 288, true);
@@ -164,7 +210,7 @@ void Ecran::glissecarte(int joueur, int carte) {
     }
 }
 
-void Ecran::glisseaucentre(int joueur, int carte) {
+void Tapis::glisseaucentre(int joueur, int carte) {
     // The trick spots do not overlap: the card leaves clean cloth behind it.
     switch (joueur) {
     case 1:
@@ -186,57 +232,72 @@ void Ecran::glisseaucentre(int joueur, int carte) {
     }
 }
 
-void Ecran::evacuepile(bool versbas) {
+void Tapis::emportepli(bool nous) {
     restaure(204, 192, 71, 96);
-    if (versbas)
+    if (nous)
         glisse(0, false, 204, 224, 204, 384, false);
     else
         glisse(0, false, 204, 176, 204, 0, false);
-    surlepli = 0;
-    pile = versbas ? 1 : 2;
-    posepile();
+    posepile(nous);
 }
 
-void Ecran::affichecontrat(const std::string& texte, int atout) {
-    Polices& po = pf.polices();
+void Tapis::affichecontrat(const std::string& texte, int atout) {
+    Polices& po = pf_.polices();
     // Clear of the trump's disc at x 596, smaller if need be.
-    int t = ctx.r.taille3;
+    int t = ctx_.r.taille3;
     while (t > 8 && 485 + po.largeur(texte, t) > 596 - 6) --t;
-    po.imprime(fond, 485, (48 - po.hauteur(t)) / 2, texte, t, Clair);
+    po.imprime(fond_, 485, (48 - po.hauteur(t)) / 2, texte, t, Clair);
     static constexpr int sources[5][2] = {{0, 0}, {447, 384}, {487, 384}, {447, 424}, {487, 424}};
-    if (atout >= 1 && atout <= 4) bitblt(fond, 596, 4, 40, 40, tampon, sources[atout][0], sources[atout][1]);
-    pf.invalide();
+    if (atout >= 1 && atout <= 4)
+        bitblt(fond_, 596, 4, 40, 40, tampon_, sources[atout][0], sources[atout][1]);
+    pf_.invalide();
 }
 
-void Ecran::dessine_label_menu(bool allume) {
-    const std::string& m = ctx.r.textes[Texte::Menu];
-    Polices& po = pf.polices();
-    const int t = ctx.r.taille6;
+void Tapis::dessine_label_menu(bool allume) {
+    const std::string& m = ctx_.r.textes[Texte::Menu];
+    Polices& po = pf_.polices();
+    const int t = ctx_.r.taille6;
     const int x = (152 - po.largeur(m, t)) / 2 + 484, y = (34 - po.hauteur(t)) / 2 + 442;
-    bitblt(fond, 484, 442, 152, 34, souslabel_, 0, 0);
-    po.imprime(fond, x, y, m, t, allume ? SombreLabel : Clair);
-    po.imprime(fond, x + 1, y + 1, m, t, allume ? Clair : SombreLabel);
-    pf.invalide();
+    bitblt(fond_, 484, 442, 152, 34, souslabel_, 0, 0);
+    po.imprime(fond_, x, y, m, t, allume ? SombreLabel : Clair);
+    po.imprime(fond_, x + 1, y + 1, m, t, allume ? Clair : SombreLabel);
+    pf_.invalide();
 }
 
-void Ecran::afficheletapis() {
-    Polices& po = pf.polices();
-    const Textes& tx = ctx.r.textes;
-    const int t6 = ctx.r.taille6, t2 = ctx.r.taille2;
+void Tapis::labelmenu(bool allume) {
+    if (allume == menuallume_) return;
+    menuallume_ = allume;
+    dessine_label_menu(allume);
+}
+
+void Tapis::afficheletapis() {
+    Polices& po = pf_.polices();
+    const Textes& tx = ctx_.r.textes;
+    const int t6 = ctx_.r.taille6, t2 = ctx_.r.taille2;
     const int x = (152 - po.largeur(tx[Texte::Menu], t6)) / 2 + 484, y = (34 - po.hauteur(t6)) / 2 + 442;
     // The labels are the same at every deal: printed once (printing them twice would thicken their edges).
     if (!labelsposes_) {
-        po.imprime(ecranbis, x, y, tx[Texte::Menu], t6, Clair);
-        po.imprime(ecranbis, x + 1, y + 1, tx[Texte::Menu], t6, SombreLabel);
+        po.imprime(ecranbis_, x, y, tx[Texte::Menu], t6, Clair);
+        po.imprime(ecranbis_, x + 1, y + 1, tx[Texte::Menu], t6, SombreLabel);
         const int ye = (24 - po.hauteur(t2)) / 2 + 45;
-        po.imprime(ecranbis, (80 - po.largeur(tx[Texte::Vous], t2)) / 2 + 483, ye, tx[Texte::Vous], t2,
+        po.imprime(ecranbis_, (80 - po.largeur(tx[Texte::Vous], t2)) / 2 + 483, ye, tx[Texte::Vous], t2,
                    Entete);
-        po.imprime(ecranbis, (80 - po.largeur(tx[Texte::Eux], t2)) / 2 + 561, ye, tx[Texte::Eux], t2, Entete);
+        po.imprime(ecranbis_, (80 - po.largeur(tx[Texte::Eux], t2)) / 2 + 561, ye, tx[Texte::Eux], t2,
+                   Entete);
         labelsposes_ = true;
     }
-    bitblt(fond, 0, 0, 640, 480, ecranbis, 0, 0);
-    menuallume = false;
-    pf.invalide();
+    bitblt(fond_, 0, 0, 640, 480, ecranbis_, 0, 0);
+    menuallume_ = false;
+    pf_.invalide();
+}
+
+void Tapis::remetletapis() {
+    bitblt(fond_, 0, 0, 640, 480, ecranbis_, 0, 0);
+    menuallume_ = false;
+}
+
+void Tapis::noircit() {
+    fill(fond_, 0, 0, 640, 480, 0);
 }
 
 } // namespace tlv::belote

@@ -1,9 +1,9 @@
 #include "belote_table/ecran.h"
 
+#include <cmath>
+
 #include "belote/flux.h"
-#include "platform/image.h"
 #include "platform/plateforme.h"
-#include "shell/chargeimage.h"
 #include "shell/reglages.h"
 #include "shell/sons.h"
 
@@ -35,24 +35,25 @@ class JournalFichier : public Journal {
 
 } // namespace
 
-Ecran::Ecran(Contexte& c) : Form(c.pf, 640, 480), ctx(c), b(c.r, c.rnd), fond(image) {
-    if (!ctx.journal.empty()) {
-        fichierjournal_ = std::make_unique<std::ofstream>(ctx.journal, std::ios::app | std::ios::binary);
+Ecran::Ecran(Contexte& ctx)
+    : Form(ctx.pf, 640, 480), ctx_(ctx), b_(ctx.r, ctx.rnd), tapis_(ctx, b_, image, *this) {
+    if (!ctx_.journal.empty()) {
+        fichierjournal_ = std::make_unique<std::ofstream>(ctx_.journal, std::ios::app | std::ios::binary);
         // A journal that cannot be opened is no reason to refuse the game.
         if (*fichierjournal_) {
             journal_ = std::make_unique<JournalFichier>(*fichierjournal_);
-            b.suivi = journal_.get();
+            b_.suivi = journal_.get();
         }
     }
 }
 
 Ecran::~Ecran() {
-    b.suivi = nullptr;
+    b_.suivi = nullptr;
     if (fichierjournal_) fichierjournal_->flush();
 }
 
 void Ecran::Form_Load() {
-    jouemusik(pf, ctx.util, ctx.r, "cartem01");
+    jouemusik(pf, ctx_.util, ctx_.r, "cartem01");
 }
 
 void Ecran::Form_Unload() {
@@ -62,51 +63,26 @@ void Ecran::Form_Unload() {
     if (fichierjournal_) fichierjournal_->flush();
 }
 
-void Ecran::prepare() {
-    // Only ever ANDed: the white rows at the foot of the mask sheet change nothing, so they are not kept.
-    masque = chargeimage(ctx.r.repertoire, "cartei07");
-    rogne_bas(masque, rgb(255, 255, 255));
-    tampon = chargeimage(ctx.r.repertoire, "cartei08");
-    // The sheets may be smaller than their layout; the save areas must exist all the same.
-    if (tampon.largeur() < 568 || tampon.hauteur() < 624) {
-        Surface t(568, 624);
-        bitblt(t, 0, 0, tampon.largeur(), tampon.hauteur(), tampon, 0, 0);
-        tampon = std::move(t);
-    }
-    // The clean table is the picture itself, on a black 640 x 480 area should the file be smaller.
-    ecranbis = chargeimage(ctx.r.repertoire, "cartei03");
-    if (ecranbis.largeur() != 640 || ecranbis.hauteur() != 480) {
-        Surface t(640, 480);
-        bitblt(t, 0, 0, 640, 480, ecranbis, 0, 0);
-        ecranbis = std::move(t);
-    }
-    souslabel_ = Surface(152, 34);
-    bitblt(souslabel_, 0, 0, 152, 34, ecranbis, 484, 442);
-    labelsposes_ = false;
-    fond.redimensionne(640, 480);
-    bitblt(fond, 0, 0, 640, 480, ecranbis, 0, 0);
-}
-
 void Ecran::Form_Activate() {
     if (active_) return;
     active_ = true;
-    b.ecran.arret = 0;
-    b.paquet.premieredonne = true;
-    b.paquet.avecfauxjeu = false;
-    b.paquet.donneurfauxjeu = 1;
-    b.paquet.fauxjeu.clear();
-    prepare();
+    b_.ecran.arret = 0;
+    b_.paquet.premieredonne = true;
+    b_.paquet.avecfauxjeu = false;
+    b_.paquet.donneurfauxjeu = 1;
+    b_.paquet.fauxjeu.clear();
+    tapis_.prepare();
     pf.invalide();
     affichelemenu();
     for (;;) {
-        if (b.ecran.arret == 2) {
+        if (b_.ecran.arret == 2) {
             hide();
             return;
         }
-        lancelapartie(b, *this);
+        lancelapartie(b_, tapis_);
         // A finished match leaves its result and the score pad in sight until a click, then the Belote menu.
-        if (b.ecran.finpartie && !b.table.partieencours && b.ecran.arret == 2) {
-            montreresultat();
+        if (b_.ecran.finpartie && !b_.table.partieencours && b_.ecran.arret == 2) {
+            tapis_.montreresultat();
             attendapresfin();
             affichelemenu();
         }
@@ -115,8 +91,8 @@ void Ecran::Form_Activate() {
 
 void Ecran::Form_KeyDown(Touche code, int) {
     const bool action = code == Touche::Entree || code == Touche::Espace;
-    if (attendfin) {
-        if (action || code == Touche::Echap) attendfin = false;
+    if (attendfin_) {
+        if (action || code == Touche::Echap) attendfin_ = false;
         return;
     }
     if (touche_enchere(code) || touche_carte(code)) return;
@@ -133,12 +109,21 @@ void Ecran::Form_KeyDown(Touche code, int) {
     }
 }
 
-void Ecran::joueson(const std::string& nom) {
-    tlv::joueson(pf, ctx.r, nom);
+bool Ecran::pause(float secondes) {
+    const double s = std::isfinite(secondes) && secondes > 0 ? secondes : 0.0;
+    // Any click ends it, a left one too.
+    const bool dedans = enpause_;
+    enpause_ = true;
+    // A card clicked while Sud is prompted ends the prompt too.
+    pf.attend_pendant(static_cast<int>(std::llround(s * 1000.0)), [this] { return clic_ || carteclic_ > 0; });
+    enpause_ = dedans;
+    return prendclic();
 }
 
-void Ecran::voix(int joueur, const std::string& mot) {
-    tlv::voix(pf, ctx.r, joueur, mot);
+bool Ecran::prendclic() {
+    const bool pris = clic_;
+    clic_ = false;
+    return pris;
 }
 
 void Ecran::curseur(Pointeur c) {

@@ -1,6 +1,6 @@
 // The events of a deal, laid out on the table: where the hands, the turned card, the announcements and the
 // end-of-match run lie and how they move.
-#include "belote_table/ecran.h"
+#include "belote_table/tapis.h"
 #include "platform/plateforme.h"
 
 namespace tlv::belote {
@@ -12,36 +12,36 @@ constexpr int Centre = 96, CoteCentre = 288; // the square of the trick spots
 constexpr int EcartLarge = 30, EcartSerre = 15;
 } // namespace
 
-void Ecran::nouvelledonne() {
+void Tapis::nouvelledonne() {
     restaure(0, 0, 480, 480);
     restaure(480, 0, 160, 44);
     rafraichit();
 }
 
-void Ecran::videcentre() {
+void Tapis::videcentre() {
     restaure(Centre, Centre, CoteCentre, CoteCentre);
 }
 
-void Ecran::distribue(int joueur, const Main& main, int nombre) {
+void Tapis::distribue(int joueur, const Main& main, int nombre) {
     posecarte(joueur, main, nombre, EcartLarge);
 }
 
-void Ecran::montremain(int joueur, const Main& main) {
+void Tapis::montremain(int joueur, const Main& main) {
     posecarte(joueur, main, 8, joueur == 1 ? EcartLarge : EcartSerre);
 }
 
-void Ecran::retourne(int carte) {
+void Tapis::retourne(int carte) {
     poseface(XMilieu, YMilieu, carte);
     monrefresh(XMilieu, YMilieu, 71, 96);
 }
 
-void Ecran::ramene_retournee(int carte) {
+void Tapis::ramene_retournee(int carte) {
     videcentre();
     poseface(XMilieu, YMilieu, carte);
     rafraichit();
 }
 
-void Ecran::presenteretournee(int joueur, int carte) {
+void Tapis::presenteretournee(int joueur, int carte) {
     struct Trajet {
         int xavant, yavant, lavant; // where the card stands in front of the seat before
         int dx, dy;                 // one 16-pixel step toward the seat
@@ -66,7 +66,7 @@ void Ecran::presenteretournee(int joueur, int carte) {
     }
 }
 
-void Ecran::exposeannonce(int joueur, const Main& main, const Main& cartes, int n) {
+void Tapis::exposeannonce(int joueur, const Main& main, const Main& cartes, int n) {
     if (joueur == 1) {
         // Sud's hand closes up over the gap the shown cards leave.
         Main mescartes = main;
@@ -84,13 +84,13 @@ void Ecran::exposeannonce(int joueur, const Main& main, const Main& cartes, int 
     monrefresh(Centre, Centre, CoteCentre, 96);
 }
 
-void Ecran::rangeannonce(int joueur, const Main& main) {
+void Tapis::rangeannonce(int joueur, const Main& main) {
     restaure(Centre, Centre, CoteCentre, 96);
     monrefresh(Centre, Centre, CoteCentre, 96);
     montremain(joueur, main);
 }
 
-bool Ecran::courtbande(int y, int depart, int fin, int pas) {
+bool Tapis::courtbande(int y, int depart, int fin, int pas) {
     bool coupe = false;
     for (int x = depart; pas > 0 ? x <= fin : x >= fin; x += pas) {
         restaure(0, y, 480, 96);
@@ -104,14 +104,15 @@ bool Ecran::courtbande(int y, int depart, int fin, int pas) {
     return coupe;
 }
 
-void Ecran::animationfin() {
+void Tapis::animationfin() {
     // A face-down card runs along the top band, then back along the bottom one, for about ten seconds.
-    const double debut = pf.secondes();
+    const double debut = pf_.secondes();
     bool coupe = false;
     do {
         coupe = courtbande(0, 2, 409, 27) || courtbande(384, 407, 2, -27);
-    } while (!coupe && pf.secondes() - debut <= 10.0 && !clic_);
-    clic_ = false;
+        // A click during the last frame of a band, after its last pause, ends the run as well.
+        coupe = joueur_.prendclic() || coupe;
+    } while (!coupe && pf_.secondes() - debut <= 10.0);
 }
 
 } // namespace tlv::belote

@@ -12,7 +12,7 @@ void joue_belote(Contexte& ctx) {
     Ecran ecran(ctx);
     ecran.place(ctx.r.decalagex, ctx.r.decalagey);
     ecran.etatclic(EtatClic::suspendu);
-    auto& t = ecran.b.table;
+    auto& t = ecran.belote().table;
     t.partieencours = false;
     t.pointsnous = t.pointseux = t.totalnous = t.totaleux = 0;
     ctx.pf.montre_modal(ecran);

@@ -1,7 +1,5 @@
-// The message box, the two bidding panels and the pauses a right click cuts short.
-#include <cmath>
-
-#include "belote_table/ecran.h"
+// The message box, the two bidding panels, the last trick, the result of a match and the pauses.
+#include "belote_table/tapis.h"
 #include "platform/plateforme.h"
 #include "shell/reglages.h"
 
@@ -13,19 +11,19 @@ constexpr int BoiteX = 100, BoiteY = 192, BoiteL = 280, BoiteH = 96;
 constexpr int TexteX = 108;
 } // namespace
 
-void Ecran::imprime_releve(int x, int y, const std::string& texte, int points, bool allume,
+void Tapis::imprime_releve(int x, int y, const std::string& texte, int points, bool allume,
                            std::uint32_t sombre) {
-    Polices& po = pf.polices();
-    po.imprime(fond, x, y, texte, points, allume ? sombre : Clair);
-    po.imprime(fond, x + 1, y + 1, texte, points, allume ? Clair : sombre);
+    Polices& po = pf_.polices();
+    po.imprime(fond_, x, y, texte, points, allume ? sombre : Clair);
+    po.imprime(fond_, x + 1, y + 1, texte, points, allume ? Clair : sombre);
 }
 
-void Ecran::boite(int y, const std::string& ligne1, const std::string& ligne2) {
+void Tapis::boite(int y, const std::string& ligne1, const std::string& ligne2) {
     sprite(BoiteX, y, BoiteL, BoiteH, 167, 0, 167, 384);
-    Polices& po = pf.polices();
+    Polices& po = pf_.polices();
     // A line too long for the inside of the frame is printed smaller rather than over it.
     const auto ligne = [&](const std::string& s, int y0, int hauteur) {
-        int t = ctx.r.taille7;
+        int t = ctx_.r.taille7;
         while (t > 8 && po.largeur(s, t) > BoiteL - 2 * 8) --t;
         imprime_releve((BoiteL - po.largeur(s, t)) / 2 + BoiteX, (hauteur - po.hauteur(t)) / 2 + y0, s, t,
                        false, Sombre);
@@ -36,17 +34,17 @@ void Ecran::boite(int y, const std::string& ligne1, const std::string& ligne2) {
         ligne(ligne1, y, 48);
         ligne(ligne2, y + 48, 48);
     }
-    pf.invalide();
+    pf_.invalide();
 }
 
-bool Ecran::tapisnu(int x, int y, int largeur, int hauteur) const {
+bool Tapis::tapisnu(int x, int y, int largeur, int hauteur) const {
     for (int j = y; j < y + hauteur; ++j)
         for (int i = x; i < x + largeur; ++i)
-            if (fond.pixel(i, j) != ecranbis.pixel(i, j)) return false;
+            if (fond_.pixel(i, j) != ecranbis_.pixel(i, j)) return false;
     return true;
 }
 
-void Ecran::message_on(const std::string& ligne1, const std::string& ligne2) {
+void Tapis::message_on(const std::string& ligne1, const std::string& ligne2) {
     // The box goes where it hides no card: the middle, else above or below it (a trick spot still empty),
     // and over Nord's hand only when the whole trick square is taken.
     boitey_ = 0;
@@ -55,104 +53,102 @@ void Ecran::message_on(const std::string& ligne1, const std::string& ligne2) {
             boitey_ = y;
             break;
         }
-    bitblt(tampon, 0, 528, BoiteL, BoiteH, fond, BoiteX, boitey_);
+    bitblt(tampon_, 0, 528, BoiteL, BoiteH, fond_, BoiteX, boitey_);
     boite(boitey_, ligne1, ligne2);
 }
 
-void Ecran::message_off() {
-    bitblt(fond, BoiteX, boitey_, BoiteL, BoiteH, tampon, 0, 528);
+void Tapis::message_off() {
+    bitblt(fond_, BoiteX, boitey_, BoiteL, BoiteH, tampon_, 0, 528);
     monrefresh(BoiteX, boitey_, BoiteL, BoiteH);
 }
 
 // Both bidding panels: the box, text 11 on line 1, text 12 on line 2 (beside the suits in the second
-// round), the given line highlighted.
-void Ecran::panneau(int ligne, bool second) {
+// round), the given line highlighted. Called from the mouse handler too: shown when the handler returns,
+// without a nested wait.
+void Tapis::panneau(int numero, int ligne) {
     sprite(BoiteX, BoiteY, BoiteL, BoiteH, 167, 0, 167, 384);
-    Polices& po = pf.polices();
-    const Textes& tx = ctx.r.textes;
-    const int t7 = ctx.r.taille7, h7 = po.hauteur(t7);
+    Polices& po = pf_.polices();
+    const Textes& tx = ctx_.r.textes;
+    const int t7 = ctx_.r.taille7, h7 = po.hauteur(t7);
     imprime_releve((BoiteL - po.largeur(tx[Texte::VousPassez], t7)) / 2 + BoiteX, (48 - h7) / 2 + BoiteY,
                    tx[Texte::VousPassez], t7, ligne == 1, Sombre);
-    if (!second) {
+    if (numero == 1) {
         imprime_releve((BoiteL - po.largeur(tx[Texte::VousPrenez], t7)) / 2 + BoiteX,
                        (48 - h7) / 2 + BoiteY + 48, tx[Texte::VousPrenez], t7, ligne == 2, Sombre);
+        pf_.invalide();
         return;
     }
     // Text and icons stay inside the box's inner gold line (6 pixels in): the text keeps clear of the first
     // icon, shrinking if our face is too wide.
-    int t4 = ctx.r.taille4;
+    int t4 = ctx_.r.taille4;
     while (t4 > 8 && po.largeur(tx[Texte::VousPrenez], t4) > IconeX - TexteX - 3) --t4;
     imprime_releve(TexteX, (44 - po.hauteur(t4)) / 2 + 238, tx[Texte::VousPrenez], t4, false, Sombre);
     for (int i = 0; i < 3; ++i) {
-        const int s = couleurspossibles[static_cast<std::size_t>(i + 1)];
+        const int s = couleurspossibles_[static_cast<std::size_t>(i + 1)];
         if (s < 1 || s > 4) continue;
         const bool allume = ligne == i + 2;
         sprite(IconeX + 44 * i, IconeY, 44, 46, (s - 1) * 44, 96, (allume ? 0 : 176) + (s - 1) * 44, 480);
     }
+    pf_.invalide();
 }
 
-void Ecran::message_on2(const std::array<int, 4>& possibles) {
-    couleurspossibles = possibles;
-    panneau(0, true);
+void Tapis::message_on2(const std::array<int, 4>& possibles) {
+    couleurspossibles_ = possibles;
+    panneau(2, 0);
     // The panel covers the turned card: it is shown above the panel while the player chooses.
-    poseface(204, 96, b.table.liste[6]);
-    pf.invalide();
+    poseface(204, 96, b_.table.liste[6]);
+    pf_.invalide();
 }
 
-void Ecran::message_off2(int retournee) {
-    bitblt(fond, BoiteX, BoiteY, BoiteL, 144, ecranbis, BoiteX, BoiteY);
+void Tapis::message_off2(int retournee) {
+    bitblt(fond_, BoiteX, BoiteY, BoiteL, 144, ecranbis_, BoiteX, BoiteY);
     restaure(204, 96, 71, 96);
     poseface(204, 192, retournee);
     monrefresh(BoiteX, BoiteY, BoiteL, BoiteH);
 }
 
-void Ecran::montreresultat() {
-    const Textes& tx = ctx.r.textes;
-    const int n = b.table.totalnous, e = b.table.totaleux;
+void Tapis::montreresultat() {
+    const Textes& tx = ctx_.r.textes;
+    const int n = b_.table.totalnous, e = b_.table.totaleux;
     const std::string l1 = n > e   ? tx[Texte::VousGagnez] + " " + tx[Texte::LaPartie]
                            : e > n ? tx[Texte::VousPerdez] + " " + tx[Texte::LaPartie]
                                    : tx[Texte::Egalite];
     boite(BoiteY, l1,
           tx[Texte::Vous] + " " + std::to_string(n) + " \u2013 " + tx[Texte::Eux] + " " + std::to_string(e));
     // How to go on, under the box, where the trick lay.
-    Polices& po = pf.polices();
-    const int t = ctx.r.taille2;
+    Polices& po = pf_.polices();
+    const int t = ctx_.r.taille2;
     imprime_releve((480 - po.largeur(PourContinuer, t)) / 2, BoiteY + 96 + 8, PourContinuer, t, false,
                    Sombre);
-    pf.invalide();
+    pf_.invalide();
 }
 
-void Ecran::menu03(int ligne) {
-    panneau(ligne, false);
-    pf.invalide();
+void Tapis::affichedernierpli() {
+    joueson("cartew01");
+    Surface garde(480, 480);
+    bitblt(garde, 0, 0, 480, 480, fond_, 0, 0);
+    assombrit(fond_, Rect{0, 0, 480, 480});
+    const auto& d = b_.ecran.cartesdernierpli;
+    poseface(204, 288, d[1]);
+    poseface(276, 192, d[2]);
+    poseface(204, 96, d[3]);
+    poseface(132, 192, d[4]);
+    // The box goes above the trick, over Nord's darkened hand, so that the four cards stay in sight; the
+    // whole table comes back from `garde`, so nothing under the box is saved (a prompt's box may be up).
+    boite(0, ctx_.r.textes[Texte::DernierPli], std::string());
+    pause(1.f);
+    bitblt(fond_, 0, 0, 480, 480, garde, 0, 0);
+    pf_.invalide();
+    joueson("cartew01");
 }
 
-void Ecran::menu04(int ligne) {
-    // Called from the mouse handler: shown when the handler returns, without a nested wait.
-    panneau(ligne, true);
-    pf.invalide();
+void Tapis::pause_visu() {
+    pause(static_cast<float>(ctx_.r.tempobelote));
 }
 
-bool Ecran::pause(float secondes) {
-    const double s = std::isfinite(secondes) && secondes > 0 ? secondes : 0.0;
-    // Any click ends it, a left one too.
-    const bool dedans = enpause_;
-    enpause_ = true;
-    // A card clicked while Sud is prompted ends the prompt too.
-    pf.attend_pendant(static_cast<int>(std::llround(s * 1000.0)), [this] { return clic_ || carteclic > 0; });
-    enpause_ = dedans;
-    const bool coupe = clic_;
-    clic_ = false;
-    return coupe;
-}
-
-void Ecran::pause_visu() {
-    pause(static_cast<float>(ctx.r.tempobelote));
-}
-
-void Ecran::battement() {
+void Tapis::battement() {
     // 0.3 s at the default delay of 4 s, longer or shorter with the player's setting.
-    pause(static_cast<float>(ctx.r.tempobelote) * 0.075f);
+    pause(static_cast<float>(ctx_.r.tempobelote) * 0.075f);
 }
 
 } // namespace tlv::belote

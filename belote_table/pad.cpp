@@ -2,7 +2,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "belote_table/ecran.h"
+#include "belote_table/tapis.h"
 #include "platform/plateforme.h"
 #include "shell/reglages.h"
 
@@ -19,44 +19,44 @@ std::string nombre(int n) {
 
 } // namespace
 
-void Ecran::ecritscore(int nous, int eux) {
+void Tapis::ecritscore(int nous, int eux) {
     const int l = std::clamp(lignescore_, 0, 20);
     const int y = 70 + 14 * l;
     restaure(485, y, 58, 15);
     restaure(565, y, 56, 15);
-    Polices& po = pf.polices();
-    const int t = ctx.r.taille1;
+    Polices& po = pf_.polices();
+    const int t = ctx_.r.taille1;
     const std::uint32_t c = rgb(0, 192, 192);
     const std::string a = nombre(nous), e = nombre(eux);
-    po.imprime(fond, 541 - po.largeur(a, t), y - 1, a, t, c);
-    po.imprime(fond, 621 - po.largeur(e, t), y - 1, e, t, c);
-    pf.invalide();
+    po.imprime(fond_, 541 - po.largeur(a, t), y - 1, a, t, c);
+    po.imprime(fond_, 621 - po.largeur(e, t), y - 1, e, t, c);
+    pf_.invalide();
 }
 
-void Ecran::ecrittotal(int nous, int eux) {
+void Tapis::ecrittotal(int nous, int eux) {
     restaure(490, 416, 63, 21);
     restaure(570, 416, 61, 21);
-    Polices& po = pf.polices();
-    const int t = ctx.r.taille3;
+    Polices& po = pf_.polices();
+    const int t = ctx_.r.taille3;
     const std::string a = nombre(nous), e = nombre(eux);
     const int la = po.largeur(a, t), le = po.largeur(e, t);
-    po.imprime(fond, 545 - la, 415, a, t, rgb(0, 128, 128));
-    po.imprime(fond, 625 - le, 415, e, t, rgb(0, 128, 128));
-    po.imprime(fond, 546 - la, 416, a, t, rgb(0, 255, 255));
-    po.imprime(fond, 626 - le, 416, e, t, rgb(0, 255, 255));
+    po.imprime(fond_, 545 - la, 415, a, t, rgb(0, 128, 128));
+    po.imprime(fond_, 625 - le, 415, e, t, rgb(0, 128, 128));
+    po.imprime(fond_, 546 - la, 416, a, t, rgb(0, 255, 255));
+    po.imprime(fond_, 626 - le, 416, e, t, rgb(0, 255, 255));
     lignescore_ = std::min(lignescore_ + 1, 20);
     ecritreserve();
-    pf.invalide();
+    pf_.invalide();
 }
 
-void Ecran::ecritreserve() {
+void Tapis::ecritreserve() {
     // Under the pad, above the totals' heading of the picture.
     restaure(480, 367, 160, 21);
-    if (b.ecran.reserve <= 0) return;
-    Polices& po = pf.polices();
-    const int t = ctx.r.taille1;
-    const std::string r = "Réserve\u00a0:" + nombre(b.ecran.reserve);
-    po.imprime(fond, 480 + (160 - po.largeur(r, t)) / 2, 367 + (21 - po.hauteur(t)) / 2, r, t,
+    if (b_.ecran.reserve <= 0) return;
+    Polices& po = pf_.polices();
+    const int t = ctx_.r.taille1;
+    const std::string r = "Réserve\u00a0:" + nombre(b_.ecran.reserve);
+    po.imprime(fond_, 480 + (160 - po.largeur(r, t)) / 2, 367 + (21 - po.hauteur(t)) / 2, r, t,
                rgb(0, 192, 192));
 }
 

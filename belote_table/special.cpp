@@ -91,7 +91,7 @@ Special::Special(Plateforme& p, Paquet& paquet) : Form(p, 640, 480), paquet_(paq
     boutok.x = 260, boutok.y = 420, boutok.w = 160, boutok.h = 36;
     Boutko.x = 460, Boutko.y = 420, Boutko.w = 160, Boutko.h = 36;
     for (Bouton* b : {&boutonrepose, &boutok, &Boutko}) b->points = Moyen;
-    boutonrepose.Click = [this] { reposetout(); };
+    boutonrepose.Click = [this] { videtout(); };
     boutok.Click = [this] { boutok_Click(); };
     Boutko.Click = [this] { Boutko_Click(); };
     controles = {&boutonrepose, &boutok, &Boutko};
@@ -137,7 +137,7 @@ void Special::dessine_tout() {
         for (int r = 0; r < 8; ++r) {
             const Rect p = place_paquet(s, r);
             etiquette(image, pt, p, court(code(s, r)),
-                      compo.rouge[static_cast<std::size_t>(s)][static_cast<std::size_t>(r)] ? Rouge : Blanc);
+                      compo.placee[static_cast<std::size_t>(s)][static_cast<std::size_t>(r)] ? Rouge : Blanc);
         }
     cadre_titre(image, po, Rect{298, 120, 336, 134}, "Cinq premières cartes");
     po.imprime(image, 306, 264, "Deuxième tour qui dépend du joueur qui a pris", Petit, Noir);
@@ -150,7 +150,7 @@ void Special::dessine_tout() {
         etiquette(image, pt, place_carte(i), court(c), c == Composition::Non ? Gris : Blanc);
     }
     cadre_titre(image, po, Rect{8, 318, 284, 44}, "Qui distribue");
-    for (int i = 0; i < 4; ++i) option(image, po, place_joueur(i), Sieges[i], compo.joueur == i);
+    for (int i = 0; i < 4; ++i) option(image, po, place_joueur(i), Sieges[i], compo.donneur == i);
     if (!manque.empty()) po.imprime(image, 16, 392, manque, Moyen, Rouge);
     pf.invalide();
 }
@@ -160,30 +160,30 @@ void Special::MouseDown(int button, int, int x, int y) {
     manque.clear();
     for (int s = 1; s <= 4; ++s)
         for (int r = 0; r < 8; ++r)
-            if (dans(place_paquet(s, r), x, y)) compo.paquet_Click(s, r);
+            if (dans(place_paquet(s, r), x, y)) compo.place(s, r);
     for (int i = 0; i <= 32; ++i)
-        if (dans(place_carte(i), x, y)) compo.carte_Click(i);
+        if (dans(place_carte(i), x, y)) compo.retire(i);
     for (int k = 0; k <= 8; ++k)
         if (dans(place_joueurchoix(k), x, y)) compo.joueurchoix = k;
     for (int i = 0; i < 4; ++i)
-        if (dans(place_joueur(i), x, y)) compo.joueur_Click(i);
+        if (dans(place_joueur(i), x, y)) compo.changedonneur(i);
     dessine_tout();
 }
 
-void Special::reposetout() {
-    compo.reposetout();
+void Special::videtout() {
+    compo.videtout();
     dessine_tout();
 }
 
 void Special::boutok_Click() {
-    const std::string f = compo.boutok_Click();
+    const std::string f = compo.valide();
     if (f.empty()) {
         // Valider waits for the whole pack: say which cards are still in it.
         std::string liste;
         int n = 0;
         for (int c = 1; c <= 4; ++c)
             for (int r = 0; r < 8; ++r)
-                if (!compo.rouge[static_cast<std::size_t>(c)][static_cast<std::size_t>(r)] && ++n <= 8)
+                if (!compo.placee[static_cast<std::size_t>(c)][static_cast<std::size_t>(r)] && ++n <= 8)
                     liste += (n > 1 ? ", " : "") + court(code(c, r));
         manque =
             (n == 1 ? "Il manque une carte\u00a0: " : "Il manque " + std::to_string(n) + " cartes\u00a0: ") +
@@ -191,7 +191,7 @@ void Special::boutok_Click() {
         dessine_tout();
         return;
     }
-    paquet_.donneurfauxjeu = static_cast<std::int16_t>(compo.joueur + 1);
+    paquet_.donneurfauxjeu = static_cast<std::int16_t>(compo.donneur + 1);
     paquet_.fauxjeu = f;
     reponse = ReponseSpecial::valider;
     hide();

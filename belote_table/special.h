@@ -20,7 +20,7 @@ class Special : public Form {
 
     void boutok_Click();
     void Boutko_Click();
-    void reposetout();
+    void videtout();
 
     // Where things stand on the form (its own pixels), shared by drawing and clicks.
     static Rect place_paquet(int couleur, int rang);

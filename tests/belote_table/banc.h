@@ -1,6 +1,9 @@
 #pragma once
 // A table screen in-process: the platform on the virtual clock with a robot script, the shared settings
 // and the data files of the build's bin/ folder (the tests' working directory).
+#include <gtest/gtest.h>
+
+#include <initializer_list>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -38,8 +41,8 @@ struct Banc {
     Ecran& table() {
         ecran = std::make_unique<Ecran>(*ctx);
         ecran->place(r.decalagex, r.decalagey);
-        ecran->prepare();
-        ecran->afficheletapis();
+        ecran->tapis().prepare();
+        ecran->tapis().afficheletapis();
         pf->montre_sans_attendre(*ecran);
         return *ecran;
     }
@@ -54,7 +57,28 @@ struct Banc {
     std::unique_ptr<Ecran> ecran;
 };
 
+// The table of a fresh bench: `e` for the screen, `t` for what it draws.
+class Table : public ::testing::Test {
+  protected:
+    Banc banc;
+    Ecran& e = banc.table();
+    Tapis& t = e.tapis();
+};
+
+inline Main main_de(std::initializer_list<int> cartes) {
+    Main m{};
+    std::size_t s = 1;
+    for (int c : cartes) m[s++] = static_cast<std::int16_t>(c);
+    return m;
+}
+
 using test::memes_pixels;
+
+// Whether the face of `carte` lies at (x, y) of the table: every pixel inside the card's shape.
+inline bool montre(const Tapis& t, int x, int y, int carte) {
+    return test::montre_sous_masque(t.fond(), {x, y}, t.tampon(), {(carte % 10) * 71, (carte / 10 - 1) * 96},
+                                    t.masque(), 71, 96);
+}
 
 // The rows (or columns) of a rectangle where two pictures differ: first and last, -1 when none.
 struct Etendue {

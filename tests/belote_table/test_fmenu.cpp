@@ -125,7 +125,7 @@ TEST(EditeurDeDonne, ARightClickChangesNothing) {
     s.Form_Load();
     const auto clic = [&](int b, Rect r) { s.MouseDown(b, 0, r.x + r.w / 2, r.y + r.h / 2); };
     const auto etat = [&] {
-        return std::tuple(s.compo.carte, s.compo.rouge, s.compo.joueurchoix, s.compo.joueur);
+        return std::tuple(s.compo.carte, s.compo.placee, s.compo.joueurchoix, s.compo.donneur);
     };
     const auto vierge = etat();
     for (Rect r : {Special::place_paquet(2, 3), Special::place_joueurchoix(6), Special::place_joueur(2)}) {
@@ -133,7 +133,7 @@ TEST(EditeurDeDonne, ARightClickChangesNothing) {
         EXPECT_EQ(etat(), vierge);
     }
     clic(bouton::Gauche, Special::place_paquet(2, 3));
-    ASSERT_TRUE(s.compo.rouge[2][3]);
+    ASSERT_TRUE(s.compo.placee[2][3]);
     const auto place = etat();
     int i = 0;
     while (i < 32 && (s.compo.carte[static_cast<std::size_t>(i)] == 0 ||
@@ -144,7 +144,7 @@ TEST(EditeurDeDonne, ARightClickChangesNothing) {
     clic(bouton::Gauche, Special::place_joueurchoix(6));
     clic(bouton::Gauche, Special::place_joueur(2));
     EXPECT_EQ(s.compo.joueurchoix, 6);
-    EXPECT_EQ(s.compo.joueur, 2);
+    EXPECT_EQ(s.compo.donneur, 2);
 }
 
 } // namespace
