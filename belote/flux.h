@@ -18,7 +18,8 @@ void routinequiprend(Belote& b, Table& t);
 void afficheannonce(Belote& b, Table& t);
 void montreannonces(Belote& b, Table& t);
 void belote(Belote& b, Table& t, int joueur, int slot);
-void partie(Belote& b, Table& t);
+// The card play of a deal (the eight tricks), then its settling; a "partie" is always the whole match.
+void jeudelacarte(Belote& b, Table& t);
 void jouecarte(Belote& b, Table& t, int joueur, int slot);
 void ramassepli(Belote& b, Table& t, int gagnant);
 void reglepartie(Belote& b, Table& t);

@@ -124,7 +124,7 @@ std::pair<std::string, std::string> raisonrefus(const Belote& b, Legalite l) {
     }
 }
 
-void partie(Belote& b, Table& t) {
+void jeudelacarte(Belote& b, Table& t) {
     auto& tb = b.table;
     b.ecran.belotenous = b.ecran.beloteeux = 0;
     for (int j = 1; j <= 4; ++j) tb.appel[j] = tb.plusdatout[j] = 0;

@@ -36,7 +36,7 @@ void lancelapartie(Belote& b, Table& t) {
             if (b.reglages.avecannonces) chercheannonces(tb, b.annonces);
             afficheannonce(b, t);
             if (b.suivi) b.suivi->annonces(tb.pointsnous, tb.pointseux, b.annonces.meilleurannonceur);
-            partie(b, t);
+            jeudelacarte(b, t);
             if (e.arret > 0) return;
             if (e.finpartie) break;
         }

@@ -39,7 +39,7 @@ TEST_P(TourDeSud, LegalCardStopOrSignal) {
     tb.donneur = 3;
     calculevaleurs(tb);
     t.clics = c.clics;
-    partie(m.b, t);
+    jeudelacarte(m.b, t);
     EXPECT_EQ(tb.cartesjouees[1][1], c.joue);
     EXPECT_EQ(m.b.ecran.arret, 1);
     EXPECT_EQ(t.compte("son cartew09"), c.refus);
