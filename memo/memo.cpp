@@ -126,7 +126,7 @@ R Memo::affichelemenu() {
     const E avant = etatclic;
     etatclic = E::MenuOuvert;
     Timer1.active(false);
-    Menumemo m(*this);
+    Menumemo m(ctx, partieencours, [this] { affichelesscores(); });
     m.load();
     m.place(ctx.r.decalagex, ctx.r.decalagey);
     pf.montre_modal(m);

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "memo.h"
 #include "platform/plateforme.h"
 #include "scores/ajuste.h"
 #include "scores/fichierscores.h"
@@ -16,16 +15,17 @@ namespace {
 constexpr std::uint32_t Clair = rgb(0, 255, 255), Sombre = rgb(0, 144, 144);
 } // namespace
 
-Menumemo::Menumemo(Memo& memo) : MenuJeu(memo.pf, 640, 480), memo_(memo) {
-    fond_ = chargeimage(memo.ctx.r.repertoire, "cartei04");
+Menumemo::Menumemo(Contexte& ctx, bool partieencours, std::function<void()> montrescores)
+    : MenuJeu(ctx.pf, 640, 480), ctx_(ctx), partieencours_(partieencours), scores_(std::move(montrescores)) {
+    fond_ = chargeimage(ctx.r.repertoire, "cartei04");
     bitblt(image, 0, 0, 640, 480, fond_, 0, 0);
     const auto toujours = [] { return true; };
-    lignes_[1] = {[this] { return memo_.partieencours; }, [this] { repond(ReponseMemo::Continuer); }, {}};
+    lignes_[1] = {[this] { return partieencours_; }, [this] { repond(ReponseMemo::Continuer); }, {}};
     lignes_[2] = {toujours, [this] { repond(ReponseMemo::Nouvelle); }, {}};
     lignes_[3] = {toujours, [this] { scores(); }, {}};
     // The level, 0 to 2.
     lignes_[4] = {toujours, {}, [this](int sens) {
-                      Reglages& r = memo_.ctx.r;
+                      Reglages& r = ctx_.r;
                       joueson(pf, r, "cartew00");
                       r.niveaumemo = std::clamp(r.niveaumemo + sens, 0, 2);
                       afmenumemo(survol);
@@ -41,7 +41,7 @@ int Menumemo::entreesous(int x, int y) {
 }
 
 std::string Menumemo::texteentree(int e) const {
-    const Textes& t = memo_.ctx.r.textes;
+    const Textes& t = ctx_.r.textes;
     switch (e) {
     case 1:
         return t[Texte::ContinuerLaPartie];
@@ -51,7 +51,7 @@ std::string Menumemo::texteentree(int e) const {
         return t[Texte::Scores];
     // A blank between the word and the label, so they do not run together.
     case 4:
-        return t[Texte::Niveau] + " " + libelleniveau(memo_.ctx.r.niveaumemo);
+        return t[Texte::Niveau] + " " + libelleniveau(ctx_.r.niveaumemo);
     case 6:
         return t[Texte::MenuPrincipal];
     default:
@@ -66,18 +66,18 @@ void Menumemo::afmenumemo(int h) {
     auto imprime = [&](int e, bool surligne) {
         const std::string s = texteentree(e);
         // Kept inside the band (and clear of the level arrows) in our wide font.
-        const int t = tailleajustee(po, s, memo_.ctx.r.taille8, e == 4 ? 356 : 476);
+        const int t = tailleajustee(po, s, ctx_.r.taille8, e == 4 ? 356 : 476);
         const int x = (480 - po.largeur(s, t)) / 2 + 80;
         po.imprime(image, x, Haut[e], s, t, surligne ? Sombre : Clair);
         po.imprime(image, x + 1, Haut[e] + 1, s, t, surligne ? Clair : Sombre);
     };
-    if (memo_.partieencours) imprime(1, false);
+    if (partieencours_) imprime(1, false);
     imprime(2, false);
     imprime(3, false);
     fill(image, 140, 246, 361, 53, 0);
     imprime(4, false);
     imprime(6, false);
-    if ((h == 1 && memo_.partieencours) || h == 2 || h == 3 || h == 6) imprime(h, true);
+    if ((h == 1 && partieencours_) || h == 2 || h == 3 || h == 6) imprime(h, true);
     if (h == 4) {
         fill(image, 141, 246, 360, 53, 0);
         imprime(4, true);
@@ -91,15 +91,15 @@ void Menumemo::Form_Activate() {
 
 void Menumemo::repond(ReponseMemo r) {
     reponse = r;
-    ferme(memo_.ctx.r);
+    ferme(ctx_.r);
 }
 
 void Menumemo::scores() {
-    joueson(pf, memo_.ctx.r, "cartew00");
+    joueson(pf, ctx_.r, "cartew00");
     // The last line's descenders would peek under the score screen: only the picture stays behind it.
     bitblt(image, 0, 0, 640, 480, fond_, 0, 0);
     pf.invalide();
-    memo_.affichelesscores();
+    scores_();
     afmenumemo(survol);
 }
 

@@ -1,19 +1,20 @@
 #pragma once
 // The Memo menu, over the table: continue, new game, scores, level, back to the launcher.
+#include <functional>
 #include <string>
 
+#include "shell/contexte.h"
 #include "shell/menujeu.h"
 
 namespace tlv::memo {
-
-class Memo;
 
 // What the player chose; none when the menu closed otherwise.
 enum class ReponseMemo { Aucune, Continuer, Nouvelle, Quitter };
 
 class Menumemo : public MenuJeu {
   public:
-    explicit Menumemo(Memo& memo);
+    // `montrescores` shows the score table over the menu.
+    Menumemo(Contexte& ctx, bool partieencours, std::function<void()> montrescores);
 
     ReponseMemo reponse = ReponseMemo::Aucune;
 
@@ -30,7 +31,9 @@ class Menumemo : public MenuJeu {
     // Leaves the menu with this answer.
     void repond(ReponseMemo r);
     std::string texteentree(int e) const;
-    Memo& memo_;
+    Contexte& ctx_;
+    bool partieencours_;
+    std::function<void()> scores_;
     Surface fond_; // "cartei04" as loaded
 };
 

@@ -14,11 +14,12 @@ ReponseJong Jong::affichelemenu() {
     const EtatClicJong avant = etatclic;
     etatclic = EtatClicJong::DialogueOuvert;
     Timer1.active(false);
-    Menujong m(ctx_, *this);
+    Menujong m(ctx_, partieencours, [this] { affichelesscores(); });
     m.place(r_.decalagex, r_.decalagey);
     m.load();
     pf.montre_modal(m);
     const ReponseJong rep = m.reponse;
+    if (rep == ReponseJong::Charger) nompartie = m.nom;
     m.unload();
     if (rep == ReponseJong::Quitter) {
         fill(image, 0, 0, largeur(), hauteur(), 0);

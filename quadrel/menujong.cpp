@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "jong.h"
 #include "platform/boite_message.h"
 #include "platform/plateforme.h"
 #include "shell/chargeimage.h"
@@ -17,13 +16,14 @@ constexpr std::uint32_t Clair = rgb(0, 255, 255), Sombre = rgb(0, 144, 144);
 constexpr int Bandes[8] = {0, 35, 105, 175, 245, 315, 385, 175}; // top of each entry's band (60 high)
 } // namespace
 
-Menujong::Menujong(Contexte& ctx, Jong& jong)
-    : MenuJeu(ctx.pf), ctx_(ctx), jong_(jong), parties_(*ctx.r.scores) {
+Menujong::Menujong(Contexte& ctx, bool partieencours, std::function<void()> montrescores)
+    : MenuJeu(ctx.pf), ctx_(ctx), partieencours_(partieencours), scores_(std::move(montrescores)),
+      parties_(*ctx.r.scores) {
     fond_ = Surface(640, 480);
     bitblt(fond_, 0, 0, 640, 480, chargeimage(ctx.r.repertoire, "cartei05"), 0, 0);
     image = fond_;
     const auto toujours = [] { return true; };
-    lignes_[1] = {[this] { return jong_.partieencours; }, [this] { repond(ReponseJong::Continuer); }, {}};
+    lignes_[1] = {[this] { return partieencours_; }, [this] { repond(ReponseJong::Continuer); }, {}};
     lignes_[2] = {toujours, [this] { repond(ReponseJong::Nouvelle); }, {}};
     // With no saved game the selector is blank and does nothing.
     lignes_[3] = {[this] { return index >= 0 && !nom.empty(); }, [this] { charge(); },
@@ -41,7 +41,7 @@ int Menujong::entreesous(int x, int y) {
 }
 
 bool Menujong::effacable() const {
-    return index >= 0 && !nom.empty() && !jong_.partieencours;
+    return index >= 0 && !nom.empty() && !partieencours_;
 }
 
 void Menujong::premier() {
@@ -63,7 +63,7 @@ void Menujong::afmenujong(int h) {
         po.imprime(image, x + 1, y + 1, s, t8, inverse ? Clair : Sombre);
     };
     const bool avecnom = index >= 0 && !nom.empty();
-    if (jong_.partieencours) imprime(1, t[Texte::ContinuerLaPartie], h == 1);
+    if (partieencours_) imprime(1, t[Texte::ContinuerLaPartie], h == 1);
     imprime(2, t[Texte::NouvellePartie], h == 2);
     if (!avecnom) {
         fill(image, 81, 176, 478, 58, 0);
@@ -95,7 +95,6 @@ void Menujong::repond(ReponseJong r) {
 }
 
 void Menujong::charge() {
-    jong_.nompartie = nom;
     repond(ReponseJong::Charger);
 }
 
@@ -116,7 +115,7 @@ void Menujong::scores() {
     // The last line's descenders would peek under the score screen: only the picture stays behind it.
     image = fond_;
     pf.invalide();
-    jong_.affichelesscores();
+    scores_();
     afmenujong(survol);
 }
 

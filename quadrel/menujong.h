@@ -1,6 +1,7 @@
 #pragma once
 // The Quadrel menu `menujong`, over the table: continue, new game, the saved games' selector (load one
 // by its name), erase the selected game, the score table, back to the launcher.
+#include <functional>
 #include <string>
 
 #include "regles/parties.h"
@@ -9,18 +10,17 @@
 
 namespace tlv::quadrel {
 
-class Jong;
-
 // What the player chose; none when the menu closed otherwise.
 enum class ReponseJong { Aucune, Continuer, Nouvelle, Charger, Quitter };
 
 class Menujong : public MenuJeu {
   public:
-    Menujong(Contexte& ctx, Jong& jong);
+    // `montrescores` shows the score table over the menu.
+    Menujong(Contexte& ctx, bool partieencours, std::function<void()> montrescores);
 
     ReponseJong reponse = ReponseJong::Aucune;
     int index = -1;  // selected saved game, -1 when there is none
-    std::string nom; // its name
+    std::string nom; // its name: the game to load when the answer is `Charger`
 
     // The entry under a point: 1, 2, 3 (the selector's arrows), 7 (the selected name), 4, 5, 6; 0 none.
     static int entreesous(int x, int y);
@@ -47,7 +47,8 @@ class Menujong : public MenuJeu {
     void repond(ReponseJong r);
     void premier();
     Contexte& ctx_;
-    Jong& jong_;
+    bool partieencours_;
+    std::function<void()> scores_;
     Parties parties_;
     Surface fond_;
 };

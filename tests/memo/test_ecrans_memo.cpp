@@ -55,10 +55,9 @@ TEST_F(EcranMemo, ClicksChooseOnlyCardsThatAreThereAndNeverTheSameTwice) {
 // Entry 5 never reacts, even with a game in progress (Continuer with and without one is the robot run's).
 TEST_F(EcranMemo, MenuEntryFiveNeverReacts) {
     avec([&](Memo& m, Place) {
-        Menumemo menu(m);
+        Menumemo menu(m.ctx, true, [] {});
         menu.load();
         menu.visible = true;
-        m.partieencours = true;
         menu.MouseMove(0, 0, 320, 345);
         menu.MouseDown(1, 0, 320, 345);
         EXPECT_TRUE(menu.visible);
