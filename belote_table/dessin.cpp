@@ -4,6 +4,7 @@
 #include "belote/carte.h"
 #include "belote_table/ecran.h"
 #include "platform/plateforme.h"
+#include "platform/texte.h"
 #include "shell/reglages.h"
 
 namespace tlv {

@@ -1,6 +1,7 @@
 #include "belote_table/ecran.h"
 
 #include "belote/flux.h"
+#include "platform/curseurs.h"
 #include "platform/image.h"
 #include "platform/plateforme.h"
 #include "shell/chargeimage.h"

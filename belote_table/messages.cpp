@@ -3,6 +3,7 @@
 
 #include "belote_table/ecran.h"
 #include "platform/plateforme.h"
+#include "platform/texte.h"
 #include "shell/reglages.h"
 
 namespace tlv {

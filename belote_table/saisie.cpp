@@ -2,6 +2,8 @@
 #include "belote/legalite.h"
 #include "belote_table/ecran.h"
 #include "belote_table/fmenu.h"
+#include "platform/curseurs.h"
+#include "platform/entrees.h"
 #include "platform/plateforme.h"
 #include "shell/chargeimage.h"
 #include "shell/reglages.h"

@@ -1,6 +1,8 @@
 #include "belote_table/special.h"
 
+#include "platform/controles.h"
 #include "platform/plateforme.h"
+#include "platform/texte.h"
 #include "platform/trace_fin.h"
 
 namespace tlv {

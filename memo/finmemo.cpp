@@ -2,6 +2,7 @@
 
 #include "platform/entrees.h"
 #include "platform/plateforme.h"
+#include "platform/texte.h"
 #include "scores/ajuste.h"
 #include "scores/fichierscores.h"
 #include "shell/chargeimage.h"

@@ -5,6 +5,7 @@
 #include "memo.h"
 #include "platform/plateforme.h"
 #include "platform/retouche.h"
+#include "platform/texte.h"
 #include "shell/chargeimage.h"
 #include "shell/reglages.h"
 

@@ -6,6 +6,7 @@
 #include "memo.h"
 #include "platform/menuclavier.h"
 #include "platform/plateforme.h"
+#include "platform/texte.h"
 #include "scores/ajuste.h"
 #include "scores/fichierscores.h"
 #include "shell/chargeimage.h"

@@ -1,5 +1,6 @@
 #include "animation.h"
 
+#include "form.h"
 #include "image.h"
 #include "plateforme.h"
 

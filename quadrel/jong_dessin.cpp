@@ -4,10 +4,11 @@
 #include <cmath>
 
 #include "jong.h"
-#include "regles/libelles.h"
-#include "regles/parties.h"
 #include "platform/plateforme.h"
 #include "platform/retouche.h"
+#include "platform/texte.h"
+#include "regles/libelles.h"
+#include "regles/parties.h"
 #include "scores/ajuste.h"
 #include "scores/fichierscores.h"
 #include "shell/reglages.h"

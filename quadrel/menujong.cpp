@@ -8,6 +8,7 @@
 #include "platform/boite_message.h"
 #include "platform/menuclavier.h"
 #include "platform/plateforme.h"
+#include "platform/texte.h"
 #include "shell/chargeimage.h"
 #include "shell/echec.h"
 #include "shell/reglages.h"

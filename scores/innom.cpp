@@ -5,6 +5,7 @@
 #include "nom.h"
 #include "platform/entrees.h"
 #include "platform/plateforme.h"
+#include "platform/texte.h"
 #include "shell/chargeimage.h"
 #include "shell/reglages.h"
 

@@ -6,6 +6,7 @@
 #include "platform/boite_message.h"
 #include "platform/entrees.h"
 #include "platform/plateforme.h"
+#include "platform/texte.h"
 #include "shell/chargeimage.h"
 #include "shell/reglages.h"
 #include "shell/sons.h"

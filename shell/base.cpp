@@ -8,6 +8,7 @@
 #include "platform/chrono.h"
 #include "platform/menuclavier.h"
 #include "platform/plateforme.h"
+#include "platform/texte.h"
 #include "reglages.h"
 #include "sons.h"
 #include "tlvutil.h"

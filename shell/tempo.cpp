@@ -7,6 +7,7 @@
 #include "parametres.h"
 #include "platform/entrees.h"
 #include "platform/plateforme.h"
+#include "platform/texte.h"
 #include "reglages.h"
 
 namespace tlv {
@@ -20,7 +21,7 @@ DialogueTempo::DialogueTempo(Plateforme& p, std::string titre, int min, int max,
                              std::function<void(int)> enregistre)
     : Form(p, Largeur, Hauteur), echelle_(std::move(echelle)), valeur_initiale_(std::move(valeur_initiale)),
       enregistre_(std::move(enregistre)) {
-    caption = std::move(titre);
+    caption(titre);
     HScroll1.Min = min, HScroll1.Max = max, HScroll1.SmallChange = 1, HScroll1.LargeChange = 1;
     HScroll1.x = BarreX, HScroll1.y = BarreY, HScroll1.w = BarreW, HScroll1.h = BarreH;
     HScroll1.valeur(min);

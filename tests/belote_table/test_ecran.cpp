@@ -4,6 +4,8 @@
 #include "banc.h"
 #include "belote/flux.h"
 #include "belote_table/special.h"
+#include "platform/curseurs.h"
+#include "platform/horloge.h"
 #include "platform/minuterie.h"
 
 namespace tlv::essai {

@@ -10,6 +10,7 @@
 #include "pixels.h"
 #include "platform/entrees.h"
 #include "platform/image.h"
+#include "platform/texte.h"
 #include "tests/scores/banc.h"
 
 namespace tlv::essai {

@@ -8,8 +8,12 @@
 
 #include "dossiertemp.h"
 #include "platform/animation.h"
+#include "platform/form.h"
+#include "platform/horloge.h"
 #include "platform/image.h"
 #include "platform/minuterie.h"
+#include "platform/minuteries.h"
+#include "platform/options_plateforme.h"
 #include "platform/plateforme.h"
 #include "platform/quitter.h"
 #include "platform/robot.h"
@@ -278,7 +282,7 @@ TEST_F(Boucle, AClipHiddenByAScreenAboveStandsStill) {
     pf->montre_sans_attendre(boite);
     EXPECT_TRUE(avance());
     pf->montre_sans_attendre(page);
-    EXPECT_EQ(pf->prochaine_minuterie(), -1);
+    EXPECT_EQ(pf->minuteries().prochaine(), -1);
     EXPECT_FALSE(avance());
     page.hide();
     EXPECT_TRUE(avance());

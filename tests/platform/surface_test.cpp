@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "pixels.h"
-#include "platform/plateforme.h"
+#include "platform/presentation.h"
 #include "platform/surface.h"
 #include "platform/trace_fin.h"
 
