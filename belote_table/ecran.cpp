@@ -65,23 +65,23 @@ void Ecran::Form_Unload() {
 
 void Ecran::prepare() {
     // Only ever ANDed: the white rows at the foot of the mask sheet change nothing, so they are not kept.
-    masque = chargeimage(ctx.r.repertoire, "cartei07");
+    masque = chargeimage(ctx.r.repertoire, "cartei07", pf.facteur());
     rogne_bas(masque, rgb(255, 255, 255));
-    tampon = chargeimage(ctx.r.repertoire, "cartei08");
+    tampon = chargeimage(ctx.r.repertoire, "cartei08", pf.facteur());
     // The sheets may be smaller than their layout; the save areas must exist all the same.
     if (tampon.largeur() < 568 || tampon.hauteur() < 624) {
-        Surface t(568, 624);
+        Surface t(568, 624, 0, pf.facteur());
         bitblt(t, 0, 0, tampon.largeur(), tampon.hauteur(), tampon, 0, 0);
         tampon = std::move(t);
     }
     // The clean table is the picture itself, on a black 640 x 480 area should the file be smaller.
-    ecranbis = chargeimage(ctx.r.repertoire, "cartei03");
+    ecranbis = chargeimage(ctx.r.repertoire, "cartei03", pf.facteur());
     if (ecranbis.largeur() != 640 || ecranbis.hauteur() != 480) {
-        Surface t(640, 480);
+        Surface t(640, 480, 0, pf.facteur());
         bitblt(t, 0, 0, 640, 480, ecranbis, 0, 0);
         ecranbis = std::move(t);
     }
-    souslabel_ = Surface(152, 34);
+    souslabel_ = Surface(152, 34, 0, pf.facteur());
     bitblt(souslabel_, 0, 0, 152, 34, ecranbis, 484, 442);
     labelsposes_ = false;
     fond.redimensionne(640, 480);

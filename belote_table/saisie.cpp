@@ -254,7 +254,7 @@ void Ecran::attendapresfin() {
 
 void Ecran::affichedernierpli() {
     joueson("cartew01");
-    Surface garde(480, 480);
+    Surface garde(480, 480, 0, pf.facteur());
     bitblt(garde, 0, 0, 480, 480, fond, 0, 0);
     assombrit(fond, Rect{0, 0, 480, 480});
     const auto& d = b.ecran.cartesdernierpli;
@@ -276,7 +276,7 @@ void Ecran::affichelemenu() {
     const Curseur avant = pf.curseur_actuel();
     pf.curseur(Curseur::Repos);
     // The menu's picture lives while the menu is shown only.
-    const Surface fondmenu = chargeimage(ctx.r.repertoire, "cartei06");
+    const Surface fondmenu = chargeimage(ctx.r.repertoire, "cartei06", pf.facteur());
     Fmenu menu(ctx, fondmenu, b.table.partieencours, b.paquet);
     menu.place(ctx.r.decalagex, ctx.r.decalagey);
     pf.montre_modal(menu);

@@ -23,7 +23,7 @@ constexpr int Bande = 60;
 } // namespace
 
 Menumemo::Menumemo(Memo& memo) : Form(memo.pf, 640, 480), memo_(memo) {
-    fond_ = chargeimage(memo.ctx.r.repertoire, "cartei04");
+    fond_ = chargeimage(memo.ctx.r.repertoire, "cartei04", pf.facteur());
     bitblt(image, 0, 0, 640, 480, fond_, 0, 0);
 }
 

@@ -11,7 +11,7 @@
 namespace tlv {
 
 Form::Form(Plateforme& p, int largeur, int hauteur)
-    : pf(p), image(largeur, hauteur), caption_(new std::string) {}
+    : pf(p), image(largeur, hauteur, 0, p.facteur()), caption_(new std::string) {}
 
 Form::Form(Plateforme& p, int largeur, int hauteur, int facteur)
     : pf(p), image(largeur, hauteur, 0, facteur), caption_(new std::string) {}

@@ -157,6 +157,9 @@ int Plateforme::decalagey() const {
 int Plateforme::zoom() const {
     return p_->presentation.zoom();
 }
+int Plateforme::facteur() const {
+    return p_->presentation.facteur();
+}
 const Echelle& Plateforme::echelle() const {
     return p_->presentation.echelle();
 }

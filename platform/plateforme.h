@@ -50,6 +50,8 @@ class Plateforme {
     int decalagex() const;
     int decalagey() const;
     int zoom() const;
+    // The render factor: stored pixels per play-area pixel of the screen, and of every picture made for it.
+    int facteur() const;
     const Echelle& echelle() const;
 
     std::int64_t ms() const;

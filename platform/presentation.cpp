@@ -31,18 +31,13 @@ Presentation::Presentation(const OptionsPresentation& o, const PileCalques& pile
     if (o.largeur_fenetre > 0 && o.hauteur_fenetre > 0)
         fenetre_->impose_taille_fenetre(o.largeur_fenetre, o.hauteur_fenetre);
     const Echelle& e = fenetre_->depart();
-    // Every picture made from now on is drawn at the display's resolution.
-    Surface::facteur_rendu(e.k);
     ecran_ = Surface(e.lw, e.lh, 0, e.k);
     decalagex_ = e.decalagex;
     decalagey_ = e.decalagey;
     zoom_ = std::max(1, static_cast<int>(std::lround(e.s)));
 }
 
-Presentation::~Presentation() {
-    fenetre_.reset();
-    Surface::facteur_rendu(1);
-}
+Presentation::~Presentation() = default;
 
 const Echelle& Presentation::echelle() const {
     return fenetre_->depart();
@@ -226,8 +221,6 @@ bool Presentation::capture(const std::string& chemin) {
     if (ecran_impose_) {
         // The display the layout was made for: the screen's view, dark around it.
         const Echelle& e = fenetre_->depart();
-        // Every picture made from now on is drawn at the display's resolution.
-        Surface::facteur_rendu(e.k);
         return sauve_png(image_affichee(ecran_, e, e.W, e.H), chemin);
     }
     return sauve_png(ecran_, Rect{decalagex_, decalagey_, 640, 480}, chemin);

@@ -47,12 +47,9 @@ using Pixels = std::vector<std::uint32_t, AllocationPixels<std::uint32_t>>;
 
 class Surface {
   public:
-    // The factor of surfaces made without one: set once at start-up, when the screen's size is known.
-    static void facteur_rendu(int k);
-    static int facteur_rendu();
-
-    Surface() : k_(facteur_rendu()) {}
-    Surface(int w, int h, std::uint32_t couleur = 0);
+    // Empty, at factor 1: a picture to be assigned. Whatever is drawn is made at an explicit factor, the
+    // screen's (`Plateforme::facteur`) or a loaded picture's own.
+    Surface() = default;
     Surface(int w, int h, std::uint32_t couleur, int facteur);
     // A surface whose pixels are left undefined, for a caller that writes every one of them before any is
     // read.

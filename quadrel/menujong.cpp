@@ -23,8 +23,8 @@ constexpr int Bandes[8] = {0, 35, 105, 175, 245, 315, 385, 175}; // top of each 
 
 Menujong::Menujong(Contexte& ctx, Jong& jong)
     : Form(ctx.pf), ctx_(ctx), jong_(jong), parties_(ctx.r.dossier_scores) {
-    fond_ = Surface(640, 480);
-    bitblt(fond_, 0, 0, 640, 480, chargeimage(ctx.r.repertoire, "cartei05"), 0, 0);
+    fond_ = Surface(640, 480, 0, pf.facteur());
+    bitblt(fond_, 0, 0, 640, 480, chargeimage(ctx.r.repertoire, "cartei05", pf.facteur()), 0, 0);
     image = fond_;
 }
 

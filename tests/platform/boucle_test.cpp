@@ -149,7 +149,7 @@ TEST_F(Boucle, ATimerHandlerThatGivesWayIsNotReentered) {
 
 // The colour of the play area's centre in a capture, -1 when the file is missing.
 long centre(const std::string& fichier) {
-    const auto s = charge_image(fichier);
+    const auto s = charge_image(fichier, 1);
     return s ? static_cast<long>(s->pixel(320, 240) & 0xFFFFFF) : -1;
 }
 

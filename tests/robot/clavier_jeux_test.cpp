@@ -8,12 +8,12 @@
 #include <vector>
 
 #include "memo/regles/plateau.h"
-#include "quadrel/regles/chemin.h"
-#include "quadrel/regles/parties.h"
-#include "quadrel/regles/plateaux.h"
 #include "pixels.h"
 #include "platform/image.h"
 #include "programme.h"
+#include "quadrel/regles/chemin.h"
+#include "quadrel/regles/parties.h"
+#include "quadrel/regles/plateaux.h"
 
 namespace tlv::essai {
 namespace {
@@ -53,7 +53,7 @@ bool cadre_sur(const Surface& s, int x, int y) {
 Surface image(const Programme& p, const std::string& nom) {
     auto s = charge_image(p.dossier() + "/" + nom);
     EXPECT_TRUE(s.has_value()) << nom;
-    return s ? *s : Surface(640, 480);
+    return s ? *s : Surface(640, 480, 0, 1);
 }
 
 class ClavierJeux : public ::testing::TestWithParam<std::string> {};
