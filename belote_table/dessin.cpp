@@ -5,6 +5,7 @@
 #include "belote_table/tapis.h"
 #include "platform/image.h"
 #include "platform/plateforme.h"
+#include "platform/texte.h"
 #include "shell/chargeimage.h"
 #include "shell/reglages.h"
 #include "shell/sons.h"
@@ -21,23 +22,23 @@ Tapis::Tapis(Contexte& ctx, const Belote& b, Surface& fond, Joueur& joueur)
 
 void Tapis::prepare() {
     // Only ever ANDed: the white rows at the foot of the mask sheet change nothing, so they are not kept.
-    masque_ = chargeimage(ctx_.r.repertoire, "cartei07");
+    masque_ = chargeimage(ctx_.r.repertoire, "cartei07", pf_.facteur());
     rogne_bas(masque_, rgb(255, 255, 255));
-    tampon_ = chargeimage(ctx_.r.repertoire, "cartei08");
+    tampon_ = chargeimage(ctx_.r.repertoire, "cartei08", pf_.facteur());
     // The sheets may be smaller than their layout; the save areas must exist all the same.
     if (tampon_.largeur() < 568 || tampon_.hauteur() < 624) {
-        Surface t(568, 624);
+        Surface t(568, 624, 0, pf_.facteur());
         bitblt(t, 0, 0, tampon_.largeur(), tampon_.hauteur(), tampon_, 0, 0);
         tampon_ = std::move(t);
     }
     // The clean table is the picture itself, on a black 640 x 480 area should the file be smaller.
-    ecranbis_ = chargeimage(ctx_.r.repertoire, "cartei03");
+    ecranbis_ = chargeimage(ctx_.r.repertoire, "cartei03", pf_.facteur());
     if (ecranbis_.largeur() != 640 || ecranbis_.hauteur() != 480) {
-        Surface t(640, 480);
+        Surface t(640, 480, 0, pf_.facteur());
         bitblt(t, 0, 0, 640, 480, ecranbis_, 0, 0);
         ecranbis_ = std::move(t);
     }
-    souslabel_ = Surface(152, 34);
+    souslabel_ = Surface(152, 34, 0, pf_.facteur());
     bitblt(souslabel_, 0, 0, 152, 34, ecranbis_, 484, 442);
     labelsposes_ = false;
     fond_.redimensionne(640, 480);

@@ -3,6 +3,8 @@
 #include <cmath>
 
 #include "belote/flux.h"
+#include "platform/curseurs.h"
+#include "platform/image.h"
 #include "platform/plateforme.h"
 #include "shell/reglages.h"
 #include "shell/sons.h"

@@ -4,6 +4,7 @@
 
 #include "belote_table/special.h"
 #include "platform/plateforme.h"
+#include "platform/texte.h"
 #include "shell/reglages.h"
 #include "shell/sons.h"
 

@@ -1,6 +1,7 @@
 // The message box, the two bidding panels, the last trick, the result of a match and the pauses.
 #include "belote_table/tapis.h"
 #include "platform/plateforme.h"
+#include "platform/texte.h"
 #include "shell/reglages.h"
 
 namespace tlv::belote {
@@ -125,7 +126,7 @@ void Tapis::montreresultat() {
 
 void Tapis::affichedernierpli() {
     joueson("cartew01");
-    Surface garde(480, 480);
+    Surface garde(480, 480, 0, pf_.facteur());
     bitblt(garde, 0, 0, 480, 480, fond_, 0, 0);
     assombrit(fond_, Rect{0, 0, 480, 480});
     const auto& d = b_.ecran.cartesdernierpli;

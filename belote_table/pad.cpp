@@ -4,6 +4,7 @@
 
 #include "belote_table/tapis.h"
 #include "platform/plateforme.h"
+#include "platform/texte.h"
 #include "shell/reglages.h"
 
 namespace tlv::belote {

@@ -4,6 +4,8 @@
 #include "belote/legalite.h"
 #include "belote_table/ecran.h"
 #include "belote_table/fmenu.h"
+#include "platform/curseurs.h"
+#include "platform/entrees.h"
 #include "platform/plateforme.h"
 #include "shell/chargeimage.h"
 #include "shell/reglages.h"
@@ -220,7 +222,7 @@ void Ecran::affichelemenu() {
     const Curseur avant = pf.curseur_actuel();
     pf.curseur(Curseur::Repos);
     // The menu's picture lives while the menu is shown only.
-    const Surface fondmenu = chargeimage(ctx_.r.repertoire, "cartei06");
+    const Surface fondmenu = chargeimage(ctx_.r.repertoire, "cartei06", pf.facteur());
     Fmenu menu(ctx_, fondmenu, b_.table.partieencours, b_.paquet);
     menu.place(ctx_.r.decalagex, ctx_.r.decalagey);
     pf.montre_modal(menu);

@@ -1,7 +1,9 @@
 #include "belote_table/special.h"
 
 #include "belote/carte.h"
+#include "platform/controles.h"
 #include "platform/plateforme.h"
+#include "platform/texte.h"
 #include "platform/trace_fin.h"
 
 namespace tlv::belote {

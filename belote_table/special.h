@@ -4,6 +4,7 @@
 
 #include "belote/etat.h"
 #include "belote_table/composition.h"
+#include "platform/controles.h"
 #include "platform/form.h"
 
 namespace tlv::belote {

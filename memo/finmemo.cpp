@@ -2,6 +2,7 @@
 
 #include "platform/entrees.h"
 #include "platform/plateforme.h"
+#include "platform/texte.h"
 #include "scores/ajuste.h"
 #include "scores/fichierscores.h"
 #include "shell/chargeimage.h"
@@ -30,7 +31,7 @@ std::string textehorstableau(int niveau) {
 }
 
 Finmemo::Finmemo(Contexte& ctx, int temps, int niveau) : Form(ctx.pf, Largeur, Hauteur) {
-    const Surface s = chargeimage(ctx.r.repertoire, "cartei10");
+    const Surface s = chargeimage(ctx.r.repertoire, "cartei10", pf.facteur());
     bitblt(image, 0, 0, Largeur, Hauteur, s, 0, 0);
     centre_sur_aire();
     Polices& po = pf.polices();

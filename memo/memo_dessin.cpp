@@ -5,6 +5,7 @@
 #include "memo.h"
 #include "platform/plateforme.h"
 #include "platform/retouche.h"
+#include "platform/texte.h"
 #include "shell/chargeimage.h"
 #include "shell/reglages.h"
 
@@ -150,9 +151,9 @@ void Memo::pause(float secondes) {
 
 void Memo::chargeimages() {
     image.redimensionne(640, 480);
-    tapis_ = chargeimage(ctx.r.repertoire, "cartei01");
-    masque_ = chargeimage(ctx.r.repertoire, "cartei07");
-    tampon_ = chargeimage(ctx.r.repertoire, "cartei08");
+    tapis_ = chargeimage(ctx.r.repertoire, "cartei01", pf.facteur());
+    masque_ = chargeimage(ctx.r.repertoire, "cartei07", pf.facteur());
+    tampon_ = chargeimage(ctx.r.repertoire, "cartei08", pf.facteur());
 }
 
 } // namespace tlv::memo

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/plateforme.h"
+#include "platform/texte.h"
 #include "scores/ajuste.h"
 #include "scores/fichierscores.h"
 #include "shell/chargeimage.h"
@@ -17,7 +18,7 @@ constexpr std::uint32_t Clair = rgb(0, 255, 255), Sombre = rgb(0, 144, 144);
 
 Menumemo::Menumemo(Contexte& ctx, bool partieencours, std::function<void()> montrescores)
     : MenuJeu(ctx.pf, 640, 480), ctx_(ctx), partieencours_(partieencours), scores_(std::move(montrescores)) {
-    fond_ = chargeimage(ctx.r.repertoire, "cartei04");
+    fond_ = chargeimage(ctx.r.repertoire, "cartei04", pf.facteur());
     bitblt(image, 0, 0, 640, 480, fond_, 0, 0);
     const auto toujours = [] { return true; };
     lignes_[1] = {[this] { return partieencours_; }, [this] { repond(ReponseMemo::Continuer); }, {}};

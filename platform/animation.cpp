@@ -1,5 +1,6 @@
 #include "animation.h"
 
+#include "form.h"
 #include "image.h"
 #include "plateforme.h"
 
@@ -12,7 +13,7 @@ Animation::Animation(Plateforme& pf)
 
 bool Animation::Open(const std::string& chemin) {
     Stop();
-    if (!images_.ouvre(chemin) || w <= 0 || h <= 0 || images_.surface().largeur() != w ||
+    if (!images_.ouvre(chemin, pf_.facteur()) || w <= 0 || h <= 0 || images_.surface().largeur() != w ||
         images_.surface().hauteur() < h) {
         images_.ferme();
         nombre_ = courante_ = 0;

@@ -5,9 +5,13 @@
 #include <span>
 #include <vector>
 
+#include "controles.h"
+#include "curseurs.h"
 #include "entrees.h"
+#include "form.h"
 #include "menuclavier.h"
 #include "plateforme.h"
+#include "texte.h"
 
 namespace tlv {
 
@@ -101,7 +105,7 @@ bool boite_message(Plateforme& pf, const std::string& texte, const std::string& 
     w = std::min(w, 600);
     const int h = 18 + static_cast<int>(lignes.size()) * (pf.polices().hauteur(11) + 2) + 56;
     BoiteMessage b(pf, std::move(lignes), w, h, avec_annuler);
-    b.caption = titre.empty() ? "Tolva'nexes" : titre;
+    b.caption(titre.empty() ? "Tolva'nexes" : titre);
     b.centre_sur_aire();
     const Curseur avant = pf.curseur_actuel();
     pf.curseur(Curseur::Repos);

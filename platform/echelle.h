@@ -1,6 +1,6 @@
 #pragma once
 // Where the 640 x 480 play area lies on a display of W x H pixels, and at which render factor it is drawn.
-#include "surface.h"
+#include "rect.h"
 
 namespace tlv {
 

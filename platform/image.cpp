@@ -96,10 +96,6 @@ std::optional<Surface> charge_image(const std::string& chemin, int facteur) {
     return s;
 }
 
-std::optional<Surface> charge_image(const std::string& chemin) {
-    return charge_image(chemin, Surface::facteur_rendu());
-}
-
 ImageProgressive::ImageProgressive() = default;
 ImageProgressive::~ImageProgressive() = default;
 ImageProgressive::ImageProgressive(ImageProgressive&&) noexcept = default;

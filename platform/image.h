@@ -13,8 +13,11 @@ class LecturePng;
 // Transparent pixels are laid over black, the colour sprites use outside their shape. The picture comes at
 // the render factor k: from the file `chemin.<k>x` beside it when that one is exactly k times the size (the
 // same picture drawn finer), else from `chemin` itself, each pixel made a k x k block.
-std::optional<Surface> charge_image(const std::string& chemin);
 std::optional<Surface> charge_image(const std::string& chemin, int facteur);
+// The picture as stored, at factor 1 (a capture to compare).
+inline std::optional<Surface> charge_image(const std::string& chemin) {
+    return charge_image(chemin, 1);
+}
 bool sauve_png(const Surface& s, const Rect& zone, const std::string& chemin);
 bool sauve_png(const Surface& s, const std::string& chemin);
 
@@ -30,7 +33,6 @@ class ImageProgressive {
 
     // False when the picture cannot be read (charge_image would give nothing).
     bool ouvre(const std::string& chemin, int facteur);
-    bool ouvre(const std::string& chemin) { return ouvre(chemin, Surface::facteur_rendu()); }
     void ferme();
     // Makes the rows above play-area row `fin` ready to be drawn.
     void prepare(int fin);

@@ -6,11 +6,11 @@ namespace tlv {
 
 Minuterie::Minuterie(Plateforme& pf, int intervalle_ms, std::function<void()> action)
     : pf_(pf), intervalle_(intervalle_ms > 0 ? intervalle_ms : 1), action_(std::move(action)) {
-    pf_.enregistre(this);
+    pf_.minuteries().enregistre(this);
 }
 
 Minuterie::~Minuterie() {
-    pf_.retire(this);
+    pf_.minuteries().retire(this);
 }
 
 void Minuterie::active(bool oui) {

@@ -3,11 +3,13 @@
 #include <cstdint>
 #include <functional>
 
+#include "minuteries.h"
+
 namespace tlv {
 
 class Plateforme;
 
-class Minuterie {
+class Minuterie final : public Declenchable {
   public:
     Minuterie(Plateforme& pf, int intervalle_ms, std::function<void()> action);
     ~Minuterie();
@@ -15,18 +17,18 @@ class Minuterie {
     Minuterie& operator=(const Minuterie&) = delete;
 
     void active(bool oui);
-    bool active() const { return actif_; }
+    bool active() const override { return actif_; }
     void intervalle(int ms) { intervalle_ = ms > 0 ? ms : 1; }
     // The platform's own timers (a clip) do not wake the program's waits nor redraw the whole screen.
     void interne(bool oui) { interne_ = oui; }
-    bool interne() const { return interne_; }
+    bool interne() const override { return interne_; }
     // A platform timer with nothing to show (its picture covered) neither fires nor wakes the program.
     void inutile_si(std::function<bool()> f) { inutile_ = std::move(f); }
-    bool inutile() const { return inutile_ && inutile_(); }
+    bool inutile() const override { return inutile_ && inutile_(); }
 
     // For the loop.
-    std::int64_t echeance() const { return echeance_; }
-    void declenche(std::int64_t maintenant);
+    std::int64_t echeance() const override { return echeance_; }
+    void declenche(std::int64_t maintenant) override;
 
   private:
     Plateforme& pf_;

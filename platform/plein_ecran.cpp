@@ -4,7 +4,6 @@
 #include <algorithm>
 
 #include "fenetre.h"
-#include "plateforme.h"
 
 namespace tlv {
 
@@ -74,26 +73,6 @@ void Fenetre::bascule_plein_ecran() {
         SDL_SetWindowFullscreen(w, SDL_WINDOW_FULLSCREEN_DESKTOP);
     }
     mesure();
-}
-
-void Plateforme::bascule_plein_ecran() {
-    fenetre_->bascule_plein_ecran();
-    sale_ = true;
-}
-
-bool Plateforme::plein_ecran() const {
-    return fenetre_->plein_ecran();
-}
-
-void Plateforme::taille_fenetre(int& w, int& h) const {
-    fenetre_->taille_fenetre(w, h);
-}
-
-bool Plateforme::touche_fenetre(const Entree& e) {
-    if (e.type != Entree::Type::Touche) return false;
-    if (e.code != Touche::F11 && !(e.code == Touche::Entree && (e.maj & maj::Alt))) return false;
-    bascule_plein_ecran();
-    return true;
 }
 
 } // namespace tlv

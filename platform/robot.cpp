@@ -1,11 +1,16 @@
 #include "robot.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 
-#include "plateforme.h"
+#include "horloge.h"
+#include "minuteries.h"
+#include "presentation.h"
 #include "quitter.h"
+#include "routage.h"
+#include "trace_ecran.h"
 
 namespace tlv {
 
@@ -84,6 +89,47 @@ std::int64_t duree(int numero, const std::string& brute, const std::string& mot)
 
 } // namespace
 
+Robot::Commande Robot::lit_commande(const std::string& verbe, const std::vector<std::string>& args,
+                                    const std::string& brute, int numero) {
+    Commande c{};
+    c.ligne = numero;
+    if (verbe == "clic" || verbe == "clicdroit" || verbe == "survol") {
+        c.type = verbe == "clic"        ? Commande::Type::Clic
+                 : verbe == "clicdroit" ? Commande::Type::ClicDroit
+                                        : Commande::Type::Survol;
+        if (args.size() < 2 || !entier(args[0], c.x) || !entier(args[1], c.y))
+            mauvaise(numero, brute, "coordonnées attendues");
+        modificateurs(numero, brute, args, 2, c.maj);
+        if (c.type == Commande::Type::Survol && c.maj) mauvaise(numero, brute, "survol sans modificateur");
+    } else if (verbe == "touche") {
+        c.type = Commande::Type::Touche;
+        if (args.empty()) mauvaise(numero, brute, "une touche attendue");
+        const std::optional<Touche> t = code_touche(args[0], c.texte);
+        if (!t) mauvaise(numero, brute, "touche inconnue");
+        c.code = *t;
+        modificateurs(numero, brute, args, 1, c.maj);
+    } else if (verbe == "texte") {
+        c.type = Commande::Type::Texte;
+        const auto p = brute.find("texte") + 5;
+        c.texte = p < brute.size() ? brute.substr(p + 1) : std::string();
+    } else if (verbe == "attends") {
+        c.type = Commande::Type::Attends;
+        if (args.size() > 1) mauvaise(numero, brute, "une durée au plus");
+        if (args.size() == 1) c.duree_ms = duree(numero, brute, args[0]);
+    } else if (verbe == "capture") {
+        c.type = Commande::Type::Capture;
+        if (args.empty() || args.size() > 2) mauvaise(numero, brute, "un nom de fichier attendu");
+        c.texte = args[0];
+        if (args.size() == 2) {
+            c.duree_ms = duree(numero, brute, args[1]);
+            c.differee = true;
+        }
+    } else {
+        mauvaise(numero, brute, "commande inconnue");
+    }
+    return c;
+}
+
 std::vector<Robot::Commande> Robot::analyse(const std::string& contenu) {
     std::vector<Commande> r;
     std::istringstream in(contenu);
@@ -105,46 +151,9 @@ std::vector<Robot::Commande> Robot::analyse(const std::string& contenu) {
             mots >> verbe;
         }
         if (verbe.empty()) continue;
-        Commande c{};
-        c.ligne = numero;
         std::vector<std::string> args;
         for (std::string a; mots >> a;) args.push_back(a);
-        if (verbe == "clic" || verbe == "clicdroit" || verbe == "survol") {
-            c.type = verbe == "clic"        ? Commande::Type::Clic
-                     : verbe == "clicdroit" ? Commande::Type::ClicDroit
-                                            : Commande::Type::Survol;
-            if (args.size() < 2 || !entier(args[0], c.x) || !entier(args[1], c.y))
-                mauvaise(numero, brute, "coordonnées attendues");
-            modificateurs(numero, brute, args, 2, c.maj);
-            if (c.type == Commande::Type::Survol && c.maj)
-                mauvaise(numero, brute, "survol sans modificateur");
-        } else if (verbe == "touche") {
-            c.type = Commande::Type::Touche;
-            if (args.empty()) mauvaise(numero, brute, "une touche attendue");
-            const std::optional<Touche> t = code_touche(args[0], c.texte);
-            if (!t) mauvaise(numero, brute, "touche inconnue");
-            c.code = *t;
-            modificateurs(numero, brute, args, 1, c.maj);
-        } else if (verbe == "texte") {
-            c.type = Commande::Type::Texte;
-            const auto p = brute.find("texte") + 5;
-            c.texte = p < brute.size() ? brute.substr(p + 1) : std::string();
-        } else if (verbe == "attends") {
-            c.type = Commande::Type::Attends;
-            if (args.size() > 1) mauvaise(numero, brute, "une durée au plus");
-            if (args.size() == 1) c.duree_ms = duree(numero, brute, args[0]);
-        } else if (verbe == "capture") {
-            c.type = Commande::Type::Capture;
-            if (args.empty() || args.size() > 2) mauvaise(numero, brute, "un nom de fichier attendu");
-            c.texte = args[0];
-            if (args.size() == 2) {
-                c.duree_ms = duree(numero, brute, args[1]);
-                c.differee = true;
-            }
-        } else {
-            mauvaise(numero, brute, "commande inconnue");
-        }
-        r.push_back(std::move(c));
+        r.push_back(lit_commande(verbe, args, brute, numero));
     }
     return r;
 }
@@ -157,54 +166,96 @@ void Robot::charge(const std::string& chemin) {
     commandes(analyse(tout.str()));
 }
 
-void Robot::execute(const Commande& c, Plateforme& pf) {
-    const int X = c.x + pf.decalagex(), Y = c.y + pf.decalagey();
-    auto souris = [&](Entree::Type t, int b) {
+void Robot::branche(const BrancheRobot& b) {
+    sdl_ = &b.sdl;
+    routage_ = &b.routage;
+    presentation_ = &b.presentation;
+    minuteries_ = &b.minuteries;
+    horloge_ = &b.horloge;
+    nomme_ecrans_ = std::getenv("TLV_ROBOT_ECRANS") != nullptr;
+}
+
+bool Robot::releve(Destinataire& d) {
+    // The window's events (closing it, a resize) still count in a robot run.
+    return sdl_->releve(d);
+}
+
+bool Robot::attend(int delai_ms, Destinataire& d) {
+    return sdl_->attend(delai_ms, d);
+}
+
+bool Robot::tour_du_joueur(const Delai& delai, Destinataire& d) {
+    (void)delai, (void)d; // the script's input waits in the queue for the next giving way
+    derniere_attente_ = horloge_->ms();
+    point_attente();
+    return true;
+}
+
+void Robot::avant_saut(std::int64_t ms) {
+    if (ms - derniere_attente_ > 6LL * 3600 * 1000)
+        throw std::runtime_error("le programme ne rend plus la main au joueur");
+}
+
+void Robot::ecran_montre(const Calque& c) {
+    if (nomme_ecrans_) trace_ecran(c);
+}
+
+void Robot::pousse_souris(const Commande& c, Entree::Type t, int b) {
+    Entree e;
+    e.type = t, e.x = c.x + presentation_->decalagex(), e.y = c.y + presentation_->decalagey();
+    e.bouton = b, e.maj = c.maj;
+    routage_->pousse(e);
+}
+
+void Robot::pousse_touche(const Commande& c) {
+    if (c.code != Touche::Aucune) {
         Entree e;
-        e.type = t, e.x = X, e.y = Y, e.bouton = b, e.maj = c.maj;
-        pf.pousse(e);
-    };
+        e.type = Entree::Type::Touche, e.code = c.code, e.maj = c.maj;
+        routage_->pousse(e);
+    }
+    if (!c.texte.empty()) {
+        Entree e;
+        e.type = Entree::Type::Caractere, e.texte = c.texte;
+        routage_->pousse(e);
+    }
+}
+
+void Robot::pousse_texte(const std::string& texte) {
+    for (std::size_t i = 0; i < texte.size();) {
+        const unsigned char c0 = static_cast<unsigned char>(texte[i]);
+        const std::size_t n = c0 < 0x80 ? 1 : c0 >= 0xF0 ? 4 : c0 >= 0xE0 ? 3 : 2;
+        Entree e;
+        e.type = Entree::Type::Caractere, e.texte = texte.substr(i, n);
+        routage_->pousse(e);
+        i += n;
+    }
+}
+
+void Robot::execute(const Commande& c) {
     switch (c.type) {
     case Commande::Type::Clic:
     case Commande::Type::ClicDroit: {
         const int b = c.type == Commande::Type::Clic ? bouton::Gauche : bouton::Droit;
-        souris(Entree::Type::SourisBouge, 0);
-        souris(Entree::Type::SourisBas, b);
-        souris(Entree::Type::SourisHaut, b);
+        pousse_souris(c, Entree::Type::SourisBouge, 0);
+        pousse_souris(c, Entree::Type::SourisBas, b);
+        pousse_souris(c, Entree::Type::SourisHaut, b);
         break;
     }
     case Commande::Type::Survol:
-        souris(Entree::Type::SourisBouge, 0);
+        pousse_souris(c, Entree::Type::SourisBouge, 0);
         break;
-    case Commande::Type::Touche: {
-        if (c.code != Touche::Aucune) {
-            Entree e;
-            e.type = Entree::Type::Touche, e.code = c.code, e.maj = c.maj;
-            pf.pousse(e);
-        }
-        if (!c.texte.empty()) {
-            Entree e;
-            e.type = Entree::Type::Caractere, e.texte = c.texte;
-            pf.pousse(e);
-        }
+    case Commande::Type::Touche:
+        pousse_touche(c);
         break;
-    }
     case Commande::Type::Texte:
-        for (std::size_t i = 0; i < c.texte.size();) {
-            const unsigned char c0 = static_cast<unsigned char>(c.texte[i]);
-            const std::size_t n = c0 < 0x80 ? 1 : c0 >= 0xF0 ? 4 : c0 >= 0xE0 ? 3 : 2;
-            Entree e;
-            e.type = Entree::Type::Caractere, e.texte = c.texte.substr(i, n);
-            pf.pousse(e);
-            i += n;
-        }
+        pousse_texte(c.texte);
         break;
     case Commande::Type::Capture:
         if (c.differee) {
-            differees_.push_back({pf.ms() + c.duree_ms, c.texte});
+            differees_.push_back({horloge_->ms() + c.duree_ms, c.texte});
             break;
         }
-        if (!pf.capture(c.texte)) *journal_ << "capture impossible : " << c.texte << '\n';
+        if (!presentation_->capture(c.texte)) *journal_ << "capture impossible : " << c.texte << '\n';
         break;
     case Commande::Type::Attends:
         break;
@@ -218,28 +269,28 @@ std::int64_t Robot::prochaine_capture() const {
     return t;
 }
 
-void Robot::prend_captures(Plateforme& pf) {
+void Robot::prend_captures() {
     // In the order they fall due; a capture taken is forgotten before the next, so none is taken twice.
-    for (std::int64_t t; (t = prochaine_capture()) >= 0 && t <= pf.ms();) {
+    for (std::int64_t t; (t = prochaine_capture()) >= 0 && t <= horloge_->ms();) {
         const auto d = std::find_if(differees_.begin(), differees_.end(),
                                     [t](const Differee& x) { return x.echeance == t; });
         const std::string fichier = d->fichier;
         differees_.erase(d);
-        if (!pf.capture(fichier)) *journal_ << "capture impossible : " << fichier << '\n';
+        if (!presentation_->capture(fichier)) *journal_ << "capture impossible : " << fichier << '\n';
     }
 }
 
-void Robot::point_attente(Plateforme& pf) {
-    prend_captures(pf);
+void Robot::point_attente() {
+    prend_captures();
     if (fin_attente_ >= 0) {
-        const std::int64_t maintenant = pf.ms();
+        const std::int64_t maintenant = horloge_->ms();
         if (maintenant < fin_attente_) {
             // Timers tick while the robot waits: move to the next one, a capture's time, or the wait's end.
             std::int64_t cible = fin_attente_;
-            for (const std::int64_t t : {pf.prochaine_minuterie(), prochaine_capture()})
+            for (const std::int64_t t : {minuteries_->prochaine(), prochaine_capture()})
                 if (t >= 0 && t < cible) cible = std::max(t, maintenant);
             // A capture due now is taken at the next call, once the timers of this time have fired.
-            pf.horloge().avance_a(cible);
+            horloge_->avance_a(cible);
             return;
         }
         fin_attente_ = -1;
@@ -247,10 +298,10 @@ void Robot::point_attente(Plateforme& pf) {
     while (pos_ < commandes_.size()) {
         const Commande& c = commandes_[pos_++];
         if (c.type == Commande::Type::Attends) {
-            if (c.duree_ms > 0) fin_attente_ = pf.ms() + c.duree_ms;
+            if (c.duree_ms > 0) fin_attente_ = horloge_->ms() + c.duree_ms;
             return;
         }
-        execute(c, pf);
+        execute(c);
     }
     // A picture asked for a time never reached would be missed silently.
     for (const Differee& d : differees_)

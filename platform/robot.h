@@ -1,6 +1,7 @@
 #pragma once
 // The robot player: a script of inputs, waits and captures fed to the real program at every wait for the
-// player, on the virtual clock.
+// player, on the virtual clock. It is the platform's input source in a robot run: the window's own events
+// still come from SDL, the player's from the script.
 #include <cstdint>
 #include <iostream>
 #include <stdexcept>
@@ -8,16 +9,29 @@
 #include <vector>
 
 #include "entrees.h"
+#include "source_entrees.h"
 
 namespace tlv {
 
-class Plateforme;
+class Horloge;
+class Minuteries;
+class Presentation;
+class Routage;
+
+// The platform's parts a script drives.
+struct BrancheRobot {
+    SourceEntrees& sdl;
+    Routage& routage;
+    Presentation& presentation;
+    const Minuteries& minuteries;
+    Horloge& horloge;
+};
 
 struct ErreurScript : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-class Robot {
+class Robot final : public SourceEntrees {
   public:
     struct Commande {
         enum class Type { Clic, ClicDroit, Survol, Touche, Texte, Attends, Capture } type;
@@ -36,26 +50,51 @@ class Robot {
     // Where captures that failed or never came due are told; the error output unless a test reads it.
     void journal(std::ostream& o) { journal_ = &o; }
 
-    // Called at every wait for the player: runs commands up to the next `attends`, or moves the clock
-    // during an `attends N`. Throws Quitter at the end of the script.
-    void point_attente(Plateforme& pf);
+    // A platform takes the robot as its input source: it hands it the parts it drives, until it ends.
+    void branche(const BrancheRobot& b);
 
-    // Captures asked for a later time: the earliest one's time (-1 when none), and taking those due. The
-    // platform's timed waits stop at these times, whatever the program is doing then.
-    std::int64_t prochaine_capture() const;
-    void prend_captures(Plateforme& pf);
+    bool releve(Destinataire& d) override;
+    bool attend(int delai_ms, Destinataire& d) override;
+    // Runs commands up to the next `attends`, or moves the clock during an `attends N`. Throws Quitter at
+    // the end of the script.
+    bool tour_du_joueur(const Delai& delai, Destinataire& d) override;
+    // Captures asked for a later time: the platform's timed waits stop at these times, whatever the program
+    // is doing then.
+    std::int64_t prochaine_echeance() const override { return prochaine_capture(); }
+    void echeances_dues() override { prend_captures(); }
+    // A program that never waits for the player again would run forever on the virtual clock.
+    void avant_saut(std::int64_t ms) override;
+    // With TLV_ROBOT_ECRANS set, every screen shown is named on stdout.
+    void ecran_montre(const Calque& c) override;
 
   private:
     struct Differee {
         std::int64_t echeance;
         std::string fichier;
     };
-    void execute(const Commande& c, Plateforme& pf);
+    static Commande lit_commande(const std::string& verbe, const std::vector<std::string>& args,
+                                 const std::string& brute, int numero);
+    void point_attente();
+    std::int64_t prochaine_capture() const;
+    void prend_captures();
+    void execute(const Commande& c);
+    void pousse_souris(const Commande& c, Entree::Type t, int b);
+    void pousse_touche(const Commande& c);
+    void pousse_texte(const std::string& texte);
+
+    // The parts of the platform it was last given.
+    SourceEntrees* sdl_ = nullptr;
+    Routage* routage_ = nullptr;
+    Presentation* presentation_ = nullptr;
+    const Minuteries* minuteries_ = nullptr;
+    Horloge* horloge_ = nullptr;
     std::vector<Commande> commandes_;
     std::size_t pos_ = 0;
     std::int64_t fin_attente_ = -1;
     std::vector<Differee> differees_;
     std::ostream* journal_ = &std::cerr;
+    std::int64_t derniere_attente_ = 0;
+    bool nomme_ecrans_ = false;
 };
 
 } // namespace tlv

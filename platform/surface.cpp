@@ -10,7 +10,6 @@
 namespace tlv {
 
 namespace {
-int facteur_global = 1;
 constexpr std::size_t Enorme = std::size_t{2} << 20; // a huge page
 std::size_t arrondi(std::size_t octets) {
     return (octets + Enorme - 1) / Enorme * Enorme;
@@ -56,18 +55,6 @@ Rect reunion(const Rect& a, const Rect& b) {
     const int x0 = std::min(a.x, b.x), y0 = std::min(a.y, b.y);
     const int x1 = std::max(a.x + a.w, b.x + b.w), y1 = std::max(a.y + a.h, b.y + b.h);
     return Rect{x0, y0, x1 - x0, y1 - y0};
-}
-
-void Surface::facteur_rendu(int k) {
-    facteur_global = std::clamp(k, 1, 4);
-}
-
-int Surface::facteur_rendu() {
-    return facteur_global;
-}
-
-Surface::Surface(int w, int h, std::uint32_t couleur) : k_(facteur_global) {
-    redimensionne(w, h, couleur);
 }
 
 Surface::Surface(int w, int h, std::uint32_t couleur, int facteur) : k_(std::clamp(facteur, 1, 4)) {

@@ -5,11 +5,12 @@
 // render factor, fixed at construction): drawing at k = 2 or 3 touches whole k x k blocks, so masks,
 // clipping and sprite offsets stay as exact as at k = 1, while pictures and text made at k times their size
 // keep their detail. At k = 1 every operation is the plain one.
-#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <utility>
 #include <vector>
+
+#include "rect.h"
 
 namespace tlv {
 
@@ -44,21 +45,11 @@ template <class T> struct AllocationPixels {
 };
 using Pixels = std::vector<std::uint32_t, AllocationPixels<std::uint32_t>>;
 
-struct Rect {
-    int x = 0, y = 0, w = 0, h = 0;
-    bool vide() const { return w <= 0 || h <= 0; }
-};
-// The smallest rectangle holding both (an empty one adds nothing).
-Rect reunion(const Rect& a, const Rect& b);
-
 class Surface {
   public:
-    // The factor of surfaces made without one: set once at start-up, when the screen's size is known.
-    static void facteur_rendu(int k);
-    static int facteur_rendu();
-
-    Surface() : k_(facteur_rendu()) {}
-    Surface(int w, int h, std::uint32_t couleur = 0);
+    // Empty, at factor 1: a picture to be assigned. Whatever is drawn is made at an explicit factor, the
+    // screen's (`Plateforme::facteur`) or a loaded picture's own.
+    Surface() = default;
     Surface(int w, int h, std::uint32_t couleur, int facteur);
     // A surface whose pixels are left undefined, for a caller that writes every one of them before any is
     // read.
@@ -124,8 +115,11 @@ void assombrit(Surface& s, const Rect& r, int garde = 11, std::uint32_t vers = 0
 void rogne_bas(Surface& s, std::uint32_t couleur);
 
 template <class F> void Surface::transforme(const Rect& r, F f) {
-    const int x0 = std::max(clip_.x, r.x), x1 = std::min(clip_.x + clip_.w, r.x + r.w);
-    const int y0 = std::max(clip_.y, r.y), y1 = std::min(clip_.y + clip_.h, r.y + r.h);
+    // Plain comparisons: <algorithm> would weigh on every file that draws.
+    const int x0 = clip_.x > r.x ? clip_.x : r.x,
+              x1 = clip_.x + clip_.w < r.x + r.w ? clip_.x + clip_.w : r.x + r.w;
+    const int y0 = clip_.y > r.y ? clip_.y : r.y,
+              y1 = clip_.y + clip_.h < r.y + r.h ? clip_.y + clip_.h : r.y + r.h;
     if (x0 >= x1 || y0 >= y1) return;
     for (int py = y0 * k_; py < y1 * k_; ++py) {
         std::uint32_t* l = ligne(py);

@@ -8,13 +8,11 @@
 #include <string>
 #include <typeinfo>
 
-#include "form.h"
+#include "calque.h"
 
 namespace tlv {
 
-void trace_ecran(const Form& f) {
-    static const bool actif = std::getenv("TLV_ROBOT_ECRANS") != nullptr;
-    if (!actif) return;
+void trace_ecran(const Calque& f) {
     const char* brut = typeid(f).name();
     int etat = 0;
     const std::unique_ptr<char, void (*)(void*)> lisible(abi::__cxa_demangle(brut, nullptr, nullptr, &etat),

@@ -1,10 +1,11 @@
 #pragma once
-// In robot mode with TLV_ROBOT_ECRANS set, every screen shown prints "ecran <its class>" on the standard
-// output, so that a long random run can tell which screens it reached.
+// Names a screen shown on the standard output ("ecran Score"), for robot runs with TLV_ROBOT_ECRANS set: a
+// test then knows which screens a script went through.
+
 namespace tlv {
 
-class Form;
+class Calque;
 
-void trace_ecran(const Form& f);
+void trace_ecran(const Calque& f);
 
 } // namespace tlv

@@ -86,9 +86,9 @@ void Jong::Form_Activate() {
 void Jong::prepare() {
     sortie = false;
     Timer1.active(false);
-    table_ = chargeimage(r_.repertoire, "cartei02");
-    masque_ = chargeimage(r_.repertoire, "cartei07");
-    tampon_ = chargeimage(r_.repertoire, "cartei08");
+    table_ = chargeimage(r_.repertoire, "cartei02", pf.facteur());
+    masque_ = chargeimage(r_.repertoire, "cartei07", pf.facteur());
+    tampon_ = chargeimage(r_.repertoire, "cartei08", pf.facteur());
     niveaumax = recherchemax(r_.repertoire + fichierplateaux);
     affichetapis();
 }

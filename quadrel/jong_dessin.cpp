@@ -6,6 +6,7 @@
 #include "jong.h"
 #include "platform/plateforme.h"
 #include "platform/retouche.h"
+#include "platform/texte.h"
 #include "regles/libelles.h"
 #include "regles/parties.h"
 #include "scores/ajuste.h"

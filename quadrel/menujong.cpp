@@ -4,6 +4,7 @@
 
 #include "platform/boite_message.h"
 #include "platform/plateforme.h"
+#include "platform/texte.h"
 #include "shell/chargeimage.h"
 #include "shell/echec.h"
 #include "shell/reglages.h"
@@ -19,8 +20,8 @@ constexpr int Bandes[8] = {0, 35, 105, 175, 245, 315, 385, 175}; // top of each 
 Menujong::Menujong(Contexte& ctx, bool partieencours, std::function<void()> montrescores)
     : MenuJeu(ctx.pf), ctx_(ctx), partieencours_(partieencours), scores_(std::move(montrescores)),
       parties_(*ctx.r.scores) {
-    fond_ = Surface(640, 480);
-    bitblt(fond_, 0, 0, 640, 480, chargeimage(ctx.r.repertoire, "cartei05"), 0, 0);
+    fond_ = Surface(640, 480, 0, pf.facteur());
+    bitblt(fond_, 0, 0, 640, 480, chargeimage(ctx.r.repertoire, "cartei05", pf.facteur()), 0, 0);
     image = fond_;
     const auto toujours = [] { return true; };
     lignes_[1] = {[this] { return partieencours_; }, [this] { repond(ReponseJong::Continuer); }, {}};

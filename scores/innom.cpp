@@ -5,6 +5,7 @@
 #include "nom.h"
 #include "platform/entrees.h"
 #include "platform/plateforme.h"
+#include "platform/texte.h"
 #include "shell/chargeimage.h"
 #include "shell/reglages.h"
 
@@ -17,8 +18,8 @@ constexpr int Marge = 6; // between the box's edge and the text
 
 Innom::Innom(Contexte& ctx, std::string invite)
     : Form(ctx.pf, Largeur, Hauteur), ctx_(ctx), invite_(std::move(invite)) {
-    const Surface s = chargeimage(ctx.r.repertoire, "cartei10");
-    fond_ = Surface(Largeur, Hauteur);
+    const Surface s = chargeimage(ctx.r.repertoire, "cartei10", pf.facteur());
+    fond_ = Surface(Largeur, Hauteur, 0, pf.facteur());
     bitblt(fond_, 0, 0, Largeur, Hauteur, s, 0, 0);
     // The prompt starts at x 5: a long one (a name already taken) is printed smaller, not cut at the edge.
     tailleinvite_ = tailleajustee(pf.polices(), invite_, ctx.r.taille4, Largeur - 10);

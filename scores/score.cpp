@@ -6,6 +6,7 @@
 #include "platform/boite_message.h"
 #include "platform/entrees.h"
 #include "platform/plateforme.h"
+#include "platform/texte.h"
 #include "shell/chargeimage.h"
 #include "shell/reglages.h"
 #include "shell/sons.h"
@@ -18,8 +19,8 @@ constexpr int BoutonsY = 360;
 } // namespace
 
 Score::Score(Contexte& ctx) : Form(ctx.pf, Largeur, Hauteur), ctx_(ctx) {
-    const Surface s = chargeimage(ctx.r.repertoire, "cartei09");
-    fond_ = Surface(Largeur, Hauteur);
+    const Surface s = chargeimage(ctx.r.repertoire, "cartei09", pf.facteur());
+    fond_ = Surface(Largeur, Hauteur, 0, pf.facteur());
     bitblt(fond_, 0, 0, Largeur, Hauteur, s, 0, 0);
     bitblt(image, 0, 0, Largeur, Hauteur, fond_, 0, 0);
     centre_sur_aire();

@@ -7,6 +7,7 @@
 #include "innom.h"
 #include "nom.h"
 #include "platform/plateforme.h"
+#include "platform/texte.h"
 #include "score.h"
 #include "shell/echec.h"
 #include "shell/reglages.h"

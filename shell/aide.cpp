@@ -6,6 +6,7 @@
 #include "fichiers.h"
 #include "platform/entrees.h"
 #include "platform/plateforme.h"
+#include "platform/texte.h"
 #include "tlv_version.h"
 
 namespace tlv {

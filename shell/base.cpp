@@ -8,6 +8,7 @@
 #include "platform/chrono.h"
 #include "platform/menuclavier.h"
 #include "platform/plateforme.h"
+#include "platform/texte.h"
 #include "reglages.h"
 #include "sons.h"
 #include "tlvutil.h"
@@ -44,9 +45,9 @@ void Base::place_controles() {
 }
 
 void Base::charge_image_menu() {
-    picture_ = chargeimage(ctx_.r.repertoire, "cartei00");
+    picture_ = chargeimage(ctx_.r.repertoire, "cartei00", pf.facteur());
     // Its picture is laid by `choix`, which always comes before it shows.
-    basemenu_ = Surface(640, 480);
+    basemenu_ = Surface(640, 480, 0, pf.facteur());
     // The button's face lies under the screen part of the picture.
     if (picture_.hauteur() >= 540 && picture_.largeur() >= 250) {
         boutonsite.image = &picture_;

@@ -5,8 +5,8 @@
 
 namespace tlv {
 
-Surface chargeimage(const std::string& repertoire, const std::string& nom) {
-    auto s = charge_image(repertoire + nom);
+Surface chargeimage(const std::string& repertoire, const std::string& nom, int facteur) {
+    auto s = charge_image(repertoire + nom, facteur);
     if (!s) donneemanquante(repertoire, nom);
     return std::move(*s);
 }

@@ -9,6 +9,7 @@
 #include "contexte.h"
 #include "platform/entrees.h"
 #include "platform/plateforme.h"
+#include "platform/routage.h"
 #include "tempo.h"
 
 namespace tlv {
@@ -31,7 +32,7 @@ class ClavierCommun {
     std::string musique_;
     Dialogue dialogue_;
     bool dialogue_ouvert_ = false; // F5 inside its own dialog opens no second one
-    Plateforme::TouchesCommunes avant_;
+    TouchesCommunes avant_;
 };
 
 } // namespace tlv

@@ -7,6 +7,7 @@
 #include "avis.h"
 #include "platform/boite_message.h"
 #include "platform/plateforme.h"
+#include "platform/texte.h"
 #include "reglages.h"
 
 namespace tlv {

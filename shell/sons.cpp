@@ -1,5 +1,6 @@
 #include "sons.h"
 
+#include "platform/audio.h"
 #include "platform/plateforme.h"
 #include "reglages.h"
 #include "tlvutil.h"

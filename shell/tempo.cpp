@@ -6,6 +6,7 @@
 #include "parametres.h"
 #include "platform/entrees.h"
 #include "platform/plateforme.h"
+#include "platform/texte.h"
 #include "reglages.h"
 
 namespace tlv {
@@ -19,12 +20,13 @@ DialogueTempo::DialogueTempo(Plateforme& p, std::string titre, int min, int max,
                              std::function<void(int)> enregistre)
     : Form(p, Largeur, Hauteur), echelle_(std::move(echelle)), valeur_initiale_(std::move(valeur_initiale)),
       enregistre_(std::move(enregistre)) {
-    caption = std::move(titre);
+    caption(titre);
     barre.Min = min, barre.Max = max, barre.SmallChange = 1, barre.LargeChange = 1;
     barre.x = BarreX, barre.y = BarreY, barre.w = BarreW, barre.h = BarreH;
     barre.valeur(min);
     boutonretour.caption = "&Retour";
-    boutonretour.w = 100, boutonretour.h = 28, boutonretour.x = (Largeur - 100) / 2, boutonretour.y = Hauteur - 42;
+    boutonretour.w = 100, boutonretour.h = 28, boutonretour.x = (Largeur - 100) / 2,
+    boutonretour.y = Hauteur - 42;
     boutonretour.Click = [this] { hide(); };
     controles = {&barre, &boutonretour};
     dessine_fond();

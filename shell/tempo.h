@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/controles.h"
 #include "platform/form.h"
 
 namespace tlv {

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "aide.h"
+#include "platform/audio.h"
 #include "platform/boite_message.h"
 #include "platform/plateforme.h"
 #include "reglages.h"

@@ -10,6 +10,7 @@
 
 #include "belote_table/ecran.h"
 #include "pixels.h"
+#include "platform/options_plateforme.h"
 #include "platform/plateforme.h"
 #include "platform/robot.h"
 #include "shell/reglages.h"

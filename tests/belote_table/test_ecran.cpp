@@ -5,6 +5,8 @@
 #include "belote/carte.h"
 #include "belote/flux.h"
 #include "belote_table/special.h"
+#include "platform/curseurs.h"
+#include "platform/horloge.h"
 #include "platform/minuterie.h"
 
 namespace tlv::essai {

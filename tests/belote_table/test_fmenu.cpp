@@ -46,7 +46,7 @@ TEST_P(Menu, AnswersAndOptions) {
     const CasMenu& c = GetParam();
     Banc banc(c.script);
     banc.r.partieen = c.partieen;
-    Surface fond(640, 480);
+    Surface fond(640, 480, 0, banc.pf->facteur());
     Paquet paquet;
     Fmenu menu(*banc.ctx, fond, c.partieencours, paquet);
     banc.sons.str("");
@@ -90,7 +90,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(MenuSansSurvol, AClickBeforeAnyMoveActsOnNoLine) {
     Banc banc;
-    Surface fond(640, 480);
+    Surface fond(640, 480, 0, banc.pf->facteur());
     Paquet paquet;
     Fmenu menu(*banc.ctx, fond, true, paquet);
     menu.Form_Activate();
@@ -101,7 +101,7 @@ TEST(MenuSansSurvol, AClickBeforeAnyMoveActsOnNoLine) {
 }
 
 TEST(EditeurDeDonne, OpenedWithShiftAltThenCancelledKeepsTheDealButTurnsItOff) {
-    Surface fond(640, 480);
+    Surface fond(640, 480, 0, 1);
     Paquet paquet;
     paquet.avecfauxjeu = true;
     paquet.donneurfauxjeu = 4;

@@ -48,7 +48,7 @@ std::vector<std::string> lignes(const std::string& texte) {
 Surface image(const Programme& p, const std::string& nom) {
     auto s = charge_image(p.dossier() + "/" + nom);
     EXPECT_TRUE(s.has_value()) << nom;
-    return s ? *s : Surface(640, 480);
+    return s ? *s : Surface(640, 480, 0, 1);
 }
 
 // Checks a journal against the rules of the trace: the deal passes round, every deal taken has eight tricks

@@ -10,6 +10,7 @@
 #include "pixels.h"
 #include "platform/entrees.h"
 #include "platform/image.h"
+#include "platform/texte.h"
 #include "tests/scores/banc.h"
 
 namespace tlv::essai {
@@ -139,7 +140,7 @@ TEST_F(EcranMemo, TheClockDigitsStayWholeInsideTheBoxThatIsCleared) {
             // Nothing cut either: the box holds as many inked rows and columns as the number printed raised
             // on a clear surface.
             const std::string s = t < 0 ? "0" : " " + std::to_string(t);
-            Surface libre(300, 80);
+            Surface libre(300, 80, 0, pf->facteur());
             pf->polices().imprime(libre, 10, 10, s, r.taille6, rgb(0, 255, 255));
             pf->polices().imprime(libre, 11, 11, s, r.taille6, rgb(0, 144, 144));
             const Etendue attendue = etendue(libre, Rect{0, 0, 300, 80}), vue = etendue(m.image, boite);

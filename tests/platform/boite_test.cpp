@@ -4,6 +4,8 @@
 #include <memory>
 
 #include "platform/boite_message.h"
+#include "platform/curseurs.h"
+#include "platform/options_plateforme.h"
 #include "platform/plateforme.h"
 #include "platform/robot.h"
 

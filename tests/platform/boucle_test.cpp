@@ -8,8 +8,12 @@
 
 #include "dossiertemp.h"
 #include "platform/animation.h"
+#include "platform/form.h"
+#include "platform/horloge.h"
 #include "platform/image.h"
 #include "platform/minuterie.h"
+#include "platform/minuteries.h"
+#include "platform/options_plateforme.h"
 #include "platform/plateforme.h"
 #include "platform/quitter.h"
 #include "platform/robot.h"
@@ -145,7 +149,7 @@ TEST_F(Boucle, ATimerHandlerThatGivesWayIsNotReentered) {
 
 // The colour of the play area's centre in a capture, -1 when the file is missing.
 long centre(const std::string& fichier) {
-    const auto s = charge_image(fichier);
+    const auto s = charge_image(fichier, 1);
     return s ? static_cast<long>(s->pixel(320, 240) & 0xFFFFFF) : -1;
 }
 
@@ -278,7 +282,7 @@ TEST_F(Boucle, AClipHiddenByAScreenAboveStandsStill) {
     pf->montre_sans_attendre(boite);
     EXPECT_TRUE(avance());
     pf->montre_sans_attendre(page);
-    EXPECT_EQ(pf->prochaine_minuterie(), -1);
+    EXPECT_EQ(pf->minuteries().prochaine(), -1);
     EXPECT_FALSE(avance());
     page.hide();
     EXPECT_TRUE(avance());

@@ -5,6 +5,8 @@
 #include <memory>
 #include <vector>
 
+#include "platform/form.h"
+#include "platform/options_plateforme.h"
 #include "platform/plateforme.h"
 #include "platform/robot.h"
 

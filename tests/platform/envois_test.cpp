@@ -9,6 +9,8 @@
 
 #include "platform/animation.h"
 #include "platform/fenetre.h"
+#include "platform/form.h"
+#include "platform/options_plateforme.h"
 #include "platform/plateforme.h"
 #include "platform/retouche.h"
 #include "platform/robot.h"

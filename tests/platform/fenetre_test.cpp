@@ -45,7 +45,7 @@ TEST_F(FenetreEchelle, TheAreaFillsTheWindowWidthCentredAndTheMouseMapsBack) {
     EXPECT_EQ(
         (std::tuple{f->echelle().aire.x, f->echelle().aire.y, f->echelle().aire.w, f->echelle().aire.h}),
         (std::tuple{0, 2, 1300, 975}));
-    Surface ecran(640, 480, 0x204060);
+    Surface ecran(640, 480, 0x204060, 1);
     ecran.metpixel(0, 0, 0xFF0000);
     ecran.metpixel(639, 479, 0x00FF00);
     f->presente(ecran, Rect{0, 0, 640, 480});
@@ -66,7 +66,7 @@ TEST_F(FenetreEchelle, TheAreaFillsTheWindowWidthCentredAndTheMouseMapsBack) {
 
 TEST_F(FenetreEchelle, AChangeOutsideTheGivenZoneWaitsForItsOwnFrame) {
     if (SDL_GetWindowSurface(f->sdl()) == nullptr) GTEST_SKIP() << "no window surface";
-    Surface ecran(640, 480, 0);
+    Surface ecran(640, 480, 0, 1);
     f->presente(ecran, Rect{0, 0, 640, 480});
     ecran.metpixel(100, 100, 0xABCDEF);
     ecran.metpixel(300, 300, 0x123456);

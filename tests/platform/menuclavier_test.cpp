@@ -6,7 +6,9 @@
 #include <vector>
 
 #include "platform/fenetre.h"
+#include "platform/form.h"
 #include "platform/menuclavier.h"
+#include "platform/options_plateforme.h"
 #include "platform/plateforme.h"
 #include "platform/robot.h"
 

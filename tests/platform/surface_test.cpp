@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "pixels.h"
-#include "platform/plateforme.h"
+#include "platform/presentation.h"
 #include "platform/surface.h"
 #include "platform/trace_fin.h"
 
@@ -12,7 +12,7 @@ constexpr std::uint32_t Blanc = 0xFFFFFF, Noir = 0, Rouge = 0xFF0000, Vert = 0x0
 
 // A 4 x 4 sprite: a 2 x 2 red square in the middle, black outside; its mask white outside, black inside.
 struct Sprite {
-    Surface image{4, 4, Noir}, masque{4, 4, Blanc};
+    Surface image{4, 4, Noir, 1}, masque{4, 4, Blanc, 1};
     Sprite() {
         fill(image, 1, 1, 2, 2, Rouge);
         fill(masque, 1, 1, 2, 2, Noir);
@@ -22,7 +22,7 @@ struct Sprite {
 TEST(Sprite, MaskAndThenPaintLaysTheShapeWithNoFringeOnAnyBackground) {
     for (std::uint32_t fond : {Blanc, Noir, Vert, 0x123456u}) {
         Sprite s;
-        Surface d(6, 6, fond);
+        Surface d(6, 6, fond, 1);
         bitblt(d, 1, 1, 4, 4, s.masque, 0, 0, Rop::SrcAnd);
         bitblt(d, 1, 1, 4, 4, s.image, 0, 0, Rop::SrcPaint);
         for (int y = 0; y < 6; ++y)
@@ -34,18 +34,18 @@ TEST(Sprite, MaskAndThenPaintLaysTheShapeWithNoFringeOnAnyBackground) {
 }
 
 TEST(Sprite, RasterOpsCombineBitwise) {
-    Surface d(1, 1, 0x0F0F0F), s(1, 1, 0x00FFF0);
+    Surface d(1, 1, 0x0F0F0F, 1), s(1, 1, 0x00FFF0, 1);
     bitblt(d, 0, 0, 1, 1, s, 0, 0, Rop::SrcAnd);
     EXPECT_EQ(d.pixel(0, 0), 0x000F00u);
     bitblt(d, 0, 0, 1, 1, s, 0, 0, Rop::SrcPaint);
     EXPECT_EQ(d.pixel(0, 0), 0x00FFF0u);
-    bitblt(d, 0, 0, 1, 1, Surface(1, 1, Rouge), 0, 0, Rop::SrcCopy);
+    bitblt(d, 0, 0, 1, 1, Surface(1, 1, Rouge, 1), 0, 0, Rop::SrcCopy);
     EXPECT_EQ(d.pixel(0, 0), Rouge);
 }
 
 // Source filled with distinct values so that a misaligned copy shows.
 Surface motif(int w, int h) {
-    Surface s(w, h);
+    Surface s(w, h, 0, 1);
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) s.metpixel(x, y, static_cast<std::uint32_t>(y * 100 + x + 1));
     return s;
@@ -60,7 +60,7 @@ class Clipping : public ::testing::TestWithParam<CasClip> {};
 TEST_P(Clipping, CopiesExactlyThePixelsInsideBothSurfacesKeepingThemAligned) {
     const CasClip c = GetParam();
     const Surface src = motif(8, 6);
-    Surface d(10, 7, Blanc);
+    Surface d(10, 7, Blanc, 1);
     bitblt(d, c.x, c.y, c.w, c.h, src, c.sx, c.sy);
     for (int y = 0; y < 7; ++y)
         for (int x = 0; x < 10; ++x) {
@@ -89,30 +89,30 @@ TEST(Blit, OverlappingCopyWithinOneSurfaceMovesTheBlockIntact) {
 
 TEST(Stretch, DoublesShrinksAndMirrors) {
     const Surface src = motif(4, 2);
-    Surface d(8, 4);
+    Surface d(8, 4, 0, 1);
     stretchblt(d, 0, 0, 8, 4, src, 0, 0, 4, 2);
     for (int y = 0; y < 4; ++y)
         for (int x = 0; x < 8; ++x) EXPECT_EQ(d.pixel(x, y), src.pixel(x / 2, y / 2));
 
-    Surface e(2, 1);
+    Surface e(2, 1, 0, 1);
     stretchblt(e, 0, 0, 2, 1, src, 0, 0, 4, 2);
     EXPECT_EQ(e.pixel(0, 0), src.pixel(0, 0));
     EXPECT_EQ(e.pixel(1, 0), src.pixel(2, 0));
 
-    Surface m(4, 1);
+    Surface m(4, 1, 0, 1);
     stretchblt(m, 0, 0, 4, 1, src, 4, 0, -4, 1);
     for (int x = 0; x < 4; ++x) EXPECT_EQ(m.pixel(x, 0), src.pixel(3 - x, 0));
 }
 
 TEST(Stretch, ClipsToTheDestinationAndNarrowsToNothing) {
     const Surface src = motif(4, 4);
-    Surface d(4, 4, Blanc);
+    Surface d(4, 4, Blanc, 1);
     stretchblt(d, -4, -4, 8, 8, src, 0, 0, 4, 4);
     EXPECT_EQ(d.pixel(0, 0), src.pixel(2, 2));
     EXPECT_EQ(d.pixel(3, 3), src.pixel(3, 3));
-    Surface z(4, 4, Blanc);
+    Surface z(4, 4, Blanc, 1);
     stretchblt(z, 0, 0, 0, 4, src, 0, 0, 4, 4);
-    EXPECT_EQ(z.pixels(), Surface(4, 4, Blanc).pixels());
+    EXPECT_EQ(z.pixels(), Surface(4, 4, Blanc, 1).pixels());
 }
 
 struct CasCadre {
@@ -124,7 +124,7 @@ class Cadre : public ::testing::TestWithParam<CasCadre> {};
 // nothing else, not one row or column beyond.
 TEST_P(Cadre, FillColoursTheRectangleAndFrameExactlyItsOutermostRowsAndColumns) {
     const CasCadre c = GetParam();
-    Surface plein(9, 9, Noir), bord(9, 9, Noir);
+    Surface plein(9, 9, Noir, 1), bord(9, 9, Noir, 1);
     fill(plein, c.x, c.y, c.w, c.h, Rouge);
     cadre(bord, c.x, c.y, c.w, c.h, Vert);
     for (int y = 0; y < 9; ++y)
@@ -149,7 +149,7 @@ class Decoupe : public ::testing::TestWithParam<CasDecoupe> {};
 // Every pixel of the surface written one by one: those inside the clip change, not one row or column more.
 TEST_P(Decoupe, PixelsAreWrittenExactlyInsideTheClip) {
     const CasDecoupe c = GetParam();
-    Surface d(9, 9, Noir);
+    Surface d(9, 9, Noir, 1);
     d.decoupe(c.r);
     for (int y = -1; y <= 9; ++y)
         for (int x = -1; x <= 9; ++x) d.metpixel(x, y, Vert);

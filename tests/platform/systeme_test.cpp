@@ -91,7 +91,7 @@ TEST(Descripteurs, EveryFileThePlatformKeepsOpenIsCloseOnExec) {
     Audio audio(true, false);
     audio.musique("cartem00", true);
     audio.effet("cartew00");
-    ASSERT_TRUE(charge_image("cartei00"));
+    ASSERT_TRUE(charge_image("cartei00", 1));
     bool police = false;
     for (const auto& x : descripteurs()) {
         if (avant.count(x.fd)) continue;

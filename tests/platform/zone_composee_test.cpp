@@ -5,6 +5,8 @@
 #include <ostream>
 #include <tuple>
 
+#include "platform/form.h"
+#include "platform/options_plateforme.h"
 #include "platform/plateforme.h"
 
 namespace tlv {

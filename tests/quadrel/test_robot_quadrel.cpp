@@ -9,10 +9,10 @@
 #include "grilles.h"
 #include "pixels.h"
 
+#include "platform/image.h"
 #include "quadrel/regles/chemin.h"
 #include "quadrel/regles/parties.h"
 #include "quadrel/regles/plateaux.h"
-#include "platform/image.h"
 #include "tests/robot/programme.h"
 
 namespace tlv::essai {
@@ -76,7 +76,7 @@ struct Captures {
     Surface operator[](const std::string& nom) const {
         auto s = charge_image(p.dossier() + "/" + nom);
         EXPECT_TRUE(s.has_value()) << nom;
-        return s ? *s : Surface(640, 480);
+        return s ? *s : Surface(640, 480, 0, 1);
     }
 };
 
@@ -134,7 +134,8 @@ TEST(Quadrel, SavedGamesMovesTheClockAndTheMenuFromTheLauncher) {
     EXPECT_EQ(scores.substr(0, 19), lignes.substr(0, 19));
     EXPECT_EQ(compte(scores, "INCONNU  00000120\r\n"), 9u);
     EXPECT_FALSE(fs::exists(p.scores() + fichiertempo));
-    EXPECT_TRUE(memes_pixels(cap["encours"], Surface(640, 480), Rect{90, 250, 460, 50})) << "no erase entry";
+    EXPECT_TRUE(memes_pixels(cap["encours"], Surface(640, 480, 0, 1), Rect{90, 250, 460, 50}))
+        << "no erase entry";
 
     EXPECT_EQ(compte(r.sortie, "effet cartew08"), 1u) << r.sortie;
     EXPECT_EQ(compte(r.sortie, "effet cartew02"), 1u);

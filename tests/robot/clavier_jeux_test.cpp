@@ -55,7 +55,7 @@ bool cadre_sur(const Surface& s, int x, int y) {
 Surface image(const Programme& p, const std::string& nom) {
     auto s = charge_image(p.dossier() + "/" + nom);
     EXPECT_TRUE(s.has_value()) << nom;
-    return s ? *s : Surface(640, 480);
+    return s ? *s : Surface(640, 480, 0, 1);
 }
 
 class ClavierJeux : public ::testing::TestWithParam<std::string> {};

@@ -7,6 +7,7 @@
 
 #include "platform/form.h"
 #include "platform/image.h"
+#include "platform/options_plateforme.h"
 #include "platform/plateforme.h"
 #include "platform/robot.h"
 #include "programme.h"

@@ -52,7 +52,7 @@ bool texte_sarcelle(const Surface& capture, Rect z) {
 Surface Programme::capture(const std::string& nom) const {
     auto s = charge_image(dossier_ + "/" + nom, 1);
     EXPECT_TRUE(s.has_value()) << nom;
-    return s ? *s : Surface(640, 480);
+    return s ? *s : Surface(640, 480, 0, 1);
 }
 
 std::string Programme::script(const std::string& texte) const {

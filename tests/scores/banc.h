@@ -6,6 +6,7 @@
 #include <string>
 
 #include "dossiertemp.h"
+#include "platform/options_plateforme.h"
 #include "platform/plateforme.h"
 #include "platform/quitter.h"
 #include "platform/robot.h"

@@ -88,12 +88,12 @@ TEST(AidePolice, NoBreakSpaceAndApostropheAreDrawn) {
     ASSERT_TRUE(po.valide()) << po.fichier();
     EXPECT_EQ(po.largeur("a\u00A0b", 11), po.largeur("a b", 11));
     const auto dessin = [&po](const std::string& s) {
-        Surface img(40, 30);
+        Surface img(40, 30, 0, 1);
         po.imprime(img, 2, 2, s, 11, rgb(255, 255, 255));
         return img.pixels();
     };
     EXPECT_NE(dessin("\u2019"), dessin("\u0378")); // a glyph, not the font's box for a missing one
-    EXPECT_NE(dessin("\u2019"), Surface(40, 30).pixels());
+    EXPECT_NE(dessin("\u2019"), Surface(40, 30, 0, 1).pixels());
 }
 
 // Runs `f` in a child process bounded in time and memory: a reader that waits for a writer or fills the

@@ -2,9 +2,11 @@
 #include <gtest/gtest.h>
 
 #include "dossiertemp.h"
+#include "platform/options_plateforme.h"
 #include "platform/plateforme.h"
 #include "platform/quitter.h"
 #include "platform/robot.h"
+#include "platform/texte.h"
 #include "shell/aide.h"
 #include "shell/parametres.h"
 #include "shell/reglages.h"
