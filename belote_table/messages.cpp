@@ -2,22 +2,20 @@
 #include <cmath>
 
 #include "belote_table/ecran.h"
+#include "platform/couleurs.h"
 #include "platform/plateforme.h"
 #include "shell/reglages.h"
 
 namespace tlv {
 
 namespace {
-constexpr std::uint32_t Clair = rgb(0, 255, 255), Sombre = rgb(0, 153, 153);
 constexpr int BoiteX = 100, BoiteY = 192, BoiteL = 280, BoiteH = 96;
 constexpr int TexteX = 108;
 } // namespace
 
 void Ecran::imprime_releve(int x, int y, const std::string& texte, int points, bool allume,
                            std::uint32_t sombre) {
-    Polices& po = pf.polices();
-    po.imprime(fond, x, y, texte, points, allume ? sombre : Clair);
-    po.imprime(fond, x + 1, y + 1, texte, points, allume ? Clair : sombre);
+    pf.polices().imprime_releve(fond, x, y, texte, points, allume ? sombre : Cyan, allume ? Cyan : sombre);
 }
 
 void Ecran::boite(int y, const std::string& ligne1, const std::string& ligne2) {
@@ -28,7 +26,7 @@ void Ecran::boite(int y, const std::string& ligne1, const std::string& ligne2) {
         int t = ctx.r.taille7;
         while (t > 8 && po.largeur(s, t) > BoiteL - 2 * 8) --t;
         imprime_releve((BoiteL - po.largeur(s, t)) / 2 + BoiteX, (hauteur - po.hauteur(t)) / 2 + y0, s, t,
-                       false, Sombre);
+                       false, CyanSombre);
     };
     if (ligne2.empty()) {
         ligne(ligne1, y, BoiteH);
@@ -72,17 +70,17 @@ void Ecran::panneau(int ligne, bool second) {
     const Textes& tx = ctx.r.textes;
     const int t7 = ctx.r.taille7, h7 = po.hauteur(t7);
     imprime_releve((BoiteL - po.largeur(tx[Texte::VousPassez], t7)) / 2 + BoiteX, (48 - h7) / 2 + BoiteY,
-                   tx[Texte::VousPassez], t7, ligne == 1, Sombre);
+                   tx[Texte::VousPassez], t7, ligne == 1, CyanSombre);
     if (!second) {
         imprime_releve((BoiteL - po.largeur(tx[Texte::VousPrenez], t7)) / 2 + BoiteX,
-                       (48 - h7) / 2 + BoiteY + 48, tx[Texte::VousPrenez], t7, ligne == 2, Sombre);
+                       (48 - h7) / 2 + BoiteY + 48, tx[Texte::VousPrenez], t7, ligne == 2, CyanSombre);
         return;
     }
     // Text and icons stay inside the box's inner gold line (6 pixels in): the text keeps clear of the first
     // icon, shrinking if our face is too wide.
     int t4 = ctx.r.taille4;
     while (t4 > 8 && po.largeur(tx[Texte::VousPrenez], t4) > IconeX - TexteX - 3) --t4;
-    imprime_releve(TexteX, (44 - po.hauteur(t4)) / 2 + 238, tx[Texte::VousPrenez], t4, false, Sombre);
+    imprime_releve(TexteX, (44 - po.hauteur(t4)) / 2 + 238, tx[Texte::VousPrenez], t4, false, CyanSombre);
     for (int i = 0; i < 3; ++i) {
         const int s = couleurspossibles[static_cast<std::size_t>(i + 1)];
         if (s < 1 || s > 4) continue;
@@ -118,7 +116,7 @@ void Ecran::montreresultat() {
     Polices& po = pf.polices();
     const int t = ctx.r.taille2;
     imprime_releve((480 - po.largeur(PourContinuer, t)) / 2, BoiteY + 96 + 8, PourContinuer, t, false,
-                   Sombre);
+                   CyanSombre);
     pf.invalide();
 }
 

@@ -1,5 +1,6 @@
 #include "belote_table/special.h"
 
+#include "platform/couleurs.h"
 #include "platform/plateforme.h"
 #include "platform/trace_fin.h"
 
@@ -7,8 +8,7 @@ namespace tlv {
 
 namespace {
 
-constexpr std::uint32_t Gris = rgb(212, 208, 200), Noir = rgb(0, 0, 0), Blanc = rgb(255, 255, 255),
-                        Rouge = rgb(255, 0, 0), Ombre = rgb(128, 128, 128), Bleu = rgb(0, 0, 128);
+constexpr std::uint32_t Rouge = rgb(255, 0, 0), Bleu = rgb(0, 0, 128);
 constexpr int Petit = 8, Moyen = 9;
 const char* const Sieges[4] = {"Sud", "Est", "Nord", "Ouest"};
 const char* const Explication =
@@ -25,7 +25,7 @@ void cadre_titre(Surface& s, Polices& po, const Rect& r, const std::string& titr
     cadre(s, r.x + 1, r.y + 1, r.w, r.h, Blanc);
     if (titre.empty()) return;
     const int w = po.largeur(titre, Petit);
-    fill(s, r.x + 8, r.y - 6, w + 6, 12, Gris);
+    fill(s, r.x + 8, r.y - 6, w + 6, 12, Face);
     po.imprime(s, r.x + 11, r.y - 7, titre, Petit, Noir);
 }
 
@@ -128,7 +128,7 @@ void Special::Form_Load() {
 void Special::dessine_tout() {
     Polices& po = pf.polices();
     Polices& pt = pf.polices_texte();
-    fill(image, 0, 0, 640, 480, Gris);
+    fill(image, 0, 0, 640, 480, Face);
     fill(image, 0, 0, 640, 26, Bleu);
     po.imprime(image, 8, 4, "     Menu spécial", 12, Blanc);
     po.imprime(image, 16, 32, "Création de la distribution de départ", 11, Noir);
@@ -150,7 +150,7 @@ void Special::dessine_tout() {
                compo.joueurchoix == k);
     for (int i = 0; i <= 32; ++i) {
         const std::string& c = compo.carte[static_cast<std::size_t>(i)];
-        etiquette(image, pt, place_carte(i), court(c), c == Composition::Non ? Gris : Blanc);
+        etiquette(image, pt, place_carte(i), court(c), c == Composition::Non ? Face : Blanc);
     }
     cadre_titre(image, po, Rect{8, 318, 284, 44}, "Qui distribue");
     for (int i = 0; i < 4; ++i) option(image, po, place_joueur(i), Sieges[i], compo.joueur == i);
