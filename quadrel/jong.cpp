@@ -4,16 +4,17 @@
 #include <algorithm>
 #include <cerrno>
 
-#include "regles/libelles.h"
-#include "regles/parties.h"
 #include "platform/boite_message.h"
 #include "platform/entrees.h"
 #include "platform/plateforme.h"
+#include "regles/libelles.h"
+#include "regles/parties.h"
 #include "scores/tableaux.h"
 #include "shell/chargeimage.h"
 #include "shell/echec.h"
 #include "shell/reglages.h"
 #include "shell/sons.h"
+#include "socle/carte.h"
 
 namespace tlv {
 
@@ -57,7 +58,8 @@ void Jong::Form_KeyDown(Touche code, int) {
 }
 
 void Jong::montrefocus() {
-    montre_focus(Rect{36 + (focus.colonne() - 1) * 71, 48 + (focus.ligne() - 1) * 96, 71, 96});
+    montre_focus(Rect{36 + (focus.colonne() - 1) * LargeurCarte, 48 + (focus.ligne() - 1) * HauteurCarte,
+                      LargeurCarte, HauteurCarte});
 }
 
 bool Jong::finitavis() {
@@ -208,16 +210,7 @@ Jong::Suite Jong::joueletableau() {
         partieencours = false;
         return Suite::Menu;
     }
-    tempsecoule = false;
-    affichetapis();
-    focus.bloc(1, 8, 4);
-    cache_focus();
-    if (pf.clavier()) montrefocus();
-    depose();
-    Timer1.active(true);
-    carte1 = carte2 = Case{};
-    partieencours = true;
-    affichepartie();
+    poseletableau();
     auto interrompu = [this](E e) {
         if (e == E::TempsEcoule) tempsfini();
         return e == E::Quitter    ? Suite::Sortie
@@ -245,23 +238,38 @@ Jong::Suite Jong::joueletableau() {
         }
         // Time may have run out while the cards went: the last pair does not save a lost board.
         if (tempsecoule) return interrompu(E::TempsEcoule);
-        if (resteunecarte(grille)) continue;
-
-        partieencours = false;
-        Timer1.active(false);
-        const int duree = dureetableau - chrono;
-        const auto t = Parties(r_.dossier_scores).sauvepartie(nompartie, numtableau, chrono);
-        if (!t) signale_echec(pf, r_, "la partie", errno);
-        // When the saved games file cannot be written, the time still counts for the score table.
-        tempscumule = t ? *t : std::clamp(tempscumule + duree, 0, tempsmaxpartie);
-        tableaudesscores_jong(ctx_, nompartie, numtableau, tempscumule, fichepartie);
-        // The clock, the total and the notice all tell the same seconds.
-        afficheheure();
-        affichepartie();
-        tableaufini(duree);
-        ++numtableau;
-        return numtableau <= niveaumax ? Suite::Tableau : Suite::Fin;
+        if (!resteunecarte(grille)) return tableaureussi();
     }
+}
+
+void Jong::poseletableau() {
+    tempsecoule = false;
+    affichetapis();
+    focus.bloc(1, 8, 4);
+    cache_focus();
+    if (pf.clavier()) montrefocus();
+    depose();
+    Timer1.active(true);
+    carte1 = carte2 = Case{};
+    partieencours = true;
+    affichepartie();
+}
+
+Jong::Suite Jong::tableaureussi() {
+    partieencours = false;
+    Timer1.active(false);
+    const int duree = dureetableau - chrono;
+    const auto t = Parties(r_.dossier_scores).sauvepartie(nompartie, numtableau, chrono);
+    if (!t) signale_echec(pf, r_, "la partie", errno);
+    // When the saved games file cannot be written, the time still counts for the score table.
+    tempscumule = t ? *t : std::clamp(tempscumule + duree, 0, tempsmaxpartie);
+    tableaudesscores_jong(ctx_, nompartie, numtableau, tempscumule, fichepartie);
+    // The clock, the total and the notice all tell the same seconds.
+    afficheheure();
+    affichepartie();
+    tableaufini(duree);
+    ++numtableau;
+    return numtableau <= niveaumax ? Suite::Tableau : Suite::Fin;
 }
 
 void Jong::tempsfini() {

@@ -4,13 +4,13 @@
 // games and the score table.
 #include <string>
 
-#include "regles/chemin.h"
 #include "grille/choixpaire.h"
 #include "grille/focusgrille.h"
 #include "menujong.h"
-#include "regles/plateaux.h"
 #include "platform/form.h"
 #include "platform/minuterie.h"
+#include "regles/chemin.h"
+#include "regles/plateaux.h"
 #include "shell/contexte.h"
 
 namespace tlv {
@@ -112,6 +112,10 @@ class Jong : public Form, public ChoixPaire<EtatClicJong, Case> {
     Suite nouvelle();
     Suite charge();
     Suite joueletableau();
+    // The board laid out and the clock started.
+    void poseletableau();
+    // The board cleared: the time saved and counted, then the next board or the end.
+    Suite tableaureussi();
     void attendetat(EtatClicJong fin);
     EtatClicJong attendcarte_ouperdu(EtatClicJong attente);
     void copiecarte(Case k);
