@@ -148,7 +148,8 @@ MUTANTS = [
     ("belote/enchere.cpp", "if (n == 2) return avecvalet && avecneuf;",
      "if (n == 2) return avecvalet || avecneuf;",
      "prend a deux atouts avec le valet seul"),
-    ("belote/flux_jeu.cpp", "nous += 10;", "nous += 20;", "dix de der compte 20"),
+    ("belote/flux_jeu.cpp", "(pournous ? nous : eux) += 10;", "(pournous ? nous : eux) += 20;",
+     "dix de der compte 20"),
     ("belote/flux_jeu.cpp", "(nous <= eux ? eux : nous) += retenu;", "(nous <= eux ? nous : eux) += retenu;",
      "points en reserve donnes au perdant"),
     # Deal editor of the Belote table.
