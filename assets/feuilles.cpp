@@ -6,6 +6,7 @@
 #include "assets/decor.h"
 #include "assets/jeu.h"
 #include "assets/tables.h"
+#include "socle/carte.h"
 
 namespace tlv {
 
@@ -119,16 +120,16 @@ Image tourne(const Image& src) {
 
 Feuilles feuillesdecartes(int k) {
     Feuilles f{toile(568, 624, k, {0, 0, 0, 1}), toile(568, 624, k, {1, 1, 1, 1})};
-    auto faces = facesdujeu(71, 96, jeuparis, k);
+    auto faces = facesdujeu(LargeurCarte, HauteurCarte, jeuparis, k);
     for (int s = 1; s <= 4; ++s)
         for (int r = 0; r < 8; ++r) {
             const Image& face = faces[static_cast<size_t>((s - 1) * 8 + r)];
             // The faces share the upright card mask at (0, 0); the sheet holds them with black corners.
-            sprite(f, face, r * 71, (s - 1) * 96, 0, 0);
+            sprite(f, face, r * LargeurCarte, (s - 1) * HauteurCarte, 0, 0);
         }
-    Image dos = dosdecarte(71, 96, k);
+    Image dos = dosdecarte(LargeurCarte, HauteurCarte, k);
     sprite(f, dos, 0, 384, 0, 0);
-    sprite(f, tourne(dos), 71, 384, 71, 0);
+    sprite(f, tourne(dos), LargeurCarte, 384, LargeurCarte, 0);
     Image boite = boitemessage(k);
     sprite(f, boite, 167, 384, 167, 0, grisvoile);
     Image table = tablebelote(k);
@@ -143,7 +144,7 @@ Feuilles feuillesdecartes(int k) {
         sprite(f, eteinte, 176 + (s - 1) * 44, 480, (s - 1) * 44, 96);
     }
     sprite(f, marqueur(k), 536, 384, 176, 96);
-    copie(f.sprites, 71 * k, 528 * k, placevide(k), 0, 0, 71 * k, 96 * k);
+    copie(f.sprites, LargeurCarte * k, 528 * k, placevide(k), 0, 0, LargeurCarte * k, HauteurCarte * k);
     return f;
 }
 

@@ -31,73 +31,86 @@ std::string nombre(float v) {
     return b;
 }
 
-// The outline of a shape's zero level (marching squares on a fine grid), as closed loops in its units.
-std::vector<std::vector<Pt>> contours(const Forme& f, float pas) {
-    const float x0 = f.x0 - 2 * pas, y0 = f.y0 - 2 * pas;
-    const int W = static_cast<int>((f.x1 - f.x0) / pas) + 5, H = static_cast<int>((f.y1 - f.y0) / pas) + 5;
-    std::vector<float> v(static_cast<size_t>(W) * H);
-    for (int j = 0; j < H; ++j)
-        for (int i = 0; i < W; ++i) v[static_cast<size_t>(j) * W + i] = f.d(x0 + i * pas, y0 + j * pas);
-    auto val = [&](int i, int j) { return v[static_cast<size_t>(j) * W + i]; };
-    // An edge is known by its first corner and direction: horizontal 2k, vertical 2k + 1.
-    auto point = [&](long cle) {
+// The signed distance sampled every `pas` over the shape's box, with a margin of two samples.
+struct Champ {
+    float x0, y0, pas;
+    int W, H;
+    std::vector<float> v;
+    Champ(const Forme& f, float p)
+        : x0(f.x0 - 2 * p), y0(f.y0 - 2 * p), pas(p), W(static_cast<int>((f.x1 - f.x0) / p) + 5),
+          H(static_cast<int>((f.y1 - f.y0) / p) + 5), v(static_cast<size_t>(W) * H) {
+        for (int j = 0; j < H; ++j)
+            for (int i = 0; i < W; ++i) v[static_cast<size_t>(j) * W + i] = f.d(x0 + i * pas, y0 + j * pas);
+    }
+    float val(int i, int j) const { return v[static_cast<size_t>(j) * W + i]; }
+    // An edge is known by its first corner and direction: horizontal 2k, vertical 2k + 1. Its point is
+    // where the distance crosses zero along it.
+    Pt point(long cle) const {
         const long k = cle / 2;
         const int i = static_cast<int>(k % W), j = static_cast<int>(k / W);
         const int i2 = cle % 2 ? i : i + 1, j2 = cle % 2 ? j + 1 : j;
         const float a = val(i, j), b = val(i2, j2), t = a / (a - b);
         return Pt{x0 + (i + t * (i2 - i)) * pas, y0 + (j + t * (j2 - j)) * pas};
-    };
+    }
+};
+
+// The segments a cell's case (its corners inside, one bit each) draws between its edges: top h, bottom
+// bas, left g, right d.
+std::vector<std::pair<long, long>> segments(int cas, long h, long bas, long g, long d) {
+    switch (cas) {
+    case 1:
+    case 14:
+        return {{g, h}};
+    case 2:
+    case 13:
+        return {{h, d}};
+    case 3:
+    case 12:
+        return {{g, d}};
+    case 4:
+    case 11:
+        return {{d, bas}};
+    case 6:
+    case 9:
+        return {{h, bas}};
+    case 7:
+    case 8:
+        return {{g, bas}};
+    case 5:
+        return {{g, h}, {d, bas}};
+    case 10:
+        return {{h, d}, {g, bas}};
+    default:
+        return {};
+    }
+}
+
+// Each edge crossed, with the edges it joins in its cells (marching squares).
+std::multimap<long, long> voisinages(const Champ& c) {
+    const int W = c.W;
     std::multimap<long, long> voisins;
-    for (int j = 0; j + 1 < H; ++j)
+    for (int j = 0; j + 1 < c.H; ++j)
         for (int i = 0; i + 1 < W; ++i) {
             const long h = 2L * (static_cast<long>(j) * W + i), bas = 2L * (static_cast<long>(j + 1) * W + i),
                        g = h + 1, d = 2L * (static_cast<long>(j) * W + i + 1) + 1;
-            const int cas = (val(i, j) < 0) | (val(i + 1, j) < 0) << 1 | (val(i + 1, j + 1) < 0) << 2 |
-                            (val(i, j + 1) < 0) << 3;
-            std::vector<std::pair<long, long>> s;
-            switch (cas) {
-            case 1:
-            case 14:
-                s = {{g, h}};
-                break;
-            case 2:
-            case 13:
-                s = {{h, d}};
-                break;
-            case 3:
-            case 12:
-                s = {{g, d}};
-                break;
-            case 4:
-            case 11:
-                s = {{d, bas}};
-                break;
-            case 6:
-            case 9:
-                s = {{h, bas}};
-                break;
-            case 7:
-            case 8:
-                s = {{g, bas}};
-                break;
-            case 5:
-                s = {{g, h}, {d, bas}};
-                break;
-            case 10:
-                s = {{h, d}, {g, bas}};
-                break;
-            default:
-                break;
-            }
-            for (auto& [a, b] : s) voisins.insert({a, b}), voisins.insert({b, a});
+            const int cas = (c.val(i, j) < 0) | (c.val(i + 1, j) < 0) << 1 | (c.val(i + 1, j + 1) < 0) << 2 |
+                            (c.val(i, j + 1) < 0) << 3;
+            for (auto& [a, b] : segments(cas, h, bas, g, d)) voisins.insert({a, b}), voisins.insert({b, a});
         }
+    return voisins;
+}
+
+// The outline of a shape's zero level (marching squares on a fine grid), as closed loops in its units.
+std::vector<std::vector<Pt>> contours(const Forme& f, float pas) {
+    const Champ champ(f, pas);
+    std::multimap<long, long> voisins = voisinages(champ);
     std::vector<std::vector<Pt>> r;
     while (!voisins.empty()) {
         const long debut = voisins.begin()->first;
         long ici = debut, avant = -1;
         std::vector<Pt> boucle;
         for (;;) {
-            boucle.push_back(point(ici));
+            boucle.push_back(champ.point(ici));
             auto [a, b] = voisins.equal_range(ici);
             auto suivant = voisins.end();
             for (auto it = a; it != b; ++it)

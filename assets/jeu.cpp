@@ -101,28 +101,21 @@ struct Document {
     }
 };
 
-} // namespace
+using SurfaceCairo = std::unique_ptr<cairo_surface_t, void (*)(cairo_surface_t*)>;
 
-std::array<Image, 32> facesdujeu(int largeur, int hauteur, const std::string& chemin, int k) {
-    // Built four times larger at 1x, then reduced; twice above, where a face is large enough for smooth
-    // edges.
-    const int sur = k == 1 ? 4 : 2;
-    const int lh = largeur * k * sur, hh = hauteur * k * sur;
-    const float f = largeur / 71.f; // edge and corner sizes follow the card's size
-    Document doc;
+// The deck read and drawn at `echelle`; (w, h) its own size. One render of the whole document: rendering
+// the cards one by one loses parts of the heads.
+SurfaceCairo rendsjeu(Document& doc, const std::string& chemin, double& w, double& h) {
     GError* err = nullptr;
     doc.h = rsvg_handle_new_from_file(chemin.c_str(), &err);
     if (!doc.h) {
         if (err) g_error_free(err);
         throw std::runtime_error("jeu de cartes illisible: " + chemin + " (paquet kdegames-card-data-kf5)");
     }
-    double w, h;
     if (!rsvg_handle_get_intrinsic_size_in_pixels(doc.h, &w, &h))
         throw std::runtime_error("jeu sans dimensions");
-    // One render of the whole document: rendering the cards one by one loses parts of the heads.
     int W = static_cast<int>(w * echelle), H = static_cast<int>(h * echelle);
-    std::unique_ptr<cairo_surface_t, void (*)(cairo_surface_t*)> surf(
-        cairo_image_surface_create(CAIRO_FORMAT_ARGB32, W, H), cairo_surface_destroy);
+    SurfaceCairo surf(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, W, H), cairo_surface_destroy);
     std::unique_ptr<cairo_t, void (*)(cairo_t*)> cr(cairo_create(surf.get()), cairo_destroy);
     RsvgRectangle vp{0, 0, static_cast<double>(W), static_cast<double>(H)};
     if (!rsvg_handle_render_document(doc.h, cr.get(), &vp, &err)) {
@@ -130,13 +123,55 @@ std::array<Image, 32> facesdujeu(int largeur, int hauteur, const std::string& ch
         throw std::runtime_error("rendu du jeu impossible: " + chemin);
     }
     cairo_surface_flush(surf.get());
+    return surf;
+}
+
+// A face's size before it is reduced: lh x hh, `sur` times finer than its k times finer pixels; its
+// corners' radius, and `f` for the edges and corners that follow the card's size.
+struct Gabarit {
+    int sur, k, lh, hh;
+    float f, rayon;
+};
+
+// The deck's card laid in our blank: its own border dropped, its art at full height a little widened to
+// our proportions, the round corners kept clean, then our edge.
+Image habille(const Image& carte, const Image& blanc, const Gabarit& g) {
+    const int sur = g.sur, k = g.k, lh = g.lh, hh = g.hh;
+    float mx = carte.w * 0.028f, my = carte.h * 0.02f;
+    Image face = blanc;
+    float haut = 1.5f * sur * g.f * k,
+          larg = (hh - 2 * haut) * (carte.w - 2 * mx) / (carte.h - 2 * my) * 1.1f;
+    float gauche = (lh - larg) / 2;
+    etire(face, carte, mx, my, carte.w - mx, carte.h - my, gauche, haut, gauche + larg, hh - haut);
+    Masque coins = trace(lh, hh, rectarrondi(0, 0, lh, hh, g.rayon), {});
+    for (size_t i = 0; i < face.p.size(); ++i) face.p[i].a = std::min(face.p[i].a, coins.v[i]);
+    remplit(face,
+            contour(rectarrondi(sur * 0.5f * k, sur * 0.5f * k, lh - sur * 0.5f * k, hh - sur * 0.5f * k,
+                                g.rayon),
+                    sur * 1.1f * g.f * k),
+            {}, rgb(70, 66, 60));
+    return reduit(face, sur);
+}
+
+} // namespace
+
+std::array<Image, 32> facesdujeu(int largeur, int hauteur, const std::string& chemin, int k) {
+    // Built four times larger at 1x, then reduced; twice above, where a face is large enough for smooth
+    // edges.
+    const int sur = k == 1 ? 4 : 2;
+    const float f =
+        largeur / static_cast<float>(LargeurCarte); // edge and corner sizes follow the card's size
+    const Gabarit g{sur, k, largeur * k * sur, hauteur * k * sur, f, 5.5f * sur * f * k};
+    Document doc;
+    double w, h;
+    const SurfaceCairo surf = rendsjeu(doc, chemin, w, h);
     RsvgRectangle vp1{0, 0, w, h};
 
     // Our card blank: white with a fine dark edge; the deck's art is laid inside it.
-    Image blanc(lh, hh, {0, 0, 0, 0});
-    const float rayon = 5.5f * sur * f * k;
-    remplit(blanc, rectarrondi(0, 0, lh, hh, rayon), {}, rgb(255, 255, 255));
+    Image blanc(g.lh, g.hh, {0, 0, 0, 0});
+    remplit(blanc, rectarrondi(0, 0, g.lh, g.hh, g.rayon), {}, rgb(255, 255, 255));
     std::array<Image, 32> r;
+    GError* err = nullptr;
     for (int s = 1; s <= 4; ++s)
         for (int n = 0; n < 8; ++n) {
             std::string id = std::string("#") + nomrang(n) + "_" + nomcouleur(s);
@@ -149,22 +184,7 @@ std::array<Image, 32> facesdujeu(int largeur, int hauteur, const std::string& ch
                 extrait(surf.get(), static_cast<int>(log.x * echelle), static_cast<int>(log.y * echelle),
                         static_cast<int>(log.width * echelle), static_cast<int>(log.height * echelle));
             if (n >= 3 && n <= 5) lettrefrancaise(carte, n == 3 ? "V" : n == 4 ? "D" : "R");
-            // Drop the deck's own border, then fit its art: full height, a little widened to our proportions.
-            float mx = carte.w * 0.028f, my = carte.h * 0.02f;
-            Image face = blanc;
-            float haut = 1.5f * sur * f * k,
-                  larg = (hh - 2 * haut) * (carte.w - 2 * mx) / (carte.h - 2 * my) * 1.1f;
-            float gauche = (lh - larg) / 2;
-            etire(face, carte, mx, my, carte.w - mx, carte.h - my, gauche, haut, gauche + larg, hh - haut);
-            // Keep the round corners clean, then draw the edge.
-            Masque coins = trace(lh, hh, rectarrondi(0, 0, lh, hh, rayon), {});
-            for (size_t i = 0; i < face.p.size(); ++i) face.p[i].a = std::min(face.p[i].a, coins.v[i]);
-            remplit(face,
-                    contour(rectarrondi(sur * 0.5f * k, sur * 0.5f * k, lh - sur * 0.5f * k,
-                                        hh - sur * 0.5f * k, rayon),
-                            sur * 1.1f * f * k),
-                    {}, rgb(70, 66, 60));
-            r[static_cast<size_t>((s - 1) * 8 + n)] = reduit(face, sur);
+            r[static_cast<size_t>((s - 1) * 8 + n)] = habille(carte, blanc, g);
         }
     return r;
 }

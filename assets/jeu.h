@@ -4,6 +4,7 @@
 #include <string>
 
 #include "assets/image.h"
+#include "socle/carte.h"
 
 namespace tlv {
 
@@ -14,7 +15,7 @@ inline constexpr const char* jeuparis = "/usr/share/carddecks/svg-gm-paris/paris
 // Each is largeur x hauteur units (71 x 96 on the sheet), drawn k times finer, with transparent round
 // corners; the heads carry French corner letters V, D, R. The edge and the corners follow the width.
 // Throws std::runtime_error when the deck cannot be read.
-std::array<Image, 32> facesdujeu(int largeur = 71, int hauteur = 96, const std::string& chemin = jeuparis,
-                                 int k = 1);
+std::array<Image, 32> facesdujeu(int largeur = LargeurCarte, int hauteur = HauteurCarte,
+                                 const std::string& chemin = jeuparis, int k = 1);
 
 } // namespace tlv

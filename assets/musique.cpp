@@ -80,55 +80,54 @@ std::vector<std::pair<int, int>> notes(const std::string& melodie) {
     return r;
 }
 
-Son joue(const Partition& p) {
-    const double croche = 30.0 / p.noiresparminute;
+namespace {
+
+// Bar `b` of the accompaniment, in the partition's style.
+void accompagne(Son& s, const Partition& p, size_t b, double croche) {
     const double mesure = croche * p.croches;
-    const double longueur = mesure * static_cast<double>(p.accords.size());
-    Son s(echantillon(longueur));
-    // Accompaniment, bar by bar.
-    for (size_t b = 0; b < p.accords.size(); ++b) {
-        auto acc = accord(p.accords[b]);
-        double t0 = b * mesure;
-        int racine = acc[0] - 12, quinte = acc[0] - 5;
-        bool alterne = b % 2 == 1;
-        switch (p.style) {
-        case Partition::Style::valse: // bass on one, chord on two and three
-            ajoute(s, basse(note(alterne ? quinte : racine), static_cast<float>(croche * 2.2), 0.9f),
-                   echantillon(t0), 0.42f, -0.1f);
-            for (int temps : {2, 4})
-                for (size_t k = 1; k < acc.size(); ++k)
-                    ajoute(s,
-                           piano(note(acc[k] + 12 * (acc[k] < 55)), static_cast<float>(croche * 1.6), 0.5f),
-                           echantillon(t0 + temps * croche), 0.11f, 0.25f);
-            break;
-        case Partition::Style::balade: // soft pad held over the bar, bass on one and three, broken chord
-            for (int k : acc)
-                ajoute(s, nappe(note(k + 12), static_cast<float>(mesure + 0.3), 0.6f), echantillon(t0), 0.09f,
-                       k % 2 ? 0.4f : -0.4f);
-            ajoute(s, basse(note(racine), static_cast<float>(croche * 3.5), 0.9f), echantillon(t0), 0.4f);
-            ajoute(s, basse(note(quinte), static_cast<float>(croche * 3.5), 0.8f),
-                   echantillon(t0 + 4 * croche), 0.36f);
-            for (int c = 0; c < p.croches; c += 2)
-                ajoute(s, pince(note(acc[(c / 2) % acc.size()] + 12), static_cast<float>(croche * 3), 0.6f),
-                       echantillon(t0 + (c + 1) * croche), 0.16f, 0.3f);
-            break;
-        case Partition::Style::sautillant: // bass walking on the beats, off-beat chords
-            for (int c = 0; c < p.croches; c += 2) {
-                int n = (c / 2) % 2 ? quinte : racine;
-                ajoute(s, basse(note(n), static_cast<float>(croche * 1.6), 0.9f),
-                       echantillon(t0 + c * croche), 0.4f);
-                for (size_t k = 0; k < acc.size(); ++k)
-                    ajoute(s, piano(note(acc[k] + 12), static_cast<float>(croche * 0.9), 0.45f),
-                           echantillon(t0 + (c + 1) * croche), 0.09f, 0.3f);
-            }
-            // Brushes on every eighth, stronger off the beat.
-            for (int c = 0; c < p.croches; ++c)
-                ajoute(s, balai(static_cast<uint32_t>(b * 16 + c)), echantillon(t0 + c * croche),
-                       c % 2 ? 0.05f : 0.03f, 0.5f);
-            break;
+    auto acc = accord(p.accords[b]);
+    double t0 = b * mesure;
+    int racine = acc[0] - 12, quinte = acc[0] - 5;
+    bool alterne = b % 2 == 1;
+    switch (p.style) {
+    case Partition::Style::valse: // bass on one, chord on two and three
+        ajoute(s, basse(note(alterne ? quinte : racine), static_cast<float>(croche * 2.2), 0.9f),
+               echantillon(t0), 0.42f, -0.1f);
+        for (int temps : {2, 4})
+            for (size_t k = 1; k < acc.size(); ++k)
+                ajoute(s, piano(note(acc[k] + 12 * (acc[k] < 55)), static_cast<float>(croche * 1.6), 0.5f),
+                       echantillon(t0 + temps * croche), 0.11f, 0.25f);
+        break;
+    case Partition::Style::balade: // soft pad held over the bar, bass on one and three, broken chord
+        for (int k : acc)
+            ajoute(s, nappe(note(k + 12), static_cast<float>(mesure + 0.3), 0.6f), echantillon(t0), 0.09f,
+                   k % 2 ? 0.4f : -0.4f);
+        ajoute(s, basse(note(racine), static_cast<float>(croche * 3.5), 0.9f), echantillon(t0), 0.4f);
+        ajoute(s, basse(note(quinte), static_cast<float>(croche * 3.5), 0.8f), echantillon(t0 + 4 * croche),
+               0.36f);
+        for (int c = 0; c < p.croches; c += 2)
+            ajoute(s, pince(note(acc[(c / 2) % acc.size()] + 12), static_cast<float>(croche * 3), 0.6f),
+                   echantillon(t0 + (c + 1) * croche), 0.16f, 0.3f);
+        break;
+    case Partition::Style::sautillant: // bass walking on the beats, off-beat chords
+        for (int c = 0; c < p.croches; c += 2) {
+            int n = (c / 2) % 2 ? quinte : racine;
+            ajoute(s, basse(note(n), static_cast<float>(croche * 1.6), 0.9f), echantillon(t0 + c * croche),
+                   0.4f);
+            for (size_t k = 0; k < acc.size(); ++k)
+                ajoute(s, piano(note(acc[k] + 12), static_cast<float>(croche * 0.9), 0.45f),
+                       echantillon(t0 + (c + 1) * croche), 0.09f, 0.3f);
         }
+        // Brushes on every eighth, stronger off the beat.
+        for (int c = 0; c < p.croches; ++c)
+            ajoute(s, balai(static_cast<uint32_t>(b * 16 + c)), echantillon(t0 + c * croche),
+                   c % 2 ? 0.05f : 0.03f, 0.5f);
+        break;
     }
-    // Melody.
+}
+
+// The melody over the bars; the time it fills.
+double chante(Son& s, const Partition& p, double croche) {
     double t = 0;
     for (auto [midi, d] : notes(p.melodie)) {
         if (midi >= 0) {
@@ -152,10 +151,11 @@ Son joue(const Partition& p) {
         }
         t += d * croche;
     }
-    if (std::abs(t - longueur) > 1e-6)
-        throw std::runtime_error("la mélodie ne remplit pas les mesures (" + std::to_string(t / mesure) +
-                                 " mesures)");
-    reverbere(s, 0.22f, 1.1f);
+    return t;
+}
+
+// Folds the tail past the loop's end back onto its start, then sets the loudness.
+void boucle(Son& s, double longueur) {
     // Fold everything past the loop end back onto the start: the loop then plays as if it never restarted.
     size_t n = echantillon(longueur);
     for (size_t i = n; i < s.taille(); ++i) {
@@ -173,6 +173,23 @@ Son joue(const Partition& p) {
     }
     float k = static_cast<float>(std::min(0.85 / crete, 0.19 / std::sqrt(somme / n)));
     for (size_t i = 0; i < n; ++i) s.g[i] *= k, s.d[i] *= k;
+}
+
+} // namespace
+
+Son joue(const Partition& p) {
+    const double croche = 30.0 / p.noiresparminute;
+    const double mesure = croche * p.croches;
+    const double longueur = mesure * static_cast<double>(p.accords.size());
+    Son s(echantillon(longueur));
+    // Accompaniment, bar by bar.
+    for (size_t b = 0; b < p.accords.size(); ++b) accompagne(s, p, b, croche);
+    const double t = chante(s, p, croche);
+    if (std::abs(t - longueur) > 1e-6)
+        throw std::runtime_error("la mélodie ne remplit pas les mesures (" + std::to_string(t / mesure) +
+                                 " mesures)");
+    reverbere(s, 0.22f, 1.1f);
+    boucle(s, longueur);
     return s;
 }
 

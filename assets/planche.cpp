@@ -8,6 +8,7 @@
 #include "assets/decor.h"
 #include "assets/png.h"
 #include "assets/texte.h"
+#include "socle/carte.h"
 
 namespace tlv {
 
@@ -45,15 +46,16 @@ Image scenebelote(const std::string& dossier) {
     Image f = charge(dossier, "cartei03"), sp = charge(dossier, "cartei08"), m = charge(dossier, "cartei07");
     const int main[8] = {13, 15, 22, 27, 31, 36, 44, 47};
     for (int i = 0; i < 8; ++i)
-        sprite(f, sp, m, 99 + 30 * i, 384, main[i] % 10 * 71, (main[i] / 10 - 1) * 96, 0, 0, 71, 96);
+        sprite(f, sp, m, 99 + 30 * i, 384, main[i] % 10 * LargeurCarte, (main[i] / 10 - 1) * HauteurCarte, 0,
+               0, LargeurCarte, HauteurCarte);
     for (int i = 0; i < 6; ++i) {
-        sprite(f, sp, m, 167 + 15 * i, 0, 0, 384, 0, 0, 71, 96);
+        sprite(f, sp, m, 167 + 15 * i, 0, 0, 384, 0, 0, LargeurCarte, HauteurCarte);
         sprite(f, sp, m, 384, 167 + 15 * i, 71, 384, 71, 0, 96, 71);
         sprite(f, sp, m, 0, 167 + 15 * i, 71, 384, 71, 0, 96, 71);
     }
-    sprite(f, sp, m, 204, 96, 4 * 71, 3 * 96, 0, 0, 71, 96);
-    sprite(f, sp, m, 276, 192, 7 * 71, 3 * 96, 0, 0, 71, 96);
-    sprite(f, sp, m, 132, 192, 2 * 71, 3 * 96, 0, 0, 71, 96);
+    sprite(f, sp, m, 204, 96, 4 * LargeurCarte, 3 * HauteurCarte, 0, 0, LargeurCarte, HauteurCarte);
+    sprite(f, sp, m, 276, 192, 7 * LargeurCarte, 3 * HauteurCarte, 0, 0, LargeurCarte, HauteurCarte);
+    sprite(f, sp, m, 132, 192, 2 * LargeurCarte, 3 * HauteurCarte, 0, 0, LargeurCarte, HauteurCarte);
     sprite(f, sp, m, 100, 192, 167, 384, 167, 0, 280, 96);
     for (int i = 0; i < 3; ++i)
         sprite(f, sp, m, 247 + 44 * i, 240, (i == 1 ? 0 : 176) + (i + 1) * 44, 480, (i + 1) * 44, 96, 44, 46);

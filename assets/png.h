@@ -1,4 +1,5 @@
-// PNG output through libpng: no time stamp or text chunk, so the bytes depend only on the pixels.
+// The generator's pictures to and from PNG, through the codec the game shares (socle/png.h): no time stamp
+// or text chunk, so the bytes depend only on the pixels.
 #pragma once
 #include <string>
 

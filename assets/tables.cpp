@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "assets/decor.h"
+#include "socle/carte.h"
 
 namespace tlv {
 
@@ -98,7 +99,7 @@ Image tablebelote(int k) {
 }
 
 Image placevide(int k) {
-    Image p = toile(71, 96, k, {0, 0, 0, 1});
+    Image p = toile(LargeurCarte, HauteurCarte, k, {0, 0, 0, 1});
     Forme creux = rectarrondi(2, 2, 69, 94, 5);
     remplit(p, creux, {}, [](float x, float y) {
         // Dark felt, a touch lighter in the middle, with a fixed grain so every place is identical.
@@ -135,7 +136,8 @@ Image tablegrille(bool quadrel, int k) {
     Image place = placevide(k);
     for (int r = 0; r < 4; ++r)
         for (int c = 0; c < 8; ++c)
-            copie(img, (36 + c * 71) * k, (48 + r * 96) * k, place, 0, 0, 71 * k, 96 * k);
+            copie(img, (36 + c * LargeurCarte) * k, (48 + r * HauteurCarte) * k, place, 0, 0,
+                  LargeurCarte * k, HauteurCarte * k);
     if (quadrel) {
         boitenoire(img, 165, 12, 310, 35);
         boitenoire(img, 330, 12, 460, 35);

@@ -12,34 +12,27 @@
 
 #include "assets/effets.h"
 #include "assets/son.h"
+#include "socle/carte.h"
 
 extern char** environ;
 
 namespace tlv {
 
 const std::vector<Mot>& motsdutable() {
-    static const std::vector<Mot> m = {
-        {"passe", "passe"},
-        {"prend", "prend"},
-        {"apique", "à pique"},
-        {"acarro", "à carreau"},
-        {"atrefle", "à trèfle"},
-        {"acoeur", "à cœur"},
-        {"belote", "belote"},
-        {"rebel", "rebelote"},
-        {"tierce", "tierce"},
-        {"cinq", "cinquante"},
-        {"cent", "cent"},
-        {"carre", "carré"},
-        {"coupe", "coupe"},
-        {"atout", "atout"},
-        {"pique", "pique"},
-        {"carro", "carreau"},
-        {"trefle", "trèfle"},
-        {"coeur", "cœur"},
+    static const std::vector<Mot> m = [] {
+        std::vector<Mot> v = {{"passe", "passe"}, {"prend", "prend"}};
+        for (std::size_t s = 1; s <= 4; ++s)
+            v.push_back({std::string("a") + VoixCouleurs[s], std::string("à ") + NomsCouleurs[s]});
+        const std::vector<Mot> suite = {
+            {"belote", "belote"}, {"rebel", "rebelote"}, {"tierce", "tierce"}, {"cinq", "cinquante"},
+            {"cent", "cent"},     {"carre", "carré"},    {"coupe", "coupe"},   {"atout", "atout"},
+        };
+        v.insert(v.end(), suite.begin(), suite.end());
+        for (std::size_t s = 1; s <= 4; ++s) v.push_back({VoixCouleurs[s], NomsCouleurs[s]});
         // Written "dix de der", espeak-ng says /di/; the game says /dis/.
-        {"dixder", "disse de der"},
-    };
+        v.push_back({"dixder", "disse de der"});
+        return v;
+    }();
     return m;
 }
 

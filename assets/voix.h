@@ -6,8 +6,8 @@
 namespace tlv {
 
 struct Mot {
-    const char* fichier; // file name without the seat digit
-    const char* dit;     // what is spoken (spelled so that espeak-ng says it right)
+    std::string fichier; // file name without the seat digit
+    std::string dit;     // what is spoken (spelled so that espeak-ng says it right)
 };
 
 // The 19 words the Belote table says.

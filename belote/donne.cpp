@@ -90,6 +90,8 @@ void distribution(TableBelote& t, Paquet& p, Rnd& rnd) {
         for (int k = 1; k <= 21; ++k) {
             placeunparun(k, d, joueur, slot);
             int r = 0, s = 0;
+            // Rank before suit here and suit before rank for the rest: a seed must replay the deals it
+            // always gave (the recorded matches and the simulator's traces), so neither order may change.
             do {
                 r = static_cast<int>(rnd() * 8);
                 s = static_cast<int>(rnd() * 4);
@@ -122,6 +124,7 @@ void distributiondureste(TableBelote& t, Paquet& p, Rnd& rnd) {
         for (int k = 22; k <= 32; ++k) {
             placeunparun(k, d, joueur, slot);
             int r = 0, s = 0;
+            // Suit before rank, unlike the first 21 cards: the same seed must keep giving the same deal.
             do {
                 s = static_cast<int>(rnd() * 4);
                 r = static_cast<int>(rnd() * 8);

@@ -5,6 +5,7 @@
 #include "belote/flux.h"
 #include "belote/requetes.h"
 #include "shell/textes.h"
+#include "socle/carte.h"
 
 namespace tlv::belote {
 
@@ -93,7 +94,11 @@ void deplaceatout(Belote& b, Table& t, int joueur) {
     t.presenteretournee(joueur, b.table.liste[6]);
 }
 
-void routinequiprend(Belote& b, Table& t) {
+namespace {
+
+// The first round: from the dealer's left, each seat takes the turned card's suit or passes. False when the
+// match was stopped while Sud chose.
+bool premiertour(Belote& b, Table& t) {
     auto& tb = b.table;
     const auto& tx = b.reglages.textes;
     tb.preneur = 0;
@@ -105,7 +110,7 @@ void routinequiprend(Belote& b, Table& t) {
         if (j == 1) {
             t.message_on(tx[Texte::VousPassez], tx[Texte::VousPrenez]);
             const Attente r = enchere_de_sud(b, t, EtatClic::enchere1);
-            if (r.arret > 0) return;
+            if (r.arret > 0) return false;
             t.message_off();
             t.curseur(Pointeur::repos);
             if (r.choix == 2) tb.preneur = 1;
@@ -125,17 +130,20 @@ void routinequiprend(Belote& b, Table& t) {
             t.message_off();
         }
     }
-    t.ramene_retournee(tb.liste[6]);
-    if (tb.preneur != 0) return;
+    return true;
+}
 
+// The second round, when all passed: a seat takes in another suit, or the deal is void.
+void secondtour(Belote& b, Table& t) {
+    auto& tb = b.table;
+    const auto& tx = b.reglages.textes;
     t.message_on(tx[Texte::DeuxiemeTour], vide);
     t.pause(1.f);
     t.message_off();
     tb.preneur = 0;
     t.survol(2, 0);
-    j = suivant(tb.donneur);
+    int j = suivant(tb.donneur);
     t.etatclic(EtatClic::aucun);
-    static const char* const echantillons[5] = {"", "apique", "acarro", "atrefle", "acoeur"};
     for (int tour = 0; tour < 4; ++tour, j = suivant(j)) {
         if (j == 1) {
             std::array<int, 4> possibles{};
@@ -160,7 +168,7 @@ void routinequiprend(Belote& b, Table& t) {
             tb.preneur = static_cast<std::int16_t>(j);
             t.voix(j, "prend");
             t.pause(1.f);
-            t.voix(j, echantillons[tb.atout]);
+            t.voix(j, std::string("a") + VoixCouleurs[static_cast<std::size_t>(tb.atout)]);
             t.pause(1.f);
             t.message_off();
             return;
@@ -170,6 +178,15 @@ void routinequiprend(Belote& b, Table& t) {
         t.pause(1.f);
         t.message_off();
     }
+}
+
+} // namespace
+
+void routinequiprend(Belote& b, Table& t) {
+    if (!premiertour(b, t)) return;
+    t.ramene_retournee(b.table.liste[6]);
+    if (b.table.preneur != 0) return;
+    secondtour(b, t);
 }
 
 } // namespace tlv::belote

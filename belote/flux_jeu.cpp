@@ -4,6 +4,7 @@
 #include "belote/flux.h"
 #include "belote/legalite.h"
 #include "belote/requetes.h"
+#include "socle/carte.h"
 
 namespace tlv::belote {
 
@@ -59,7 +60,6 @@ int tourordinateur(Belote& b, Table& t, int joueur) {
 }
 
 void enregistre(Belote& b, Table& t, Pli& pl, int joueur, int slot) {
-    static const char* const couleurs[5] = {"", "pique", "carro", "trefle", "coeur"};
     auto& tb = b.table;
     const int c = tb.jeu[joueur][slot];
     const int s = couleur(c);
@@ -71,7 +71,7 @@ void enregistre(Belote& b, Table& t, Pli& pl, int joueur, int slot) {
         tb.cartemaitre = static_cast<std::int16_t>(slot);
         tb.couleurdemandee = static_cast<std::int16_t>(s);
         pl.pointspli = tb.valeur[joueur][slot];
-        t.voix(pl.meneur, s == tb.atout ? "atout" : couleurs[s]);
+        t.voix(pl.meneur, s == tb.atout ? "atout" : VoixCouleurs[static_cast<std::size_t>(s)]);
         pl.couleurvoix = s == tb.atout ? -1 : s;
     } else if (s == tb.atout && pl.couleurvoix > 0 && !pl.coupeannoncee) {
         t.voix(joueur, "coupe");
@@ -106,10 +106,8 @@ void enregistre(Belote& b, Table& t, Pli& pl, int joueur, int slot) {
 
 std::pair<std::string, std::string> raisonrefus(const Belote& b, Legalite l) {
     static const std::string doit = "Vous devez";
-    // Written in full here: the table's suit names (text 44) drop their accents to fit seven letters.
-    static const char* const noms[5] = {"", "pique", "carreau", "trèfle", "cœur"};
     const int d = b.table.couleurdemandee;
-    const std::string c = d >= 1 && d <= 4 ? noms[d] : "";
+    const std::string c = d >= 1 && d <= 4 ? NomsCouleurs[static_cast<std::size_t>(d)] : "";
     switch (l) {
     case Legalite::fournir:
         return {doit, "fournir à " + c};
@@ -178,38 +176,40 @@ void ramassepli(Belote& b, Table& t, int gagnant) {
     t.emportepli(cotenous(gagnant));
 }
 
-void reglepartie(Belote& b, Table& t) {
-    auto& tb = b.table;
+namespace {
+
+void annonce(Table& t, const std::string& l1, const std::string& l2, float duree) {
+    t.message_on(l1, l2);
+    t.pause(duree);
+    t.message_off();
+}
+
+// The last trick's ten, when both sides took a trick.
+void dixdeder(Belote& b, Table& t, int& nous, int& eux) {
+    const auto& tb = b.table;
+    const auto& tx = b.reglages.textes;
+    const int w = tb.maitre;
+    if (!tb.plinous || !tb.plieux) return;
+    // Sud's side hears it from Nord's voice.
+    const bool pournous = cotenous(w);
+    t.message_on(tx[pournous ? Texte::Vous : Texte::Eux], tx[Texte::DixDeDer]);
+    t.voix(pournous ? 3 : w, "dixder");
+    t.pause(1.5f);
+    t.message_off();
+    (pournous ? nous : eux) += 10;
+}
+
+// Who won the deal: a taker who falls keeps only their belote, a tie puts the taker's side's points in
+// reserve. The reserve the winner takes.
+int departage(Belote& b, Table& t, int& nous, int& eux) {
+    const auto& tb = b.table;
     auto& e = b.ecran;
     const auto& tx = b.reglages.textes;
-    // The arithmetic runs in int; the pad keeps 16-bit numbers.
-    int nous = tb.pointsnous, eux = tb.pointseux;
-    const int w = tb.maitre;
-    const auto message = [&](const std::string& l1, const std::string& l2, float duree) {
-        t.message_on(l1, l2);
-        t.pause(duree);
-        t.message_off();
-    };
-    if (tb.plinous && tb.plieux) {
-        if (cotenous(w)) {
-            t.message_on(tx[Texte::Vous], tx[Texte::DixDeDer]);
-            t.voix(3, "dixder");
-            t.pause(1.5f);
-            t.message_off();
-            nous += 10;
-        } else {
-            t.message_on(tx[Texte::Eux], tx[Texte::DixDeDer]);
-            t.voix(w, "dixder");
-            t.pause(1.5f);
-            t.message_off();
-            eux += 10;
-        }
-    }
     int retenu = 0;
     if (eux > nous) {
         retenu = e.reserve;
         e.reserve = 0;
-        message(tx[Texte::VousPerdez], vide, 1.5f);
+        annonce(t, tx[Texte::VousPerdez], vide, 1.5f);
         if (cotenous(tb.preneur)) {
             eux = eux + nous - e.belotenous;
             nous = e.belotenous;
@@ -217,13 +217,13 @@ void reglepartie(Belote& b, Table& t) {
     } else if (nous > eux) {
         retenu = e.reserve;
         e.reserve = 0;
-        message(tx[Texte::VousGagnez], vide, 1.5f);
+        annonce(t, tx[Texte::VousGagnez], vide, 1.5f);
         if (!cotenous(tb.preneur)) {
             nous = nous + eux - e.beloteeux;
             eux = e.beloteeux;
         }
     } else {
-        message(tx[Texte::Egalite], vide, 1.5f);
+        annonce(t, tx[Texte::Egalite], vide, 1.5f);
         if (cotenous(tb.preneur)) {
             e.reserve = static_cast<std::int16_t>(e.reserve + nous);
             nous = 0;
@@ -232,13 +232,26 @@ void reglepartie(Belote& b, Table& t) {
             eux = 0;
         }
     }
+    return retenu;
+}
+
+} // namespace
+
+void reglepartie(Belote& b, Table& t) {
+    auto& tb = b.table;
+    auto& e = b.ecran;
+    const auto& tx = b.reglages.textes;
+    // The arithmetic runs in int; the pad keeps 16-bit numbers.
+    int nous = tb.pointsnous, eux = tb.pointseux;
+    dixdeder(b, t, nous, eux);
+    const int retenu = departage(b, t, nous, eux);
     if (tb.plieux == 0) {
         nous += 100;
-        message(tx[Texte::IlsSont], tx[Texte::Capots], 1.5f);
+        annonce(t, tx[Texte::IlsSont], tx[Texte::Capots], 1.5f);
     }
     if (tb.plinous == 0) {
         eux += 100;
-        message(tx[Texte::VousEtes], tx[Texte::Capots], 1.5f);
+        annonce(t, tx[Texte::VousEtes], tx[Texte::Capots], 1.5f);
     }
     if (retenu > 0) (nous <= eux ? eux : nous) += retenu;
     tb.pointsnous = static_cast<std::int16_t>(nous);

@@ -3,6 +3,7 @@
 
 #include "belote/carte.h"
 #include "belote_table/tapis.h"
+#include "platform/couleurs.h"
 #include "platform/image.h"
 #include "platform/plateforme.h"
 #include "platform/texte.h"
@@ -13,7 +14,7 @@
 namespace tlv::belote {
 
 namespace {
-constexpr std::uint32_t Clair = rgb(0, 255, 255), SombreLabel = rgb(0, 144, 144), Entete = rgb(0, 192, 192);
+constexpr std::uint32_t Entete = rgb(0, 192, 192);
 constexpr int Pas = 16;
 } // namespace
 
@@ -139,8 +140,7 @@ void Tapis::posedonneur() {
     const int t = ctx_.r.taille3;
     const std::string d = "D";
     const int tx = x + (20 - po.largeur(d, t)) / 2, ty = y + (20 - po.hauteur(t)) / 2;
-    po.imprime(fond_, tx, ty, d, t, Clair);
-    po.imprime(fond_, tx + 1, ty + 1, d, t, SombreLabel);
+    po.imprime_releve(fond_, tx, ty, d, t, Cyan, CyanProfond);
 }
 
 void Tapis::posemescartes(const Main& mescartes) {
@@ -247,7 +247,7 @@ void Tapis::affichecontrat(const std::string& texte, int atout) {
     // Clear of the trump's disc at x 596, smaller if need be.
     int t = ctx_.r.taille3;
     while (t > 8 && 485 + po.largeur(texte, t) > 596 - 6) --t;
-    po.imprime(fond_, 485, (48 - po.hauteur(t)) / 2, texte, t, Clair);
+    po.imprime(fond_, 485, (48 - po.hauteur(t)) / 2, texte, t, Cyan);
     static constexpr int sources[5][2] = {{0, 0}, {447, 384}, {487, 384}, {447, 424}, {487, 424}};
     if (atout >= 1 && atout <= 4)
         bitblt(fond_, 596, 4, 40, 40, tampon_, sources[atout][0], sources[atout][1]);
@@ -260,8 +260,7 @@ void Tapis::dessine_label_menu(bool allume) {
     const int t = ctx_.r.taille6;
     const int x = (152 - po.largeur(m, t)) / 2 + 484, y = (34 - po.hauteur(t)) / 2 + 442;
     bitblt(fond_, 484, 442, 152, 34, souslabel_, 0, 0);
-    po.imprime(fond_, x, y, m, t, allume ? SombreLabel : Clair);
-    po.imprime(fond_, x + 1, y + 1, m, t, allume ? Clair : SombreLabel);
+    po.imprime_releve(fond_, x, y, m, t, allume ? CyanProfond : Cyan, allume ? Cyan : CyanProfond);
     pf_.invalide();
 }
 
@@ -278,8 +277,7 @@ void Tapis::afficheletapis() {
     const int x = (152 - po.largeur(tx[Texte::Menu], t6)) / 2 + 484, y = (34 - po.hauteur(t6)) / 2 + 442;
     // The labels are the same at every deal: printed once (printing them twice would thicken their edges).
     if (!labelsposes_) {
-        po.imprime(ecranbis_, x, y, tx[Texte::Menu], t6, Clair);
-        po.imprime(ecranbis_, x + 1, y + 1, tx[Texte::Menu], t6, SombreLabel);
+        po.imprime_releve(ecranbis_, x, y, tx[Texte::Menu], t6, Cyan, CyanProfond);
         const int ye = (24 - po.hauteur(t2)) / 2 + 45;
         po.imprime(ecranbis_, (80 - po.largeur(tx[Texte::Vous], t2)) / 2 + 483, ye, tx[Texte::Vous], t2,
                    Entete);

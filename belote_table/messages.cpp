@@ -1,5 +1,8 @@
 // The message box, the two bidding panels, the last trick, the result of a match and the pauses.
+#include <cmath>
+
 #include "belote_table/tapis.h"
+#include "platform/couleurs.h"
 #include "platform/plateforme.h"
 #include "platform/texte.h"
 #include "shell/reglages.h"
@@ -7,16 +10,13 @@
 namespace tlv::belote {
 
 namespace {
-constexpr std::uint32_t Clair = rgb(0, 255, 255), Sombre = rgb(0, 153, 153);
 constexpr int BoiteX = 100, BoiteY = 192, BoiteL = 280, BoiteH = 96;
 constexpr int TexteX = 108;
 } // namespace
 
 void Tapis::imprime_releve(int x, int y, const std::string& texte, int points, bool allume,
                            std::uint32_t sombre) {
-    Polices& po = pf_.polices();
-    po.imprime(fond_, x, y, texte, points, allume ? sombre : Clair);
-    po.imprime(fond_, x + 1, y + 1, texte, points, allume ? Clair : sombre);
+    pf_.polices().imprime_releve(fond_, x, y, texte, points, allume ? sombre : Cyan, allume ? Cyan : sombre);
 }
 
 void Tapis::boite(int y, const std::string& ligne1, const std::string& ligne2) {
@@ -27,7 +27,7 @@ void Tapis::boite(int y, const std::string& ligne1, const std::string& ligne2) {
         int t = ctx_.r.taille7;
         while (t > 8 && po.largeur(s, t) > BoiteL - 2 * 8) --t;
         imprime_releve((BoiteL - po.largeur(s, t)) / 2 + BoiteX, (hauteur - po.hauteur(t)) / 2 + y0, s, t,
-                       false, Sombre);
+                       false, CyanSombre);
     };
     if (ligne2.empty()) {
         ligne(ligne1, y, BoiteH);
@@ -72,10 +72,10 @@ void Tapis::panneau(int numero, int ligne) {
     const Textes& tx = ctx_.r.textes;
     const int t7 = ctx_.r.taille7, h7 = po.hauteur(t7);
     imprime_releve((BoiteL - po.largeur(tx[Texte::VousPassez], t7)) / 2 + BoiteX, (48 - h7) / 2 + BoiteY,
-                   tx[Texte::VousPassez], t7, ligne == 1, Sombre);
+                   tx[Texte::VousPassez], t7, ligne == 1, CyanSombre);
     if (numero == 1) {
         imprime_releve((BoiteL - po.largeur(tx[Texte::VousPrenez], t7)) / 2 + BoiteX,
-                       (48 - h7) / 2 + BoiteY + 48, tx[Texte::VousPrenez], t7, ligne == 2, Sombre);
+                       (48 - h7) / 2 + BoiteY + 48, tx[Texte::VousPrenez], t7, ligne == 2, CyanSombre);
         pf_.invalide();
         return;
     }
@@ -83,7 +83,7 @@ void Tapis::panneau(int numero, int ligne) {
     // icon, shrinking if our face is too wide.
     int t4 = ctx_.r.taille4;
     while (t4 > 8 && po.largeur(tx[Texte::VousPrenez], t4) > IconeX - TexteX - 3) --t4;
-    imprime_releve(TexteX, (44 - po.hauteur(t4)) / 2 + 238, tx[Texte::VousPrenez], t4, false, Sombre);
+    imprime_releve(TexteX, (44 - po.hauteur(t4)) / 2 + 238, tx[Texte::VousPrenez], t4, false, CyanSombre);
     for (int i = 0; i < 3; ++i) {
         const int s = couleurspossibles_[static_cast<std::size_t>(i + 1)];
         if (s < 1 || s > 4) continue;
@@ -120,7 +120,7 @@ void Tapis::montreresultat() {
     Polices& po = pf_.polices();
     const int t = ctx_.r.taille2;
     imprime_releve((480 - po.largeur(PourContinuer, t)) / 2, BoiteY + 96 + 8, PourContinuer, t, false,
-                   Sombre);
+                   CyanSombre);
     pf_.invalide();
 }
 

@@ -2,6 +2,7 @@
 
 #include "belote/carte.h"
 #include "platform/controles.h"
+#include "platform/couleurs.h"
 #include "platform/plateforme.h"
 #include "platform/texte.h"
 #include "platform/trace_fin.h"
@@ -10,8 +11,7 @@ namespace tlv::belote {
 
 namespace {
 
-constexpr std::uint32_t Gris = rgb(212, 208, 200), Noir = rgb(0, 0, 0), Blanc = rgb(255, 255, 255),
-                        Rouge = rgb(255, 0, 0), Ombre = rgb(128, 128, 128), Bleu = rgb(0, 0, 128);
+constexpr std::uint32_t Rouge = rgb(255, 0, 0), Bleu = rgb(0, 0, 128);
 constexpr int Petit = 8, Moyen = 9;
 const char* const Sieges[4] = {"Sud", "Est", "Nord", "Ouest"};
 const char* const Explication =
@@ -28,7 +28,7 @@ void cadre_titre(Surface& s, Polices& po, const Rect& r, const std::string& titr
     cadre(s, r.x + 1, r.y + 1, r.w, r.h, Blanc);
     if (titre.empty()) return;
     const int w = po.largeur(titre, Petit);
-    fill(s, r.x + 8, r.y - 6, w + 6, 12, Gris);
+    fill(s, r.x + 8, r.y - 6, w + 6, 12, Face);
     po.imprime(s, r.x + 11, r.y - 7, titre, Petit, Noir);
 }
 
@@ -129,7 +129,7 @@ void Special::Form_Load() {
 void Special::dessine_tout() {
     Polices& po = pf.polices();
     Polices& pt = pf.polices_texte();
-    fill(image, 0, 0, 640, 480, Gris);
+    fill(image, 0, 0, 640, 480, Face);
     fill(image, 0, 0, 640, 26, Bleu);
     po.imprime(image, 8, 4, "     Menu spécial", 12, Blanc);
     po.imprime(image, 16, 32, "Création de la distribution de départ", 11, Noir);
@@ -149,7 +149,7 @@ void Special::dessine_tout() {
                compo.joueurchoix == k);
     for (int i = 0; i <= 32; ++i) {
         const int c = compo.carte[static_cast<std::size_t>(i)];
-        etiquette(image, pt, place_carte(i), court(c), c == Composition::Non ? Gris : Blanc);
+        etiquette(image, pt, place_carte(i), court(c), c == Composition::Non ? Face : Blanc);
     }
     cadre_titre(image, po, Rect{8, 318, 284, 44}, "Qui distribue");
     for (int i = 0; i < 4; ++i) option(image, po, place_joueur(i), Sieges[i], compo.donneur == i);

@@ -1,5 +1,6 @@
 #include "finmemo.h"
 
+#include "platform/couleurs.h"
 #include "platform/entrees.h"
 #include "platform/plateforme.h"
 #include "platform/texte.h"
@@ -11,7 +12,6 @@
 namespace tlv::memo {
 
 namespace {
-constexpr std::uint32_t Clair = rgb(0, 255, 255), Sombre = rgb(0, 144, 144);
 constexpr const char* Insecable = "\u00a0"; // keeps "1 250" and its unit on one line
 
 std::string milliers(int n) {
@@ -36,8 +36,7 @@ Finmemo::Finmemo(Contexte& ctx, int temps, int niveau) : Form(ctx.pf, Largeur, H
     centre_sur_aire();
     Polices& po = pf.polices();
     const auto releve = [&](int x, int y, const std::string& t, int points) {
-        po.imprime(image, x, y, t, points, Clair);
-        po.imprime(image, x + 1, y + 1, t, points, Sombre);
+        po.imprime_releve(image, x, y, t, points, Cyan, CyanProfond);
     };
     // The title where the name entry asks for the name, centred as the verdict and the way on below it.
     const std::string titre = textefin(temps);
@@ -48,7 +47,7 @@ Finmemo::Finmemo(Contexte& ctx, int temps, int niveau) : Form(ctx.pf, Largeur, H
     const int marge = (Bande.h - po.hauteur(th) - po.hauteur(ts)) / 3;
     const int yh = Bande.y + marge, ys = yh + po.hauteur(th) + marge;
     releve(Bande.x + (Bande.w - po.largeur(hors, th)) / 2, yh, hors, th);
-    po.imprime(image, Bande.x + (Bande.w - po.largeur(suite, ts)) / 2, ys, suite, ts, Sombre);
+    po.imprime(image, Bande.x + (Bande.w - po.largeur(suite, ts)) / 2, ys, suite, ts, CyanProfond);
 }
 
 void Finmemo::MouseDown(int, int, int, int) {

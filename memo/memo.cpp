@@ -51,7 +51,7 @@ void Memo::Form_KeyDown(Touche code, int) {
 
 void Memo::montrefocus() {
     const Point p = coin(Place{focus.colonne(), focus.ligne()});
-    montre_focus(Rect{p.x, p.y, largeurcarte, hauteurcarte});
+    montre_focus(Rect{p.x, p.y, LargeurCarte, HauteurCarte});
 }
 
 void Memo::joueramemo() {
@@ -61,65 +61,56 @@ void Memo::joueramemo() {
             sortie = true;
             return;
         }
-        if (reponse == R::Nouvelle) {
-            affichetapis();
-            niveaupartie = ctx.r.niveaumemo;
-            tirage(plateau, niveaupartie, ctx.rnd);
-            const NiveauMemo n = niveaumemo_table(niveaupartie);
-            focus.bloc(n.premiere, n.colonnes, lignesmemo_grille);
-            cache_focus();
-            if (pf.clavier()) montrefocus();
-            depose();
-            temps = 0;
-            Timer1.active(true);
-            carte1 = carte2 = Place{};
-            partieencours = true;
-        }
+        if (reponse == R::Nouvelle) nouvellepartie();
         reponse = R::Aucune;
         // One try after another until the board is empty, a new game or leaving.
-        while (reponse == R::Aucune) {
-            // Until a card is chosen, or the menu ends the game.
-            const auto attend = [this] { pf.attend_joueur(); };
-            if (attendcarte(E::AttendPremiere, attend) == E::Quitter) {
-                sortie = true;
-                return;
-            }
-            if (etatclic == E::Nouvelle) {
-                reponse = R::Nouvelle;
-                break;
-            }
-            joueson(pf, ctx.r, "cartew07");
-            retourneoui(carte1);
-
-            if (attendcarte(E::AttendSeconde, attend) == E::Quitter) {
-                sortie = true;
-                return;
-            }
-            if (etatclic == E::Nouvelle) {
-                reponse = R::Nouvelle;
-                break;
-            }
-            retourneoui(carte2);
-
-            if (estpaire(plateau.carte(carte1), plateau.carte(carte2))) {
-                joueson(pf, ctx.r, "cartew07");
-                retirepaire(plateau, carte1, carte2);
-            } else {
-                joueson(pf, ctx.r, "cartew02");
-                pause(1.f);
-                temps = std::min(temps + penalite(plateau, carte1, carte2), tempsmaxmemo);
-                retournenon(carte1);
-                retournenon(carte2);
-                marquevues(plateau, carte1, carte2);
-            }
-            if (!restedescartes(plateau)) {
-                Timer1.active(false);
-                tableaudesscores();
-                partieencours = false;
-                reponse = affichelemenu();
-            }
-        }
+        while (reponse == R::Aucune) reponse = unessai();
     }
+}
+
+void Memo::nouvellepartie() {
+    affichetapis();
+    niveaupartie = ctx.r.niveaumemo;
+    tirage(plateau, niveaupartie, ctx.rnd);
+    const NiveauMemo n = niveaumemo_table(niveaupartie);
+    focus.bloc(n.premiere, n.colonnes, lignesmemo_grille);
+    cache_focus();
+    if (pf.clavier()) montrefocus();
+    depose();
+    temps = 0;
+    Timer1.active(true);
+    carte1 = carte2 = Place{};
+    partieencours = true;
+}
+
+R Memo::unessai() {
+    // Until a card is chosen, or the menu ends the game.
+    const auto attend = [this] { pf.attend_joueur(); };
+    if (attendcarte(E::AttendPremiere, attend) == E::Quitter) return R::Quitter;
+    if (etatclic == E::Nouvelle) return R::Nouvelle;
+    joueson(pf, ctx.r, "cartew07");
+    retourneoui(carte1);
+
+    if (attendcarte(E::AttendSeconde, attend) == E::Quitter) return R::Quitter;
+    if (etatclic == E::Nouvelle) return R::Nouvelle;
+    retourneoui(carte2);
+
+    if (estpaire(plateau.carte(carte1), plateau.carte(carte2))) {
+        joueson(pf, ctx.r, "cartew07");
+        retirepaire(plateau, carte1, carte2);
+    } else {
+        joueson(pf, ctx.r, "cartew02");
+        pause(1.f);
+        temps = std::min(temps + penalite(plateau, carte1, carte2), tempsmaxmemo);
+        retournenon(carte1);
+        retournenon(carte2);
+        marquevues(plateau, carte1, carte2);
+    }
+    if (restedescartes(plateau)) return R::Aucune;
+    Timer1.active(false);
+    tableaudesscores();
+    partieencours = false;
+    return affichelemenu();
 }
 
 R Memo::affichelemenu() {

@@ -74,6 +74,11 @@ class Memo : public Form, public ChoixPaire<EtatClicMemo, Place> {
     // The Menu label clicked, or Échap, while a card is awaited.
     void ouvremenu();
     void montrefocus();
+    // A new board laid out at the chosen level, the clock at zero.
+    void nouvellepartie();
+    // One try: two cards turned, then the pair taken or both turned back. What the player chose meanwhile:
+    // Aucune to go on, Nouvelle, or Quitter when the game is left.
+    ReponseMemo unessai();
     Surface tapis_;  // the clean table ("cartei01")
     Surface tampon_; // the card sheet ("cartei08")
     Surface masque_; // the mask sheet ("cartei07")

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "memo.h"
+#include "platform/couleurs.h"
 #include "platform/plateforme.h"
 #include "platform/retouche.h"
 #include "platform/texte.h"
@@ -12,7 +13,6 @@
 namespace tlv::memo {
 
 namespace {
-constexpr std::uint32_t Clair = rgb(0, 255, 255), Sombre = rgb(0, 144, 144);
 constexpr Point Dos{0, 384}, Efface{71, 528};
 // The clock box and the band under the grid where the Menu label lies.
 constexpr Rect BoiteHorloge{245, 12, 136, 24};
@@ -29,7 +29,7 @@ struct Encre {
 Encre encre(Polices& po, const std::string& texte, int points) {
     // Measured at one stored pixel per pixel: the places it gives are the play area's.
     Surface s(po.largeur(texte, points) + 2, po.hauteur(points) + 2, 0, 1);
-    po.imprime(s, 1, 0, texte, points, Clair);
+    po.imprime(s, 1, 0, texte, points, Cyan);
     Encre e{s.hauteur(), -1};
     for (int y = 0; y < s.hauteur(); ++y)
         for (int x = 0; x < s.largeur(); ++x)
@@ -59,8 +59,7 @@ PlaceHorloge placehorloge(Polices& po, int points) {
 // Prints the clock's text raised, from the x of its bright print, clipped to the box as a last guard.
 void imprimehorloge(Surface& fond, Polices& po, int x, const std::string& texte, const PlaceHorloge& p) {
     fond.decoupe(BoiteHorloge);
-    po.imprime(fond, x, p.y, texte, p.points, Clair);
-    po.imprime(fond, x + 1, p.y + 1, texte, p.points, Sombre);
+    po.imprime_releve(fond, x, p.y, texte, p.points, Cyan, CyanProfond);
     fond.sans_decoupe();
 }
 } // namespace
@@ -84,12 +83,8 @@ void Memo::affichepetit(bool surligne) {
     const std::string& s = ctx.r.textes[Texte::Menu];
     const int x = (152 - po.largeur(s, t)) / 2 + 243, y = (34 - po.hauteur(t)) / 2 + 437;
     image.decoupe(BandeMenu);
-    po.imprime(image, x, y, s, t, Clair);
-    po.imprime(image, x + 1, y + 1, s, t, Sombre);
-    if (surligne) {
-        po.imprime(image, x, y, s, t, Sombre);
-        po.imprime(image, x + 1, y + 1, s, t, Clair);
-    }
+    po.imprime_releve(image, x, y, s, t, Cyan, CyanProfond);
+    if (surligne) po.imprime_releve(image, x, y, s, t, CyanProfond, Cyan);
     image.sans_decoupe();
     pf.invalide(Rect{left + BandeMenu.x, top + BandeMenu.y, BandeMenu.w, BandeMenu.h});
 }
@@ -112,8 +107,8 @@ void Memo::depose() {
         for (int c = 1; c <= colonnesmemo; ++c) {
             if (plateau.carte({c, r}) == -1) continue;
             const Point p = coin({c, r});
-            bitblt(image, p.x, p.y, largeurcarte, hauteurcarte, tampon_, Dos.x, Dos.y);
-            pf.invalide(Rect{left + p.x, top + p.y, largeurcarte, hauteurcarte});
+            bitblt(image, p.x, p.y, LargeurCarte, HauteurCarte, tampon_, Dos.x, Dos.y);
+            pf.invalide(Rect{left + p.x, top + p.y, LargeurCarte, HauteurCarte});
             pf.doevents();
         }
 }
@@ -127,13 +122,13 @@ void Memo::retourne(Place p, Point de, Point vers) {
     const Point o = coin(p);
     for (int i = 0; i < 8; ++i) {
         const Point src = i < 4 ? de : vers;
-        bitblt(image, o.x, o.y, largeurcarte, hauteurcarte, tampon_, Efface.x, Efface.y);
-        stretchblt(image, o.x + Decalages[i], o.y, Largeurs[i], hauteurcarte, tampon_, src.x, src.y,
-                   largeurcarte, hauteurcarte);
-        monrefresh(o.x, o.y, largeurcarte, hauteurcarte);
+        bitblt(image, o.x, o.y, LargeurCarte, HauteurCarte, tampon_, Efface.x, Efface.y);
+        stretchblt(image, o.x + Decalages[i], o.y, Largeurs[i], HauteurCarte, tampon_, src.x, src.y,
+                   LargeurCarte, HauteurCarte);
+        monrefresh(o.x, o.y, LargeurCarte, HauteurCarte);
     }
-    bitblt(image, o.x, o.y, largeurcarte, hauteurcarte, tampon_, vers.x, vers.y);
-    monrefresh(o.x, o.y, largeurcarte, hauteurcarte);
+    bitblt(image, o.x, o.y, LargeurCarte, HauteurCarte, tampon_, vers.x, vers.y);
+    monrefresh(o.x, o.y, LargeurCarte, HauteurCarte);
 }
 
 void Memo::retourneoui(Place p) {

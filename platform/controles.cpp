@@ -3,18 +3,18 @@
 #include <algorithm>
 #include <cctype>
 
+#include "couleurs.h"
 #include "texte.h"
 #include "trace_fin.h"
 
 namespace tlv {
 
 namespace {
-const std::uint32_t Face = rgb(212, 208, 200), Clair = rgb(255, 255, 255), Ombre = rgb(128, 128, 128),
-                    Noir = rgb(0, 0, 0), Piste = rgb(232, 230, 224);
+const std::uint32_t Piste = rgb(232, 230, 224);
 
 void relief(Surface& s, int x, int y, int w, int h, bool enfonce) {
     fill(s, x, y, w, h, Face);
-    const std::uint32_t haut = enfonce ? Ombre : Clair, bas = enfonce ? Clair : Noir;
+    const std::uint32_t haut = enfonce ? Ombre : Blanc, bas = enfonce ? Blanc : Noir;
     fill(s, x, y, w, 1, haut);
     fill(s, x, y, 1, h, haut);
     fill(s, x, y + h - 1, w, 1, bas);

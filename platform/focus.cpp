@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "couleurs.h"
 #include "trace_fin.h"
 
 namespace tlv {
@@ -12,7 +13,7 @@ namespace {
 constexpr double Rayon = 6.0;  // of the ring's middle line
 constexpr double Coeur = 1.25; // half the bright line's width
 constexpr double Bord = 2.25;  // half the width with its dark edges
-constexpr std::uint32_t Clair = rgb(0, 255, 255), Sombre = rgb(0, 56, 64);
+constexpr std::uint32_t Sombre = rgb(0, 56, 64);
 
 } // namespace
 
@@ -41,7 +42,7 @@ void trace_focus(Surface& s, const Rect& r) {
             // Covered fractions, smoothed over one stored pixel.
             const double bord = std::clamp((Bord - d) * k + 0.5, 0.0, 1.0);
             const double coeur = std::clamp((Coeur - d) * k + 0.5, 0.0, 1.0);
-            ligne[px] = melange(melange(ligne[px], Sombre, bord), Clair, coeur);
+            ligne[px] = melange(melange(ligne[px], Sombre, bord), Cyan, coeur);
         }
     }
     s.marque(Rect{x0, y0, x1 - x0, y1 - y0});

@@ -5,8 +5,8 @@
 
 #include <algorithm>
 
-#include "lecture_png.h"
 #include "ressources_sdl.h"
+#include "socle/png.h"
 
 namespace tlv {
 
@@ -32,6 +32,12 @@ std::optional<Surface> lit_sdl(const std::string& chemin, int k) {
     return s;
 }
 
+// Decodes rows up to `fin` into the stored rows of `s`, whose stored size must be the file's.
+bool lit_dans(LecturePng& png, Surface& s, int fin) {
+    if (s.largeur_px() != png.largeur() || s.hauteur_px() != png.hauteur()) return false;
+    return png.lit(s.ligne(0), s.largeur_px(), fin);
+}
+
 // The file as it is: one stored pixel per pixel of the file, at factor k (the size divided by k). With a
 // size given, a PNG of another size is refused before anything is decoded.
 std::optional<Surface> lit(const std::string& chemin, int k, int w = 0, int h = 0) {
@@ -41,7 +47,7 @@ std::optional<Surface> lit(const std::string& chemin, int k, int w = 0, int h = 
             if (png.largeur() % k != 0 || png.hauteur() % k != 0) return std::nullopt;
             if (w > 0 && (png.largeur() != w * k || png.hauteur() != h * k)) return std::nullopt;
             Surface s = Surface::a_remplir(png.largeur() / k, png.hauteur() / k, k);
-            if (png.lit(s, png.hauteur())) return s;
+            if (lit_dans(png, s, png.hauteur())) return s;
         }
         // A damaged PNG: SDL_image, reading it with the same library, would find it damaged too.
         if (png.png()) return std::nullopt;
@@ -135,7 +141,7 @@ void ImageProgressive::prepare(int fin) {
     fin = std::min(fin, s_.hauteur());
     if (fin <= pretes_ || !lecture_) return;
     const int k = s_.facteur();
-    if (lecture_->lit(s_, fin * k)) {
+    if (lit_dans(*lecture_, s_, fin * k)) {
         pretes_ = fin;
     } else {
         // Damaged on the way: the whole picture becomes the enlarged one, as if it had been seen at once.
@@ -151,14 +157,13 @@ void ImageProgressive::prepare(int fin) {
 
 bool sauve_png(const Surface& s, const Rect& zone, const std::string& chemin) {
     if (zone.w <= 0 || zone.h <= 0) return false;
-    SurfaceSdl out(SDL_CreateRGBSurfaceWithFormat(0, zone.w, zone.h, 32, SDL_PIXELFORMAT_RGB888));
-    if (!out) return false;
-    for (int y = 0; y < zone.h; ++y) {
-        auto* d = reinterpret_cast<std::uint32_t*>(static_cast<std::uint8_t*>(out->pixels) +
-                                                   static_cast<std::ptrdiff_t>(y) * out->pitch);
-        for (int x = 0; x < zone.w; ++x) d[x] = s.pixel(zone.x + x, zone.y + y);
-    }
-    return IMG_SavePNG(out.get(), chemin.c_str()) == 0;
+    return ecrit_png(chemin, zone.w, zone.h, false, -1, [&](int y, unsigned char* octets) {
+        for (int x = 0; x < zone.w; ++x, octets += 3) {
+            const std::uint32_t p = s.pixel(zone.x + x, zone.y + y);
+            octets[0] = static_cast<unsigned char>(p >> 16), octets[1] = static_cast<unsigned char>(p >> 8);
+            octets[2] = static_cast<unsigned char>(p);
+        }
+    });
 }
 
 bool sauve_png(const Surface& s, const std::string& chemin) {

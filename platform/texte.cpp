@@ -103,6 +103,12 @@ void Polices::imprime(Surface& s, int x, int y, const std::string& utf8, int poi
     s.marque(Rect{x, y, (r->w + k - 1) / k, (r->h + k - 1) / k});
 }
 
+void Polices::imprime_releve(Surface& s, int x, int y, const std::string& utf8, int points,
+                             std::uint32_t clair, std::uint32_t sombre) {
+    imprime(s, x, y, utf8, points, clair);
+    imprime(s, x + 1, y + 1, utf8, points, sombre);
+}
+
 int Polices::largeur(const std::string& utf8, int points) {
     auto cle = std::make_pair(points, utf8);
     if (auto it = largeurs_.find(cle); it != largeurs_.end()) return it->second;

@@ -26,6 +26,10 @@ class Polices {
 
     // (x, y) is the top left of the text's line box, as the classic CurrentX/CurrentY are.
     void imprime(Surface& s, int x, int y, const std::string& utf8, int points, std::uint32_t couleur);
+    // Raised text: `clair` at (x, y), then `sombre` a pixel right and down, over it. A highlighted line
+    // passes them the other way round.
+    void imprime_releve(Surface& s, int x, int y, const std::string& utf8, int points, std::uint32_t clair,
+                        std::uint32_t sombre);
     int largeur(const std::string& utf8, int points);
     int hauteur(int points);
 

@@ -13,6 +13,7 @@
 #include "shell/echec.h"
 #include "shell/reglages.h"
 #include "shell/sons.h"
+#include "socle/carte.h"
 
 namespace tlv::quadrel {
 
@@ -56,7 +57,8 @@ void Jong::Form_KeyDown(Touche code, int) {
 }
 
 void Jong::montrefocus() {
-    montre_focus(Rect{36 + (focus.colonne() - 1) * 71, 48 + (focus.ligne() - 1) * 96, 71, 96});
+    montre_focus(Rect{36 + (focus.colonne() - 1) * LargeurCarte, 48 + (focus.ligne() - 1) * HauteurCarte,
+                      LargeurCarte, HauteurCarte});
 }
 
 bool Jong::finitavis() {
@@ -207,16 +209,7 @@ Jong::Suite Jong::joueletableau() {
         partieencours = false;
         return Suite::Menu;
     }
-    tempsecoule = false;
-    affichetapis();
-    focus.bloc(1, 8, 4);
-    cache_focus();
-    if (pf.clavier()) montrefocus();
-    depose();
-    Timer1.active(true);
-    carte1 = carte2 = Case{};
-    partieencours = true;
-    affichepartie();
+    poseletableau();
     auto interrompu = [this](E e) {
         if (e == E::TempsEcoule) tempsfini();
         return e == E::Quitter    ? Suite::Sortie
@@ -244,23 +237,38 @@ Jong::Suite Jong::joueletableau() {
         }
         // Time may have run out while the cards went: the last pair does not save a lost board.
         if (tempsecoule) return interrompu(E::TempsEcoule);
-        if (resteunecarte(grille)) continue;
-
-        partieencours = false;
-        Timer1.active(false);
-        const int duree = dureetableau - chrono;
-        const auto t = Parties(*r_.scores).sauvepartie(nompartie, numtableau, chrono);
-        signale_echec(pf, r_, "la partie", t.resultat());
-        // When the saved games file cannot be written, the time still counts for the score table.
-        tempscumule = t.valeur().value_or(std::clamp(tempscumule + duree, 0, tempsmaxpartie));
-        tableaudesscores_jong(ctx_, nompartie, numtableau, tempscumule, fichepartie);
-        // The clock, the total and the notice all tell the same seconds.
-        afficheheure();
-        affichepartie();
-        tableaufini(duree);
-        ++numtableau;
-        return numtableau <= niveaumax ? Suite::Tableau : Suite::Fin;
+        if (!resteunecarte(grille)) return tableaureussi();
     }
+}
+
+void Jong::poseletableau() {
+    tempsecoule = false;
+    affichetapis();
+    focus.bloc(1, 8, 4);
+    cache_focus();
+    if (pf.clavier()) montrefocus();
+    depose();
+    Timer1.active(true);
+    carte1 = carte2 = Case{};
+    partieencours = true;
+    affichepartie();
+}
+
+Jong::Suite Jong::tableaureussi() {
+    partieencours = false;
+    Timer1.active(false);
+    const int duree = dureetableau - chrono;
+    const auto t = Parties(*r_.scores).sauvepartie(nompartie, numtableau, chrono);
+    signale_echec(pf, r_, "la partie", t.resultat());
+    // When the saved games file cannot be written, the time still counts for the score table.
+    tempscumule = t.valeur().value_or(std::clamp(tempscumule + duree, 0, tempsmaxpartie));
+    tableaudesscores_jong(ctx_, nompartie, numtableau, tempscumule, fichepartie);
+    // The clock, the total and the notice all tell the same seconds.
+    afficheheure();
+    affichepartie();
+    tableaufini(duree);
+    ++numtableau;
+    return numtableau <= niveaumax ? Suite::Tableau : Suite::Fin;
 }
 
 void Jong::tempsfini() {

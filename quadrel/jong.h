@@ -114,6 +114,10 @@ class Jong : public Form, public ChoixPaire<EtatClicJong, Case> {
     Suite nouvelle();
     Suite charge();
     Suite joueletableau();
+    // The board laid out and the clock started.
+    void poseletableau();
+    // The board cleared: the time saved and counted, then the next board or the end.
+    Suite tableaureussi();
     void attendetat(EtatClicJong fin);
     EtatClicJong attendcarte_ouperdu(EtatClicJong attente);
     void copiecarte(Case k);

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "jong.h"
+#include "platform/couleurs.h"
 #include "platform/plateforme.h"
 #include "platform/retouche.h"
 #include "platform/texte.h"
@@ -12,13 +13,12 @@
 #include "scores/ajuste.h"
 #include "scores/fichierscores.h"
 #include "shell/reglages.h"
+#include "socle/carte.h"
 
 namespace tlv::quadrel {
 
 namespace {
 
-constexpr std::uint32_t Clair = rgb(0, 255, 255), Sombre = rgb(0, 144, 144);
-constexpr int LargeurCarte = 71, HauteurCarte = 96;
 // The game's name and total time, in boxes either side of the Menu label (the top band has no room
 // for a nine-letter name beside an hour's time).
 constexpr Rect BoiteNom{52, 444, 160, 24}, BoiteTotal{428, 444, 160, 24};
@@ -53,8 +53,7 @@ Point coin(Case k) {
 
 // A raised text: bright at (x, y), dark one pixel right and down; `inverse` swaps the two (highlight).
 void releve(Polices& po, Surface& s, int x, int y, const std::string& t, int points, bool inverse = false) {
-    po.imprime(s, x, y, t, points, inverse ? Sombre : Clair);
-    po.imprime(s, x + 1, y + 1, t, points, inverse ? Clair : Sombre);
+    po.imprime_releve(s, x, y, t, points, inverse ? CyanProfond : Cyan, inverse ? Cyan : CyanProfond);
 }
 
 } // namespace

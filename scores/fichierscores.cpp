@@ -5,18 +5,13 @@
 #include <vector>
 
 #include "shell/fichiers.h"
+#include "socle/chaines.h"
 
 namespace tlv {
 
 namespace {
 
 constexpr std::string_view blancs = " \t";
-
-std::string_view sansblancs(std::string_view s) {
-    const auto d = s.find_first_not_of(blancs);
-    if (d == std::string_view::npos) return {};
-    return s.substr(d, s.find_last_not_of(blancs) - d + 1);
-}
 
 // A field of digits only (at most `n`), within the 16-bit range the files use.
 std::optional<int> nombre(std::string_view s, std::size_t n = 5) {

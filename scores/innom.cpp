@@ -3,6 +3,7 @@
 #include "ajuste.h"
 
 #include "nom.h"
+#include "platform/couleurs.h"
 #include "platform/entrees.h"
 #include "platform/plateforme.h"
 #include "platform/texte.h"
@@ -12,7 +13,6 @@
 namespace tlv {
 
 namespace {
-constexpr std::uint32_t Clair = rgb(0, 255, 255), Sombre = rgb(0, 144, 144);
 constexpr int Marge = 6; // between the box's edge and the text
 } // namespace
 
@@ -30,27 +30,26 @@ Innom::Innom(Contexte& ctx, std::string invite)
 void Innom::dessine_tout() {
     bitblt(image, 0, 0, Largeur, Hauteur, fond_, 0, 0);
     Polices& po = pf.polices();
-    po.imprime(image, 5, 5, invite_, tailleinvite_, Clair);
-    po.imprime(image, 6, 6, invite_, tailleinvite_, Sombre);
+    po.imprime_releve(image, 5, 5, invite_, tailleinvite_, Cyan, CyanProfond);
 
     // The text box: white, sunken edge, the name in black and the caret after it.
     const int x = Text1X, y = Text1Y, w = Text1W, h = Text1H;
-    fill(image, x, y, w, h, rgb(255, 255, 255));
-    fill(image, x, y, w, 1, rgb(128, 128, 128));
-    fill(image, x, y, 1, h, rgb(128, 128, 128));
+    fill(image, x, y, w, h, Blanc);
+    fill(image, x, y, w, 1, Ombre);
+    fill(image, x, y, 1, h, Ombre);
     fill(image, x + 1, y + 1, w - 2, 1, rgb(64, 64, 64));
     fill(image, x + 1, y + 1, 1, h - 2, rgb(64, 64, 64));
-    fill(image, x, y + h - 1, w, 1, rgb(212, 208, 200));
-    fill(image, x + w - 1, y, 1, h, rgb(212, 208, 200));
+    fill(image, x, y + h - 1, w, 1, Face);
+    fill(image, x + w - 1, y, 1, h, Face);
     const int t = ctx_.r.taille6;
     const int th = po.hauteur(t);
     const int ty = y + (h - th) / 2;
     const std::string& texte = saisie_.texte();
     image.decoupe(Rect{x + 2, y + 2, w - 4, h - 4});
-    po.imprime(image, x + Marge, ty, texte, t, rgb(0, 0, 0));
+    po.imprime(image, x + Marge, ty, texte, t, Noir);
     // The caret in the gap after the characters before it, reaching above and below the letters.
     const int cx = x + Marge + largeur(saisie_.avantcurseur()) + 1;
-    fill(image, cx, ty + th / 8, 2, th - th / 4, rgb(0, 0, 0));
+    fill(image, cx, ty + th / 8, 2, th - th / 4, Noir);
     image.sans_decoupe();
     pf.invalide();
 }

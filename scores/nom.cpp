@@ -1,14 +1,11 @@
 #include "nom.h"
 
 #include "shell/fichiers.h"
+#include "socle/chaines.h"
 
 namespace tlv {
 
 namespace {
-
-std::size_t longueurcar(unsigned char c0) {
-    return c0 < 0x80 ? 1 : c0 >= 0xF0 ? 4 : c0 >= 0xE0 ? 3 : 2;
-}
 
 // Capitals of the Windows-1252 letters, so that "é" becomes "É" as a player expects.
 unsigned char majuscule(unsigned char c) {
@@ -32,12 +29,12 @@ unsigned char majuscule(unsigned char c) {
 
 int nombrecaracteres(const std::string& texte) {
     int n = 0;
-    for (std::size_t i = 0; i < texte.size(); i += longueurcar(static_cast<unsigned char>(texte[i]))) ++n;
+    for (std::size_t i = 0; i < texte.size(); i += longueur_utf8(texte, i)) ++n;
     return n;
 }
 
 bool caractereaccepte(const std::string& car) {
-    if (car.empty() || longueurcar(static_cast<unsigned char>(car[0])) != car.size()) return false;
+    if (car.empty() || longueur_utf8(car, 0) != car.size()) return false;
     const std::string octet = utf8_vers_cp1252(car);
     if (octet.size() != 1) return false;
     const unsigned char b = static_cast<unsigned char>(octet[0]);
@@ -51,9 +48,8 @@ bool caractereaccepte(const std::string& car) {
 
 std::string reponsenom(const std::string& texte) {
     std::string octets = utf8_vers_cp1252(texte);
-    const auto debut = octets.find_first_not_of(' ');
-    if (debut == std::string::npos) return nominconnu;
-    octets = octets.substr(debut, octets.find_last_not_of(' ') - debut + 1);
+    octets = std::string(sansblancs(octets, " "));
+    if (octets.empty()) return nominconnu;
     for (char& c : octets) {
         if (c == '"') c = '\'';
         c = static_cast<char>(majuscule(static_cast<unsigned char>(c)));

@@ -4,27 +4,19 @@
 #include <cstdlib>
 
 #include "nom.h"
+#include "socle/chaines.h"
 
 namespace tlv {
 
-namespace {
-
-std::size_t longueurcar(unsigned char c0) {
-    return c0 < 0x80 ? 1 : c0 >= 0xF0 ? 4 : c0 >= 0xE0 ? 3 : 2;
-}
-
-} // namespace
-
 std::size_t Saisie::octet(int caractere) const {
     std::size_t i = 0;
-    for (int k = 0; k < caractere && i < texte_.size(); ++k)
-        i += longueurcar(static_cast<unsigned char>(texte_[i]));
+    for (int k = 0; k < caractere && i < texte_.size(); ++k) i += longueur_utf8(texte_, i);
     return std::min(i, texte_.size());
 }
 
 void Saisie::tape(const std::string& saisie) {
     for (std::size_t i = 0; i < saisie.size();) {
-        const std::size_t n = longueurcar(static_cast<unsigned char>(saisie[i]));
+        const std::size_t n = longueur_utf8(saisie, i);
         const std::string car = saisie.substr(i, n);
         i += n;
         if (nombrecaracteres(texte_) >= longueurmaxnom) break;

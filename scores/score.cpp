@@ -4,6 +4,7 @@
 
 #include "ajuste.h"
 #include "platform/boite_message.h"
+#include "platform/couleurs.h"
 #include "platform/entrees.h"
 #include "platform/plateforme.h"
 #include "platform/texte.h"
@@ -14,7 +15,6 @@
 namespace tlv {
 
 namespace {
-constexpr std::uint32_t Clair = rgb(0, 255, 255), Sombre = rgb(0, 144, 144);
 constexpr int BoutonsY = 360;
 } // namespace
 
@@ -32,8 +32,7 @@ int Score::bouton_sous(int x, int y) {
 }
 
 void Score::imprime_releve(int x, int y, const std::string& texte, int points) {
-    pf.polices().imprime(image, x, y, texte, points, Clair);
-    pf.polices().imprime(image, x + 1, y + 1, texte, points, Sombre);
+    pf.polices().imprime_releve(image, x, y, texte, points, Cyan, CyanProfond);
 }
 
 void Score::titre(const std::string& texte) {
@@ -58,8 +57,7 @@ void Score::survolbouton(int h) {
     if (h == 1 || h == 2) {
         const std::string& s = h == 1 ? efface : retour;
         const int x = h == 1 ? xe : xr;
-        po.imprime(image, x, BoutonsY, s, t, Sombre);
-        po.imprime(image, x + 1, BoutonsY + 1, s, t, Clair);
+        po.imprime_releve(image, x, BoutonsY, s, t, CyanProfond, Cyan);
     }
     pf.invalide();
 }

@@ -6,6 +6,7 @@
 #include "fichierscores.h"
 #include "innom.h"
 #include "nom.h"
+#include "platform/couleurs.h"
 #include "platform/plateforme.h"
 #include "platform/texte.h"
 #include "score.h"
@@ -16,8 +17,6 @@
 namespace tlv {
 
 namespace {
-
-constexpr std::uint32_t Clair = rgb(0, 255, 255), Sombre = rgb(0, 144, 144);
 
 // Shows a filled score screen; true when the player confirmed the erasing.
 bool montre(Contexte& ctx, Score& s) {
@@ -61,10 +60,8 @@ void affichelesscores_memo(Contexte& ctx, int niveau) {
         std::string temps(1, ' ');
         temps += std::to_string(l.temps);
         const int xt = droite - po.largeur(temps, taille);
-        po.imprime(s.image, 8, 50 * i + 40, nom, taille, Sombre);
-        po.imprime(s.image, xt, 50 * i + 40, temps, taille, Sombre);
-        po.imprime(s.image, 9, 50 * i + 41, nom, taille, Clair);
-        po.imprime(s.image, xt + 1, 50 * i + 41, temps, taille, Clair);
+        po.imprime_releve(s.image, 8, 50 * i + 40, nom, taille, CyanProfond, Cyan);
+        po.imprime_releve(s.image, xt, 50 * i + 40, temps, taille, CyanProfond, Cyan);
     }
     if (montre(ctx, s))
         signale_echec(ctx.pf, ctx.r, "les scores effacés",
@@ -107,7 +104,7 @@ void affichelesscores_jong(Contexte& ctx, const std::string& fichepartie) {
         const int xtableau = droitetableau - po.largeur(tableau, taille);
         const int xtemps = droitetemps - po.largeur(temps, taille);
         for (int d = 0; d <= 1; ++d) {
-            const std::uint32_t c = d == 0 ? Sombre : Clair;
+            const std::uint32_t c = d == 0 ? CyanProfond : Cyan;
             const int y = 27 * i + 40 + d;
             po.imprime(s.image, 16 + d, y, nom, taille, c);
             po.imprime(s.image, xtableau + d, y, tableau, taille, c);

@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "fichiers.h"
+#include "platform/couleurs.h"
 #include "platform/entrees.h"
 #include "platform/plateforme.h"
 #include "platform/texte.h"
@@ -13,7 +14,8 @@ namespace tlv {
 
 namespace {
 constexpr int Marge = 28, Haut = 22, Bas = 420, TailleTexte = 11, TailleTitre = 15;
-const std::uint32_t Cyan = rgb(0, 255, 255), CyanSombre = rgb(0, 120, 120), Creme = rgb(238, 232, 210);
+// The titles' shadow, drawn under them: darker than the raised texts' over.
+const std::uint32_t OmbreTitre = rgb(0, 120, 120);
 
 // Words between plain blanks; other bytes (a UTF-8 no-break space among them) belong to the word.
 std::vector<std::string> mots(const std::string& p) {
@@ -198,7 +200,7 @@ void Aide::dessine_page() {
     for (const auto& l : pages_[static_cast<std::size_t>(page_)]) {
         const int t = l.titre ? TailleTitre : TailleTexte;
         if (l.titre) {
-            po.imprime(image, Marge + 1, y + 1, l.texte, t, CyanSombre);
+            po.imprime(image, Marge + 1, y + 1, l.texte, t, OmbreTitre);
             po.imprime(image, Marge, y, l.texte, t, Cyan);
         } else {
             pf.polices_texte().imprime(image, Marge, y, l.texte, t, Creme);
@@ -207,7 +209,7 @@ void Aide::dessine_page() {
     }
     const std::string n = "Page " + std::to_string(page_ + 1) + " / " + std::to_string(pages());
     po.imprime(image, 24, 446, n, 10, Creme);
-    po.imprime(image, 24, 461, version_aide(), 9, CyanSombre);
+    po.imprime(image, 24, 461, version_aide(), 9, OmbreTitre);
     precedente_.visible = page_ > 0;
     suivante_.visible = page_ + 1 < pages();
 }

@@ -3,21 +3,21 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/couleurs.h"
 #include "platform/texte.h"
+#include "socle/chaines.h"
 
 namespace tlv {
 
 namespace {
 
 constexpr int TailleTitre = 12, TailleTexte = 10, Marge = 12;
-const std::uint32_t Fond = rgb(5, 34, 21), OrClair = rgb(176, 150, 80), OrSombre = rgb(96, 80, 40),
-                    Cyan = rgb(0, 255, 255), CyanSombre = rgb(0, 153, 153), Creme = rgb(238, 232, 210);
+const std::uint32_t Fond = rgb(5, 34, 21), OrClair = rgb(176, 150, 80), OrSombre = rgb(96, 80, 40);
 
 // Start offsets of the UTF-8 characters of s, and s.size() at the end.
 std::vector<std::size_t> debuts(const std::string& s) {
     std::vector<std::size_t> r;
-    for (std::size_t i = 0; i < s.size(); ++i)
-        if ((static_cast<unsigned char>(s[i]) & 0xC0) != 0x80) r.push_back(i);
+    for (std::size_t i = 0; i < s.size(); i += longueur_utf8(s, i)) r.push_back(i);
     r.push_back(s.size());
     return r;
 }
@@ -53,8 +53,7 @@ void dessine_avis_scores(Surface& s, Polices& titres, Polices& texte, const std:
     int y = z.y + 9;
     const std::string titre = "Les scores ne seront pas gardés";
     const int xt = z.x + (z.w - titres.largeur(titre, TailleTitre)) / 2;
-    titres.imprime(s, xt, y, titre, TailleTitre, Cyan);
-    titres.imprime(s, xt + 1, y + 1, titre, TailleTitre, CyanSombre);
+    titres.imprime_releve(s, xt, y, titre, TailleTitre, Cyan, CyanSombre);
     y += titres.hauteur(TailleTitre) + 3;
 
     const int largeur = z.w - 2 * Marge;

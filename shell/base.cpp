@@ -6,6 +6,7 @@
 #include "chargeimage.h"
 #include "claviercommun.h"
 #include "platform/chrono.h"
+#include "platform/couleurs.h"
 #include "platform/menuclavier.h"
 #include "platform/plateforme.h"
 #include "platform/texte.h"
@@ -19,7 +20,6 @@ namespace tlv {
 namespace {
 constexpr int LigneX0 = 328, LigneX1 = 628;
 constexpr int BandeHauteur = 60;
-const std::uint32_t Clair = rgb(0, 255, 255), Sombre = rgb(0, 153, 153);
 
 } // namespace
 
@@ -77,8 +77,7 @@ void Base::choix(int ligne) {
         const int x = static_cast<int>(std::floor((300 - po.largeur(s, taille)) / 2.0)) + LigneX0;
         const int y = BandeY[l];
         const bool h = l == ligne;
-        po.imprime(basemenu_, x, y, s, taille, h ? Sombre : Clair);
-        po.imprime(basemenu_, x + 1, y + 1, s, taille, h ? Clair : Sombre);
+        po.imprime_releve(basemenu_, x, y, s, taille, h ? CyanSombre : Cyan, h ? Cyan : CyanSombre);
     }
     if (avis_) dessine_avis_scores(basemenu_, po, pf.polices_texte(), ctx_.r.scores->dossier());
     pf.invalide();

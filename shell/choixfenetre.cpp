@@ -4,16 +4,11 @@
 #include <string_view>
 
 #include "fichiers.h"
+#include "socle/chaines.h"
 
 namespace tlv {
 
 namespace {
-
-std::string_view sansblancs(std::string_view s) {
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
-    return s;
-}
 
 // A whole number within [mini, maxi], digits only; 0 otherwise.
 int cote(std::string_view v, int mini) {

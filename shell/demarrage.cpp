@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 
 #include "base.h"
@@ -90,10 +91,8 @@ void fin_du_programme(Plateforme& pf, const Reglages& r) {
     pf.audio().attend_fin_effet(2000);
 }
 
-} // namespace
-
-int Main(int argc, char** argv, const Jeux& jeux) {
-    Options o;
+// The command line: the options, or the exit code when the run stops there (a mistake, --aide, --version).
+std::optional<int> lit_ligne(int argc, char** argv, Options& o) {
     try {
         o = lit_options(std::vector<std::string>(argv + 1, argv + argc));
     } catch (const std::invalid_argument& e) {
@@ -108,18 +107,86 @@ int Main(int argc, char** argv, const Jeux& jeux) {
         std::puts("tolvanex " TLV_VERSION);
         return 0;
     }
-    Robot robot;
-    if (!o.robot.empty()) {
-        try {
-            robot.charge(o.robot);
-        } catch (const ErreurScript& e) {
-            std::fprintf(stderr, "tolvanex : script du robot : %s\n", e.what());
-            return 2;
-        }
-        // Headless unless the caller chose a video driver.
-        setenv("SDL_VIDEODRIVER", "dummy", 0);
-        setenv("SDL_AUDIODRIVER", "dummy", 0);
+    return std::nullopt;
+}
+
+// Loads the robot's script when there is one; false, after saying why, when it cannot be read.
+bool charge_robot(const Options& o, Robot& robot) {
+    if (o.robot.empty()) return true;
+    try {
+        robot.charge(o.robot);
+    } catch (const ErreurScript& e) {
+        std::fprintf(stderr, "tolvanex : script du robot : %s\n", e.what());
+        return false;
     }
+    // Headless unless the caller chose a video driver.
+    setenv("SDL_VIDEODRIVER", "dummy", 0);
+    setenv("SDL_AUDIODRIVER", "dummy", 0);
+    return true;
+}
+
+// The settings every run starts with, before the files are read.
+void reglages_de_depart(Reglages& r) {
+    r.sautligne = "\r\n";
+    r.twipsparpixelx = r.twipsparpixely = 15;
+    choisit_tailles(r);
+    r.partieen = 1000;
+    r.avecannonces = true;
+    r.niveaumemo = 0;
+    r.sonactif = true;
+    r.musiqueactive = true;
+}
+
+OptionsPlateforme options_plateforme(const Options& o, const Reglages& r, const ChoixFenetre& choix_fenetre,
+                                     Robot& robot) {
+    OptionsPlateforme op;
+    op.icone = r.repertoire + "icones/tolvanex-64.png";
+    // For a player --ecran is a window of that size for this run; a robot lays out as on such a display.
+    const bool ecran_fenetre = o.robot.empty() && o.ecran_largeur > 0;
+    op.fenetre = o.fenetre || ecran_fenetre || !choix_fenetre.pleinecran;
+    op.largeur_fenetre = ecran_fenetre ? o.ecran_largeur : choix_fenetre.largeur;
+    op.hauteur_fenetre = ecran_fenetre ? o.ecran_hauteur : choix_fenetre.hauteur;
+    op.ecran_largeur = ecran_fenetre ? 0 : o.ecran_largeur;
+    op.ecran_hauteur = ecran_fenetre ? 0 : o.ecran_hauteur;
+    op.robot = o.robot.empty() ? nullptr : &robot;
+    op.trace_sons = op.robot != nullptr;
+    return op;
+}
+
+// The window and its font; a run that has neither ends here with a message.
+std::unique_ptr<Plateforme> ouvre_plateforme(const OptionsPlateforme& op) {
+    std::unique_ptr<Plateforme> pf;
+    try {
+        pf = std::make_unique<Plateforme>(op);
+    } catch (const std::exception& e) {
+        erreur_fatale(std::string("Impossible d'ouvrir l'écran du jeu : ") + e.what());
+    }
+    if (!pf->polices().valide())
+        erreur_fatale("La police « " + pf->polices().fichier() +
+                      " » est introuvable. Installez le paquet fonts-dejavu-core.");
+    return pf;
+}
+
+// The launcher until the player leaves; the exit code.
+int joue(Contexte& ctx, const Jeux& jeux) {
+    try {
+        lancemenu(ctx, jeux);
+    } catch (const Quitter&) {
+        // The window was closed (or the script ended): every screen has unloaded on the way out.
+    } catch (const std::runtime_error& e) {
+        std::fprintf(stderr, "tolvanex : %s\n", e.what());
+        return 3;
+    }
+    return 0;
+}
+
+} // namespace
+
+int Main(int argc, char** argv, const Jeux& jeux) {
+    Options o;
+    if (const auto code = lit_ligne(argc, argv, o)) return *code;
+    Robot robot;
+    if (!charge_robot(o, robot)) return 2;
 
     // A file-size limit then fails a save as a full disk does (and the player is told), rather than
     // ending the game.
@@ -141,40 +208,14 @@ int Main(int argc, char** argv, const Jeux& jeux) {
     else
         r.scores = std::make_unique<StockageDisque>(scores);
     creefichiers(*r.scores);
-    r.sautligne = "\r\n";
-    r.twipsparpixelx = r.twipsparpixely = 15;
-    choisit_tailles(r);
+    reglages_de_depart(r);
     Rnd rnd(o.graine
                 ? *o.graine
                 : static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count()));
-    r.partieen = 1000;
-    r.avecannonces = true;
-    r.niveaumemo = 0;
-    r.sonactif = true;
-    r.musiqueactive = true;
 
     const std::string fenetre_ini = fichier_fenetre(o);
     const ChoixFenetre choix_fenetre = fenetre_ini.empty() ? ChoixFenetre{} : lischoixfenetre(fenetre_ini);
-    OptionsPlateforme op;
-    op.icone = r.repertoire + "icones/tolvanex-64.png";
-    // For a player --ecran is a window of that size for this run; a robot lays out as on such a display.
-    const bool ecran_fenetre = o.robot.empty() && o.ecran_largeur > 0;
-    op.fenetre = o.fenetre || ecran_fenetre || !choix_fenetre.pleinecran;
-    op.largeur_fenetre = ecran_fenetre ? o.ecran_largeur : choix_fenetre.largeur;
-    op.hauteur_fenetre = ecran_fenetre ? o.ecran_hauteur : choix_fenetre.hauteur;
-    op.ecran_largeur = ecran_fenetre ? 0 : o.ecran_largeur;
-    op.ecran_hauteur = ecran_fenetre ? 0 : o.ecran_hauteur;
-    op.robot = o.robot.empty() ? nullptr : &robot;
-    op.trace_sons = op.robot != nullptr;
-    std::unique_ptr<Plateforme> pf;
-    try {
-        pf = std::make_unique<Plateforme>(op);
-    } catch (const std::exception& e) {
-        erreur_fatale(std::string("Impossible d'ouvrir l'écran du jeu : ") + e.what());
-    }
-    if (!pf->polices().valide())
-        erreur_fatale("La police « " + pf->polices().fichier() +
-                      " » est introuvable. Installez le paquet fonts-dejavu-core.");
+    const std::unique_ptr<Plateforme> pf = ouvre_plateforme(options_plateforme(o, r, choix_fenetre, robot));
     FenetreDepart depart{pf->plein_ecran()};
     pf->taille_fenetre(depart.w, depart.h);
     r.decalagex = pf->decalagex();
@@ -189,15 +230,7 @@ int Main(int argc, char** argv, const Jeux& jeux) {
 
     Tlvutil util(*pf, r);
     Contexte ctx{*pf, r, util, rnd, o.journal};
-    int code = 0;
-    try {
-        lancemenu(ctx, jeux);
-    } catch (const Quitter&) {
-        // The window was closed (or the script ended): every screen has unloaded on the way out.
-    } catch (const std::runtime_error& e) {
-        std::fprintf(stderr, "tolvanex : %s\n", e.what());
-        code = 3;
-    }
+    const int code = joue(ctx, jeux);
     retiens_fenetre(*pf, fenetre_ini, choix_fenetre, depart, o.fenetre || o.ecran_largeur > 0);
     try {
         fin_du_programme(*pf, r);

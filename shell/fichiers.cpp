@@ -12,6 +12,7 @@
 #include <system_error>
 
 #include "pannes.h"
+#include "socle/chaines.h"
 
 namespace tlv {
 
@@ -41,40 +42,6 @@ char octetcp1252(char32_t c) {
     for (std::size_t i = 0; i < table80.size(); ++i)
         if (table80[i] == c) return static_cast<char>(0x80 + i);
     return '?';
-}
-
-// Decodes one character at s[i]; advances i past it, or past the longest valid start of a bad
-// sequence (at least one byte), and then returns nothing.
-std::optional<char32_t> decodeutf8(std::string_view s, std::size_t& i) {
-    const auto o = [&](std::size_t k) { return static_cast<unsigned char>(s[k]); };
-    const unsigned char b = o(i);
-    if (b < 0x80) {
-        ++i;
-        return b;
-    }
-    int suite = 0;
-    char32_t c = 0, mini = 0;
-    if (b >= 0xC2 && b <= 0xDF) {
-        suite = 1, c = b & 0x1F, mini = 0x80;
-    } else if (b >= 0xE0 && b <= 0xEF) {
-        suite = 2, c = b & 0x0F, mini = 0x800;
-    } else if (b >= 0xF0 && b <= 0xF4) {
-        suite = 3, c = b & 0x07, mini = 0x10000;
-    } else {
-        ++i;
-        return std::nullopt;
-    }
-    std::size_t j = i + 1;
-    for (int k = 0; k < suite; ++k, ++j) {
-        if (j >= s.size() || (o(j) & 0xC0) != 0x80) {
-            i = j;
-            return std::nullopt;
-        }
-        c = (c << 6) | (o(j) & 0x3F);
-    }
-    i = j;
-    if (c < mini || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return std::nullopt;
-    return c;
 }
 
 #ifdef TLV_PANNES
@@ -217,7 +184,7 @@ std::string utf8_vers_cp1252(std::string_view texte) {
     std::string s;
     s.reserve(texte.size());
     for (std::size_t i = 0; i < texte.size();) {
-        const auto c = decodeutf8(texte, i);
+        const auto c = lis_utf8(texte, i);
         s += c ? octetcp1252(*c) : '?';
     }
     return s;
@@ -226,7 +193,7 @@ std::string utf8_vers_cp1252(std::string_view texte) {
 std::string lignecp1252(std::string_view octets) {
     bool lettre = false;
     for (std::size_t i = 0; i < octets.size();) {
-        const auto c = decodeutf8(octets, i);
+        const auto c = lis_utf8(octets, i);
         if (!c) return std::string(octets);
         if (*c < 0x80) continue;
         const auto b = static_cast<unsigned char>(octetcp1252(*c));

@@ -1,17 +1,14 @@
 #include "tlvweb.h"
 
 #include "fichiers.h"
+#include "socle/chaines.h"
 
 namespace tlv {
 
 namespace {
 
-std::string_view sansblancs(std::string_view s) {
-    const auto blanc = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
-    while (!s.empty() && blanc(s.front())) s.remove_prefix(1);
-    while (!s.empty() && blanc(s.back())) s.remove_suffix(1);
-    return s;
-}
+// A file edited on Windows keeps its carriage returns.
+constexpr std::string_view Blancs = " \t\r";
 
 bool memenom(std::string_view a, std::string_view b) {
     const auto minuscule = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
@@ -37,8 +34,8 @@ bool adresseinternet(std::string_view a) {
 std::string litvaleurini(const std::string& fichier, std::string_view section, std::string_view cle) {
     const auto lignes = litlignes(fichier);
     if (!lignes) return "";
-    section = sansblancs(section);
-    cle = sansblancs(cle);
+    section = sansblancs(section, Blancs);
+    cle = sansblancs(cle, Blancs);
     bool dedans = false;
     bool premiere = true;
     for (const std::string& brute : *lignes) {
@@ -46,19 +43,20 @@ std::string litvaleurini(const std::string& fichier, std::string_view section, s
         // An editor may have put a UTF-8 mark in front of the first line.
         if (premiere && ligne.starts_with("\xEF\xBB\xBF")) ligne.remove_prefix(3);
         premiere = false;
-        ligne = sansblancs(ligne);
+        ligne = sansblancs(ligne, Blancs);
         if (ligne.empty() || ligne.front() == ';' || ligne.front() == '#') continue;
         if (ligne.front() == '[') {
             const auto fin = ligne.find(']');
             const auto nom =
                 ligne.substr(1, fin == std::string_view::npos ? std::string_view::npos : fin - 1);
-            dedans = memenom(sansblancs(nom), section);
+            dedans = memenom(sansblancs(nom, Blancs), section);
             continue;
         }
         const auto egal = ligne.find('=');
-        if (!dedans || egal == std::string_view::npos || !memenom(sansblancs(ligne.substr(0, egal)), cle))
+        if (!dedans || egal == std::string_view::npos ||
+            !memenom(sansblancs(ligne.substr(0, egal), Blancs), cle))
             continue;
-        std::string_view valeur = sansblancs(ligne.substr(egal + 1));
+        std::string_view valeur = sansblancs(ligne.substr(egal + 1), Blancs);
         if (valeur.size() >= 2 && (valeur.front() == '"' || valeur.front() == '\'') &&
             valeur.back() == valeur.front())
             valeur = valeur.substr(1, valeur.size() - 2);

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 #include <iostream>
+#include <optional>
 #include <sstream>
 #include <string>
 
@@ -80,10 +81,8 @@ int usage(const std::string& pourquoi) {
     return 2;
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
-    Options o;
+// The command line into `o`; the exit code, after the usage, when it is not one the simulator runs.
+std::optional<int> litoptions(int argc, char** argv, Options& o) {
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         const bool avecvaleur = i + 1 < argc;
@@ -124,6 +123,14 @@ int main(int argc, char** argv) {
     if (o.fauxjeu.empty() != (o.donneur == 0)) return usage("--fauxjeu et --donneur vont ensemble");
     // A rigged deal that no seat takes is dealt again identically, for ever: the run needs a bound.
     if (!o.fauxjeu.empty() && o.donnes == 0) return usage("--fauxjeu demande --donnes K");
+    return std::nullopt;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    Options o;
+    if (const auto code = litoptions(argc, argv, o)) return *code;
 
     tlv::Reglages reglages;
     reglages.textes = tlv::textes_fixes();

@@ -73,7 +73,7 @@ MUTANTS = [
     ("memo/regles/plateau.cpp", "return a >= 0 && b >= 0 &&", "return a >= 0 &&", "une place vide fait une paire"),
     ("memo/regles/plateau.cpp", "(a == b + 16 || b == a + 16)", "(a == b + 16)",
      "paire reconnue dans un seul ordre"),
-    ("memo/regles/plateau.cpp", "(y - grilley) / hauteurcarte + 1", "(y - grilley) / hauteurcarte",
+    ("memo/regles/plateau.cpp", "(y - grilley) / HauteurCarte + 1", "(y - grilley) / HauteurCarte",
      "place sous la souris decalee d'une ligne"),
     ("memo/regles/plateau.cpp", "(p.vue(a) ? penalitememo : 0) + (p.vue(b) ? penalitememo : 0)",
      "(p.vue(a) || p.vue(b) ? penalitememo : 0)", "penalite : une seule quand les deux cartes sont vues"),
@@ -99,11 +99,11 @@ MUTANTS = [
     # Files and encodings.
     ("shell/fichiers.cpp", "(c >= 0xA0 && c <= 0xFF)", "(c > 0xA0 && c <= 0xFF)",
      "cp1252 : espace insecable perdue"),
-    ("shell/fichiers.cpp", "if (b >= 0xC2 && b <= 0xDF)", "if (b >= 0xC0 && b <= 0xDF)",
+    ("socle/chaines.cpp", "if (b >= 0xC2 && b <= 0xDF)", "if (b >= 0xC0 && b <= 0xDF)",
      "utf8 : debut de sequence trop longue accepte"),
     # Dropping the surrogate check changes nothing seen: no Windows-1252 byte stands for one, so a
     # surrogate reads as '?' either way. The overlong check is the one whose loss shows.
-    ("shell/fichiers.cpp", "mini = 0x800;", "mini = 0;", "utf8 : forme trop longue de trois octets acceptee"),
+    ("socle/chaines.cpp", "mini = 0x800;", "mini = 0;", "utf8 : forme trop longue de trois octets acceptee"),
     ("shell/fichiers.cpp", "octets.remove_prefix(bom.size());", "octets.remove_prefix(1);",
      "marque d'ordre des octets mal retiree"),
     ("shell/fichiers.cpp", "o.entier = o.octets.size() <= limite;", "o.entier = o.octets.size() < limite;",
@@ -148,7 +148,8 @@ MUTANTS = [
     ("belote/enchere.cpp", "if (n == 2) return avecvalet && avecneuf;",
      "if (n == 2) return avecvalet || avecneuf;",
      "prend a deux atouts avec le valet seul"),
-    ("belote/flux_jeu.cpp", "nous += 10;", "nous += 20;", "dix de der compte 20"),
+    ("belote/flux_jeu.cpp", "(pournous ? nous : eux) += 10;", "(pournous ? nous : eux) += 20;",
+     "dix de der compte 20"),
     ("belote/flux_jeu.cpp", "(nous <= eux ? eux : nous) += retenu;", "(nous <= eux ? nous : eux) += retenu;",
      "points en reserve donnes au perdant"),
     # Deal editor of the Belote table.

@@ -56,18 +56,18 @@ bool estpaire(int a, int b) {
 }
 
 std::optional<Place> placesous(int x, int y) {
-    if (!(x > grillex && y > grilley && x < grillex + colonnesmemo * largeurcarte &&
-          y < grilley + lignesmemo_grille * hauteurcarte))
+    if (!(x > grillex && y > grilley && x < grillex + colonnesmemo * LargeurCarte &&
+          y < grilley + lignesmemo_grille * HauteurCarte))
         return std::nullopt;
-    return Place{(x - grillex) / largeurcarte + 1, (y - grilley) / hauteurcarte + 1};
+    return Place{(x - grillex) / LargeurCarte + 1, (y - grilley) / HauteurCarte + 1};
 }
 
 Point coin(Place p) {
-    return {grillex + (p.c - 1) * largeurcarte, grilley + (p.r - 1) * hauteurcarte};
+    return {grillex + (p.c - 1) * LargeurCarte, grilley + (p.r - 1) * HauteurCarte};
 }
 
 Point cellule(int k) {
-    return {largeurcarte * (k % 8), hauteurcarte * (k / 8)};
+    return {LargeurCarte * (k % 8), HauteurCarte * (k / 8)};
 }
 
 bool restedescartes(const Plateau& p) {

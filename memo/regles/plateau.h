@@ -6,11 +6,11 @@
 
 #include "grille/point.h"
 #include "shell/rnd.h"
+#include "socle/carte.h"
 
 namespace tlv::memo {
 
 inline constexpr int colonnesmemo = 8, lignesmemo_grille = 4;
-inline constexpr int largeurcarte = 71, hauteurcarte = 96;
 inline constexpr int grillex = 36, grilley = 48; // top left of place (1, 1) on the table
 inline constexpr int penalitememo = 50;          // seconds for a card turned again in a failed try
 

@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 
+#include "socle/carte.h"
+
 namespace tlv::quadrel {
 
 namespace {
@@ -75,8 +77,8 @@ std::vector<Case> etapes(Case a, Case b, const Chemin& ch) {
 }
 
 Point positionmarqueur(Case k) {
-    const int x = k.c <= 0 ? 4 : k.c >= 9 ? 604 : (k.c - 1) * 71 + 55;
-    const int y = k.r <= 0 ? 16 : k.r >= 5 ? 432 : (k.r - 1) * 96 + 80;
+    const int x = k.c <= 0 ? 4 : k.c >= 9 ? 604 : (k.c - 1) * LargeurCarte + 55;
+    const int y = k.r <= 0 ? 16 : k.r >= 5 ? 432 : (k.r - 1) * HauteurCarte + 80;
     return {x, y};
 }
 

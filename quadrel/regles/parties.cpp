@@ -3,21 +3,16 @@
 #include <algorithm>
 
 #include "shell/fichiers.h"
+#include "socle/chaines.h"
 
 namespace tlv::quadrel {
 
 namespace {
 
-std::string sansblancs(std::string s) {
-    const auto d = s.find_first_not_of(' ');
-    if (d == std::string::npos) return "";
-    return s.substr(d, s.find_last_not_of(' ') - d + 1);
-}
-
 // A fixed-width number field: blanks around digits, an optional minus sign. Nothing for anything else.
 std::optional<int> nombre(const std::string& ligne, std::size_t debut, std::size_t n) {
     if (ligne.size() < debut + n) return std::nullopt;
-    const std::string s = sansblancs(ligne.substr(debut, n));
+    const std::string s(sansblancs(ligne.substr(debut, n), " "));
     if (s.empty()) return std::nullopt;
     const bool negatif = s[0] == '-';
     if (negatif && s.size() == 1) return std::nullopt;
@@ -37,11 +32,11 @@ std::string chiffres(int v, int n) {
 }
 
 std::string nomstocke(const std::string& nom) {
-    return sansblancs(utf8_vers_cp1252(nom));
+    return std::string(sansblancs(utf8_vers_cp1252(nom), " "));
 }
 
 bool memenom(const std::string& ligne, const std::string& nomcp) {
-    return sansblancs(ligne.substr(0, largeurnompartie)) == nomcp;
+    return sansblancs(ligne.substr(0, largeurnompartie), " ") == nomcp;
 }
 
 } // namespace
@@ -54,7 +49,7 @@ std::string lignepartie(const std::string& nom, int tableau, int temps) {
 }
 
 std::string nomdeligne(const std::string& ligne) {
-    return cp1252_vers_utf8(sansblancs(ligne.substr(0, largeurnompartie)));
+    return cp1252_vers_utf8(sansblancs(ligne.substr(0, largeurnompartie), " "));
 }
 
 int tableaudeligne(const std::string& ligne) {
@@ -75,7 +70,7 @@ LectureEntiere Parties::lecture() const {
         while (x.starts_with("\xEF\xBB\xBF")) x.erase(0, 3);
         x = lignecp1252(x);
     }
-    std::erase_if(l.lignes, [](const std::string& x) { return sansblancs(x).empty(); });
+    std::erase_if(l.lignes, [](const std::string& x) { return sansblancs(x, " ").empty(); });
     return l;
 }
 

@@ -1,7 +1,8 @@
 #include "tests/assets/lecture.h"
 
+#include "socle/png.h"
+
 #include <gtest/gtest.h>
-#include <png.h>
 #include <vorbis/vorbisfile.h>
 
 #include <algorithm>
@@ -20,17 +21,16 @@ std::string litfichier(const std::string& chemin) {
 }
 
 bool lispng(const std::string& chemin, Png& img) {
-    png_image im;
-    std::memset(&im, 0, sizeof im);
-    im.version = PNG_IMAGE_VERSION;
-    if (!png_image_begin_read_from_file(&im, chemin.c_str())) return false;
-    im.format = PNG_FORMAT_RGBA;
-    img.w = static_cast<int>(im.width);
-    img.h = static_cast<int>(im.height);
-    img.rgba.assign(PNG_IMAGE_SIZE(im), 0);
-    bool ok = png_image_finish_read(&im, nullptr, img.rgba.data(), 0, nullptr) != 0;
-    png_image_free(&im);
-    return ok;
+    LecturePng png(chemin, LecturePng::Pixels::argb);
+    if (!png.ouverte()) return false;
+    std::vector<uint32_t> mots(static_cast<size_t>(png.largeur()) * png.hauteur());
+    if (!png.lit(mots.data(), png.largeur(), png.hauteur())) return false;
+    img.w = png.largeur();
+    img.h = png.hauteur();
+    img.rgba.clear();
+    for (const uint32_t m : mots)
+        for (const int decalage : {16, 8, 0, 24}) img.rgba.push_back(static_cast<uint8_t>(m >> decalage));
+    return true;
 }
 
 namespace {

@@ -4,6 +4,7 @@
 
 #include "assets/pageweb.h"
 #include "assets/typographie.h"
+#include "socle/chaines.h"
 #include "tests/assets/lecture.h"
 
 namespace tlv::essai {
@@ -85,12 +86,8 @@ TEST(FichierAide, FrenchWithTheKeysTheRulesAndItsTypography) {
             << "« " << interdit << " » dans: " << s.substr(i > 30 ? i - 30 : 0, 60);
     }
     for (size_t i = 0; i < s.size();) {
-        const auto c = static_cast<unsigned char>(s[i]);
-        const int n = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 0;
-        ASSERT_GT(n, 0) << "octet " << i;
-        for (int k = 1; k < n; ++k)
-            ASSERT_EQ(static_cast<unsigned char>(s[i + k]) >> 6, 2) << "octet " << i + k;
-        i += n;
+        const size_t debut = i;
+        ASSERT_TRUE(lis_utf8(s, i).has_value()) << "octet " << debut;
     }
 }
 

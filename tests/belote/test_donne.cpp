@@ -74,8 +74,9 @@ TEST_P(OrdreDeDonne, EveryCardInItsPlace) {
 INSTANTIATE_TEST_SUITE_P(Donneurs, OrdreDeDonne,
                          ::testing::Combine(::testing::Values(1, 2, 3, 4), ::testing::Bool()));
 
-// A random first deal: one card at a time round the table from d+1, rank drawn before suit, 21 cards (the
-// property run checks that the whole deal holds every card once).
+// A random first deal: one card at a time round the table from d+1, rank drawn before suit for the first 21
+// cards and suit before rank for the rest (the property run checks that the whole deal holds every card
+// once).
 TEST(AuHasard, OneCardAtATime) {
     for (int d = 1; d <= 4; ++d) {
         TableBelote t;
@@ -87,6 +88,12 @@ TEST(AuHasard, OneCardAtATime) {
         EXPECT_EQ(t.jeu[apres(d, 1)][1], (s1 + 1) * 10 + r1);
         for (int k = 1; k <= 21; ++k) EXPECT_NE(t.jeu[apres(d, (k - 1) % 4 + 1)][(k + 3) / 4], 0);
         EXPECT_EQ(t.jeu[apres(d, 2)][6], 0);
+        Rnd suite(rnd.etat());
+        const int s22 = static_cast<int>(suite() * 4), r22 = static_cast<int>(suite() * 8);
+        ASSERT_FALSE(p.cartestirees[r22][s22 + 1]);         // drawn at the first try with this seed
+        t.preneur = static_cast<std::int16_t>(apres(d, 1)); // the turned card stays where it is
+        distributiondureste(t, p, rnd);
+        EXPECT_EQ(t.jeu[apres(d, 2)][6], (s22 + 1) * 10 + r22);
     }
 }
 

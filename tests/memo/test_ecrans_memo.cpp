@@ -68,7 +68,7 @@ TEST_F(EcranMemo, MenuEntryFiveNeverReacts) {
 
 // A card's place on the table against a cell of the sheet.
 bool memebloc(const Surface& a, Point pa, const Surface& b, Point pb) {
-    return test::memebloc(a, pa, b, pb, largeurcarte, hauteurcarte);
+    return test::memebloc(a, pa, b, pb, LargeurCarte, HauteurCarte);
 }
 
 TEST_F(EcranMemo, AFlipShowsTheFaceInNineFramesAndTurningBackShowsTheBack) {

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -13,6 +14,7 @@
 #include "quadrel/regles/chemin.h"
 #include "quadrel/regles/parties.h"
 #include "quadrel/regles/plateaux.h"
+#include "socle/carte.h"
 #include "tests/robot/programme.h"
 
 namespace tlv::essai {
@@ -31,7 +33,7 @@ std::size_t compte(const std::string& texte, const std::string& bout) {
 }
 
 Rect cellule(Case k) {
-    return {36 + (k.c - 1) * 71, 48 + (k.r - 1) * 96, 71, 96};
+    return {36 + (k.c - 1) * LargeurCarte, 48 + (k.r - 1) * HauteurCarte, LargeurCarte, HauteurCarte};
 }
 
 std::string clic(Case k) {
@@ -86,12 +88,18 @@ const Rect ZonePlateau{36, 48, 568, 384}, ZoneChrono{330, 12, 131, 24}, Tout{0, 
 const Rect PlateauEtChrono{36, 12, 568, 420}; // the same board again, with a full clock
 const Rect BoiteTotal{428, 444, 160, 24};
 
-TEST(Quadrel, SavedGamesMovesTheClockAndTheMenuFromTheLauncher) {
-    Programme p;
-    const Captures cap{p};
-    fs::create_directories(p.scores());
-    std::ofstream(p.scores() + fichierparties, std::ios::binary)
-        << "UN       00000010\r\nDEUX     00100020\r\n";
+// The first board's opening pair (a, b), and a place x whose card is no pair for a.
+std::array<Case, 3> premiercoup() {
+    const auto coups = solution(0);
+    std::array<Case, 3> c{coups[0].first, coups[0].second, Case{}};
+    Grille g;
+    EXPECT_TRUE(chargecode(fichierplateaux, 0, g));
+    for (const auto& [p1, p2] : coups)
+        if (!paire(at(g, c[0]), at(g, p1))) c[2] = p1;
+    return c;
+}
+
+std::string script_parties(const Captures& cap, Case a, Case b, Case x) {
     // The selector stops at both ends; erasing asks first.
     std::string s = Ouvre + "clic 110 205\nattends\n" + cap("s0") + "clic 110 205\nattends\n" + cap("s1") +
                     "clic 530 205\nattends\n" + cap("s2") + "clic 530 205\nattends\n" + cap("s3") + Effacer +
@@ -102,13 +110,6 @@ TEST(Quadrel, SavedGamesMovesTheClockAndTheMenuFromTheLauncher) {
     s += Nouvelle + cap("invite") + "touche Entree\nattends\ntexte un\ntouche Entree\nattends\n" +
          cap("existe") + "touche Echap\nattends\n" + Nouvelle + "texte toto\ntouche Entree\nattends\n";
     // A wrong try (ten seconds), then a pair joined by a path; F5 does nothing, the clock alone ticks.
-    const auto coups = solution(0);
-    const Case a = coups[0].first, b = coups[0].second;
-    Grille g;
-    ASSERT_TRUE(chargecode(fichierplateaux, 0, g));
-    Case x{};
-    for (const auto& [p1, p2] : coups)
-        if (!paire(at(g, a), at(g, p1))) x = p1;
     s += cap("debut") + clic(a) + clic(x) + clic(a) + cap("choisie") + clic(b) + cap("apres") +
          "touche F5\nattends\n" + cap("f5") + "attends 3\n" + cap("3s");
     // F8 marks a moment just before the clock (less the penalty) runs out; time up is told until a click,
@@ -118,7 +119,45 @@ TEST(Quadrel, SavedGamesMovesTheClockAndTheMenuFromTheLauncher) {
     // F8 again brings the tune back. Back on the launcher, a new game, closed mid-game.
     s += Menu + "clic 320 410\nattends\n" + Ouvre + Nouvelle + "texte titi\ntouche Entree\nattends\n" +
          clic(a);
-    const auto r = p.lance(s, "--graine 3");
+    return s;
+}
+
+// The effects and tunes the run plays.
+void verifie_sons(const std::string& sortie) {
+    EXPECT_EQ(compte(sortie, "effet cartew08"), 1u) << sortie;
+    EXPECT_EQ(compte(sortie, "effet cartew02"), 1u);
+    EXPECT_EQ(compte(sortie, "effet cartew04"), 1u);
+    EXPECT_GT(sortie.find("effet cartew04"), sortie.find("musique arret\n", sortie.find("musique cartem03")));
+    EXPECT_NE(sortie.find("musique cartem03", sortie.find("effet cartew04")), std::string::npos);
+    EXPECT_EQ(compte(sortie, "musique cartem00"), 2u) << "back on the launcher once";
+}
+
+// The name entry, 400 x 100, is centred on the play area; its cyan prompt must fit the box.
+void verifie_invites(const Captures& cap) {
+    for (const char* nom : {"invite", "existe"}) {
+        const Surface e = cap[nom];
+        int droite = -1;
+        for (int y = 192; y < 228; ++y)
+            for (int x = 120; x < 520; ++x) {
+                const std::uint32_t c = e.pixel(x, y);
+                const int r = static_cast<int>(c >> 16), g = static_cast<int>((c >> 8) & 255),
+                          b = static_cast<int>(c & 255);
+                if (r < 60 && g > 100 && b > 100 && std::abs(g - b) < 30) droite = std::max(droite, x);
+            }
+        EXPECT_GT(droite, 300) << nom;
+        EXPECT_LT(droite, 515) << nom << ": the prompt reaches the box's edge";
+    }
+    EXPECT_FALSE(memes_pixels(cap["invite"], cap["existe"], Rect{120, 190, 400, 40}));
+}
+
+TEST(Quadrel, SavedGamesMovesTheClockAndTheMenuFromTheLauncher) {
+    Programme p;
+    const Captures cap{p};
+    fs::create_directories(p.scores());
+    std::ofstream(p.scores() + fichierparties, std::ios::binary)
+        << "UN       00000010\r\nDEUX     00100020\r\n";
+    const auto [a, b, x] = premiercoup();
+    const auto r = p.lance(script_parties(cap, a, b, x), "--graine 3");
     ASSERT_EQ(r.code, 0) << r.erreurs;
 
     EXPECT_TRUE(memes_pixels(cap["s0"], cap["s1"], Tout));
@@ -134,16 +173,8 @@ TEST(Quadrel, SavedGamesMovesTheClockAndTheMenuFromTheLauncher) {
     EXPECT_EQ(scores.substr(0, 19), lignes.substr(0, 19));
     EXPECT_EQ(compte(scores, "INCONNU  00000120\r\n"), 9u);
     EXPECT_FALSE(fs::exists(p.scores() + fichiertempo));
-    EXPECT_TRUE(memes_pixels(cap["encours"], Surface(640, 480, 0, 1), Rect{90, 250, 460, 50}))
-        << "no erase entry";
-
-    EXPECT_EQ(compte(r.sortie, "effet cartew08"), 1u) << r.sortie;
-    EXPECT_EQ(compte(r.sortie, "effet cartew02"), 1u);
-    EXPECT_EQ(compte(r.sortie, "effet cartew04"), 1u);
-    EXPECT_GT(r.sortie.find("effet cartew04"),
-              r.sortie.find("musique arret\n", r.sortie.find("musique cartem03")));
-    EXPECT_NE(r.sortie.find("musique cartem03", r.sortie.find("effet cartew04")), std::string::npos);
-    EXPECT_EQ(compte(r.sortie, "musique cartem00"), 2u) << "back on the launcher once";
+    EXPECT_TRUE(memes_pixels(cap["encours"], Surface(640, 480, 0, 1), Rect{90, 250, 460, 50})) << "no erase entry";
+    verifie_sons(r.sortie);
 
     // Shaded when chosen, then both places show the empty table; the rest of the board is untouched.
     const Surface debut = cap["debut"], choisie = cap["choisie"], apres = cap["apres"];
@@ -162,21 +193,7 @@ TEST(Quadrel, SavedGamesMovesTheClockAndTheMenuFromTheLauncher) {
     EXPECT_TRUE(memes_pixels(apres, cap["3s"], Nom));
     EXPECT_TRUE(memes_pixels(apres, cap["3s"], Total));
     EXPECT_FALSE(memes_pixels(cap["s0"], apres, Nom));
-    // The name entry, 400 x 100, is centred on the play area; its cyan prompt must fit the box.
-    for (const char* nom : {"invite", "existe"}) {
-        const Surface e = cap[nom];
-        int droite = -1;
-        for (int y = 192; y < 228; ++y)
-            for (int x = 120; x < 520; ++x) {
-                const std::uint32_t c = e.pixel(x, y);
-                const int r = static_cast<int>(c >> 16), g = static_cast<int>((c >> 8) & 255),
-                          b = static_cast<int>(c & 255);
-                if (r < 60 && g > 100 && b > 100 && std::abs(g - b) < 30) droite = std::max(droite, x);
-            }
-        EXPECT_GT(droite, 300) << nom;
-        EXPECT_LT(droite, 515) << nom << ": the prompt reaches the box's edge";
-    }
-    EXPECT_FALSE(memes_pixels(cap["invite"], cap["existe"], Rect{120, 190, 400, 40}));
+    verifie_invites(cap);
     const Surface fin = cap["fin"];
     EXPECT_FALSE(memes_pixels(cap["3s"], fin, ZonePlateau));
     EXPECT_TRUE(memes_pixels(cap["3s"], fin, Rect{165, 12, 146, 24})) << "the board's number stays in sight";

@@ -277,6 +277,53 @@ std::vector<std::string> verifie_dossier(const std::string& d) {
     return pb;
 }
 
+// The run's folder emptied, and the program's environment: headless, every frame checked.
+void prepare(const fs::path& travail) {
+    fs::remove_all(travail);
+    fs::create_directories(travail);
+    setenv("TLV_ROBOT_ECRANS", "1", 1);
+    // Every frame checked against the screen composed whole: a part left unsent stops the run.
+    setenv("TLV_VERIFIE_ENVOIS", "1", 0);
+    setenv("SDL_VIDEODRIVER", "dummy", 0);
+    setenv("SDL_AUDIODRIVER", "dummy", 0);
+    setenv("ASAN_OPTIONS", "detect_leaks=0", 0);
+}
+
+// Runs the program on one script, its output and errors into the run's folder; its exit code (128 plus
+// the signal when it was killed).
+int lance(const std::string& binaire, const fs::path& script, std::uint64_t graine, const fs::path& travail) {
+    const fs::path sortie = travail / "sortie.txt", erreurs = travail / "erreurs.txt";
+    const std::string commande = guillemets(binaire) + " --robot " + guillemets(script.string()) +
+                                 " --graine " + std::to_string(graine) + " --dossier-scores " +
+                                 guillemets(travail.string()) + " >" + guillemets(sortie.string()) + " 2>" +
+                                 guillemets(erreurs.string());
+    const int etat = std::system(commande.c_str());
+    return WIFEXITED(etat) ? WEXITSTATUS(etat) : 128 + WTERMSIG(etat);
+}
+
+// What went wrong in a run: its exit code, a sanitizer's or the program's message, the score folder.
+std::vector<std::string> problemes(int code, const std::string& err, const std::string& scores) {
+    std::vector<std::string> pb;
+    if (code != 0) pb.push_back("code de sortie " + std::to_string(code));
+    for (const char* motif : {"Sanitizer", "runtime error", "tolvanex :"})
+        if (err.find(motif) != std::string::npos) pb.push_back(std::string("erreur : ") + motif);
+    for (auto& p : verifie_dossier(scores)) pb.push_back(std::move(p));
+    return pb;
+}
+
+// The screens reached, the findings and the screens never reached; whether one was never reached.
+bool resume(const std::map<std::string, long>& vus, const std::vector<std::string>& trouvailles) {
+    std::printf("écrans atteints :");
+    for (const auto& [e, n] : vus) std::printf(" %s=%ld", e.c_str(), n);
+    std::printf("\n");
+    for (const auto& t : trouvailles) std::printf("TROUVAILLE %s\n", t.c_str());
+    bool manque = false;
+    for (const char* e : Ecrans)
+        if (!vus.count(e)) std::printf("%s %s", manque ? "" : "jamais atteints :", e), manque = true;
+    if (manque) std::printf("\n");
+    return manque;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -293,15 +340,8 @@ int main(int argc, char** argv) {
         exige = exige || std::string(argv[i]) == "--exige-ecrans";
         progres = progres || std::string(argv[i]) == "--progres";
     }
-    fs::remove_all(travail);
-    fs::create_directories(travail);
+    prepare(travail);
     const std::string scores = (travail / "tolvanex").string() + "/";
-    setenv("TLV_ROBOT_ECRANS", "1", 1);
-    // Every frame checked against the screen composed whole: a part left unsent stops the run.
-    setenv("TLV_VERIFIE_ENVOIS", "1", 0);
-    setenv("SDL_VIDEODRIVER", "dummy", 0);
-    setenv("SDL_AUDIODRIVER", "dummy", 0);
-    setenv("ASAN_OPTIONS", "detect_leaks=0", 0);
 
     const auto debut = std::chrono::steady_clock::now();
     Generateur gen(graine);
@@ -318,25 +358,14 @@ int main(int argc, char** argv) {
         fs::remove(fin);
         script += "attends\ncapture " + fin.string() + "\n";
         std::ofstream(chemin, std::ios::binary) << script;
-        const fs::path sortie = travail / "sortie.txt", erreurs = travail / "erreurs.txt";
-        const std::string commande = guillemets(binaire) + " --robot " + guillemets(chemin.string()) +
-                                     " --graine " +
-                                     std::to_string(graine + static_cast<std::uint64_t>(scripts)) +
-                                     " --dossier-scores " + guillemets(travail.string()) + " >" +
-                                     guillemets(sortie.string()) + " 2>" + guillemets(erreurs.string());
-        const int etat = std::system(commande.c_str());
-        const int code = WIFEXITED(etat) ? WEXITSTATUS(etat) : 128 + WTERMSIG(etat);
+        const int code = lance(binaire, chemin, graine + static_cast<std::uint64_t>(scripts), travail);
         faites += n;
         ++scripts;
-        std::istringstream lignes(lit(sortie));
+        std::istringstream lignes(lit(travail / "sortie.txt"));
         for (std::string l; std::getline(lignes, l);)
             if (l.rfind("ecran ", 0) == 0) ++vus[l.substr(6)];
-        const std::string err = lit(erreurs);
-        std::vector<std::string> pb;
-        if (code != 0) pb.push_back("code de sortie " + std::to_string(code));
-        for (const char* motif : {"Sanitizer", "runtime error", "tolvanex :"})
-            if (err.find(motif) != std::string::npos) pb.push_back(std::string("erreur : ") + motif);
-        for (auto& p : verifie_dossier(scores)) pb.push_back(std::move(p));
+        const std::string err = lit(travail / "erreurs.txt");
+        const std::vector<std::string> pb = problemes(code, err, scores);
         if (!fs::exists(fin)) ++quittes; // the launcher's Quitter was clicked before the script's end
         if (progres)
             std::printf("script %d : %ld entrées, %.0f s\n", scripts, faites,
@@ -352,13 +381,6 @@ int main(int argc, char** argv) {
     const double secondes = std::chrono::duration<double>(std::chrono::steady_clock::now() - debut).count();
     std::printf("singe : %ld entrées, graine %llu, %d scripts (%d quittés avant la fin), %.0f s\n", faites,
                 static_cast<unsigned long long>(graine), scripts, quittes, secondes);
-    std::printf("écrans atteints :");
-    for (const auto& [e, n] : vus) std::printf(" %s=%ld", e.c_str(), n);
-    std::printf("\n");
-    for (const auto& t : trouvailles) std::printf("TROUVAILLE %s\n", t.c_str());
-    bool manque = false;
-    for (const char* e : Ecrans)
-        if (!vus.count(e)) std::printf("%s %s", manque ? "" : "jamais atteints :", e), manque = true;
-    if (manque) std::printf("\n");
+    const bool manque = resume(vus, trouvailles);
     return !trouvailles.empty() || (exige && manque) ? 1 : 0;
 }

@@ -1,9 +1,10 @@
-#include "lecture_png.h"
+#include "png.h"
 
 #include <png.h>
 
 #include <csetjmp>
 #include <cstdio>
+#include <vector>
 
 namespace tlv {
 
@@ -12,7 +13,7 @@ struct LecturePng::Etat {
     png_structp png = nullptr;
     png_infop info = nullptr;
     int w = 0, h = 0, lues = 0, passes = 1;
-    bool alpha = false, abime = false;
+    bool alpha = false, abime = false, sur_noir = true;
     ~Etat() {
         if (png) png_destroy_read_struct(&png, &info, nullptr);
         if (f) std::fclose(f);
@@ -54,8 +55,8 @@ bool entete(LecturePng::Etat& e) {
     if (png_get_valid(e.png, e.info, PNG_INFO_tRNS)) png_set_tRNS_to_alpha(e.png);
     if (type == PNG_COLOR_TYPE_GRAY || type == PNG_COLOR_TYPE_GRAY_ALPHA) png_set_gray_to_rgb(e.png);
     png_set_bgr(e.png);
-    // No alpha: the fourth byte is 0, so that the words need no touching after.
-    png_set_filler(e.png, 0, PNG_FILLER_AFTER);
+    // No alpha: over black the fourth byte is 0, so that the words need no touching after.
+    png_set_filler(e.png, e.sur_noir ? 0 : 255, PNG_FILLER_AFTER);
     e.passes = png_set_interlace_handling(e.png);
     png_read_update_info(e.png, e.info);
     if (png_get_rowbytes(e.png, e.info) != static_cast<png_size_t>(w) * 4) return false;
@@ -65,20 +66,21 @@ bool entete(LecturePng::Etat& e) {
     return true;
 }
 
-bool lignes(LecturePng::Etat& e, Surface& s, int fin) {
+bool lignes(LecturePng::Etat& e, std::uint32_t* pixels, std::ptrdiff_t pas, int fin) {
     if (setjmp(png_jmpbuf(e.png))) return false;
+    const bool noircit = e.alpha && e.sur_noir;
     if (e.passes > 1) {
         // Interlaced: every pass fills in the rows, so the whole picture comes at once.
         for (int p = 0; p < e.passes; ++p)
             for (int y = 0; y < e.h; ++y)
-                png_read_row(e.png, reinterpret_cast<png_bytep>(s.ligne(y)), nullptr);
-        if (e.alpha)
-            for (int y = 0; y < e.h; ++y) sur_noir(s.ligne(y), e.w);
+                png_read_row(e.png, reinterpret_cast<png_bytep>(pixels + y * pas), nullptr);
+        if (noircit)
+            for (int y = 0; y < e.h; ++y) sur_noir(pixels + y * pas, e.w);
         e.lues = e.h;
     }
     for (; e.lues < fin; ++e.lues) {
-        png_read_row(e.png, reinterpret_cast<png_bytep>(s.ligne(e.lues)), nullptr);
-        if (e.alpha) sur_noir(s.ligne(e.lues), e.w);
+        png_read_row(e.png, reinterpret_cast<png_bytep>(pixels + e.lues * pas), nullptr);
+        if (noircit) sur_noir(pixels + e.lues * pas, e.w);
     }
     // A file cut short after its last row is as damaged as one cut in the middle.
     if (e.lues == e.h) png_read_end(e.png, nullptr);
@@ -87,8 +89,9 @@ bool lignes(LecturePng::Etat& e, Surface& s, int fin) {
 
 } // namespace
 
-LecturePng::LecturePng(const std::string& chemin) : e_(std::make_unique<Etat>()) {
+LecturePng::LecturePng(const std::string& chemin, Pixels pixels) : e_(std::make_unique<Etat>()) {
     Etat& e = *e_;
+    e.sur_noir = pixels == Pixels::sur_noir;
     // Close-on-exec: a program we start must not inherit the file.
     e.f = std::fopen(chemin.c_str(), "rbe");
     png_byte signature[8];
@@ -132,12 +135,61 @@ int LecturePng::lues() const {
     return e_ ? e_->lues : 0;
 }
 
-bool LecturePng::lit(Surface& s, int fin) {
-    if (!e_ || e_->abime || s.largeur_px() != e_->w || s.hauteur_px() != e_->h) return false;
+bool LecturePng::lit(std::uint32_t* pixels, std::ptrdiff_t pas, int fin) {
+    if (!e_ || e_->abime) return false;
     if (fin > e_->h) fin = e_->h;
     if (e_->lues >= fin) return true;
-    if (!lignes(*e_, s, fin)) e_->abime = true;
+    if (!lignes(*e_, pixels, pas, fin)) e_->abime = true;
     return !e_->abime;
+}
+
+namespace {
+
+struct Ecriture {
+    std::FILE* f = nullptr;
+    png_structp png = nullptr;
+    png_infop info = nullptr;
+    ~Ecriture() {
+        if (png) png_destroy_write_struct(&png, &info);
+        if (f) std::fclose(f);
+    }
+};
+
+// As the reader: nothing that owns a resource between the setjmp and libpng's calls.
+bool ecrit_rangees(Ecriture& e, int w, int h, bool alpha, int niveau, unsigned char* ligne,
+                   const std::function<void(int, unsigned char*)>& rangee) {
+    if (setjmp(png_jmpbuf(e.png))) return false;
+    png_init_io(e.png, e.f);
+    png_set_compression_level(e.png, niveau);
+    png_set_IHDR(e.png, e.info, static_cast<png_uint_32>(w), static_cast<png_uint_32>(h), 8,
+                 alpha ? PNG_COLOR_TYPE_RGBA : PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
+                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_write_info(e.png, e.info);
+    for (int y = 0; y < h; ++y) {
+        rangee(y, ligne);
+        png_write_row(e.png, ligne);
+    }
+    png_write_end(e.png, nullptr);
+    return true;
+}
+
+} // namespace
+
+bool ecrit_png(const std::string& chemin, int w, int h, bool alpha, int niveau,
+               const std::function<void(int, unsigned char*)>& rangee) {
+    if (w <= 0 || h <= 0) return false;
+    Ecriture e;
+    e.f = std::fopen(chemin.c_str(), "wbe");
+    if (!e.f) return false;
+    e.png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    if (e.png) e.info = png_create_info_struct(e.png);
+    if (!e.info) return false;
+    std::vector<unsigned char> ligne(static_cast<std::size_t>(w) * (alpha ? 4 : 3));
+    if (!ecrit_rangees(e, w, h, alpha, niveau, ligne.data(), rangee)) return false;
+    png_destroy_write_struct(&e.png, &e.info);
+    const int ferme = std::fclose(e.f);
+    e.f = nullptr;
+    return ferme == 0;
 }
 
 } // namespace tlv
