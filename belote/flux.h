@@ -22,7 +22,8 @@ void belote(Belote& b, Table& t, int joueur, int slot);
 void jeudelacarte(Belote& b, Table& t);
 void jouecarte(Belote& b, Table& t, int joueur, int slot);
 void ramassepli(Belote& b, Table& t, int gagnant);
-void reglepartie(Belote& b, Table& t);
+// The deal settled: last trick, contract and capots counted, the pad written; the match may end here.
+void regledonne(Belote& b, Table& t);
 void animefin(Belote& b, Table& t);
 
 // Texts the flow shows: seat and suit names.

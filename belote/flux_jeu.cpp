@@ -149,7 +149,7 @@ void jeudelacarte(Belote& b, Table& t) {
         if (tb.numpli >= 8) break;
         ++tb.numpli;
     }
-    reglepartie(b, t);
+    regledonne(b, t);
 }
 
 void jouecarte(Belote& b, Table& t, int joueur, int slot) {
@@ -237,7 +237,7 @@ int departage(Belote& b, Table& t, int& nous, int& eux) {
 
 } // namespace
 
-void reglepartie(Belote& b, Table& t) {
+void regledonne(Belote& b, Table& t) {
     auto& tb = b.table;
     auto& e = b.ecran;
     const auto& tx = b.reglages.textes;

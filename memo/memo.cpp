@@ -17,7 +17,7 @@ using E = EtatClicMemo;
 using R = ReponseMemo;
 } // namespace
 
-Memo::Memo(Contexte& c) : Form(c.pf, 640, 480), Timer1(c.pf, 1000, [this] { Timer1_Timer(); }), ctx(c) {}
+Memo::Memo(Contexte& c) : Form(c.pf, 640, 480), tictac(c.pf, 1000, [this] { seconde_ecoulee(); }), ctx(c) {}
 
 void Memo::Form_Load() {
     jouemusik(pf, ctx.util, ctx.r, "cartem02");
@@ -27,14 +27,14 @@ void Memo::Form_Activate() {
     // Coming back from a screen shown over the table while the loop waits: nothing to do.
     if (etatclic != E::Libre) return;
     sortie = false;
-    Timer1.active(false);
+    tictac.active(false);
     chargeimages();
     joueramemo();
     if (sortie) hide();
 }
 
 void Memo::Form_Unload() {
-    Timer1.active(false);
+    tictac.active(false);
 }
 
 void Memo::Form_KeyDown(Touche code, int) {
@@ -78,7 +78,7 @@ void Memo::nouvellepartie() {
     if (pf.clavier()) montrefocus();
     depose();
     temps = 0;
-    Timer1.active(true);
+    tictac.active(true);
     carte1 = carte2 = Place{};
     partieencours = true;
 }
@@ -107,7 +107,7 @@ R Memo::unessai() {
         marquevues(plateau, carte1, carte2);
     }
     if (restedescartes(plateau)) return R::Aucune;
-    Timer1.active(false);
+    tictac.active(false);
     tableaudesscores();
     partieencours = false;
     return affichelemenu();
@@ -116,7 +116,7 @@ R Memo::unessai() {
 R Memo::affichelemenu() {
     const E avant = etatclic;
     etatclic = E::MenuOuvert;
-    Timer1.active(false);
+    tictac.active(false);
     Menumemo m(ctx, partieencours, [this] { affichelesscores(); });
     m.load();
     m.place(ctx.r.decalagex, ctx.r.decalagey);
@@ -157,7 +157,7 @@ void Memo::choisitplace(Place p) {
 }
 
 void Memo::ouvremenu() {
-    Timer1.active(false);
+    tictac.active(false);
     joueson(pf, ctx.r, "cartew00");
     const R reponse = affichelemenu();
     if (reponse == R::Quitter)
@@ -168,7 +168,7 @@ void Memo::ouvremenu() {
         // The pointer left the label for the menu's lines: the label must not stay lit until it moves.
         survol = false;
         affichepetit(false);
-        Timer1.active(true);
+        tictac.active(true);
     }
 }
 
@@ -176,7 +176,7 @@ void Memo::MouseMove(int, int, int x, int y) {
     if (carteattendue() && suitsurvol(x, y)) affichepetit(survol);
 }
 
-void Memo::Timer1_Timer() {
+void Memo::seconde_ecoulee() {
     // Stopped at its limit rather than back to 0, which would rank a nine-hour game among the best.
     if (temps < tempsmaxmemo) ++temps;
     affichetemps();

@@ -35,7 +35,7 @@ class Memo : public Form, public ChoixPaire<EtatClicMemo, Place> {
     int niveaupartie = 0;
     Plateau plateau;
     bool sortie = false;
-    Minuterie Timer1;
+    Minuterie tictac;  // the game clock, once a second
     FocusGrille focus; // where Entrée and Espace turn a card
 
     // The loop (returns when the player leaves) and its pieces.
@@ -63,7 +63,7 @@ class Memo : public Form, public ChoixPaire<EtatClicMemo, Place> {
     void Form_KeyDown(Touche code, int shift) override;
     void MouseDown(int button, int shift, int x, int y) override;
     void MouseMove(int button, int shift, int x, int y) override;
-    void Timer1_Timer();
+    void seconde_ecoulee();
 
     Contexte& ctx;
 

@@ -28,7 +28,7 @@ using R = ReponseJong;
 } // namespace
 
 Jong::Jong(Contexte& ctx)
-    : Form(ctx.pf), Timer1(ctx.pf, 1000, [this] { Timer1_Timer(); }), ctx_(ctx), r_(ctx.r) {
+    : Form(ctx.pf), tictac(ctx.pf, 1000, [this] { seconde_ecoulee(); }), ctx_(ctx), r_(ctx.r) {
     grille = grillevide();
 }
 
@@ -37,7 +37,7 @@ void Jong::Form_Load() {
 }
 
 void Jong::Form_Unload() {
-    Timer1.active(false);
+    tictac.active(false);
 }
 
 void Jong::Form_KeyDown(Touche code, int) {
@@ -87,7 +87,7 @@ void Jong::Form_Activate() {
 
 void Jong::prepare() {
     sortie = false;
-    Timer1.active(false);
+    tictac.active(false);
     table_ = chargeimage(r_.repertoire, "cartei02", pf.facteur());
     masque_ = chargeimage(r_.repertoire, "cartei07", pf.facteur());
     tampon_ = chargeimage(r_.repertoire, "cartei08", pf.facteur());
@@ -128,14 +128,14 @@ void Jong::jouerajong() {
             sortie = true;
             return;
         case Suite::Sortie:
-            Timer1.active(false);
+            tictac.active(false);
             sortie = true;
             return;
         }
 }
 
 Jong::Suite Jong::menu() {
-    Timer1.active(false);
+    tictac.active(false);
     etatclic = E::Libre;
     const R rep = affichelemenu();
     if (rep == R::Quitter) return Suite::Sortie;
@@ -248,7 +248,7 @@ void Jong::poseletableau() {
     cache_focus();
     if (pf.clavier()) montrefocus();
     depose();
-    Timer1.active(true);
+    tictac.active(true);
     carte1 = carte2 = Case{};
     partieencours = true;
     affichepartie();
@@ -256,7 +256,7 @@ void Jong::poseletableau() {
 
 Jong::Suite Jong::tableaureussi() {
     partieencours = false;
-    Timer1.active(false);
+    tictac.active(false);
     const int duree = dureetableau - chrono;
     const auto t = Parties(*r_.scores).sauvepartie(nompartie, numtableau, chrono);
     signale_echec(pf, r_, "la partie", t.resultat());
@@ -272,7 +272,7 @@ Jong::Suite Jong::tableaureussi() {
 }
 
 void Jong::tempsfini() {
-    Timer1.active(false);
+    tictac.active(false);
     afficheheure();
     annonce("Temps écoulé", titretableau(r_.textes[Texte::Tableau], numtableau), true);
     etatclic = E::AvisTempsEcoule;
@@ -309,7 +309,7 @@ void Jong::choisitcase(Case k) {
 }
 
 void Jong::ouvremenu() {
-    Timer1.active(false);
+    tictac.active(false);
     joueson(pf, r_, "cartew00");
     const R rep = affichelemenu();
     if (rep == R::Quitter)
@@ -322,7 +322,7 @@ void Jong::ouvremenu() {
         // The pointer left the label for the menu's lines: the label must not stay lit until it moves.
         survol = false;
         affichepetit(false);
-        Timer1.active(true);
+        tictac.active(true);
     }
 }
 
@@ -331,12 +331,12 @@ void Jong::fond_MouseMove(int, int, int x, int y) {
     if (suitsurvol(x, y)) affichepetit(survol);
 }
 
-void Jong::Timer1_Timer() {
+void Jong::seconde_ecoulee() {
     --chrono;
     if (chrono < 0 && !tempsecoule) {
         // Even during a path: the board is lost at this tick, and the loop sees it when the path is done.
         tempsecoule = true;
-        Timer1.active(false);
+        tictac.active(false);
         joueson(pf, r_, "cartew04");
         etatclic = E::TempsEcoule;
         return;

@@ -61,7 +61,7 @@ class Jong : public Form, public ChoixPaire<EtatClicJong, Case> {
     std::string nom_ajuste_;
     std::pair<int, int> taille_nom_ajuste_{0, 0};
 
-    Minuterie Timer1;
+    Minuterie tictac;  // the game clock, once a second
     FocusGrille focus; // where Entrée and Espace select a card
 
     // Events.
@@ -73,7 +73,7 @@ class Jong : public Form, public ChoixPaire<EtatClicJong, Case> {
     void MouseMove(int button, int shift, int x, int y) override { fond_MouseMove(button, shift, x, y); }
     void fond_MouseDown(int button, int shift, int x, int y);
     void fond_MouseMove(int button, int shift, int x, int y);
-    void Timer1_Timer();
+    void seconde_ecoulee();
 
     // Loads the pictures and counts the boards: what activation does before the loop.
     void prepare();

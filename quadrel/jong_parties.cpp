@@ -13,7 +13,7 @@ namespace tlv::quadrel {
 ReponseJong Jong::affichelemenu() {
     const EtatClicJong avant = etatclic;
     etatclic = EtatClicJong::DialogueOuvert;
-    Timer1.active(false);
+    tictac.active(false);
     Menujong m(ctx_, partieencours, [this] { affichelesscores(); });
     m.place(r_.decalagex, r_.decalagey);
     m.load();

@@ -31,7 +31,7 @@ TEST_P(Reglement, PointsReserveAndTotals) {
         std::tie(c.preneur, c.maitre, c.plinous, c.plieux, c.nous, c.eux, c.totalnous, c.totaleux);
     std::tie(m.b.ecran.belotenous, m.b.ecran.beloteeux, m.b.ecran.reserve) =
         std::tie(c.belnous, c.beleux, c.reserve);
-    reglepartie(m.b, t);
+    regledonne(m.b, t);
     EXPECT_EQ(tb.pointsnous, c.nousfin);
     EXPECT_EQ(tb.pointseux, c.euxfin);
     EXPECT_EQ(m.b.ecran.reserve, c.reservefin);

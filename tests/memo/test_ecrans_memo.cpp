@@ -126,7 +126,7 @@ TEST_F(EcranMemo, TheClockDigitsStayWholeInsideTheBoxThatIsCleared) {
         for (const int t : {-1, 1, 7, 88, 150, 4444, 32000}) {
             if (t >= 0) {
                 m.temps = t - 1;
-                m.Timer1_Timer();
+                m.seconde_ecoulee();
                 EXPECT_EQ(m.temps, t);
             }
             SCOPED_TRACE(t);
@@ -148,7 +148,7 @@ TEST_F(EcranMemo, TheClockDigitsStayWholeInsideTheBoxThatIsCleared) {
             EXPECT_EQ(vue.lignes, attendue.lignes);
             EXPECT_EQ(vue.colonnes, attendue.colonnes);
         }
-        m.Timer1_Timer(); // the clock stops at its limit
+        m.seconde_ecoulee(); // the clock stops at its limit
         EXPECT_EQ(m.temps, 32000);
     });
 }
