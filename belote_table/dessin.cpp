@@ -10,6 +10,7 @@
 #include "shell/chargeimage.h"
 #include "shell/reglages.h"
 #include "shell/sons.h"
+#include "socle/carte.h"
 
 namespace tlv::belote {
 
@@ -61,11 +62,11 @@ void Tapis::sprite(int x, int y, int w, int h, int mx, int my, int sx, int sy) {
 
 void Tapis::poseface(int x, int y, int c) {
     if (c <= 0) return;
-    sprite(x, y, 71, 96, 0, 0, (c % 10) * 71, (c / 10 - 1) * 96);
+    sprite(x, y, LargeurCarte, HauteurCarte, 0, 0, (c % 10) * LargeurCarte, (c / 10 - 1) * HauteurCarte);
 }
 
 void Tapis::posedos(int x, int y) {
-    sprite(x, y, 71, 96, 0, 0, 0, 384);
+    sprite(x, y, LargeurCarte, HauteurCarte, 0, 0, 0, 384);
 }
 
 void Tapis::restaure(int x, int y, int largeur, int hauteur) {
@@ -74,13 +75,13 @@ void Tapis::restaure(int x, int y, int largeur, int hauteur) {
 
 void Tapis::posepile(bool nous) {
     // Inside the hot areas of the piles (top left, bottom right), three small backs a little apart.
-    restaure(0, 0, 71, 96);
-    restaure(409, 384, 71, 96);
+    restaure(0, 0, LargeurCarte, HauteurCarte);
+    restaure(409, 384, LargeurCarte, HauteurCarte);
     const int x0 = nous ? 414 : 6, y0 = nous ? 402 : 20;
     for (int i = 0; i < 3; ++i) {
         const int x = x0 + 4 * i, y = y0 - 3 * i;
-        stretchblt(fond_, x, y, 48, 64, masque_, 0, 0, 71, 96, Rop::SrcAnd);
-        stretchblt(fond_, x, y, 48, 64, tampon_, 0, 384, 71, 96, Rop::SrcPaint);
+        stretchblt(fond_, x, y, 48, 64, masque_, 0, 0, LargeurCarte, HauteurCarte, Rop::SrcAnd);
+        stretchblt(fond_, x, y, 48, 64, tampon_, 0, 384, LargeurCarte, HauteurCarte, Rop::SrcPaint);
     }
     pf_.invalide();
 }
@@ -117,7 +118,7 @@ void Tapis::posecarte(int joueur, const Main& main, int nombre, int espacement) 
         else if (joueur == 3)
             posedos(p, 0);
         else
-            sprite(bx, p, 96, 71, 71, 0, 71, 384);
+            sprite(bx, p, HauteurCarte, LargeurCarte, LargeurCarte, 0, LargeurCarte, 384);
         // Sud's cards always overlap by 30 so that a click finds them.
         p += joueur == 1 ? 30 : espacement;
     }
@@ -148,7 +149,7 @@ void Tapis::posemescartes(const Main& mescartes) {
     int k = 0;
     for (int s = 1; s <= 8; ++s)
         if (mescartes[static_cast<std::size_t>(s)] > 0) ++k;
-    const int debut = (480 - ((k - 1) * 30 + 71)) / 2;
+    const int debut = (480 - ((k - 1) * 30 + LargeurCarte)) / 2;
     int i = 0;
     for (int s = 1; s <= 8; ++s)
         if (const int c = mescartes[static_cast<std::size_t>(s)]; c > 0) poseface(debut + 30 * i++, 384, c);
@@ -156,7 +157,7 @@ void Tapis::posemescartes(const Main& mescartes) {
 }
 
 int Tapis::jaiclique(const Main& jeu, int largeur, int x) {
-    if (x > largeur - 71) {
+    if (x > largeur - LargeurCarte) {
         for (int s = 8; s >= 1; --s)
             if (jeu[static_cast<std::size_t>(s)] > 0) return s;
         return 0;
@@ -215,26 +216,26 @@ void Tapis::glisseaucentre(int joueur, int carte) {
     // The trick spots do not overlap: the card leaves clean cloth behind it.
     switch (joueur) {
     case 1:
-        restaure(204, 288, 71, 96);
+        restaure(204, 288, LargeurCarte, HauteurCarte);
         glisse(carte, true, 204, 272, 204, 192, true);
         break;
     case 2:
-        restaure(276, 192, 71, 96);
+        restaure(276, 192, LargeurCarte, HauteurCarte);
         glisse(carte, true, 268, 192, 204, 192, true);
         break;
     case 3:
-        restaure(204, 96, 71, 96);
+        restaure(204, 96, LargeurCarte, HauteurCarte);
         glisse(carte, true, 204, 112, 204, 192, true);
         break;
     default:
-        restaure(132, 192, 71, 96);
+        restaure(132, 192, LargeurCarte, HauteurCarte);
         glisse(carte, true, 140, 192, 204, 192, true);
         break;
     }
 }
 
 void Tapis::emportepli(bool nous) {
-    restaure(204, 192, 71, 96);
+    restaure(204, 192, LargeurCarte, HauteurCarte);
     if (nous)
         glisse(0, false, 204, 224, 204, 384, false);
     else

@@ -2,6 +2,7 @@
 // end-of-match run lie and how they move.
 #include "belote_table/tapis.h"
 #include "platform/plateforme.h"
+#include "socle/carte.h"
 
 namespace tlv::belote {
 
@@ -32,7 +33,7 @@ void Tapis::montremain(int joueur, const Main& main) {
 
 void Tapis::retourne(int carte) {
     poseface(XMilieu, YMilieu, carte);
-    monrefresh(XMilieu, YMilieu, 71, 96);
+    monrefresh(XMilieu, YMilieu, LargeurCarte, HauteurCarte);
 }
 
 void Tapis::ramene_retournee(int carte) {
@@ -58,7 +59,7 @@ void Tapis::presenteretournee(int joueur, int carte) {
     monrefresh(tr.xavant, tr.yavant, tr.lavant, 96);
     int x = XMilieu, y = YMilieu;
     for (int pas = 1; pas <= 6; ++pas) {
-        restaure(x, y, 71, 96);
+        restaure(x, y, LargeurCarte, HauteurCarte);
         x += tr.dx;
         y += tr.dy;
         poseface(x, y, carte);
@@ -78,7 +79,7 @@ void Tapis::exposeannonce(int joueur, const Main& main, const Main& cartes, int 
     } else {
         posecarte(joueur, main, 8 - n, EcartSerre);
     }
-    const int x0 = (480 - ((n - 1) * EcartLarge + 71)) / 2;
+    const int x0 = (480 - ((n - 1) * EcartLarge + LargeurCarte)) / 2;
     for (int i = 1; i <= n; ++i)
         poseface(x0 + (i - 1) * EcartLarge, Centre, cartes[static_cast<std::size_t>(i)]);
     monrefresh(Centre, Centre, CoteCentre, 96);

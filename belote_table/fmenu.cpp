@@ -3,17 +3,13 @@
 #include <algorithm>
 
 #include "belote_table/special.h"
+#include "platform/couleurs.h"
 #include "platform/plateforme.h"
 #include "platform/texte.h"
 #include "shell/reglages.h"
 #include "shell/sons.h"
 
 namespace tlv::belote {
-
-namespace {
-constexpr std::uint32_t Clair = rgb(0, 255, 255), Sombre = rgb(0, 153, 153);
-constexpr int Haut[7] = {0, 35, 105, 175, 245, 315, 385};
-} // namespace
 
 // Its own picture is never shown: kept at one stored pixel per pixel, it only gives the form its size.
 Fmenu::Fmenu(Contexte& ctx, const Surface& fond, bool partieencours, Paquet& paquet)
@@ -81,8 +77,7 @@ void Fmenu::dessine(Surface& ecran) {
         while (l == 1 && tl > 8 && po.largeur(s, tl) > 420) --tl;
         const int x = left + (480 - po.largeur(s, tl)) / 2 + 80, y = top + Haut[l] + (l == 1 ? 4 : 0);
         const bool allume = l == allumee_;
-        po.imprime(ecran, x, y, s, tl, allume ? Sombre : Clair);
-        po.imprime(ecran, x + 1, y + 1, s, tl, allume ? Clair : Sombre);
+        po.imprime_releve(ecran, x, y, s, tl, allume ? CyanSombre : Cyan, allume ? Cyan : CyanSombre);
     }
     ecran.decoupe(avant);
 }

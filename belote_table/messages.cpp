@@ -6,6 +6,7 @@
 #include "platform/plateforme.h"
 #include "platform/texte.h"
 #include "shell/reglages.h"
+#include "socle/carte.h"
 
 namespace tlv::belote {
 
@@ -103,7 +104,7 @@ void Tapis::message_on2(const std::array<int, 4>& possibles) {
 
 void Tapis::message_off2(int retournee) {
     bitblt(fond_, BoiteX, BoiteY, BoiteL, 144, ecranbis_, BoiteX, BoiteY);
-    restaure(204, 96, 71, 96);
+    restaure(204, 96, LargeurCarte, HauteurCarte);
     poseface(204, 192, retournee);
     monrefresh(BoiteX, BoiteY, BoiteL, BoiteH);
 }

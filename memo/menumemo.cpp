@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/couleurs.h"
 #include "platform/plateforme.h"
 #include "platform/texte.h"
 #include "scores/ajuste.h"
@@ -11,10 +12,6 @@
 #include "shell/sons.h"
 
 namespace tlv::memo {
-
-namespace {
-constexpr std::uint32_t Clair = rgb(0, 255, 255), Sombre = rgb(0, 144, 144);
-} // namespace
 
 Menumemo::Menumemo(Contexte& ctx, bool partieencours, std::function<void()> montrescores)
     : MenuJeu(ctx.pf, 640, 480), ctx_(ctx), partieencours_(partieencours), scores_(std::move(montrescores)) {
@@ -69,8 +66,8 @@ void Menumemo::afmenumemo(int h) {
         // Kept inside the band (and clear of the level arrows) in our wide font.
         const int t = tailleajustee(po, s, ctx_.r.taille8, e == 4 ? 356 : 476);
         const int x = (480 - po.largeur(s, t)) / 2 + 80;
-        po.imprime(image, x, Haut[e], s, t, surligne ? Sombre : Clair);
-        po.imprime(image, x + 1, Haut[e] + 1, s, t, surligne ? Clair : Sombre);
+        po.imprime_releve(image, x, Haut[e], s, t, surligne ? CyanProfond : Cyan,
+                          surligne ? Cyan : CyanProfond);
     };
     if (partieencours_) imprime(1, false);
     imprime(2, false);

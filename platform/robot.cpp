@@ -10,6 +10,7 @@
 #include "presentation.h"
 #include "quitter.h"
 #include "routage.h"
+#include "socle/chaines.h"
 #include "trace_ecran.h"
 
 namespace tlv {
@@ -51,9 +52,9 @@ std::optional<Touche> code_touche(const std::string& nom, std::string& car) {
         if (entier(nom.substr(1), n) && n >= 1 && n <= 12) return touche_fonction(n);
     }
     // One character, possibly several bytes of UTF-8.
-    const unsigned char c0 = static_cast<unsigned char>(nom.empty() ? 0 : nom[0]);
-    const std::size_t n = c0 < 0x80 ? 1 : c0 >= 0xF0 ? 4 : c0 >= 0xE0 ? 3 : c0 >= 0xC0 ? 2 : 0;
-    if (n == 0 || nom.size() != n) return std::nullopt;
+    std::size_t fin = 0;
+    if (nom.empty() || !lis_utf8(nom, fin) || fin != nom.size()) return std::nullopt;
+    const unsigned char c0 = static_cast<unsigned char>(nom[0]);
     car = nom;
     if ((c0 >= 'a' && c0 <= 'z') || (c0 >= 'A' && c0 <= 'Z') || (c0 >= '0' && c0 <= '9'))
         return touche_caractere(static_cast<char>(c0));
@@ -222,8 +223,7 @@ void Robot::pousse_touche(const Commande& c) {
 
 void Robot::pousse_texte(const std::string& texte) {
     for (std::size_t i = 0; i < texte.size();) {
-        const unsigned char c0 = static_cast<unsigned char>(texte[i]);
-        const std::size_t n = c0 < 0x80 ? 1 : c0 >= 0xF0 ? 4 : c0 >= 0xE0 ? 3 : 2;
+        const std::size_t n = longueur_utf8(texte, i);
         Entree e;
         e.type = Entree::Type::Caractere, e.texte = texte.substr(i, n);
         routage_->pousse(e);

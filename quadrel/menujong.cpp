@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "platform/boite_message.h"
+#include "platform/couleurs.h"
 #include "platform/plateforme.h"
 #include "platform/texte.h"
 #include "shell/chargeimage.h"
@@ -13,7 +14,6 @@
 namespace tlv::quadrel {
 
 namespace {
-constexpr std::uint32_t Clair = rgb(0, 255, 255), Sombre = rgb(0, 144, 144);
 constexpr int Bandes[8] = {0, 35, 105, 175, 245, 315, 385, 175}; // top of each entry's band (60 high)
 } // namespace
 
@@ -60,8 +60,7 @@ void Menujong::afmenujong(int h) {
     auto imprime = [&](int entree, const std::string& s, bool inverse) {
         const int x = static_cast<int>(std::floor((480 - po.largeur(s, t8)) / 2.0)) + 80;
         const int y = Bandes[entree];
-        po.imprime(image, x, y, s, t8, inverse ? Sombre : Clair);
-        po.imprime(image, x + 1, y + 1, s, t8, inverse ? Clair : Sombre);
+        po.imprime_releve(image, x, y, s, t8, inverse ? CyanProfond : Cyan, inverse ? Cyan : CyanProfond);
     };
     const bool avecnom = index >= 0 && !nom.empty();
     if (partieencours_) imprime(1, t[Texte::ContinuerLaPartie], h == 1);
