@@ -13,10 +13,6 @@
 
 namespace tlv::quadrel {
 
-namespace {
-constexpr int Bandes[8] = {0, 35, 105, 175, 245, 315, 385, 175}; // top of each entry's band (60 high)
-} // namespace
-
 Menujong::Menujong(Contexte& ctx, bool partieencours, std::function<void()> montrescores)
     : MenuJeu(ctx.pf), ctx_(ctx), partieencours_(partieencours), scores_(std::move(montrescores)),
       parties_(*ctx.r.scores) {
@@ -37,7 +33,7 @@ Menujong::Menujong(Contexte& ctx, bool partieencours, std::function<void()> mont
 int Menujong::entreesous(int x, int y) {
     if (!(x > 80 && x < 560)) return 0;
     for (int e = 1; e <= 6; ++e)
-        if (y > Bandes[e] && y < Bandes[e] + 60) return e == 3 && x > 140 && x < 500 ? 7 : e;
+        if (y > Haut[e] && y < Haut[e] + Bande) return e == 3 && x > 140 && x < 500 ? 7 : e;
     return 0;
 }
 
@@ -59,7 +55,7 @@ void Menujong::afmenujong(int h) {
     const Textes& t = ctx_.r.textes;
     auto imprime = [&](int entree, const std::string& s, bool inverse) {
         const int x = static_cast<int>(std::floor((480 - po.largeur(s, t8)) / 2.0)) + 80;
-        const int y = Bandes[entree];
+        const int y = Haut[entree];
         po.imprime_releve(image, x, y, s, t8, inverse ? CyanProfond : Cyan, inverse ? Cyan : CyanProfond);
     };
     const bool avecnom = index >= 0 && !nom.empty();
