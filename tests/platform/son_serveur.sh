@@ -17,12 +17,20 @@ if command -v pipewire >/dev/null; then
     pipewire=$!
 fi
 trap 'kill $serveur $pipewire 2>/dev/null; wait $serveur $pipewire 2>/dev/null; rm -rf "$dossier"' EXIT
-for _ in $(seq 100); do [ -S "$dossier/pulse/native" ] && break; sleep 0.1; done
+for _ in $(seq 300); do [ -S "$dossier/pulse/native" ] && break; sleep 0.1; done
 if [ ! -S "$dossier/pulse/native" ]; then
     echo "le serveur de son n'a pas démarré :"
     cat "$dossier/journal"
     exit 1
 fi
 [ -z "$pipewire" ] || for _ in $(seq 100); do [ -S "$dossier/pipewire-0" ] && break; sleep 0.1; done
-env -u SDL_AUDIODRIVER -u PULSE_SERVER -u PIPEWIRE_REMOTE -u PIPEWIRE_RUNTIME_DIR TLV_SON_SERVEUR=1 \
-    "$1" --gtest_filter='Veille.*'
+lance() {
+    env -u SDL_AUDIODRIVER -u PULSE_SERVER -u PIPEWIRE_REMOTE -u PIPEWIRE_RUNTIME_DIR TLV_SON_SERVEUR=1 \
+        "$1" --gtest_filter='Veille.*'
+}
+# A server starved by a loaded machine can miss its deadlines and refuse a stream: one more try, the
+# first one's report kept above; a fault of ours fails both.
+lance "$1" && exit 0
+echo "nouvel essai, après l'échec ci-dessus ; journal du serveur :"
+cat "$dossier/journal"
+lance "$1"
