@@ -61,31 +61,34 @@ bool camppreneur(const TableBelote& t, int joueur) {
     return (joueur + t.preneur) % 2 == 0;
 }
 
-// Trump lead of the taker's side; 0 sends the seat to the plain lead.
-int entameatout(const TableBelote& t, int joueur, const Index& ix) {
+// Trump lead of the taker's side; slot 0 sends the seat to the plain lead.
+Choix entameatout(const TableBelote& t, int joueur, const Index& ix) {
     const int a = t.atout;
     const int n = comptecouleur(t, joueur, a);
-    if (n == 0) return 0;
-    if (t.plusdatout[precedent(joueur)] == 1 && t.plusdatout[suivant(joueur)] == 1) return 0;
+    if (n == 0) return {};
+    if (t.plusdatout[precedent(joueur)] == 1 && t.plusdatout[suivant(joueur)] == 1) return {};
     int tombes = 0;
     for (int p = 0; p < t.numpli; ++p)
         for (int j = 1; j <= 4; ++j)
             if (delacouleur(t.cartesjouees[p][j], a)) ++tombes;
-    if (n + tombes == CartesParCouleur) return 0; // nobody else holds a trump: nothing to draw
-    const auto petitatout = [&] { return atoutentre(t, joueur, 0, PetitAtout); };
-    if (const int s = trouve(ix, a, valet)) return s;
+    if (n + tombes == CartesParCouleur) return {}; // nobody else holds a trump: nothing to draw
+    const auto petitatout = [&] {
+        return Choix{atoutentre(t, joueur, 0, PetitAtout), true, Motif::entame_petit_atout};
+    };
+    if (const int s = trouve(ix, a, valet)) return {s, true, Motif::entame_atout_valet};
     if (const int s = trouve(ix, a, neuf)) {
-        if (dejajouee(t, joueur, s, 1)) return s;
-        if (n == 1) return 0;
+        if (dejajouee(t, joueur, s, 1)) return {s, true, Motif::entame_atout_neuf};
+        if (n == 1) return {};
         return petitatout();
     }
     if (const int s = trouve(ix, a, as)) {
-        if (dejajouee(t, joueur, s, -4) && dejajouee(t, joueur, s, -5)) return s;
+        if (dejajouee(t, joueur, s, -4) && dejajouee(t, joueur, s, -5))
+            return {s, true, Motif::entame_atout_as};
         return petitatout();
     }
     if (const int s = trouve(ix, a, dix)) {
         if (!dejajouee(t, joueur, s, -3) || !dejajouee(t, joueur, s, -4)) return petitatout();
-        if (dejajouee(t, joueur, s, 1)) return s;
+        if (dejajouee(t, joueur, s, 1)) return {s, true, Motif::entame_atout_dix};
     }
     return petitatout();
 }
@@ -96,34 +99,35 @@ Choix entamesimple(const TableBelote& t, int joueur, Rnd& rnd, const Index& ix) 
     if (x != 0) {
         const int r = static_cast<int>(rnd() * TirageAppel) + 1;
         if (r >= SuitAppel && x != a) {
-            if (const int s = plusbasse(t, joueur, x, sept, neuf)) return {s, false};
-            if (const int s = trouve(ix, x, valet)) return {s, false};
-            if (const int s = trouve(ix, x, dame)) return {s, false};
-            if (const int s = trouve(ix, x, roi)) return {s, false};
+            if (const int s = plusbasse(t, joueur, x, sept, neuf)) return {s, false, Motif::entame_appel};
+            if (const int s = trouve(ix, x, valet)) return {s, false, Motif::entame_appel};
+            if (const int s = trouve(ix, x, dame)) return {s, false, Motif::entame_appel};
+            if (const int s = trouve(ix, x, roi)) return {s, false, Motif::entame_appel};
         }
     }
     for (int c = pique; c <= coeur; ++c)
         if (c != a)
-            if (const int s = trouve(ix, c, as)) return {s, false};
+            if (const int s = trouve(ix, c, as)) return {s, false, Motif::entame_as};
     for (int c = pique; c <= coeur; ++c)
         if (c != a)
-            if (const int s = trouve(ix, c, dix); s && dejajouee(t, joueur, s, 1)) return {s, false};
+            if (const int s = trouve(ix, c, dix); s && dejajouee(t, joueur, s, 1))
+                return {s, false, Motif::entame_dix};
     for (int c = pique; c <= coeur; ++c)
         if (c != a)
-            if (const int s = plusbasse(t, joueur, c, sept, neuf)) return {s, false};
+            if (const int s = plusbasse(t, joueur, c, sept, neuf)) return {s, false, Motif::entame_petite};
     for (int c = pique; c <= coeur; ++c)
         if (c != a)
-            if (const int s = trouve(ix, c, valet)) return {s, false};
+            if (const int s = trouve(ix, c, valet)) return {s, false, Motif::entame_valet};
     for (int c = pique; c <= coeur; ++c)
         if (c != a)
-            if (const int s = trouve(ix, c, dame)) return {s, false};
+            if (const int s = trouve(ix, c, dame)) return {s, false, Motif::entame_dame};
     for (int c = pique; c <= coeur; ++c)
         if (c != a)
-            if (const int s = trouve(ix, c, roi)) return {s, false};
+            if (const int s = trouve(ix, c, roi)) return {s, false, Motif::entame_roi};
     for (int s = 1; s <= 8; ++s)
-        if (t.jeu[joueur][s] != 0 && couleur(t.jeu[joueur][s]) != a) return {s, false};
+        if (t.jeu[joueur][s] != 0 && couleur(t.jeu[joueur][s]) != a) return {s, false, Motif::entame_couleur};
     for (int s = 1; s <= 8; ++s)
-        if (t.jeu[joueur][s] != 0) return {s, true};
+        if (t.jeu[joueur][s] != 0) return {s, true, Motif::entame_atout};
     return {};
 }
 
@@ -144,7 +148,7 @@ Choix defausse(TableBelote& t, int joueur, const Index& ix) {
             const bool tard = t.numpli > DernierPliSansDix && t.numcarte == 4;
             if (tard || comptecouleur(t, joueur, x) == 1) {
                 t.appel[joueur] = static_cast<std::int16_t>(x);
-                return marque({s, drapeau});
+                return marque({s, drapeau, Motif::defausse_dix});
             }
         }
     }
@@ -164,16 +168,17 @@ Choix defausse(TableBelote& t, int joueur, const Index& ix) {
         }
         if (s != 0) {
             t.appel[joueur] = static_cast<std::int16_t>(y);
-            return marque({s, drapeau});
+            return marque({s, drapeau, Motif::defausse_appel});
         }
     }
     for (int v : ValeursDefausse)
         for (int s = 1; s <= 8; ++s) {
             const int c = t.jeu[joueur][s];
-            if (c != 0 && couleur(c) != a && t.valeur[joueur][s] == v) return marque({s, drapeau});
+            if (c != 0 && couleur(c) != a && t.valeur[joueur][s] == v)
+                return marque({s, drapeau, Motif::defausse_moins_chere});
         }
     const int s = atoutentre(t, joueur, 0, SousLeNeuf);
-    return marque({s != 0 ? s : atoutentre(t, joueur, AtoutMaitre, ToutAtout), true});
+    return marque({s != 0 ? s : atoutentre(t, joueur, AtoutMaitre, ToutAtout), true, Motif::defausse_atout});
 }
 
 Choix regleatout(TableBelote& t, int joueur, const Index& ix) {
@@ -185,19 +190,21 @@ Choix regleatout(TableBelote& t, int joueur, const Index& ix) {
     if (l != a) {
         if (!avecatout || partenaires(t.maitre, joueur)) return defausse(t, joueur, ix);
     } else if (camppreneur(t, joueur)) {
-        if (const int s = trouve(ix, a, valet)) return {s, true};
-        if (const int s = trouve(ix, a, neuf); s && dejajouee(t, joueur, s, 1)) return {s, true};
+        constexpr Motif m = Motif::atout_maitre;
+        if (const int s = trouve(ix, a, valet)) return {s, true, m};
+        if (const int s = trouve(ix, a, neuf); s && dejajouee(t, joueur, s, 1)) return {s, true, m};
         if (const int s = trouve(ix, a, as); s && dejajouee(t, joueur, s, -4) && dejajouee(t, joueur, s, -5))
-            return {s, true};
+            return {s, true, m};
         if (const int s = trouve(ix, a, dix); s && dejajouee(t, joueur, s, -3) && dejajouee(t, joueur, s, -4))
-            return {s, true};
+            return {s, true, m};
     }
     if (couleur(w) == a) {
-        if (const int s = atoutentre(t, joueur, vw + 1, SousLeNeuf)) return {s, true};
-        if (const int s = atoutentre(t, joueur, vw + 1, ToutAtout)) return {s, true};
+        if (const int s = atoutentre(t, joueur, vw + 1, SousLeNeuf))
+            return {s, true, Motif::surcoupe_econome};
+        if (const int s = atoutentre(t, joueur, vw + 1, ToutAtout)) return {s, true, Motif::surcoupe};
     }
-    if (const int s = atoutentre(t, joueur, 0, SousLeNeuf)) return {s, true};
-    if (const int s = atoutentre(t, joueur, AtoutMaitre, ToutAtout)) return {s, true};
+    if (const int s = atoutentre(t, joueur, 0, SousLeNeuf)) return {s, true, Motif::atout_petit};
+    if (const int s = atoutentre(t, joueur, AtoutMaitre, ToutAtout)) return {s, true, Motif::atout_gros};
     return defausse(t, joueur, ix);
 }
 
@@ -210,13 +217,16 @@ Choix fournit(TableBelote& t, int joueur, const Index& ix) {
     for (int s = 1; s <= 8 && premiere == 0; ++s)
         if (delacouleur(t.jeu[joueur][s], l)) premiere = s;
     if (premiere == 0) return regleatout(t, joueur, ix);
-    if (couleur(w) == t.atout && !partenaires(t.maitre, joueur)) return {premiere, false};
-    if (const int s = trouve(ix, l, as)) return {s, false};
-    if (const int s = trouve(ix, l, dix); s && dejajouee(t, joueur, s, 1)) return {s, false};
-    if (t.numcarte == 2) return {premiere, false};
+    if (couleur(w) == t.atout && !partenaires(t.maitre, joueur))
+        return {premiere, false, Motif::fournit_sous_coupe};
+    if (const int s = trouve(ix, l, as)) return {s, false, Motif::fournit_as};
+    if (const int s = trouve(ix, l, dix); s && dejajouee(t, joueur, s, 1))
+        return {s, false, Motif::fournit_dix};
+    if (t.numcarte == 2) return {premiere, false, Motif::fournit_second};
     for (int s = 1; s <= 8; ++s)
-        if (delacouleur(t.jeu[joueur][s], l) && t.valeur[joueur][s] > vw) return {s, false};
-    return {premiere, false};
+        if (delacouleur(t.jeu[joueur][s], l) && t.valeur[joueur][s] > vw)
+            return {s, false, Motif::fournit_monte};
+    return {premiere, false, Motif::fournit_petite};
 }
 
 } // namespace
@@ -225,7 +235,7 @@ Choix choisitcarte(TableBelote& t, int joueur, Rnd& rnd) {
     const Index ix(t, joueur);
     if (t.numcarte > 1) return fournit(t, joueur, ix);
     if (camppreneur(t, joueur))
-        if (const int s = entameatout(t, joueur, ix)) return {s, true};
+        if (const Choix c = entameatout(t, joueur, ix); c.slot != 0) return c;
     return entamesimple(t, joueur, rnd, ix);
 }
 

@@ -18,7 +18,7 @@ bool danslasix(const Six& six, int carte) {
 
 } // namespace
 
-bool evalue(const TableBelote& t, int joueur, int s) {
+Motif motifevalue(const TableBelote& t, int joueur, int s) {
     const auto& m = t.jeu[joueur];
     const Six six{m[1], m[2], m[3], m[4], m[5], t.liste[6]};
     int n = 0;
@@ -28,26 +28,43 @@ bool evalue(const TableBelote& t, int joueur, int s) {
     const bool avecneuf = danslasix(six, code(s, neuf));
     bool avecas = false;
     for (int c = pique; c <= coeur && !avecas; ++c) avecas = danslasix(six, code(c, as));
-    if (n <= 1) return false;
-    if (n == 2) return avecvalet && avecneuf;
-    if (n == 3) return (avecvalet && avecneuf) || (avecvalet && avecas) || (avecneuf && avecas);
-    return true;
+    if (n <= 1) return Motif::passe_seule;
+    if (n == 2) return avecvalet && avecneuf ? Motif::prend_valet_neuf : Motif::passe_deux;
+    if (n == 3) {
+        if (avecvalet && avecneuf) return Motif::prend_valet_neuf;
+        if (avecvalet && avecas) return Motif::prend_valet_as;
+        if (avecneuf && avecas) return Motif::prend_neuf_as;
+        return Motif::passe_trois;
+    }
+    return Motif::prend_quatre;
 }
 
-void evaluepremiertour(TableBelote& t, int joueur, int couleur) {
-    t.prise = evalue(t, joueur, couleur) ? 1 : 0;
+bool prend(Motif m) {
+    return m == Motif::prend_quatre || m == Motif::prend_valet_neuf || m == Motif::prend_valet_as ||
+           m == Motif::prend_neuf_as;
 }
 
-void evaluesecondtour(TableBelote& t, int joueur) {
+bool evalue(const TableBelote& t, int joueur, int s) {
+    return prend(motifevalue(t, joueur, s));
+}
+
+Motif evaluepremiertour(TableBelote& t, int joueur, int couleur) {
+    const Motif m = motifevalue(t, joueur, couleur);
+    t.prise = prend(m) ? 1 : 0;
+    return m;
+}
+
+Motif evaluesecondtour(TableBelote& t, int joueur) {
     const int retournee = t.liste[6] / 10;
     for (int s = pique; s <= coeur; ++s) {
         if (s == retournee) continue;
-        if (evalue(t, joueur, s)) {
+        if (const Motif m = motifevalue(t, joueur, s); prend(m)) {
             t.prise = 1;
             t.atout = static_cast<std::int16_t>(s);
-            return;
+            return m;
         }
     }
+    return Motif::passe_second;
 }
 
 } // namespace tlv::belote

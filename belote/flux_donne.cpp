@@ -3,6 +3,7 @@
 #include "belote/donne.h"
 #include "belote/enchere.h"
 #include "belote/flux.h"
+#include "belote/raisons.h"
 #include "belote/requetes.h"
 #include "shell/textes.h"
 #include "socle/carte.h"
@@ -30,6 +31,16 @@ Attente enchere_de_sud(Belote& b, Table& t, EtatClic etat) {
     }
     t.etatclic(EtatClic::aucun);
     return r;
+}
+
+// A bid told to the observer: `couleur` is the suit taken, 0 for a pass; `pesee` the suit the rule weighed.
+void ditenchere(Belote& b, int joueur, Motif m, int couleur, int pesee, bool premier) {
+    if (!b.suivi) return;
+    Raison r{m, {}};
+    if (b.suivi->raisons())
+        r = raisonenchere(b.table, joueur, m, m == Motif::joueur ? couleur : pesee, premier,
+                          nomjoueur(b, joueur));
+    b.suivi->enchere(joueur, couleur, r);
 }
 } // namespace
 
@@ -114,10 +125,12 @@ bool premiertour(Belote& b, Table& t) {
             t.message_off();
             t.curseur(Pointeur::repos);
             if (r.choix == 2) tb.preneur = 1;
+            ditenchere(b, 1, r.motif, r.choix == 2 ? tb.atout : 0, tb.atout, true);
             continue;
         }
         tb.prise = 0;
-        evaluepremiertour(tb, j, tb.atout);
+        const Motif m = evaluepremiertour(tb, j, tb.atout);
+        ditenchere(b, j, m, tb.prise == 1 ? tb.atout : 0, tb.atout, true);
         if (tb.prise == 1) {
             t.message_on(nomjoueur(b, j) + tx[Texte::Prend], vide);
             tb.preneur = static_cast<std::int16_t>(j);
@@ -157,12 +170,15 @@ void secondtour(Belote& b, Table& t) {
             if (r.choix > 1 && r.choix <= 4) {
                 tb.preneur = 1;
                 tb.atout = static_cast<std::int16_t>(possibles[static_cast<std::size_t>(r.choix - 1)]);
+                ditenchere(b, 1, r.motif, tb.atout, tb.atout, false);
                 return;
             }
+            ditenchere(b, 1, r.motif, 0, 0, false);
             continue;
         }
         tb.prise = 0;
-        evaluesecondtour(tb, j);
+        const Motif m = evaluesecondtour(tb, j);
+        ditenchere(b, j, m, tb.prise == 1 ? tb.atout : 0, tb.prise == 1 ? tb.atout : 0, false);
         if (tb.prise == 1) {
             t.message_on(nomjoueur(b, j) + tx[Texte::Prend], tx[Texte::Atout] + nomcouleur(b, tb.atout));
             tb.preneur = static_cast<std::int16_t>(j);

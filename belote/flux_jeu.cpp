@@ -3,6 +3,7 @@
 #include "belote/choix.h"
 #include "belote/flux.h"
 #include "belote/legalite.h"
+#include "belote/raisons.h"
 #include "belote/requetes.h"
 #include "socle/carte.h"
 
@@ -21,7 +22,7 @@ struct Pli {
 
 // Sud's turn: asks until a legal card comes, or the player stops (returns 0). The card may be clicked
 // while the prompt shows: the wait is armed first, and a click ends the prompt.
-int toursud(Belote& b, Table& t) {
+Choix toursud(Belote& b, Table& t) {
     auto& tb = b.table;
     std::pair<std::string, std::string> invite{b.reglages.textes[Texte::AVous], vide};
     for (;;) {
@@ -33,7 +34,7 @@ int toursud(Belote& b, Table& t) {
         const Attente r = t.attendcarte();
         if (r.arret > 0) {
             b.ecran.arret = r.arret;
-            return 0;
+            return {};
         }
         t.curseur(Pointeur::repos);
         const int slot = r.choix;
@@ -46,17 +47,26 @@ int toursud(Belote& b, Table& t) {
         }
         if (l == Legalite::permise_sansatout) tb.plusdatout[1] = 1;
         if (tb.compteurbelote > 0 && couleur(tb.jeu[1][slot]) == tb.atout) belote(b, t, 1, slot);
-        return slot;
+        return {slot, false, r.motif};
     }
 }
 
-int tourordinateur(Belote& b, Table& t, int joueur) {
+Choix tourordinateur(Belote& b, Table& t, int joueur) {
     auto& tb = b.table;
     const Choix ch = choisitcarte(tb, joueur, b.rnd);
     if (!permise(cartelegale(tb, joueur, ch.slot)) && b.suivi)
         b.suivi->illegale(joueur, tb.jeu[joueur][ch.slot], tb.numpli);
     if (ch.verifiebelote && tb.compteurbelote > 0) belote(b, t, joueur, ch.slot);
-    return ch.slot;
+    return ch;
+}
+
+// The card told to the observer, before it leaves the hand: the sentence reads the trick as it stands.
+void ditcarte(Belote& b, int joueur, const Choix& ch) {
+    if (!b.suivi) return;
+    const int c = b.table.jeu[joueur][ch.slot];
+    Raison r{ch.motif, {}};
+    if (b.suivi->raisons()) r = raisoncarte(b.table, joueur, c, ch.motif, nomjoueur(b, joueur));
+    b.suivi->carte(joueur, c, r);
 }
 
 void enregistre(Belote& b, Table& t, Pli& pl, int joueur, int slot) {
@@ -139,9 +149,10 @@ void jeudelacarte(Belote& b, Table& t) {
             ++tb.numcarte;
             j = suivant(j);
             if (k > 0 && j != 1 && precedent(j) != 1) t.battement();
-            const int slot = j == 1 ? toursud(b, t) : tourordinateur(b, t, j);
-            if (slot == 0) return;
-            enregistre(b, t, pl, j, slot);
+            const Choix ch = j == 1 ? toursud(b, t) : tourordinateur(b, t, j);
+            if (ch.slot == 0) return;
+            ditcarte(b, j, ch);
+            enregistre(b, t, pl, j, ch.slot);
         }
         pl.pointspli = 0;
         tb.couleurdemandee = 0;

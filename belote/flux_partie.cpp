@@ -27,12 +27,16 @@ void lancelapartie(Belote& b, Table& t) {
         t.etatclic(EtatClic::aucun);
         initdonne(tb, b.annonces, b.paquet);
         affichedistribution(b, t);
-        if (b.suivi) b.suivi->donne(b.numerodonne, tb.donneur, tb.liste[6]);
+        if (b.suivi) {
+            b.suivi->donne(b.numerodonne, tb.donneur, tb.liste[6]);
+            b.suivi->distribution(tb.jeu);
+        }
         routinequiprend(b, t);
         if (e.arret > 0) return;
         if (b.suivi) b.suivi->prise(tb.preneur, tb.atout);
         if (tb.preneur != 0) {
             affichedistributiondureste(b, t);
+            if (b.suivi) b.suivi->mains(tb.jeu);
             if (b.reglages.avecannonces) chercheannonces(tb, b.annonces);
             afficheannonce(b, t);
             if (b.suivi) b.suivi->annonces(tb.pointsnous, tb.pointseux, b.annonces.meilleurannonceur);

@@ -37,4 +37,30 @@ void Journal::illegale(int joueur, int carte, int numpli) {
     o_ << "illegal joueur=" << joueur << " carte=" << carte << " pli=" << numpli << '\n';
 }
 
+void JournalExplique::enchere(int joueur, int, const Raison& r) {
+    attente_.push_back("# enchere " + std::to_string(joueur) + ' ' + std::string(identifiant(r.motif)) + ' ' +
+                       r.phrase);
+}
+
+void JournalExplique::carte(int joueur, int carte, const Raison& r) {
+    attente_.push_back("# carte " + std::to_string(joueur) + ' ' + std::to_string(carte) + ' ' +
+                       std::string(identifiant(r.motif)) + ' ' + r.phrase);
+}
+
+void JournalExplique::prise(int preneur, int atout) {
+    Journal::prise(preneur, atout);
+    vide();
+}
+
+void JournalExplique::pli(int numpli, const std::array<std::int16_t, 5>& cartes, int gagnant, int nous,
+                          int eux) {
+    Journal::pli(numpli, cartes, gagnant, nous, eux);
+    vide();
+}
+
+void JournalExplique::vide() {
+    for (const auto& l : attente_) o_ << l << '\n';
+    attente_.clear();
+}
+
 } // namespace tlv::belote

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "belote/etat.h"
+#include "belote/motif.h"
 
 namespace tlv::belote {
 
@@ -24,6 +25,7 @@ enum class EtatClic {
 struct Attente {
     int choix = 0;
     int arret = 0;
+    Motif motif = Motif::joueur; // a table that plays Sud by the rules tells which
 };
 
 class Table {

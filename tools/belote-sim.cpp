@@ -27,6 +27,7 @@ struct Options {
     std::string fauxjeu;
     int donneur = 0;
     bool silencieux = false;
+    bool explique = false;
 };
 
 struct CarteIllegale {};
@@ -45,6 +46,13 @@ class Compteur : public tlv::belote::Suivi {
     }
     void prise(int p, int a) override {
         if (journal_) journal_->prise(p, a);
+    }
+    bool raisons() const override { return journal_ && journal_->raisons(); }
+    void enchere(int j, int c, const tlv::belote::Raison& r) override {
+        if (journal_) journal_->enchere(j, c, r);
+    }
+    void carte(int j, int c, const tlv::belote::Raison& r) override {
+        if (journal_) journal_->carte(j, c, r);
     }
     void annonces(int n, int e, int m) override {
         if (journal_) journal_->annonces(n, e, m);
@@ -77,7 +85,8 @@ template <typename T> bool lit(const char* texte, T& valeur, T min, T max) {
 int usage(const std::string& pourquoi) {
     std::cerr << "belote-sim: " << pourquoi << "\n"
               << "usage: belote-sim --graine N [--parties M] [--donnes K] [--partie-en P] [--sans-annonces]\n"
-              << "                  [--fauxjeu 64CHIFFRES --donneur D, avec --donnes K] [--silencieux]\n";
+              << "                  [--fauxjeu 64CHIFFRES --donneur D, avec --donnes K] [--silencieux]\n"
+              << "                  [--explique : la raison de chaque enchère et de chaque carte]\n";
     return 2;
 }
 
@@ -91,6 +100,8 @@ std::optional<int> litoptions(int argc, char** argv, Options& o) {
             o.sansannonces = true;
         } else if (a == "--silencieux") {
             o.silencieux = true;
+        } else if (a == "--explique") {
+            o.explique = true;
         } else if (!avecvaleur && (a == "--graine" || a == "--parties" || a == "--donnes" ||
                                    a == "--partie-en" || a == "--fauxjeu" || a == "--donneur")) {
             return usage("valeur manquante après " + a);
@@ -146,7 +157,9 @@ int main(int argc, char** argv) {
     }
 
     std::ostream& sortie = std::cout;
-    tlv::belote::Journal journal(sortie);
+    tlv::belote::Journal simple(sortie);
+    tlv::belote::JournalExplique explique(sortie);
+    tlv::belote::Journal& journal = o.explique ? explique : simple;
     Compteur compteur(o.silencieux ? nullptr : &journal, sortie);
     b.suivi = &compteur;
     tlv::belote::TableMuette table(b);
