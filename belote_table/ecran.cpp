@@ -44,9 +44,10 @@ Ecran::Ecran(Contexte& ctx)
         // A journal that cannot be opened is no reason to refuse the game.
         if (*fichierjournal_) {
             journal_ = std::make_unique<JournalFichier>(*fichierjournal_);
-            b_.suivi = journal_.get();
+            recit_.suite(journal_.get());
         }
     }
+    b_.suivi = &recit_;
 }
 
 Ecran::~Ecran() {

@@ -7,6 +7,7 @@
 
 #include "belote/belote.h"
 #include "belote/journal.h"
+#include "belote/recit.h"
 #include "belote_table/tapis.h"
 #include "platform/form.h"
 #include "shell/contexte.h"
@@ -74,6 +75,7 @@ class Ecran : public Form, public Joueur {
     Tapis tapis_;
     std::unique_ptr<std::ofstream> fichierjournal_;
     std::unique_ptr<Suivi> journal_;
+    Enregistreur recit_; // every deal as it went, for the replay; the journal follows it
     bool active_ = false;
     EtatClic etatclic_ = EtatClic::aucun;
     int choixenchere_ = 0, carteclic_ = 0;

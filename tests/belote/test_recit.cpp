@@ -1,0 +1,73 @@
+// A deal recorded as it went deals again, through the rigged-deal path, into the very same hands.
+#include <gtest/gtest.h>
+
+#include "aide.h"
+#include "belote/donne.h"
+#include "belote/flux.h"
+#include "belote/recit.h"
+
+using namespace tlv;
+using namespace tlv::belote;
+using namespace tlv::essai;
+
+namespace {
+
+// Keeps every deal the recorder settles.
+class Collecte : public Suivi {
+  public:
+    explicit Collecte(const Enregistreur& e) : e_(e) {}
+    std::vector<Recit> recits;
+    void fin(int, int, int, int, int) override { recits.push_back(*e_.dernier()); }
+
+  private:
+    const Enregistreur& e_;
+};
+
+} // namespace
+
+// Random first deals and cut deals, every taker: the record deals the first half and, with the same taker,
+// the whole hands again.
+TEST(Recit, ItsRiggedDealGivesTheSameHands) {
+    int donnes = 0;
+    for (std::uint64_t graine = 1; graine <= 30; ++graine) {
+        Monde m;
+        m.rnd.graine(graine);
+        TableMuette table(m.b);
+        Enregistreur e;
+        Collecte c(e);
+        e.suite(&c);
+        m.b.suivi = &e;
+        lancelapartie(m.b, table);
+        for (const Recit& r : c.recits) {
+            ++donnes;
+            const std::string fj = fauxjeudurecit(r);
+            ASSERT_TRUE(fauxjeuvalide(fj)) << "seed " << graine << " deal " << r.numero;
+            TableBelote t;
+            Paquet p;
+            p.fauxjeu = fj;
+            p.avecfauxjeu = true;
+            t.donneur = static_cast<std::int16_t>(r.donneur);
+            distribution(t, p, m.rnd);
+            EXPECT_EQ(t.jeu, r.premiere) << "seed " << graine << " deal " << r.numero;
+            t.preneur = static_cast<std::int16_t>(r.preneur);
+            distributionfauxjeudureste(t, p);
+            triejeux(t);
+            EXPECT_EQ(t.jeu, r.mains) << "seed " << graine << " deal " << r.numero;
+            ASSERT_EQ(r.cartes.size(), 32u);
+            ASSERT_EQ(r.gagnants.size(), 8u);
+        }
+    }
+    EXPECT_GT(donnes, 200);
+}
+
+TEST(Partage, ReadsBackWhatItWritesAndRefusesTheRest) {
+    const std::string fj = "3111414246321023441737123425161314243521204022362726301543334745";
+    std::string lu;
+    int d = 0;
+    ASSERT_TRUE(litpartage(" \n" + partage(fj, 3) + "\r\n", lu, d));
+    EXPECT_EQ(lu, fj);
+    EXPECT_EQ(d, 3);
+    for (const std::string& faux : {partage(fj, 5), partage(fj, 0), fj, fj + "/", partage(fj.substr(2), 1),
+                                    partage("3131" + fj.substr(4), 1), partage(fj, 2) + "2"})
+        EXPECT_FALSE(litpartage(faux, lu, d)) << faux;
+}
