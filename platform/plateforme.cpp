@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <stdexcept>
@@ -140,6 +141,12 @@ Horloge& Plateforme::horloge() {
 }
 bool Plateforme::robot() const {
     return p_->robot;
+}
+
+void Plateforme::rapporte(const std::string& ligne) const {
+    if (!p_->robot) return;
+    std::fputs((ligne + "\n").c_str(), stdout);
+    std::fflush(stdout);
 }
 
 int Plateforme::ecran_largeur() const {

@@ -42,6 +42,9 @@ class Plateforme {
     Audio& audio();
     Horloge& horloge();
     bool robot() const;
+    // A line for the robot's script checker on the standard output ("raison ...", "conseil ..."); nothing
+    // outside a robot run.
+    void rapporte(const std::string& ligne) const;
 
     // Screen: the play area, drawn at the render factor and scaled to the display; or, with a whole-number
     // zoom (robot runs without a display size), the display divided by it with the area centred on it.
