@@ -36,9 +36,8 @@ bool atoutmaitre(const TableBelote& t) {
     return t.numcarte > 1 && couleur(t.cartesjouees[t.numpli][t.maitre]) == t.atout;
 }
 
-// The reason, told without a subject so that it reads after a seat's card and inside Sud's advice.
-std::string clausecarte(const TableBelote& t, int joueur, Motif m) {
-    const bool partenairegagne = t.numcarte > 1 && partenaires(t.maitre, joueur);
+// The reason of a lead, told without a subject.
+std::string clauseentame(Motif m) {
     switch (m) {
     case Motif::entame_atout_valet:
         return "le Valet, atout maître, tire les atouts adverses";
@@ -68,6 +67,18 @@ std::string clausecarte(const TableBelote& t, int joueur, Motif m) {
         return "hors atout, plus qu'un 10 dont l'As n'est pas tombé";
     case Motif::entame_atout:
         return "plus que des atouts en main";
+    default:
+        return "";
+    }
+}
+
+// The reason of a card that follows, told without a subject so that it reads after a seat's card and inside
+// Sud's advice. The rules weigh cards by their points: a 9 over an 8 is worth no more, and a card of the
+// suit led is weighed against the partner's trump too.
+std::string clausecarte(const TableBelote& t, int joueur, int carte, Motif m) {
+    const bool partenairegagne = t.numcarte > 1 && partenaires(t.maitre, joueur);
+    const bool coupe = atoutmaitre(t); // a trump holds the trick: on a plain suit, the partner's cut
+    switch (m) {
     case Motif::fournit_sous_coupe:
         return "l'adversaire a coupé, la plus petite carte à {d}";
     case Motif::fournit_as:
@@ -77,18 +88,21 @@ std::string clausecarte(const TableBelote& t, int joueur, Motif m) {
     case Motif::fournit_second:
         return "en deuxième position, la plus petite carte";
     case Motif::fournit_monte:
-        return "la plus petite carte qui bat la carte maîtresse";
+        return coupe ? "le partenaire a coupé, la plus petite carte qui vaut plus que son atout"
+                     : "la plus petite carte qui vaut plus que la carte maîtresse";
     case Motif::fournit_petite:
-        return "rien pour battre la carte maîtresse, la plus petite";
+        return coupe ? "le partenaire a coupé, la plus petite carte"
+                     : "aucune carte ne vaut plus que la carte maîtresse, la plus petite";
     case Motif::atout_maitre:
-        return "l'atout maître, pour le camp du preneur";
+        return rang(carte) == dix ? "le Valet et le 9 sont tombés, le 10 est le plus fort atout en main"
+                                  : "l'atout maître, pour le camp du preneur";
     case Motif::surcoupe_econome:
-        return "le plus petit atout qui monte, en gardant le Valet et le 9";
+        return "le plus petit atout qui vaut plus que celui qui tient le pli, en gardant le Valet et le 9";
     case Motif::surcoupe:
-        return "seul le 9 ou le Valet monte sur l'atout maître";
+        return "seul le 9 ou le Valet vaut plus que l'atout qui tient le pli";
     case Motif::atout_petit:
-        return atoutmaitre(t) ? "pas d'atout qui monte, le plus petit hors Valet et 9"
-                              : "le plus petit atout, hors Valet et 9";
+        return coupe ? "aucun atout ne vaut plus que celui qui tient le pli, le plus petit hors Valet et 9"
+                     : "le plus petit atout, hors Valet et 9";
     case Motif::atout_gros:
         return "plus que le 9 ou le Valet à l'atout";
     case Motif::defausse_dix:
@@ -96,12 +110,13 @@ std::string clausecarte(const TableBelote& t, int joueur, Motif m) {
     case Motif::defausse_appel:
         return "pour signaler la force à {s}, la couleur sœur";
     case Motif::defausse_moins_chere:
-        return partenairegagne ? "le partenaire tient le pli, la carte qui vaut le moins"
-                               : "ni fournir ni couper, la carte qui vaut le moins";
+        if (partenairegagne) return "le partenaire tient le pli, la carte qui vaut le moins";
+        return t.couleurdemandee == t.atout ? "pas d'atout, la carte qui vaut le moins"
+                                            : "ni fournir ni couper, la carte qui vaut le moins";
     case Motif::defausse_atout:
         return "plus que des atouts, le plus petit";
     default:
-        return "";
+        return clauseentame(m);
     }
 }
 
@@ -162,13 +177,13 @@ std::string nomcarte(int carte) {
 
 Raison raisoncarte(const TableBelote& t, int joueur, int carte, Motif m, const std::string& nom) {
     if (m == Motif::joueur) return {m, "Vous jouez " + nomcarte(carte)};
-    const std::string clause = remplit(clausecarte(t, joueur, m), carte, t, partenairede(joueur));
+    const std::string clause = remplit(clausecarte(t, joueur, carte, m), carte, t, partenairede(joueur));
     return {m, nom + " " + verbe(t, carte, m) + " " + nomcarte(carte) + Deux + clause};
 }
 
 std::string conseilcarte(const TableBelote& t, int carte, Motif m) {
     return "Conseil" + Deux + "jouez " + nomcarte(carte) + " (" +
-           remplit(clausecarte(t, 1, m), carte, t, "Nord") + ")";
+           remplit(clausecarte(t, 1, carte, m), carte, t, "Nord") + ")";
 }
 
 Raison raisonenchere(const TableBelote& t, int joueur, Motif m, int coul, bool premier,

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
+#include <string_view>
 #include <utility>
 
 #include "aide.h"
@@ -47,6 +49,7 @@ struct CasChoix {
     int joueur;
     std::vector<int> main;
     int carte, appel, marque; // the card chosen, the suit it signals, and whether it tells "no trump"
+    std::string_view motif;   // the identifier of the rule that chose it
 };
 
 class Choisit : public ::testing::TestWithParam<CasChoix> {};
@@ -66,6 +69,7 @@ TEST_P(Choisit, TheRuleOfTheCase) {
     const Choix ch = choisitcarte(t, c.joueur, rnd);
     const int carte = t.jeu[c.joueur][ch.slot];
     EXPECT_EQ(carte, c.carte);
+    EXPECT_EQ(identifiant(ch.motif), c.motif);
     EXPECT_EQ(t.appel[c.joueur], c.appel);
     EXPECT_EQ(t.plusdatout[c.joueur], c.marque);
     EXPECT_EQ(rnd.etat(), avant);                               // no draw without a partner's signal
@@ -73,35 +77,71 @@ TEST_P(Choisit, TheRuleOfTheCase) {
 }
 
 using C = CasChoix;
-INSTANTIATE_TEST_SUITE_P(
-    Regles, Choisit,
-    ::testing::Values(
-        // Following a plain suit: the As even when the partner wins, the 10 once the As is gone; second to
-        // play goes low; third takes with the first card worth more (Roi 4 over Dame 3, not the Valet 2).
-        C{"AsMemeSiPartenaireGagne", 2, 4, {}, {}, {{2, 14}, {3, 11}}, 4, {10, 13, 15, 17}, 17, 0, 0},
-        C{"DixApresLAs", 2, 4, {17, 21, 22, 30}, {}, {{2, 12}, {3, 11}}, 4, {10, 13, 16, 20}, 16, 0, 0},
-        C{"SecondEnBas", 2, 4, {}, {}, {{2, 14}}, 3, {10, 13, 15, 20}, 10, 0, 0},
-        C{"TroisiemePrend", 2, 4, {}, {}, {{2, 11}, {3, 14}}, 4, {10, 13, 15, 20}, 15, 0, 0},
-        C{"EnBasSousLaCoupe", 2, 4, {}, {}, {{3, 14}, {4, 40}}, 1, {10, 17, 20, 30}, 10, 0, 0},
-        // Leads of the taker's side: the Valet; no trump when the rest are its own or both opponents have
-        // none; the 9 only once the Valet has gone, else a small trump.
-        C{"EntameLeValet", 1, 4, {}, {}, {}, 3, {17, 20, 42, 43}, 43, 0, 0},
-        C{"SesAtouts", 1, 4, {40, 41, 44, 45, 46, 47, 10, 11}, {}, {}, 3, {17, 20, 42, 43}, 17, 0, 0},
-        C{"AdversairesSansAtout", 1, 4, {}, {2, 4}, {}, 3, {17, 20, 42, 43}, 17, 0, 0},
-        C{"UnAdversaireSansAtout", 1, 4, {}, {4}, {}, 3, {17, 20, 42, 43}, 43, 0, 0},
-        C{"NeufAttendLeValet", 3, 4, {}, {}, {}, 1, {17, 20, 40, 42}, 40, 0, 0},
-        C{"NeufApresLeValet", 3, 4, {43, 10, 11, 12}, {}, {}, 1, {17, 20, 40, 42}, 42, 0, 0},
-        // Cutting: overtrump keeping the Valet and 9; else the lowest small trump; the 8 over the 7 is
-        // no overtrump.
-        C{"SurcoupeGardeValetEtNeuf", 2, 4, {}, {}, {{3, 10}, {4, 44}}, 1, {20, 42, 43, 47}, 47, 0, 0},
-        C{"PetitAtoutSansSurcoupe", 2, 4, {}, {}, {{3, 10}, {4, 42}}, 1, {20, 40, 44, 47}, 40, 0, 0},
-        C{"HuitSurSeptPasSurcoupe", 2, 4, {}, {}, {{3, 10}, {4, 40}}, 1, {20, 41, 44}, 44, 0, 0},
-        C{"HuitFauteDeMieux", 2, 4, {}, {}, {{3, 10}, {4, 40}}, 1, {20, 41}, 41, 0, 0},
-        // Discards: under an opponent, the As of Pique asks for Coeur (5 - 1) with its lowest card below
-        // the 10; under the partner, a lone 10 goes and asks for its suit.
-        C{"DefausseSousAdversaire", 2, 3, {}, {}, {{1, 22}}, 2, {15, 17, 41, 44}, 41, 4, 1},
-        C{"DixSecSousPartenaire", 2, 3, {}, {}, {{1, 12}, {2, 17}, {3, 10}}, 4, {26, 41, 44, 45}, 26, 2, 0}),
-    [](const auto& info) { return std::string(info.param.nom); });
+// clang-format off
+const C Cas[] = {
+    // Following a plain suit: the As even when the partner wins, the 10 once the As is gone; second to play
+    // goes low; third takes with the first card worth more (Roi 4 over Dame 3, not the Valet 2), else low.
+    C{"AsMemeSiPartenaireGagne", 2, 4, {}, {}, {{2, 14}, {3, 11}}, 4, {10, 13, 15, 17}, 17, 0, 0,
+      "fournit_as"},
+    C{"DixApresLAs", 2, 4, {17, 21, 22, 30}, {}, {{2, 12}, {3, 11}}, 4, {10, 13, 16, 20}, 16, 0, 0,
+      "fournit_dix"},
+    C{"SecondEnBas", 2, 4, {}, {}, {{2, 14}}, 3, {10, 13, 15, 20}, 10, 0, 0, "fournit_second"},
+    C{"TroisiemePrend", 2, 4, {}, {}, {{2, 11}, {3, 14}}, 4, {10, 13, 15, 20}, 15, 0, 0, "fournit_monte"},
+    C{"RienPourPrendre", 2, 4, {}, {}, {{2, 15}, {3, 10}}, 4, {11, 14, 20}, 11, 0, 0, "fournit_petite"},
+    C{"EnBasSousLaCoupe", 2, 4, {}, {}, {{3, 14}, {4, 40}}, 1, {10, 17, 20, 30}, 10, 0, 0,
+      "fournit_sous_coupe"},
+    // Leads of the taker's side: the Valet; no trump when the rest are its own or both opponents have
+    // none; the 9 only once the Valet has gone, else a small trump; the As, the 10 once those above are gone.
+    C{"EntameLeValet", 1, 4, {}, {}, {}, 3, {17, 20, 42, 43}, 43, 0, 0, "entame_atout_valet"},
+    C{"SesAtouts", 1, 4, {40, 41, 44, 45, 46, 47, 10, 11}, {}, {}, 3, {17, 20, 42, 43}, 17, 0, 0,
+      "entame_as"},
+    C{"AdversairesSansAtout", 1, 4, {}, {2, 4}, {}, 3, {17, 20, 42, 43}, 17, 0, 0, "entame_as"},
+    C{"UnAdversaireSansAtout", 1, 4, {}, {4}, {}, 3, {17, 20, 42, 43}, 43, 0, 0, "entame_atout_valet"},
+    C{"NeufAttendLeValet", 3, 4, {}, {}, {}, 1, {17, 20, 40, 42}, 40, 0, 0, "entame_petit_atout"},
+    C{"NeufApresLeValet", 3, 4, {43, 10, 11, 12}, {}, {}, 1, {17, 20, 40, 42}, 42, 0, 0, "entame_atout_neuf"},
+    C{"AsApresValetEtNeuf", 1, 4, {43, 42, 10, 11}, {}, {}, 3, {17, 20, 47}, 47, 0, 0, "entame_atout_as"},
+    C{"DixApresLesTrois", 1, 4, {43, 42, 47, 10}, {}, {}, 3, {17, 20, 46}, 46, 0, 0, "entame_atout_dix"},
+    // Plain leads, As first, then a 10 whose As is gone, a small card, Valet, Dame (before a lower suit's
+    // Roi), Roi, a 10 still under its As; trumps last.
+    C{"DixMaitre", 1, 4, {17, 10, 11, 12}, {}, {}, 2, {16, 25, 44}, 16, 0, 0, "entame_dix"},
+    C{"PetiteAvantLeDix", 1, 4, {}, {}, {}, 2, {16, 21, 44}, 21, 0, 0, "entame_petite"},
+    C{"Valet", 1, 4, {}, {}, {}, 2, {13, 26, 44}, 13, 0, 0, "entame_valet"},
+    C{"DameAvantRoi", 1, 4, {}, {}, {}, 2, {15, 24, 44}, 24, 0, 0, "entame_dame"},
+    C{"Roi", 1, 4, {}, {}, {}, 2, {15, 26, 44}, 15, 0, 0, "entame_roi"},
+    C{"DixNonMaitre", 1, 4, {}, {}, {}, 2, {16, 44}, 16, 0, 0, "entame_couleur"},
+    C{"QueDesAtouts", 1, 4, {}, {}, {}, 2, {44, 45}, 44, 0, 0, "entame_atout"},
+    // Trumps: the taker's side plays its master trump on a trump lead; cutting, overtrump keeping the Valet
+    // and 9, else the 9 or Valet, else the lowest small trump; the 8 over the 7 is no overtrump.
+    C{"AtoutMaitreDuPreneur", 2, 4, {}, {}, {{1, 40}}, 4, {20, 43, 44}, 43, 0, 0, "atout_maitre"},
+    C{"SurcoupeGardeValetEtNeuf", 2, 4, {}, {}, {{3, 10}, {4, 44}}, 1, {20, 42, 43, 47}, 47, 0, 0,
+      "surcoupe_econome"},
+    C{"SurcoupeDuNeuf", 2, 4, {}, {}, {{3, 10}, {4, 47}}, 1, {20, 40, 42}, 42, 0, 0, "surcoupe"},
+    C{"PetitAtoutSansSurcoupe", 2, 4, {}, {}, {{3, 10}, {4, 42}}, 1, {20, 40, 44, 47}, 40, 0, 0,
+      "atout_petit"},
+    C{"HuitSurSeptPasSurcoupe", 2, 4, {}, {}, {{3, 10}, {4, 40}}, 1, {20, 41, 44}, 44, 0, 0,
+      "surcoupe_econome"},
+    C{"HuitFauteDeMieux", 2, 4, {}, {}, {{3, 10}, {4, 40}}, 1, {20, 41}, 41, 0, 0, "atout_petit"},
+    C{"CoupeDuValetFauteDeMieux", 2, 4, {}, {}, {{3, 10}}, 4, {20, 43}, 43, 0, 0, "atout_gros"},
+    // Discards: under an opponent, the As of Pique asks for Coeur (5 - 1) with its lowest card below
+    // the 10; under the partner, a lone 10 goes and asks for its suit; else the cheapest card, or a trump.
+    C{"DefausseSousAdversaire", 2, 3, {}, {}, {{1, 22}}, 2, {15, 17, 41, 44}, 41, 4, 1, "defausse_appel"},
+    C{"DixSecSousPartenaire", 2, 3, {}, {}, {{1, 12}, {2, 17}, {3, 10}}, 4, {26, 41, 44, 45}, 26, 2, 0,
+      "defausse_dix"},
+    C{"LaMoinsChere", 2, 4, {}, {}, {{3, 10}}, 4, {25, 31}, 31, 0, 1, "defausse_moins_chere"},
+    C{"AtoutSurLePliDuPartenaire", 2, 4, {}, {}, {{1, 17}}, 3, {40, 43}, 40, 0, 0, "defausse_atout"},
+};
+// clang-format on
+INSTANTIATE_TEST_SUITE_P(Regles, Choisit, ::testing::ValuesIn(Cas),
+                         [](const auto& info) { return std::string(info.param.nom); });
+
+// Each card rule has its case above (the partner's signal has its own test below).
+TEST(Regles, EachRuleHasACase) {
+    std::set<std::string_view> vus{"entame_appel"};
+    for (const auto& c : Cas) vus.insert(c.motif);
+    for (int m = static_cast<int>(Motif::entame_atout_valet); m <= static_cast<int>(Motif::defausse_atout);
+         ++m)
+        EXPECT_EQ(vus.count(identifiant(static_cast<Motif>(m))), 1u) << identifiant(static_cast<Motif>(m));
+}
 
 // A partner's signal is followed when a draw of 1..5 gives 4 or 5, with one draw only.
 TEST(Signal, FollowedTwoTimesInFive) {
@@ -113,7 +153,10 @@ TEST(Signal, FollowedTwoTimesInFive) {
         t.appel[1] = 2; // Sud signalled Carreau
         donnemain(t, 3, {17, 21, 25, 30});
         surletapis(t, {});
-        EXPECT_EQ(t.jeu[3][choisitcarte(t, 3, rnd).slot], static_cast<int>(temoin() * 5) >= 3 ? 21 : 17);
+        const bool suivi = static_cast<int>(temoin() * 5) >= 3;
+        const Choix ch = choisitcarte(t, 3, rnd);
+        EXPECT_EQ(t.jeu[3][ch.slot], suivi ? 21 : 17);
+        EXPECT_EQ(identifiant(ch.motif), suivi ? "entame_appel" : "entame_as");
         EXPECT_EQ(rnd.etat(), temoin.etat());
     }
 }

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
+#include <string_view>
 
 #include "aide.h"
 #include "belote/enchere.h"
@@ -15,8 +17,9 @@ struct CasEnchere {
     const char* nom;
     std::array<int, 5> cinq;
     int retournee;
-    int tour;    // 1 or 2
-    int attendu; // the suit taken, 0: passes
+    int tour;               // 1 or 2
+    int attendu;            // the suit taken, 0: passes
+    std::string_view motif; // the identifier of the rule
 };
 
 class Evaluation : public ::testing::TestWithParam<CasEnchere> {};
@@ -27,29 +30,37 @@ TEST_P(Evaluation, TakesExactlyAtTheThresholds) {
     std::copy(c.cinq.begin(), c.cinq.end(), t.jeu[2].begin() + 1);
     t.liste[6] = static_cast<std::int16_t>(c.retournee);
     t.atout = static_cast<std::int16_t>(c.retournee / 10);
-    if (c.tour == 1)
-        evaluepremiertour(t, 2, t.atout);
-    else
-        evaluesecondtour(t, 2);
+    const Motif m = c.tour == 1 ? evaluepremiertour(t, 2, t.atout) : evaluesecondtour(t, 2);
+    EXPECT_EQ(identifiant(m), c.motif);
     EXPECT_EQ(t.prise, c.attendu ? 1 : 0);
     EXPECT_EQ(t.atout, c.attendu ? c.attendu : c.retournee / 10);
 }
 
 // Two cards of the suit take with the Valet and the 9; three with two of Valet, 9, any As; four always.
-INSTANTIATE_TEST_SUITE_P(
-    Enchere, Evaluation,
-    ::testing::Values(CasEnchere{"ValetRetourneAvecNeuf", {{42, 10, 11, 20, 21}}, 43, 1, 4},
-                      CasEnchere{"AsRetourneAvecValet", {{43, 40, 10, 11, 20}}, 47, 1, 4},
-                      CasEnchere{"AsRetourneAvecNeuf", {{42, 41, 10, 11, 20}}, 47, 1, 4},
-                      CasEnchere{"DeuxValetEtAsSansNeuf", {{40, 17, 11, 20, 21}}, 43, 1, 0},
-                      CasEnchere{"TroisSansValetNiNeuf", {{44, 45, 17, 27, 11}}, 40, 1, 0},
-                      CasEnchere{"TroisValetEtNeuf", {{43, 42, 10, 11, 20}}, 40, 1, 4},
-                      CasEnchere{"Quatre", {{41, 44, 45, 10, 11}}, 40, 1, 4},
-                      CasEnchere{"UneSeule", {{43, 10, 11, 20, 21}}, 40, 1, 0},
-                      CasEnchere{"CarreauAvantCoeur", {{22, 23, 42, 43, 10}}, 16, 2, 2},
-                      CasEnchere{"AsRetourneCompte", {{23, 20, 21, 30, 31}}, 17, 2, 2},
-                      CasEnchere{"PasLaRetournee", {{10, 11, 12, 13, 20}}, 14, 2, 0}),
-    [](const auto& info) { return std::string(info.param.nom); });
+using E = CasEnchere;
+const E CasEncheres[] = {
+    E{"ValetRetourneAvecNeuf", {{42, 10, 11, 20, 21}}, 43, 1, 4, "prend_valet_neuf"},
+    E{"AsRetourneAvecValet", {{43, 40, 10, 11, 20}}, 47, 1, 4, "prend_valet_as"},
+    E{"AsRetourneAvecNeuf", {{42, 41, 10, 11, 20}}, 47, 1, 4, "prend_neuf_as"},
+    E{"DeuxValetEtAsSansNeuf", {{40, 17, 11, 20, 21}}, 43, 1, 0, "passe_deux"},
+    E{"TroisSansValetNiNeuf", {{44, 45, 17, 27, 11}}, 40, 1, 0, "passe_trois"},
+    E{"TroisValetEtNeuf", {{43, 42, 10, 11, 20}}, 40, 1, 4, "prend_valet_neuf"},
+    E{"Quatre", {{41, 44, 45, 10, 11}}, 40, 1, 4, "prend_quatre"},
+    E{"UneSeule", {{37, 10, 11, 20, 21}}, 40, 1, 0, "passe_seule"},
+    E{"CarreauAvantCoeur", {{22, 23, 42, 43, 10}}, 16, 2, 2, "prend_valet_neuf"},
+    E{"AsRetourneCompte", {{23, 20, 21, 30, 31}}, 17, 2, 2, "prend_valet_as"},
+    E{"PasLaRetournee", {{10, 11, 12, 13, 20}}, 14, 2, 0, "passe_second"},
+};
+INSTANTIATE_TEST_SUITE_P(Enchere, Evaluation, ::testing::ValuesIn(CasEncheres),
+                         [](const auto& info) { return std::string(info.param.nom); });
+
+// Each bidding rule has its case above.
+TEST(Enchere, EachRuleHasACase) {
+    std::set<std::string_view> vus;
+    for (const auto& c : CasEncheres) vus.insert(c.motif);
+    for (int m = static_cast<int>(Motif::prend_quatre); m <= static_cast<int>(Motif::passe_second); ++m)
+        EXPECT_EQ(vus.count(identifiant(static_cast<Motif>(m))), 1u) << identifiant(static_cast<Motif>(m));
+}
 
 // Dealer Ouest, turned 7 of Pique; no computer hand takes unless Nord gets `nord`.
 struct CasParole {
