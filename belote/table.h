@@ -90,6 +90,9 @@ class Table {
     // Waits for a line of the bidding panel now shown (1 pass, 2 take or 2..4 a suit), or a slot of Sud.
     virtual Attente attendenchere() = 0;
     virtual Attente attendcarte() = 0;
+    // The whole table drawn again from the rules' state (hands, the turned card, the trick under way), as
+    // a resumed match takes over a table that saw none of it.
+    virtual void retablit() {}
 };
 
 } // namespace tlv::belote
