@@ -99,6 +99,13 @@ void Relais::bascule(bool ausud) {
     if (retabli_) retabli_();
     if (!ausud) return;
     reelle_.retablit();
+    // The turned card, during the bidding: before Sud in the first round, in the middle in the second.
+    if (b_.table.preneur == 0) {
+        if (message2_)
+            reelle_.ramene_retournee(b_.table.liste[6]);
+        else
+            reelle_.presenteretournee(1, b_.table.liste[6]);
+    }
     if (message_) reelle_.message_on(message_->first, message_->second);
     if (message2_) reelle_.message_on2(*message2_);
     for (int p = 1; p <= 2; ++p)

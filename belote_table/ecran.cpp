@@ -38,7 +38,10 @@ class JournalFichier : public Journal {
 } // namespace
 
 Ecran::Ecran(Contexte& ctx)
-    : Form(ctx.pf, 640, 480), ctx_(ctx), b_(ctx.r, ctx.rnd), tapis_(ctx, b_, image, *this) {
+    : Form(ctx.pf, 640, 480), ctx_(ctx), b_(ctx.r, ctx.rnd), tapis_(ctx, b_, image, *this),
+      relais_(
+          tapis_, b_, [this](const Sauvegarde& s) { sauvepartie(s); },
+          [this] { recit_.suite(journal_.get()); }) {
     if (!ctx_.journal.empty()) {
         fichierjournal_ = std::make_unique<std::ofstream>(ctx_.journal, std::ios::app | std::ios::binary);
         // A journal that cannot be opened is no reason to refuse the game.
@@ -76,15 +79,17 @@ void Ecran::Form_Activate() {
     b_.paquet.fauxjeu.clear();
     tapis_.prepare();
     pf.invalide();
+    chargepartie();
     affichelemenu();
     for (;;) {
         if (b_.ecran.arret == 2) {
             hide();
             return;
         }
-        lancelapartie(b_, tapis_);
+        joue();
         // A finished match leaves its result and the score pad in sight until a click, then the Belote menu.
         if (b_.ecran.finpartie && !b_.table.partieencours && b_.ecran.arret == 2) {
+            oubliepartie();
             tapis_.montreresultat();
             attendapresfin();
             affichelemenu();

@@ -4,10 +4,13 @@
 // player leaves.
 #include <fstream>
 #include <memory>
+#include <optional>
 
 #include "belote/belote.h"
 #include "belote/journal.h"
 #include "belote/recit.h"
+#include "belote/relais.h"
+#include "belote/sauvegarde.h"
 #include "belote_table/tapis.h"
 #include "platform/form.h"
 #include "shell/contexte.h"
@@ -69,13 +72,26 @@ class Ecran : public Form, public Joueur {
     // Slot of Sud's hand under the mouse, 0 when none.
     int cartesous(int x, int y) const;
     bool curseur_attente() const;
+    // The saved match: read as Belote opens (a damaged one set aside), written at every point the relay
+    // hands it, played again on "Continuer la partie", removed once the match is over.
+    void chargepartie();
+    void sauvepartie(Sauvegarde s);
+    void reprendpartie();
+    void oubliepartie();
+    // The journal cut back to what it held at the saved point, so that the resumed match repeats no line.
+    void recoupejournal(std::uint64_t taille);
+    // One match on the relay: new, or the saved one resumed.
+    void joue();
 
     Contexte& ctx_;
     Belote b_;
     Tapis tapis_;
     std::unique_ptr<std::ofstream> fichierjournal_;
     std::unique_ptr<Suivi> journal_;
-    Enregistreur recit_; // every deal as it went, for the replay; the journal follows it
+    Enregistreur recit_;               // every deal as it went, for the replay; the journal follows it
+    Relais relais_;                    // the table the rules play on: it saves the match at every point
+    std::optional<Sauvegarde> sauvee_; // a saved match, offered by the menu while no match is played
+    bool reprendre_ = false;           // the menu chose it
     bool active_ = false;
     EtatClic etatclic_ = EtatClic::aucun;
     int choixenchere_ = 0, carteclic_ = 0;

@@ -1,5 +1,6 @@
 // The events of a deal, laid out on the table: where the hands, the turned card, the announcements and the
 // end-of-match run lie and how they move.
+#include "belote/carte.h"
 #include "belote_table/tapis.h"
 #include "platform/plateforme.h"
 #include "socle/carte.h"
@@ -29,6 +30,29 @@ void Tapis::distribue(int joueur, const Main& main, int nombre) {
 
 void Tapis::montremain(int joueur, const Main& main) {
     posecarte(joueur, main, 8, joueur == 1 ? EcartLarge : EcartSerre);
+}
+
+void Tapis::retablit() {
+    const auto& t = b_.table;
+    restaure(0, 0, 480, 480);
+    const bool encheres = t.preneur == 0;
+    for (int j = 1; j <= 4; ++j) {
+        if (encheres)
+            posecarte(j, t.jeu[j], 5, EcartLarge);
+        else
+            montremain(j, t.jeu[j]);
+    }
+    if (encheres) return rafraichit();
+    // Sud is awaited for the trick's card numcarte: the seats before it have played theirs, and the first
+    // of them won the last trick.
+    static constexpr int places[5][2] = {{}, {204, 288}, {276, 192}, {204, 96}, {132, 192}};
+    int j = 1;
+    for (int k = 1; k < t.numcarte; ++k) {
+        j = precedent(j);
+        poseface(places[j][0], places[j][1], b_.ecran.pli[static_cast<std::size_t>(j)]);
+    }
+    if (t.numpli > 1) posepile(cotenous(j));
+    rafraichit();
 }
 
 void Tapis::retourne(int carte) {

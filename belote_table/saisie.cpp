@@ -223,7 +223,7 @@ void Ecran::affichelemenu() {
     pf.curseur(Curseur::Repos);
     // The menu's picture lives while the menu is shown only.
     const Surface fondmenu = chargeimage(ctx_.r.repertoire, "cartei06", pf.facteur());
-    Fmenu menu(ctx_, fondmenu, b_.table.partieencours, b_.paquet);
+    Fmenu menu(ctx_, fondmenu, b_.table.partieencours || sauvee_.has_value(), b_.paquet);
     menu.place(ctx_.r.decalagex, ctx_.r.decalagey);
     pf.montre_modal(menu);
     pf.curseur(avant);
@@ -236,6 +236,8 @@ void Ecran::affichelemenu() {
     } else if (reponse == ReponseMenu::quitter) {
         tapis_.noircit();
         b_.ecran.arret = 2;
+    } else if (reponse == ReponseMenu::continuer && !b_.table.partieencours && sauvee_) {
+        reprendre_ = true;
     } else {
         tapis_.labelmenu(false);
     }

@@ -72,6 +72,7 @@ class Tapis : public Table {
     void curseur(Pointeur c) override { joueur_.curseur(c); }
     Attente attendenchere() override { return joueur_.attendenchere(); }
     Attente attendcarte() override { return joueur_.attendcarte(); }
+    void retablit() override;
 
     // The bidding panel 1 or 2 with this line highlighted (0: none).
     void panneau(int numero, int ligne);

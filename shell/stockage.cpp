@@ -32,6 +32,15 @@ Resultat StockageDisque::ecritparrelais(const std::string& nom, const std::strin
     return ecritfichier(chemin(nom), contenu);
 }
 
+Resultat StockageDisque::retire(const std::string& nom) {
+    if (::unlink(chemin(nom).c_str()) == 0 || errno == ENOENT) return {};
+    return Resultat::echec(errno);
+}
+
+Resultat StockageDisque::metdecote(const std::string& nom, const std::string& vers) {
+    return remplacefichier(chemin(nom), chemin(vers));
+}
+
 Stockage::Presence StockageDisque::presence(const std::string& nom) const {
     const int fd = ::open(chemin(nom).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd >= 0) {
@@ -42,18 +51,21 @@ Stockage::Presence StockageDisque::presence(const std::string& nom) const {
 }
 
 std::optional<std::vector<std::string>> StockageMemoire::litlignes(const std::string& nom) const {
+    if (retires_.contains(nom)) return std::nullopt;
     const auto f = fichiers_.find(nom);
     if (f == fichiers_.end()) return disque_.litlignes(nom);
     return decoupelignes(f->second, longueurmaxligne);
 }
 
 LectureEntiere StockageMemoire::litlignesentieres(const std::string& nom, std::size_t taillemax) const {
+    if (retires_.contains(nom)) return {};
     const auto f = fichiers_.find(nom);
     if (f == fichiers_.end()) return disque_.litlignesentieres(nom, taillemax);
     return {decoupelignes(f->second, std::string::npos), {}};
 }
 
 Resultat StockageMemoire::ecrit(const std::string& nom, std::string_view contenu) {
+    retires_.erase(nom);
     fichiers_[nom] = std::string(contenu);
     return {};
 }
@@ -64,8 +76,23 @@ Resultat StockageMemoire::ecritparrelais(const std::string& nom, const std::stri
 }
 
 Stockage::Presence StockageMemoire::presence(const std::string& nom) const {
+    if (retires_.contains(nom)) return Presence::absent;
     if (fichiers_.contains(nom)) return Presence::present;
     return disque_.presence(nom) == Presence::present ? Presence::present : Presence::absent;
+}
+
+Resultat StockageMemoire::retire(const std::string& nom) {
+    fichiers_.erase(nom);
+    retires_.insert(nom);
+    return {};
+}
+
+Resultat StockageMemoire::metdecote(const std::string& nom, const std::string& vers) {
+    const LectureEntiere l = litlignesentieres(nom, taillemaxlecture);
+    std::string contenu;
+    for (const auto& ligne : l.lignes) contenu += ligne + '\n';
+    if (Resultat r = ecrit(vers, contenu); !r) return r;
+    return retire(nom);
 }
 
 } // namespace tlv

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -37,6 +38,11 @@ class Stockage {
     virtual Resultat ecritparrelais(const std::string& nom, const std::string& relais,
                                     std::string_view contenu) = 0;
 
+    // The file `nom` removed; done when it is gone, or was not there.
+    virtual Resultat retire(const std::string& nom) = 0;
+    // The file `nom` set aside under the name `vers`, replacing it; never removed.
+    virtual Resultat metdecote(const std::string& nom, const std::string& vers) = 0;
+
     // Whether the file `nom` is there to be read, before the defaults are made.
     enum class Presence { present, absent, illisible };
     virtual Presence presence(const std::string& nom) const = 0;
@@ -54,6 +60,8 @@ class StockageDisque final : public Stockage {
     Resultat ecrit(const std::string& nom, std::string_view contenu) override;
     Resultat ecritparrelais(const std::string& nom, const std::string& relais,
                             std::string_view contenu) override;
+    Resultat retire(const std::string& nom) override;
+    Resultat metdecote(const std::string& nom, const std::string& vers) override;
     Presence presence(const std::string& nom) const override;
 };
 
@@ -71,10 +79,14 @@ class StockageMemoire final : public Stockage {
                             std::string_view contenu) override;
     // A file the disk cannot give starts the session with its default: absent.
     Presence presence(const std::string& nom) const override;
+    // The session's copy goes; the disk's is hidden for the rest of the session.
+    Resultat retire(const std::string& nom) override;
+    Resultat metdecote(const std::string& nom, const std::string& vers) override;
 
   private:
     StockageDisque disque_;
     std::map<std::string, std::string, std::less<>> fichiers_;
+    std::set<std::string, std::less<>> retires_;
 };
 
 } // namespace tlv
