@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <stdexcept>
@@ -257,6 +258,11 @@ bool Plateforme::ouvre_url(const std::string& url) {
 }
 bool Plateforme::lance(const std::string& programme) {
     return p_->bureau->lance(programme);
+}
+void Plateforme::rapporte(const std::string& ligne) {
+    if (!p_->robot) return;
+    std::printf("%s\n", ligne.c_str());
+    std::fflush(stdout);
 }
 
 } // namespace tlv

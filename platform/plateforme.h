@@ -96,6 +96,9 @@ class Plateforme {
     // The desktop (`Bureau`).
     bool ouvre_url(const std::string& url);
     bool lance(const std::string& programme);
+    // A robot run prints `ligne` on stdout, where it reports the sounds and the desktop's services, so that a
+    // script's test reads what a screen told the player; other runs print nothing.
+    void rapporte(const std::string& ligne);
 
   private:
     struct Parties;
