@@ -91,9 +91,11 @@ void Tapis::effaceconseil() {
 
 void Tapis::ecritconseils(int conseils) {
     if (conseils <= 0) return;
-    Polices& po = pf_.polices();
-    const int t = ctx_.r.taille1, h = po.hauteur(t) + 4;
+    Polices& po = pf_.polices_texte();
     const std::string texte = "Conseils demandés\u00a0: " + std::to_string(conseils);
+    int t = ctx_.r.taille2;
+    while (t > TailleMin && po.largeur(texte, t) > ZonePad.w - 2 * Marge) --t;
+    const int h = po.hauteur(t) + 4;
     // A line apart under the deals' lines; over the last one when the pad is full.
     const int y = std::min(ZonePad.y + 14 * lignescore_ + 4, ZonePad.y + ZonePad.h - h);
     fill(fond_, ZonePad.x, y, ZonePad.w, h, Noir);
