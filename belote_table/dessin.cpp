@@ -42,6 +42,10 @@ void Tapis::prepare() {
     }
     souslabel_ = Surface(152, 34, 0, pf_.facteur());
     bitblt(souslabel_, 0, 0, 152, 34, ecranbis_, 484, 442);
+    sousconseil_ = Surface(ZoneConseil.w, ZoneConseil.h, 0, pf_.facteur());
+    bitblt(sousconseil_, 0, 0, ZoneConseil.w, ZoneConseil.h, ecranbis_, ZoneConseil.x, ZoneConseil.y);
+    souspad_ = Surface(ZonePad.w, ZonePad.h, 0, pf_.facteur());
+    conseilmontre_ = conseilallume_ = false;
     labelsposes_ = false;
     fond_.redimensionne(640, 480);
     bitblt(fond_, 0, 0, 640, 480, ecranbis_, 0, 0);
@@ -284,20 +288,22 @@ void Tapis::afficheletapis() {
                    Entete);
         po.imprime(ecranbis_, (80 - po.largeur(tx[Texte::Eux], t2)) / 2 + 561, ye, tx[Texte::Eux], t2,
                    Entete);
+        dessine_label_conseil(ecranbis_, false);
         labelsposes_ = true;
     }
     bitblt(fond_, 0, 0, 640, 480, ecranbis_, 0, 0);
-    menuallume_ = false;
+    menuallume_ = conseilallume_ = conseilmontre_ = false;
     pf_.invalide();
 }
 
 void Tapis::remetletapis() {
     bitblt(fond_, 0, 0, 640, 480, ecranbis_, 0, 0);
-    menuallume_ = false;
+    menuallume_ = conseilallume_ = conseilmontre_ = false;
 }
 
 void Tapis::noircit() {
     fill(fond_, 0, 0, 640, 480, 0);
+    conseilmontre_ = false;
 }
 
 } // namespace tlv::belote

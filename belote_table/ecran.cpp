@@ -90,7 +90,7 @@ void Ecran::Form_Activate() {
         // A finished match leaves its result and the score pad in sight until a click, then the Belote menu.
         if (b_.ecran.finpartie && !b_.table.partieencours && b_.ecran.arret == 2) {
             oubliepartie();
-            tapis_.montreresultat();
+            tapis_.montreresultat(conseils_);
             attendapresfin();
             affichelemenu();
         }
@@ -104,6 +104,7 @@ void Ecran::Form_KeyDown(Touche code, int) {
         return;
     }
     if (touche_enchere(code) || touche_carte(code)) return;
+    if (code == touche_caractere('C') && demandeconseil()) return;
     // As a click does, the keys cut the pause under way short.
     if (action) {
         clic_ = true;

@@ -52,6 +52,8 @@ class Ecran : public Form, public Joueur {
     int carteclic() const { return carteclic_; }
     // A right click not yet consumed: the flag that cuts pauses short.
     bool clic() const { return clic_; }
+    // The advice asked since the match began.
+    int conseils() const { return conseils_; }
 
   private:
     // The Belote menu over the table, and what its answer does.
@@ -60,6 +62,9 @@ class Ecran : public Form, public Joueur {
     void ouvremenu();
     // The last trick shown, from its pile or its key.
     void montredernierpli();
+    // Sud's advice, from its label or its key, while Sud is awaited: shown, or put away when it is shown.
+    // False when Sud is not awaited.
+    bool demandeconseil();
     // The keys in the bidding panels and on Sud's hand; false for a key they do not use now.
     bool touche_enchere(Touche code);
     bool touche_carte(Touche code);
@@ -102,6 +107,7 @@ class Ecran : public Form, public Joueur {
     int sourisx_ = -1, sourisy_ = -1; // where the mouse was last seen on the table
     int focusenchere_ = 1;            // the bidding line Entrée chooses
     int focuscarte_ = 0;              // the slot of Sud's hand Entrée plays
+    int conseils_ = 0;                // advice asked in the match under way
 };
 
 } // namespace tlv::belote

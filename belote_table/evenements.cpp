@@ -16,6 +16,7 @@ constexpr int EcartLarge = 30, EcartSerre = 15;
 
 void Tapis::nouvelledonne() {
     restaure(0, 0, 480, 480);
+    conseilallume_ = false;
     restaure(480, 0, 160, 44);
     rafraichit();
 }

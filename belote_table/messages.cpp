@@ -109,7 +109,7 @@ void Tapis::message_off2(int retournee) {
     monrefresh(BoiteX, BoiteY, BoiteL, BoiteH);
 }
 
-void Tapis::montreresultat() {
+void Tapis::montreresultat(int conseils) {
     const Textes& tx = ctx_.r.textes;
     const int n = b_.table.totalnous, e = b_.table.totaleux;
     const std::string l1 = n > e   ? tx[Texte::VousGagnez] + " " + tx[Texte::LaPartie]
@@ -122,6 +122,7 @@ void Tapis::montreresultat() {
     const int t = ctx_.r.taille2;
     imprime_releve((480 - po.largeur(PourContinuer, t)) / 2, BoiteY + 96 + 8, PourContinuer, t, false,
                    CyanSombre);
+    ecritconseils(conseils);
     pf_.invalide();
 }
 

@@ -66,6 +66,7 @@ void Ecran::joue() {
     } else {
         // A new match takes the saved one's place at its first save.
         sauvee_.reset();
+        conseils_ = 0;
         relais_.nouvellepartie();
     }
     lancelapartie(b_, relais_);

@@ -1,6 +1,7 @@
 // The player's mouse on the table: bidding lines, Sud's cards, the "Menu" label and the last trick.
 #include <algorithm>
 
+#include "belote/conseil.h"
 #include "belote/legalite.h"
 #include "belote_table/ecran.h"
 #include "belote_table/fmenu.h"
@@ -22,6 +23,14 @@ bool surpanneau(int x, int y) {
 }
 bool surpile(int x, int y) {
     return (x < 71 && y < 96) || (x > 409 && x < 480 && y > 384 && y < 480);
+}
+bool surconseil(int x, int y) {
+    const Rect& z = ZoneConseil;
+    return x >= z.x && x < z.x + z.w && y >= z.y && y < z.y + z.h;
+}
+// Sud is awaited: a bid in either round, or a card.
+bool tourdesud(EtatClic e) {
+    return e == EtatClic::enchere1 || e == EtatClic::enchere2 || e == EtatClic::carte;
 }
 
 // The line of bidding panel `numero` under (x, y): 0 inside the panel but on no line, -1 off it.
@@ -50,6 +59,7 @@ void Ecran::MouseDown(int button, int, int x, int y) {
         return;
     }
     if (button != bouton::Gauche) return;
+    if (surconseil(x, y) && demandeconseil()) return;
     if (etatclic_ == EtatClic::enchere1 || etatclic_ == EtatClic::enchere2) {
         const int ligne = etatclic_ == EtatClic::enchere1 ? survol1_ : survol2_;
         if (ligne > 0) {
@@ -76,6 +86,28 @@ void Ecran::ouvremenu() {
     const EtatClic avant = etatclic_;
     affichelemenu();
     if (b_.ecran.arret < 1) etatclic_ = avant;
+}
+
+bool Ecran::demandeconseil() {
+    if (!tourdesud(etatclic_)) return false;
+    if (tapis_.conseilmontre()) {
+        tapis_.effaceconseil();
+        return true;
+    }
+    const Conseil c = conseille(b_.table, etatclic_, b_.rnd);
+    if (c.choix == 0) return false;
+    ++conseils_;
+    tapis_.montreconseil(c.phrase);
+    pf.rapporte("conseil " + std::string(identifiant(c.motif)) + " " + c.phrase);
+    // The advised line or card takes the keys' focus: Entrée then follows the advice.
+    if (etatclic_ == EtatClic::carte) {
+        focuscarte_ = c.choix;
+        montrefocuscarte();
+    } else {
+        focusenchere_ = c.choix;
+        surlignefocus();
+    }
+    return true;
 }
 
 void Ecran::montredernierpli() {
@@ -176,6 +208,7 @@ bool Ecran::touche_carte(Touche code) {
 
 void Ecran::MouseMove(int, int, int x, int y) {
     sourisx_ = x, sourisy_ = y;
+    tapis_.labelconseil(tourdesud(etatclic_) && surconseil(x, y));
     if (etatclic_ == EtatClic::enchere1 || etatclic_ == EtatClic::enchere2) {
         const int numero = etatclic_ == EtatClic::enchere1 ? 1 : 2;
         int& survol = numero == 1 ? survol1_ : survol2_;
@@ -199,12 +232,14 @@ void Ecran::MouseMove(int, int, int x, int y) {
 Attente Ecran::attendenchere() {
     choixenchere_ = 0;
     while (choixenchere_ == 0 && b_.ecran.arret == 0) pf.attend_joueur();
+    tapis_.effaceconseil();
     return {choixenchere_, b_.ecran.arret};
 }
 
 Attente Ecran::attendcarte() {
     // `carteclic_` was cleared when the card was asked for: a click during the prompt stands.
     while (carteclic_ == 0 && b_.ecran.arret == 0) pf.attend_joueur();
+    tapis_.effaceconseil();
     const Attente r{carteclic_, b_.ecran.arret};
     carteclic_ = 0;
     return r;

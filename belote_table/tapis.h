@@ -15,6 +15,10 @@ namespace tlv::belote {
 
 // The suit icons of the second-round panel: three 44-pixel tiles from here, inside the box's frame.
 constexpr int IconeX = 238, IconeY = 236;
+// The "Conseil" label, its hot area: the cloth's bottom left corner, beside Sud's hand, where no card and no
+// mark ever lies. The advice's box lies over the score pad, from its top.
+constexpr Rect ZoneConseil{4, 446, 68, 30};
+constexpr Rect ZonePad{484, 70, 152, 294};
 
 // The player's side of the port: the waits, which a click cuts short, and what a click means now.
 class Joueur {
@@ -84,8 +88,16 @@ class Tapis : public Table {
     void noircit();
     // The last trick over the darkened table for a second, then the table as it was.
     void affichedernierpli();
-    // After a finished match: the result, both totals and how to go on, over the table.
-    void montreresultat();
+    // After a finished match: the result, both totals and how to go on, over the table; under the pad's
+    // last line, how many advice the player asked when there were some.
+    void montreresultat(int conseils = 0);
+    // The "Conseil" label, highlighted while the mouse is over it and advice may be asked; drawn only when
+    // that changes.
+    void labelconseil(bool allume);
+    // Sud's advice in a box over the score pad, a new one in place of the one shown; the pad back as it was.
+    void montreconseil(const std::string& phrase);
+    void effaceconseil();
+    bool conseilmontre() const { return conseilmontre_; }
 
     // Slot of Sud's hand under x (relative to the row's left end), 0 when none.
     static int jaiclique(const Main& jeu, int largeur, int x);
@@ -114,6 +126,9 @@ class Tapis : public Table {
     void imprime_releve(int x, int y, const std::string& texte, int points, bool allume,
                         std::uint32_t sombre);
     void dessine_label_menu(bool allume);
+    void dessine_label_conseil(Surface& s, bool allume);
+    // The count of advice asked, on the pad's first free line.
+    void ecritconseils(int conseils);
     // The message box at (100, y), nothing saved.
     void boite(int y, const std::string& ligne1, const std::string& ligne2);
     // The small stack of backs in the hot area of the side that won the last trick (Sud and Nord: nous).
@@ -144,6 +159,10 @@ class Tapis : public Table {
     // labels, which it keeps for the whole game.
     Surface souslabel_;
     bool labelsposes_ = false;
+    Surface sousconseil_; // the table as loaded under the "Conseil" label
+    Surface souspad_;     // the pad under the advice's box while it is shown
+    bool conseilallume_ = false;
+    bool conseilmontre_ = false;
 };
 
 } // namespace tlv::belote

@@ -191,6 +191,38 @@ TEST_F(Table, ACardClickedDuringThePromptEndsItAndIsPlayed) {
     EXPECT_EQ(e.carteclic(), 0) << "later pauses are not cut by it";
 }
 
+// Sud's advice, by its key or its label: only while Sud is awaited, over the pad and never over the table;
+// asked again it goes, and the card played takes it away, the pad as it was. Each one shown counts, and the
+// count is written under the pad at the end of the match.
+TEST_F(Table, AdviceShowsOverThePadWhileSudIsAwaitedAndLeavesItAsItWas) {
+    const Touche c = touche_caractere('C');
+    const int lx = ZoneConseil.x + ZoneConseil.w / 2, ly = ZoneConseil.y + ZoneConseil.h / 2;
+    t.ecritscore(81, 81);
+    const Surface libre = t.fond();
+    e.Form_KeyDown(c, 0);
+    e.MouseDown(bouton::Gauche, 0, lx, ly);
+    EXPECT_TRUE(memes_pixels(libre, t.fond(), Rect{0, 0, 640, 480})) << "Sud is not awaited";
+    e.belote().table.numcarte = 1; // Sud leads
+    attend_carte(e);
+    const Surface avant = t.fond();
+    const auto montre = [&] { return !memes_pixels(avant, t.fond(), ZonePad); };
+    e.Form_KeyDown(c, 0);
+    EXPECT_TRUE(montre());
+    EXPECT_TRUE(memes_pixels(avant, t.fond(), Rect{0, 0, 480, 480})) << "the table stays in sight";
+    e.Form_KeyDown(c, 0);
+    EXPECT_FALSE(montre());
+    e.MouseDown(bouton::Gauche, 0, lx, ly);
+    EXPECT_TRUE(montre());
+    banc.robot.commandes(Robot::analyse("clic 110 430\nattends\n"));
+    EXPECT_EQ(e.attendcarte().choix, 1);
+    EXPECT_FALSE(montre()) << "the pad as it was";
+    EXPECT_EQ(e.conseils(), 2);
+    t.montreresultat(0);
+    EXPECT_FALSE(montre());
+    t.montreresultat(e.conseils());
+    EXPECT_TRUE(montre());
+}
+
 // Valider with cards still in the pack says which.
 TEST(Editeur, ValiderSaysWhichCardsAreMissing) {
     Banc banc;

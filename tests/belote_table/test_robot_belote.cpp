@@ -22,13 +22,15 @@ constexpr const char* Menu = "clic 560 460\nattends\n";          // the table's 
 
 // Sud takes whenever it is asked, then tries its cards from left to right until one is accepted (a
 // refused card is asked again). Clicks that mean nothing at a wait are ignored by the table, and below
-// the lines of the Belote menu (y 470), they mean nothing there either.
-std::string joue(int tours, int capture_au_tour = -1, const std::string& capture = "") {
+// the lines of the Belote menu (y 470), they mean nothing there either. With `conseil`, the player asks
+// for advice (the C key) before every click.
+std::string joue(int tours, int capture_au_tour = -1, const std::string& capture = "", bool conseil = false) {
+    const std::string c = conseil ? "touche C\nattends\n" : "";
     std::string s;
     for (int i = 0; i < tours; ++i) {
-        s += "clic 260 260\nattends\n";
+        s += c + "clic 260 260\nattends\n";
         for (int k = 0; k < 15; ++k)
-            s += "clic " + std::to_string(105 + 15 * ((k + 7 * i) % 15)) + " 470\nattends\n";
+            s += c + "clic " + std::to_string(105 + 15 * ((k + 7 * i) % 15)) + " 470\nattends\n";
         if (i == capture_au_tour) s += "capture " + capture + "\n";
     }
     return s;
@@ -168,6 +170,28 @@ TEST(BeloteRobot, TheLastTrickViewShowsItsFourCardsAndTheStackLiesInTheWinnersHo
     // Est and Ouest won the last trick: their stack, top left; the other hot area is bare cloth.
     EXPECT_FALSE(memes_pixels(table, *tapis, Rect{0, 0, 71, 96}));
     EXPECT_TRUE(memes_pixels(table, *tapis, Rect{410, 385, 70, 95}));
+}
+
+// Advice asked before every bid and card is told on stdout with its rule, and changes nothing of the match:
+// the journal is the one of the same play without it.
+TEST(BeloteRobot, AdviceIsToldWithItsRuleAndChangesNothingOfTheMatch) {
+    const auto partie = [](bool conseil, std::string& sortie) {
+        Programme p;
+        const std::string journal = p.dossier() + "/journal.txt";
+        const auto r = p.lance(std::string(Ouvre) + Nouvelle + joue(10, -1, "", conseil),
+                               "--graine 7 --journal " + journal);
+        EXPECT_EQ(r.code, 0) << r.erreurs;
+        sortie = r.sortie;
+        return p.fichier(journal);
+    };
+    std::string avec, sans;
+    const std::string j = partie(true, avec);
+    EXPECT_NE(j.find("pli n=8"), std::string::npos) << "a whole deal was played";
+    EXPECT_EQ(j, partie(false, sans));
+    EXPECT_TRUE(std::regex_search(
+        avec, std::regex("\nconseil (prend|passe)_[a-z_]+ Conseil\u00a0: (prenez|passez) ")))
+        << avec;
+    EXPECT_TRUE(std::regex_search(avec, std::regex("\nconseil [a-z_]+ Conseil\u00a0: jouez (le |la |l')")));
 }
 
 // The deal editor filled with the whole pack: every card's label inside its slot, the frames untouched.
