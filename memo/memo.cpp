@@ -15,9 +15,11 @@ namespace tlv::memo {
 namespace {
 using E = EtatClicMemo;
 using R = ReponseMemo;
+constexpr Rect Cellules{36, 48, 568, 384}; // the cards' places, 8 x 4
 } // namespace
 
-Memo::Memo(Contexte& c) : Form(c.pf, 640, 480), tictac(c.pf, 1000, [this] { seconde_ecoulee(); }), ctx(c) {}
+Memo::Memo(Contexte& c)
+    : Form(c.pf, 640, 480), tictac(c.pf, 1000, [this] { seconde_ecoulee(); }), ctx(c), pause_(c.pf, c.r) {}
 
 void Memo::Form_Load() {
     jouemusik(pf, ctx.util, ctx.r, "cartem02");
@@ -174,6 +176,14 @@ void Memo::ouvremenu() {
 
 void Memo::MouseMove(int, int, int x, int y) {
     if (carteattendue() && suitsurvol(x, y)) affichepetit(survol);
+}
+
+void Memo::fenetre(bool active) {
+    if (active || !tictac.armee()) return;
+    // The cards' places, the clean cloth: no card is seen, face or back, while the clock holds.
+    Surface table = image;
+    bitblt(table, Cellules.x, Cellules.y, Cellules.w, Cellules.h, tapis_, Cellules.x, Cellules.y);
+    pause_.montre(table, Cellules);
 }
 
 void Memo::seconde_ecoulee() {

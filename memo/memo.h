@@ -7,6 +7,7 @@
 #include "platform/minuterie.h"
 #include "regles/plateau.h"
 #include "shell/contexte.h"
+#include "shell/pause.h"
 
 namespace tlv::memo {
 
@@ -63,6 +64,10 @@ class Memo : public Form, public ChoixPaire<EtatClicMemo, Place> {
     void Form_KeyDown(Touche code, int shift) override;
     void MouseDown(int button, int shift, int x, int y) override;
     void MouseMove(int button, int shift, int x, int y) override;
+    // The player leaving the window pauses a game whose clock runs: the clock holds under the notice.
+    void fenetre(bool active) override;
+    // The clock counts only while the table is on top (a dialog over it, the pause's notice).
+    void recouvert(bool oui) override { tictac.suspend(oui); }
     void seconde_ecoulee();
 
     Contexte& ctx;
@@ -82,6 +87,7 @@ class Memo : public Form, public ChoixPaire<EtatClicMemo, Place> {
     Surface tapis_;  // the clean table ("cartei01")
     Surface tampon_; // the card sheet ("cartei08")
     Surface masque_; // the mask sheet ("cartei07")
+    Pause pause_;
 };
 
 } // namespace tlv::memo

@@ -87,6 +87,9 @@ void Boucle::monrefresh() {
 void Boucle::montre_modal(Calque& f, bool reactive_dessous) {
     f.load();
     f.visible = true;
+    // The screen below is told it is covered, and on top again when this one goes, however it goes.
+    Calque* const dessous = p_.pile.dessus();
+    if (dessous) dessous->recouvert(true);
     p_.pile.empile(f);
     p_.presentation.invalide();
     p_.source.ecran_montre(f);
@@ -95,6 +98,7 @@ void Boucle::montre_modal(Calque& f, bool reactive_dessous) {
         while (f.visible) attend_joueur();
     } catch (...) {
         p_.pile.retire(f);
+        if (dessous) dessous->recouvert(false);
         // Closing the window mid-screen still runs the screen's unloading (it saves what it must).
         try {
             f.unload();
@@ -103,6 +107,7 @@ void Boucle::montre_modal(Calque& f, bool reactive_dessous) {
         throw;
     }
     p_.pile.retire(f);
+    if (dessous) dessous->recouvert(false);
     p_.presentation.invalide();
     if (reactive_dessous && !p_.pile.vide() && p_.pile.dessus()->visible) p_.pile.dessus()->Form_Activate();
 }

@@ -35,6 +35,11 @@ class Calque {
     virtual void oublie_modifications() = 0;
 
     virtual void route(const Entree& e) = 0;
+    // The window lost the player's attention (focus left, minimised, hidden) or got it back: told to every
+    // screen shown, not only the top one.
+    virtual void fenetre(bool active) { (void)active; }
+    // A screen is shown modally over this one (true), or it went and this one is on top again (false).
+    virtual void recouvert(bool oui) { (void)oui; }
     // Typing a name: the keys say nothing of how the player moves about.
     virtual bool saisit_texte() const { return false; }
 };

@@ -60,12 +60,22 @@ constexpr int Gauche = 1, Droit = 2, Milieu = 4;
 }
 
 struct Entree {
-    enum class Type { SourisBas, SourisHaut, SourisBouge, Touche, Caractere, Quitter } type = Type::Quitter;
+    // Fenetre: the window lost the player's attention (focus left, minimised, hidden) or got it back.
+    enum class Type {
+        SourisBas,
+        SourisHaut,
+        SourisBouge,
+        Touche,
+        Caractere,
+        Fenetre,
+        Quitter
+    } type = Type::Quitter;
     int x = 0, y = 0; // screen pixels
     int bouton = 0;
     int maj = 0;
     Touche code = Touche::Aucune;
-    std::string texte; // Caractere (UTF-8)
+    std::string texte;  // Caractere (UTF-8)
+    bool active = true; // Fenetre: the player is back
 };
 
 } // namespace tlv

@@ -136,6 +136,7 @@ void Form::route(const Entree& e) {
     case Entree::Type::Caractere:
         Form_KeyPress(e.texte);
         return;
+    case Entree::Type::Fenetre: // told to every screen by `fenetre`
     case Entree::Type::Quitter:
         return;
     }

@@ -1,5 +1,7 @@
 #include "minuterie.h"
 
+#include <algorithm>
+
 #include "plateforme.h"
 
 namespace tlv {
@@ -14,8 +16,17 @@ Minuterie::~Minuterie() {
 }
 
 void Minuterie::active(bool oui) {
-    if (oui && !actif_) echeance_ = pf_.ms() + intervalle_;
+    if (oui && !actif_) echeance_ = pf_.ms() + intervalle_, reste_ = intervalle_;
     actif_ = oui;
+}
+
+void Minuterie::suspend(bool oui) {
+    if (oui == suspendue_) return;
+    suspendue_ = oui;
+    if (oui)
+        reste_ = std::max<std::int64_t>(0, echeance_ - pf_.ms());
+    else
+        echeance_ = pf_.ms() + reste_;
 }
 
 void Minuterie::declenche(std::int64_t maintenant) {

@@ -17,7 +17,13 @@ class Minuterie final : public Declenchable {
     Minuterie& operator=(const Minuterie&) = delete;
 
     void active(bool oui);
-    bool active() const override { return actif_; }
+    // Fires: enabled and not suspended.
+    bool active() const override { return actif_ && !suspendue_; }
+    // Enabled by its owner, suspended or not.
+    bool armee() const { return actif_; }
+    // Suspended, it keeps the time left to its next call and goes on from there when resumed: a game clock
+    // held while the player cannot play counts only the time played. Apart from enabling.
+    void suspend(bool oui);
     void intervalle(int ms) { intervalle_ = ms > 0 ? ms : 1; }
     // The platform's own timers (a clip) do not wake the program's waits nor redraw the whole screen.
     void interne(bool oui) { interne_ = oui; }
@@ -38,7 +44,9 @@ class Minuterie final : public Declenchable {
     bool actif_ = false;
     bool en_cours_ = false;
     bool interne_ = false;
+    bool suspendue_ = false;
     std::int64_t echeance_ = 0;
+    std::int64_t reste_ = 0; // suspended: ms from the resumption to the next call
 };
 
 } // namespace tlv

@@ -252,6 +252,11 @@ Curseur Plateforme::curseur_actuel() const {
 bool Plateforme::clavier() const {
     return p_->routage.clavier();
 }
+
+bool Plateforme::fenetre_active() const {
+    return p_->routage.fenetre_active();
+}
+
 TouchesCommunes Plateforme::installe_touches_communes(TouchesCommunes t) {
     return p_->routage.installe_touches_communes(std::move(t));
 }

@@ -93,6 +93,8 @@ class Plateforme {
 
     // The input (`Routage`).
     bool clavier() const;
+    // The window has the player's attention (`Routage::fenetre_active`).
+    bool fenetre_active() const;
     TouchesCommunes installe_touches_communes(TouchesCommunes t);
     void pousse(const Entree& e);
 

@@ -117,6 +117,11 @@ Robot::Commande Robot::lit_commande(const std::string& verbe, const std::vector<
         c.type = Commande::Type::Attends;
         if (args.size() > 1) mauvaise(numero, brute, "une durée au plus");
         if (args.size() == 1) c.duree_ms = duree(numero, brute, args[0]);
+    } else if (verbe == "fenetre") {
+        c.type = Commande::Type::Fenetre;
+        if (args.size() != 1 || (args[0] != "active" && args[0] != "inactive"))
+            mauvaise(numero, brute, "« active » ou « inactive » attendu");
+        c.active = args[0] == "active";
     } else if (verbe == "capture") {
         c.type = Commande::Type::Capture;
         if (args.empty() || args.size() > 2) mauvaise(numero, brute, "un nom de fichier attendu");
@@ -176,13 +181,26 @@ void Robot::branche(const BrancheRobot& b) {
     nomme_ecrans_ = std::getenv("TLV_ROBOT_ECRANS") != nullptr;
 }
 
+namespace {
+// The window's events (closing it, a resize) still count in a robot run, but the script alone says when the
+// player leaves the window: where the test's window has the focus says nothing of the player.
+struct SansFenetre final : Destinataire {
+    Destinataire& d;
+    explicit SansFenetre(Destinataire& dest) : d(dest) {}
+    void recoit(const Entree& e) override {
+        if (e.type != Entree::Type::Fenetre) d.recoit(e);
+    }
+};
+} // namespace
+
 bool Robot::releve(Destinataire& d) {
-    // The window's events (closing it, a resize) still count in a robot run.
-    return sdl_->releve(d);
+    SansFenetre s(d);
+    return sdl_->releve(s);
 }
 
 bool Robot::attend(int delai_ms, Destinataire& d) {
-    return sdl_->attend(delai_ms, d);
+    SansFenetre s(d);
+    return sdl_->attend(delai_ms, s);
 }
 
 bool Robot::tour_du_joueur(const Delai& delai, Destinataire& d) {
@@ -257,6 +275,13 @@ void Robot::execute(const Commande& c) {
         }
         if (!presentation_->capture(c.texte)) *journal_ << "capture impossible : " << c.texte << '\n';
         break;
+    case Commande::Type::Fenetre: {
+        // As SDL's window events come: through the routing, to every screen shown.
+        Entree e;
+        e.type = Entree::Type::Fenetre, e.active = c.active;
+        routage_->pousse(e);
+        break;
+    }
     case Commande::Type::Attends:
         break;
     }

@@ -1,7 +1,7 @@
 #pragma once
 // The robot player: a script of inputs, waits and captures fed to the real program at every wait for the
 // player, on the virtual clock. It is the platform's input source in a robot run: the window's own events
-// still come from SDL, the player's from the script.
+// still come from SDL, the player's from the script, the player leaving the window and coming back too.
 #include <cstdint>
 #include <iostream>
 #include <stdexcept>
@@ -34,12 +34,13 @@ struct ErreurScript : std::runtime_error {
 class Robot final : public SourceEntrees {
   public:
     struct Commande {
-        enum class Type { Clic, ClicDroit, Survol, Touche, Texte, Attends, Capture } type;
+        enum class Type { Clic, ClicDroit, Survol, Touche, Texte, Attends, Capture, Fenetre } type;
         int x = 0, y = 0, maj = 0;
         Touche code = Touche::Aucune;
         std::string texte;         // character of a key, text typed, or capture file
         std::int64_t duree_ms = 0; // attends N, capture FILE N
         bool differee = false;     // capture FILE N: taken N seconds later
+        bool active = true;        // fenetre active (the player is back) or inactive (gone)
         int ligne = 0;
     };
 

@@ -1,6 +1,8 @@
 #include "routage.h"
 
+#include <algorithm>
 #include <utility>
+#include <vector>
 
 #include "calque.h"
 #include "pile.h"
@@ -20,8 +22,19 @@ bool Routage::touche_fenetre(const Entree& e) {
     return true;
 }
 
+void Routage::fenetre(bool active) {
+    fenetre_active_ = active;
+    // A copy: a screen told may show another above it, modally, before the next is told; one gone meanwhile
+    // is not told.
+    const std::vector<Calque*> calques = pile_.calques();
+    for (Calque* c : calques)
+        if (std::ranges::find(pile_.calques(), c) != pile_.calques().end() && c->visible) c->fenetre(active);
+    presentation_.invalide();
+}
+
 void Routage::recoit(const Entree& e) {
     if (e.type == Entree::Type::Quitter) throw Quitter{};
+    if (e.type == Entree::Type::Fenetre) return fenetre(e.active);
     if (touche_fenetre(e)) return;
     if (e.type == Entree::Type::Touche && touches_communes_) {
         // Called from a copy: they may open a screen, and others may be installed before it closes.

@@ -31,16 +31,21 @@ class Routage final : public Destinataire {
     TouchesCommunes installe_touches_communes(TouchesCommunes t);
     // The player's last input came from the keys, not the mouse.
     bool clavier() const { return clavier_; }
+    // The window has the player's attention: no `Fenetre` input has said it lost it since it last came back.
+    bool fenetre_active() const { return fenetre_active_; }
 
   private:
     // F11 or Alt+Entrée: switches, and the key goes no further.
     bool touche_fenetre(const Entree& e);
+    // Tells every screen shown that the window lost the player's attention or got it back.
+    void fenetre(bool active);
 
     const PileCalques& pile_;
     Presentation& presentation_;
     std::deque<Entree> file_;
     TouchesCommunes touches_communes_;
     bool clavier_ = false;
+    bool fenetre_active_ = true;
 };
 
 } // namespace tlv

@@ -65,6 +65,25 @@ bool traduit_touche(const SDL_KeyboardEvent& ev, Entree& e) {
     return e.code != Touche::Aucune;
 }
 
+// The window losing the player's attention, or getting it back; false for its other events.
+bool traduit_fenetre(const SDL_WindowEvent& ev, Entree& e) {
+    e.type = Entree::Type::Fenetre;
+    switch (ev.event) {
+    case SDL_WINDOWEVENT_FOCUS_LOST:
+    case SDL_WINDOWEVENT_MINIMIZED:
+    case SDL_WINDOWEVENT_HIDDEN:
+        e.active = false;
+        return true;
+    case SDL_WINDOWEVENT_FOCUS_GAINED:
+    case SDL_WINDOWEVENT_RESTORED:
+    case SDL_WINDOWEVENT_SHOWN:
+        e.active = true;
+        return true;
+    default:
+        return false;
+    }
+}
+
 // SDL's event in our own vocabulary; false for what the program does not listen to.
 bool traduit(const SDL_Event& ev, const Presentation& p, Entree& e) {
     e.maj = modificateurs();
@@ -89,6 +108,8 @@ bool traduit(const SDL_Event& ev, const Presentation& p, Entree& e) {
         return true;
     case SDL_KEYDOWN:
         return traduit_touche(ev.key, e);
+    case SDL_WINDOWEVENT:
+        return traduit_fenetre(ev.window, e);
     default:
         return false;
     }

@@ -1,6 +1,6 @@
 #pragma once
 // The player's input as SDL delivers it, in our own vocabulary; the window's own events go to the
-// presentation.
+// presentation, and the player leaving it or coming back goes on as input too (`Entree::Type::Fenetre`).
 #include "source_entrees.h"
 
 namespace tlv {

@@ -25,10 +25,12 @@ std::size_t ix(int v) {
 }
 using E = EtatClicJong;
 using R = ReponseJong;
+constexpr Rect Cellules{36, 48, 568, 384}; // the cards' cells, 8 x 4
 } // namespace
 
 Jong::Jong(Contexte& ctx)
-    : Form(ctx.pf), tictac(ctx.pf, 1000, [this] { seconde_ecoulee(); }), ctx_(ctx), r_(ctx.r) {
+    : Form(ctx.pf), tictac(ctx.pf, 1000, [this] { seconde_ecoulee(); }), ctx_(ctx), r_(ctx.r),
+      pause_(ctx.pf, ctx.r) {
     grille = grillevide();
 }
 
@@ -252,6 +254,8 @@ void Jong::poseletableau() {
     carte1 = carte2 = Case{};
     partieencours = true;
     affichepartie();
+    // The player left during the last board's notice: this one starts paused.
+    if (!pf.fenetre_active()) fenetre(false);
 }
 
 Jong::Suite Jong::tableaureussi() {
@@ -329,6 +333,14 @@ void Jong::ouvremenu() {
 void Jong::fond_MouseMove(int, int, int x, int y) {
     if (!carteattendue() && etatclic != E::EcranFinal) return;
     if (suitsurvol(x, y)) affichepetit(survol);
+}
+
+void Jong::fenetre(bool active) {
+    if (active || !tictac.armee()) return;
+    // The board's cells, from the clean table: no card is seen while the clock holds.
+    Surface table = image;
+    bitblt(table, Cellules.x, Cellules.y, Cellules.w, Cellules.h, tapis_, Cellules.x, Cellules.y);
+    pause_.montre(table, Cellules);
 }
 
 void Jong::seconde_ecoulee() {

@@ -12,6 +12,7 @@
 #include "regles/chemin.h"
 #include "regles/plateaux.h"
 #include "shell/contexte.h"
+#include "shell/pause.h"
 
 namespace tlv {
 struct Reglages;
@@ -73,6 +74,10 @@ class Jong : public Form, public ChoixPaire<EtatClicJong, Case> {
     void MouseMove(int button, int shift, int x, int y) override { fond_MouseMove(button, shift, x, y); }
     void fond_MouseDown(int button, int shift, int x, int y);
     void fond_MouseMove(int button, int shift, int x, int y);
+    // The player leaving the window pauses a board whose clock runs: the clock holds under the notice.
+    void fenetre(bool active) override;
+    // The clock counts only while the table is on top (a dialog over it, the pause's notice).
+    void recouvert(bool oui) override { tictac.suspend(oui); }
     void seconde_ecoulee();
 
     // Loads the pictures and counts the boards: what activation does before the loop.
@@ -140,6 +145,7 @@ class Jong : public Form, public ChoixPaire<EtatClicJong, Case> {
     Surface tampon_; // card sheet
     Surface masque_; // mask sheet
     bool animation_ = false;
+    Pause pause_;
 };
 
 } // namespace tlv::quadrel

@@ -54,6 +54,8 @@ std::string ecrit(const Commande& c) {
                modificateurs(c.maj);
     case Type::Texte:
         return "texte " + c.texte;
+    case Type::Fenetre:
+        return c.active ? "fenetre active" : "fenetre inactive";
     case Type::Attends:
         return c.duree_ms > 0 ? "attends " + secondes(c.duree_ms) : "attends";
     case Type::Capture:
@@ -66,7 +68,7 @@ std::string ecrit(const Commande& c) {
 
 bool pareilles(const Commande& a, const Commande& b) {
     return a.type == b.type && a.x == b.x && a.y == b.y && a.maj == b.maj && a.code == b.code &&
-           a.texte == b.texte && a.duree_ms == b.duree_ms && a.differee == b.differee;
+           a.texte == b.texte && a.duree_ms == b.duree_ms && a.differee == b.differee && a.active == b.active;
 }
 
 } // namespace

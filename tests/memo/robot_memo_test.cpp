@@ -108,6 +108,31 @@ TEST_P(RobotMemoEcran, GamesFromTheLauncherAreTimedRecordedAndClosingMidGameKeep
 }
 INSTANTIATE_TEST_SUITE_P(Ecrans, RobotMemoEcran, ::testing::Values("", " --ecran 1366x768"));
 
+// Away from the window the game pauses: no card shows under the notice and the clock holds, as it does
+// under the F5 dialog; the click that brings the game back, on a card that would be a wrong second one,
+// turns none. The time recorded is the time played.
+TEST(RobotMemo, AwayFromTheWindowOrUnderADialogTheClockHoldsAndNoCardShows) {
+    const auto v = paires(0);
+    const auto joue = [&v](const Programme& p, const std::string& absence) {
+        std::string s = Ouvre + Nouvelle + clic(v[0].first) + "attends 2.5\n" + absence + clic(v[0].second);
+        for (std::size_t i = 1; i < v.size(); ++i) s += clic(v[i].first) + clic(v[i].second);
+        const auto r =
+            p.lance(s + "texte Zoé\ntouche Entree\nattends\n", "--graine " + std::to_string(Graine));
+        EXPECT_EQ(r.code, 0) << r.erreurs;
+        return p.fichier(p.scores() + "tlvmemo0.sco");
+    };
+    Programme sans, avec;
+    const std::string absence = "fenetre inactive\nattends 60\ncapture " + avec.dossier() +
+                                "/pause.png\nfenetre active\nattends\n" + clic(v[1].first) +
+                                "attends 0.6\ntouche F5\nattends\nattends 30\ntouche Echap\nattends\n";
+    const std::string temps = joue(sans, "attends 0.6\n");
+    EXPECT_EQ(temps.substr(0, 4), "ZO\xc9 ") << temps;
+    EXPECT_EQ(joue(avec, absence), temps);
+    const Surface pause = avec.capture("pause.png");
+    EXPECT_FALSE(carte_en_vue(pause, Rect{36, 48, 568, 384}));
+    EXPECT_TRUE(texte_sarcelle(pause, Rect{36, 48, 568, 384})) << "the notice";
+}
+
 // The level chosen in the menu during a game waits for the next deal: the game in progress keeps its own
 // level for the table shown from its menu, for its ranking and for its record.
 TEST(RobotMemo, AGameKeepsTheLevelItWasDealtAtWhenTheArrowsMoveDuringIt) {

@@ -49,6 +49,16 @@ bool texte_sarcelle(const Surface& capture, Rect z) {
     return false;
 }
 
+bool carte_en_vue(const Surface& capture, Rect z) {
+    for (int y = z.y; y < z.y + z.h; ++y)
+        for (int x = z.x; x < z.x + z.w; ++x) {
+            const std::uint32_t c = capture.pixel(x, y);
+            const int r = c >> 16 & 255, v = c >> 8 & 255;
+            if (r > 40 && r >= v) return true;
+        }
+    return false;
+}
+
 Surface Programme::capture(const std::string& nom) const {
     auto s = charge_image(dossier_ + "/" + nom, 1);
     EXPECT_TRUE(s.has_value()) << nom;

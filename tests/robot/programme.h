@@ -17,6 +17,9 @@ struct Resultat {
 Rect dans_capture(const Surface& capture, Rect zone);
 // Whether some pixel of `zone` (in the capture's own pixels) is teal, as raised text is, its edges too.
 bool texte_sarcelle(const Surface& capture, Rect zone);
+// Whether `zone` (in the capture's own pixels) shows some of a card: the white of a face or the red of a
+// back.
+bool carte_en_vue(const Surface& capture, Rect zone);
 
 class Programme {
   public:
