@@ -1,0 +1,54 @@
+#include "belote/relecture.h"
+
+#include <algorithm>
+
+namespace tlv::belote {
+
+namespace {
+
+// Takes the card out of the seat's hand; a card it does not hold changes nothing.
+void retire(Main& m, int carte) {
+    for (std::size_t s = 1; s <= 8; ++s)
+        if (m[s] == carte) {
+            m[s] = 0;
+            return;
+        }
+}
+
+} // namespace
+
+Position Relecture::position(int i) const {
+    i = std::clamp(i, 0, etapes() - 1);
+    Position p;
+    if (i == 0) {
+        p.moment = Moment::encheres;
+        p.retournee = r_.retournee;
+        // The first five only: the turned card lies in the middle, not yet in a hand.
+        for (std::size_t j = 1; j <= 4; ++j)
+            for (std::size_t s = 1; s <= 5; ++s) p.mains[j][s] = r_.premiere[j][s];
+        return p;
+    }
+    p.mains = r_.mains;
+    if (i == 1) {
+        p.moment = Moment::mains;
+        return p;
+    }
+    const int k = i - 2; // the card just played, counted from 0
+    p.moment = Moment::carte;
+    for (int n = 0; n <= k; ++n) {
+        const Jouee& c = r_.cartes[static_cast<std::size_t>(n)];
+        if (c.joueur >= 1 && c.joueur <= 4) retire(p.mains[static_cast<std::size_t>(c.joueur)], c.carte);
+    }
+    const Jouee& c = r_.cartes[static_cast<std::size_t>(k)];
+    p.joueur = c.joueur, p.carte = c.carte, p.raison = &c.raison;
+    p.numpli = k / 4 + 1, p.numcarte = k % 4 + 1;
+    for (int n = k - k % 4; n <= k; ++n) {
+        const Jouee& d = r_.cartes[static_cast<std::size_t>(n)];
+        if (d.joueur >= 1 && d.joueur <= 4) p.pli[static_cast<std::size_t>(d.joueur)] = d.carte;
+    }
+    if (p.numcarte == 4 && static_cast<std::size_t>(p.numpli) <= r_.gagnants.size())
+        p.gagnant = r_.gagnants[static_cast<std::size_t>(p.numpli - 1)];
+    return p;
+}
+
+} // namespace tlv::belote
