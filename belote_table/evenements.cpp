@@ -16,6 +16,7 @@ constexpr int EcartLarge = 30, EcartSerre = 15;
 void Tapis::nouvelledonne() {
     restaure(0, 0, 480, 480);
     restaure(480, 0, 160, 44);
+    contrat_ = false, revoir_ = 0;
     rafraichit();
 }
 
