@@ -17,23 +17,33 @@ void retire(Main& m, int carte) {
 
 } // namespace
 
+int Relecture::premiertour() const {
+    const int n = static_cast<int>(r_.encheres.size());
+    for (int k = 0; k < n && k < 4; ++k)
+        if (r_.encheres[static_cast<std::size_t>(k)].couleur != 0) return k + 1;
+    return std::min(n, 4);
+}
+
 Position Relecture::position(int i) const {
     i = std::clamp(i, 0, etapes() - 1);
     Position p;
-    if (i == 0) {
+    if (i < tours()) {
         p.moment = Moment::encheres;
         p.retournee = r_.retournee;
+        p.tour = i + 1;
+        p.premiere = i == 0 ? 0 : premiertour();
+        p.nombre = i == 0 ? premiertour() : static_cast<int>(r_.encheres.size()) - premiertour();
         // The first five only: the turned card lies in the middle, not yet in a hand.
         for (std::size_t j = 1; j <= 4; ++j)
             for (std::size_t s = 1; s <= 5; ++s) p.mains[j][s] = r_.premiere[j][s];
         return p;
     }
     p.mains = r_.mains;
-    if (i == 1) {
+    if (i == tours()) {
         p.moment = Moment::mains;
         return p;
     }
-    const int k = i - 2; // the card just played, counted from 0
+    const int k = i - tours() - 1; // the card just played, counted from 0
     p.moment = Moment::carte;
     for (int n = 0; n <= k; ++n) {
         const Jouee& c = r_.cartes[static_cast<std::size_t>(n)];

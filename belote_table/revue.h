@@ -45,7 +45,7 @@ class Revue : public Form {
     // The whole picture for the step shown; the step's reasons go to the robot's checker once.
     void dessine_tout(bool rapporte);
     void dessine_cartes(const Position& p);
-    void dessine_noms();
+    void dessine_noms(const Position& p);
     void dessine_panneau(const Position& p);
     void dessine_texte(const Position& p);
     void dessine_label(Label l);

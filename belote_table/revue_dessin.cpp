@@ -62,6 +62,18 @@ std::vector<std::string> coupe(Polices& po, const std::string& texte, int points
     return r;
 }
 
+// Where a hand of n cards lies: Nord's and Sud's rows centred at the top and the bottom, Ouest's and Est's
+// columns centred on the left and the right edges of the cloth.
+Rect etendue(int joueur, int n) {
+    n = std::clamp(n, 1, 8);
+    if (joueur == 1 || joueur == 3) {
+        const int w = (n - 1) * Rangee + LargeurCarte;
+        return Rect{(480 - w) / 2, joueur == 1 ? 384 : 0, w, HauteurCarte};
+    }
+    const int h = (n - 1) * Colonne + HauteurCarte;
+    return Rect{joueur == 2 ? 405 : 4, 240 - h / 2, LargeurCarte, h};
+}
+
 std::string qui(int joueur, const std::string& autre, const std::string& vous) {
     return joueur == 1 ? vous : std::string(Noms[std::clamp(joueur, 0, 4)]) + " " + autre;
 }
@@ -74,15 +86,15 @@ void Revue::dessine_tout(bool rapporte) {
     // The panel's wooden edge, from its part above the pad, all the way down.
     for (int y = 0; y < 480; y += 68) bitblt(image, 482, y, PanneauX - 482, 68, tapis_.ecranbis(), 482, 0);
     dessine_cartes(p);
-    dessine_noms();
+    dessine_noms(p);
     dessine_panneau(p);
     pf.invalide();
     if (!rapporte) return;
     const auto dit = [&](const Raison& r) {
         pf.rapporte("raison " + std::string(identifiant(r.motif)) + " " + r.phrase);
     };
-    if (p.moment == Moment::encheres)
-        for (const Parole& e : relecture_.recit().encheres) dit(e.raison);
+    for (int k = p.premiere; k < p.premiere + p.nombre; ++k)
+        dit(relecture_.recit().encheres[static_cast<std::size_t>(k)].raison);
     if (p.raison) dit(*p.raison);
 }
 
@@ -105,37 +117,29 @@ void Revue::dessine_cartes(const Position& p) {
     }
     for (int j = 1; j <= 4; ++j) {
         const Main& main = p.mains[static_cast<std::size_t>(j)];
-        const int n = compte(main);
-        if (n == 0) continue;
-        const bool rangee = j == 1 || j == 3;
-        const int longueur = (n - 1) * (rangee ? Rangee : Colonne) + (rangee ? LargeurCarte : HauteurCarte);
-        int x = rangee ? (480 - longueur) / 2 : (j == 2 ? 405 : 4);
-        int y = rangee ? (j == 1 ? 384 : 0) : 240 - longueur / 2;
+        const Rect e = etendue(j, compte(main));
+        int x = e.x, y = e.y;
         for (std::size_t s = 1; s <= 8; ++s) {
             if (main[s] <= 0) continue;
             posecarteface(image, m, f, x, y, main[s]);
-            (rangee ? x : y) += rangee ? Rangee : Colonne;
+            (j == 1 || j == 3 ? x : y) += j == 1 || j == 3 ? Rangee : Colonne;
         }
     }
 }
 
-void Revue::dessine_noms() {
-    // Each name at the end of its hand that comes first going round clockwise: right of Nord's row, under
+void Revue::dessine_noms(const Position& p) {
+    // Each name by the end of its hand that comes first going round clockwise: right of Nord's row, under
     // Est's column, left of Sud's row, above Ouest's column; the dealer's with the table's "D".
     Polices& po = pf.polices();
     const int t = ctx_.r.taille2, h = po.hauteur(t);
     const int donneur = relecture_.recit().donneur;
-    struct Place {
-        int x, y;
-        int alignement; // -1: ends at x, 0: centred on x, 1: starts at x
-    };
-    static constexpr Place places[5] = {{}, {94, 432, -1}, {440, 414, 0}, {386, 48, 1}, {40, 66, 0}};
     for (int j = 1; j <= 4; ++j) {
         const std::string nom = std::string(Noms[j]) + (j == donneur ? "  D" : "");
         const int w = po.largeur(nom, t);
-        const Place& pl = places[j];
-        const int x = pl.alignement < 0 ? pl.x - w : pl.alignement == 0 ? pl.x - w / 2 : pl.x;
-        po.imprime_releve(image, x, pl.y - h / 2, nom, t, Cyan, CyanProfond);
+        const Rect e = etendue(j, compte(p.mains[static_cast<std::size_t>(j)]));
+        const int x = j == 1 ? e.x - 6 - w : j == 3 ? e.x + e.w + 6 : e.x + (e.w - w) / 2;
+        const int y = j == 1 || j == 3 ? e.y + (e.h - h) / 2 : j == 2 ? e.y + e.h + 4 : e.y - 4 - h;
+        po.imprime_releve(image, x, y, nom, t, Cyan, CyanProfond);
     }
 }
 
@@ -227,7 +231,7 @@ void Revue::dessine_label(Label l) {
 }
 
 std::string Revue::titre(const Position& p) const {
-    if (p.moment == Moment::encheres) return "Enchères";
+    if (p.moment == Moment::encheres) return p.tour == 1 ? "Enchères" : "Second tour";
     if (p.moment == Moment::mains) return "Distribution";
     return "Pli " + std::to_string(p.numpli) + " \u00b7 carte " + std::to_string(p.numcarte);
 }
@@ -236,9 +240,13 @@ std::vector<std::string> Revue::paragraphes(const Position& p) const {
     const Recit& r = relecture_.recit();
     std::vector<std::string> v;
     if (p.moment == Moment::encheres) {
-        v.push_back(qui(r.donneur, "distribue et retourne ", "Vous distribuez et retournez ") +
-                    nomcarte(r.retournee) + ".");
-        for (const Parole& e : r.encheres) v.push_back(e.raison.phrase);
+        if (p.tour == 1)
+            v.push_back(qui(r.donneur, "distribue et retourne ", "Vous distribuez et retournez ") +
+                        nomcarte(r.retournee) + ".");
+        else
+            v.push_back("Personne n'a pris au premier tour\u00a0: chacun peut choisir une autre couleur.");
+        for (int k = p.premiere; k < p.premiere + p.nombre; ++k)
+            v.push_back(r.encheres[static_cast<std::size_t>(k)].raison.phrase);
     } else if (p.moment == Moment::mains) {
         const int a = std::clamp(r.atout, 0, 4);
         v.push_back(qui(r.preneur, "prend à ", "Vous prenez à ") + NomsCouleurs[static_cast<std::size_t>(a)] +
