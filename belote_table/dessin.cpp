@@ -64,9 +64,15 @@ void Tapis::sprite(int x, int y, int w, int h, int mx, int my, int sx, int sy) {
     bitblt(fond_, x, y, w, h, tampon_, sx, sy, Rop::SrcPaint);
 }
 
-void Tapis::poseface(int x, int y, int c) {
+void posecarteface(Surface& fond, const Surface& masque, const Surface& feuille, int x, int y, int c) {
     if (c <= 0) return;
-    sprite(x, y, LargeurCarte, HauteurCarte, 0, 0, (c % 10) * LargeurCarte, (c / 10 - 1) * HauteurCarte);
+    bitblt(fond, x, y, LargeurCarte, HauteurCarte, masque, 0, 0, Rop::SrcAnd);
+    bitblt(fond, x, y, LargeurCarte, HauteurCarte, feuille, (c % 10) * LargeurCarte,
+           (c / 10 - 1) * HauteurCarte, Rop::SrcPaint);
+}
+
+void Tapis::poseface(int x, int y, int c) {
+    posecarteface(fond_, masque_, tampon_, x, y, c);
 }
 
 void Tapis::posedos(int x, int y) {
@@ -248,6 +254,7 @@ void Tapis::emportepli(bool nous) {
 }
 
 void Tapis::affichecontrat(const std::string& texte, int atout) {
+    if (revoir_ > 0) restaure(562, 6, 74, 34);
     Polices& po = pf_.polices();
     // Clear of the trump's disc at x 596, smaller if need be.
     int t = ctx_.r.taille3;
@@ -256,6 +263,32 @@ void Tapis::affichecontrat(const std::string& texte, int atout) {
     static constexpr int sources[5][2] = {{0, 0}, {447, 384}, {487, 384}, {447, 424}, {487, 424}};
     if (atout >= 1 && atout <= 4)
         bitblt(fond_, 596, 4, 40, 40, tampon_, sources[atout][0], sources[atout][1]);
+    contrat_ = true, revoir_ = 0;
+    pf_.invalide();
+}
+
+void Tapis::effacecontrat() {
+    restaure(480, 0, 160, 44);
+    contrat_ = false, revoir_ = 0;
+    pf_.invalide();
+}
+
+void Tapis::labelrevoir(bool montre, bool allume) {
+    const int etat = montre && !contrat_ ? (allume ? 2 : 1) : 0;
+    if (etat == revoir_) return;
+    revoir_ = etat;
+    // Inside the strip's right part, clear of the one at its left.
+    constexpr int x = 562, y = 6, w = 74, h = 34;
+    restaure(x, y, w, h);
+    if (etat > 0) {
+        cadre(fond_, x, y, w, h, rgb(154, 128, 64));
+        Polices& po = pf_.polices();
+        const std::string r = "Revoir";
+        int t = ctx_.r.taille3;
+        while (t > 8 && po.largeur(r, t) > w - 8) --t;
+        imprime_releve(x + (w - po.largeur(r, t)) / 2, y + (h - po.hauteur(t)) / 2, r, t, etat == 2,
+                       CyanProfond);
+    }
     pf_.invalide();
 }
 
@@ -293,12 +326,14 @@ void Tapis::afficheletapis() {
     }
     bitblt(fond_, 0, 0, 640, 480, ecranbis_, 0, 0);
     menuallume_ = conseilallume_ = conseilmontre_ = false;
+    contrat_ = false, revoir_ = 0;
     pf_.invalide();
 }
 
 void Tapis::remetletapis() {
     bitblt(fond_, 0, 0, 640, 480, ecranbis_, 0, 0);
     menuallume_ = conseilallume_ = conseilmontre_ = false;
+    contrat_ = false, revoir_ = 0;
 }
 
 void Tapis::noircit() {

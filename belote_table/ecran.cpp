@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "belote/flux.h"
+#include "belote_table/revue.h"
 #include "platform/curseurs.h"
 #include "platform/image.h"
 #include "platform/plateforme.h"
@@ -92,13 +93,15 @@ void Ecran::Form_Activate() {
             oubliepartie();
             tapis_.montreresultat(conseils_);
             attendapresfin();
-            affichelemenu();
+            // "Rejouer cette donne" from the replay has already asked for the next match.
+            if (b_.ecran.arret == 2) affichelemenu();
         }
     }
 }
 
 void Ecran::Form_KeyDown(Touche code, int) {
     const bool action = code == Touche::Entree || code == Touche::Espace;
+    if (code == touche_caractere('R') && revue_possible()) return ouvrerevue();
     if (attendfin_) {
         if (action || code == Touche::Echap) attendfin_ = false;
         return;
@@ -139,6 +142,51 @@ void Ecran::curseur(Pointeur c) {
     // While the program plays by itself it mostly waits, and a click ends those waits: the arrow, not the
     // busy pointer.
     pf.curseur(c == Pointeur::attente ? Curseur::Attente : Curseur::Repos);
+}
+
+bool Ecran::revue_possible() const {
+    if (!recit_.dernier()) return false;
+    if (attendfin_ || etatclic_ == EtatClic::enchere1 || etatclic_ == EtatClic::enchere2) return true;
+    // Sud to lead: no card of the trick under way on the table yet.
+    return etatclic_ == EtatClic::carte && b_.table.numcarte == 1;
+}
+
+void Ecran::majrevoir() {
+    const bool dessus = sourisx_ >= 562 && sourisx_ < 636 && sourisy_ >= 6 && sourisy_ < 40;
+    tapis_.labelrevoir(revue_possible(), dessus);
+}
+
+void Ecran::ouvrerevue() {
+    if (!revue_possible()) return;
+    tapis_.joueson("cartew00");
+    const EtatClic avant = etatclic_;
+    const Curseur curseur = pf.curseur_actuel();
+    etatclic_ = EtatClic::suspendu;
+    pf.curseur(Curseur::Repos);
+    Revue revue(ctx_, tapis_, *recit_.dernier());
+    revue.place(ctx_.r.decalagex, ctx_.r.decalagey);
+    pf.montre_modal(revue);
+    const ReponseRevue reponse = revue.reponse;
+    revue.unload();
+    pf.curseur(curseur);
+    etatclic_ = avant;
+    if (reponse == ReponseRevue::rejouer) rejoue(revue.fiche());
+    majrevoir();
+    pf.invalide();
+}
+
+void Ecran::rejoue(const std::string& fiche) {
+    std::string fauxjeu;
+    int donneur = 0;
+    if (!litpartage(fiche, fauxjeu, donneur)) return;
+    // The rigged-deal path of the deal editor: the next match's first deal is this one.
+    b_.paquet.fauxjeu = fauxjeu;
+    b_.paquet.donneurfauxjeu = static_cast<std::int16_t>(donneur);
+    b_.paquet.avecfauxjeu = true;
+    tapis_.remetletapis();
+    b_.ecran.arret = 1;
+    etatclic_ = EtatClic::aucun;
+    attendfin_ = false;
 }
 
 bool Ecran::curseur_attente() const {

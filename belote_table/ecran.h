@@ -60,6 +60,14 @@ class Ecran : public Form, public Joueur {
     void affichelemenu();
     // The Menu label clicked, or Échap, while the player is awaited.
     void ouvremenu();
+    // "Revoir la donne": the last deal played, told again, from the key R or the "Revoir" label, while the
+    // player is awaited outside a trick (or after a match); its "Rejouer cette donne" starts a new match
+    // dealt as that deal.
+    bool revue_possible() const;
+    void ouvrerevue();
+    void rejoue(const std::string& fiche);
+    // The "Revoir" label shown while the replay can be opened, highlighted under the mouse.
+    void majrevoir();
     // The last trick shown, from its pile or its key.
     void montredernierpli();
     // Sud's advice, from its label or its key, while Sud is awaited: shown, or put away when it is shown.

@@ -18,6 +18,7 @@ void Tapis::nouvelledonne() {
     restaure(0, 0, 480, 480);
     conseilallume_ = false;
     restaure(480, 0, 160, 44);
+    contrat_ = false, revoir_ = 0;
     rafraichit();
 }
 

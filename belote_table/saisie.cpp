@@ -18,6 +18,9 @@ namespace {
 bool surmenu(int x, int y) {
     return x > 484 && x < 636 && y > 442 && y < 476;
 }
+bool surrevoir(int x, int y) {
+    return x >= 562 && x < 636 && y >= 6 && y < 40;
+}
 bool surpanneau(int x, int y) {
     return x > 100 && x < 380 && y > 192 && y < 288;
 }
@@ -49,6 +52,7 @@ int Ecran::cartesous(int x, int y) const {
 }
 
 void Ecran::MouseDown(int button, int, int x, int y) {
+    if (button == bouton::Gauche && tapis_.revoirvisible() && surrevoir(x, y)) return ouvrerevue();
     if (attendfin_) {
         attendfin_ = false;
         return;
@@ -70,6 +74,7 @@ void Ecran::MouseDown(int button, int, int x, int y) {
         carteclic_ = cartesous(x, y);
         if (carteclic_ > 0) {
             etatclic_ = EtatClic::aucun;
+            majrevoir();
             return;
         }
     }
@@ -123,6 +128,7 @@ void Ecran::montredernierpli() {
 void Ecran::etatclic(EtatClic etat) {
     etatclic_ = etat;
     cache_focus();
+    majrevoir();
     if (etat == EtatClic::carte) {
         // Armed for a card: a click from now on counts, even during the prompt that follows.
         carteclic_ = 0;
@@ -203,12 +209,14 @@ bool Ecran::touche_carte(Touche code) {
     carteclic_ = focuscarte_;
     etatclic_ = EtatClic::aucun;
     cache_focus();
+    majrevoir();
     return true;
 }
 
 void Ecran::MouseMove(int, int, int x, int y) {
     sourisx_ = x, sourisy_ = y;
     tapis_.labelconseil(tourdesud(etatclic_) && surconseil(x, y));
+    majrevoir();
     if (etatclic_ == EtatClic::enchere1 || etatclic_ == EtatClic::enchere2) {
         const int numero = etatclic_ == EtatClic::enchere1 ? 1 : 2;
         int& survol = numero == 1 ? survol1_ : survol2_;
@@ -249,7 +257,11 @@ void Ecran::attendapresfin() {
     etatclic_ = EtatClic::aucun;
     pf.curseur(Curseur::Attente);
     attendfin_ = true;
+    // The last deal's contract means nothing now: its place shows the way to the replay.
+    tapis_.effacecontrat();
+    majrevoir();
     while (attendfin_) pf.attend_joueur();
+    majrevoir();
 }
 
 void Ecran::affichelemenu() {

@@ -1,6 +1,7 @@
 #include "belote_table/special.h"
 
 #include "belote/carte.h"
+#include "belote/recit.h"
 #include "platform/controles.h"
 #include "platform/couleurs.h"
 #include "platform/plateforme.h"
@@ -92,11 +93,15 @@ Special::Special(Plateforme& p, Paquet& paquet) : Form(p, 640, 480), paquet_(paq
     boutonrepose.x = 20, boutonrepose.y = 420, boutonrepose.w = 180, boutonrepose.h = 36;
     boutok.x = 260, boutok.y = 420, boutok.w = 160, boutok.h = 36;
     Boutko.x = 460, Boutko.y = 420, Boutko.w = 160, Boutko.h = 36;
-    for (Bouton* b : {&boutonrepose, &boutok, &Boutko}) b->points = Moyen;
+    boutoncolle.caption = "Coller une donne";
+    // Between the frames and the row of buttons, clear of the message line at its left.
+    boutoncolle.x = 460, boutoncolle.y = 384, boutoncolle.w = 160, boutoncolle.h = 28;
+    for (Bouton* b : {&boutonrepose, &boutok, &Boutko, &boutoncolle}) b->points = Moyen;
     boutonrepose.Click = [this] { videtout(); };
     boutok.Click = [this] { boutok_Click(); };
     Boutko.Click = [this] { Boutko_Click(); };
-    controles = {&boutonrepose, &boutok, &Boutko};
+    boutoncolle.Click = [this] { colle(); };
+    controles = {&boutonrepose, &boutok, &Boutko, &boutoncolle};
 }
 
 Rect Special::place_paquet(int couleur, int rang) {
@@ -169,6 +174,22 @@ void Special::MouseDown(int button, int, int x, int y) {
         if (dans(place_joueurchoix(k), x, y)) compo.joueurchoix = k;
     for (int i = 0; i < 4; ++i)
         if (dans(place_joueur(i), x, y)) compo.changedonneur(i);
+    dessine_tout();
+}
+
+void Special::Form_KeyDown(Touche code, int shift) {
+    if (code == touche_caractere('V') && (shift & maj::Ctrl)) colle();
+}
+
+void Special::colle() {
+    std::string fauxjeu;
+    int donneur = 0;
+    if (litpartage(pf.colle(), fauxjeu, donneur)) {
+        compo.charge(fauxjeu, donneur);
+        manque.clear();
+    } else {
+        manque = "Le presse-papiers ne contient pas de donne.";
+    }
     dessine_tout();
 }
 

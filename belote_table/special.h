@@ -18,10 +18,15 @@ class Special : public Form {
 
     void Form_Load() override;
     void MouseDown(int button, int shift, int x, int y) override;
+    // Ctrl+V pastes a shared deal, as the "Coller une donne" button does.
+    void Form_KeyDown(Touche code, int shift) override;
 
     void boutok_Click();
     void Boutko_Click();
     void videtout();
+    // A deal shared as "<64 digits>/<dealer>" read from the clipboard fills the editor; anything else leaves
+    // it as it was and says so.
+    void colle();
 
     // Where things stand on the form (its own pixels), shared by drawing and clicks.
     static Rect place_paquet(int couleur, int rang);
@@ -31,8 +36,8 @@ class Special : public Form {
 
     Composition compo;
     ReponseSpecial reponse = ReponseSpecial::aucune;
-    std::string manque; // after Valider with cards still in the pack: which
-    Bouton boutonrepose, boutok, Boutko;
+    std::string manque; // after Valider with cards still in the pack, which; after a vain paste, why
+    Bouton boutonrepose, boutok, Boutko, boutoncolle;
 
   private:
     void dessine_tout();

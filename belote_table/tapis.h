@@ -20,6 +20,10 @@ constexpr int IconeX = 238, IconeY = 236;
 constexpr Rect ZoneConseil{4, 446, 68, 30};
 constexpr Rect ZonePad{484, 70, 152, 294};
 
+// A card face up at (x, y) of `fond`, cut out by the mask sheet from the card sheet: how the table and the
+// replay lay a card.
+void posecarteface(Surface& fond, const Surface& masque, const Surface& feuille, int x, int y, int carte);
+
 // The player's side of the port: the waits, which a click cuts short, and what a click means now.
 class Joueur {
   public:
@@ -82,6 +86,12 @@ class Tapis : public Table {
     void panneau(int numero, int ligne);
     // The "Menu" label, highlighted while the mouse is over it; drawn only when that changes.
     void labelmenu(bool allume);
+    // The "Revoir" label at the top of the right panel: shown (highlighted while the mouse is over it) or
+    // taken away; never over the contract, which keeps its place while the deal is played.
+    void labelrevoir(bool montre, bool allume);
+    bool revoirvisible() const { return revoir_ > 0; }
+    // The contract's line taken away once the match is over.
+    void effacecontrat();
     // The clean table back over everything, as a new match starts.
     void remetletapis();
     // Everything black, as the player leaves.
@@ -154,7 +164,9 @@ class Tapis : public Table {
     std::array<int, 4> couleurspossibles_{}; // the suits of the second-round panel, 1..3
     bool menuallume_ = false;
     int lignescore_ = 0;
-    int boitey_ = 192; // where the message box under way lies
+    int boitey_ = 192;     // where the message box under way lies
+    bool contrat_ = false; // the contract's line is in the top strip of the right panel
+    int revoir_ = 0;       // the "Revoir" label: 0 away, 1 shown, 2 highlighted
     // The table as loaded, under the "Menu" label: all of it that is needed once the clean table has its
     // labels, which it keeps for the whole game.
     Surface souslabel_;

@@ -1,5 +1,7 @@
 #include "bureau.h"
 
+#include <SDL.h>
+
 #include <cstdio>
 #include <string>
 
@@ -13,6 +15,17 @@ bool BureauSysteme::ouvre_url(const std::string& url) {
 
 bool BureauSysteme::lance(const std::string& programme) {
     return lance_programme(programme);
+}
+
+bool BureauSysteme::copie(const std::string& texte) {
+    return SDL_SetClipboardText(texte.c_str()) == 0;
+}
+
+std::string BureauSysteme::colle() {
+    char* t = SDL_GetClipboardText();
+    std::string texte = t ? t : "";
+    SDL_free(t);
+    return texte;
 }
 
 namespace {
@@ -31,6 +44,11 @@ bool BureauRapporte::ouvre_url(const std::string& url) {
 
 bool BureauRapporte::lance(const std::string& programme) {
     return rapporte("programme", programme);
+}
+
+bool BureauRapporte::copie(const std::string& texte) {
+    pressepapiers_ = texte;
+    return rapporte("presse-papiers", texte);
 }
 
 } // namespace tlv

@@ -270,5 +270,11 @@ bool Plateforme::ouvre_url(const std::string& url) {
 bool Plateforme::lance(const std::string& programme) {
     return p_->bureau->lance(programme);
 }
+bool Plateforme::copie(const std::string& texte) {
+    return p_->bureau->copie(texte);
+}
+std::string Plateforme::colle() {
+    return p_->bureau->colle();
+}
 
 } // namespace tlv

@@ -101,6 +101,8 @@ class Plateforme {
     // The desktop (`Bureau`).
     bool ouvre_url(const std::string& url);
     bool lance(const std::string& programme);
+    bool copie(const std::string& texte);
+    std::string colle();
 
   private:
     struct Parties;

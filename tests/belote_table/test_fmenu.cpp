@@ -5,6 +5,7 @@
 #include <tuple>
 
 #include "banc.h"
+#include "belote/recit.h"
 #include "belote_table/fmenu.h"
 #include "belote_table/special.h"
 #include "platform/quitter.h"
@@ -145,6 +146,30 @@ TEST(EditeurDeDonne, ARightClickChangesNothing) {
     clic(bouton::Gauche, Special::place_joueur(2));
     EXPECT_EQ(s.compo.joueurchoix, 6);
     EXPECT_EQ(s.compo.donneur, 2);
+}
+
+// A shared deal pasted into the editor (Ctrl+V) is the deal Valider gives, its dealer too; a clipboard that
+// holds no deal changes nothing and says so.
+TEST(EditeurDeDonne, APastedDealIsTheOneValiderGives) {
+    Banc banc;
+    Paquet paquet;
+    Special s(*banc.pf, paquet);
+    s.load();
+    const std::string fj = "3111414246321023441737123425161314243521204022362726301543334745";
+    const auto vierge = s.compo.carte;
+    for (const std::string& texte : {std::string("bonjour"), fj + "/5", std::string()}) {
+        banc.pf->copie(texte);
+        s.Form_KeyDown(touche_caractere('V'), maj::Ctrl);
+        EXPECT_EQ(s.compo.carte, vierge) << texte;
+        EXPECT_NE(s.manque, "") << texte;
+    }
+    banc.pf->copie(" " + partage(fj, 3) + "\n");
+    s.Form_KeyDown(touche_caractere('V'), maj::Ctrl);
+    EXPECT_EQ(s.manque, "");
+    s.boutok_Click();
+    EXPECT_EQ(s.reponse, ReponseSpecial::valider);
+    EXPECT_EQ(paquet.fauxjeu, fj);
+    EXPECT_EQ(paquet.donneurfauxjeu, 3);
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 // The Belote table as a player meets it: the real program opened from the launcher, scripted.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <map>
 #include <regex>
 #include <set>
@@ -8,6 +10,8 @@
 #include <vector>
 
 #include "banc.h"
+#include "belote/raisons.h"
+#include "belote_table/revue.h"
 #include "belote_table/special.h"
 #include "platform/image.h"
 #include "tests/robot/programme.h"
@@ -192,6 +196,102 @@ TEST(BeloteRobot, AdviceIsToldWithItsRuleAndChangesNothingOfTheMatch) {
         avec, std::regex("\nconseil (prend|passe)_[a-z_]+ Conseil\u00a0: (prenez|passez) ")))
         << avec;
     EXPECT_TRUE(std::regex_search(avec, std::regex("\nconseil [a-z_]+ Conseil\u00a0: jouez (le |la |l')")));
+}
+
+// The lines of the robot's output that start with `debut`, that word taken off.
+std::vector<std::string> sorties(const std::string& sortie, const std::string& debut) {
+    std::vector<std::string> v;
+    for (const std::string& l : lignes(sortie))
+        if (l.rfind(debut + " ", 0) == 0) v.push_back(l.substr(debut.size() + 1));
+    return v;
+}
+
+// The tricks of a journal, by seat.
+std::vector<std::array<int, 5>> plis(const std::vector<std::string>& journal) {
+    std::vector<std::array<int, 5>> v;
+    const std::regex pli(R"(pli n=\d cartes=(\d+),(\d+),(\d+),(\d+) .*)");
+    for (const std::string& l : journal)
+        if (std::smatch m; std::regex_match(l, m, pli))
+            v.push_back({0, std::stoi(m[1]), std::stoi(m[2]), std::stoi(m[3]), std::stoi(m[4])});
+    return v;
+}
+
+// Seed 7: Sud takes the first deal. At the second deal's bidding the player replays the first: every card
+// forward (keys and left clicks), then back (keys and right clicks), a capture on the way, and leaves; the
+// match goes on exactly as it does without the replay.
+TEST(BeloteRobot, TheReplayToldEveryCardForwardAndBackAndChangedNothing) {
+    Programme p;
+    const std::string d = p.dossier() + "/", avec = d + "avec.txt", sans = d + "sans.txt";
+    std::string revue = "touche R\nattends\n";
+    for (int i = 0; i < 33; ++i) {
+        revue += i % 2 ? "clic 240 240\nattends\n" : "touche Droite\nattends\n";
+        if (i == 28) revue += "capture " + d + "revue.png\n";
+    }
+    for (int i = 0; i < 33; ++i) revue += i % 2 ? "clicdroit 240 240\nattends\n" : "touche Gauche\nattends\n";
+    revue += "touche Echap\nattends\n";
+    const std::string debut = std::string(Ouvre) + Nouvelle + joue(1), suite = joue(2);
+    const auto r = p.lance(debut + revue + suite, "--graine 7 --journal " + avec);
+    ASSERT_EQ(r.code, 0) << r.erreurs;
+    ASSERT_EQ(p.lance(debut + suite, "--graine 7 --journal " + sans).code, 0);
+    const std::string journal = p.fichier(avec);
+    EXPECT_EQ(journal, p.fichier(sans));
+    const auto j = lignes(journal);
+    ASSERT_GE(j.size(), 14u);
+    ASSERT_EQ(j[1], "donne n=1 donneur=3 retournee=30");
+    ASSERT_EQ(j[13], "donne n=2 donneur=4 retournee=17") << "the replay opened at the second deal";
+
+    // The bids on opening and again back at the start; between them the 32 cards forward, then back.
+    const auto raisons = sorties(r.sortie, "raison");
+    const std::size_t encheres = (raisons.size() - 63) / 2;
+    ASSERT_EQ(raisons.size(), 2 * encheres + 63);
+    const std::vector<std::string> avant(raisons.begin() + encheres, raisons.begin() + encheres + 32),
+        arriere(raisons.rbegin() + encheres, raisons.rbegin() + encheres + 31);
+    EXPECT_TRUE(std::equal(arriere.begin(), arriere.end(), avant.begin()))
+        << "back, the same reasons reversed";
+    const auto tours = plis(j);
+    ASSERT_GE(tours.size(), 8u);
+    // Each card of a trick told by one of the trick's four reasons.
+    for (std::size_t t = 0; t < 8; ++t)
+        for (std::size_t siege = 1; siege <= 4; ++siege) {
+            const std::string nom = nomcarte(tours[t][siege]);
+            EXPECT_TRUE(std::any_of(avant.begin() + 4 * t, avant.begin() + 4 * t + 4,
+                                    [&](const std::string& l) { return l.find(nom) != std::string::npos; }))
+                << "trick " << t + 1 << ", " << nom;
+        }
+    // After 28 cards: the seventh trick on its spots, and each hand its last card, face up.
+    const Surface vue = image(p, "revue.png");
+    constexpr int spots[5][2] = {{}, {204, 288}, {276, 192}, {204, 96}, {132, 192}};
+    constexpr int mains[5][2] = {{}, {204, 384}, {405, 192}, {204, 0}, {4, 192}};
+    for (int siege = 1; siege <= 4; ++siege) {
+        const auto s = static_cast<std::size_t>(siege);
+        EXPECT_TRUE(montre(vue, spots[siege][0], spots[siege][1], tours[6][s])) << "trick, seat " << siege;
+        EXPECT_TRUE(montre(vue, mains[siege][0], mains[siege][1], tours[7][s])) << "hand, seat " << siege;
+    }
+}
+
+// Seed 7 again: from the replay of the first deal, "Rejouer cette donne" starts a new match whose first deal
+// is that deal: the same dealer and turned card, and, replayed in turn, the same record.
+TEST(BeloteRobot, RejouerCetteDonneDealsTheSameDealAgain) {
+    Programme p;
+    const std::string d = p.dossier() + "/", journal = d + "journal.txt";
+    const Rect rejouer = Revue::zone(Revue::Label::rejouer);
+    const std::string s = std::string(Ouvre) + Nouvelle + joue(1) + "touche R\nattends\ntouche K\nattends\n" +
+                          clic(rejouer) + joue(1) + "touche R\nattends\ntouche c ctrl\nattends\n" +
+                          "touche Echap\nattends\n";
+    const auto r = p.lance(s, "--graine 7 --journal " + journal);
+    ASSERT_EQ(r.code, 0) << r.erreurs;
+    const auto j = lignes(p.fichier(journal));
+    const auto partie2 = std::find(j.begin(), j.end(), "partie n=2");
+    ASSERT_NE(partie2, j.end());
+    ASSERT_GE(j.end() - partie2, 3);
+    EXPECT_EQ(partie2[1], j[1]) << "the same dealer and turned card";
+    EXPECT_EQ(partie2[2], j[2]) << "the same taker";
+    const auto copies = sorties(r.sortie, "presse-papiers");
+    ASSERT_EQ(copies.size(), 2u);
+    EXPECT_EQ(copies[0], copies[1]);
+    std::string fauxjeu;
+    int donneur = 0;
+    EXPECT_TRUE(litpartage(copies[0], fauxjeu, donneur)) << copies[0];
 }
 
 // The deal editor filled with the whole pack: every card's label inside its slot, the frames untouched.
