@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <fstream>
 #include <set>
 
 #include "tests/robot/programme.h"
@@ -105,6 +106,29 @@ TEST_F(Reprise, KilledTheMatchComesBackAsIfNothingHappened) {
     ASSERT_TRUE(WIFSIGNALED(etat)) << "the match ended before the kill";
     ASSERT_NE(point(p), "");
     reprend(p, j);
+}
+
+// A saved match cut short, or bytes of no match at all: Belote opens with nothing to continue (the
+// menu's first line gives nothing), and the file is set aside whole, never removed.
+TEST(SauvegardeAbimee, IsSetAsideAndNeverResumed) {
+    Programme a;
+    ASSERT_EQ(a.lance(Nouvelle + entrees(20), "--graine 7").code, 0);
+    const std::string vraie = a.fichier(a.scores() + "tlvbelote.partie");
+    ASSERT_GT(vraie.size(), 100u);
+    for (const std::string& abimee : {vraie.substr(0, vraie.size() - 2), vraie.substr(0, 60),
+                                      std::string("\x89PNG\r\n\x1a\n\0\xff", 10)}) {
+        Programme p;
+        const std::string j = p.dossier() + "/j";
+        ASSERT_EQ(p.lance("attends\n", "").code, 0);
+        {
+            std::ofstream f(p.scores() + "tlvbelote.partie", std::ios::binary);
+            f << abimee;
+        }
+        ASSERT_EQ(p.lance(Continuer + "clic 320 60\nattends\n", "--journal " + j).code, 0);
+        EXPECT_EQ(p.fichier(j), "") << "no match was played";
+        EXPECT_EQ(p.fichier(p.scores() + "tlvbelote.partie.abimee"), abimee);
+        EXPECT_EQ(p.fichier(p.scores() + "tlvbelote.partie"), "");
+    }
 }
 
 } // namespace
