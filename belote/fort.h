@@ -14,8 +14,8 @@ namespace tlv::belote {
 // How many deals a decision imagines: fixed, never adapted to the machine's speed, so that a decision is the
 // same everywhere. The defaults are the game's; a test may ask for fewer.
 struct BudgetFort {
-    int carte = 24;
-    int enchere = 32;
+    int carte = 64;
+    int enchere = 96;
 };
 
 // The card the seat plays now, as `choisitcarte` returns it (slot, belote check, rule). Writes the seat's
