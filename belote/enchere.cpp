@@ -41,7 +41,7 @@ Motif motifevalue(const TableBelote& t, int joueur, int s) {
 
 bool prend(Motif m) {
     return m == Motif::prend_quatre || m == Motif::prend_valet_neuf || m == Motif::prend_valet_as ||
-           m == Motif::prend_neuf_as;
+           m == Motif::prend_neuf_as || m == Motif::fort_prend;
 }
 
 bool evalue(const TableBelote& t, int joueur, int s) {

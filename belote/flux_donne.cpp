@@ -1,7 +1,7 @@
 // The two halves of a deal on the table, and the bidding.
 #include "belote/carte.h"
+#include "belote/decision.h"
 #include "belote/donne.h"
-#include "belote/enchere.h"
 #include "belote/flux.h"
 #include "belote/raisons.h"
 #include "belote/requetes.h"
@@ -129,7 +129,7 @@ bool premiertour(Belote& b, Table& t) {
             continue;
         }
         tb.prise = 0;
-        const Motif m = evaluepremiertour(tb, j, tb.atout);
+        const Motif m = decidepremiertour(b, j);
         ditenchere(b, j, m, tb.prise == 1 ? tb.atout : 0, tb.atout, true);
         if (tb.prise == 1) {
             t.message_on(nomjoueur(b, j) + tx[Texte::Prend], vide);
@@ -177,7 +177,7 @@ void secondtour(Belote& b, Table& t) {
             continue;
         }
         tb.prise = 0;
-        const Motif m = evaluesecondtour(tb, j);
+        const Motif m = decidesecondtour(b, j);
         ditenchere(b, j, m, tb.prise == 1 ? tb.atout : 0, tb.prise == 1 ? tb.atout : 0, false);
         if (tb.prise == 1) {
             t.message_on(nomjoueur(b, j) + tx[Texte::Prend], tx[Texte::Atout] + nomcouleur(b, tb.atout));

@@ -1,6 +1,7 @@
 // The eight tricks of a deal, the gathering of each trick and the settlement of the deal.
 #include "belote/carte.h"
 #include "belote/choix.h"
+#include "belote/decision.h"
 #include "belote/flux.h"
 #include "belote/legalite.h"
 #include "belote/raisons.h"
@@ -53,7 +54,7 @@ Choix toursud(Belote& b, Table& t) {
 
 Choix tourordinateur(Belote& b, Table& t, int joueur) {
     auto& tb = b.table;
-    const Choix ch = choisitcarte(tb, joueur, b.rnd);
+    const Choix ch = decidecarte(b, joueur);
     if (!permise(cartelegale(tb, joueur, ch.slot)) && b.suivi)
         b.suivi->illegale(joueur, tb.jeu[joueur][ch.slot], tb.numpli);
     if (ch.verifiebelote && tb.compteurbelote > 0) belote(b, t, joueur, ch.slot);

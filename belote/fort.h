@@ -11,12 +11,19 @@
 
 namespace tlv::belote {
 
+// How many deals a decision imagines: fixed, never adapted to the machine's speed, so that a decision is the
+// same everywhere. The defaults are the game's; a test may ask for fewer.
+struct BudgetFort {
+    int carte = 64;
+    int enchere = 96;
+};
+
 // The card the seat plays now, as `choisitcarte` returns it (slot, belote check, rule). Writes the seat's
 // own signal and no-trump mark as the rule list does, nothing else of `b`.
-Choix cartefort(Belote& b, int joueur);
+Choix cartefort(Belote& b, int joueur, const BudgetFort& budget = {});
 // The first-round bid on the turned card's suit: prise := 1 when the seat takes. Returns the rule.
-Motif premiertourfort(Belote& b, int joueur);
+Motif premiertourfort(Belote& b, int joueur, const BudgetFort& budget = {});
 // The second-round bid: prise, and atout when it takes, as `evaluesecondtour` writes them.
-Motif secondtourfort(Belote& b, int joueur);
+Motif secondtourfort(Belote& b, int joueur, const BudgetFort& budget = {});
 
 } // namespace tlv::belote

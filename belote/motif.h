@@ -50,6 +50,10 @@ enum class Motif {
     defausse_appel, // a signal of the As (or 10) of the sister suit
     defausse_moins_chere,
     defausse_atout, // nothing but trumps to give
+    // The Fort level: the best result on average over the deals the seat may imagine.
+    fort_carte,
+    fort_prend,
+    fort_passe,
 };
 
 // The identifier the traces and the robot print.

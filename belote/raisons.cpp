@@ -67,6 +67,8 @@ std::string clauseentame(Motif m) {
         return "hors atout, plus qu'un 10 dont l'As n'est pas tombé";
     case Motif::entame_atout:
         return "plus que des atouts en main";
+    case Motif::fort_carte:
+        return "le meilleur résultat en moyenne sur les donnes possibles";
     default:
         return "";
     }
@@ -160,6 +162,10 @@ std::string clauseenchere(const TableBelote& t, int joueur, Motif m, int coul, b
         return "trois cartes à " + a + ", sans deux des trois parmi Valet, 9 et As";
     case Motif::passe_second:
         return "aucune des autres couleurs n'a de quoi prendre";
+    case Motif::fort_prend:
+        return "en moyenne sur les donnes possibles, prendre rapporte plus que passer";
+    case Motif::fort_passe:
+        return "en moyenne sur les donnes possibles, passer coûte moins que prendre";
     default:
         return "";
     }
