@@ -6,7 +6,7 @@
 namespace tlv::belote {
 
 std::string_view identifiant(Motif m) {
-    static constexpr std::array<std::string_view, 38> Noms = {"joueur",
+    static constexpr std::array<std::string_view, 39> Noms = {"joueur",
                                                               "prend_quatre",
                                                               "prend_valet_neuf",
                                                               "prend_valet_as",
@@ -43,8 +43,9 @@ std::string_view identifiant(Motif m) {
                                                               "defausse_dix",
                                                               "defausse_appel",
                                                               "defausse_moins_chere",
-                                                              "defausse_atout"};
-    static_assert(Noms.size() == static_cast<std::size_t>(Motif::defausse_atout) + 1);
+                                                              "defausse_atout",
+                                                              "debutant"};
+    static_assert(Noms.size() == static_cast<std::size_t>(Motif::debutant) + 1);
     const auto i = static_cast<std::size_t>(m);
     return i < Noms.size() ? Noms[i] : "";
 }

@@ -50,6 +50,8 @@ enum class Motif {
     defausse_appel, // a signal of the As (or 10) of the sister suit
     defausse_moins_chere,
     defausse_atout, // nothing but trumps to give
+    // The "Débutant" level: the card the rules would play if their first choice were not in the hand.
+    debutant,
 };
 
 // The identifier the traces and the robot print.
