@@ -6,7 +6,7 @@
 namespace tlv::belote {
 
 std::string_view identifiant(Motif m) {
-    static constexpr std::array<std::string_view, 41> Noms = {"joueur",
+    static constexpr std::array<std::string_view, 42> Noms = {"joueur",
                                                               "prend_quatre",
                                                               "prend_valet_neuf",
                                                               "prend_valet_as",
@@ -46,8 +46,9 @@ std::string_view identifiant(Motif m) {
                                                               "defausse_atout",
                                                               "fort_carte",
                                                               "fort_prend",
-                                                              "fort_passe"};
-    static_assert(Noms.size() == static_cast<std::size_t>(Motif::fort_passe) + 1);
+                                                              "fort_passe",
+                                                              "debutant"};
+    static_assert(Noms.size() == static_cast<std::size_t>(Motif::debutant) + 1);
     const auto i = static_cast<std::size_t>(m);
     return i < Noms.size() ? Noms[i] : "";
 }

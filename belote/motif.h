@@ -54,6 +54,8 @@ enum class Motif {
     fort_carte,
     fort_prend,
     fort_passe,
+    // The "Débutant" level: the card the rules would play if their first choice were not in the hand.
+    debutant,
 };
 
 // The identifier the traces and the robot print.

@@ -117,6 +117,8 @@ std::string clausecarte(const TableBelote& t, int joueur, int carte, Motif m) {
                                             : "ni fournir ni couper, la carte qui vaut le moins";
     case Motif::defausse_atout:
         return "plus que des atouts, le plus petit";
+    case Motif::debutant:
+        return "une seconde idée plutôt que la meilleure";
     default:
         return clauseentame(m);
     }
@@ -124,6 +126,7 @@ std::string clausecarte(const TableBelote& t, int joueur, int carte, Motif m) {
 
 // What the seat does with its card: leads, follows, cuts, overtrumps or discards.
 std::string verbe(const TableBelote& t, int carte, Motif m) {
+    if (m == Motif::debutant) return "joue";
     if (t.numcarte <= 1) return "entame";
     if (couleur(carte) == t.couleurdemandee) return "fournit";
     if (couleur(carte) != t.atout) return "défausse";

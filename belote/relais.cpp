@@ -23,6 +23,8 @@ void Relais::nouvellepartie() {
     partie_.graine = b_.rnd.etat();
     partie_.partieen = b_.reglages.partieen;
     partie_.avecannonces = b_.reglages.avecannonces;
+    partie_.partenaire = b_.niveaux[3];
+    partie_.adversaires = b_.niveaux[2];
     if (b_.paquet.avecfauxjeu) {
         partie_.fauxjeu = b_.paquet.fauxjeu;
         partie_.donneurfauxjeu = b_.paquet.donneurfauxjeu;

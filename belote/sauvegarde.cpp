@@ -55,6 +55,16 @@ bool litreponses(std::string_view v, std::vector<int>& r) {
     return true;
 }
 
+// "partenaire adversaires", two levels' words.
+bool litniveaux(std::string_view v, Sauvegarde& s) {
+    const std::size_t a = v.find(' ');
+    if (a == std::string_view::npos) return false;
+    const auto p = litniveau(v.substr(0, a)), o = litniveau(v.substr(a + 1));
+    if (!p || !o) return false;
+    s.partenaire = *p, s.adversaires = *o;
+    return true;
+}
+
 // "appel annonces objectif", the calls in increasing order.
 bool litoption(std::string_view v, std::vector<Option>& o) {
     const std::size_t a = v.find(' '), b = v.rfind(' ');
@@ -80,6 +90,7 @@ bool litchamps(const std::vector<std::string>& l, std::size_t n, Sauvegarde& s) 
     if (!suivant("objectif") || !nombre(v, s.partieen, 1, 20000)) return false;
     if (!suivant("annonces") || !nombre(v, annonces, 0, 1)) return false;
     s.avecannonces = annonces == 1;
+    if (!suivant("niveaux") || !litniveaux(v, s)) return false;
     if (!suivant("fauxjeu")) return false;
     if (v != "-") {
         if (v.size() != 66 || v[64] != '/' || !nombre(v.substr(65), s.donneurfauxjeu, 1, 4)) return false;
@@ -106,6 +117,7 @@ std::string ecritsauvegarde(const Sauvegarde& s) {
         "graine " + std::to_string(s.graine),
         "objectif " + std::to_string(s.partieen),
         std::string("annonces ") + (s.avecannonces ? "1" : "0"),
+        "niveaux " + std::string(nomniveau(s.partenaire)) + ' ' + std::string(nomniveau(s.adversaires)),
         "fauxjeu " + (s.fauxjeu.empty() ? std::string("-") : partage(s.fauxjeu, s.donneurfauxjeu)),
         "partie " + std::to_string(s.numeropartie),
         std::string("point ") + (s.point == Point::sud ? "0" : "1"),

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "belote/niveau.h"
+
 namespace tlv::belote {
 
 // Where a saved match stands: Sud awaited (a bid or a card), or a deal about to be dealt.
@@ -25,6 +27,8 @@ struct Sauvegarde {
     std::uint64_t graine = 0; // the random source's state as the match began
     int partieen = 1000;
     bool avecannonces = true;
+    // The computer's levels the match began with: the partner's (Nord), the opponents' (Est and Ouest).
+    Niveau partenaire = Niveau::classique, adversaires = Niveau::classique;
     std::string fauxjeu; // a rigged first deal ("" when none), and its dealer
     int donneurfauxjeu = 0;
     int numeropartie = 1;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "belote_table/fniveaux.h"
 #include "belote_table/special.h"
 #include "platform/couleurs.h"
 #include "platform/plateforme.h"
@@ -31,7 +32,8 @@ Fmenu::Fmenu(Contexte& ctx, const Surface& fond, bool partieencours, Paquet& paq
                       r.partieen = std::clamp(r.partieen + 500 * sens, 500, 2000);
                       affmenu(survol);
                   }};
-    // Line 5, the deal editor, stays the mouse's secret: the keys skip it.
+    // Line 5: the computer's levels; Shift+Alt+click opens the deal editor instead (MouseDown).
+    lignes_[5] = {toujours, [this] { niveaux(); }, {}};
     lignes_[6] = {toujours, [this] { repond(ReponseMenu::quitter); }, {}};
 }
 
@@ -48,14 +50,24 @@ void Fmenu::affmenu(int ligne) {
     pf.invalide();
 }
 
-void Fmenu::dessine(Surface& ecran) {
+void dessinecadre(Surface& ecran, Rect zone, const Surface& fond, const std::function<void()>& lignes) {
     // Everything is drawn inside the form's area, as onto a picture of its own.
     const Rect avant = ecran.zone();
-    const int x0 = std::max(avant.x, left), y0 = std::max(avant.y, top);
-    const int x1 = std::min(avant.x + avant.w, left + 640), y1 = std::min(avant.y + avant.h, top + 480);
+    const int x0 = std::max(avant.x, zone.x), y0 = std::max(avant.y, zone.y);
+    const int x1 = std::min(avant.x + avant.w, zone.x + zone.w),
+              y1 = std::min(avant.y + avant.h, zone.y + zone.h);
     if (x0 >= x1 || y0 >= y1) return;
     ecran.decoupe(Rect{x0, y0, x1 - x0, y1 - y0});
-    bitblt(ecran, left, top, 640, 480, fond_, 0, 0);
+    bitblt(ecran, zone.x, zone.y, zone.w, zone.h, fond, 0, 0);
+    lignes();
+    ecran.decoupe(avant);
+}
+
+void Fmenu::dessine(Surface& ecran) {
+    dessinecadre(ecran, Rect{left, top, 640, 480}, fond_, [&] { dessinelignes(ecran); });
+}
+
+void Fmenu::dessinelignes(Surface& ecran) {
     const Textes& tx = ctx_.r.textes;
     Polices& po = pf.polices();
     const int t = ctx_.r.taille8;
@@ -64,7 +76,7 @@ void Fmenu::dessine(Surface& ecran) {
                                    tx[Texte::NouvellePartie],
                                    ctx_.r.avecannonces ? tx[Texte::AvecAnnonces] : tx[Texte::SansAnnonces],
                                    tx[Texte::PartieEn] + " " + std::to_string(ctx_.r.partieen),
-                                   "",
+                                   "Niveaux de l'ordinateur",
                                    tx[Texte::MenuPrincipal]};
     fill(ecran, left + 140, top + 176, 361, 53, 0);
     fill(ecran, left + 140, top + 246, 361, 53, 0);
@@ -74,12 +86,11 @@ void Fmenu::dessine(Surface& ecran) {
         // The first band starts right under the picture's frame: a long line there is made smaller and
         // lowered a little, so that it keeps clear of it.
         int tl = t;
-        while (l == 1 && tl > 8 && po.largeur(s, tl) > 420) --tl;
+        while ((l == 1 || l == 5) && tl > 8 && po.largeur(s, tl) > 420) --tl;
         const int x = left + (480 - po.largeur(s, tl)) / 2 + 80, y = top + Haut[l] + (l == 1 ? 4 : 0);
         const bool allume = l == allumee_;
         po.imprime_releve(ecran, x, y, s, tl, allume ? CyanSombre : Cyan, allume ? Cyan : CyanSombre);
     }
-    ecran.decoupe(avant);
 }
 
 void Fmenu::Form_Activate() {
@@ -88,7 +99,7 @@ void Fmenu::Form_Activate() {
 }
 
 void Fmenu::MouseDown(int button, int shift, int x, int y) {
-    if (survol != 5) return MenuJeu::MouseDown(button, shift, x, y);
+    if (survol != 5 || shift == 0) return MenuJeu::MouseDown(button, shift, x, y);
     if (shift == (maj::Shift | maj::Alt)) editeur();
 }
 
@@ -104,6 +115,14 @@ void Fmenu::editeur() {
     const ReponseSpecial r = s.reponse;
     s.unload();
     paquet_.avecfauxjeu = r == ReponseSpecial::valider;
+}
+
+void Fmenu::niveaux() {
+    Fniveaux f(ctx_, fond_);
+    f.place(left, top);
+    pf.montre_modal(f);
+    f.unload();
+    affmenu(survol);
 }
 
 } // namespace tlv::belote

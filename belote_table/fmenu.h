@@ -1,12 +1,18 @@
 #pragma once
-// The Belote menu `fmenu`, over the table: continue, new match, announcements, points to reach, the hidden
-// deal editor, back to the launcher. Its answer is `reponse`.
+// The Belote menu `fmenu`, over the table: continue, new match, announcements, points to reach, the
+// computer's levels (and the hidden deal editor), back to the launcher. Its answer is `reponse`.
+
+#include <functional>
 
 #include "belote/etat.h"
 #include "shell/contexte.h"
 #include "shell/menujeu.h"
 
 namespace tlv::belote {
+
+// What the menu and its levels screen share: the menu's picture drawn in the form's `zone` of the screen,
+// then `lignes`, everything clipped to the zone.
+void dessinecadre(Surface& ecran, Rect zone, const Surface& fond, const std::function<void()>& lignes);
 
 // How the menu was left; `aucune` while it stays open.
 enum class ReponseMenu { aucune, continuer, nouvelle, quitter };
@@ -16,7 +22,8 @@ class Fmenu : public MenuJeu {
     Fmenu(Contexte& ctx, const Surface& fond, bool partieencours, Paquet& paquet);
 
     void Form_Activate() override;
-    // Line 5, the deal editor, answers Shift+Alt+click only; the others as every menu's.
+    // Line 5 opens the levels on a plain click and the deal editor on Shift+Alt+click; the others as every
+    // menu's.
     void MouseDown(int button, int shift, int x, int y) override;
 
     void affmenu(int ligne);
@@ -30,7 +37,10 @@ class Fmenu : public MenuJeu {
   private:
     int bande_sous(int x, int y) const override { return ligne_sous(x, y); }
     void surligne(int ligne) override { affmenu(ligne); }
+    void dessinelignes(Surface& ecran);
     void editeur();
+    // The computer's levels' screen.
+    void niveaux();
     // Leaves the menu with this answer.
     void repond(ReponseMenu r);
     Contexte& ctx_;

@@ -1,5 +1,7 @@
 // The match in progress kept in the score folder, so that closing the window, or a crash, loses nothing.
+#include <array>
 #include <filesystem>
+#include <string>
 
 #include "belote/flux.h"
 #include "belote_table/ecran.h"
@@ -7,6 +9,15 @@
 #include "shell/stockage.h"
 
 namespace tlv::belote {
+
+namespace {
+
+// Sud's seat plays as ever; Nord is the partner, Est and Ouest the opponents.
+std::array<Niveau, 5> niveauxdessieges(Niveau partenaire, Niveau adversaires) {
+    return {Niveau::classique, Niveau::classique, adversaires, partenaire, adversaires};
+}
+
+} // namespace
 
 void Ecran::chargepartie() {
     sauvee_.reset();
@@ -52,6 +63,7 @@ void Ecran::reprendpartie() {
     b_.paquet.donneurfauxjeu = static_cast<std::int16_t>(s.donneurfauxjeu);
     b_.paquet.avecfauxjeu = !s.fauxjeu.empty();
     b_.rnd.graine(s.graine);
+    b_.niveaux = niveauxdessieges(s.partenaire, s.adversaires);
     b_.numeropartie = s.numeropartie - 1;
     recoupejournal(s.journal);
     // The journal hears nothing until the match is back at its point (the relay's hand-over).
@@ -67,6 +79,9 @@ void Ecran::joue() {
         // A new match takes the saved one's place at its first save.
         sauvee_.reset();
         conseils_ = 0;
+        // The levels chosen now hold for the whole match, whatever the menu changes meanwhile.
+        const auto niveau = [](const std::string& mot) { return litniveau(mot).value_or(Niveau::classique); };
+        b_.niveaux = niveauxdessieges(niveau(ctx_.r.niveaupartenaire), niveau(ctx_.r.niveauadversaires));
         relais_.nouvellepartie();
     }
     lancelapartie(b_, relais_);

@@ -23,9 +23,9 @@ std::string repete(const std::string& ligne, int fois) {
 }
 
 // Every file the program writes in the score folder.
-const std::vector<std::string> nomsecrits = {"tlvmemo0.sco", "tlvmemo1.sco", "tlvmemo2.sco",
-                                             "tlvjong0.sco", "tlvjong1.sco", "tlvtempo",
-                                             "tlvbelo.ini",  "tlvmemo.ini",  "tlvbelote.partie"};
+const std::vector<std::string> nomsecrits = {
+    "tlvmemo0.sco", "tlvmemo1.sco", "tlvmemo2.sco", "tlvjong0.sco",     "tlvjong1.sco",
+    "tlvtempo",     "tlvbelo.ini",  "tlvmemo.ini",  "tlvbelote.partie", "tlvniveaux.ini"};
 
 bool pasplusancien(const struct stat& a, const struct stat& b) {
     return a.st_mtim.tv_sec != b.st_mtim.tv_sec ? a.st_mtim.tv_sec > b.st_mtim.tv_sec

@@ -15,6 +15,7 @@
 #include "donnees.h"
 #include "dossiers.h"
 #include "fichiers.h"
+#include "niveaux.h"
 #include "options.h"
 #include "parametres.h"
 #include "platform/audio.h"
@@ -227,6 +228,7 @@ int Main(int argc, char** argv, const Jeux& jeux) {
     r.dossiervoix = r.textes[Texte::DossierVoix] + "/";
     lisparammemo(r);
     lisparambelote(r);
+    lisniveaux(r);
 
     Tlvutil util(*pf, r);
     Contexte ctx{*pf, r, util, rnd, o.journal};

@@ -26,6 +26,8 @@ struct Reglages {
     bool musiqueactive = true;
     int partieen = 1000;
     bool avecannonces = true;
+    // The computer's levels in Belote (shell/niveaux.h): the partner's, the opponents'.
+    std::string niveaupartenaire = "classique", niveauadversaires = "classique";
     int niveaumemo = 0;
     int tempobelote = 4;   // seconds
     float tempomemo = 1.f; // seconds

@@ -114,6 +114,8 @@ TEST(Raisons, SentencesWordForWord) {
         {raisoncarte(t, 4, 13, Motif::fournit_monte, "Ouest").phrase,
          "Ouest fournit le Valet de pique\u00a0: le partenaire a coupé, "
          "la plus petite carte qui vaut plus que son atout"},
+        {raisoncarte(t, 4, 11, Motif::debutant, "Ouest").phrase,
+         "Ouest joue le 8 de pique\u00a0: une seconde idée plutôt que la meilleure"},
         {conseilcarte(t, 26, Motif::entame_dix),
          "Conseil\u00a0: jouez le 10 de carreau (l'As de carreau est tombé, le 10 est maître)"},
         {raisonenchere(t, 3, Motif::prend_valet_neuf, trefle, false, "Nord").phrase,

@@ -107,14 +107,18 @@ TEST_P(Reprise, EverySavedPointGoesOnAsTheUncutMatch) {
 }
 INSTANTIATE_TEST_SUITE_P(Options, Reprise, ::testing::Bool());
 
-// Every cut of a real file, and bytes changed in it, are refused rather than read as another match.
+// Every cut of a real file, and bytes changed in it, are refused rather than read as another match. The
+// levels the match began with (Nord's, then Est's and Ouest's) are in it.
 TEST(Sauvegarde, AWholeFileOnlyIsRead) {
     Partie a(true);
     a.m.rnd.graine(3);
+    a.m.b.niveaux[3] = Niveau::debutant;
     a.relais.nouvellepartie();
     lancelapartie(a.m.b, a.relais);
     const std::string texte = ecritsauvegarde(a.sauvees.back());
     ASSERT_FALSE(a.sauvees.back().options.empty());
+    ASSERT_EQ(std::pair(a.sauvees.back().partenaire, a.sauvees.back().adversaires),
+              std::pair(Niveau::debutant, Niveau::classique));
     ASSERT_EQ(litsauvegarde(decoupelignes(texte, 1 << 20)), a.sauvees.back());
     for (std::size_t n = 0; n + 1 < texte.size(); ++n)
         EXPECT_FALSE(litsauvegarde(decoupelignes(texte.substr(0, n), 1 << 20))) << n;

@@ -74,19 +74,21 @@ INSTANTIATE_TEST_SUITE_P(
         CasMenu{"RaiseStopsAt2000", false, 1500, clics({"530 270", "559 300"}), R::aucune, 2000, true, 2},
         CasMenu{"OffTheEntriesNothing", true, 1000, clics({"140 270", "499 270", "79 60", "320 100"}),
                 R::aucune, 1000, true, 0},
-        // Without a match, line 1 takes no click and the keys skip it; line 5 is always skipped.
+        // Without a match, line 1 takes no click and the keys skip it.
         CasMenu{"NoContinueWithoutAMatch", false, 1000,
                 clics({"320 60"}) + "touche Bas\ntouche Entree\nattends\n", R::nouvelle, 1000, true, 1},
         CasMenu{"KeysWorkArrowsAndAnnouncements", true, 1000,
-                "touche Haut\ntouche Haut\ntouche Droite\ntouche Gauche\ntouche Gauche\ntouche Haut\n"
+                "touche Haut\ntouche Haut\ntouche Haut\ntouche Droite\ntouche Gauche\ntouche Gauche\ntouche "
+                "Haut\n"
                 "touche Entree\nattends\n",
                 R::aucune, 500, false, 4},
         // Échap goes back to the match in progress, else to the launcher.
         CasMenu{"EscapeBackToTheMatch", true, 1000, "touche Echap\nattends\n", R::continuer, 1000, true, 1},
         CasMenu{"EscapeWithoutAMatchLeaves", false, 1000, "touche Echap\nattends\n", R::quitter, 1000, true,
                 1},
-        CasMenu{"Line5WithoutShiftAltNothing", true, 1000,
-                clics({"320 340", "320 340 maj", "320 340 maj+alt+ctrl"}), R::aucune, 1000, true, 0}),
+        // Line 5 opens the levels on a plain click, the deal editor on Shift+Alt+click, nothing else.
+        CasMenu{"Line5WithOtherModifiersNothing", true, 1000, clics({"320 340 maj", "320 340 maj+alt+ctrl"}),
+                R::aucune, 1000, true, 0}),
     [](const auto& i) { return std::string(i.param.nom); });
 
 TEST(MenuSansSurvol, AClickBeforeAnyMoveActsOnNoLine) {

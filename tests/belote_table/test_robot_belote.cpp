@@ -374,5 +374,23 @@ TEST(BeloteRobot, AComposedDealTheMenuF5F7AndClosingMidDeal) {
     EXPECT_EQ(muet.find("voix "), std::string::npos) << muet;
 }
 
+// The levels chosen in the menu go to tlvniveaux.ini, come back on the next run's levels screen, and a
+// match begun with them carries them in its save (Nord's, then Est's and Ouest's).
+TEST(Niveaux, ChosenSavedShownAgainAndCarriedByTheMatch) {
+    Programme p;
+    const std::string d = p.dossier() + "/";
+    const std::string niveaux = "clic 320 340\nattends\n";
+    // Partner: Classique back to Débutant; opponents: on to Fort. The pointer then leaves every line.
+    const auto r =
+        p.lance(std::string(Ouvre) + niveaux + "clic 100 200\nattends\nclic 530 270\nattends\n" +
+                "survol 320 340\nattends\ncapture " + d + "choix.png\ntouche Echap\nattends\n" + Nouvelle);
+    ASSERT_EQ(r.code, 0) << r.erreurs;
+    EXPECT_EQ(p.fichier(p.scores() + "tlvniveaux.ini"), "partenaire=debutant\r\nadversaires=fort\r\n");
+    EXPECT_NE(p.fichier(p.scores() + "tlvbelote.partie").find("\nniveaux debutant fort\n"),
+              std::string::npos);
+    ASSERT_EQ(p.lance(std::string(Ouvre) + niveaux + "capture " + d + "revu.png\n").code, 0);
+    EXPECT_TRUE(memes_pixels(image(p, "choix.png"), image(p, "revu.png"), Rect{0, 0, 640, 480}));
+}
+
 } // namespace
 } // namespace tlv::essai

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "dossiertemp.h"
+#include "shell/niveaux.h"
 #include "shell/reglages.h"
 #include "shell/textes.h"
 
@@ -101,6 +102,31 @@ INSTANTIATE_TEST_SUITE_P(
                       CasFichier{false, "51", 1, false}, CasFichier{false, "-1", 1, false},
                       CasFichier{false, "nan", 1, false}, CasFichier{false, "inf", 1, false},
                       CasFichier{false, "", 1, false}, CasFichier{false, "dix", 1, false}));
+
+// The computer's levels: a missing file gives the defaults and is not made; a damaged one gives them and is
+// rewritten with them; a good one is read and written again as it was.
+TEST_F(Parametres, LevelsReadRepairedAndSaved) {
+    const std::string f = d / "tlvniveaux.ini";
+    const std::string bon = "partenaire=debutant\r\nadversaires=fort\r\n",
+                      defaut = "partenaire=classique\r\nadversaires=classique\r\n";
+    r.niveaupartenaire = r.niveauadversaires = "fort";
+    lisniveaux(r);
+    EXPECT_EQ(r.niveaupartenaire + r.niveauadversaires, "classiqueclassique");
+    EXPECT_FALSE(std::filesystem::exists(f));
+    test::ecritbrut(f, bon);
+    lisniveaux(r);
+    EXPECT_EQ(r.niveaupartenaire + "/" + r.niveauadversaires, "debutant/fort");
+    ASSERT_TRUE(sauveniveaux(r));
+    EXPECT_EQ(litbrut(f), bon);
+    for (const char* abime : {"", "partenaire=fort\n", "adversaires=fort\npartenaire=fort\n",
+                              "partenaire=Fort\nadversaires=fort\n", "partenaire=fort\nadversaires=fort \n",
+                              "partenaire=fort\nadversaires=fort\nadversaires=fort\n"}) {
+        test::ecritbrut(f, abime);
+        lisniveaux(r);
+        EXPECT_EQ(r.niveaupartenaire + r.niveauadversaires, "classiqueclassique") << abime;
+        EXPECT_EQ(litbrut(f), defaut) << abime;
+    }
+}
 
 TEST(ArrondiPair, HalfGoesToEven) {
     const std::pair<double, double> cas[] = {{0.5, 0},   {1.5, 2},    {2.5, 2},  {3.5, 4}, {-0.5, 0},

@@ -21,6 +21,7 @@
 
 #include "quadrel/regles/parties.h"
 #include "scores/fichierscores.h"
+#include "shell/niveaux.h"
 #include "shell/parametres.h"
 
 using namespace tlv;
@@ -148,8 +149,9 @@ class Generateur {
             clic(s, 320, 283);
             clic(s, 560, 460), clic(s, 320, 410);
             break;
-        case 1: // the deal editor, from the Belote menu
-            clic(s, 400, 30), clic(s, 320, 340, " maj+alt");
+        case 1: // the computer's levels, then the deal editor, from the Belote menu
+            clic(s, 400, 30), clic(s, 320, 340), clic(s, 530, 200), clic(s, 320, 410);
+            clic(s, 320, 340, " maj+alt");
             for (int i = 0; i < 8; ++i) clic(s, entre(20, 620), entre(20, 400));
             clic(s, entre(0, 1) ? 540 : 340, 438);
             clic(s, 320, 410);
@@ -218,9 +220,9 @@ class Generateur {
 };
 
 constexpr int EntreesParScript = 400;
-const char* const Ecrans[] = {"Base",          "Aide",     "Fmenu", "Ecran",       "Special",
-                              "DialogueTempo", "Menumemo", "Memo",  "Finmemo",     "Innom",
-                              "Menujong",      "Jong",     "Score", "BoiteMessage"};
+const char* const Ecrans[] = {"Base",    "Aide",          "Fmenu",    "Fniveaux", "Ecran",
+                              "Special", "DialogueTempo", "Menumemo", "Memo",     "Finmemo",
+                              "Innom",   "Menujong",      "Jong",     "Score",    "BoiteMessage"};
 
 std::string lit(const fs::path& p) {
     std::ifstream f(p, std::ios::binary);
@@ -261,12 +263,13 @@ std::vector<std::string> verifie_dossier(const std::string& d) {
     if (fs::exists(p.chemin()) && lit(p.chemin()) != attendu)
         pb.push_back(p.chemin() + " a des lignes vides ou abîmées");
     // A settings file that holds a valid value is not rewritten by its reader.
-    for (const char* nom : {"tlvbelo.ini", "tlvmemo.ini"}) {
+    for (const char* nom : {"tlvbelo.ini", "tlvmemo.ini", "tlvniveaux.ini"}) {
         const std::string avant = lit(d + nom);
         Reglages r;
         r.scores = std::make_unique<StockageDisque>(d);
         lisparambelote(r);
         lisparammemo(r);
+        lisniveaux(r);
         if (lit(d + nom) != avant) pb.push_back(std::string(nom) + " n'était pas valide : " + avant);
     }
     for (const auto& e : fs::directory_iterator(d)) {
