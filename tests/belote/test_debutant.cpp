@@ -18,6 +18,25 @@ bool tientsauf(const TableBelote& t, int joueur, int slot, bool (*quoi)(const Ta
     return false;
 }
 
+// A second idea is never absurd: it does not trump the partner's trick with a plain card to give, nor
+// give a 10 or an As to the opponents' trick when a small card would do.
+void sensee(const TableBelote& t, int j, int s, std::uint64_t graine) {
+    const int c = t.jeu[j][s];
+    const bool atout = couleur(c) == t.atout, plain = t.couleurdemandee != t.atout;
+    const bool plisuivant = t.numcarte > 1 && partenaires(t.maitre, j);
+    const auto nonatout = [](const TableBelote& u, int k, int x) { return couleur(u.jeu[k][x]) != u.atout; };
+    EXPECT_FALSE(plisuivant && plain && atout && tientsauf(t, j, s, nonatout))
+        << "trumps the partner's trick, seed " << graine << ", card " << c;
+    const auto petite = [](const TableBelote& u, int k, int x) {
+        return u.valeur[k][x] < 10 && permise(cartelegale(u, k, x));
+    };
+    const bool donne10 = t.numcarte > 1 && !partenaires(t.maitre, j) && t.valeur[j][s] >= 10 &&
+                         !battue(c, t.valeur[j][s], t.cartesjouees[t.numpli][t.maitre],
+                                 t.valeur[t.maitre][t.cartemaitre], t.atout);
+    EXPECT_FALSE(donne10 && tientsauf(t, j, s, petite))
+        << "gives a big card away, seed " << graine << ", card " << c;
+}
+
 // Every decision of 200 deals played by four beginners, checked against the table as the seat saw it.
 TEST(Debutant, SecondIdeasAreFewLegalAndSensible) {
     Monde m;
@@ -53,22 +72,7 @@ TEST(Debutant, SecondIdeasAreFewLegalAndSensible) {
                 ASSERT_TRUE(permise(cartelegale(t, j, s))) << "seed " << graine << ", card " << c;
                 if (ch.motif == Motif::debutant) {
                     ++secondes;
-                    const bool atout = couleur(c) == t.atout, plain = t.couleurdemandee != t.atout;
-                    const bool plisuivant = t.numcarte > 1 && partenaires(t.maitre, j);
-                    const auto nonatout = [](const TableBelote& u, int k, int x) {
-                        return couleur(u.jeu[k][x]) != u.atout;
-                    };
-                    EXPECT_FALSE(plisuivant && plain && atout && tientsauf(t, j, s, nonatout))
-                        << "trumps the partner's trick, seed " << graine << ", card " << c;
-                    const auto petite = [](const TableBelote& u, int k, int x) {
-                        return u.valeur[k][x] < 10 && permise(cartelegale(u, k, x));
-                    };
-                    const bool donne10 = t.numcarte > 1 && !partenaires(t.maitre, j) &&
-                                         t.valeur[j][s] >= 10 &&
-                                         !battue(c, t.valeur[j][s], t.cartesjouees[t.numpli][t.maitre],
-                                                 t.valeur[t.maitre][t.cartemaitre], t.atout);
-                    EXPECT_FALSE(donne10 && tientsauf(t, j, s, petite))
-                        << "gives a big card away, seed " << graine << ", card " << c;
+                    sensee(t, j, s, graine);
                 }
                 t.cartesjouees[t.numpli][j] = static_cast<std::int16_t>(c);
                 if (t.numcarte == 1)

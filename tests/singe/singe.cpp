@@ -146,8 +146,7 @@ class Generateur {
             clic(s, 400, 30), clic(s, 320, 130);
             for (int i = 0; i < 12; ++i) clic(s, entre(60, 580), entre(150, 470));
             s += "touche F5\nattends\ntouche Droite\nattends\n", comptees_ += 2;
-            clic(s, 320, 283);
-            clic(s, 560, 460), clic(s, 320, 410);
+            clic(s, 320, 283), clic(s, 560, 460), clic(s, 320, 410);
             break;
         case 1: // the computer's levels, then the deal editor, from the Belote menu
             clic(s, 400, 30), clic(s, 320, 340), clic(s, 530, 200), clic(s, 320, 410);
