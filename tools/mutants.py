@@ -6,8 +6,9 @@ usage: tools/mutants.py [BUILD_DIR] [--filtre TEXTE] [--delai S] [--liste]
 BUILD_DIR (default `build`) must be a configured CMake build of this tree. For each mutant the tool edits
 the source file, rebuilds only the test programs that link it (fastest first, stopping at the first one
 that fails), runs them, and always puts the file back. At the end it rebuilds what it touched, so the
-build holds the real code again. A snippet no longer found in its file is reported as stale and not
-counted: the list outlives refactors, and stale entries are refreshed by hand. Not run by test.sh or CI.
+build holds the real code again. A snippet no longer found in its file is reported as stale and fails the
+run as a missed mutant does: a refactor that drops a planted fault must refresh it. Not run by test.sh or
+CI.
 """
 
 import argparse
@@ -412,7 +413,7 @@ def main():
             print(f"{titre} :")
             for (f, _, _, quoi), _, detail in liste:
                 print(f"  {f}: {quoi} ({detail})")
-    return 1 if manques or invalides else 0
+    return 1 if manques or invalides or perimes else 0
 
 
 if __name__ == "__main__":
