@@ -98,36 +98,4 @@ void joueregles(Deroule& d, Rnd& rnd) {
     }
 }
 
-Score comptedonne(const Deroule& d, int& reserve) {
-    const auto& t = d.t;
-    int nous = t.pointsnous, eux = t.pointseux;
-    if (t.plinous && t.plieux) (cotenous(t.maitre) ? nous : eux) += 10;
-    int retenu = 0;
-    if (eux > nous) {
-        retenu = reserve;
-        reserve = 0;
-        if (cotenous(t.preneur)) {
-            eux = eux + nous - d.belotenous;
-            nous = d.belotenous;
-        }
-    } else if (nous > eux) {
-        retenu = reserve;
-        reserve = 0;
-        if (!cotenous(t.preneur)) {
-            nous = nous + eux - d.beloteeux;
-            eux = d.beloteeux;
-        }
-    } else if (cotenous(t.preneur)) {
-        reserve += nous;
-        nous = 0;
-    } else {
-        reserve += eux;
-        eux = 0;
-    }
-    if (t.plieux == 0) nous += 100;
-    if (t.plinous == 0) eux += 100;
-    if (retenu > 0) (nous <= eux ? eux : nous) += retenu;
-    return {nous, eux};
-}
-
 } // namespace tlv::belote

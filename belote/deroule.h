@@ -2,6 +2,7 @@
 // A deal played out on a copy of the tables, with no table to show it: the cards put as the match flow puts
 // them (trick, winner, belote, points) and the deal scored as the flow settles it. The Fort level plays its
 // imagined deals here.
+#include "belote/compte.h"
 #include "belote/etat.h"
 #include "shell/rnd.h"
 
@@ -23,12 +24,5 @@ void commencejeu(Deroule& d);
 void posecarte(Deroule& d, int slot);
 // Every remaining card by the rule list.
 void joueregles(Deroule& d, Rnd& rnd);
-
-// The deal's score as the flow writes it: the last trick's ten, the taker's side falling, the capot and the
-// reserve (`reserve` the points put aside by earlier ties; it is updated).
-struct Score {
-    int nous = 0, eux = 0;
-};
-Score comptedonne(const Deroule& d, int& reserve);
 
 } // namespace tlv::belote

@@ -1,6 +1,7 @@
 // The eight tricks of a deal, the gathering of each trick and the settlement of the deal.
 #include "belote/carte.h"
 #include "belote/choix.h"
+#include "belote/compte.h"
 #include "belote/decision.h"
 #include "belote/flux.h"
 #include "belote/legalite.h"
@@ -196,55 +197,14 @@ void annonce(Table& t, const std::string& l1, const std::string& l2, float duree
     t.message_off();
 }
 
-// The last trick's ten, when both sides took a trick.
-void dixdeder(Belote& b, Table& t, int& nous, int& eux) {
-    const auto& tb = b.table;
-    const auto& tx = b.reglages.textes;
-    const int w = tb.maitre;
-    if (!tb.plinous || !tb.plieux) return;
-    // Sud's side hears it from Nord's voice.
+// The last trick's ten, told: Sud's side hears it from Nord's voice.
+void ditdixdeder(Belote& b, Table& t) {
+    const int w = b.table.maitre;
     const bool pournous = cotenous(w);
-    t.message_on(tx[pournous ? Texte::Vous : Texte::Eux], tx[Texte::DixDeDer]);
+    t.message_on(b.reglages.textes[pournous ? Texte::Vous : Texte::Eux], b.reglages.textes[Texte::DixDeDer]);
     t.voix(pournous ? 3 : w, "dixder");
     t.pause(1.5f);
     t.message_off();
-    (pournous ? nous : eux) += 10;
-}
-
-// Who won the deal: a taker who falls keeps only their belote, a tie puts the taker's side's points in
-// reserve. The reserve the winner takes.
-int departage(Belote& b, Table& t, int& nous, int& eux) {
-    const auto& tb = b.table;
-    auto& e = b.ecran;
-    const auto& tx = b.reglages.textes;
-    int retenu = 0;
-    if (eux > nous) {
-        retenu = e.reserve;
-        e.reserve = 0;
-        annonce(t, tx[Texte::VousPerdez], vide, 1.5f);
-        if (cotenous(tb.preneur)) {
-            eux = eux + nous - e.belotenous;
-            nous = e.belotenous;
-        }
-    } else if (nous > eux) {
-        retenu = e.reserve;
-        e.reserve = 0;
-        annonce(t, tx[Texte::VousGagnez], vide, 1.5f);
-        if (!cotenous(tb.preneur)) {
-            nous = nous + eux - e.beloteeux;
-            eux = e.beloteeux;
-        }
-    } else {
-        annonce(t, tx[Texte::Egalite], vide, 1.5f);
-        if (cotenous(tb.preneur)) {
-            e.reserve = static_cast<std::int16_t>(e.reserve + nous);
-            nous = 0;
-        } else {
-            e.reserve = static_cast<std::int16_t>(e.reserve + eux);
-            eux = 0;
-        }
-    }
-    return retenu;
 }
 
 } // namespace
@@ -253,23 +213,21 @@ void regledonne(Belote& b, Table& t) {
     auto& tb = b.table;
     auto& e = b.ecran;
     const auto& tx = b.reglages.textes;
-    // The arithmetic runs in int; the pad keeps 16-bit numbers.
-    int nous = tb.pointsnous, eux = tb.pointseux;
-    dixdeder(b, t, nous, eux);
-    const int retenu = departage(b, t, nous, eux);
-    if (tb.plieux == 0) {
-        nous += 100;
-        annonce(t, tx[Texte::IlsSont], tx[Texte::Capots], 1.5f);
-    }
-    if (tb.plinous == 0) {
-        eux += 100;
-        annonce(t, tx[Texte::VousEtes], tx[Texte::Capots], 1.5f);
-    }
-    if (retenu > 0) (nous <= eux ? eux : nous) += retenu;
-    tb.pointsnous = static_cast<std::int16_t>(nous);
-    tb.pointseux = static_cast<std::int16_t>(eux);
-    tb.totalnous = static_cast<std::int16_t>(tb.totalnous + nous);
-    tb.totaleux = static_cast<std::int16_t>(tb.totaleux + eux);
+    int reserve = e.reserve;
+    const Score s = comptedonne(tb, e.belotenous, e.beloteeux, reserve);
+    if (s.dixdeder) ditdixdeder(b, t);
+    annonce(t,
+            tx[s.issue > 0   ? Texte::VousGagnez
+               : s.issue < 0 ? Texte::VousPerdez
+                             : Texte::Egalite],
+            vide, 1.5f);
+    if (tb.plieux == 0) annonce(t, tx[Texte::IlsSont], tx[Texte::Capots], 1.5f);
+    if (tb.plinous == 0) annonce(t, tx[Texte::VousEtes], tx[Texte::Capots], 1.5f);
+    e.reserve = static_cast<std::int16_t>(reserve);
+    tb.pointsnous = static_cast<std::int16_t>(s.nous);
+    tb.pointseux = static_cast<std::int16_t>(s.eux);
+    tb.totalnous = static_cast<std::int16_t>(tb.totalnous + s.nous);
+    tb.totaleux = static_cast<std::int16_t>(tb.totaleux + s.eux);
     t.ecritscore(tb.pointsnous, tb.pointseux);
     t.ecrittotal(tb.totalnous, tb.totaleux);
     if (tb.totalnous >= b.reglages.partieen || tb.totaleux >= b.reglages.partieen) e.finpartie = true;

@@ -71,7 +71,7 @@ int meilleure(const Belote& b, int joueur, const std::array<int, 8>& legales, in
             posecarte(d, legales[i]);
             joueregles(d, suite);
             int reserve = b.ecran.reserve;
-            somme[legales[i]] += pourlecamp(joueur, comptedonne(d, reserve));
+            somme[legales[i]] += pourlecamp(joueur, comptedonne(d.t, d.belotenous, d.beloteeux, reserve));
         }
     }
     int meilleur = defaut;

@@ -63,7 +63,7 @@ int joue(const Belote& b, int joueur, const Tirage& ti, int preneur, int atout, 
     commencejeu(d);
     joueregles(d, rnd);
     int reserve = b.ecran.reserve;
-    const Score s = comptedonne(d, reserve);
+    const Score s = comptedonne(d.t, d.belotenous, d.beloteeux, reserve);
     return cotenous(joueur) ? s.nous - s.eux : s.eux - s.nous;
 }
 

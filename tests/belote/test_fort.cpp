@@ -147,7 +147,7 @@ class Rejoueur : public Suivi {
     void fin(int nous, int eux, int, int, int reserve) override {
         ++donnes;
         EXPECT_TRUE(d_.fini);
-        const Score s = comptedonne(d_, reserve_);
+        const Score s = comptedonne(d_.t, d_.belotenous, d_.beloteeux, reserve_);
         EXPECT_EQ(s.nous, nous);
         EXPECT_EQ(s.eux, eux);
         EXPECT_EQ(reserve_, reserve);
