@@ -63,18 +63,9 @@ void posecarte(Deroule& d, int slot) {
     auto& t = d.t;
     const int j = d.prochain;
     const int c = t.jeu[j][slot];
-    const int s = couleur(c);
-    t.cartesjouees[t.numpli][j] = static_cast<std::int16_t>(c);
-    if (j == 1 && s != t.couleurdemandee && s != t.atout)
-        t.appel[1] = static_cast<std::int16_t>(couleur_soeur(s) == t.atout ? 0 : couleur_soeur(s));
-    if (t.numcarte == 1) {
-        t.maitre = static_cast<std::int16_t>(j);
-        t.cartemaitre = static_cast<std::int16_t>(slot);
-        t.couleurdemandee = static_cast<std::int16_t>(s);
-    }
+    metsurlepli(t, j, slot);
     belote(d, j, c);
     t.jeu[j][slot] = 0;
-    if (t.numcarte > 1) comparepli(t, j, slot);
     if (t.numcarte == 4) {
         ramasse(d);
         return;

@@ -75,13 +75,8 @@ void enregistre(Belote& b, Table& t, Pli& pl, int joueur, int slot) {
     auto& tb = b.table;
     const int c = tb.jeu[joueur][slot];
     const int s = couleur(c);
-    tb.cartesjouees[tb.numpli][joueur] = static_cast<std::int16_t>(c);
-    if (joueur == 1 && s != tb.couleurdemandee && s != tb.atout)
-        tb.appel[1] = static_cast<std::int16_t>(couleur_soeur(s) == tb.atout ? 0 : couleur_soeur(s));
+    metsurlepli(tb, joueur, slot);
     if (tb.numcarte == 1) {
-        tb.maitre = static_cast<std::int16_t>(joueur);
-        tb.cartemaitre = static_cast<std::int16_t>(slot);
-        tb.couleurdemandee = static_cast<std::int16_t>(s);
         pl.pointspli = tb.valeur[joueur][slot];
         t.voix(pl.meneur, s == tb.atout ? "atout" : VoixCouleurs[static_cast<std::size_t>(s)]);
         pl.couleurvoix = s == tb.atout ? -1 : s;
@@ -94,10 +89,7 @@ void enregistre(Belote& b, Table& t, Pli& pl, int joueur, int slot) {
     jouecarte(b, t, joueur, slot);
     b.ecran.pli[joueur] = static_cast<std::int16_t>(c);
     tb.jeu[joueur][slot] = 0;
-    if (tb.numcarte > 1) {
-        pl.pointspli += tb.valeur[joueur][slot];
-        comparepli(tb, joueur, slot);
-    }
+    if (tb.numcarte > 1) pl.pointspli += tb.valeur[joueur][slot];
     if (tb.numcarte == 4) {
         if (cotenous(tb.maitre)) {
             tb.pointsnous = static_cast<std::int16_t>(tb.pointsnous + pl.pointspli);

@@ -78,4 +78,16 @@ void comparepli(TableBelote& t, int joueur, int slot) {
     }
 }
 
+void metsurlepli(TableBelote& t, int joueur, int slot) {
+    const int c = t.jeu[joueur][slot];
+    const int s = couleur(c);
+    t.cartesjouees[t.numpli][joueur] = static_cast<std::int16_t>(c);
+    if (joueur == 1 && s != t.couleurdemandee && s != t.atout)
+        t.appel[1] = static_cast<std::int16_t>(couleur_soeur(s) == t.atout ? 0 : couleur_soeur(s));
+    if (t.numcarte > 1) return comparepli(t, joueur, slot);
+    t.maitre = static_cast<std::int16_t>(joueur);
+    t.cartemaitre = static_cast<std::int16_t>(slot);
+    t.couleurdemandee = static_cast<std::int16_t>(s);
+}
+
 } // namespace tlv::belote

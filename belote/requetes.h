@@ -20,5 +20,8 @@ bool peutmonter(const TableBelote& t, int joueur);
 bool battue(int carte, int val, int gagnante, int valgagnante, int atout);
 // The card just put by `joueur` from `slot` takes the trick when it beats the winning card.
 void comparepli(TableBelote& t, int joueur, int slot);
+// The card in the seat's slot put on the trick (it stays in the hand): recorded, Sud's discard signal (the
+// sister suit, none when that is trump), the led suit and the winner.
+void metsurlepli(TableBelote& t, int joueur, int slot);
 
 } // namespace tlv::belote
