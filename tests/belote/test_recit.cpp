@@ -24,6 +24,19 @@ class Collecte : public Suivi {
     const Enregistreur& e_;
 };
 
+// Every deal of one silent match from this seed, as recorded.
+std::vector<Recit> recits(std::uint64_t graine) {
+    Monde m;
+    m.rnd.graine(graine);
+    TableMuette table(m.b);
+    Enregistreur e;
+    Collecte c(e);
+    e.suite(&c);
+    m.b.suivi = &e;
+    lancelapartie(m.b, table);
+    return c.recits;
+}
+
 } // namespace
 
 // Random first deals and cut deals, every taker: the record deals the first half and, with the same taker,
@@ -31,15 +44,8 @@ class Collecte : public Suivi {
 TEST(Recit, ItsRiggedDealGivesTheSameHands) {
     int donnes = 0;
     for (std::uint64_t graine = 1; graine <= 30; ++graine) {
-        Monde m;
-        m.rnd.graine(graine);
-        TableMuette table(m.b);
-        Enregistreur e;
-        Collecte c(e);
-        e.suite(&c);
-        m.b.suivi = &e;
-        lancelapartie(m.b, table);
-        for (const Recit& r : c.recits) {
+        Rnd rnd;
+        for (const Recit& r : recits(graine)) {
             ++donnes;
             const std::string fj = fauxjeudurecit(r);
             ASSERT_TRUE(fauxjeuvalide(fj)) << "seed " << graine << " deal " << r.numero;
@@ -48,7 +54,7 @@ TEST(Recit, ItsRiggedDealGivesTheSameHands) {
             p.fauxjeu = fj;
             p.avecfauxjeu = true;
             t.donneur = static_cast<std::int16_t>(r.donneur);
-            distribution(t, p, m.rnd);
+            distribution(t, p, rnd);
             EXPECT_EQ(t.jeu, r.premiere) << "seed " << graine << " deal " << r.numero;
             t.preneur = static_cast<std::int16_t>(r.preneur);
             distributionfauxjeudureste(t, p);
@@ -77,14 +83,7 @@ TEST(Partage, ReadsBackWhatItWritesAndRefusesTheRest) {
 // bid, round by round, every bid told once; the whole hands; then after each card the hands without every
 // card played so far and the trick under way alone in the middle, its winner once it is whole.
 TEST(Relecture, EachStepShowsTheHandsLeftAndTheTrickUnderWay) {
-    Monde m;
-    m.rnd.graine(3);
-    TableMuette table(m.b);
-    Enregistreur e;
-    Collecte c(e);
-    e.suite(&c);
-    m.b.suivi = &e;
-    lancelapartie(m.b, table);
+    const std::vector<Recit> deals = recits(3);
     const auto compte = [](const std::array<Main, 5>& mains) {
         int n = 0;
         for (int j = 1; j <= 4; ++j)
@@ -92,7 +91,7 @@ TEST(Relecture, EachStepShowsTheHandsLeftAndTheTrickUnderWay) {
         return n;
     };
     bool secondtour = false;
-    for (const Recit& r : c.recits) {
+    for (const Recit& r : deals) {
         SCOPED_TRACE(r.numero);
         const Relecture rl(r);
         ASSERT_EQ(rl.etapes(), rl.tours() + 33);
