@@ -25,6 +25,23 @@ inline void donnemain(TableBelote& t, int joueur, std::initializer_list<int> car
     for (int c : cartes) t.jeu[joueur][s++] = static_cast<std::int16_t>(c);
 }
 
+// The eight tricks of a dealt table (whole hands valued, the taker set): `choisit(j)` gives the slot seat j
+// plays, put on the trick as the flow puts it; a slot of 0 stops the deal.
+template <class F> void joueplis(TableBelote& t, F choisit) {
+    t.maitre = static_cast<std::int16_t>(suivant(t.donneur));
+    for (t.numpli = 1; t.numpli <= 8; ++t.numpli) {
+        t.couleurdemandee = 0;
+        int j = precedent(t.maitre);
+        for (t.numcarte = 1; t.numcarte <= 4; ++t.numcarte) {
+            j = suivant(j);
+            const int s = choisit(j);
+            if (s == 0) return;
+            metsurlepli(t, j, s);
+            t.jeu[j][s] = 0;
+        }
+    }
+}
+
 // A Belote with the fixed texts, announcements on, target 1000.
 struct Monde {
     Reglages r;

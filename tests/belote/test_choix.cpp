@@ -185,25 +185,12 @@ TEST(Reflexion, LeavesTheSharedTableAlone) {
         distributiondureste(t, p, rnd);
         triejeux(t);
         calculevaleurs(t);
-        t.maitre = static_cast<std::int16_t>(suivant(t.donneur));
-        for (t.numpli = 1; t.numpli <= 8; ++t.numpli) {
-            t.couleurdemandee = 0;
-            int j = precedent(t.maitre);
-            for (t.numcarte = 1; t.numcarte <= 4; ++t.numcarte) {
-                j = suivant(j);
-                TableBelote avant = t;
-                const int s = choisitcarte(t, j, rnd).slot;
-                avant.appel[j] = t.appel[j], avant.plusdatout[j] = t.plusdatout[j];
-                ASSERT_TRUE(t == avant) << "seed " << graine << ", trick " << t.numpli << ", seat " << j;
-                const int c = t.jeu[j][s];
-                t.cartesjouees[t.numpli][j] = static_cast<std::int16_t>(c);
-                if (t.numcarte == 1)
-                    t.maitre = static_cast<std::int16_t>(j), t.cartemaitre = static_cast<std::int16_t>(s),
-                    t.couleurdemandee = static_cast<std::int16_t>(couleur(c));
-                else
-                    comparepli(t, j, s);
-                t.jeu[j][s] = 0;
-            }
-        }
+        joueplis(t, [&](int j) {
+            TableBelote avant = t;
+            const int s = choisitcarte(t, j, rnd).slot;
+            avant.appel[j] = t.appel[j], avant.plusdatout[j] = t.plusdatout[j];
+            EXPECT_TRUE(t == avant) << "seed " << graine << ", trick " << t.numpli << ", seat " << j;
+            return t == avant ? s : 0;
+        });
     }
 }

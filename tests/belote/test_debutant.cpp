@@ -53,36 +53,25 @@ TEST(Debutant, SecondIdeasAreFewLegalAndSensible) {
         distributiondureste(t, p, donne);
         triejeux(t);
         calculevaleurs(t);
-        t.maitre = static_cast<std::int16_t>(suivant(t.donneur));
-        for (t.numpli = 1; t.numpli <= 8; ++t.numpli) {
-            t.couleurdemandee = 0;
-            int j = precedent(t.maitre);
-            for (t.numcarte = 1; t.numcarte <= 4; ++t.numcarte) {
-                j = suivant(j);
-                const TableBelote avant = t;
-                const std::uint64_t etat = m.rnd.etat();
-                const Choix ch = cartedebutant(m.b, j);
-                ASSERT_EQ(m.rnd.etat(), etat) << "the match's random source moved";
-                TableBelote apres = avant;
-                apres.appel[j] = t.appel[j], apres.plusdatout[j] = t.plusdatout[j];
-                ASSERT_TRUE(t == apres) << "seed " << graine << ", trick " << t.numpli << ", seat " << j;
-                t = avant;
-                ASSERT_EQ(cartedebutant(m.b, j).slot, ch.slot) << "the same situation, another card";
-                const int s = ch.slot, c = t.jeu[j][s];
-                ASSERT_TRUE(permise(cartelegale(t, j, s))) << "seed " << graine << ", card " << c;
-                if (ch.motif == Motif::debutant) {
-                    ++secondes;
-                    sensee(t, j, s, graine);
-                }
-                t.cartesjouees[t.numpli][j] = static_cast<std::int16_t>(c);
-                if (t.numcarte == 1)
-                    t.maitre = static_cast<std::int16_t>(j), t.cartemaitre = static_cast<std::int16_t>(s),
-                    t.couleurdemandee = static_cast<std::int16_t>(couleur(c));
-                else
-                    comparepli(t, j, s);
-                t.jeu[j][s] = 0;
+        joueplis(t, [&](int j) {
+            const TableBelote avant = t;
+            const std::uint64_t etat = m.rnd.etat();
+            const Choix ch = cartedebutant(m.b, j);
+            EXPECT_EQ(m.rnd.etat(), etat) << "the match's random source moved";
+            TableBelote apres = avant;
+            apres.appel[j] = t.appel[j], apres.plusdatout[j] = t.plusdatout[j];
+            EXPECT_TRUE(t == apres) << "seed " << graine << ", trick " << t.numpli << ", seat " << j;
+            t = avant;
+            EXPECT_EQ(cartedebutant(m.b, j).slot, ch.slot) << "the same situation, another card";
+            const int s = ch.slot;
+            EXPECT_TRUE(permise(cartelegale(t, j, s))) << "seed " << graine << ", slot " << s;
+            if (!permise(cartelegale(t, j, s))) return 0;
+            if (ch.motif == Motif::debutant) {
+                ++secondes;
+                sensee(t, j, s, graine);
             }
-        }
+            return s;
+        });
     }
     // About two second ideas per deal and seat, of its eight decisions: some, far from most.
     const double parseat = static_cast<double>(secondes) / (200.0 * 4);
