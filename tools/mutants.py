@@ -149,9 +149,9 @@ MUTANTS = [
     ("belote/enchere.cpp", "if (n == 2) return avecvalet && avecneuf ? Motif::prend_valet_neuf : Motif::passe_deux;",
      "if (n == 2) return avecvalet || avecneuf ? Motif::prend_valet_neuf : Motif::passe_deux;",
      "prend a deux atouts avec le valet seul"),
-    ("belote/flux_jeu.cpp", "(pournous ? nous : eux) += 10;", "(pournous ? nous : eux) += 20;",
+    ("belote/compte.cpp", "(cotenous(t.maitre) ? nous : eux) += 10;", "(cotenous(t.maitre) ? nous : eux) += 20;",
      "dix de der compte 20"),
-    ("belote/flux_jeu.cpp", "(nous <= eux ? eux : nous) += retenu;", "(nous <= eux ? nous : eux) += retenu;",
+    ("belote/compte.cpp", "(nous <= eux ? eux : nous) += retenu;", "(nous <= eux ? nous : eux) += retenu;",
      "points en reserve donnes au perdant"),
     # Deal editor of the Belote table.
     ("belote_table/special.cpp", "if (button != bouton::Gauche) return;",
