@@ -9,7 +9,7 @@
 #include <fstream>
 #include <set>
 
-#include "tests/robot/programme.h"
+#include "robot.h"
 
 namespace tlv::essai {
 namespace {

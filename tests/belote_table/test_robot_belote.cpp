@@ -14,7 +14,7 @@
 #include "belote_table/revue.h"
 #include "belote_table/special.h"
 #include "platform/image.h"
-#include "tests/robot/programme.h"
+#include "robot.h"
 
 namespace tlv::essai {
 using namespace tlv::belote;

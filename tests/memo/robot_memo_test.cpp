@@ -10,7 +10,7 @@
 #include "pixels.h"
 #include "platform/image.h"
 #include "shell/creefichiers.h"
-#include "tests/robot/programme.h"
+#include "robot.h"
 
 namespace tlv::essai {
 using namespace tlv::memo;

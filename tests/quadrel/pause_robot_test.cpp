@@ -5,7 +5,7 @@
 #include "platform/image.h"
 #include "quadrel/regles/plateaux.h"
 #include "socle/carte.h"
-#include "tests/robot/programme.h"
+#include "robot.h"
 
 namespace tlv::essai {
 namespace {

@@ -15,7 +15,7 @@
 #include "quadrel/regles/parties.h"
 #include "quadrel/regles/plateaux.h"
 #include "socle/carte.h"
-#include "tests/robot/programme.h"
+#include "robot.h"
 
 namespace tlv::essai {
 namespace {

@@ -10,7 +10,7 @@
 #include "memo/regles/plateau.h"
 #include "pixels.h"
 #include "platform/image.h"
-#include "programme.h"
+#include "robot.h"
 #include "quadrel/regles/chemin.h"
 #include "quadrel/regles/parties.h"
 #include "quadrel/regles/plateaux.h"

@@ -9,7 +9,7 @@
 
 #include "dossiertemp.h"
 #include "pixels.h"
-#include "programme.h"
+#include "robot.h"
 
 namespace tlv::essai {
 namespace {

@@ -10,7 +10,7 @@
 #include "platform/options_plateforme.h"
 #include "platform/plateforme.h"
 #include "platform/robot.h"
-#include "programme.h"
+#include "robot.h"
 
 namespace tlv::essai {
 namespace {

@@ -11,7 +11,7 @@
 #include "dossiertemp.h"
 #include "pixels.h"
 #include "platform/image.h"
-#include "programme.h"
+#include "robot.h"
 #include "shell/avis.h"
 #include "tlv_version.h"
 
