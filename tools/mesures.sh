@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Prints the platform's figures on this machine: time to the first frame, CPU while waiting for the
-# player on each kind of waiting screen (per thread, and the X server's), length of a refresh.
+# player on each kind of waiting screen (per thread, and the X server's), length of a refresh; and, on the
+# virtual clock without a display, what frames cost (pixels resampled, rectangles sent, clip frames sent
+# again from memory), the rendered texts kept, the pages a freed picture gives back, the tune's wakes.
 # Needs a Release build (./tolvanex.sh or cmake), Xvfb and xdotool for the figures with a display.
 # Usage: tools/mesures.sh [build/bin]
 #   MESURE_S=20       seconds measured on each waiting screen
@@ -37,6 +39,10 @@ chmod +x "$tmp/premiere.sh"
 
 echo "== Temps jusqu'à la première image du lanceur (5 lancements, triés)"
 echo "sans affichage (pilote dummy) : $("$tmp/premiere.sh" dummy)"
+echo "== Coûts d'une image, mémoire et son"
+son_couts="${MESURE_AUDIO:-dummy}"
+[ "$son_couts" = jeu ] && son_couts=""
+(cd "$bin" && SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER="$son_couts" ./mesure-plateforme --couts)
 if ! command -v Xvfb >/dev/null || ! command -v xdotool >/dev/null; then
     echo "(Xvfb ou xdotool absent : apt-get install xvfb xauth xdotool pour les mesures avec affichage)"
     exit 0
@@ -224,4 +230,4 @@ clic 260 260
 dors 15"
 
 echo "== Durée de monrefresh et d'une image entière"
-env SDL_AUDIODRIVER=dummy SDL_VIDEODRIVER=x11 "$bin/mesure-plateforme"
+env SDL_AUDIODRIVER=dummy SDL_VIDEODRIVER=x11 "$bin/mesure-plateforme" --durees
