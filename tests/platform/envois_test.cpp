@@ -1,9 +1,11 @@
-// What a frame costs once the program waits: only what changed is composed, resampled and sent, a looping
-// clip's frames come back from memory, and the window still shows exactly the screen as composed whole.
+// What reaches the window: only what changed is composed, resampled and sent, a looping clip's frames come
+// back from memory, and yet the window shows exactly the screen as composed whole; it comes up with its first
+// frame already in it. What those frames cost is printed by tools/mesure-plateforme.
 #include <SDL.h>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -19,54 +21,34 @@
 namespace tlv {
 namespace {
 
-// A platform that really composes and sends (as a desktop run does) at a display size, on the virtual clock.
-class Envoi : public ::testing::TestWithParam<std::pair<int, int>> {
+// The window's pixel (x, y) as 0xRRGGBB.
+std::uint32_t pixel(SDL_Surface* s, int x, int y) {
+    const auto* l = reinterpret_cast<const std::uint32_t*>(static_cast<const std::uint8_t*>(s->pixels) +
+                                                           static_cast<std::ptrdiff_t>(y) * s->pitch);
+    Uint8 r, g, b;
+    SDL_GetRGB(l[x], s->format, &r, &g, &b);
+    return rgb(r, g, b);
+}
+
+// A platform that really composes and sends (as a desktop run does), on the virtual clock.
+class Affiche : public ::testing::Test {
   protected:
-    void SetUp() override {
+    void ouvre(bool fenetre, int largeur = 0, int hauteur = 0) {
         setenv("TLV_ROBOT_AFFICHE", "1", 1);
         robot.commandes(Robot::analyse("attends\n"));
         OptionsPlateforme o;
-        o.robot = &robot;
-        o.ecran_largeur = GetParam().first, o.ecran_hauteur = GetParam().second;
+        o.robot = &robot, o.fenetre = fenetre;
+        o.ecran_largeur = largeur, o.ecran_hauteur = hauteur;
         pf = std::make_unique<Plateforme>(o);
         for (Uint32 id = 1; !w && id < 1000; ++id) w = SDL_GetWindowFromID(id);
         ASSERT_NE(w, nullptr);
         fond = std::make_unique<Form>(*pf);
-        for (int y = 0; y < 480; y += 16)
-            for (int x = 0; x < 640; x += 16)
-                fill(fond->image, x, y, 16, 16, rgb(x / 3, y / 2, 90 + (x ^ y) % 80));
         fond->place(pf->decalagex(), pf->decalagey());
-        pf->montre_sans_attendre(*fond);
-        pf->doevents();
-        pf->doevents(); // the window's own events after it showed
-        if (!SDL_GetWindowSurface(w)) GTEST_SKIP() << "no window surface";
     }
     void TearDown() override {
         fond.reset();
         pf.reset();
         unsetenv("TLV_ROBOT_AFFICHE");
-    }
-    // Window pixels that differ from the screen composed whole and resampled whole.
-    int differences() {
-        const Echelle& e = pf->echelle();
-        const Surface attendu = image_affichee(pf->compose(), e, e.W, e.H);
-        SDL_Surface* s = SDL_GetWindowSurface(w);
-        int n = 0;
-        for (int y = 0; y < s->h; ++y) {
-            const auto* l = reinterpret_cast<const std::uint32_t*>(
-                static_cast<const std::uint8_t*>(s->pixels) + static_cast<std::ptrdiff_t>(y) * s->pitch);
-            for (int x = 0; x < s->w; ++x) {
-                Uint8 r, g, b;
-                SDL_GetRGB(l[x], s->format, &r, &g, &b);
-                n += rgb(r, g, b) != attendu.ligne(y)[x];
-            }
-        }
-        return n;
-    }
-    // A small change of the background at (x, y), told to the platform.
-    void tache(int x, int y, int w, int h, std::uint32_t c) {
-        fill(fond->image, x, y, w, h, c);
-        pf->invalide(Rect{fond->left + x, fond->top + y, w, h});
     }
     Robot robot;
     std::unique_ptr<Plateforme> pf;
@@ -74,48 +56,76 @@ class Envoi : public ::testing::TestWithParam<std::pair<int, int>> {
     SDL_Window* w = nullptr;
 };
 
-TEST_P(Envoi, TwoSmallChangesFarApartCostTwoSmallRectanglesNotTheBoxAroundThem) {
-    const Envois avant = pf->envois();
+// At 1920 x 1080, a background of squares shown.
+class Envoi : public Affiche {
+  protected:
+    void SetUp() override {
+        ouvre(false, 1920, 1080);
+        for (int y = 0; y < 480; y += 16)
+            for (int x = 0; x < 640; x += 16)
+                fill(fond->image, x, y, 16, 16, rgb(x / 3, y / 2, 90 + (x ^ y) % 80));
+        pf->montre_sans_attendre(*fond);
+        pf->doevents();
+        pf->doevents(); // the window's own events after it showed
+        if (!SDL_GetWindowSurface(w)) GTEST_SKIP() << "no window surface";
+    }
+    // Window pixels that differ from the screen composed whole and resampled whole.
+    int differences() {
+        const Echelle& e = pf->echelle();
+        const Surface attendu = image_affichee(pf->compose(), e, e.W, e.H);
+        SDL_Surface* s = SDL_GetWindowSurface(w);
+        int n = 0;
+        for (int y = 0; y < s->h; ++y)
+            for (int x = 0; x < s->w; ++x) n += pixel(s, x, y) != attendu.ligne(y)[x];
+        return n;
+    }
+    // A small change of the background at (x, y), told to the platform.
+    void tache(int x, int y, int w, int h, std::uint32_t c) {
+        fill(fond->image, x, y, w, h, c);
+        pf->invalide(Rect{fond->left + x, fond->top + y, w, h});
+    }
+};
+
+TEST_F(Envoi, SmallChangesFarApartOrNearlyTouchingShowExactly) {
     tache(20, 20, 6, 4, rgb(255, 0, 0));
     tache(600, 440, 6, 4, rgb(0, 255, 0));
     pf->doevents();
-    const Envois apres = pf->envois();
-    EXPECT_EQ(apres.rectangles - avant.rectangles, 2);
-    // Each 6 x 4 area pixels, a fringe of the filter around it: far below the 580 x 424 between them.
-    const double s = pf->echelle().s;
-    EXPECT_LT(apres.calcules - avant.calcules, 2 * (6 * s + 4) * (4 * s + 4));
     EXPECT_EQ(differences(), 0);
-}
-
-TEST_P(Envoi, ChangesThatNearlyTouchGoAsOneAndStillShowExactly) {
-    const Envois avant = pf->envois();
     tache(100, 100, 10, 10, rgb(255, 255, 0));
     tache(112, 100, 10, 10, rgb(0, 255, 255));
     tache(300, 300, 1, 1, rgb(255, 255, 255));
     pf->doevents();
-    EXPECT_EQ(pf->envois().rectangles - avant.rectangles, 2);
     EXPECT_EQ(differences(), 0);
 }
 
-TEST_P(Envoi, WhatAScreenAboveHidesIsNeitherComposedNorSent) {
-    // A button drawn on the screen below: its place counts as changed whenever the screens may have drawn.
-    Bouton b;
-    b.x = 200, b.y = 200, b.w = 100, b.h = 30, b.caption = "OK";
-    fond->controles = {&b};
-    Form dessus(*pf);
-    dessus.place(pf->decalagex(), pf->decalagey());
-    pf->montre_sans_attendre(dessus);
+// The screens drew and the platform is told so (as each loop's turn does): a change partly under a box above
+// shows where the box leaves it; one wholly under a page, once the page goes.
+TEST_F(Envoi, AChangeUnderAScreenAboveShowsExactlyWhereAndWhenItIsSeen) {
+    const auto peint = [&](std::uint32_t c) {
+        fill(fond->image, 1, 216, 310, 48, c);
+        pf->invalide();
+        pf->doevents();
+    };
+    Form boite(*pf, 300, 300), page(*pf);
+    fill(boite.image, 0, 0, 300, 300, rgb(200, 10, 10));
+    boite.place(pf->decalagex(), pf->decalagey());
+    page.place(pf->decalagex(), pf->decalagey());
+    pf->montre_sans_attendre(boite);
     pf->doevents();
-    const Envois avant = pf->envois();
-    pf->invalide();
+    peint(rgb(10, 200, 10));
+    EXPECT_EQ(differences(), 0);
+    pf->montre_sans_attendre(page);
     pf->doevents();
-    EXPECT_EQ(pf->envois().calcules, avant.calcules);
-    EXPECT_EQ(pf->envois().rectangles, avant.rectangles);
+    peint(rgb(10, 10, 200));
+    page.hide();
+    pf->invalide(); // as a modal screen's end does
+    pf->doevents();
+    EXPECT_EQ(differences(), 0);
 }
 
-// The launcher's clip: after one turn of its loop every frame comes from memory, yet the window shows at each
-// step what a whole recomposition shows, also after the picture around the clip changes.
-TEST_P(Envoi, AClipLoopsFromMemoryShowingExactlyWhatAWholeFrameShows) {
+// The launcher's clip: once its loop is in memory, the window shows at each step what a whole recomposition
+// shows, also after the picture right under the clip changes.
+TEST_F(Envoi, AClipLoopingFromMemoryShowsExactlyWhatAWholeFrameShows) {
     Animation clip(*pf);
     clip.x = 1, clip.y = 216, clip.w = 310, clip.h = 48;
     ASSERT_TRUE(clip.Open("cartef00"));
@@ -128,19 +138,7 @@ TEST_P(Envoi, AClipLoopsFromMemoryShowingExactlyWhatAWholeFrameShows) {
     auto images = [&](int combien) {
         for (int i = 0; i < combien; ++i) pf->attend_ms(1000 / Animation::ImagesParSeconde);
     };
-    images(n);
-    const Envois tour = pf->envois();
-    images(n + 3);
-    const Envois second = pf->envois();
-    if (pf->echelle().k < 4) {
-        EXPECT_EQ(second.calcules, tour.calcules) << "the second turn was resampled again";
-        EXPECT_EQ(second.reprises - tour.reprises, n + 3);
-    } else {
-        // At 4K the memory kept holds part of the loop only.
-        EXPECT_GE(second.reprises - tour.reprises, n / 3);
-    }
-    // The background right under the clip changes while frames come from memory: the change is shown with
-    // the clip's own frame beside it, and no frame kept from before it is sent again.
+    images(2 * n);
     tache(1, 264, 310, 2, rgb(250, 250, 250));
     pf->doevents();
     EXPECT_EQ(differences(), 0);
@@ -150,73 +148,102 @@ TEST_P(Envoi, AClipLoopsFromMemoryShowingExactlyWhatAWholeFrameShows) {
     EXPECT_EQ(differences(), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Ecrans, Envoi,
-                         ::testing::Values(std::pair{1366, 768}, std::pair{1920, 1080},
-                                           std::pair{3840, 2160}));
+// The window comes up with its first frame already in it, never empty, full screen or not.
+TEST_F(Affiche, TheWindowAppearsWithItsFirstFrame) {
+    for (const bool fenetre : {false, true}) {
+        ouvre(fenetre);
+        EXPECT_FALSE(SDL_GetWindowFlags(w) & SDL_WINDOW_SHOWN);
+        if (!SDL_GetWindowSurface(w)) GTEST_SKIP() << "no window surface";
+        struct Vu {
+            SDL_Window* w;
+            std::uint32_t centre = 1;
+        } vu{w};
+        // What a window that keeps its surface holds at the moment it is shown.
+        auto regarde = [](void* u, SDL_Event* ev) {
+            SDL_Surface* s = SDL_GetWindowSurface(static_cast<Vu*>(u)->w);
+            if (ev->type == SDL_WINDOWEVENT && ev->window.event == SDL_WINDOWEVENT_SHOWN)
+                static_cast<Vu*>(u)->centre = pixel(s, s->w / 2, s->h / 2);
+            return 0;
+        };
+        SDL_AddEventWatch(regarde, &vu);
+        fill(fond->image, 0, 0, 640, 480, rgb(32, 64, 192));
+        pf->montre_sans_attendre(*fond);
+        pf->doevents();
+        SDL_DelEventWatch(regarde, &vu);
+        EXPECT_TRUE(SDL_GetWindowFlags(w) & SDL_WINDOW_SHOWN);
+        if (fenetre) {
+            EXPECT_EQ(vu.centre, rgb(32, 64, 192)) << "shown before its frame was drawn";
+        }
+        SDL_Surface* s = SDL_GetWindowSurface(w);
+        EXPECT_EQ(pixel(s, s->w / 2, s->h / 2), rgb(32, 64, 192))
+            << "the frame was not sent again once shown";
+        fond.reset();
+        pf.reset();
+        w = nullptr;
+    }
+}
 
-// A clock's tick redrawn whole: only the digits that moved count as changed.
+// A clock's tick redrawn whole: what changed is found (how little that is, tools/mesure-plateforme prints).
 class Retouche : public ::testing::TestWithParam<int> {
   protected:
     void SetUp() override {
         if (!po.valide()) GTEST_SKIP() << "no font";
     }
-    Rect horloge(Surface& s, const std::string& texte) {
-        return retouche(s, Boite, [&] {
-            fill(s, Boite.x, Boite.y, Boite.w, Boite.h, 0);
-            po.imprime(s, Boite.x + 4, Boite.y, texte, 16, rgb(0, 255, 255));
-        });
+    void horloge(Surface& s, const std::string& texte) {
+        fill(s, Boite.x, Boite.y, Boite.w, Boite.h, 0);
+        po.imprime(s, Boite.x + 4, Boite.y, texte, 16, rgb(0, 255, 255));
     }
     static constexpr Rect Boite{330, 12, 131, 24};
     Polices po{police_par_defaut()};
 };
 
-TEST_P(Retouche, OnlyTheDigitsThatMovedAreChangedAndNothingWhenTheTextIsTheSame) {
+// The rectangle around the play-area pixels that differ between two pictures of the same size, as a tuple.
+std::tuple<int, int, int, int> ecarts(const Surface& a, const Surface& b) {
+    const int k = a.facteur();
+    int x0 = a.largeur(), y0 = a.hauteur(), x1 = -1, y1 = -1;
+    for (int y = 0; y < a.hauteur_px(); ++y)
+        for (int x = 0; x < a.largeur_px(); ++x)
+            if (a.ligne(y)[x] != b.ligne(y)[x])
+                x0 = std::min(x0, x / k), y0 = std::min(y0, y / k), x1 = std::max(x1, x / k), y1 = y / k;
+    return x1 < 0 ? std::tuple{0, 0, 0, 0} : std::tuple{x0, y0, x1 - x0 + 1, y1 - y0 + 1};
+}
+
+// The same text, another, a drawing outside the box and one just past its edge: each gives the rectangle
+// around what it changed, and the picture's record keeps what was drawn before too.
+TEST_P(Retouche, GivesTheRectangleAroundWhatTheDrawingChanged) {
     Surface s(640, 480, rgb(0, 80, 0), GetParam());
     horloge(s, "1:59");
     s.oublie_modifications();
     fill(s, 10, 400, 5, 5, rgb(1, 2, 3)); // drawn earlier, not yet shown: stays recorded
-    const Rect avant = s.modifiee();
-    const Rect meme = horloge(s, "1:59");
-    EXPECT_TRUE(meme.vide());
-    EXPECT_EQ((std::tuple{s.modifiee().x, s.modifiee().y, s.modifiee().w, s.modifiee().h}),
-              (std::tuple{avant.x, avant.y, avant.w, avant.h}));
-    const Rect d = horloge(s, "1:58");
-    ASSERT_FALSE(d.vide());
-    // The last digit only: right of the text's middle, inside the box.
-    EXPECT_GT(d.x, Boite.x + po.largeur("1:5", 16) - 4);
-    EXPECT_LE(d.x + d.w, Boite.x + Boite.w);
-    EXPECT_LT(d.w, po.largeur("8", 16) + 4);
-    EXPECT_GE(d.y, Boite.y);
-    EXPECT_EQ(s.modifiee().x, avant.x);
-    EXPECT_EQ(s.modifiee().x + s.modifiee().w, d.x + d.w);
+    Rect tout = s.modifiee();
+    const std::function<void()> dessins[] = {
+        [&] { horloge(s, "1:59"); }, [&] { horloge(s, "1:58"); },
+        [&] { fill(s, 300, 100, 200, 10, rgb(9, 9, 9)); },
+        [&] { fill(s, Boite.x + 20, Boite.y + Boite.h + 2, 3, 2, rgb(9, 9, 9)); }};
+    for (const auto& dessin : dessins) {
+        const Surface avant = s;
+        const Rect r = retouche(s, Boite, dessin);
+        const auto vu = r.vide() ? std::tuple{0, 0, 0, 0} : std::tuple{r.x, r.y, r.w, r.h};
+        EXPECT_EQ(vu, ecarts(avant, s));
+        if (!r.vide()) tout = reunion(tout, r);
+        EXPECT_EQ((std::tuple{s.modifiee().x, s.modifiee().y, s.modifiee().w, s.modifiee().h}),
+                  (std::tuple{tout.x, tout.y, tout.w, tout.h}));
+    }
 }
 
-TEST_P(Retouche, ADrawingOutsideItsBoxIsTakenWhole) {
-    Surface s(640, 480, 0, GetParam());
-    const Rect d = retouche(s, Boite, [&] { fill(s, 300, 100, 200, 10, rgb(9, 9, 9)); });
-    EXPECT_EQ((std::tuple{d.x, d.y, d.w, d.h}), (std::tuple{300, 100, 200, 10}));
-    // Just past its edge, a change is still found where it is.
-    const Rect e =
-        retouche(s, Boite, [&] { fill(s, Boite.x + 20, Boite.y + Boite.h + 2, 3, 2, rgb(9, 9, 9)); });
-    EXPECT_EQ((std::tuple{e.x, e.y, e.w, e.h}), (std::tuple{Boite.x + 20, Boite.y + Boite.h + 2, 3, 2}));
-}
+INSTANTIATE_TEST_SUITE_P(Facteurs, Retouche, ::testing::Values(1, 3));
 
-INSTANTIATE_TEST_SUITE_P(Facteurs, Retouche, ::testing::Values(1, 2, 3));
-
-// A clock prints a new text every second: the rendered texts kept stay within their budget, and a text let go
+// A clock prints a new text every second: the rendered texts kept are let go in time, and a text let go
 // prints again the same.
-TEST(RendusTextes, TheCacheStaysWithinItsBudgetAndATextLetGoPrintsTheSame) {
+TEST(RendusTextes, ATextLetGoPrintsTheSame) {
     Polices po(police_par_defaut());
     if (!po.valide()) GTEST_SKIP() << "no font";
     Surface premier(400, 100, 0, 3), encore(400, 100, 0, 3), s(400, 100, 0, 3);
     po.imprime(premier, 5, 5, "0:00:00", 24, rgb(0, 255, 255));
-    for (int t = 1; t < 1500; ++t) {
-        const std::string texte = std::to_string(t / 3600) + ":" + std::to_string(t / 60 % 60 + 10) + ":" +
-                                  std::to_string(t % 60 + 10);
-        po.imprime(s, 5, 5, texte, 24, rgb(0, 255, 255));
-        ASSERT_LE(po.octets_rendus(), Polices::BudgetRendus) << texte;
-    }
-    EXPECT_GT(po.nombre_rendus(), 10u);
+    for (int t = 1; t < 1500; ++t)
+        po.imprime(s, 5, 5, std::to_string(t / 60 + 10) + ":" + std::to_string(t % 60 + 10), 24,
+                   rgb(0, 255, 255));
+    EXPECT_LT(po.nombre_rendus(), 1500u) << "nothing was let go";
     po.imprime(encore, 5, 5, "0:00:00", 24, rgb(0, 255, 255));
     EXPECT_EQ(premier.pixels(), encore.pixels());
 }
