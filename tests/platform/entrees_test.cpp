@@ -105,23 +105,15 @@ TEST(Script, ReadsEveryCommandWithItsArguments) {
                                   "capture a.png\n"
                                   "capture b.png 1.25\n");
     ASSERT_EQ(c.size(), 11u);
-    EXPECT_EQ(c[0].type, T::Clic);
-    EXPECT_EQ(c[0].maj, 1 | 4);
-    EXPECT_EQ(c[0].ligne, 2);
-    EXPECT_EQ(c[1].type, T::ClicDroit);
-    EXPECT_EQ(c[2].type, T::Survol);
-    EXPECT_EQ(c[2].y, 4);
-    EXPECT_EQ(c[3].code, Touche::F5);
-    EXPECT_EQ(c[4].texte, "é");
-    EXPECT_EQ(c[5].code, touche_caractere('A'));
-    EXPECT_EQ(c[6].texte, "Jean # pas un commentaire");
-    EXPECT_EQ(c[7].duree_ms, 0);
-    EXPECT_EQ(c[8].duree_ms, 2500);
-    EXPECT_EQ(c[9].texte, "a.png");
-    EXPECT_FALSE(c[9].differee);
-    EXPECT_EQ(c[10].texte, "b.png");
-    EXPECT_TRUE(c[10].differee);
-    EXPECT_EQ(c[10].duree_ms, 1250);
+    EXPECT_EQ((std::tuple{c[0].type, c[0].maj, c[0].ligne, c[1].type, c[2].type, c[2].y}),
+              (std::tuple{T::Clic, 1 | 4, 2, T::ClicDroit, T::Survol, 4}));
+    EXPECT_EQ((std::tuple{c[3].code, c[4].texte, c[5].code, c[6].texte}),
+              (std::tuple{Touche::F5, std::string("é"), touche_caractere('A'),
+                          std::string("Jean # pas un commentaire")}));
+    EXPECT_EQ((std::tuple{c[7].duree_ms, c[8].duree_ms, c[9].texte, c[9].differee}),
+              (std::tuple{std::int64_t{0}, std::int64_t{2500}, std::string("a.png"), false}));
+    EXPECT_EQ((std::tuple{c[10].texte, c[10].differee, c[10].duree_ms}),
+              (std::tuple{std::string("b.png"), true, std::int64_t{1250}}));
 }
 
 class MauvaiseLigne : public ::testing::TestWithParam<const char*> {};
