@@ -59,8 +59,9 @@ class Affiche : public ::testing::Test {
 // At 1920 x 1080, a background of squares shown.
 class Envoi : public Affiche {
   protected:
+    virtual std::pair<int, int> taille() const { return {1920, 1080}; }
     void SetUp() override {
-        ouvre(false, 1920, 1080);
+        ouvre(false, taille().first, taille().second);
         for (int y = 0; y < 480; y += 16)
             for (int x = 0; x < 640; x += 16)
                 fill(fond->image, x, y, 16, 16, rgb(x / 3, y / 2, 90 + (x ^ y) % 80));
@@ -125,7 +126,12 @@ TEST_F(Envoi, AChangeUnderAScreenAboveShowsExactlyWhereAndWhenItIsSeen) {
 
 // The launcher's clip: once its loop is in memory, the window shows at each step what a whole recomposition
 // shows, also after the picture right under the clip changes.
-TEST_F(Envoi, AClipLoopingFromMemoryShowsExactlyWhatAWholeFrameShows) {
+// At 4K, the memory holds part of the loop only.
+class EnvoiClip : public Envoi, public ::testing::WithParamInterface<std::pair<int, int>> {
+    std::pair<int, int> taille() const override { return GetParam(); }
+};
+
+TEST_P(EnvoiClip, AClipLoopingFromMemoryShowsExactlyWhatAWholeFrameShows) {
     Animation clip(*pf);
     clip.x = 1, clip.y = 216, clip.w = 310, clip.h = 48;
     ASSERT_TRUE(clip.Open("cartef00"));
@@ -147,6 +153,8 @@ TEST_F(Envoi, AClipLoopingFromMemoryShowsExactlyWhatAWholeFrameShows) {
     images(n);
     EXPECT_EQ(differences(), 0);
 }
+
+INSTANTIATE_TEST_SUITE_P(Ecrans, EnvoiClip, ::testing::Values(std::pair{1920, 1080}, std::pair{3840, 2160}));
 
 // The window comes up with its first frame already in it, never empty, full screen or not.
 TEST_F(Affiche, TheWindowAppearsWithItsFirstFrame) {
