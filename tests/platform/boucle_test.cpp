@@ -98,9 +98,8 @@ TEST_F(Boucle, ClosingAModalFormActivatesTheOneBelowUnlessAsked) {
     Ecran dessus(*pf);
     Parent parent(*pf, dessus);
     pf->montre_modal(parent);
-    EXPECT_EQ(dessus.activations, 1);
-    EXPECT_EQ(dessus.dechargements, 1);
-    EXPECT_EQ(parent.activations, 2);
+    EXPECT_EQ((std::tuple{dessus.activations, dessus.dechargements, parent.activations}),
+              (std::tuple{1, 1, 2}));
     EXPECT_EQ(parent.touches, std::vector<Touche>{Touche::Echap});
 }
 
@@ -110,9 +109,8 @@ TEST_F(Boucle, TheEndOfTheScriptUnwindsEveryModalFormUnloadingEach) {
     Parent parent(*pf, enfant);
     parent.load();
     EXPECT_THROW(pf->montre_modal(parent), Quitter);
-    EXPECT_EQ(enfant.dechargements, 1);
-    EXPECT_EQ(parent.dechargements, 1);
-    EXPECT_EQ(pf->dessus(), nullptr);
+    EXPECT_EQ((std::tuple{enfant.dechargements, parent.dechargements, pf->dessus()}),
+              (std::tuple{1, 1, static_cast<Calque*>(nullptr)}));
 }
 
 TEST_F(Boucle, ATimerHandlerThatGivesWayIsNotReentered) {
@@ -166,10 +164,9 @@ TEST_F(Boucle, ADelayedCaptureShowsTheScreenAtItsTimeInsideTimedWaitsAndRobotWai
     EXPECT_TRUE(fin);
     EXPECT_EQ(pf->ms(), 2000 + 1000);
     EXPECT_NE(journal.str().find("z.png"), std::string::npos);
-    EXPECT_EQ(centre(d + "a.png"), 0x00FF00);
-    EXPECT_EQ(centre(d + "c.png"), 0x0000FF);
-    EXPECT_EQ(centre(d + "b.png"), 0xFFFF00);
-    EXPECT_EQ(centre(d + "z.png"), -1);
+    EXPECT_EQ(
+        (std::tuple{centre(d + "a.png"), centre(d + "c.png"), centre(d + "b.png"), centre(d + "z.png")}),
+        (std::tuple{0x00FF00L, 0x0000FFL, 0xFFFF00L, -1L}));
 }
 
 TEST_F(Boucle, PausesAndRefreshesNeverEndBeforeTheirTime) {
