@@ -31,17 +31,19 @@ TEST(Clavier, EveryGamesMenuAndBackToTheLauncherWithKeysOnly) {
                repete(3, {touche("Haut")}) +
                Scenario{touche("Entree"), touche("Bas"), touche("Bas"), touche("Droite"), touche("Bas"),
                         touche("Entree"), touche("Entree"), touche("Echap"), capture("fin.png"),
-                        survol(400, 30), capture("survol.png"), touche("Echap"), capture("echap.png")});
+                        survol(400, 30), capture("survol.png"), touche("Echap"), capture("echap.png"),
+                        survol(400, 74), capture("ecart.png")});
     ASSERT_EQ(r.code, 0) << r.erreurs;
     std::string musiques;
     for (const std::string& l : r.lignes("musique cartem")) musiques += l.substr(14);
     EXPECT_EQ(musiques, "00010002000300") << r.sortie;
     EXPECT_EQ(p.fichier(p.scores() + "tlvjong1.sco"), "UN       00000010\r\n");
     // Back on the launcher, nothing highlighted; the mouse still lights the line under it; Échap does
-    // nothing.
+    // nothing; the gap between two lines clears the light.
     EXPECT_TRUE(test::memes_pixels(p.capture("debut.png"), p.capture("fin.png"), Rect{0, 0, 640, 480}));
     EXPECT_FALSE(test::memes_pixels(p.capture("fin.png"), p.capture("survol.png"), Rect{329, 10, 298, 58}));
     EXPECT_TRUE(test::memes_pixels(p.capture("survol.png"), p.capture("echap.png"), Rect{0, 0, 640, 480}));
+    EXPECT_TRUE(test::memes_pixels(p.capture("fin.png"), p.capture("ecart.png"), Rect{0, 0, 640, 200}));
 }
 
 // The keys every screen shares act over the Memo menu, its score table and the help; Échap in a menu over
