@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -45,10 +46,10 @@ Pas touche(const std::string& nom) {
 Pas tape(const std::string& texte) {
     return {"texte " + texte + "\nattends"};
 }
-Pas attends(int ms) {
-    return {ms < 0 ? "attends" : "attends " + std::to_string(ms)};
+Pas attends(double s) {
+    return {s < 0 ? "attends" : "attends " + std::to_string(s)};
 }
-Pas capture(const std::string& nom, int apres_s) {
+Pas capture(const std::string& nom, double apres_s) {
     std::string l = "capture {d}/";
     l += nom;
     if (apres_s >= 0) (l += ' ') += std::to_string(apres_s);
@@ -74,6 +75,11 @@ Scenario repete(int fois, const Scenario& s) {
     return r;
 }
 
+Scenario fleches(int dc, int dr) {
+    return repete(std::abs(dc), {touche(dc > 0 ? "Droite" : "Gauche")}) +
+           repete(std::abs(dr), {touche(dr > 0 ? "Bas" : "Haut")});
+}
+
 std::size_t Resultat::compte(const std::string& bout) const {
     std::size_t n = 0;
     for (auto p = sortie.find(bout); p != std::string::npos; p = sortie.find(bout, p + 1)) ++n;
@@ -91,6 +97,21 @@ std::vector<std::string> Resultat::lignes(const std::string& prefixe) const {
 std::string Programme::fichier(const std::string& nom) const {
     std::ifstream f(nom.front() == '/' ? nom : dossier_ + "/" + nom, std::ios::binary);
     return f ? std::string(std::istreambuf_iterator<char>(f), {}) : std::string();
+}
+
+std::string Programme::copie_du_jeu(const std::string& sauf) const {
+    namespace fs = std::filesystem;
+    const fs::path copie = fs::path(dossier_) / "jeu";
+    fs::create_directories(copie);
+    for (const auto& e : fs::directory_iterator(fs::current_path())) {
+        const std::string nom = e.path().filename();
+        if (!e.is_regular_file() || nom.starts_with("test_") || nom == sauf) continue;
+        if (nom == "tolvanex")
+            fs::copy_file(e.path(), copie / nom);
+        else
+            fs::create_symlink(e.path(), copie / nom);
+    }
+    return (copie / "tolvanex").string();
 }
 
 Rect dans_capture(const Surface& capture, Rect z) {

@@ -22,14 +22,16 @@ Pas clicdroit(int x, int y);
 Pas survol(int x, int y);
 Pas touche(const std::string& nom); // "Entree", "maj Tab", "C" ...
 Pas tape(const std::string& texte);
-Pas attends(int ms = -1);                              // -1: until the program waits for the player
-Pas capture(const std::string& nom, int apres_s = -1); // into the scratch folder
+Pas attends(double s = -1);                               // -1: until the program waits for the player
+Pas capture(const std::string& nom, double apres_s = -1); // into the scratch folder, `apres_s` s later
 Pas fenetre(bool active);
 // The launcher's lines, from the program's start.
 enum class Jeu { Belote, Memo, Quadrel };
 Scenario ouvre(Jeu j);
 Scenario operator+(Scenario a, const Scenario& b);
 Scenario repete(int fois, const Scenario& s);
+// The arrow keys that move a focus `dc` columns and `dr` rows.
+Scenario fleches(int dc, int dr);
 
 struct Resultat {
     int code = -1;
@@ -66,6 +68,9 @@ class Programme {
                    const std::string& binaire = "./tolvanex") const;
     std::string script(const std::string& texte) const;
     std::string dans(std::string s) const;
+    // A copy of the game in the scratch folder without the file `sauf`: the program is copied (it finds its
+    // data beside its own file), the data files are links to the build's. Returns the copy's program.
+    std::string copie_du_jeu(const std::string& sauf) const;
     const std::string& dossier() const { return dossier_; }        // the scratch folder
     std::string scores() const { return dossier_ + "/tolvanex/"; } // the score folder inside it
     std::string fichier(const std::string& nom) const;             // a file's bytes, "" when missing

@@ -1,4 +1,5 @@
-// The Memo board: levels, the layout drawn from a seed, the geometry of clicks, pairs and penalties.
+// The Memo board: levels, the layout drawn from a seed, the geometry of clicks, pairs, penalties and a
+// pair taken away.
 #include <gtest/gtest.h>
 
 #include <set>
@@ -61,6 +62,21 @@ TEST(Paires, OnlyKAndKPlus16) {
     for (int a = -1; a < 32; ++a)
         for (int b = -1; b < 32; ++b)
             EXPECT_EQ(estpaire(a, b), a >= 0 && b >= 0 && std::abs(a - b) == 16) << a << " " << b;
+}
+
+// A pair found leaves the board, both its places (on neither the same row nor column), and only them.
+TEST(Paires, AFoundPairLeavesExactlyItsTwoPlaces) {
+    Plateau p;
+    Rnd rnd(1);
+    tirage(p, 2, rnd);
+    const Plateau avant = p;
+    retirepaire(p, {2, 1}, {5, 3});
+    for (int c = 1; c <= 8; ++c)
+        for (int r = 1; r <= 4; ++r) {
+            const bool otee = Place{c, r} == Place{2, 1} || Place{c, r} == Place{5, 3};
+            EXPECT_EQ(p.carte({c, r}), otee ? -1 : avant.carte({c, r})) << c << "," << r;
+        }
+    EXPECT_TRUE(restedescartes(p));
 }
 
 TEST(Clics, PlaceUnderThePointEdgesIncluded) {

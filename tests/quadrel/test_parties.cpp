@@ -1,10 +1,12 @@
-// Saved games: lines created, updated after each board, read back, erased; damaged files read soundly.
+// Saved games: lines created, updated after each board, read back, erased; damaged files read soundly. The
+// texts of the clock and of the notices that end a board.
 #include <gtest/gtest.h>
 
 #include <cerrno>
 #include <filesystem>
 
 #include "dossiertemp.h"
+#include "quadrel/regles/libelles.h"
 #include "quadrel/regles/parties.h"
 
 namespace tlv::essai {
@@ -150,6 +152,24 @@ TEST_F(Sauvegardes, LongLinesAndFilesOverAMegabyteAreKeptWhole) {
     EXPECT_TRUE(p.existe("DERNIER"));
     ASSERT_TRUE(p.ajoutepartie("NOUVEAU"));
     EXPECT_TRUE(lit() == avant + "NOUVEAU   -100000\r\n") << "a line was lost or cut";
+}
+
+TEST(Libelles, TimesAndBoardNumbersAsThePlayerReadsThem) {
+    const std::pair<std::string, const char*> cas[] = {
+        {dureeenclair(0), "0 s"},
+        {dureeenclair(59), "59 s"},
+        {dureeenclair(60), "1 min 00 s"},
+        {dureeenclair(65), "1 min 05 s"},
+        {dureeenclair(130), "2 min 10 s"},
+        {dureeenclair(-3), "0 s"},
+        {textechrono(65), " 1:05"},
+        {textechrono(9), " 0:09"},
+        {titretableau("tableau", 7), "Tableau 007"},
+        {titretableau("Tableau", 12), "Tableau 012"},
+        {titretableau("écran", 1), "écran 001"}, // only a plain letter is raised
+        {libelletableau("tableau", 7), "tableau 007"},
+    };
+    for (const auto& [vu, attendu] : cas) EXPECT_EQ(vu, attendu);
 }
 
 } // namespace

@@ -5,47 +5,40 @@
 #include <array>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 
 #include "grilles.h"
 #include "pixels.h"
-
 #include "platform/image.h"
 #include "quadrel/regles/chemin.h"
 #include "quadrel/regles/parties.h"
-#include "quadrel/regles/plateaux.h"
-#include "socle/carte.h"
 #include "robot.h"
+#include "socle/carte.h"
 
 namespace tlv::essai {
 namespace {
 
 namespace fs = std::filesystem;
+using test::memes_pixels;
 
-const std::string Ouvre = "attends\nclic 400 170\nattends\n"; // the launcher's Quadrel line
-const std::string Nouvelle = "clic 320 130\nattends\n", Charger = "clic 320 205\nattends\n",
-                  Effacer = "clic 320 275\nattends\n", Menu = "clic 320 455\nattends\n";
-
-std::size_t compte(const std::string& texte, const std::string& bout) {
-    std::size_t n = 0;
-    for (auto p = texte.find(bout); p != std::string::npos; p = texte.find(bout, p + 1)) ++n;
-    return n;
-}
+const Scenario Nouvelle{clic(320, 130)}, Charger{clic(320, 205)}, Effacer{clic(320, 275)},
+    Menu{clic(320, 455)}, Continuer{clic(320, 60)}, Toto{tape("toto"), touche("Entree")};
+const Rect ZonePlateau{36, 48, 568, 384}, ZoneChrono{330, 12, 131, 24}, Tout{0, 0, 640, 480};
+const Rect PlateauEtChrono{36, 12, 568, 420}; // the same board again, with a full clock
+const Rect BoiteTotal{428, 444, 160, 24};
 
 Rect cellule(Case k) {
     return {36 + (k.c - 1) * LargeurCarte, 48 + (k.r - 1) * HauteurCarte, LargeurCarte, HauteurCarte};
 }
-
-std::string clic(Case k) {
-    const Rect z = cellule(k);
-    return "clic " + std::to_string(z.x + 35) + " " + std::to_string(z.y + 48) + "\nattends\n";
+Pas carte(Case k) {
+    return clic(cellule(k));
 }
 
 int& at(Grille& g, Case k) {
     return g[static_cast<std::size_t>(k.c)][static_cast<std::size_t>(k.r)];
 }
 
-// The pairs that clear a board, in an order the path rule allows, found by the game's own search.
+// The pairs that clear a board, in an order the path rule allows: the game's search drives the script, the
+// files and pictures it leads to are the checks.
 std::vector<std::pair<Case, Case>> solution(int n) {
     Grille g;
     EXPECT_TRUE(chargecode(fichierplateaux, n, g));
@@ -64,29 +57,11 @@ std::vector<std::pair<Case, Case>> solution(int n) {
     return coups;
 }
 
-std::string videtableau(int n) {
-    std::string s;
-    for (const auto& [p, q] : solution(n)) s += clic(p) + clic(q);
+Scenario videtableau(int n) {
+    Scenario s;
+    for (const auto& [p, q] : solution(n)) s = s + Scenario{carte(p), carte(q)};
     return s;
 }
-
-struct Captures {
-    const Programme& p;
-    std::string operator()(const std::string& nom) const {
-        return "capture " + p.dossier() + "/" + nom + "\n";
-    }
-    Surface operator[](const std::string& nom) const {
-        auto s = charge_image(p.dossier() + "/" + nom);
-        EXPECT_TRUE(s.has_value()) << nom;
-        return s ? *s : Surface(640, 480, 0, 1);
-    }
-};
-
-using test::memes_pixels;
-
-const Rect ZonePlateau{36, 48, 568, 384}, ZoneChrono{330, 12, 131, 24}, Tout{0, 0, 640, 480};
-const Rect PlateauEtChrono{36, 12, 568, 420}; // the same board again, with a full clock
-const Rect BoiteTotal{428, 444, 160, 24};
 
 // The first board's opening pair (a, b), and a place x whose card is no pair for a.
 std::array<Case, 3> premiercoup() {
@@ -99,43 +74,48 @@ std::array<Case, 3> premiercoup() {
     return c;
 }
 
-std::string script_parties(const Captures& cap, Case a, Case b, Case x) {
+Scenario script_parties(Case a, Case b, Case x) {
     // The selector stops at both ends; erasing asks first.
-    std::string s = Ouvre + "clic 110 205\nattends\n" + cap("s0") + "clic 110 205\nattends\n" + cap("s1") +
-                    "clic 530 205\nattends\n" + cap("s2") + "clic 530 205\nattends\n" + cap("s3") + Effacer +
-                    "touche Echap\nattends\n" + Effacer + "touche Entree\nattends\n";
-    // UN goes on with board 1, which is cleared; with a game in progress erasing is refused.
-    s += Charger + videtableau(1) + "attends\n" + Menu + Effacer + cap("encours");
+    Scenario s = ouvre(Jeu::Quadrel) +
+                 Scenario{clic(110, 205), capture("s0.png"), clic(110, 205), capture("s1.png"),
+                          clic(530, 205), capture("s2.png"), clic(530, 205), capture("s3.png")} +
+                 Effacer + Scenario{touche("Echap")} + Effacer + Scenario{touche("Entree")};
+    // UN goes on with board 1, which is cleared (its notice let pass); with a game in progress erasing is
+    // refused.
+    s = s + Charger + videtableau(1) + Scenario{attends()} + Menu + Effacer +
+        Scenario{capture("encours.png")};
     // New names must be new and not empty (a name taken asks again with a longer prompt); Escape gives up.
-    s += Nouvelle + cap("invite") + "touche Entree\nattends\ntexte un\ntouche Entree\nattends\n" +
-         cap("existe") + "touche Echap\nattends\n" + Nouvelle + "texte toto\ntouche Entree\nattends\n";
+    s = s + Nouvelle + Scenario{capture("invite.png"), touche("Entree"),      tape("un"),
+                                touche("Entree"),      capture("existe.png"), touche("Echap")} +
+        Nouvelle + Toto;
     // A wrong try (ten seconds), then a pair joined by a path; F5 does nothing, the clock alone ticks.
-    s += cap("debut") + clic(a) + clic(x) + clic(a) + cap("choisie") + clic(b) + cap("apres") +
-         "touche F5\nattends\n" + cap("f5") + "attends 3\n" + cap("3s");
+    s = s + Scenario{capture("debut.png"), carte(a), carte(x), carte(a), capture("choisie.png"), carte(b)} +
+        Scenario{capture("apres.png"), touche("F5"), capture("f5.png"), attends(3), capture("3s.png")};
     // F8 marks a moment just before the clock (less the penalty) runs out; time up is told until a click,
     // then the menu comes back and "Continuer" lays the same board again with a full clock.
-    s += "attends 105\ntouche F8\nattends\nattends 3\n" + cap("fin") + "clic 320 60\nattends\n" +
-         cap("menu") + "clic 320 60\nattends\n" + cap("reprise") + "touche F8\nattends\n";
+    s = s + Scenario{attends(105),       touche("F8"),           attends(3),
+                     capture("fin.png"), clic(320, 60),          capture("menu.png"),
+                     clic(320, 60),      capture("reprise.png"), touche("F8")};
     // F8 again brings the tune back. Back on the launcher, a new game, closed mid-game.
-    s += Menu + "clic 320 410\nattends\n" + Ouvre + Nouvelle + "texte titi\ntouche Entree\nattends\n" +
-         clic(a);
-    return s;
+    return s + Menu + Scenario{clic(320, 410)} + ouvre(Jeu::Quadrel) + Nouvelle +
+           Scenario{tape("titi"), touche("Entree"), carte(a)};
 }
 
 // The effects and tunes the run plays.
-void verifie_sons(const std::string& sortie) {
-    EXPECT_EQ(compte(sortie, "effet cartew08"), 1u) << sortie;
-    EXPECT_EQ(compte(sortie, "effet cartew02"), 1u);
-    EXPECT_EQ(compte(sortie, "effet cartew04"), 1u);
-    EXPECT_GT(sortie.find("effet cartew04"), sortie.find("musique arret\n", sortie.find("musique cartem03")));
-    EXPECT_NE(sortie.find("musique cartem03", sortie.find("effet cartew04")), std::string::npos);
-    EXPECT_EQ(compte(sortie, "musique cartem00"), 2u) << "back on the launcher once";
+void verifie_sons(const Resultat& r) {
+    EXPECT_EQ(r.compte("effet cartew08"), 1u) << r.sortie;
+    EXPECT_EQ(r.compte("effet cartew02"), 1u);
+    EXPECT_EQ(r.compte("effet cartew04"), 1u);
+    const std::string& o = r.sortie;
+    EXPECT_GT(o.find("effet cartew04"), o.find("musique arret\n", o.find("musique cartem03")));
+    EXPECT_NE(o.find("musique cartem03", o.find("effet cartew04")), std::string::npos);
+    EXPECT_EQ(r.compte("musique cartem00"), 2u) << "back on the launcher once";
 }
 
 // The name entry, 400 x 100, is centred on the play area; its cyan prompt must fit the box.
-void verifie_invites(const Captures& cap) {
-    for (const char* nom : {"invite", "existe"}) {
-        const Surface e = cap[nom];
+void verifie_invites(const Programme& p) {
+    for (const char* nom : {"invite.png", "existe.png"}) {
+        const Surface e = p.capture(nom);
         int droite = -1;
         for (int y = 192; y < 228; ++y)
             for (int x = 120; x < 520; ++x) {
@@ -147,115 +127,145 @@ void verifie_invites(const Captures& cap) {
         EXPECT_GT(droite, 300) << nom;
         EXPECT_LT(droite, 515) << nom << ": the prompt reaches the box's edge";
     }
-    EXPECT_FALSE(memes_pixels(cap["invite"], cap["existe"], Rect{120, 190, 400, 40}));
+    EXPECT_FALSE(memes_pixels(p.capture("invite.png"), p.capture("existe.png"), Rect{120, 190, 400, 40}));
 }
 
 TEST(Quadrel, SavedGamesMovesTheClockAndTheMenuFromTheLauncher) {
     Programme p;
-    const Captures cap{p};
     fs::create_directories(p.scores());
-    std::ofstream(p.scores() + fichierparties, std::ios::binary)
-        << "UN       00000010\r\nDEUX     00100020\r\n";
+    test::ecritbrut(p.scores() + fichierparties, "UN       00000010\r\nDEUX     00100020\r\n");
     const auto [a, b, x] = premiercoup();
-    const auto r = p.lance(script_parties(cap, a, b, x), "--graine 3");
+    const auto r = p.joue(script_parties(a, b, x), "--graine 3");
     ASSERT_EQ(r.code, 0) << r.erreurs;
+    const auto cap = [&p](const std::string& nom) { return p.capture(nom + ".png"); };
 
-    EXPECT_TRUE(memes_pixels(cap["s0"], cap["s1"], Tout));
-    EXPECT_FALSE(memes_pixels(cap["s1"], cap["s2"], Tout));
-    EXPECT_TRUE(memes_pixels(cap["s2"], cap["s3"], Tout));
+    EXPECT_TRUE(memes_pixels(cap("s0"), cap("s1"), Tout));
+    EXPECT_FALSE(memes_pixels(cap("s1"), cap("s2"), Tout));
+    EXPECT_TRUE(memes_pixels(cap("s2"), cap("s3"), Tout));
     const std::string lignes = p.fichier(p.scores() + fichierparties);
     ASSERT_EQ(lignes.size(), 3u * 19) << lignes;
     EXPECT_EQ(lignes.substr(0, 12), "UN       001");
     EXPECT_GT(tempsdeligne(lignes.substr(0, 17)), 10);
     EXPECT_EQ(lignes.substr(19), "TOTO      -100000\r\nTITI      -100000\r\n");
-    // The score table holds the game first, the defaults below it.
-    const std::string scores = p.fichier(p.scores() + "tlvjong0.sco");
-    EXPECT_EQ(scores.substr(0, 19), lignes.substr(0, 19));
-    EXPECT_EQ(compte(scores, "INCONNU  00000120\r\n"), 9u);
+    // The game ranks in the score table (the ranking itself is the score tests' business).
+    EXPECT_EQ(p.fichier(p.scores() + "tlvjong0.sco").substr(0, 19), lignes.substr(0, 19));
     EXPECT_FALSE(fs::exists(p.scores() + fichiertempo));
-    EXPECT_TRUE(memes_pixels(cap["encours"], Surface(640, 480, 0, 1), Rect{90, 250, 460, 50})) << "no erase entry";
-    verifie_sons(r.sortie);
+    EXPECT_TRUE(memes_pixels(cap("encours"), Surface(640, 480, 0, 1), Rect{90, 250, 460, 50})) << "no erase";
+    verifie_sons(r);
 
     // Shaded when chosen, then both places show the empty table; the rest of the board is untouched.
-    const Surface debut = cap["debut"], choisie = cap["choisie"], apres = cap["apres"];
+    const Surface debut = cap("debut"), choisie = cap("choisie"), apres = cap("apres"), trois = cap("3s");
     EXPECT_FALSE(memes_pixels(debut, choisie, cellule(a)));
     EXPECT_TRUE(memes_pixels(debut, choisie, cellule(x)));
     for (int c = 1; c <= 8; ++c)
-        for (int l = 1; l <= 4; ++l) {
-            const Case k{c, l};
-            EXPECT_EQ(memes_pixels(debut, apres, cellule(k)), k != a && k != b) << c << "," << l;
-        }
-    EXPECT_TRUE(memes_pixels(apres, cap["f5"], Tout));
-    EXPECT_FALSE(memes_pixels(apres, cap["3s"], ZoneChrono));
-    EXPECT_TRUE(memes_pixels(apres, cap["3s"], Rect{0, 40, 640, 398}));
+        for (int l = 1; l <= 4; ++l)
+            EXPECT_EQ(memes_pixels(debut, apres, cellule({c, l})), (Case{c, l} != a && Case{c, l} != b))
+                << c << l;
+    EXPECT_TRUE(memes_pixels(apres, cap("f5"), Tout));
+    EXPECT_FALSE(memes_pixels(apres, trois, ZoneChrono));
+    EXPECT_TRUE(memes_pixels(apres, trois, Rect{0, 40, 640, 398}));
     // Beside the Menu label: the game's name, and its total time, the boards cleared: still while one runs.
-    const Rect Nom{52, 444, 160, 24}, Total{428, 444, 160, 24};
-    EXPECT_TRUE(memes_pixels(apres, cap["3s"], Nom));
-    EXPECT_TRUE(memes_pixels(apres, cap["3s"], Total));
-    EXPECT_FALSE(memes_pixels(cap["s0"], apres, Nom));
-    verifie_invites(cap);
-    const Surface fin = cap["fin"];
-    EXPECT_FALSE(memes_pixels(cap["3s"], fin, ZonePlateau));
-    EXPECT_TRUE(memes_pixels(cap["3s"], fin, Rect{165, 12, 146, 24})) << "the board's number stays in sight";
-    EXPECT_EQ(cap["menu"].pixel(320, 300), 0u);
-    EXPECT_TRUE(memes_pixels(debut, cap["reprise"], PlateauEtChrono));
+    const Rect Nom{52, 444, 160, 24};
+    EXPECT_TRUE(memes_pixels(apres, trois, Nom));
+    EXPECT_TRUE(memes_pixels(apres, trois, BoiteTotal));
+    EXPECT_FALSE(memes_pixels(cap("s0"), apres, Nom));
+    verifie_invites(p);
+    EXPECT_FALSE(memes_pixels(trois, cap("fin"), ZonePlateau));
+    EXPECT_EQ(cap("menu").pixel(320, 300), 0u);
+    EXPECT_TRUE(memes_pixels(debut, cap("reprise"), PlateauEtChrono));
 }
 
-// A copy of the program beside a boards file of its own.
+// No card shows under the pause notice, the clock holds, and the click that brings the board back selects
+// no card: 10.1 s of play show the same board and clock, with or without 100 s away between them.
+TEST(Quadrel, AwayFromTheWindowTheClockHoldsAndNoCardShows) {
+    const auto joue = [](const Programme& p, const Scenario& milieu) {
+        const auto r = p.joue(ouvre(Jeu::Quadrel) + Nouvelle + Toto + Scenario{attends(2.5)} + milieu +
+                                  Scenario{attends(7.6), capture("fin.png")},
+                              "--graine 3");
+        EXPECT_EQ(r.code, 0) << r.erreurs;
+        return p.capture("fin.png");
+    };
+    Programme sans, avec;
+    const Surface fin = joue(sans, {}),
+                  finpause = joue(avec, {fenetre(false), attends(100), capture("pause.png"), fenetre(true),
+                                         attends(), carte(premiercoup()[0])});
+    EXPECT_TRUE(memes_pixels(fin, finpause, PlateauEtChrono));
+    EXPECT_TRUE(carte_en_vue(fin, ZonePlateau));
+    EXPECT_FALSE(carte_en_vue(avec.capture("pause.png"), ZonePlateau));
+}
+
+// By keys, at the play area's size and on a large display: a board cleared, the next one lost to the clock
+// and its notice closed, back to the launcher by the menu. The focus frame shows where the keys act.
+class QuadrelClavier : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(QuadrelClavier, BoardClearedThenTimeUpDismissedWithKeysOnly) {
+    Programme p;
+    Scenario s =
+        repete(3, {touche("Bas")}) + Scenario{touche("Entree"), touche("Bas"),    touche("Entree"),
+                                              tape("KB"),       touche("Entree"), capture("debut.png")};
+    Case ou{1, 1};
+    for (const auto& [a, b] : solution(0))
+        for (const Case k : {a, b}) {
+            s = s + fleches(k.c - ou.c, k.r - ou.r) + Scenario{touche("Entree")};
+            ou = k;
+        }
+    const Scenario quitte{touche("Haut"), touche("Entree")}; // the menu's and the launcher's last line
+    s = s + Scenario{attends(200), capture("temps.png"), touche("Espace")} + quitte + quitte;
+    const auto r = p.joue(Scenario{attends()} + s, GetParam());
+    ASSERT_EQ(r.code, 0) << r.erreurs;
+    EXPECT_TRUE(p.fichier(p.scores() + fichierparties).starts_with("KB       000")) << "board 0 cleared";
+    EXPECT_TRUE(r.contient("effet cartew04")) << "the time ran out";
+    EXPECT_TRUE(r.contient("effet cartew03")) << "« Quitter » reached";
+    const auto cadre = [&p](const std::string& nom) {
+        const Surface s = p.capture(nom);
+        return texte_sarcelle(s, dans_capture(s, Rect{36 + 35, 48, 1, 2}));
+    };
+    EXPECT_TRUE(cadre("debut.png"));
+    EXPECT_FALSE(cadre("temps.png")) << "no frame over a notice";
+}
+INSTANTIATE_TEST_SUITE_P(Ecrans, QuadrelClavier, ::testing::Values("", "--ecran 1920x1080"));
+
+// A copy of the program beside a boards file of its own (none when empty); runs it with the seed 3.
 class Copie {
   public:
-    explicit Copie(const Programme& p) : p_(p), jeu_(fs::path(p.dossier()) / "jeu") {
-        fs::create_directories(jeu_);
-        for (const auto& e : fs::directory_iterator(fs::current_path())) {
-            const std::string n = e.path().filename().string();
-            if (n == "tolvanex")
-                fs::copy_file(e.path(), jeu_ / n);
-            else if (n != fichierplateaux && (n.starts_with("carte") || n == "voix.fr"))
-                fs::create_symlink(e.path(), jeu_ / n);
-        }
+    Copie(const Programme& p, const std::string& plateaux)
+        : p_(p), binaire_(p.copie_du_jeu(fichierplateaux)) {
+        if (!plateaux.empty()) test::ecritbrut(fs::path(binaire_).parent_path() / fichierplateaux, plateaux);
     }
-    void plateaux(const std::string& octets) const {
-        std::ofstream(jeu_ / fichierplateaux, std::ios::binary) << octets;
+    Resultat joue(const Scenario& s, const std::string& extra = "") const {
+        return p_.joue(s, "--graine 3 " + extra, "", binaire_);
     }
-    Resultat lance(const std::string& script, const std::string& extra = "") const {
-        return p_.lance(script, "--graine 3" + extra, binaire());
-    }
-    std::string binaire() const { return (jeu_ / "tolvanex").string(); }
+    const std::string& binaire() const { return binaire_; }
 
   private:
     const Programme& p_;
-    fs::path jeu_;
+    std::string binaire_;
 };
 
-const std::string Toto = "texte toto\ntouche Entree\nattends\n";
 const std::string LigneNeuve = "TOTO      -100000\r\n";
 
 TEST(Quadrel, AMissingBoardsFileIsToldAndTheLastBoardClearedEndsTheGame) {
     Programme p;
-    const Captures cap{p};
-    const Copie jeu(p);
-    const auto r1 = jeu.lance(Ouvre + Nouvelle + "touche Entree\nattends\nclic 320 410\nattends\n");
+    const auto r1 =
+        Copie(p, "").joue(ouvre(Jeu::Quadrel) + Nouvelle + Scenario{touche("Entree"), clic(320, 410)});
     ASSERT_EQ(r1.code, 0) << r1.erreurs;
-    EXPECT_EQ(compte(r1.sortie, "musique cartem00"), 2u) << r1.sortie;
+    EXPECT_EQ(r1.compte("musique cartem00"), 2u) << r1.sortie;
     EXPECT_EQ(p.fichier(p.scores() + fichierparties), "");
 
     // Obstacles are left on the top row when the last board is cleared.
-    jeu.plateaux(fichede({"XXXXXXXX", "..Aa....", "........", "........"}) +
-                 fichede({"X......X", "...B....", "...b....", "XXXXXXXX"}));
+    Programme q;
+    const Copie jeu(q, fichede({"XXXXXXXX", "..Aa....", "........", "........"}) +
+                           fichede({"X......X", "...B....", "...b....", "XXXXXXXX"}));
     // The closing screen, ended by the Menu label, is shown again when the finished game is loaded.
-    const auto r2 =
-        jeu.lance(Ouvre + Nouvelle + Toto + clic({3, 2}) + clic({4, 2}) + clic({4, 2}) + clic({4, 3}) +
-                  cap("fin") + "clic 100 100\nattends\n" + Menu + Ouvre + Charger + cap("fin2"));
+    const auto r2 = jeu.joue(ouvre(Jeu::Quadrel) + Nouvelle + Toto +
+                             Scenario{carte({3, 2}), carte({4, 2}), carte({4, 2}), carte({4, 3}),
+                                      capture("fin.png"), clic(100, 100)} +
+                             Menu + ouvre(Jeu::Quadrel) + Charger + Scenario{capture("fin2.png")});
     ASSERT_EQ(r2.code, 0) << r2.erreurs;
-    EXPECT_EQ(p.fichier(p.scores() + fichierparties).substr(0, 12), "TOTO     001");
-    const Surface fin = cap["fin"], fin2 = cap["fin2"];
-    EXPECT_TRUE(memes_pixels(fin, fin2, Rect{0, 12, 640, 468})) << "the board's number, name and total too";
-    bool texte = false;
-    for (int x = 40; x < 600 && !texte; ++x) {
-        const std::uint32_t c = fin.pixel(x, 100);
-        texte = (c >> 16) < 80 && ((c >> 8) & 255) > 200 && (c & 255) > 200; // the bright edge of the print
-    }
-    EXPECT_TRUE(texte);
+    EXPECT_EQ(q.fichier(q.scores() + fichierparties).substr(0, 12), "TOTO     001");
+    const Surface fin = q.capture("fin.png");
+    EXPECT_TRUE(memes_pixels(fin, q.capture("fin2.png"), Rect{0, 12, 640, 468})) << "number, name and total";
+    EXPECT_TRUE(texte_sarcelle(fin, Rect{40, 100, 560, 1}));
     // Nothing of the obstacles is left above the first line.
     const auto table = charge_image("cartei02");
     ASSERT_TRUE(table.has_value());
@@ -268,7 +278,7 @@ TEST(Quadrel, AMissingBoardsFileIsToldAndTheLastBoardClearedEndsTheGame) {
 struct Echeance {
     const char* nom;
     const char* rang1;       // the board's top row, the rest empty
-    const char* attente;     // from the board's start to the first click
+    double attente;          // from the board's start to the first click
     std::vector<Case> avant; // up to the click whose handling the tick falls in
     std::vector<Case> apres; // what would clear the board then
 };
@@ -281,31 +291,31 @@ class TempsEcoule : public ::testing::TestWithParam<Echeance> {};
 
 TEST_P(TempsEcoule, TheBoardIsLostEvenWhenTheLastTickComesMidMove) {
     Programme p;
-    const Captures cap{p};
-    const Copie jeu(p);
-    jeu.plateaux(fichede({GetParam().rang1, "........", "........", "........"}));
-    std::string s = Ouvre + Nouvelle + Toto + cap("debut") + "attends " + GetParam().attente + "\n";
-    for (const Case k : GetParam().avant) s += clic(k);
+    const Copie jeu(p, fichede({GetParam().rang1, "........", "........", "........"}));
+    Scenario s =
+        ouvre(Jeu::Quadrel) + Nouvelle + Toto + Scenario{capture("debut.png"), attends(GetParam().attente)};
+    for (const Case k : GetParam().avant) s.push_back(carte(k));
     // The notice waits for a click (the next card's); then the menu offers the same board again.
-    s += cap("ecoule");
-    for (const Case k : GetParam().apres) s += clic(k);
-    s += cap("menu") + "clic 320 60\nattends\n" + cap("reprise");
-    const auto r = jeu.lance(s);
+    s.push_back(capture("ecoule.png"));
+    for (const Case k : GetParam().apres) s.push_back(carte(k));
+    const auto r = jeu.joue(s + Scenario{capture("menu.png"), clic(320, 60), capture("reprise.png")});
     ASSERT_EQ(r.code, 0) << r.erreurs;
     EXPECT_EQ(p.fichier(p.scores() + fichierparties), LigneNeuve);
-    EXPECT_EQ(compte(r.sortie, "effet cartew04"), 1u) << r.sortie;
-    EXPECT_EQ(compte(r.sortie, "effet cartew08"), 0u);
-    EXPECT_FALSE(memes_pixels(cap["debut"], cap["ecoule"], Rect{200, 200, 240, 80}));
-    EXPECT_FALSE(memes_pixels(cap["ecoule"], cap["menu"], Tout));
-    EXPECT_TRUE(memes_pixels(cap["debut"], cap["reprise"], PlateauEtChrono));
-    EXPECT_TRUE(memes_pixels(cap["ecoule"], cap["reprise"], BoiteTotal)) << "a lost board adds nothing";
+    EXPECT_EQ(r.compte("effet cartew04"), 1u) << r.sortie;
+    EXPECT_EQ(r.compte("effet cartew08"), 0u);
+    const Surface debut = p.capture("debut.png"), ecoule = p.capture("ecoule.png"),
+                  reprise = p.capture("reprise.png");
+    EXPECT_FALSE(memes_pixels(debut, ecoule, Rect{200, 200, 240, 80}));
+    EXPECT_FALSE(memes_pixels(ecoule, p.capture("menu.png"), Tout));
+    EXPECT_TRUE(memes_pixels(debut, reprise, PlateauEtChrono));
+    EXPECT_TRUE(memes_pixels(ecoule, reprise, BoiteTotal)) << "a lost board adds nothing";
 }
 
 const Echeance Echeances[] = {
-    {"carte_ombree", "Aa......", "120.995", {{1, 1}}, {{2, 1}}},
-    {"paire_otee", "AaBb....", "120.95", {{1, 1}, {2, 1}}, {{3, 1}, {4, 1}}},
-    {"derniere_paire_otee", "Aa......", "120.95", {{1, 1}, {2, 1}}, {{1, 1}}},
-    {"chemin_trace", "A.aBb...", "120.94", {{1, 1}, {3, 1}}, {{4, 1}, {5, 1}}},
+    {"carte_ombree", "Aa......", 120.995, {{1, 1}}, {{2, 1}}},
+    {"paire_otee", "AaBb....", 120.95, {{1, 1}, {2, 1}}, {{3, 1}, {4, 1}}},
+    {"derniere_paire_otee", "Aa......", 120.95, {{1, 1}, {2, 1}}, {{1, 1}}},
+    {"chemin_trace", "A.aBb...", 120.94, {{1, 1}, {3, 1}}, {{4, 1}, {5, 1}}},
 };
 INSTANTIATE_TEST_SUITE_P(Quadrel, TempsEcoule, ::testing::ValuesIn(Echeances),
                          [](const auto& i) { return std::string(i.param.nom); });
@@ -317,16 +327,15 @@ class QuadrelEcran : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(QuadrelEcran, OneTimeEverywhereNothingUnderTheScoresAndTheLabelUnlit) {
     Programme p;
-    const Copie jeu(p);
-    jeu.plateaux(fichede({"A.a.....", "........", "........", "........"}) +
-                 fichede({"B.b.....", "........", "........", "........"}));
-    const std::string d = "capture " + p.dossier() + "/";
+    const Copie jeu(p, fichede({"A.a.....", "........", "........", "........"}) +
+                           fichede({"B.b.....", "........", "........", "........"}));
     const auto r =
-        jeu.lance(Ouvre + "clic 320 345\nattends\n" + d + "scores.png\nclic 445 420\nattends\n" + Nouvelle +
-                      Toto + "attends 14.94\n" + clic({1, 1}) + d + "fini.png 1.5\n" + clic({3, 1}) +
-                      "clic 320 240\nattends\nattends 15.5\n" + d + "suivant.png\n" +
-                      "survol 320 455\nattends\n" + Menu + "clic 320 60\nattends\n" + d + "suite.png\n",
-                  GetParam());
+        jeu.joue(ouvre(Jeu::Quadrel) + Scenario{clic(320, 345), capture("scores.png"), clic(445, 420)} +
+                     Nouvelle + Toto +
+                     Scenario{attends(14.94), carte({1, 1}), capture("fini.png", 1.5), carte({3, 1}),
+                              clic(320, 240), attends(15.5), capture("suivant.png"), survol(320, 455)} +
+                     Menu + Continuer + Scenario{capture("suite.png")},
+                 GetParam());
     ASSERT_EQ(r.code, 0) << r.erreurs;
     const Surface scores = p.capture("scores.png"), fini = p.capture("fini.png"),
                   suivant = p.capture("suivant.png"), suite = p.capture("suite.png");
@@ -335,9 +344,10 @@ TEST_P(QuadrelEcran, OneTimeEverywhereNothingUnderTheScoresAndTheLabelUnlit) {
     EXPECT_TRUE(memes_pixels(fini, suivant, dans_capture(fini, BoiteTotal))) << "the total";
     EXPECT_TRUE(memes_pixels(suivant, suite, dans_capture(suite, Rect{243, 437, 154, 38}))) << "the label";
 }
-INSTANTIATE_TEST_SUITE_P(Quadrel, QuadrelEcran, ::testing::Values("", " --ecran 1920x1080"));
+INSTANTIATE_TEST_SUITE_P(Quadrel, QuadrelEcran, ::testing::Values("", "--ecran 1920x1080"));
 
-// Records that read as a board no one can clear are refused like a missing one, before any name.
+// Records that read as a board no one can clear are refused like a missing one, before any name; which
+// records those are is the board tests' business.
 struct Injouable {
     const char* nom;
     std::string fichier;
@@ -353,35 +363,28 @@ class PlateauInjouable : public ::testing::TestWithParam<Injouable> {};
 
 TEST_P(PlateauInjouable, IsToldAndNeverRepeated) {
     Programme p;
-    const Captures cap{p};
-    const Copie jeu(p);
-    jeu.plateaux(GetParam().fichier);
-    std::string s = Ouvre + cap("menu0") + Nouvelle;
-    if (!GetParam().clics.empty()) s += Toto;
-    for (const Case k : GetParam().clics) s += clic(k);
-    s += cap("message") + "touche Entree\nattends\n" + cap("menu") + "clic 320 60\nattends\n" + cap("menu2");
-    const auto r = jeu.lance(s);
+    const Copie jeu(p, GetParam().fichier);
+    Scenario s = ouvre(Jeu::Quadrel) + Scenario{capture("menu0.png")} + Nouvelle;
+    if (!GetParam().clics.empty()) s = s + Toto;
+    for (const Case k : GetParam().clics) s.push_back(carte(k));
+    const auto r = jeu.joue(s + Scenario{capture("message.png"), touche("Entree"), capture("menu.png"),
+                                         clic(320, 60), capture("menu2.png")});
     ASSERT_EQ(r.code, 0) << r.erreurs;
     EXPECT_EQ(p.fichier(p.scores() + fichierparties), GetParam().ligne);
     // No "Continuer la partie": the menu looks as it did with no game, and stays after a click there.
-    const Rect Continuer{80, 35, 480, 60};
-    EXPECT_TRUE(memes_pixels(cap["menu0"], cap["menu"], Continuer));
-    EXPECT_TRUE(memes_pixels(cap["menu"], cap["menu2"], Tout));
-    EXPECT_FALSE(memes_pixels(cap["message"], cap["menu"], Tout));
+    const Surface menu = p.capture("menu.png");
+    EXPECT_TRUE(memes_pixels(p.capture("menu0.png"), menu, Rect{80, 35, 480, 60}));
+    EXPECT_TRUE(memes_pixels(menu, p.capture("menu2.png"), Tout));
+    EXPECT_FALSE(memes_pixels(p.capture("message.png"), menu, Tout));
 }
 
-const std::string Vide = fichede({"........", "........", "........", "........"});
 const std::string Blanche = [] {
     const std::string ligne = std::string(24, ' ') + "\r\n";
     return ligne + ligne + ligne + ligne + "\r\n";
 }();
-
 const std::string Aa = fichede({"Aa......", "........", "........", "........"});
 const Injouable Injouables[] = {
     {"fiche_blanche", Blanche, {}, ""},
-    {"fiche_vide", Vide, {}, ""},
-    {"obstacles_seuls", fichede({"XXXXXXXX", "........", "........", "XXXXXXXX"}), {}, ""},
-    {"carte_sans_partenaire", fichede({"A.......", "........", "a.......", "B......."}), {}, ""},
     {"second_tableau_abime",
      Aa + fichede({"Aa......", "b.......", "........", "........"}),
      {{1, 1}, {2, 1}},
@@ -393,53 +396,44 @@ INSTANTIATE_TEST_SUITE_P(Quadrel, PlateauInjouable, ::testing::ValuesIn(Injouabl
 // A new game refused for its first board leaves the game in progress as it was.
 TEST(Quadrel, ANewGameRefusedKeepsTheGameInProgress) {
     Programme p;
-    const Captures cap{p};
-    const Copie jeu(p);
-    jeu.plateaux(Blanche + Aa);
+    const Copie jeu(p, Blanche + Aa);
     fs::create_directories(p.scores());
-    std::ofstream(p.scores() + fichierparties, std::ios::binary) << "UN       00000010\r\n";
-    const auto r = jeu.lance(Ouvre + Charger + cap("un") + Menu + Nouvelle + "touche Entree\nattends\n" +
-                             "clic 320 60\nattends\n" + cap("repris"));
+    test::ecritbrut(p.scores() + fichierparties, "UN       00000010\r\n");
+    const auto r = jeu.joue(ouvre(Jeu::Quadrel) + Charger + Scenario{capture("un.png")} + Menu + Nouvelle +
+                            Scenario{touche("Entree"), clic(320, 60), capture("repris.png")});
     ASSERT_EQ(r.code, 0) << r.erreurs;
-    EXPECT_TRUE(memes_pixels(cap["un"], cap["repris"], Tout));
+    EXPECT_TRUE(memes_pixels(p.capture("un.png"), p.capture("repris.png"), Tout));
     EXPECT_EQ(p.fichier(p.scores() + fichierparties), "UN       00000010\r\n");
-}
-
-// Runs the copy with every file it writes limited to `octets` bytes: its saves then fail as on a full disk,
-// and the limit binds root too (a folder made read-only would not stop root). Its output goes through a pipe,
-// which the limit does not bind, and ends with its exit code.
-Resultat lance_limite(const Copie& jeu, const Programme& p, const std::string& script, int octets) {
-    const std::string limite = "sh -c '{ prlimit --fsize=" + std::to_string(octets) +
-                               " \"$0\" \"$@\"; echo \"code=$?\"; } 2>&1 | cat' " + jeu.binaire();
-    return p.execute("--robot " + p.script(script) + " --dossier-scores " + p.dossier() + " --graine 3", "",
-                     limite);
 }
 
 // The folder fills up mid-game: the first save that fails is told once, in French, with the folder and
 // the reason; the saves after it fail quietly, and the score chime, which tells a score kept, is not heard.
+// Every file the copy writes is limited to 100 bytes, which binds root too (a read-only folder would not);
+// its output goes through a pipe, which the limit does not bind, and ends with its exit code.
 TEST(Quadrel, AFolderThatFillsUpMidGameIsToldOnceAndTheChimeWaitsForTheScore) {
     Programme p;
-    const Copie jeu(p);
-    jeu.plateaux(Aa);
-    ASSERT_EQ(jeu.lance("attends\n").code, 0); // a first run makes the folder and its files
+    const Copie jeu(p, Aa);
+    ASSERT_EQ(jeu.joue({attends()}).code, 0); // a first run makes the folder and its files
     // Five saved games: a sixth would pass the limit, as would the score table.
     std::string cinq;
     for (const char* n : {"A", "B", "C", "D", "E"}) cinq += lignepartie(n, 0, 60) + "\r\n";
-    std::ofstream(p.scores() + fichierparties, std::ios::binary) << cinq;
+    test::ecritbrut(p.scores() + fichierparties, cinq);
     const std::string scores = p.fichier(p.scores() + "tlvjong0.sco");
     ASSERT_GT(scores.size(), 100u);
     const auto noms = test::contenudossier(p.scores());
 
-    const auto r = lance_limite(
-        jeu, p, Ouvre + Nouvelle + Toto + "touche Entree\nattends\n" + clic({1, 1}) + clic({2, 1}), 100);
+    const Scenario s =
+        ouvre(Jeu::Quadrel) + Nouvelle + Toto + Scenario{touche("Entree"), carte({1, 1}), carte({2, 1})};
+    const auto r = p.execute(
+        "--robot " + p.script(s) + " --dossier-scores " + p.dossier() + " --graine 3", "",
+        "sh -c '{ prlimit --fsize=100 \"$0\" \"$@\"; echo \"code=$?\"; } 2>&1 | cat' " + jeu.binaire());
     ASSERT_TRUE(r.sortie.ends_with("code=0\n")) << r.sortie;
     const std::string dossier = p.scores().substr(0, p.scores().size() - 1);
-    EXPECT_EQ(compte(r.sortie, "boite "), 1u) << r.sortie;
-    EXPECT_NE(r.sortie.find("boite Impossible d'enregistrer la partie dans " + dossier +
-                            "\u00A0: fichier trop volumineux.\n"),
-              std::string::npos)
+    EXPECT_EQ(r.compte("boite "), 1u) << r.sortie;
+    EXPECT_TRUE(r.contient("boite Impossible d'enregistrer la partie dans " + dossier +
+                           "\u00A0: fichier trop volumineux.\n"))
         << r.sortie;
-    EXPECT_EQ(compte(r.sortie, "effet cartew08"), 0u) << r.sortie;
+    EXPECT_EQ(r.compte("effet cartew08"), 0u) << r.sortie;
     EXPECT_EQ(p.fichier(p.scores() + fichierparties), cinq);
     EXPECT_EQ(p.fichier(p.scores() + "tlvjong0.sco"), scores);
     EXPECT_EQ(test::contenudossier(p.scores()), noms);

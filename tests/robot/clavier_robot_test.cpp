@@ -1,10 +1,11 @@
-// The launcher and the games' menus with keys only, and the window's mode kept from one run to the next.
+// The launcher and the games' menus with keys only, a Belote match played by keys, and the window's mode kept
+// from one run to the next.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <sstream>
 #include <vector>
 
 #include "dossiertemp.h"
@@ -23,26 +24,26 @@ TEST(Clavier, EveryGamesMenuAndBackToTheLauncherWithKeysOnly) {
     Programme p;
     fs::create_directories(p.scores());
     test::ecritbrut(p.scores() + "tlvjong1.sco", "UN       00000010\r\nDEUX     00100020\r\n");
-    const auto r = p.lance(p.dans(
-        "attends\ncapture {d}/debut.png\ntouche Bas\ntouche Entree\nattends\ntouche F11\nattends\n"
-        "touche Echap\nattends\ntouche Bas\ntouche Bas\ntouche Entree\nattends\ntouche Echap\nattends\n"
-        // Up from no line starts at the last one (Quitter): 5, 4, 3.
-        "touche Haut\ntouche Haut\ntouche Haut\ntouche Entree\nattends\n"
-        "touche Bas\ntouche Bas\ntouche Droite\ntouche Bas\ntouche Entree\nattends\ntouche Entree\nattends\n"
-        "touche Echap\nattends\ncapture {d}/fin.png\nsurvol 400 30\nattends\ncapture {d}/survol.png\n"
-        "touche Echap\nattends\ncapture {d}/echap.png\n"));
+    const auto r =
+        p.joue(Scenario{attends(), capture("debut.png"), touche("Bas"), touche("Entree"), touche("F11"),
+                        touche("Echap"), touche("Bas"), touche("Bas"), touche("Entree"), touche("Echap")} +
+               // Up from no line starts at the last one (Quitter): 5, 4, 3.
+               repete(3, {touche("Haut")}) +
+               Scenario{touche("Entree"), touche("Bas"), touche("Bas"), touche("Droite"), touche("Bas"),
+                        touche("Entree"), touche("Entree"), touche("Echap"), capture("fin.png"),
+                        survol(400, 30), capture("survol.png"), touche("Echap"), capture("echap.png"),
+                        survol(400, 74), capture("ecart.png")});
     ASSERT_EQ(r.code, 0) << r.erreurs;
-    std::istringstream sortie(r.sortie);
     std::string musiques;
-    for (std::string l; std::getline(sortie, l);)
-        if (l.starts_with("musique cartem")) musiques += l.substr(14);
+    for (const std::string& l : r.lignes("musique cartem")) musiques += l.substr(14);
     EXPECT_EQ(musiques, "00010002000300") << r.sortie;
     EXPECT_EQ(p.fichier(p.scores() + "tlvjong1.sco"), "UN       00000010\r\n");
     // Back on the launcher, nothing highlighted; the mouse still lights the line under it; Échap does
-    // nothing.
+    // nothing; the gap between two lines clears the light.
     EXPECT_TRUE(test::memes_pixels(p.capture("debut.png"), p.capture("fin.png"), Rect{0, 0, 640, 480}));
     EXPECT_FALSE(test::memes_pixels(p.capture("fin.png"), p.capture("survol.png"), Rect{329, 10, 298, 58}));
     EXPECT_TRUE(test::memes_pixels(p.capture("survol.png"), p.capture("echap.png"), Rect{0, 0, 640, 480}));
+    EXPECT_TRUE(test::memes_pixels(p.capture("fin.png"), p.capture("ecart.png"), Rect{0, 0, 640, 200}));
 }
 
 // The keys every screen shares act over the Memo menu, its score table and the help; Échap in a menu over
@@ -50,25 +51,24 @@ TEST(Clavier, EveryGamesMenuAndBackToTheLauncherWithKeysOnly) {
 // cut down to the screens shown, the tunes ("-" stopped), the clicks' sound and the page.
 TEST(Clavier, SharedKeysOnEveryScreenEscapeBackToTheGameAndTheWebButtonByTab) {
     Programme p;
-    const std::string script =
-        "attends\ntouche Bas\ntouche Bas\ntouche Entree\nattends\ntouche Bas\ntouche Entree\nattends\n"
-        "clic 320 455\nattends\n"
-        "# F7 silences the rest of this menu; F5 twice opens one dialog.\n"
-        "touche F7\ntouche F8\ntouche F8\nattends\ntouche F5\nattends\ntouche F5\nattends\n"
-        "touche Echap\nattends\ntouche Echap\nattends\ntouche F7\nclic 320 455\nattends\n"
-        "touche Haut\ntouche Haut\ntouche Haut\ntouche Entree\nattends\n"
-        "touche F7\ntouche F8\ntouche F8\nattends\ntouche Entree\nattends\ntouche F7\ntouche Echap\nattends\n"
-        "clic 320 455\nattends\ntouche Haut\ntouche Entree\nattends\n"
-        "touche Haut\ntouche Haut\ntouche Entree\nattends\n"
-        "touche F7\ntouche F8\ntouche F8\nattends\ntouche Echap\nattends\ntouche Entree\nattends\n"
-        "touche F7\ntouche Echap\nattends\ntouche Tab\ntouche Entree\nattends\n";
-    const auto r =
-        p.execute("--robot " + p.script(script) + " --dossier-scores " + p.dossier(), "TLV_ROBOT_ECRANS=1");
+    const Scenario f7f8{touche("F7"), touche("F8"), touche("F8")}, menu{clic(320, 455)};
+    const Scenario s =
+        Scenario{attends(), touche("Bas"), touche("Bas"), touche("Entree"), touche("Bas"), touche("Entree")} +
+        menu +
+        // F7 silences the rest of this menu; F5 twice opens one dialog.
+        f7f8 + Scenario{touche("F5"), touche("F5"), touche("Echap"), touche("Echap"), touche("F7")} + menu +
+        repete(3, {touche("Haut")}) + Scenario{touche("Entree")} + f7f8 +
+        Scenario{touche("Entree"), touche("F7"), touche("Echap")} + menu +
+        Scenario{touche("Haut"), touche("Entree"), touche("Haut"), touche("Haut"), touche("Entree")} + f7f8 +
+        Scenario{touche("Echap"), touche("Entree"), touche("F7"),
+                 touche("Echap"), touche("Tab"),    touche("Entree")};
+    const auto r = p.joue(s, "", "TLV_ROBOT_ECRANS=1");
     ASSERT_EQ(r.code, 0) << r.erreurs;
-    std::istringstream sortie(r.sortie);
     std::string trace;
-    for (std::string l; std::getline(sortie, l) && !trace.ends_with("url");)
-        if (l.starts_with("ecran "))
+    for (const std::string& l : r.lignes())
+        if (trace.ends_with("url"))
+            break;
+        else if (l.starts_with("ecran "))
             trace += l.substr(6) + " ";
         else if (l == "musique arret")
             trace += "- ";
@@ -95,22 +95,22 @@ TEST(FenetreRetenue, TheSwitchIsRememberedTheCommandLineWinsForOneRunAndRobotsLe
     Programme p;
     const std::string config = "--dossier-config " + p.dossier() + "/c",
                       fichier = p.dossier() + "/c/tolvanex/fenetre.ini";
-    auto r = p.lance("attends\ntouche F11\nattends\n", config);
+    auto r = p.joue({attends(), touche("F11")}, config);
     EXPECT_TRUE(p.fichier(fichier).starts_with("pleinecran=non\nlargeur=")) << p.fichier(fichier);
     // Started in the remembered window at its size, then full screen; --fenetre alone changes nothing.
     test::ecritbrut(fichier, "pleinecran=non\nlargeur=900\nhauteur=700\n");
-    r = p.lance("attends\ntouche Entree alt\nattends\n", config);
-    r = p.lance("attends\n", "--fenetre " + config);
+    r = p.joue({attends(), touche("Entree alt")}, config);
+    r = p.joue({attends()}, "--fenetre " + config);
     EXPECT_EQ(p.fichier(fichier), "pleinecran=oui\nlargeur=900\nhauteur=700\n");
     // A size taken on a larger display: a one-run option leaves it as it is; a run without one writes back
     // what fits the dummy display (1024 x 768), its shape kept.
     const std::string grande = "pleinecran=oui\nlargeur=3000\nhauteur=2000\n";
     test::ecritbrut(fichier, grande);
     for (const char* option : {"--fenetre ", "--ecran 800x600 "}) {
-        r = p.lance("attends\n", option + config);
+        r = p.joue({attends()}, option + config);
         EXPECT_EQ(p.fichier(fichier), grande) << option;
     }
-    r = p.lance("attends\n", config);
+    r = p.joue({attends()}, config);
     int l = 0, h = 0;
     ASSERT_EQ(std::sscanf(p.fichier(fichier).c_str(), "pleinecran=oui\nlargeur=%d\nhauteur=%d", &l, &h), 2)
         << p.fichier(fichier);
@@ -119,12 +119,74 @@ TEST(FenetreRetenue, TheSwitchIsRememberedTheCommandLineWinsForOneRunAndRobotsLe
     const std::string maison = p.dossier() + "/m";
     fs::create_directories(maison + "/x/tolvanex");
     test::ecritbrut(maison + "/x/tolvanex/fenetre.ini", "pleinecran=non\n");
-    r = p.execute("--robot " + p.script("attends\ntouche F11\nattends\n") + " --dossier-scores " +
-                      p.dossier(),
-                  "HOME=" + maison + " XDG_CONFIG_HOME=" + maison + "/x");
+    r = p.joue({attends(), touche("F11")}, "", "HOME=" + maison + " XDG_CONFIG_HOME=" + maison + "/x");
     ASSERT_EQ(r.code, 0) << r.erreurs;
     EXPECT_EQ(test::contenudossier(maison), std::set<std::string>{"x"});
     EXPECT_EQ(p.fichier(maison + "/x/tolvanex/fenetre.ini"), "pleinecran=non\n");
+}
+
+// A journal file's lines.
+std::vector<std::string> journal(const Programme& p, const std::string& nom) {
+    return Resultat{0, p.fichier(nom), ""}.lignes();
+}
+
+// The mouse script making the choices a journal shows Sud made: pass whenever asked (a click on the panel's
+// first line, which means nothing at a card's turn), and each card clicked in Sud's hand, sorted by code
+// and laid 30 pixels apart in the middle of the 480-pixel table.
+Scenario souris(const std::vector<std::string>& lignes) {
+    Scenario s;
+    std::vector<std::vector<int>> donnes;
+    for (const std::string& l : lignes) {
+        if (l.starts_with("donne ")) donnes.emplace_back();
+        if (const auto p = l.find(" cartes="); l.starts_with("pli ") && p != std::string::npos)
+            donnes.back().push_back(std::stoi(l.substr(p + 8, 2)));
+    }
+    for (const auto& cartes : donnes) {
+        s = s + Scenario{clic(240, 215), clic(240, 215)};
+        for (std::size_t t = 0; t < cartes.size(); ++t) {
+            std::vector<int> main(cartes.begin() + static_cast<std::ptrdiff_t>(t), cartes.end());
+            std::sort(main.begin(), main.end());
+            const int n = static_cast<int>(main.size());
+            const int k = static_cast<int>(std::find(main.begin(), main.end(), cartes[t]) - main.begin());
+            s.push_back(clic((480 - ((n - 1) * 30 + 71)) / 2 + 30 * k + (k == n - 1 ? 35 : 15), 430));
+        }
+    }
+    return s;
+}
+
+// Sud presses Entrée at every turn: it passes every bid and plays the first card the rules accept. The
+// match goes to its end as the mouse making the same choices takes it; the focus frame shows on a card of
+// Sud's hand at one of its first turns.
+TEST(ClavierBelote, AMatchPlayedWithEntreeOnlyIsTheMatchTheSameClicksPlay) {
+    Programme p;
+    const Scenario quitte{touche("Echap"), touche("Haut"), touche("Entree")};
+    Scenario s{attends(), touche("Bas"), touche("Entree"), touche("Bas"), touche("Entree")};
+    for (int i = 0; i < 4; ++i)
+        s = s + Scenario{capture("tour" + std::to_string(i) + ".png"), touche("Entree")};
+    const auto clavier = p.joue(s + repete(400, {touche("Entree")}) + quitte,
+                                "--graine 7 --journal " + p.dossier() + "/clavier.txt");
+    ASSERT_EQ(clavier.code, 0) << clavier.erreurs;
+    const auto j = journal(p, "clavier.txt");
+    ASSERT_FALSE(j.empty());
+    EXPECT_TRUE(j.back().starts_with("resultat ")) << "the match went to its end";
+    EXPECT_FALSE(clavier.contient("effet cartew09")) << "never a refused card";
+    EXPECT_TRUE(clavier.contient("effet cartew03")) << "« Quitter » reached";
+    bool cadre = false; // the frame's bright cyan line across the top of Sud's cards
+    for (int i = 0; i < 4; ++i) {
+        const Surface tour = p.capture("tour" + std::to_string(i) + ".png");
+        for (int x = 100; x < 380; ++x) {
+            const std::uint32_t c = tour.pixel(x, 387);
+            cadre = cadre || ((c >> 16) < 90 && ((c >> 8) & 255) > 200 && (c & 255) > 200);
+        }
+    }
+    EXPECT_TRUE(cadre);
+
+    const auto souris_ = p.joue(ouvre(Jeu::Belote) + Scenario{clic(320, 130)} + souris(j) +
+                                    Scenario{clic(600, 20), clic(320, 415), clic(400, 440)},
+                                "--graine 7 --journal " + p.dossier() + "/souris.txt");
+    ASSERT_EQ(souris_.code, 0) << souris_.erreurs;
+    EXPECT_EQ(journal(p, "souris.txt"), j);
+    EXPECT_TRUE(souris_.contient("effet cartew03")) << "the same way out";
 }
 
 } // namespace
