@@ -2,16 +2,12 @@
 // scripted input, what they answer and what the files hold afterwards.
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 
+#include "banc.h"
 #include "dossiertemp.h"
 #include "platform/entrees.h"
 #include "platform/image.h"
-#include "platform/options_plateforme.h"
-#include "platform/plateforme.h"
-#include "platform/quitter.h"
-#include "platform/robot.h"
 #include "platform/texte.h"
 #include "scores/fichierscores.h"
 #include "scores/innom.h"
@@ -19,14 +15,11 @@
 #include "scores/saisie.h"
 #include "scores/score.h"
 #include "scores/tableaux.h"
-#include "shell/contexte.h"
-#include "shell/creefichiers.h"
-#include "shell/reglages.h"
-#include "shell/textes.h"
-#include "shell/tlvutil.h"
 
 namespace tlv {
 namespace {
+
+using essai::Banc;
 
 Saisie tapee(const std::string& texte) {
     Saisie s;
@@ -119,46 +112,6 @@ TEST(ReponseNom, TrimmedCapitalsQuotesBecomeApostrophes) {
                                                        {"œuvre ÿ", "ŒUVRE Ÿ"}, {"straße÷", "STRAßE÷"}};
     for (const auto& [tape, nom] : cas) EXPECT_EQ(reponsenom(tape), nom) << tape;
 }
-
-// A score folder, shared settings and a robot-fed platform for driving the score screens in-process.
-class Banc : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        r.scores = std::make_unique<StockageDisque>(dossier.chemin());
-        r.repertoire = "./"; // the tests run beside the data files
-        r.textes = textes_fixes();
-        choisit_tailles(r);
-        ASSERT_TRUE(creefichiers(*r.scores));
-    }
-
-    // Runs `action` with the script feeding input; false when the script ran out first.
-    template <class F> bool joue(const std::string& script, F action) {
-        robot.commandes(Robot::analyse(script));
-        OptionsPlateforme o;
-        o.robot = &robot;
-        pf = std::make_unique<Plateforme>(o);
-        r.decalagex = pf->decalagex(), r.decalagey = pf->decalagey();
-        Tlvutil util(*pf, r);
-        Contexte ctx{*pf, r, util, rnd, ""};
-        try {
-            action(ctx);
-        } catch (const Quitter&) {
-            return false;
-        }
-        return true;
-    }
-
-    std::string lit(const std::string& nom) const { return test::litbrut(dossier / nom).value_or(""); }
-    void ecrit(const std::string& nom, const std::string& contenu) const {
-        test::ecritbrut(dossier / nom, contenu);
-    }
-
-    test::DossierTemp dossier;
-    Reglages r;
-    Rnd rnd{1};
-    Robot robot;
-    std::unique_ptr<Plateforme> pf;
-};
 
 // Play-area points: the score screen (500 x 400) and the name entry (400 x 100) are centred.
 const std::string Retour = "attends\nclic 445 420\nattends\n", Effacer = "attends\nclic 195 420\nattends\n";
