@@ -72,8 +72,8 @@ TEST(CreeFichiers, AnyOtherErrorAbandonsTheRest) {
 // What interrupted writes left: the program's own temporary files go, anything else stays.
 TEST(CreeFichiers, ClearsItsOwnLeftoversOnly) {
     DossierTemp d;
-    const std::set<std::string> restes = {".tlvtempo.tmp", ".tlvjong0.sco.tmp", ".tlvmemo.ini.tmp",
-                                          ".tlvtempo.tmp4242-17", ".tlvjong1.sco.tmp1-1"};
+    const std::set<std::string> restes = {".tlvtempo.tmp",        ".tlvjong0.sco.tmp",    ".tlvmemo.ini.tmp",
+                                          ".tlvtempo.tmp4242-17", ".tlvjong1.sco.tmp1-1", ".tlvbelo.ini.tmp"};
     const std::set<std::string> autres = {"notes.txt",           ".autre.sco.tmp1-1", "tlvtempo.tmp1-1",
                                           ".tlvtempo.tmpx-1",    ".tlvtempo.tmp12-",  ".tlvtempo.tmp1-1.sav",
                                           ".tlvjong0.sco.tmp.b", ".tlvtempo.tmp~",    ".tlvtempo"};
