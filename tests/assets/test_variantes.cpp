@@ -93,11 +93,7 @@ INSTANTIATE_TEST_SUITE_P(Images, Variante,
                          ::testing::Combine(::testing::Values("cartei00", "cartei01", "cartei02", "cartei03",
                                                               "cartei04", "cartei05", "cartei06", "cartei07",
                                                               "cartei08", "cartei09", "cartei10", "cartef00"),
-                                            ::testing::Values(2, 3, 4)),
-                         [](const ::testing::TestParamInfo<Cas>& i) {
-                             return std::string(std::get<0>(i.param)) + "_" +
-                                    std::to_string(std::get<1>(i.param)) + "x";
-                         });
+                                            ::testing::Values(2, 3, 4)));
 
 } // namespace
 } // namespace tlv::essai

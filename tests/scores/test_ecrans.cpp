@@ -1,35 +1,126 @@
-// The score screen and the name entry, driven by scripted input: what they answer and what the files
-// hold afterwards.
+// The name entry and the score screens: the name box's editing, then the screens driven in-process by
+// scripted input, what they answer and what the files hold afterwards.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "banc.h"
+#include "dossiertemp.h"
+#include "platform/entrees.h"
 #include "platform/image.h"
 #include "platform/texte.h"
 #include "scores/fichierscores.h"
 #include "scores/innom.h"
+#include "scores/nom.h"
+#include "scores/saisie.h"
 #include "scores/score.h"
 #include "scores/tableaux.h"
 
-namespace tlv::essai {
+namespace tlv {
 namespace {
+
+using essai::Banc;
+
+Saisie tapee(const std::string& texte) {
+    Saisie s;
+    s.tape(texte);
+    return s;
+}
+
+TEST(Saisie, OddCharactersAreRefused) {
+    for (const char* c : {"\r", "\x08", "\x1b", "\x7f", "漢", "😀", "\xc3", "\xa0", "\xc2\xa0"}) {
+        Saisie s = tapee("A");
+        s.tape(c);
+        EXPECT_EQ(s.texte(), "A") << c;
+        EXPECT_EQ(s.curseur(), 1) << c;
+    }
+    EXPECT_EQ(tapee("A?€'\"-").texte(), "A?€'\"-");
+    EXPECT_EQ(tapee("x漢y").texte(), "xy");
+    // Nine characters at most, an accented letter counting as one, as the files store them.
+    EXPECT_EQ(tapee("éééééééééé").texte(), "ééééééééé");
+}
+
+// Steps given in order, then the text and caret. In the steps: D Home, F End, < Left, > Right,
+// E Backspace, S Delete; any other character is typed. Whatever is typed first leaves the caret at its end.
+TEST(Saisie, KeysActAtTheCaret) {
+    struct Cas {
+        std::string depart, touches, texte;
+        int curseur;
+    };
+    for (const Cas& c :
+         {Cas{"aé€", "EE", "a", 1},                                           // a whole character goes
+          Cas{"ab", "DE", "ab", 0},                                           // nothing before the caret
+          Cas{"abc", "<E", "ac", 1},                                          // just before the caret
+          Cas{"aéc", "D>S", "ac", 1},                                         // after the caret
+          Cas{"ab", "S", "ab", 2},                                            // nothing after it
+          Cas{"ac", "<b", "abc", 2},                                          // typing inserts at the caret
+          Cas{"abc", "D>Fd", "abcd", 4}, Cas{"ab", "><<<<", "ab", 0},         // arrows stop at the ends
+          Cas{"ab", "D>>>", "ab", 2}, Cas{"abcdefghi", "Dz", "abcdefghi", 0}, // a full name refuses insertion
+          Cas{"abcdefghi", "DSz", "zbcdefghi", 1}}) {
+        SCOPED_TRACE(c.depart + " " + c.touches);
+        Saisie s = tapee(c.depart);
+        const std::string noms = "DF<>ES";
+        const Touche cles[] = {Touche::Debut,  Touche::Fin,        Touche::Gauche,
+                               Touche::Droite, Touche::Effacement, Touche::Suppr};
+        for (const char t : c.touches) {
+            if (const auto i = noms.find(t); i != std::string::npos)
+                EXPECT_TRUE(s.touche(cles[i])) << t;
+            else
+                s.tape(std::string(1, t));
+        }
+        EXPECT_EQ(s.texte(), c.texte);
+        EXPECT_EQ(s.curseur(), c.curseur);
+    }
+}
+
+TEST(Saisie, OtherKeysChangeNothing) {
+    Saisie s = tapee("ab");
+    for (Touche k : {Touche::Haut, Touche::Bas, Touche::Tab, Touche::F5, touche_caractere('A')})
+        EXPECT_FALSE(s.touche(k)) << static_cast<int>(k);
+    EXPECT_EQ(s.texte(), "ab");
+    EXPECT_EQ(s.curseur(), 2);
+}
+
+// A click goes to the nearest gap, by the widths measured: here 'W' is 30 pixels wide, 'i' 6, 'é' 12.
+TEST(Saisie, AClickGoesToTheNearestGap) {
+    const auto largeur = [](const std::string& t) {
+        int w = 0;
+        for (std::size_t i = 0; i < t.size(); ++i)
+            w += t[i] == 'W'                                         ? 30
+                 : t[i] == 'i'                                       ? 6
+                 : (static_cast<unsigned char>(t[i]) & 0xC0) == 0x80 ? 0
+                                                                     : 12;
+        return w;
+    };
+    // Gaps of "WiéW" at 0, 30, 36, 48, 78.
+    const std::pair<int, int> cas[] = {{-20, 0}, {0, 0},  {14, 0}, {16, 1}, {33, 1},
+                                       {34, 2},  {43, 3}, {62, 3}, {64, 4}, {200, 4}};
+    for (const auto& [x, attendu] : cas) {
+        Saisie s = tapee("WiéW");
+        s.clique(x, largeur);
+        EXPECT_EQ(s.curseur(), attendu) << x;
+    }
+    Saisie vide;
+    vide.clique(50, largeur);
+    EXPECT_EQ(vide.curseur(), 0);
+}
+
+// What Enter records: trimmed, in capitals, quotes become apostrophes.
+TEST(ReponseNom, TrimmedCapitalsQuotesBecomeApostrophes) {
+    const std::pair<const char*, const char*> cas[] = {{"   ", "INCONNU"},     {"  jo b ", "JO B"},
+                                                       {"o\"neil", "O'NEIL"},  {"hélène", "HÉLÈNE"},
+                                                       {"œuvre ÿ", "ŒUVRE Ÿ"}, {"straße÷", "STRAßE÷"}};
+    for (const auto& [tape, nom] : cas) EXPECT_EQ(reponsenom(tape), nom) << tape;
+}
 
 // Play-area points: the score screen (500 x 400) and the name entry (400 x 100) are centred.
 const std::string Retour = "attends\nclic 445 420\nattends\n", Effacer = "attends\nclic 195 420\nattends\n";
 
-TEST_F(Banc, TheNameEntryAnswersWhatWasTyped) {
-    const std::pair<const char*, const char*> cas[] = {
-        {"texte paul\ntouche Echap", "jemesuistrompé"},
-        {"texte pauk\ntouche Effacement\ntexte l\ntouche Entree", "PAUL"},
-        {"texte d\"artagnan\ntouche Entree", "D'ARTAGNA"},
-        {"texte a漢é\ntouche Entree", "AÉ"},
-        // Editing inside the name: Home, Delete, End.
-        {"texte xaul\ntouche Debut\ntouche Suppr\ntexte p\ntouche Fin\ntexte o\ntouche Entree", "PAULO"}};
-    for (const auto& [saisie, attendu] : cas) {
-        std::string reponse;
-        ASSERT_TRUE(joue(std::string("attends\n") + saisie + "\nattends\n",
-                         [&](Contexte& c) { reponse = demande_nom(c, "Entrez votre nom"); }));
-        EXPECT_EQ(reponse, attendu) << saisie;
-    }
+TEST_F(Banc, EscapeLeavesTheNameEntryWithItsOwnAnswer) {
+    std::string reponse;
+    ASSERT_TRUE(joue("attends\ntexte paul\ntouche Echap\nattends\n",
+                     [&](Contexte& c) { reponse = demande_nom(c, "Entrez votre nom"); }));
+    EXPECT_EQ(reponse, "jemesuistrompé");
 }
 
 // The caret as drawn: the black columns of the box at its foot, below the letters' baseline. Then "z" is
@@ -43,7 +134,9 @@ TEST_F(Banc, TheCaretIsDrawnInTheGapItStandsIn) {
           Cas{"texte abc\ntouche Debut", "", "ZABC"},
           Cas{"texte abc\ntouche Debut\ntouche Fin", "abc", "ABCZ"},
           Cas{"texte ac\ntouche Gauche\ntexte bb", "abb", "ABBZC"}, Cas{"texte abc\nclic @ 250", "a", "AZBC"},
-          Cas{"texte abc\ntouche Debut\nclic 500 250", "abc", "ABCZ"}}) {
+          Cas{"texte abc\ntouche Debut\nclic 500 250", "abc", "ABCZ"},
+          Cas{"texte abx\ntouche Effacement\ntexte c", "abc", "ABCZ"},
+          Cas{"texte xabc\ntouche Debut\ntouche Suppr", "", "ZABC"}}) {
         SCOPED_TRACE(c.saisie);
         ASSERT_TRUE(joue("", [](Contexte&) {})); // a platform, to measure the text with
         Polices& po = pf->polices();
@@ -157,4 +250,4 @@ TEST_F(Banc, QuadrelRankReplacesTheGameLineAndSetsItsEntry) {
 }
 
 } // namespace
-} // namespace tlv::essai
+} // namespace tlv

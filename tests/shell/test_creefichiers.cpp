@@ -1,3 +1,5 @@
+// The score folder at start-up: the files made when missing, what interrupted writes left repaired or
+// cleared, and a folder that cannot be used kept in memory for the session.
 #include "shell/creefichiers.h"
 
 #include <fcntl.h>
@@ -8,12 +10,16 @@
 #include <optional>
 
 #include "dossiertemp.h"
+#include "shell/fichiers.h"
+#include "shell/parametres.h"
+#include "shell/stockage.h"
 
 namespace tlv {
 namespace {
 
 using test::DossierTemp;
 using test::litbrut;
+using Lignes = std::vector<std::string>;
 
 bool creefichiers(const std::string& dossier) {
     StockageDisque disque(dossier);
@@ -66,8 +72,8 @@ TEST(CreeFichiers, AnyOtherErrorAbandonsTheRest) {
 // What interrupted writes left: the program's own temporary files go, anything else stays.
 TEST(CreeFichiers, ClearsItsOwnLeftoversOnly) {
     DossierTemp d;
-    const std::set<std::string> restes = {".tlvtempo.tmp", ".tlvjong0.sco.tmp", ".tlvmemo.ini.tmp",
-                                          ".tlvtempo.tmp4242-17", ".tlvjong1.sco.tmp1-1"};
+    const std::set<std::string> restes = {".tlvtempo.tmp",        ".tlvjong0.sco.tmp",    ".tlvmemo.ini.tmp",
+                                          ".tlvtempo.tmp4242-17", ".tlvjong1.sco.tmp1-1", ".tlvbelo.ini.tmp"};
     const std::set<std::string> autres = {"notes.txt",           ".autre.sco.tmp1-1", "tlvtempo.tmp1-1",
                                           ".tlvtempo.tmpx-1",    ".tlvtempo.tmp12-",  ".tlvtempo.tmp1-1.sav",
                                           ".tlvjong0.sco.tmp.b", ".tlvtempo.tmp~",    ".tlvtempo"};
@@ -107,6 +113,35 @@ TEST(CreeFichiers, ANewerCompleteTempoReplacesTheSavedGames) {
         EXPECT_EQ(litbrut(d / "tlvjong1.sco"), t.repris ? t.tempo : t.parties.value_or(""));
         EXPECT_EQ(std::filesystem::exists(d / "tlvtempo"), !t.repris && t.age <= 0);
     }
+}
+
+// A score folder that cannot be used: the session keeps its files in memory, reading those on disk (and the
+// defaults of those it cannot read) until it writes them, and never touches the disk.
+TEST(ScoresEnMemoire, DiskFilesAreReadUntilTheSessionWritesThemAndStayUntouched) {
+    DossierTemp d;
+    test::ecritbrut(d / "tlvmemo0.sco", "ALICE           00020\r\n");
+    test::ecritbrut(d / "tlvmemo.ini", " 15 \r\n");
+    // A link to itself cannot be opened, and not because it is missing.
+    std::filesystem::create_symlink("tlvmemo1.sco", d / "tlvmemo1.sco");
+    Reglages r;
+    r.scores = std::make_unique<StockageMemoire>(d.chemin());
+    EXPECT_TRUE(creefichiers(*r.scores));
+    EXPECT_EQ(r.scores->litlignes("tlvmemo0.sco"), Lignes{"ALICE           00020"});
+    EXPECT_EQ(r.scores->litlignes("tlvmemo1.sco"), Lignes(5, "INCONNU         10000"));
+    EXPECT_EQ(r.scores->litlignes("tlvjong1.sco"), Lignes{}); // an empty file is a file too
+    EXPECT_TRUE(r.scores->ecrit("tlvmemo2.sco", "ZOE             00042\r\n"));
+    EXPECT_EQ(r.scores->litlignes("tlvmemo2.sco"), Lignes{"ZOE             00042"});
+
+    lisparammemo(r);
+    EXPECT_FLOAT_EQ(r.tempomemo, 1.5f);
+    r.tempomemo = 3.f;
+    EXPECT_TRUE(sauveparammemo(r));
+    lisparammemo(r);
+    EXPECT_FLOAT_EQ(r.tempomemo, 3.f);
+    // The disk holds exactly what it held: no default file, no rewrite, no temporary file.
+    EXPECT_EQ(test::contenudossier(d.chemin()),
+              (std::set<std::string>{"tlvmemo.ini", "tlvmemo0.sco", "tlvmemo1.sco"}));
+    EXPECT_EQ(test::litbrut(d / "tlvmemo.ini"), " 15 \r\n");
 }
 
 } // namespace

@@ -1,28 +1,26 @@
+// Files and folders: Windows-1252 on disk, whole-file writes, bounded reads, and where the program finds
+// its data, its scores and its configuration.
 #include "shell/fichiers.h"
 
 #include <gtest/gtest.h>
 #include <iconv.h>
 #include <sys/stat.h>
 
+#include <filesystem>
+
 #include "dossiertemp.h"
+#include "shell/donnees.h"
+#include "shell/dossiers.h"
 
 namespace tlv {
 namespace {
 
 using test::DossierTemp;
-
-TEST(Cp1252, BothWays) {
-    const std::pair<const char*, const char*> cas[] = {
-        {"é", "\xE9"}, {"œ", "\x9C"}, {"€", "\x80"}, {"Œ", "\x8C"},
-        {"Ÿ", "\x9F"}, {"’", "\x92"}, {"ÿ", "\xFF"}, {"Entrez-vous déjà ?", "Entrez-vous d\xE9j\xE0 ?"}};
-    for (const auto& [utf8, octets] : cas) {
-        EXPECT_EQ(utf8_vers_cp1252(utf8), octets) << utf8;
-        EXPECT_EQ(cp1252_vers_utf8(octets), utf8) << utf8;
-    }
-}
+using Lignes = std::vector<std::string>;
+namespace fs = std::filesystem;
 
 // Every defined byte decodes as the system's own converter says, and every byte comes back unchanged.
-TEST(Cp1252Table, LikeIconvAndRoundTrip) {
+TEST(Cp1252, LikeIconvAndRoundTrip) {
     iconv_t cd = iconv_open("UTF-8", "CP1252");
     if (cd == reinterpret_cast<iconv_t>(-1)) GTEST_SKIP() << "no CP1252 converter";
     for (int b = 1; b < 256; ++b) {
@@ -39,7 +37,7 @@ TEST(Cp1252Table, LikeIconvAndRoundTrip) {
 }
 
 // Cut short, overlong, a surrogate, beyond U+10FFFF, or outside the code page.
-TEST(Cp1252Table, UnmappedBecomesAQuestionMark) {
+TEST(Cp1252, UnmappedBecomesAQuestionMark) {
     const std::pair<const char*, const char*> cas[] = {
         {"a中b😀", "a?b?"},     {"\xC3", "?"},         {"\xE2\x82\x41", "?A"},   {"\xC0\xAF", "??"},
         {"\xE0\x80\xAF", "?"}, {"\xED\xA0\x80", "?"}, {"\xF4\x90\x80\x80", "?"}};
@@ -55,14 +53,12 @@ TEST(EcritFichier, ReplacesKeepingPermissionsOrFailsWithoutDamage) {
     struct stat st {};
     ASSERT_EQ(::stat((d / "f").c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0640u);
-    std::filesystem::create_directory(d / "dossier");
+    fs::create_directory(d / "dossier");
     // No folder, a folder where the file should go.
     for (const std::string& chemin : {d / "absent/f", d / "dossier", d.chemin()})
         EXPECT_FALSE(ecritfichier(chemin, "x")) << chemin;
     EXPECT_EQ(test::contenudossier(d.chemin()), (std::set<std::string>{"dossier", "f"}));
 }
-
-using Lignes = std::vector<std::string>;
 
 // A byte-order mark is no part of the first line; the same bytes further on are.
 TEST(LitLignes, MixedLineEnds) {
@@ -93,10 +89,22 @@ TEST(LitLignes, NothingWhenNoFileIsReadable) {
     }
 }
 
-TEST(LitLignes, OversizedLinesAndFilesAreBounded) {
+// The reader of every day cuts long lines and large files; the whole reader cuts nothing and tells
+// whether the file was whole: of exactly its limit, or one byte more (what was read is still given).
+TEST(LitLignes, OversizedLinesAndFilesAreBoundedOrToldNotWhole) {
     DossierTemp d;
-    test::ecritbrut(d / "f", std::string(longueurmaxligne + 10, 'x') + "\r\nsuite\r\n");
+    const std::string longue(longueurmaxligne + 10, 'x');
+    test::ecritbrut(d / "f", longue + "\r\nsuite\r\n");
     EXPECT_EQ(litlignes(d / "f"), (Lignes{std::string(longueurmaxligne, 'x'), "suite"}));
+    auto l = litlignesentieres(d / "f", 100000);
+    EXPECT_TRUE(l.entiere.ok());
+    EXPECT_EQ(l.lignes, (Lignes{longue, "suite"}));
+    const std::string cent = std::string(98, 'a') + "\r\n";
+    test::ecritbrut(d / "f", cent);
+    EXPECT_TRUE(litlignesentieres(d / "f", cent.size()).entiere.ok());
+    l = litlignesentieres(d / "f", cent.size() - 1);
+    EXPECT_EQ(l.entiere.erreur(), EFBIG);
+    EXPECT_EQ(l.lignes, Lignes{std::string(98, 'a')});
 
     std::string gros;
     while (gros.size() <= 2 * taillemaxlecture) gros += "0123456789abcdef\r\n";
@@ -104,37 +112,77 @@ TEST(LitLignes, OversizedLinesAndFilesAreBounded) {
     const auto lignes = litlignes(d / "gros");
     ASSERT_TRUE(lignes);
     std::size_t total = 0;
-    for (const auto& l : *lignes) total += l.size() + 2;
+    for (const auto& x : *lignes) total += x.size() + 2;
     EXPECT_LE(total, taillemaxlecture + 2);
     EXPECT_GE(total, taillemaxlecture - 20);
 }
 
-TEST(LitLignesEntieres, TellsWhetherTheWholeFileWasRead) {
+TEST(Dossiers, MadeLikeMkdirPAndTriedForRealBeforeUse) {
     DossierTemp d;
-    // Nothing cut: a long line stays whole, a file of exactly the limit is whole.
-    const std::string longue(longueurmaxligne + 10, 'x');
-    test::ecritbrut(d / "f", longue + "\r\nsuite\r\n");
-    auto l = litlignesentieres(d / "f", 100000);
-    EXPECT_TRUE(l.entiere.ok());
-    EXPECT_EQ(l.lignes, (Lignes{longue, "suite"}));
-    const std::string cent = std::string(98, 'a') + "\r\n";
-    test::ecritbrut(d / "f", cent);
-    EXPECT_TRUE(litlignesentieres(d / "f", cent.size()).entiere.ok());
-    // One byte more than the limit: what was read is given, but the file is not whole.
-    l = litlignesentieres(d / "f", cent.size() - 1);
-    EXPECT_EQ(l.entiere.erreur(), EFBIG);
-    EXPECT_EQ(l.lignes, Lignes{std::string(98, 'a')});
-}
-
-TEST(CreeDossiers, LikeMkdirP) {
-    DossierTemp d;
+    EXPECT_TRUE(dossierecrivable(d.chemin()));
+    EXPECT_TRUE(test::contenudossier(d.chemin()).empty()); // the trial leaves it clean
     EXPECT_TRUE(creedossiers(d / "a/b/c/"));
-    EXPECT_TRUE(std::filesystem::is_directory(d / "a/b/c"));
+    EXPECT_TRUE(fs::is_directory(d / "a/b/c"));
     EXPECT_TRUE(creedossiers(d / "a/b")); // already there
     test::ecritbrut(d / "fichier", "x");
-    EXPECT_FALSE(creedossiers(d / "fichier"));
-    EXPECT_FALSE(creedossiers(d / "fichier/sous"));
-    EXPECT_FALSE(creedossiers(""));
+    for (const std::string& chemin : {d / "fichier", d / "fichier/sous/", std::string()}) {
+        EXPECT_FALSE(creedossiers(chemin)) << chemin;
+        EXPECT_FALSE(dossierecrivable(chemin)) << chemin;
+    }
+    EXPECT_FALSE(dossierecrivable(d / "absent"));
+}
+
+// A scratch tree: <t>/games/tolvanex (the program) and, as each case says, data in <t>/games or in
+// <t>/share/games/tolvanex; "{t}" stands for the tree.
+TEST(Dossiers, DataFoundInItsTurn) {
+    struct Cas {
+        bool a_cote, installe;
+        const char *impose, *attendu;
+    };
+    for (const Cas& c : {Cas{true, true, "", "{t}/games/"}, Cas{false, true, "", "{t}/share/games/tolvanex/"},
+                         Cas{false, false, "", "/usr/share/games/tolvanex/"},
+                         Cas{true, true, "{t}/ailleurs", "{t}/ailleurs/"}}) {
+        DossierTemp t;
+        const auto remplace = [&](std::string s) {
+            if (s.starts_with("{t}")) s.replace(0, 3, t.racine());
+            return s;
+        };
+        fs::create_directories(t / "games");
+        test::ecritbrut(t / "games/tolvanex", "");
+        if (c.a_cote) test::ecritbrut(t / "games/cartei00", "x");
+        // A folder named cartei00 holds no data.
+        fs::create_directories(t / (c.installe ? "share/games/tolvanex" : "share/games/tolvanex/cartei00"));
+        if (c.installe) test::ecritbrut(t / "share/games/tolvanex/cartei00", "x");
+        EXPECT_EQ(dossier_donnees(t / "games/tolvanex", remplace(c.impose), "../share/games/tolvanex",
+                                  "/usr/share/games/tolvanex"),
+                  remplace(c.attendu));
+    }
+}
+
+TEST(Dossiers, ScoresAndConfigFromTheOptionElseXdgElseHome) {
+    struct Cas {
+        std::optional<std::string> racine;
+        const char *xdg, *home;
+        std::string attendu;
+    };
+    const std::string courant = fs::current_path().string();
+    for (const Cas& c :
+         {Cas{"/srv/s", "/x", "/h", "/srv/s/tolvanex/"}, Cas{"/srv/s/", nullptr, nullptr, "/srv/s/tolvanex/"},
+          Cas{"essai", nullptr, "/h", courant + "/essai/tolvanex/"},
+          Cas{std::nullopt, "/x/data", "/h", "/x/data/tlvscore/tolvanex/"},
+          Cas{std::nullopt, "/x/data/", "/h", "/x/data/tlvscore/tolvanex/"},
+          Cas{std::nullopt, "relatif", "/h", "/h/.local/share/tlvscore/tolvanex/"},
+          Cas{std::nullopt, "", "/h/", "/h/.local/share/tlvscore/tolvanex/"}})
+        EXPECT_EQ(dossierscores(c.racine, c.xdg, c.home), c.attendu) << c.attendu;
+    // Without a usable home, still an absolute path.
+    for (const char* home : {static_cast<const char*>(nullptr), "", "relatif"}) {
+        const std::string d = dossierscores(std::nullopt, nullptr, home);
+        EXPECT_EQ(d.front(), '/') << d;
+        EXPECT_TRUE(d.ends_with("/.local/share/tlvscore/tolvanex/")) << d;
+    }
+    EXPECT_EQ(dossierconfig(std::string("/srv/c"), "/x", "/h"), "/srv/c/tolvanex/");
+    EXPECT_EQ(dossierconfig(std::nullopt, "/x/conf/", "/h"), "/x/conf/tolvanex/");
+    EXPECT_EQ(dossierconfig(std::nullopt, "relatif", "/h/"), "/h/.config/tolvanex/");
 }
 
 } // namespace

@@ -1,6 +1,7 @@
-// Each kind of file the program writes, its atomic write made to fail at every step in turn, or cut there
-// as a kill would: the file is then the old one or the new one, never anything else, and no temporary
-// file is left (after the next start's tidying, for a cut).
+// Both ways the program writes its files (one atomic write, as scores and settings are; the saved games
+// through "tlvtempo"), made to fail at every step in turn, or cut there as a kill would: the file is then
+// the old one or the new one, never anything else, and no temporary file is left (after the next start's
+// tidying, for a cut).
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -36,13 +37,6 @@ const Cible Sauvegardes{"tlvjong1.sco", [](const std::string& d) {
                             StockageDisque s(d);
                             return Parties(s).ajoutepartie("DEUX");
                         }};
-const Cible Reglage{"tlvbelo.ini", [](const std::string& d) {
-                        Reglages r;
-                        r.scores = std::make_unique<StockageDisque>(d);
-                        r.tempobelote = 7;
-                        return sauveparambelote(r);
-                    }};
-
 using Cas = std::tuple<const Cible*, Etape>;
 
 class Panne : public ::testing::TestWithParam<Cas> {
@@ -131,7 +125,7 @@ std::string nomcas(const ::testing::TestParamInfo<Cas>& i) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Fichiers, Panne,
-                         ::testing::Combine(::testing::Values(&Scores, &Sauvegardes, &Reglage),
+                         ::testing::Combine(::testing::Values(&Scores, &Sauvegardes),
                                             ::testing::Values(Etape::Ouverture, Etape::Ecriture,
                                                               Etape::Synchro, Etape::Renommage,
                                                               Etape::SynchroDossier)),

@@ -1,3 +1,5 @@
+// The settings files: the timing settings and the computer's levels in the score folder, the remembered
+// window, the web address; each read back, any damage falling back to the default.
 #include "shell/parametres.h"
 
 #include <gtest/gtest.h>
@@ -5,9 +7,11 @@
 #include <cmath>
 
 #include "dossiertemp.h"
+#include "shell/choixfenetre.h"
 #include "shell/niveaux.h"
 #include "shell/reglages.h"
 #include "shell/textes.h"
+#include "shell/tlvweb.h"
 
 namespace tlv {
 namespace {
@@ -33,75 +37,54 @@ TEST_F(Parametres, MissingFilesWrittenWithTheDefault) {
     EXPECT_EQ(litbrut(memo()), " 10 \r\n");
 }
 
-// Closing a dialog stores its slider (Memo in tenths), Belote's kept within its bounds.
-TEST_F(Parametres, ClosingADialogStoresTheSlider) {
-    test::ecritbrut(memo(), " 15 \r\n");
-    lisparammemo(r);
-    ASSERT_TRUE(fermeturememo(r, curseurmemo(r.tempomemo)));
-    EXPECT_EQ(r.tempomemo, 2.f);
-    EXPECT_EQ(litbrut(memo()), " 20 \r\n");
-    ASSERT_TRUE(fermeturememo(r, 0));
-    EXPECT_EQ(litbrut(memo()), " 0 \r\n");
-    lisparammemo(r);
-    EXPECT_EQ(r.tempomemo, 0.f);
-    ASSERT_TRUE(fermeturebelote(r, 9));
-    EXPECT_EQ(litbrut(belo()), " 9 \r\n");
+// Belote's slider kept within its bounds; a failed save, and a default that cannot be written, go unseen.
+TEST_F(Parametres, BeloteWithinItsBoundsAndFailedSavesWithoutCrashing) {
     ASSERT_TRUE(fermeturebelote(r, 40));
     lisparambelote(r);
     EXPECT_EQ(r.tempobelote, 12);
     EXPECT_EQ(curseurbelote(1), 2);
-}
-
-TEST_F(Parametres, FailedSaveWithoutCrashing) {
     r.scores = std::make_unique<StockageDisque>(d / "absent/");
     EXPECT_EQ(sauveparambelote(r).erreur(), ENOENT);
-    lisparambelote(r); // cannot repair: the default is used
+    lisparambelote(r);
     EXPECT_EQ(r.tempobelote, 4);
 }
 
-struct CasFichier {
-    bool belote;
-    const char* contenu;
-    double attendu; // seconds
-    bool garde;     // false: rewritten with the default
-};
-std::ostream& operator<<(std::ostream& o, const CasFichier& c) {
-    return o << (c.belote ? "belote " : "memo ") << ::testing::PrintToString(std::string(c.contenu));
-}
-
-class Lecture : public Parametres, public ::testing::WithParamInterface<CasFichier> {};
-
-TEST_P(Lecture, ValueOrDefault) {
-    const CasFichier& c = GetParam();
-    test::ecritbrut(c.belote ? belo() : memo(), c.contenu);
-    if (c.belote) {
-        lisparambelote(r);
-        EXPECT_EQ(r.tempobelote, c.attendu);
-    } else {
-        lisparammemo(r);
-        EXPECT_FLOAT_EQ(r.tempomemo, static_cast<float>(c.attendu));
+// Each file's contents, the value read (seconds), and whether the file stays (else rewritten with the
+// default).
+TEST_F(Parametres, TimingValueOrDefault) {
+    struct Cas {
+        bool belote;
+        const char* contenu;
+        double attendu;
+        bool garde;
+    };
+    for (const Cas& c : {Cas{true, " 7 \r\n", 7, true},  Cas{true, "12\n", 12, true},
+                         Cas{true, "\t2", 2, true},      Cas{true, " 6 \r\n 9 \r\n", 6, true},
+                         Cas{true, "1E1", 10, true},     Cas{true, "4.5", 4, true},
+                         Cas{true, "", 4, false},        Cas{true, "\r\n 7 \r\n", 4, false},
+                         Cas{true, "7abc", 4, false},    Cas{true, "7 8", 4, false},
+                         Cas{true, "13", 4, false},      Cas{true, "1", 4, false},
+                         Cas{true, "-3 \r\n", 4, false}, Cas{true, "99999999999999999999", 4, false},
+                         Cas{true, "1e999", 4, false},   Cas{false, " 15 \r\n", 1.5, true},
+                         Cas{false, " 0 \r\n", 0, true}, Cas{false, "50", 5, true},
+                         Cas{false, " 2.5 ", .25, true}, Cas{false, "51", 1, false},
+                         Cas{false, "-1", 1, false},     Cas{false, "nan", 1, false},
+                         Cas{false, "inf", 1, false},    Cas{false, "", 1, false},
+                         Cas{false, "dix", 1, false}}) {
+        SCOPED_TRACE(c.contenu);
+        test::ecritbrut(c.belote ? belo() : memo(), c.contenu);
+        if (c.belote) {
+            lisparambelote(r);
+            EXPECT_EQ(r.tempobelote, c.attendu);
+        } else {
+            lisparammemo(r);
+            EXPECT_FLOAT_EQ(r.tempomemo, static_cast<float>(c.attendu));
+        }
+        EXPECT_EQ(litbrut(c.belote ? belo() : memo()), c.garde    ? c.contenu
+                                                       : c.belote ? " 4 \r\n"
+                                                                  : " 10 \r\n");
     }
-    EXPECT_EQ(litbrut(c.belote ? belo() : memo()), c.garde ? c.contenu : c.belote ? " 4 \r\n" : " 10 \r\n");
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Belote, Lecture,
-    ::testing::Values(CasFichier{true, " 7 \r\n", 7, true}, CasFichier{true, "12\n", 12, true},
-                      CasFichier{true, "\t2", 2, true}, CasFichier{true, " 6 \r\n 9 \r\n", 6, true},
-                      CasFichier{true, "1E1", 10, true}, CasFichier{true, "4.5", 4, true},
-                      CasFichier{true, "", 4, false}, CasFichier{true, "\r\n 7 \r\n", 4, false},
-                      CasFichier{true, "7abc", 4, false}, CasFichier{true, "7 8", 4, false},
-                      CasFichier{true, "13", 4, false}, CasFichier{true, "1", 4, false},
-                      CasFichier{true, "-3 \r\n", 4, false},
-                      CasFichier{true, "99999999999999999999", 4, false},
-                      CasFichier{true, "1e999", 4, false}));
-INSTANTIATE_TEST_SUITE_P(
-    Memo, Lecture,
-    ::testing::Values(CasFichier{false, " 15 \r\n", 1.5, true}, CasFichier{false, " 0 \r\n", 0, true},
-                      CasFichier{false, "50", 5, true}, CasFichier{false, " 2.5 ", .25, true},
-                      CasFichier{false, "51", 1, false}, CasFichier{false, "-1", 1, false},
-                      CasFichier{false, "nan", 1, false}, CasFichier{false, "inf", 1, false},
-                      CasFichier{false, "", 1, false}, CasFichier{false, "dix", 1, false}));
 
 // The computer's levels: a missing file gives the defaults and is not made; a damaged one gives them and is
 // rewritten with them; a good one is read and written again as it was.
@@ -169,6 +152,85 @@ TEST(Textes, PackedNamesAreCutInFixedFields) {
     EXPECT_EQ(champ_nu(t[Texte::NomsDesCouleurs], 3, 7), "Trèfle");
     EXPECT_EQ(champ_nu(t[Texte::NomsDesCouleurs], 4, 7), "Cœur");
     EXPECT_EQ(champ(t[Texte::NomsDesCouleurs], 5, 7), "");
+}
+
+TEST(ChoixFenetre, WrittenIntoAFolderStillToMakeThenReadBack) {
+    test::DossierTemp d;
+    const std::string f = d / "c/tolvanex/fenetre.ini";
+    EXPECT_EQ(lischoixfenetre(f), ChoixFenetre{}); // missing: full screen, no size
+    for (const ChoixFenetre c : {ChoixFenetre{false, 1300, 980}, ChoixFenetre{true, 16384, 480}}) {
+        ASSERT_TRUE(sauvechoixfenetre(f, c));
+        EXPECT_EQ(lischoixfenetre(f), c) << *test::litbrut(f);
+    }
+    EXPECT_EQ(test::contenudossier(d / "c/tolvanex"), std::set<std::string>{"fenetre.ini"});
+    // Each damaged value falls back alone; half a size is none.
+    for (const auto& [contenu, attendu] : std::initializer_list<std::pair<const char*, ChoixFenetre>>{
+             {" pleinecran = non \r\nlargeur= 800\r\nhauteur =600 \r\n", {false, 800, 600}},
+             {"pleinecran=peutetre\nlargeur=800\nhauteur=600\n", {true, 800, 600}},
+             {"pleinecran=non\nlargeur=800\n", {false, 0, 0}},
+             {"largeur=639\nhauteur=600\n", {}},
+             {"largeur=800px\nhauteur=600\n", {}},
+             {"largeur=800\nhauteur=16385\n", {}}}) {
+        test::ecritbrut(f, contenu);
+        EXPECT_EQ(lischoixfenetre(f), attendu) << contenu;
+    }
+}
+
+TEST(LitValeurIni, SiteconfUrl) {
+    test::DossierTemp d;
+    EXPECT_EQ(litvaleurini(d / "absent.ini", "siteconf", "url"), "");
+    const std::pair<const char*, const char*> cas[] = {
+        {"[siteconf]\r\nurl=https://a.fr/\r\n", "https://a.fr/"},
+        {"  [ SiteConf ]  \n\tURL  =  https://b.fr  \n", "https://b.fr"},
+        {"[autre]\nurl=non\n[siteconf]\nnom=x\nurl=oui\n[fin]\nurl=non", "oui"},
+        {"\xEF\xBB\xBF[siteconf]\nurl=bom", "bom"},
+        {"[siteconf]\n; url=commentaire\nsans egal\nurlx=non\nurl=a?b=c\nurl=second", "a?b=c"},
+        {"[siteconf]\nurl=\"entre guillemets\"", "entre guillemets"},
+        {"[siteconf]\nurl=\"", "\""},
+        {"[siteconf\nurl=ouvert", "ouvert"},
+        {"[siteconf]\nurl=caf\xE9", "café"},
+        {"url=horsection\n[siteconf]", ""},
+        {"[autre]\nurl=x", ""},
+        {"\r\n\r\n[]\n=\n", ""}};
+    for (const auto& [contenu, attendu] : cas) {
+        test::ecritbrut(d / "tlvweb.ini", contenu);
+        EXPECT_EQ(litvaleurini(d / "tlvweb.ini", "siteconf", "url"), attendu) << contenu;
+    }
+    // The folder with or without its '/'.
+    test::ecritbrut(d / "tlvweb.ini", "[siteconf]\r\nurl=https://c.fr\r\n");
+    EXPECT_EQ(urlsite(d.chemin()), "https://c.fr");
+    EXPECT_EQ(urlsite(d.racine()), "https://c.fr");
+}
+
+// Opened as it is; otherwise the offline page.
+TEST(AdresseWeb, OnlyHttpAndHttpsLeaveTheOfflinePage) {
+    const auto ouverte = [](const std::string& lue, bool gardee) {
+        for (const char* donnees : {"/usr/share/tolvanex/", "/usr/share/tolvanex"})
+            EXPECT_EQ(adresseweb(lue, donnees), gardee ? lue : "file:///usr/share/tolvanex/tolvanex.html")
+                << lue << " " << donnees;
+    };
+    for (const char* lue : {"https://exemple.fr/", "http://exemple.fr/jeux?a=1&b=%20", "HTTPS://EXEMPLE.FR"})
+        ouverte(lue, true);
+    for (const char* lue :
+         {"", "https://", "http:///chemin", "ftp://exemple.fr/", "file:///etc/passwd", "javascript:alert(1)",
+          "exemple.fr", "https:exemple.fr", "https://a.fr/ --autre", "https://a.fr/\tx", " https://a.fr/"})
+        ouverte(lue, false);
+}
+
+// When no program opens it, the box gives the page as a player types it in: a local page by its path.
+TEST(PageNonOuverte, GivesThePageToOpenByHand) {
+    for (const std::string dossier : {"/usr/share/games/tolvanex/", "/home/zoé/mes jeux/%1/"}) {
+        const std::string texte = textepagenonouverte(adresseweb("", dossier));
+        EXPECT_TRUE(texte.ends_with("\n" + dossier + "tolvanex.html")) << texte;
+        EXPECT_NE(texte.find("xdg-open"), std::string::npos);
+    }
+    EXPECT_TRUE(textepagenonouverte("https://exemple.fr/a%20b").ends_with("\nhttps://exemple.fr/a%20b"));
+}
+
+TEST(UrlFichier, EveryByteButTheSafeOnesIsEncoded) {
+    EXPECT_EQ(urlfichier("/opt/jeux/tolvanex.html"), "file:///opt/jeux/tolvanex.html");
+    EXPECT_EQ(urlfichier("/home/zoé/mes jeux/#1%/a?b.html"),
+              "file:///home/zo%C3%A9/mes%20jeux/%231%25/a%3Fb.html");
 }
 
 } // namespace
