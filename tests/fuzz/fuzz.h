@@ -1,15 +1,17 @@
 #pragma once
-// What every fuzz target shares: a scratch folder for the readers that take a path, and the stop on a
-// broken invariant (a plain abort, which libFuzzer and the replay both report with the input).
+// What every fuzz target shares: its entry, a scratch folder for the readers that take a path, and the stop
+// on a broken invariant (a plain abort, which libFuzzer and the replay both report with the input).
 #include <unistd.h>
 
-#include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tlv::fuzz {
 
@@ -18,26 +20,36 @@ namespace tlv::fuzz {
     std::abort();
 }
 
-#define TLV_VERIFIE(condition)                                                                               \
-    do {                                                                                                     \
-        if (!(condition)) ::tlv::fuzz::viole(#condition);                                                    \
-    } while (0)
+#define TLV_VERIFIE(condition) ((condition) ? void() : ::tlv::fuzz::viole(#condition))
+
+// The targets by name: rejoue.cpp runs one, as the replay's first argument or libFuzzer's TLV_FUZZ_CIBLE.
+using Cible = void (*)(const std::string& octets);
+inline std::map<std::string, Cible>& cibles() {
+    static std::map<std::string, Cible> c;
+    return c;
+}
+
+#define TLV_CIBLE(nom)                                                                                       \
+    void cible_##nom(const std::string& octets);                                                             \
+    [[maybe_unused]] const bool inscrite_##nom = (::tlv::fuzz::cibles()[#nom] = cible_##nom, true);          \
+    void cible_##nom(const std::string& octets)
+
+// Byte i of the input, or `sinon` past its end.
+inline int octet(const std::string& octets, std::size_t i, int sinon = 0) {
+    return i < octets.size() ? static_cast<unsigned char>(octets[i]) : sinon;
+}
 
 // One folder for the whole run, in memory when the system has one (the writers sync every file), removed
 // at exit. Ends with '/'.
 inline const std::string& dossier() {
     static const std::string d = [] {
         namespace fs = std::filesystem;
-        std::error_code ec;
-        const fs::path base = fs::is_directory("/dev/shm", ec) && ::access("/dev/shm", W_OK) == 0
-                                  ? fs::path("/dev/shm")
-                                  : fs::temp_directory_path();
-        std::string modele = (base / "tlvfuzz-XXXXXX").string();
+        const fs::path base = ::access("/dev/shm", W_OK) == 0 ? "/dev/shm" : fs::temp_directory_path();
+        static std::string modele = (base / "tlvfuzz-XXXXXX").string();
         if (!::mkdtemp(modele.data())) viole("dossier temporaire");
-        static const std::string garde = modele;
         std::atexit([] {
             std::error_code e;
-            fs::remove_all(garde, e);
+            std::filesystem::remove_all(modele, e);
         });
         return modele + "/";
     }();
@@ -46,36 +58,12 @@ inline const std::string& dossier() {
 
 // The input as it lands on disk, byte for byte.
 inline void pose(const std::string& chemin, std::string_view octets) {
-    std::ofstream f(chemin, std::ios::binary | std::ios::trunc);
-    f.write(octets.data(), static_cast<std::streamsize>(octets.size()));
-    if (!f) viole("écriture de l'entrée");
+    if (!(std::ofstream(chemin, std::ios::binary) << octets)) viole("écriture de l'entrée");
 }
 
 inline std::string relit(const std::string& chemin) {
     std::ifstream f(chemin, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(f), {});
-}
-
-// A score table read from any bytes: the records come before the default lines that fill the places
-// left, in the order `avant` says; written, the file is the table byte for byte; read again, the same
-// lines (a record below the default ones moves under them once they are stored lines), and from then on
-// the file no longer changes.
-template <class Table, class Lit, class Ecrit, class Avant>
-void verifie_table(const std::string& chemin, const Table& t, std::string_view defaut, Lit lit, Ecrit ecrit,
-                   Avant avant) {
-    std::size_t lus = t.size();
-    while (lus > 0 && t[lus - 1].ligne == defaut) --lus;
-    for (std::size_t i = 1; i < lus; ++i) TLV_VERIFIE(!avant(t[i], t[i - 1]));
-    TLV_VERIFIE(ecrit(chemin, t));
-    std::string attendu;
-    for (const auto& s : t) attendu += s.ligne + "\r\n";
-    TLV_VERIFIE(relit(chemin) == attendu);
-    const Table u = lit(chemin);
-    TLV_VERIFIE(std::is_permutation(u.begin(), u.end(), t.begin(), t.end(),
-                                    [](const auto& a, const auto& b) { return a.ligne == b.ligne; }));
-    TLV_VERIFIE(ecrit(chemin, u));
-    const Table w = lit(chemin);
-    for (std::size_t i = 0; i < u.size(); ++i) TLV_VERIFIE(w[i].ligne == u[i].ligne);
 }
 
 } // namespace tlv::fuzz
