@@ -280,9 +280,10 @@ TEST_P(TempsEcoule, TheBoardIsLostEvenWhenTheLastTickComesMidMove) {
     Scenario s =
         ouvre(Jeu::Quadrel) + Nouvelle + Toto + Scenario{capture("debut.png"), attends(GetParam().attente)};
     for (const Case k : GetParam().avant) s.push_back(carte(k));
-    // The notice waits for a click (the next card's); then the menu offers the same board again.
-    s.push_back(capture("ecoule.png"));
-    for (const Case k : GetParam().apres) s.push_back(carte(k));
+    // The notice waits for a click of any button (on the next card); then the menu offers the same board.
+    const std::vector<Case>& apres = GetParam().apres;
+    s = s + Scenario{capture("ecoule.png"), clicdroit(cellule(apres[0]).x + 35, cellule(apres[0]).y + 48)};
+    for (std::size_t i = 1; i < apres.size(); ++i) s.push_back(carte(apres[i]));
     const auto r = jeu.joue(s + Scenario{capture("menu.png"), clic(320, 60), capture("reprise.png")});
     ASSERT_EQ(r.code, 0) << r.erreurs;
     EXPECT_EQ(p.fichier(p.scores() + fichierparties), LigneNeuve);
