@@ -1,16 +1,11 @@
 // The real program laid out for displays of several sizes: what a capture shows there against the play
-// area it always showed, and the mouse over a non-whole scale.
-#include <SDL.h>
+// area it always showed.
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 #include "pixels.h"
-#include "platform/form.h"
 #include "platform/image.h"
-#include "platform/options_plateforme.h"
-#include "platform/plateforme.h"
-#include "platform/robot.h"
 #include "robot.h"
 
 namespace tlv::essai {
@@ -136,42 +131,6 @@ TEST(EcranUn, ADealSlidesTheSameAtFactorOne) {
     ASSERT_EQ(p.joue(s, "--graine 5").code, 0);
     ASSERT_EQ(q.joue(s, "--graine 5 --ecran 640x480").code, 0);
     for (const std::string& g : noms) EXPECT_EQ(p.capture(g).pixels(), q.capture(g).pixels()) << g;
-}
-
-// A form that keeps the play-area pixel of each click.
-struct Cible : Form {
-    explicit Cible(Plateforme& p) : Form(p) {}
-    void MouseDown(int, int, int x, int y) override { clics.emplace_back(x, y); }
-    std::vector<std::pair<int, int>> clics;
-};
-
-// At 1366 x 768 a play-area pixel is 1.6 display pixels wide, the area starting at display column 171. The
-// launcher's lines answer from x = 329 to 627 and the first line from y = 10 to 68: a click lands in the
-// play-area pixel that its display pixel mostly shows, so the edges fall where the eye sees them.
-TEST(EcranSouris, ClicksAtTheEdgesOfAHotAreaLandOnThePixelTheDisplayShows) {
-    Robot robot;
-    OptionsPlateforme o;
-    o.robot = &robot;
-    o.ecran_largeur = 1366, o.ecran_hauteur = 768;
-    Plateforme pf(o);
-    Cible c(pf);
-    c.place(pf.decalagex(), pf.decalagey());
-    pf.montre_sans_attendre(c);
-    // Play-area pixel 329 starts at display 697.4, 628 at 1175.8, row 10 at 16 and row 69 at 110.4: display
-    // pixel 697 is 0.6 of 329, 1175 is 0.8 of 627, 110 is 0.6 of row 69.
-    const std::pair<int, int> points[] = {{696, 40}, {697, 40}, {1175, 40}, {1176, 40},
-                                          {800, 15}, {800, 16}, {800, 109}, {800, 110}};
-    for (auto [x, y] : points) {
-        SDL_Event ev{};
-        ev.type = SDL_MOUSEBUTTONDOWN;
-        ev.button.button = SDL_BUTTON_LEFT;
-        ev.button.x = x, ev.button.y = y;
-        SDL_PushEvent(&ev);
-    }
-    pf.doevents();
-    const std::vector<std::pair<int, int>> attendus = {{328, 25}, {329, 25}, {627, 25}, {628, 25},
-                                                       {393, 9},  {393, 10}, {393, 68}, {393, 69}};
-    EXPECT_EQ(c.clics, attendus);
 }
 
 } // namespace
