@@ -218,20 +218,15 @@ TEST_P(QuadrelClavier, BoardClearedThenTimeUpDismissedWithKeysOnly) {
 INSTANTIATE_TEST_SUITE_P(Ecrans, QuadrelClavier, ::testing::Values("", "--ecran 1920x1080"));
 
 // A copy of the program beside a boards file of its own (none when empty); runs it with the seed 3.
-class Copie {
-  public:
-    Copie(const Programme& p, const std::string& plateaux)
-        : p_(p), binaire_(p.copie_du_jeu(fichierplateaux)) {
-        if (!plateaux.empty()) test::ecritbrut(fs::path(binaire_).parent_path() / fichierplateaux, plateaux);
+struct Copie {
+    const Programme& p;
+    std::string binaire;
+    Copie(const Programme& q, const std::string& plateaux) : p(q), binaire(q.copie_du_jeu(fichierplateaux)) {
+        if (!plateaux.empty()) test::ecritbrut(fs::path(binaire).parent_path() / fichierplateaux, plateaux);
     }
     Resultat joue(const Scenario& s, const std::string& extra = "") const {
-        return p_.joue(s, "--graine 3 " + extra, "", binaire_);
+        return p.joue(s, "--graine 3 " + extra, "", binaire);
     }
-    const std::string& binaire() const { return binaire_; }
-
-  private:
-    const Programme& p_;
-    std::string binaire_;
 };
 
 const std::string LigneNeuve = "TOTO      -100000\r\n";
@@ -413,7 +408,7 @@ TEST(Quadrel, AFolderThatFillsUpMidGameIsToldOnceAndTheChimeWaitsForTheScore) {
         ouvre(Jeu::Quadrel) + Nouvelle + Toto + Scenario{touche("Entree"), carte({1, 1}), carte({2, 1})};
     const auto r = p.execute(
         "--robot " + p.script(s) + " --dossier-scores " + p.dossier() + " --graine 3", "",
-        "sh -c '{ prlimit --fsize=100 \"$0\" \"$@\"; echo \"code=$?\"; } 2>&1 | cat' " + jeu.binaire());
+        "sh -c '{ prlimit --fsize=100 \"$0\" \"$@\"; echo \"code=$?\"; } 2>&1 | cat' " + jeu.binaire);
     ASSERT_TRUE(r.sortie.ends_with("code=0\n")) << r.sortie;
     const std::string dossier = p.scores().substr(0, p.scores().size() - 1);
     EXPECT_EQ(r.compte("boite "), 1u) << r.sortie;
