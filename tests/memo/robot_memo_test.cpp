@@ -181,28 +181,14 @@ TEST(RobotMemo, AFinishThatDoesNotRankShowsItsTimeUntilAClick) {
     EXPECT_TRUE(memebloc(menu, {0, 0}, *fondmenu, {0, 0}, 60, 30)) << "the menu after the click";
 }
 
-// No line of the menu shows under the score screen opened from it; the Menu label is unlit once the menu
-// is left by « Continuer ». At the play area's size and at 1920x1080.
-class RobotMemoMenu : public ::testing::TestWithParam<std::string> {};
-
-TEST_P(RobotMemoMenu, NothingPeeksUnderTheScoresAndTheLabelIsUnlitAfterContinuer) {
-    Programme p;
-    const auto r = p.joue(ouvre(Jeu::Memo) + Scores + Scenario{capture("scores.png")} + Retour + Nouvelle +
-                              Scenario{capture("debut.png"), survol(320, 455)} + LabelMenu + Continuer +
-                              Scenario{capture("suite.png")},
-                          "--graine 3 " + GetParam());
-    ASSERT_EQ(r.code, 0) << r.erreurs;
-    const Surface scores = p.capture("scores.png"), debut = p.capture("debut.png");
-    EXPECT_FALSE(texte_sarcelle(scores, dans_capture(scores, Rect{70, 440, 500, 8})));
-    EXPECT_TRUE(
-        test::memes_pixels(debut, p.capture("suite.png"), dans_capture(debut, Rect{243, 437, 154, 38})));
-}
-INSTANTIATE_TEST_SUITE_P(Ecrans, RobotMemoMenu, ::testing::Values("", "--ecran 1920x1080"));
-
 // Memo at 4x4, won and ranked by keys: the launcher's Tab lights the web button and takes the keys back to
 // the lines; the focus frame starts on the top left card of the block dealt and follows the arrows,
-// stopping at the block's edge.
-TEST_P(RobotMemoMenu, AGameWonAndRankedWithKeysOnly) {
+// stopping at the block's edge. Then by mouse: no line of the menu shows under the score screen opened
+// from it, and the Menu label is unlit once the menu is left by « Continuer ». At the play area's size and
+// at 1920x1080.
+class RobotMemoEcran : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(RobotMemoEcran, AGameWonAndRankedWithKeysThenTheMenuByMouse) {
     Programme p;
     Scenario s{attends(),        capture("lanceur.png"), touche("Tab"),    capture("web.png"),
                touche("Tab"),    touche("Bas"),          touche("Entree"), touche("Bas"),
@@ -214,15 +200,21 @@ TEST_P(RobotMemoMenu, AGameWonAndRankedWithKeysOnly) {
             s = s + fleches(k.c - ou.c, k.r - ou.r) + Scenario{touche("Entree")};
             ou = k;
         }
-    s = s + Scenario{tape("ZOE"),     touche("Entree"), touche("Echap"),
-                     touche("Echap"), touche("Haut"),   touche("Entree")};
+    s = s + Scenario{tape("ZOE"), touche("Entree"), touche("Echap"), touche("Echap")} + ouvre(Jeu::Memo) +
+        Scores + Scenario{capture("scores.png")} + Retour + Nouvelle +
+        Scenario{capture("table.png"), survol(320, 455)} + LabelMenu + Continuer +
+        Scenario{capture("suite.png")} + LabelMenu + MenuPrincipal +
+        Scenario{touche("Haut"), touche("Entree")};
     const auto r = p.joue(s, AvecGraine + " " + GetParam());
     ASSERT_EQ(r.code, 0) << r.erreurs;
     EXPECT_TRUE(p.fichier(p.scores() + "tlvmemo0.sco").starts_with("ZOE "))
         << p.fichier(p.scores() + "tlvmemo0.sco");
     EXPECT_TRUE(r.contient("effet cartew08")) << "the record";
     EXPECT_TRUE(r.contient("effet cartew03")) << "« Quitter » reached";
-
+    const Surface scores = p.capture("scores.png"), table = p.capture("table.png");
+    EXPECT_FALSE(texte_sarcelle(scores, dans_capture(scores, Rect{70, 440, 500, 8})));
+    EXPECT_TRUE(
+        test::memes_pixels(table, p.capture("suite.png"), dans_capture(table, Rect{243, 437, 154, 38})));
     const Surface lanceur = p.capture("lanceur.png"), web = p.capture("web.png");
     EXPECT_FALSE(test::memes_pixels(lanceur, web, dans_capture(web, Rect{350, 235, 260, 80})));
     EXPECT_TRUE(test::memes_pixels(lanceur, web, dans_capture(web, Rect{0, 0, 330, 220})));
@@ -238,6 +230,8 @@ TEST_P(RobotMemoMenu, AGameWonAndRankedWithKeysOnly) {
     EXPECT_TRUE(cadre(droite, {4, 1}));
     EXPECT_FALSE(cadre(droite, {3, 1})) << "the frame left no trace";
 }
+
+INSTANTIATE_TEST_SUITE_P(Ecrans, RobotMemoEcran, ::testing::Values("", "--ecran 1920x1080"));
 
 } // namespace
 } // namespace tlv::essai

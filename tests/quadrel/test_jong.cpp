@@ -60,22 +60,6 @@ TEST_F(EcranJong, AClearedBoardsTimeStaysAMomentUnlessAClickCutsIt) {
     });
 }
 
-TEST_F(EcranJong, TimeUpIsShownUntilAnyClick) {
-    avec(3, [&](Jong& j) {
-        j.afficheheure(); // at 0, as the last tick leaves it
-        const Surface avant = j.image;
-        for (int b : {bouton::Gauche, bouton::Droit}) {
-            pousseclic(j, b);
-            const auto t0 = pf->ms();
-            j.tempsfini();
-            EXPECT_EQ(pf->ms(), t0);
-            EXPECT_EQ(j.etatclic, EtatClicJong::AvisLu);
-        }
-        EXPECT_FALSE(memes_pixels(avant, j.image, Plateau));
-        EXPECT_TRUE(memes_pixels(avant, j.image, Rect{165, 12, 296, 24})) << "the board and the clock stay";
-    });
-}
-
 // What one left click does in each click state: on a card, on an obstacle, on the Menu label (where
 // opening the menu is left out: it would wait for the player).
 struct CasClic {

@@ -4,22 +4,27 @@
 
 #include <cmath>
 
+#include "pixels.h"
 #include "platform/image.h"
 #include "robot.h"
 
 namespace tlv::essai {
 namespace {
 
-// The launcher, then a board of Memo, the name entry and a board of Quadrel and the Belote table, each
-// captured.
+using test::memes_pixels;
+
+// The launcher, left for each game and shown again by its menu's « Menu principal », then a board of Memo,
+// the name entry and a board of Quadrel and the Belote table, each captured.
 const Scenario Parcours =
-    Scenario{attends(), capture("lanceur.png")} +
+    Scenario{attends(), capture("lanceur.png")} + ouvre(Jeu::Belote) +
+    Scenario{clic(320, 412), capture("retour0.png")} +
     // Memo: its line, "Nouvelle partie", then back through the table's Menu label.
-    ouvre(Jeu::Memo) + Scenario{clic(320, 135), capture("memo.png"), clic(320, 455), clic(320, 415)} +
+    ouvre(Jeu::Memo) +
+    Scenario{clic(320, 135), capture("memo.png"), clic(320, 455), clic(320, 415), capture("retour1.png")} +
     // Quadrel: a new game named toto, then back the same way.
     ouvre(Jeu::Quadrel) +
-    Scenario{clic(320, 130),         capture("nom.png"), tape("toto"),  touche("Entree"),
-             capture("quadrel.png"), clic(320, 455),     clic(320, 410)} +
+    Scenario{clic(320, 130),         capture("nom.png"), tape("toto"),   touche("Entree"),
+             capture("quadrel.png"), clic(320, 455),     clic(320, 410), capture("retour2.png")} +
     // Belote: a new match, caught once the deal waits for Sud's bid.
     ouvre(Jeu::Belote) + Scenario{clic(320, 130), capture("belote.png")};
 
@@ -55,7 +60,9 @@ void verifie_voile(const Surface& s, const Rect& aire) {
 // around, and shows what it shows at the area's own size.
 TEST(Ecran, EveryScreenFillsItsAreaCentredDarkAroundAndComposedAsAtItsOwnSize) {
     Programme base, p;
-    const auto r0 = base.joue(Parcours, "--graine 5"), r = p.joue(Parcours, "--graine 5 --ecran 1920x1080");
+    const std::string envoi = "TLV_ROBOT_AFFICHE=1"; // captures: what the window was sent
+    const auto r0 = base.joue(Parcours, "--graine 5", envoi),
+               r = p.joue(Parcours, "--graine 5 --ecran 1920x1080", envoi);
     ASSERT_EQ(r0.code, 0) << r0.erreurs;
     ASSERT_EQ(r.code, 0) << r.erreurs;
     const int W = 1920, H = 1080;
@@ -65,11 +72,9 @@ TEST(Ecran, EveryScreenFillsItsAreaCentredDarkAroundAndComposedAsAtItsOwnSize) {
         const Surface grand = p.capture(nom), petit = base.capture(nom);
         ASSERT_EQ((std::pair{grand.largeur(), grand.hauteur()}), (std::pair{W, H}));
         // Dark outside the area; inside, its first and last rows and columns are drawn.
-        int sombres = 0;
-        for (int y = 0; y < H; ++y)
-            for (int x = 0; x < W; ++x)
-                if (x < a.x || x >= a.x + a.w) sombres += grand.pixel(x, y) != 0;
-        EXPECT_EQ(sombres, 0);
+        const Surface noir(W, H, 0, 1);
+        EXPECT_TRUE(memes_pixels(grand, noir, Rect{0, 0, a.x, H}) &&
+                    memes_pixels(grand, noir, Rect{a.x + a.w, 0, W - a.x - a.w, H}));
         auto dessinee = [&](int x0, int y0, int dx, int dy, int n) {
             for (int i = 0; i < n; ++i)
                 if (grand.pixel(x0 + i * dx, y0 + i * dy) != 0) return true;
@@ -93,6 +98,12 @@ TEST(Ecran, EveryScreenFillsItsAreaCentredDarkAroundAndComposedAsAtItsOwnSize) {
         EXPECT_LT(autres, 640 * 480 / 50) << "pixels unlike the area's own size";
     }
     EXPECT_EQ(r.sortie, r0.sortie) << "the same sounds";
+    // Back from each game, the launcher as it first showed above the clip: the picture and the first lines.
+    for (const Programme* q : {&base, &p})
+        for (const char* retour : {"retour0.png", "retour1.png", "retour2.png"}) {
+            const Surface l = q->capture("lanceur.png");
+            EXPECT_TRUE(memes_pixels(l, q->capture(retour), dans_capture(l, Rect{0, 0, 640, 192}))) << retour;
+        }
     verifie_voile(base.capture("nom.png"), Rect{0, 0, 640, 480});
     verifie_voile(p.capture("nom.png"), a);
     // The text is drawn for the display: inside a play-area pixel of the launcher's lines the 2 x 2 display

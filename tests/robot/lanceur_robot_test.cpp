@@ -41,26 +41,6 @@ TEST(Lanceur, QuitPlaysTheClickThenTheClosingSoundAndLeavesTheDefaultFiles) {
     EXPECT_EQ(p.fichier(p.scores() + "tlvmemo.ini"), " 10 \r\n");
 }
 
-// Into each game, its menu, and back by « Menu principal »: the window shows the launcher again as it first
-// showed (captures are what the window was sent).
-class RetourLanceur : public ::testing::TestWithParam<std::string> {};
-
-TEST_P(RetourLanceur, EachGameLeftByItsMenuSendsTheWholeLauncherAgain) {
-    Programme p;
-    Scenario s{attends(), capture("lanceur.png")};
-    for (const Jeu j : {Jeu::Belote, Jeu::Memo, Jeu::Quadrel}) // « Menu principal »: their menu's last line
-        s = s + ouvre(j) +
-            Scenario{clic(320, 412), capture("retour" + std::to_string(static_cast<int>(j)) + ".png")};
-    const auto r = p.joue(s, GetParam(), "TLV_ROBOT_AFFICHE=1");
-    ASSERT_EQ(r.code, 0) << r.erreurs;
-    const Surface avant = p.capture("lanceur.png");
-    // Above the clip: the picture and the first menu lines.
-    const Rect haut{0, 0, avant.largeur(), avant.hauteur() * 2 / 5};
-    for (const int j : {0, 1, 2})
-        EXPECT_TRUE(memes_pixels(avant, p.capture("retour" + std::to_string(j) + ".png"), haut)) << j;
-}
-INSTANTIATE_TEST_SUITE_P(Ecrans, RetourLanceur, ::testing::Values("--ecran 640x480", "--ecran 1920x1080"));
-
 TEST(Lanceur, F6AsksForTheVolumeControlAndTheWebButtonOpensTheOfflinePage) {
     Programme p;
     const auto r = p.joue({attends(), touche("F6"), clic(480, 275)});
