@@ -40,12 +40,16 @@ TEST(Saisie, OddCharactersAreRefused) {
     EXPECT_EQ(tapee("éééééééééé").texte(), "ééééééééé");
 }
 
-TEST(Saisie, OtherKeysChangeNothing) {
+// Other keys are not the box's; Backspace with nothing before the caret is, and leaves it at the start.
+TEST(Saisie, OtherKeysAndBackspaceAtTheStartChangeNothing) {
     Saisie s = tapee("ab");
     for (Touche k : {Touche::Haut, Touche::Bas, Touche::Tab, Touche::F5, touche_caractere('A')})
         EXPECT_FALSE(s.touche(k)) << static_cast<int>(k);
-    EXPECT_EQ(s.texte(), "ab");
     EXPECT_EQ(s.curseur(), 2);
+    EXPECT_TRUE(s.touche(Touche::Debut));
+    EXPECT_TRUE(s.touche(Touche::Effacement));
+    EXPECT_EQ(s.texte(), "ab");
+    EXPECT_EQ(s.curseur(), 0);
 }
 
 // A click goes to the nearest gap, by the widths measured: here 'W' is 30 pixels wide, 'i' 6, 'é' 12.
@@ -105,12 +109,11 @@ TEST_F(Banc, TheCaretIsDrawnInTheGapItStandsIn) {
           Cas{"texte ac" + G + "\ntexte bb", "abb", "ABBZC"}, Cas{"texte abc\nclic @ 250", "a", "AZBC"},
           Cas{"texte abc" + D + "\nclic 500 250", "abc", "ABCZ"},
           Cas{"texte abx" + E + "\ntexte c", "abc", "ABCZ"}, Cas{"texte xabc" + D + S, "", "ZABC"},
-          Cas{"texte aé€" + E + E, "a", "AZ"},         // a whole character goes
-          Cas{"texte ab" + D + E, "", "ZAB"},          // nothing before the caret
-          Cas{"texte aéc" + D + Dr + S, "a", "AZC"},   // the character after the caret
-          Cas{"texte ab" + S, "ab", "ABZ"},            // nothing after it
-          Cas{"texte ab" + Dr + G + G + G, "", "ZAB"}, // arrows stop at the ends
-          Cas{"texte ab" + D + Dr + Dr + Dr, "ab", "ABZ"},
+          Cas{"texte aé€" + E + E, "a", "AZ"},       // a whole character goes
+          Cas{"texte aéc" + D + Dr + S, "a", "AZC"}, // the character after the caret
+          Cas{"texte ab" + S, "ab", "ABZ"},          // nothing after it
+          Cas{"texte ab" + D + G + Dr, "a", "AZB"},  // arrows stop at the ends
+          Cas{"texte ab" + Dr + G, "a", "AZB"},
           Cas{"texte abcdefhik" + D, "", "ABCDEFHIK"}, // a full name refuses insertion
           Cas{"texte abcdefhik" + D + S, "", "ZBCDEFHIK"}}) {
         SCOPED_TRACE(c.saisie);
