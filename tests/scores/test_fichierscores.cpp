@@ -49,16 +49,6 @@ TEST(RangMemo, TiesGoBelowAndTheEndsAreReached) {
     EXPECT_EQ(rangmemo(table({32767, 32767, 32767, 32767, 32767}), tempsmaxmemo), 0);
 }
 
-TEST(InsertionMemo, EachRankShiftsTheLinesBelowAndDropsTheLast) {
-    const TableMemo t = table({50, 60, 70, 80, 90});
-    for (std::size_t rang = 1; rang <= 5; ++rang) {
-        const TableMemo r = inserememo(t, static_cast<int>(rang), formatememo("NOUVEAU", 55));
-        for (std::size_t i = 1; i <= 5; ++i)
-            EXPECT_EQ(r[i - 1].ligne, i == rang ? "NOUVEAU         55" : t[i < rang ? i - 1 : i - 2].ligne)
-                << rang << " " << i;
-    }
-}
-
 class Dossier : public ::testing::Test {
   protected:
     test::DossierTemp dossier;
