@@ -115,45 +115,29 @@ const char* const mots[] = {"passe", "prend",  "apique", "acarro", "atrefle", "a
                             "rebel", "tierce", "cinq",   "cent",   "carre",   "coupe",  "atout",
                             "pique", "carro",  "trefle", "coeur",  "dixder"};
 
-// Fundamental of a 40 ms window by the YIN difference function (first dip under 0.25), 0 when unvoiced.
-double hauteurfenetre(const Wav& s, size_t debut, size_t fen) {
-    const int pmin = s.frequence / 400, pmax = std::max(s.frequence / 60, 2);
-    std::vector<double> d(static_cast<size_t>(pmax) + 2, 0.0), v(d.size(), 1.0);
-    for (int p = 1; p <= pmax + 1; ++p)
-        for (size_t i = debut; i < debut + fen && i + p < s.echantillons.size(); ++i) {
-            double e = static_cast<double>(s.echantillons[i]) - s.echantillons[i + p];
-            d[static_cast<size_t>(p)] += e * e;
-        }
-    double cumul = 0;
-    for (int p = 1; p <= pmax + 1; ++p) {
-        cumul += d[static_cast<size_t>(p)];
-        if (cumul > 0) v[static_cast<size_t>(p)] = d[static_cast<size_t>(p)] * p / cumul;
-    }
-    for (int p = std::max(2, pmin); p <= pmax; ++p) {
-        auto k = static_cast<size_t>(p);
-        if (v[k] < 0.25 && v[k] < v[k - 1] && v[k] <= v[k + 1]) return static_cast<double>(s.frequence) / p;
-    }
-    return 0;
-}
-
-// Median pitch over the loud voiced windows of a word.
+// A word's pitch: in its loudest 40 ms, the shortest period whose autocorrelation comes near the best one
+// (a multiple of the period matches as well).
 double hauteur(const Wav& s) {
-    size_t fen = static_cast<size_t>(s.frequence) / 25, pas = fen / 4;
+    const auto& x = s.echantillons;
+    const auto f = static_cast<size_t>(s.frequence), fen = f / 25, pmin = f / 400, pmax = f / 60;
+    size_t debut = 0;
     double emax = 0;
-    std::vector<std::pair<double, size_t>> fen_e;
-    for (size_t d = 0; d + fen < s.echantillons.size(); d += pas) {
+    for (size_t d = 0; d + fen + pmax + 1 < x.size(); d += fen / 4) {
         double e = 0;
-        for (size_t i = d; i < d + fen; ++i) e += static_cast<double>(s.echantillons[i]) * s.echantillons[i];
-        fen_e.push_back({e, d});
-        emax = std::max(emax, e);
+        for (size_t i = d; i < d + fen; ++i) e += static_cast<double>(x[i]) * x[i];
+        if (e > emax) emax = e, debut = d;
     }
-    std::vector<double> h;
-    for (auto [e, d] : fen_e)
-        if (e > 0.3 * emax)
-            if (double f = hauteurfenetre(s, d, fen); f > 0) h.push_back(f);
-    if (h.empty()) return 0;
-    std::sort(h.begin(), h.end());
-    return h[h.size() / 2];
+    std::vector<double> r(pmax + 2, 0.0);
+    for (size_t p = pmin; p <= pmax + 1; ++p) {
+        double xy = 0, yy = 0;
+        for (size_t i = debut; i < debut + fen; ++i)
+            xy += static_cast<double>(x[i]) * x[i + p], yy += static_cast<double>(x[i + p]) * x[i + p];
+        r[p] = xy / std::sqrt(emax * yy + 1);
+    }
+    const double meilleur = *std::max_element(r.begin() + static_cast<std::ptrdiff_t>(pmin), r.end());
+    for (size_t p = pmin + 1; p <= pmax; ++p)
+        if (r[p] > 0.9 * meilleur && r[p] >= r[p - 1] && r[p] >= r[p + 1]) return static_cast<double>(f) / p;
+    return 0;
 }
 
 class Voix : public ::testing::TestWithParam<const char*> {};

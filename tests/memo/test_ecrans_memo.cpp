@@ -11,7 +11,7 @@
 #include "platform/entrees.h"
 #include "platform/image.h"
 #include "platform/texte.h"
-#include "tests/scores/banc.h"
+#include "tests/commun/bancscores.h"
 
 namespace tlv::essai {
 using namespace tlv::memo;

@@ -4,7 +4,7 @@
 #include "grilles.h"
 #include "pixels.h"
 #include "quadrel/jong.h"
-#include "tests/scores/banc.h"
+#include "tests/commun/bancscores.h"
 
 namespace tlv::essai {
 using namespace tlv::quadrel;

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "banc.h"
+#include "bancscores.h"
 #include "dossiertemp.h"
 #include "platform/entrees.h"
 #include "platform/image.h"
@@ -40,45 +40,16 @@ TEST(Saisie, OddCharactersAreRefused) {
     EXPECT_EQ(tapee("éééééééééé").texte(), "ééééééééé");
 }
 
-// Steps given in order, then the text and caret. In the steps: D Home, F End, < Left, > Right,
-// E Backspace, S Delete; any other character is typed. Whatever is typed first leaves the caret at its end.
-TEST(Saisie, KeysActAtTheCaret) {
-    struct Cas {
-        std::string depart, touches, texte;
-        int curseur;
-    };
-    for (const Cas& c :
-         {Cas{"aé€", "EE", "a", 1},                                           // a whole character goes
-          Cas{"ab", "DE", "ab", 0},                                           // nothing before the caret
-          Cas{"abc", "<E", "ac", 1},                                          // just before the caret
-          Cas{"aéc", "D>S", "ac", 1},                                         // after the caret
-          Cas{"ab", "S", "ab", 2},                                            // nothing after it
-          Cas{"ac", "<b", "abc", 2},                                          // typing inserts at the caret
-          Cas{"abc", "D>Fd", "abcd", 4}, Cas{"ab", "><<<<", "ab", 0},         // arrows stop at the ends
-          Cas{"ab", "D>>>", "ab", 2}, Cas{"abcdefghi", "Dz", "abcdefghi", 0}, // a full name refuses insertion
-          Cas{"abcdefghi", "DSz", "zbcdefghi", 1}}) {
-        SCOPED_TRACE(c.depart + " " + c.touches);
-        Saisie s = tapee(c.depart);
-        const std::string noms = "DF<>ES";
-        const Touche cles[] = {Touche::Debut,  Touche::Fin,        Touche::Gauche,
-                               Touche::Droite, Touche::Effacement, Touche::Suppr};
-        for (const char t : c.touches) {
-            if (const auto i = noms.find(t); i != std::string::npos)
-                EXPECT_TRUE(s.touche(cles[i])) << t;
-            else
-                s.tape(std::string(1, t));
-        }
-        EXPECT_EQ(s.texte(), c.texte);
-        EXPECT_EQ(s.curseur(), c.curseur);
-    }
-}
-
-TEST(Saisie, OtherKeysChangeNothing) {
+// Other keys are not the box's; Backspace with nothing before the caret is, and leaves it at the start.
+TEST(Saisie, OtherKeysAndBackspaceAtTheStartChangeNothing) {
     Saisie s = tapee("ab");
     for (Touche k : {Touche::Haut, Touche::Bas, Touche::Tab, Touche::F5, touche_caractere('A')})
         EXPECT_FALSE(s.touche(k)) << static_cast<int>(k);
-    EXPECT_EQ(s.texte(), "ab");
     EXPECT_EQ(s.curseur(), 2);
+    EXPECT_TRUE(s.touche(Touche::Debut));
+    EXPECT_TRUE(s.touche(Touche::Effacement));
+    EXPECT_EQ(s.texte(), "ab");
+    EXPECT_EQ(s.curseur(), 0);
 }
 
 // A click goes to the nearest gap, by the widths measured: here 'W' is 30 pixels wide, 'i' 6, 'é' 12.
@@ -123,20 +94,28 @@ TEST_F(Banc, EscapeLeavesTheNameEntryWithItsOwnAnswer) {
     EXPECT_EQ(reponse, "jemesuistrompé");
 }
 
-// The caret as drawn: the black columns of the box at its foot, below the letters' baseline. Then "z" is
-// typed where it stands. In the input, "@" stands for the x of the gap after the text before the caret.
+// The keys and clicks act at the caret, drawn where it stands: the black columns of the box at its foot,
+// below the letters' baseline. Then "z" is typed there. In the input, "@" stands for the x of the gap after
+// the text before the caret.
 TEST_F(Banc, TheCaretIsDrawnInTheGapItStandsIn) {
     struct Cas {
         std::string saisie, avant, reponse; // the input, the text before the caret, the answer
     };
+    const std::string D = "\ntouche Debut", E = "\ntouche Effacement", S = "\ntouche Suppr",
+                      G = "\ntouche Gauche", Dr = "\ntouche Droite";
     for (const Cas& c :
-         {Cas{"texte abc", "abc", "ABCZ"}, Cas{"texte abc\ntouche Gauche", "ab", "ABZC"},
-          Cas{"texte abc\ntouche Debut", "", "ZABC"},
-          Cas{"texte abc\ntouche Debut\ntouche Fin", "abc", "ABCZ"},
-          Cas{"texte ac\ntouche Gauche\ntexte bb", "abb", "ABBZC"}, Cas{"texte abc\nclic @ 250", "a", "AZBC"},
-          Cas{"texte abc\ntouche Debut\nclic 500 250", "abc", "ABCZ"},
-          Cas{"texte abx\ntouche Effacement\ntexte c", "abc", "ABCZ"},
-          Cas{"texte xabc\ntouche Debut\ntouche Suppr", "", "ZABC"}}) {
+         {Cas{"texte abc", "abc", "ABCZ"}, Cas{"texte abc" + G, "ab", "ABZC"},
+          Cas{"texte abc" + D, "", "ZABC"}, Cas{"texte abc" + D + "\ntouche Fin", "abc", "ABCZ"},
+          Cas{"texte ac" + G + "\ntexte bb", "abb", "ABBZC"}, Cas{"texte abc\nclic @ 250", "a", "AZBC"},
+          Cas{"texte abc" + D + "\nclic 500 250", "abc", "ABCZ"},
+          Cas{"texte abx" + E + "\ntexte c", "abc", "ABCZ"}, Cas{"texte xabc" + D + S, "", "ZABC"},
+          Cas{"texte aé€" + E + E, "a", "AZ"},       // a whole character goes
+          Cas{"texte aéc" + D + Dr + S, "a", "AZC"}, // the character after the caret
+          Cas{"texte ab" + S, "ab", "ABZ"},          // nothing after it
+          Cas{"texte ab" + D + G + Dr, "a", "AZB"},  // arrows stop at the ends
+          Cas{"texte ab" + Dr + G, "a", "AZB"},
+          Cas{"texte abcdefhik" + D, "", "ABCDEFHIK"}, // a full name refuses insertion
+          Cas{"texte abcdefhik" + D + S, "", "ZBCDEFHIK"}}) {
         SCOPED_TRACE(c.saisie);
         ASSERT_TRUE(joue("", [](Contexte&) {})); // a platform, to measure the text with
         Polices& po = pf->polices();

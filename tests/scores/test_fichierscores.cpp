@@ -49,32 +49,12 @@ TEST(RangMemo, TiesGoBelowAndTheEndsAreReached) {
     EXPECT_EQ(rangmemo(table({32767, 32767, 32767, 32767, 32767}), tempsmaxmemo), 0);
 }
 
-TEST(InsertionMemo, EachRankShiftsTheLinesBelowAndDropsTheLast) {
-    const TableMemo t = table({50, 60, 70, 80, 90});
-    for (std::size_t rang = 1; rang <= 5; ++rang) {
-        const TableMemo r = inserememo(t, static_cast<int>(rang), formatememo("NOUVEAU", 55));
-        for (std::size_t i = 1; i <= 5; ++i)
-            EXPECT_EQ(r[i - 1].ligne, i == rang ? "NOUVEAU         55" : t[i < rang ? i - 1 : i - 2].ligne)
-                << rang << " " << i;
-    }
-}
-
 class Dossier : public ::testing::Test {
   protected:
     test::DossierTemp dossier;
     StockageDisque disque{dossier.chemin()};
     std::string p = dossier / "tlvmemo1.sco";
 };
-
-TEST_F(Dossier, RoundTripIsByteExact) {
-    test::ecritbrut(p, contenuinitial("tlvmemo0.sco"));
-    TableMemo t = litmemo(disque, "tlvmemo1.sco");
-    t = inserememo(t, rangmemo(t, 42), formatememo("zoé \"x\"", 42));
-    ASSERT_TRUE(ecritmemo(disque, "tlvmemo1.sco", t));
-    std::string attendu = "zo\xe9 \"x\"         42\r\n";
-    for (int i = 0; i < 4; ++i) attendu += "INCONNU         10000\r\n";
-    EXPECT_EQ(test::litbrut(p), attendu);
-}
 
 std::string L(const std::string& nom, int temps) {
     return formatememo(nom, temps) + "\r\n";
