@@ -1,15 +1,21 @@
-// The computer seats' card choice, rule by rule.
+// The computer seats' decisions by the rule list: the card rule by rule, the partner's signal, the
+// Débutant level's second ideas, and Sud's advice; none of them writes on the shared table.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <set>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "aide.h"
 #include "belote/choix.h"
-#include "belote/donne.h"
+#include "belote/conseil.h"
+#include "belote/debutant.h"
 #include "belote/enchere.h"
+#include "belote/flux.h"
+#include "belote/legalite.h"
 
 using namespace tlv;
 using namespace tlv::belote;
@@ -143,22 +149,29 @@ TEST(Regles, EachRuleHasACase) {
         EXPECT_EQ(vus.count(identifiant(static_cast<Motif>(m))), 1u) << identifiant(static_cast<Motif>(m));
 }
 
-// A partner's signal is followed when a draw of 1..5 gives 4 or 5, with one draw only.
-TEST(Signal, FollowedTwoTimesInFive) {
+// A partner's signal is followed on some draws only, two times in five, with one draw; never in trump.
+TEST(Signal, FollowedTwoTimesInFiveNeverInTrump) {
+    int suivis = 0;
     for (std::uint64_t g = 1; g <= 500; ++g) {
-        TableBelote t;
-        Rnd rnd(g), temoin(g);
-        t.atout = 4;
-        t.preneur = 2;
-        t.appel[1] = 2; // Sud signalled Carreau
-        donnemain(t, 3, {17, 21, 25, 30});
-        surletapis(t, {});
-        const bool suivi = static_cast<int>(temoin() * 5) >= 3;
-        const Choix ch = choisitcarte(t, 3, rnd);
-        EXPECT_EQ(t.jeu[3][ch.slot], suivi ? 21 : 17);
-        EXPECT_EQ(identifiant(ch.motif), suivi ? "entame_appel" : "entame_as");
-        EXPECT_EQ(rnd.etat(), temoin.etat());
+        for (int appel : {2, 4}) { // Sud signalled Carreau, or the trump
+            TableBelote t;
+            Rnd rnd(g), temoin(g);
+            t.atout = 4;
+            t.preneur = 2;
+            t.appel[1] = static_cast<std::int16_t>(appel);
+            donnemain(t, 3, {17, 21, 25, 30, 40});
+            surletapis(t, {});
+            const Choix ch = choisitcarte(t, 3, rnd);
+            temoin();
+            EXPECT_EQ(rnd.etat(), temoin.etat());
+            const bool suivi = identifiant(ch.motif) == "entame_appel";
+            EXPECT_EQ(t.jeu[3][ch.slot], suivi ? 21 : 17);
+            EXPECT_TRUE(!suivi || appel == 2);
+            suivis += suivi;
+        }
     }
+    EXPECT_GT(suivis, 170);
+    EXPECT_LT(suivis, 230);
 }
 
 // The computer reasons on its own: bidding and choosing a card write nothing of the shared table but the
@@ -167,11 +180,7 @@ TEST(Reflexion, LeavesTheSharedTableAlone) {
     for (std::uint64_t graine = 1; graine <= 40; ++graine) {
         Rnd rnd{graine};
         TableBelote t;
-        Annonces a;
-        Paquet p;
-        initdonne(t, a, p);
-        t.donneur = static_cast<std::int16_t>(graine % 4 + 1);
-        distribution(t, p, rnd);
+        donnetable(t, graine, static_cast<int>(graine % 4) + 1, static_cast<int>(graine % 4) + 1);
         for (int j = 1; j <= 4; ++j) {
             TableBelote avant = t;
             evaluepremiertour(t, j, t.atout);
@@ -181,10 +190,6 @@ TEST(Reflexion, LeavesTheSharedTableAlone) {
             avant.prise = t.prise, t.atout = avant.atout;
             ASSERT_TRUE(t == avant) << "second round, seed " << graine << ", seat " << j;
         }
-        t.preneur = static_cast<std::int16_t>(graine % 4 + 1);
-        distributiondureste(t, p, rnd);
-        triejeux(t);
-        calculevaleurs(t);
         joueplis(t, [&](int j) {
             TableBelote avant = t;
             const int s = choisitcarte(t, j, rnd).slot;
@@ -193,4 +198,125 @@ TEST(Reflexion, LeavesTheSharedTableAlone) {
             return t == avant ? s : 0;
         });
     }
+}
+
+namespace {
+
+bool tientsauf(const TableBelote& t, int joueur, int slot, bool (*quoi)(const TableBelote&, int, int)) {
+    for (int s = 1; s <= 8; ++s)
+        if (s != slot && t.jeu[joueur][s] != 0 && quoi(t, joueur, s)) return true;
+    return false;
+}
+
+// A second idea is never absurd: it does not trump the partner's trick with a plain card to give, nor
+// give a 10 or an As to the opponents' trick when a small card would do.
+void sensee(const TableBelote& t, int j, int s, std::uint64_t graine) {
+    const int c = t.jeu[j][s];
+    const bool atout = couleur(c) == t.atout, plain = t.couleurdemandee != t.atout;
+    const bool plisuivant = t.numcarte > 1 && partenaires(t.maitre, j);
+    const auto nonatout = [](const TableBelote& u, int k, int x) { return couleur(u.jeu[k][x]) != u.atout; };
+    EXPECT_FALSE(plisuivant && plain && atout && tientsauf(t, j, s, nonatout))
+        << "trumps the partner's trick, seed " << graine << ", card " << c;
+    const auto petite = [](const TableBelote& u, int k, int x) {
+        return u.valeur[k][x] < 10 && permise(cartelegale(u, k, x));
+    };
+    const bool donne10 = t.numcarte > 1 && !partenaires(t.maitre, j) && t.valeur[j][s] >= 10 &&
+                         !battue(c, t.valeur[j][s], t.cartesjouees[t.numpli][t.maitre],
+                                 t.valeur[t.maitre][t.cartemaitre], t.atout);
+    EXPECT_FALSE(donne10 && tientsauf(t, j, s, petite))
+        << "gives a big card away, seed " << graine << ", card " << c;
+}
+
+// Every decision of 200 deals played by four beginners, checked against the table as the seat saw it.
+TEST(Debutant, SecondIdeasAreFewLegalAndSensible) {
+    Monde m;
+    TableBelote& t = m.b.table;
+    int secondes = 0;
+    for (std::uint64_t graine = 1; graine <= 200; ++graine) {
+        donnetable(t, graine, static_cast<int>(graine % 4) + 1, static_cast<int>(graine % 4) + 1);
+        joueplis(t, [&](int j) {
+            const TableBelote avant = t;
+            const std::uint64_t etat = m.rnd.etat();
+            const Choix ch = cartedebutant(m.b, j);
+            EXPECT_EQ(m.rnd.etat(), etat) << "the match's random source moved";
+            TableBelote apres = avant;
+            apres.appel[j] = t.appel[j], apres.plusdatout[j] = t.plusdatout[j];
+            EXPECT_TRUE(t == apres) << "seed " << graine << ", trick " << t.numpli << ", seat " << j;
+            t = avant;
+            EXPECT_EQ(cartedebutant(m.b, j).slot, ch.slot) << "the same situation, another card";
+            const int s = ch.slot;
+            EXPECT_TRUE(permise(cartelegale(t, j, s))) << "seed " << graine << ", slot " << s;
+            if (!permise(cartelegale(t, j, s))) return 0;
+            if (ch.motif == Motif::debutant) {
+                ++secondes;
+                sensee(t, j, s, graine);
+            }
+            return s;
+        });
+    }
+    // About two second ideas per deal and seat, of its eight decisions: some, far from most.
+    const double parseat = static_cast<double>(secondes) / (200.0 * 4);
+    EXPECT_GT(parseat, 1.2);
+    EXPECT_LT(parseat, 3.0);
+}
+
+} // namespace
+
+namespace {
+
+// Plays Sud by the rules, as the silent table does, asking the advice first at every turn.
+class Conseillee : public TableMuette {
+  public:
+    explicit Conseillee(Belote& b) : TableMuette(b), b_(b) {}
+    std::map<EtatClic, int> suivis; // advice to take (bidding) or any card advice, by moment
+
+    void etatclic(EtatClic e) override {
+        moment_ = e;
+        TableMuette::etatclic(e);
+    }
+    Attente attendenchere() override {
+        const Conseil c = demande();
+        return verifie(c, TableMuette::attendenchere());
+    }
+    Attente attendcarte() override {
+        const Conseil c = demande();
+        return verifie(c, TableMuette::attendcarte());
+    }
+
+  private:
+    Conseil demande() {
+        const Conseil c = conseille(b_.table, moment_, b_.rnd);
+        TableBelote autre = b_.table;
+        redistribue(autre, 1, tirage_);
+        const Conseil aveugle = conseille(autre, moment_, b_.rnd);
+        EXPECT_EQ(aveugle.choix, c.choix);
+        EXPECT_EQ(aveugle.phrase, c.phrase);
+        EXPECT_EQ(c.phrase.rfind("Conseil\u00a0: ", 0), 0u) << c.phrase;
+        return c;
+    }
+    Attente verifie(const Conseil& c, const Attente& r) {
+        EXPECT_EQ(c.choix, r.choix) << c.phrase;
+        EXPECT_EQ(c.motif, r.motif) << c.phrase;
+        if (r.choix > 1 || moment_ == EtatClic::carte) ++suivis[moment_];
+        return r;
+    }
+    Belote& b_;
+    EtatClic moment_ = EtatClic::aucun;
+    Rnd tirage_{99};
+};
+
+} // namespace
+
+// Whole matches where Sud follows the rules: at every bid and card, the advice asked just before is that very
+// move, told by its rule; and it stays the same when the hidden hands are dealt otherwise.
+TEST(Conseil, IsTheRulesMoveInSudsSeatAndSeesNoHiddenCard) {
+    Monde m;
+    Conseillee t(m.b);
+    for (std::uint64_t graine : {3, 11}) {
+        m.rnd.graine(graine);
+        lancelapartie(m.b, t);
+    }
+    EXPECT_GT(t.suivis[EtatClic::enchere1], 0);
+    EXPECT_GT(t.suivis[EtatClic::enchere2], 0);
+    EXPECT_GT(t.suivis[EtatClic::carte], 20);
 }

@@ -20,29 +20,6 @@ namespace {
 
 constexpr BudgetFort Petit{6, 6}; // a small budget keeps ten thousand decisions fast
 
-// The hidden cards dealt again among the seats other than `joueur`, each in the slots it had filled; while
-// bidding (no taker yet) only the five first cards, the turned card staying apart. The flag that a seat
-// holds the belote, which only that seat knows before it is said, flipped.
-void redistribue(TableBelote& t, int joueur, Rnd& rnd) {
-    const int fin = t.preneur == 0 ? 5 : 8;
-    std::vector<std::int16_t*> places;
-    std::vector<std::int16_t> cartes;
-    for (int j = 1; j <= 4; ++j)
-        for (int s = 1; s <= fin; ++s)
-            if (j != joueur && t.jeu[j][s] != 0) {
-                places.push_back(&t.jeu[j][s]);
-                cartes.push_back(t.jeu[j][s]);
-            }
-    for (std::size_t i = cartes.size(); i > 1; --i)
-        std::swap(cartes[i - 1], cartes[static_cast<std::size_t>(rnd() * static_cast<double>(i))]);
-    for (std::size_t i = 0; i < places.size(); ++i) *places[i] = cartes[i];
-    for (int j = 1; j <= 4; ++j) // the played cards keep their values, which the trick's comparisons read
-        for (int s = 1; s <= 8; ++s)
-            if (t.jeu[j][s] != 0)
-                t.valeur[j][s] = static_cast<std::int16_t>(valeurcarte(t.jeu[j][s], t.atout));
-    if (t.compteurbelote < 2) t.compteurbelote = static_cast<std::int16_t>(1 - t.compteurbelote);
-}
-
 // Sud's seat: every card asked of the Fort level and checked, then played; its bids checked the same way.
 class Sonde : public TableMuette {
   public:

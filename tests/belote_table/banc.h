@@ -75,10 +75,11 @@ inline Main main_de(std::initializer_list<int> cartes) {
 
 using test::memes_pixels;
 
-// Whether the face of `carte` lies at (x, y) of the table: every pixel inside the card's shape.
-inline bool montre(const Tapis& t, int x, int y, int carte) {
-    return test::montre_sous_masque(t.fond(), {x, y}, t.tampon(), {(carte % 10) * 71, (carte / 10 - 1) * 96},
-                                    t.masque(), 71, 96);
+// Whether the face of `carte` lies at (x, y) of the table (or of `vue`, a picture of it): every pixel inside
+// the card's shape.
+inline bool montre(const Tapis& t, int x, int y, int carte, const Surface* vue = nullptr) {
+    return test::montre_sous_masque(vue ? *vue : t.fond(), {x, y}, t.tampon(),
+                                    {(carte % 10) * 71, (carte / 10 - 1) * 96}, t.masque(), 71, 96);
 }
 
 // The rows (or columns) of a rectangle where two pictures differ: first and last, -1 when none.

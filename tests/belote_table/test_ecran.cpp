@@ -4,7 +4,6 @@
 #include "banc.h"
 #include "belote/carte.h"
 #include "belote/flux.h"
-#include "belote_table/special.h"
 #include "platform/curseurs.h"
 #include "platform/horloge.h"
 #include "platform/minuterie.h"
@@ -130,8 +129,11 @@ TEST_F(Table, APileShowsTheLastTrickOnlyWhenThePlayerIsAwaitedAndATrickWasGather
     EXPECT_EQ(banc.sons.str(), "effet cartew01\neffet cartew01\n");
     EXPECT_GE(banc.pf->ms() - t0, 1000);
     EXPECT_TRUE(memes_pixels(avant, t.fond(), Rect{0, 0, 640, 480}));
-    // During the view (its four cards are the robot run's), a click ends it: the arrow, no menu.
+    // During the view, its four cards on their spots and the box above them; a click ends it: the arrow,
+    // no menu.
     ASSERT_EQ(pendant.largeur(), 640);
+    for (auto [j, x, y] : {std::tuple{1, 204, 288}, {2, 276, 192}, {3, 204, 96}, {4, 132, 192}})
+        EXPECT_TRUE(montre(t, x, y, 10 * j, &pendant)) << "seat " << j;
     EXPECT_FALSE(memes_pixels(avant, pendant, Rect{100, 0, 280, 96})) << "the box, above the trick";
     EXPECT_EQ(curseur, Curseur::Repos);
     EXPECT_EQ(e.etatclic(), EtatClic::carte);
@@ -221,24 +223,6 @@ TEST_F(Table, AdviceShowsOverThePadWhileSudIsAwaitedAndLeavesItAsItWas) {
     EXPECT_FALSE(montre());
     t.montreresultat(e.conseils());
     EXPECT_TRUE(montre());
-}
-
-// Valider with cards still in the pack says which.
-TEST(Editeur, ValiderSaysWhichCardsAreMissing) {
-    Banc banc;
-    Paquet paquet;
-    for (int c = 1; c <= 4; ++c)
-        for (int r = 0; r < 8; ++r) paquet.fauxjeu += std::to_string(c * 10 + r);
-    Special s(*banc.pf, paquet);
-    s.load();
-    for (int i = 0; i <= 32; ++i)
-        if (s.compo.carte[static_cast<std::size_t>(i)] == code(pique, sept)) s.compo.retire(i);
-    s.boutok_Click();
-    EXPECT_EQ(s.reponse, ReponseSpecial::aucune);
-    EXPECT_EQ(s.manque, "Il manque une carte\u00a0: 7 \u2660");
-    s.videtout();
-    s.boutok_Click();
-    EXPECT_EQ(s.manque.rfind("Il manque 32 cartes\u00a0: 7 \u2660, 8 \u2660,", 0), 0u) << s.manque;
 }
 
 TEST_F(Table, ThePointerSaysWhetherThePlayerMustAct) {

@@ -1,11 +1,16 @@
-// The Belote menu driven by scripted mouse input: its answers, its options and the hidden deal editor.
+// The Belote menu driven by scripted mouse input (its answers, its options) and the hidden deal editor: its
+// pure rules (the "NON" slot of the seat after the dealer, the deal order) and its form.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <set>
 #include <string>
 #include <tuple>
 
 #include "banc.h"
+#include "belote/carte.h"
 #include "belote/recit.h"
+#include "belote_table/composition.h"
 #include "belote_table/fmenu.h"
 #include "belote_table/special.h"
 #include "platform/quitter.h"
@@ -172,6 +177,112 @@ TEST(EditeurDeDonne, APastedDealIsTheOneValiderGives) {
     EXPECT_EQ(s.reponse, ReponseSpecial::valider);
     EXPECT_EQ(paquet.fauxjeu, fj);
     EXPECT_EQ(paquet.donneurfauxjeu, 3);
+}
+
+// Valider with cards still in the pack says which.
+TEST(Editeur, ValiderSaysWhichCardsAreMissing) {
+    Banc banc;
+    Paquet paquet;
+    for (int c = 1; c <= 4; ++c)
+        for (int r = 0; r < 8; ++r) paquet.fauxjeu += std::to_string(c * 10 + r);
+    Special s(*banc.pf, paquet);
+    s.load();
+    for (int i = 0; i <= 32; ++i)
+        if (s.compo.carte[static_cast<std::size_t>(i)] == code(pique, sept)) s.compo.retire(i);
+    s.boutok_Click();
+    EXPECT_EQ(s.reponse, ReponseSpecial::aucune);
+    EXPECT_EQ(s.manque, "Il manque une carte\u00a0: 7 \u2660");
+    s.videtout();
+    s.boutok_Click();
+    EXPECT_EQ(s.manque.rfind("Il manque 32 cartes\u00a0: 7 \u2660, 8 \u2660,", 0), 0u) << s.manque;
+}
+
+// Puts every card of the pack in the first group that still has room, the way a user fills the form.
+void remplit(Composition& c) {
+    for (int s = 1; s <= 4; ++s)
+        for (int r = 0; r < 8; ++r)
+            for (int k = 0; k <= 8 && !c.placee[static_cast<std::size_t>(s)][static_cast<std::size_t>(r)];
+                 ++k) {
+                c.joueurchoix = k;
+                c.place(s, r);
+            }
+}
+
+TEST(Composition, AFullGroupOrANewNonSlotLeavesTheCardInThePack) {
+    Composition c;
+    c.charge("", 1); // Est follows the dealer: its rest has two usable slots
+    c.joueurchoix = 6;
+    c.place(1, 0);
+    c.place(1, 1);
+    c.place(1, 2);
+    EXPECT_EQ(c.carte[24], code(pique, sept));
+    EXPECT_EQ(c.carte[25], code(pique, huit));
+    EXPECT_EQ(c.carte[26], Composition::Non);
+    EXPECT_FALSE(c.placee[1][2]);
+    c.place(1, 0); // already placed: nothing
+    EXPECT_EQ(std::count(c.carte.begin(), c.carte.end(), 0), 33 - 3);
+    // A new dealer sends the card of the new NON slot back to the pack.
+    c.videtout();
+    c.joueurchoix = 7; // rest of Nord
+    for (int r = 0; r < 3; ++r) c.place(4, r);
+    EXPECT_EQ(c.carte[29], code(coeur, neuf));
+    c.changedonneur(1); // Est deals: Nord follows
+    EXPECT_EQ(c.carte[29], Composition::Non);
+    EXPECT_EQ(c.carte[26], 0);
+    EXPECT_FALSE(c.placee[4][2]);
+    EXPECT_TRUE(c.placee[4][1]);
+}
+
+TEST(Composition, RemovingACardBlocksValiderAndStartingAgainEmptiesAllButNon) {
+    Composition c;
+    c.charge("", 2);
+    remplit(c);
+    c.retire(0);
+    EXPECT_EQ(c.carte[0], 0);
+    EXPECT_EQ(c.valide(), "");
+    c.retire(29); // the NON slot of Nord does not move
+    EXPECT_EQ(c.carte[29], Composition::Non);
+    remplit(c);
+    EXPECT_EQ(c.valide().size(), 64u);
+    c.videtout();
+    EXPECT_FALSE(c.complete());
+    EXPECT_EQ(std::count(c.carte.begin(), c.carte.end(), 0), 32);
+    EXPECT_EQ(c.carte[29], Composition::Non);
+}
+
+// The dealer and the slot of the rest that holds "NON": the third of the seat after the dealer.
+class Dealers : public ::testing::TestWithParam<std::pair<int, int>> {};
+
+TEST_P(Dealers, NonOnTheThirdRestSlotAfterTheDealerAndAValidatedDealComesBackInTheSameSlots) {
+    const auto [d, non] = GetParam();
+    Composition c;
+    c.charge("", d);
+    for (int i = 21; i <= 32; ++i)
+        EXPECT_EQ(c.carte[static_cast<std::size_t>(i)] == Composition::Non, i == non) << i;
+    remplit(c);
+    const std::string f = c.valide();
+    ASSERT_EQ(f.size(), 64u);
+    std::set<std::string> cartes;
+    for (std::size_t i = 0; i < 64; i += 2) cartes.insert(f.substr(i, 2));
+    EXPECT_EQ(cartes.size(), 32u);
+    Composition r;
+    r.charge(f, d);
+    EXPECT_EQ(r.carte, c.carte);
+    EXPECT_TRUE(r.complete());
+    EXPECT_EQ(r.donneur, d - 1);
+    EXPECT_EQ(r.fabriquefauxjeu(d), f);
+}
+
+INSTANTIATE_TEST_SUITE_P(Donneurs, Dealers,
+                         ::testing::Values(std::pair{1, 26}, std::pair{2, 29}, std::pair{3, 32},
+                                           std::pair{4, 23}));
+
+TEST(Composition, ADamagedDealReopensWithoutLosingTheNonSlot) {
+    Composition c;
+    c.charge("1011xx", 3);
+    EXPECT_EQ(c.carte[32], Composition::Non);
+    EXPECT_FALSE(c.complete());
+    EXPECT_TRUE(c.placee[1][0]);
 }
 
 } // namespace

@@ -1,96 +1,83 @@
-// The Belote table as a player meets it: the real program opened from the launcher, scripted.
+// The Belote table as a player meets it: the real program opened from the launcher and played by
+// scenarios, and a match cut anywhere taken up again by a second run.
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
-#include <array>
-#include <map>
+#include <cstdio>
+#include <fstream>
 #include <regex>
 #include <set>
-#include <sstream>
-#include <vector>
 
-#include "banc.h"
 #include "belote/raisons.h"
+#include "belote/recit.h"
 #include "belote_table/revue.h"
 #include "belote_table/special.h"
+#include "pixels.h"
 #include "platform/image.h"
 #include "robot.h"
 
 namespace tlv::essai {
 using namespace tlv::belote;
+using test::memes_pixels;
 namespace {
 
-constexpr const char* Ouvre = "attends\nclic 400 30\nattends\n"; // the launcher's Belote line
-constexpr const char* Nouvelle = "clic 320 130\nattends\n";      // the menu's "Nouvelle partie"
-constexpr const char* Menu = "clic 560 460\nattends\n";          // the table's "Menu" label
+const Scenario Nouvelle = ouvre(Jeu::Belote) + Scenario{clic(320, 130)}; // the menu's "Nouvelle partie"
+const Scenario Continuer = ouvre(Jeu::Belote) + Scenario{clic(320, 60)};
+const Pas Menu = clic(560, 460); // the table's label
+const Rect Tout{0, 0, 640, 480}, TableSeule{0, 0, 480, 480};
 
-// Sud takes whenever it is asked, then tries its cards from left to right until one is accepted (a
-// refused card is asked again). Clicks that mean nothing at a wait are ignored by the table, and below
-// the lines of the Belote menu (y 470), they mean nothing there either. With `conseil`, the player asks
-// for advice (the C key) before every click.
-std::string joue(int tours, int capture_au_tour = -1, const std::string& capture = "", bool conseil = false) {
-    const std::string c = conseil ? "touche C\nattends\n" : "";
-    std::string s;
+// Seed 7, the journal in the scratch folder.
+std::string graine7(const Programme& p) {
+    return "--graine 7 --journal " + p.dossier() + "/j";
+}
+
+// Sud takes whenever it is asked, then tries its cards from left to right, from a place that moves each
+// turn, until one is accepted; with `conseil`, asking for advice (the C key) before every click. These
+// clicks mean nothing elsewhere: below the Belote menu's lines, or between its entries.
+Scenario joue(int tours, bool conseil = false) {
+    Scenario s;
+    const auto ajoute = [&](Pas p) {
+        if (conseil) s.push_back(touche("C"));
+        s.push_back(p);
+    };
     for (int i = 0; i < tours; ++i) {
-        s += c + "clic 260 260\nattends\n";
-        for (int k = 0; k < 15; ++k)
-            s += c + "clic " + std::to_string(105 + 15 * ((k + 7 * i) % 15)) + " 470\nattends\n";
-        if (i == capture_au_tour) s += "capture " + capture + "\n";
+        ajoute(clic(260, 260));
+        for (int k = 0; k < 15; ++k) ajoute(clic(105 + 15 * ((k + 7 * i) % 15), 470));
     }
     return s;
 }
 
-std::string clic(const Rect& r) {
-    return "clic " + std::to_string(r.x + r.w / 2) + " " + std::to_string(r.y + r.h / 2) + "\nattends\n";
+// Entrée plays the first card the rules accept, passes in the bidding and hurries every pause: what Sud
+// does depends on the table only, never on where in the scenario the run stands.
+Scenario entrees(int n) {
+    return repete(n, {touche("Entree")});
 }
 
-std::vector<std::string> lignes(const std::string& texte) {
-    std::vector<std::string> v;
-    std::istringstream in(texte);
-    for (std::string l; std::getline(in, l);) v.push_back(l);
-    return v;
+std::vector<std::string> journal(const Programme& p) {
+    return Resultat{0, p.fichier("j"), ""}.lignes();
 }
 
-Surface image(const Programme& p, const std::string& nom) {
-    auto s = charge_image(p.dossier() + "/" + nom);
-    EXPECT_TRUE(s.has_value()) << nom;
-    return s ? *s : Surface(640, 480, 0, 1);
-}
-
-// Checks a journal against the rules of the trace: the deal passes round, every deal taken has eight tricks
-// of four distinct cards making up the pack, totals add up, and a result ends the match.
+// A journal's match: the deal passes round, each deal's points add up to the totals, and the result, last,
+// names the side ahead past the target. The rules' own soundness is the in-process property run's.
 void verifie_journal(const std::vector<std::string>& j, int partieen) {
-    const std::regex donne(R"(donne n=\d+ donneur=([1-4]) retournee=[1-4][0-7])"),
-        pli(R"(pli n=([1-8]) cartes=([1-4][0-7]),([1-4][0-7]),([1-4][0-7]),([1-4][0-7]) gagnant=[1-4] .*)"),
-        fin(R"(fin nous=(\d+) eux=(\d+) total_nous=(\d+) total_eux=(\d+) reserve=\d+)"),
-        resultat(R"(resultat (nous|eux|egalite) total_nous=(\d+) total_eux=(\d+))"),
-        autre(R"(partie n=1|prise preneur=[0-4] atout=[1-4]|annonces nous=\d+ eux=\d+ meilleur=[0-4])");
-    int nous = 0, eux = 0, nplis = 0, donneur = 0;
-    std::set<std::string> cartes;
-    for (std::size_t i = 0; i < j.size(); ++i) {
-        std::smatch m;
-        SCOPED_TRACE(j[i]);
-        if (std::regex_match(j[i], m, donne)) {
-            EXPECT_TRUE(!donneur || std::stoi(m[1]) == donneur % 4 + 1) << "the deal passes to the next seat";
-            donneur = std::stoi(m[1]), nplis = 0, cartes.clear();
-        } else if (std::regex_match(j[i], m, pli)) {
-            EXPECT_EQ(std::stoi(m[1]), ++nplis);
-            for (int k = 2; k <= 5; ++k) EXPECT_TRUE(cartes.insert(m[k]).second) << "played twice";
-        } else if (std::regex_match(j[i], m, fin)) {
-            EXPECT_EQ(cartes.size(), 32u);
-            nous += std::stoi(m[1]), eux += std::stoi(m[2]);
-            EXPECT_EQ(std::stoi(m[3]), nous);
-            EXPECT_EQ(std::stoi(m[4]), eux);
-        } else if (std::regex_match(j[i], m, resultat)) {
-            EXPECT_EQ(i + 1, j.size()) << "nothing after the result";
-            EXPECT_EQ(std::stoi(m[2]), nous);
-            EXPECT_EQ(std::stoi(m[3]), eux);
-            EXPECT_TRUE(nous >= partieen || eux >= partieen);
-            EXPECT_EQ(m[1], nous > eux ? "nous" : eux > nous ? "eux" : "egalite");
-        } else {
-            EXPECT_TRUE(std::regex_match(j[i], autre)) << "not a trace line";
+    int nous = 0, eux = 0, donneur = 0, n = 0, e = 0, tn = 0, te = 0, d = 0;
+    char qui[10] = {};
+    for (const std::string& l : j) {
+        if (std::sscanf(l.c_str(), "donne n=%*d donneur=%d", &d) == 1) {
+            EXPECT_TRUE(!donneur || d == donneur % 4 + 1) << l;
+            donneur = d;
+        } else if (std::sscanf(l.c_str(), "fin nous=%d eux=%d total_nous=%d total_eux=%d", &n, &e, &tn,
+                               &te) == 4) {
+            nous += n, eux += e;
+            EXPECT_TRUE(tn == nous && te == eux) << l;
         }
     }
+    ASSERT_EQ(std::sscanf(j.back().c_str(), "resultat %9s total_nous=%d total_eux=%d", qui, &tn, &te), 3);
+    EXPECT_TRUE(tn == nous && te == eux && std::max(nous, eux) >= partieen) << j.back();
+    EXPECT_EQ(std::string(qui), nous > eux ? "nous" : eux > nous ? "eux" : "egalite");
 }
 
 // Leaving from the first menu plays nothing: the match then drawn is the simulator's from the same seed.
@@ -99,37 +86,31 @@ class BeloteRobotEcran : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(BeloteRobotEcran, AMatchPlayedToTheEndWritesTheSimulatorsTraceAndThePad) {
     Programme p;
-    const std::string d = p.dossier() + "/", journal = d + "journal.txt";
-    const std::string script = "attends\ncapture " + d + "lanceur0.png\n" + Ouvre +
-                               "clic 320 410\nattends\ncapture " + d + "lanceur1.png\n" + Ouvre +
-                               "clic 100 270\nattends\nsurvol 600 20\nattends\ncapture " + d + "menu.png\n" +
-                               Nouvelle + "capture " + d + "debut.png\n" + joue(500, 2, d + "pad.png") +
-                               "capture " + d + "fin.png\n";
-    const auto r = p.lance(script, "--graine 7 --journal " + journal + GetParam());
+    const auto r =
+        p.joue(Scenario{attends(), capture("lanceur0.png")} + ouvre(Jeu::Belote) +
+                   Scenario{clic(320, 410), capture("lanceur1.png")} + ouvre(Jeu::Belote) +
+                   Scenario{clic(100, 270), survol(600, 20), capture("menu.png"), clic(320, 130),
+                            capture("debut.png")} +
+                   joue(3) + Scenario{capture("pad.png")} + joue(497) + Scenario{capture("fin.png")},
+               graine7(p) + GetParam());
     ASSERT_EQ(r.code, 0) << r.erreurs;
-    const bool aire = GetParam().empty();
-    if (aire) {
-        EXPECT_TRUE(memes_pixels(image(p, "lanceur0.png"), image(p, "lanceur1.png"), Rect{320, 0, 320, 480}));
-    }
-    const auto j = lignes(p.fichier(journal));
-    ASSERT_GT(j.size(), 20u);
-    const auto sim = lignes(p.execute("--graine 7 --donnes 1", "", "./belote-sim").sortie);
-    ASSERT_GE(sim.size(), 2u);
+    const auto j = journal(p);
+    const auto sim = p.execute("--graine 7 --donnes 1", "", "./belote-sim").lignes();
+    ASSERT_TRUE(j.size() > 20 && sim.size() >= 2);
     // Until Sud first speaks, the game draws exactly what the simulator draws.
     EXPECT_EQ(j[0], sim[0]);
     EXPECT_EQ(j[1], sim[1]);
     verifie_journal(j, 500);
-    EXPECT_EQ(j.back().rfind("resultat ", 0), 0u) << "the match went to its end";
-    // Refused cards were asked again, the seats spoke, the table's tune played; the match over, a click on
-    // the table led to the Belote menu, with no match to go on with, and there the player stayed.
-    EXPECT_NE(r.sortie.find("effet cartew09"), std::string::npos);
-    EXPECT_NE(r.sortie.find("voix voix.fr/"), std::string::npos);
+    // The seats spoke, the table's tune played; the match over, a click on the table led to the Belote
+    // menu, with no match to go on with, and there the player stayed.
+    EXPECT_TRUE(r.contient("voix voix.fr/"));
     const auto table = r.sortie.rfind("musique cartem01");
     ASSERT_NE(table, std::string::npos);
     EXPECT_EQ(r.sortie.find("musique cartem00", table), std::string::npos);
-    if (!aire) return;
-    EXPECT_TRUE(memes_pixels(image(p, "menu.png"), image(p, "fin.png"), Rect{0, 0, 640, 480}));
-    const Surface debut = image(p, "debut.png"), pad = image(p, "pad.png");
+    if (!GetParam().empty()) return;
+    EXPECT_TRUE(memes_pixels(p.capture("lanceur0.png"), p.capture("lanceur1.png"), Rect{320, 0, 320, 480}));
+    EXPECT_TRUE(memes_pixels(p.capture("menu.png"), p.capture("fin.png"), Tout));
+    const Surface debut = p.capture("debut.png"), pad = p.capture("pad.png");
     EXPECT_FALSE(memes_pixels(debut, pad, Rect{483, 70, 157, 14})) << "the first line of the pad";
     EXPECT_FALSE(memes_pixels(debut, pad, Rect{490, 416, 141, 21})) << "the totals";
     EXPECT_TRUE(memes_pixels(debut, pad, Rect{483, 45, 157, 24})) << "the column heads";
@@ -137,135 +118,75 @@ TEST_P(BeloteRobotEcran, AMatchPlayedToTheEndWritesTheSimulatorsTraceAndThePad) 
 }
 INSTANTIATE_TEST_SUITE_P(Ecrans, BeloteRobotEcran, ::testing::Values("", " --ecran 1920x1080"));
 
+// Advice asked before every bid and card is told on stdout with its rule, and changes nothing of the match:
+// the journal is the one of the same play without it.
+TEST(BeloteRobot, AdviceIsToldWithItsRuleAndChangesNothingOfTheMatch) {
+    Programme avec, sans;
+    const auto r = avec.joue(Nouvelle + joue(10, true), graine7(avec));
+    ASSERT_EQ(r.code, 0) << r.erreurs;
+    ASSERT_EQ(sans.joue(Nouvelle + joue(10), graine7(sans)).code, 0);
+    EXPECT_NE(avec.fichier("j").find("pli n=8"), std::string::npos) << "a whole deal was played";
+    EXPECT_EQ(avec.fichier("j"), sans.fichier("j"));
+    EXPECT_TRUE(std::regex_search(
+        r.sortie, std::regex("\nconseil (prend|passe)_[a-z_]+ Conseil\u00a0: (prenez|passez) ")));
+    EXPECT_TRUE(
+        std::regex_search(r.sortie, std::regex("\nconseil [a-z_]+ Conseil\u00a0: jouez (le |la |l')")));
+}
+
 // Whether the face of `carte` lies at (x, y) of a capture: every pixel inside the card's shape, as the
 // sheets beside the program draw it.
 bool montre(const Surface& s, int x, int y, int carte) {
     const auto masque = charge_image("./cartei07"), feuille = charge_image("./cartei08");
-    if (!masque || !feuille) return false;
-    return test::montre_sous_masque(s, {x, y}, *feuille, {(carte % 10) * 71, (carte / 10 - 1) * 96}, *masque,
+    return masque && feuille &&
+           test::montre_sous_masque(s, {x, y}, *feuille, {(carte % 10) * 71, (carte / 10 - 1) * 96}, *masque,
                                     71, 96);
 }
 
-// Seed 7: Sud takes Trefle; Est wins the second trick. The player clicks the bottom right pile while Sud is
-// to play the third, and the view is caught in the middle of its second.
-TEST(BeloteRobot, TheLastTrickViewShowsItsFourCardsAndTheStackLiesInTheWinnersHotArea) {
-    Programme p;
-    const std::string d = p.dossier() + "/", journal = d + "journal.txt";
-    const std::string s = std::string(Ouvre) + Nouvelle + "clic 260 260\nattends\nclic 105 470\nattends\n" +
-                          "clic 135 470\nattends\ncapture " + d + "table.png\nclic 440 430\ncapture " + d +
-                          "vue.png 0.5\nattends\ncapture " + d + "apres.png\n";
-    const auto r = p.lance(s, "--graine 7 --journal " + journal);
-    ASSERT_EQ(r.code, 0) << r.erreurs;
-    EXPECT_EQ(r.erreurs, "") << "the delayed capture was taken";
-    const auto j = lignes(p.fichier(journal));
-    std::smatch m;
-    ASSERT_TRUE(
-        std::regex_match(j.back(), m, std::regex(R"(pli n=2 cartes=(\d+),(\d+),(\d+),(\d+) gagnant=2 .*)")))
-        << j.back();
-    const Surface vue = image(p, "vue.png"), table = image(p, "table.png");
-    const auto tapis = charge_image("./cartei03");
-    ASSERT_TRUE(tapis.has_value());
-    constexpr int spots[5][2] = {{}, {204, 288}, {276, 192}, {204, 96}, {132, 192}};
-    for (int siege = 1; siege <= 4; ++siege)
-        EXPECT_TRUE(
-            montre(vue, spots[siege][0], spots[siege][1], std::stoi(m[static_cast<std::size_t>(siege)])))
-            << "seat " << siege;
-    EXPECT_TRUE(memes_pixels(table, image(p, "apres.png"), Rect{0, 0, 640, 480})) << "the table as it was";
-    // Est and Ouest won the last trick: their stack, top left; the other hot area is bare cloth.
-    EXPECT_FALSE(memes_pixels(table, *tapis, Rect{0, 0, 71, 96}));
-    EXPECT_TRUE(memes_pixels(table, *tapis, Rect{410, 385, 70, 95}));
-}
-
-// Advice asked before every bid and card is told on stdout with its rule, and changes nothing of the match:
-// the journal is the one of the same play without it.
-TEST(BeloteRobot, AdviceIsToldWithItsRuleAndChangesNothingOfTheMatch) {
-    const auto partie = [](bool conseil, std::string& sortie) {
-        Programme p;
-        const std::string journal = p.dossier() + "/journal.txt";
-        const auto r = p.lance(std::string(Ouvre) + Nouvelle + joue(10, -1, "", conseil),
-                               "--graine 7 --journal " + journal);
-        EXPECT_EQ(r.code, 0) << r.erreurs;
-        sortie = r.sortie;
-        return p.fichier(journal);
-    };
-    std::string avec, sans;
-    const std::string j = partie(true, avec);
-    EXPECT_NE(j.find("pli n=8"), std::string::npos) << "a whole deal was played";
-    EXPECT_EQ(j, partie(false, sans));
-    EXPECT_TRUE(std::regex_search(
-        avec, std::regex("\nconseil (prend|passe)_[a-z_]+ Conseil\u00a0: (prenez|passez) ")))
-        << avec;
-    EXPECT_TRUE(std::regex_search(avec, std::regex("\nconseil [a-z_]+ Conseil\u00a0: jouez (le |la |l')")));
-}
-
-// The lines of the robot's output that start with `debut`, that word taken off.
-std::vector<std::string> sorties(const std::string& sortie, const std::string& debut) {
-    std::vector<std::string> v;
-    for (const std::string& l : lignes(sortie))
-        if (l.rfind(debut + " ", 0) == 0) v.push_back(l.substr(debut.size() + 1));
-    return v;
-}
-
-// The tricks of a journal, by seat.
-std::vector<std::array<int, 5>> plis(const std::vector<std::string>& journal) {
-    std::vector<std::array<int, 5>> v;
-    const std::regex pli(R"(pli n=\d cartes=(\d+),(\d+),(\d+),(\d+) .*)");
-    for (const std::string& l : journal)
-        if (std::smatch m; std::regex_match(l, m, pli))
-            v.push_back({0, std::stoi(m[1]), std::stoi(m[2]), std::stoi(m[3]), std::stoi(m[4])});
-    return v;
-}
-
-// Seed 7: Sud takes the first deal. At the second deal's bidding the player replays the first: every card
-// forward (keys and left clicks), then back (keys and right clicks), a capture on the way, and leaves; the
-// match goes on exactly as it does without the replay.
+// Seed 7: at the second deal's bidding the player replays the first: every card forward (keys and left
+// clicks), then back (keys and right clicks), a capture on the way, and leaves; the match goes on exactly
+// as it does without the replay.
 TEST(BeloteRobot, TheReplayToldEveryCardForwardAndBackAndChangedNothing) {
-    Programme p;
-    const std::string d = p.dossier() + "/", avec = d + "avec.txt", sans = d + "sans.txt";
-    std::string revue = "touche R\nattends\n";
+    Scenario revue{touche("R")};
     for (int i = 0; i < 33; ++i) {
-        revue += i % 2 ? "clic 240 240\nattends\n" : "touche Droite\nattends\n";
-        if (i == 28) revue += "capture " + d + "revue.png\n";
+        revue.push_back(i % 2 ? clic(240, 240) : touche("Droite"));
+        if (i == 28) revue.push_back(capture("revue.png"));
     }
-    for (int i = 0; i < 33; ++i) revue += i % 2 ? "clicdroit 240 240\nattends\n" : "touche Gauche\nattends\n";
-    revue += "touche Echap\nattends\n";
-    const std::string debut = std::string(Ouvre) + Nouvelle + joue(1), suite = joue(2);
-    const auto r = p.lance(debut + revue + suite, "--graine 7 --journal " + avec);
+    for (int i = 0; i < 33; ++i) revue.push_back(i % 2 ? clicdroit(240, 240) : touche("Gauche"));
+    revue.push_back(touche("Echap"));
+    Programme p, sans;
+    const auto r = p.joue(Nouvelle + joue(1) + revue + joue(2), graine7(p));
     ASSERT_EQ(r.code, 0) << r.erreurs;
-    ASSERT_EQ(p.lance(debut + suite, "--graine 7 --journal " + sans).code, 0);
-    const std::string journal = p.fichier(avec);
-    EXPECT_EQ(journal, p.fichier(sans));
-    const auto j = lignes(journal);
+    ASSERT_EQ(sans.joue(Nouvelle + joue(1) + joue(2), graine7(sans)).code, 0);
+    EXPECT_EQ(p.fichier("j"), sans.fichier("j"));
+    const auto j = journal(p);
     ASSERT_GE(j.size(), 14u);
     ASSERT_EQ(j[1], "donne n=1 donneur=3 retournee=30");
     ASSERT_EQ(j[13], "donne n=2 donneur=4 retournee=17") << "the replay opened at the second deal";
 
     // The bids on opening and again back at the start; between them the 32 cards forward, then back.
-    const auto raisons = sorties(r.sortie, "raison");
+    const auto raisons = r.lignes("raison ");
     const std::size_t encheres = (raisons.size() - 63) / 2;
     ASSERT_EQ(raisons.size(), 2 * encheres + 63);
-    const std::vector<std::string> avant(raisons.begin() + encheres, raisons.begin() + encheres + 32),
-        arriere(raisons.rbegin() + encheres, raisons.rbegin() + encheres + 31);
-    EXPECT_TRUE(std::equal(arriere.begin(), arriere.end(), avant.begin()))
+    const std::vector<std::string> avant(raisons.begin() + encheres, raisons.begin() + encheres + 32);
+    EXPECT_TRUE(std::equal(raisons.rbegin() + encheres, raisons.rbegin() + encheres + 31, avant.begin()))
         << "back, the same reasons reversed";
-    const auto tours = plis(j);
-    ASSERT_GE(tours.size(), 8u);
-    // Each card of a trick told by one of the trick's four reasons.
-    for (std::size_t t = 0; t < 8; ++t)
-        for (std::size_t siege = 1; siege <= 4; ++siege) {
-            const std::string nom = nomcarte(tours[t][siege]);
+    // Each card of a trick told by one of the trick's four reasons; after 28 cards, the seventh trick on its
+    // spots and each hand its last card, face up.
+    const Surface vue = p.capture("revue.png");
+    constexpr int spots[5][2] = {{}, {204, 288}, {276, 192}, {204, 96}, {132, 192}};
+    constexpr int mains[5][2] = {{}, {204, 384}, {405, 192}, {204, 0}, {4, 192}};
+    for (std::size_t t = 0; t < 8; ++t) {
+        int c[5] = {};
+        ASSERT_EQ(std::sscanf(j[4 + t].c_str(), "pli n=%*d cartes=%d,%d,%d,%d", &c[1], &c[2], &c[3], &c[4]),
+                  4);
+        for (int siege = 1; siege <= 4; ++siege) {
+            const std::string nom = nomcarte(c[siege]);
             EXPECT_TRUE(std::any_of(avant.begin() + 4 * t, avant.begin() + 4 * t + 4,
                                     [&](const std::string& l) { return l.find(nom) != std::string::npos; }))
                 << "trick " << t + 1 << ", " << nom;
+            const int(*lieu)[2] = t == 6 ? spots : mains;
+            EXPECT_TRUE(t < 6 || montre(vue, lieu[siege][0], lieu[siege][1], c[siege])) << "seat " << siege;
         }
-    // After 28 cards: the seventh trick on its spots, and each hand its last card, face up.
-    const Surface vue = image(p, "revue.png");
-    constexpr int spots[5][2] = {{}, {204, 288}, {276, 192}, {204, 96}, {132, 192}};
-    constexpr int mains[5][2] = {{}, {204, 384}, {405, 192}, {204, 0}, {4, 192}};
-    for (int siege = 1; siege <= 4; ++siege) {
-        const auto s = static_cast<std::size_t>(siege);
-        EXPECT_TRUE(montre(vue, spots[siege][0], spots[siege][1], tours[6][s])) << "trick, seat " << siege;
-        EXPECT_TRUE(montre(vue, mains[siege][0], mains[siege][1], tours[7][s])) << "hand, seat " << siege;
     }
 }
 
@@ -273,28 +194,26 @@ TEST(BeloteRobot, TheReplayToldEveryCardForwardAndBackAndChangedNothing) {
 // is that deal: the same dealer and turned card, and, replayed in turn, the same record.
 TEST(BeloteRobot, RejouerCetteDonneDealsTheSameDealAgain) {
     Programme p;
-    const std::string d = p.dossier() + "/", journal = d + "journal.txt";
-    const Rect rejouer = Revue::zone(Revue::Label::rejouer);
-    const std::string s = std::string(Ouvre) + Nouvelle + joue(1) + "touche R\nattends\ntouche K\nattends\n" +
-                          clic(rejouer) + joue(1) + "touche R\nattends\ntouche c ctrl\nattends\n" +
-                          "touche Echap\nattends\n";
-    const auto r = p.lance(s, "--graine 7 --journal " + journal);
+    const auto r = p.joue(Nouvelle + joue(1) +
+                              Scenario{touche("R"), touche("K"), clic(Revue::zone(Revue::Label::rejouer))} +
+                              joue(1) + Scenario{touche("R"), touche("c ctrl"), touche("Echap")},
+                          graine7(p));
     ASSERT_EQ(r.code, 0) << r.erreurs;
-    const auto j = lignes(p.fichier(journal));
+    const auto j = journal(p);
     const auto partie2 = std::find(j.begin(), j.end(), "partie n=2");
-    ASSERT_NE(partie2, j.end());
     ASSERT_GE(j.end() - partie2, 3);
     EXPECT_EQ(partie2[1], j[1]) << "the same dealer and turned card";
     EXPECT_EQ(partie2[2], j[2]) << "the same taker";
-    const auto copies = sorties(r.sortie, "presse-papiers");
+    const auto copies = r.lignes("presse-papiers ");
     ASSERT_EQ(copies.size(), 2u);
     EXPECT_EQ(copies[0], copies[1]);
     std::string fauxjeu;
     int donneur = 0;
-    EXPECT_TRUE(litpartage(copies[0], fauxjeu, donneur)) << copies[0];
+    EXPECT_TRUE(litpartage(copies[0].substr(15), fauxjeu, donneur)) << copies[0];
 }
 
-// The deal editor filled with the whole pack: every card's label inside its slot, the frames untouched.
+// The deal editor filled with the whole pack: every card's label inside its slot, the frames untouched; the
+// exclusive choices are round buttons, the corners of their square the form's grey.
 void verifie_editeur(const Surface& e) {
     const std::uint32_t gris = e.pixel(4, 470);
     const auto net = [&](const Rect& c) {
@@ -302,18 +221,14 @@ void verifie_editeur(const Surface& e) {
             if (e.pixel(c.x - 1, y) != gris || e.pixel(c.x + c.w, y) != gris) return false;
         return true;
     };
-    for (int i = 0; i <= 32; ++i) {
-        EXPECT_TRUE(net(Special::place_carte(i))) << "slot " << i;
-        EXPECT_LT(Special::place_carte(i).x + Special::place_carte(i).w, 630)
-            << "clear of the frame's right edge";
-    }
+    for (int i = 0; i <= 32; ++i)
+        EXPECT_TRUE(net(Special::place_carte(i)) &&
+                    Special::place_carte(i).x + Special::place_carte(i).w < 630)
+            << "slot " << i;
     for (int k = 1; k <= 4; ++k)
         for (int rg = 0; rg < 8; ++rg) EXPECT_TRUE(net(Special::place_paquet(k, rg))) << k << rg;
-    // The exclusive choices are round buttons: the corners of their square show the form's grey.
-    std::vector<Rect> options;
-    for (int k = 0; k <= 8; ++k) options.push_back(Special::place_joueurchoix(k));
-    for (int i = 0; i < 4; ++i) options.push_back(Special::place_joueur(i));
-    for (const Rect& o : options) {
+    for (int k = 0; k <= 12; ++k) {
+        const Rect o = k <= 8 ? Special::place_joueurchoix(k) : Special::place_joueur(k - 9);
         const int cx = o.x + 6, cy = o.y + o.h / 2;
         EXPECT_TRUE(e.pixel(cx - 5, cy - 5) == gris && e.pixel(cx + 5, cy + 5) == gris &&
                     e.pixel(cx - 5, cy) != gris)
@@ -322,47 +237,54 @@ void verifie_editeur(const Surface& e) {
 }
 
 TEST(BeloteRobot, AComposedDealTheMenuF5F7AndClosingMidDeal) {
-    Programme p;
-    const std::string d = p.dossier() + "/", journal = d + "journal.txt";
-    // Ouest deals; the pack in order fills Sud's, Est's, Nord's and Ouest's first five, then the turned card.
-    std::string s = std::string(Ouvre) + "clic 320 340 maj+alt\nattends\n" + clic(Special::place_joueur(3));
-    int couleur = 1, rang = 0;
-    for (int k = 0; k <= 8; ++k) {
-        s += clic(Special::place_joueurchoix(k));
-        // Sud, after the dealer, has one rest slot less.
-        for (int i = 0; i < (k <= 3 ? 5 : k == 4 ? 1 : k == 5 ? 2 : 3); ++i) {
-            s += clic(Special::place_paquet(couleur, rang));
-            if (++rang == 8) rang = 0, ++couleur;
-        }
+    // Line 5 with Shift+Alt: the editor. Ouest deals; the pack in order fills Sud's, Est's, Nord's and
+    // Ouest's first five, then the turned card, then the rests (Sud's, after the dealer, one slot less).
+    Scenario s =
+        ouvre(Jeu::Belote) + Scenario{{"clic 320 340 maj+alt\nattends"}, clic(Special::place_joueur(3))};
+    for (int k = 0, carte = 0; k <= 8; ++k) {
+        s.push_back(clic(Special::place_joueurchoix(k)));
+        for (int i = 0; i < (k <= 3 ? 5 : k == 4 ? 1 : k == 5 ? 2 : 3); ++i, ++carte)
+            s.push_back(clic(Special::place_paquet(carte / 8 + 1, carte % 8)));
     }
-    s += "capture " + d + "editeur.png\n";
-    // Continuer goes on with the same wait; F5's dialog leaves the table as it was.
-    s += "touche v alt\nattends\n" + std::string(Nouvelle) + "capture " + d + "attente.png\n" + Menu +
-         "capture " + d + "menu.png\nclic 320 60\nattends\ncapture " + d +
-         "suite.png\ntouche F5\nattends\ncapture " + d +
-         "f5.png\ntouche Droite\ntouche Echap\nattends\ncapture " + d + "apresf5.png\n";
-    // A new match, then back on the launcher, then a match whose sounds F7 silences (F8 marks the moment).
-    s += std::string(Menu) + Nouvelle + Menu + "clic 320 410\nattends\ncapture " + d + "lanceur.png\n" +
-         Ouvre + Nouvelle + "touche F7\nattends\ntouche F8\nattends\n" + joue(2);
-    const auto r = p.lance(s, "--graine 4 --journal " + journal);
+    // Continuer goes on with the same wait; F5's dialog leaves the table as it was. A new match, then back
+    // on the launcher, then a match whose sounds F7 silences (F8 marks the moment).
+    s = s +
+        Scenario{capture("editeur.png"),
+                 touche("v alt"),
+                 clic(320, 130),
+                 capture("attente.png"),
+                 Menu,
+                 capture("menu.png"),
+                 clic(320, 60),
+                 capture("suite.png"),
+                 touche("F5"),
+                 capture("f5.png"),
+                 touche("Droite"),
+                 touche("Echap"),
+                 capture("apresf5.png"),
+                 Menu,
+                 clic(320, 130),
+                 Menu,
+                 clic(320, 410)} +
+        Nouvelle + Scenario{touche("F7"), touche("F8")} + joue(2);
+    Programme p;
+    const auto r = p.joue(s, "--graine 4 --journal " + p.dossier() + "/j");
     ASSERT_EQ(r.code, 0) << r.erreurs;
     EXPECT_EQ(r.erreurs, "");
-    verifie_editeur(image(p, "editeur.png"));
+    verifie_editeur(p.capture("editeur.png"));
     // The rigged deal opens both matches of that visit; back from the launcher, the count starts again.
-    const auto j = lignes(p.fichier(journal));
+    const auto j = journal(p);
     ASSERT_GE(j.size(), 6u);
     EXPECT_EQ(j[1], "donne n=1 donneur=4 retournee=34");
     EXPECT_EQ(j[2], "partie n=2");
     EXPECT_EQ(j[3], j[1]);
     EXPECT_EQ(j[4], "partie n=1");
-    EXPECT_EQ(p.fichier(journal).find("fin "), std::string::npos) << "dropped deals are not scored";
-
-    const Surface attente = image(p, "attente.png");
-    EXPECT_FALSE(memes_pixels(attente, image(p, "menu.png"), Rect{0, 0, 640, 480}));
-    EXPECT_TRUE(memes_pixels(attente, image(p, "suite.png"), Rect{0, 0, 480, 480}))
-        << "the same wait after Continuer";
-    EXPECT_FALSE(memes_pixels(attente, image(p, "f5.png"), Rect{0, 0, 640, 480}));
-    EXPECT_TRUE(memes_pixels(attente, image(p, "apresf5.png"), Rect{0, 0, 480, 480}));
+    EXPECT_EQ(p.fichier("j").find("fin "), std::string::npos) << "dropped deals are not scored";
+    const Surface attente = p.capture("attente.png");
+    EXPECT_FALSE(memes_pixels(attente, p.capture("menu.png"), Tout));
+    EXPECT_TRUE(memes_pixels(attente, p.capture("suite.png"), TableSeule)) << "the same wait after Continuer";
+    EXPECT_FALSE(memes_pixels(attente, p.capture("f5.png"), Tout));
+    EXPECT_TRUE(memes_pixels(attente, p.capture("apresf5.png"), TableSeule));
     EXPECT_NE(p.fichier(p.scores() + "tlvbelo.ini"), "");
     const auto lanceur = r.sortie.find("musique cartem00", r.sortie.find("musique cartem01"));
     ASSERT_NE(lanceur, std::string::npos) << "back on the launcher";
@@ -370,26 +292,119 @@ TEST(BeloteRobot, AComposedDealTheMenuF5F7AndClosingMidDeal) {
     const auto fin = r.sortie.rfind("musique arret"), marque = r.sortie.rfind("musique arret", fin - 1);
     ASSERT_GT(marque, lanceur);
     const std::string muet = r.sortie.substr(marque, fin - marque);
-    EXPECT_EQ(muet.find("effet "), std::string::npos) << muet;
-    EXPECT_EQ(muet.find("voix "), std::string::npos) << muet;
+    EXPECT_TRUE(muet.find("effet ") == std::string::npos && muet.find("voix ") == std::string::npos) << muet;
 }
 
 // The levels chosen in the menu go to tlvniveaux.ini, come back on the next run's levels screen, and a
 // match begun with them carries them in its save (Nord's, then Est's and Ouest's).
 TEST(Niveaux, ChosenSavedShownAgainAndCarriedByTheMatch) {
     Programme p;
-    const std::string d = p.dossier() + "/";
-    const std::string niveaux = "clic 320 340\nattends\n";
+    const Scenario niveaux = ouvre(Jeu::Belote) + Scenario{clic(320, 340)};
     // Partner: Classique back to Débutant; opponents: on to Fort. The pointer then leaves every line.
-    const auto r =
-        p.lance(std::string(Ouvre) + niveaux + "clic 100 200\nattends\nclic 530 270\nattends\n" +
-                "survol 320 340\nattends\ncapture " + d + "choix.png\ntouche Echap\nattends\n" + Nouvelle);
+    const auto r = p.joue(niveaux + Scenario{clic(100, 200), clic(530, 270), survol(320, 340),
+                                             capture("choix.png"), touche("Echap"), clic(320, 130)});
     ASSERT_EQ(r.code, 0) << r.erreurs;
     EXPECT_EQ(p.fichier(p.scores() + "tlvniveaux.ini"), "partenaire=debutant\r\nadversaires=fort\r\n");
     EXPECT_NE(p.fichier(p.scores() + "tlvbelote.partie").find("\nniveaux debutant fort\n"),
               std::string::npos);
-    ASSERT_EQ(p.lance(std::string(Ouvre) + niveaux + "capture " + d + "revu.png\n").code, 0);
-    EXPECT_TRUE(memes_pixels(image(p, "choix.png"), image(p, "revu.png"), Rect{0, 0, 640, 480}));
+    ASSERT_EQ(p.joue(niveaux + Scenario{capture("revu.png")}).code, 0);
+    EXPECT_TRUE(memes_pixels(p.capture("choix.png"), p.capture("revu.png"), Tout));
+}
+
+// The journal up to the end of its first match.
+std::string premiere(const std::string& journal) {
+    const auto r = journal.find("resultat ");
+    return r == std::string::npos ? journal : journal.substr(0, journal.find('\n', r) + 1);
+}
+
+std::string point(const Programme& p) {
+    const std::string s = p.fichier(p.scores() + "tlvbelote.partie");
+    const auto i = s.find("\npoint ");
+    return i == std::string::npos ? "" : s.substr(i + 7, 1);
+}
+
+// A match cut (the window closed, or the program killed) and taken up by a second run writes, across both
+// runs, the very journal of the match played through at once, with Entrée throughout.
+class Reprise : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        Programme p;
+        p.joue(Nouvelle + entrees(400), graine7(p));
+        entiere = premiere(p.fichier("j"));
+    }
+    void SetUp() override { ASSERT_NE(entiere.find("resultat "), std::string::npos); }
+    // The second run takes the match up and plays it out.
+    static void reprend(const Programme& p) {
+        const auto r = p.joue(Continuer + entrees(400), "--graine 3 --journal " + p.dossier() + "/j");
+        ASSERT_EQ(r.code, 0) << r.erreurs;
+        EXPECT_EQ(premiere(p.fichier("j")), entiere);
+        EXPECT_EQ(p.fichier(p.scores() + "tlvbelote.partie"), "") << "a finished match leaves no save";
+    }
+    static inline std::string entiere;
+};
+
+// Closed in the bidding (the last deal's pad just written), as a trick starts and in the middle of one: the
+// kind of the last line the first run wrote.
+TEST_F(Reprise, ClosedInTheBiddingOrATrickTheTwoRunsWriteTheWholeMatchsJournal) {
+    for (const auto& [k, ligne] : {std::pair{9, "donne"}, {1, "annonces"}, {22, "pli"}}) {
+        SCOPED_TRACE(k);
+        Programme p;
+        ASSERT_EQ(p.joue(Nouvelle + entrees(k), graine7(p)).code, 0);
+        ASSERT_EQ(point(p), "0") << "saved where Sud was awaited";
+        const auto j = journal(p);
+        EXPECT_EQ(j.back().substr(0, j.back().find(' ')), ligne);
+        reprend(p);
+    }
+}
+
+// Killed right after the 40th card it played with a sound, mid-trick or mid-deal.
+TEST_F(Reprise, KilledTheMatchComesBackAsIfNothingHappened) {
+    Programme p;
+    const std::string j = p.dossier() + "/j", script = p.script(Nouvelle + entrees(400));
+    int tube[2];
+    ASSERT_EQ(pipe(tube), 0);
+    const pid_t pid = fork();
+    if (pid == 0) {
+        dup2(tube[1], STDOUT_FILENO);
+        close(tube[0]);
+        setenv("SDL_VIDEODRIVER", "dummy", 1);
+        setenv("SDL_AUDIODRIVER", "dummy", 1);
+        const std::string d = p.dossier();
+        execl("./tolvanex", "tolvanex", "--robot", script.c_str(), "--dossier-scores", d.c_str(), "--graine",
+              "7", "--journal", j.c_str(), static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    close(tube[1]);
+    FILE* sortie = fdopen(tube[0], "r");
+    char ligne[512];
+    for (int cartes = 0; cartes < 40 && std::fgets(ligne, sizeof ligne, sortie);)
+        cartes += std::string(ligne) == "effet cartew07\n";
+    kill(pid, SIGKILL);
+    int etat = 0;
+    waitpid(pid, &etat, 0);
+    std::fclose(sortie);
+    ASSERT_TRUE(WIFSIGNALED(etat)) << "the match ended before the kill";
+    ASSERT_NE(point(p), "");
+    reprend(p);
+}
+
+// A saved match cut short, or bytes of no match at all: Belote opens with nothing to continue (the
+// menu's first line gives nothing), and the file is set aside whole, never removed.
+TEST(SauvegardeAbimee, IsSetAsideAndNeverResumed) {
+    Programme a;
+    ASSERT_EQ(a.joue(Nouvelle + entrees(20), "--graine 7").code, 0);
+    const std::string vraie = a.fichier(a.scores() + "tlvbelote.partie");
+    ASSERT_GT(vraie.size(), 100u);
+    for (const std::string& abimee : {vraie.substr(0, vraie.size() - 2), vraie.substr(0, 60),
+                                      std::string("\x89PNG\r\n\x1a\n\0\xff", 10)}) {
+        Programme p;
+        ASSERT_EQ(p.joue({attends()}).code, 0);
+        std::ofstream(p.scores() + "tlvbelote.partie", std::ios::binary) << abimee;
+        ASSERT_EQ(p.joue(Continuer + Scenario{clic(320, 60)}, "--journal " + p.dossier() + "/j").code, 0);
+        EXPECT_EQ(p.fichier("j"), "") << "no match was played";
+        EXPECT_EQ(p.fichier(p.scores() + "tlvbelote.partie.abimee"), abimee);
+        EXPECT_EQ(p.fichier(p.scores() + "tlvbelote.partie"), "");
+    }
 }
 
 } // namespace
