@@ -161,14 +161,6 @@ Resultat Programme::joue(const Scenario& s, const std::string& extra, const std:
                    binaire);
 }
 
-Resultat Programme::lance(const std::string& s, const std::string& extra, const std::string& binaire) const {
-    return execute("--robot " + script(s) + " --dossier-scores " + dossier_ + " " + extra, "", binaire);
-}
-
-std::string Programme::script(const std::string& texte) const {
-    return script(Scenario{{texte}});
-}
-
 std::string Programme::dans(std::string s) const {
     for (std::size_t i; (i = s.find("{d}")) != std::string::npos;) s.replace(i, 3, dossier_);
     return s;

@@ -63,10 +63,7 @@ class Programme {
                      const std::string& binaire = "./tolvanex") const;
     // The scenario as a script file in the scratch folder; returns its path.
     std::string script(const Scenario& s) const;
-    // Until every test is a scenario: the old hand-written scripts ("{d}" is the scratch folder).
-    Resultat lance(const std::string& script, const std::string& extra = "",
-                   const std::string& binaire = "./tolvanex") const;
-    std::string script(const std::string& texte) const;
+    // A command line with each "{d}" made the scratch folder.
     std::string dans(std::string s) const;
     // A copy of the game in the scratch folder without the file `sauf`: the program is copied (it finds its
     // data beside its own file), the data files are links to the build's. Returns the copy's program.
