@@ -50,28 +50,11 @@ class Veille : public ::testing::Test {
     Audio a{true, false, nullptr, [this] { return t; }};
 };
 
-TEST_F(Veille, TheDeviceClosesAfterASilenceAndTheNextSoundOpensItAgain) {
+// A tune plays on a device of its own where the system allows two streams; effects come and go beside it;
+// the device closes after a silence and the next sound opens it again. (How often its device wakes is
+// printed by tools/mesure-plateforme.)
+TEST_F(Veille, ATunePlaysUntilItStopsWhileEffectsComeAndGoAndTheDeviceSleepsAfterASilence) {
     ASSERT_TRUE(a.actif());
-    a.effet("cartew00");
-    ASSERT_TRUE(jusqua([&] { return !a.joue(); }));
-    a.veille();
-    t += Audio::Repos_ms - 1;
-    EXPECT_GT(a.veille(), 0) << "closed before the end of the sound left the device";
-    EXPECT_TRUE(a.actif());
-    t += 1;
-    EXPECT_EQ(a.veille(), -1);
-    EXPECT_FALSE(a.actif());
-    EXPECT_TRUE(jusqua([] { return fils_audio() == 0; })) << "a paused device still wakes its thread";
-
-    a.effet("cartew00");
-    EXPECT_TRUE(a.actif());
-    EXPECT_TRUE(a.joue());
-    EXPECT_TRUE(jusqua([] { return fils_audio() == 1; }));
-}
-
-// A tune plays on a device of its own where the system allows two streams; effects come and go beside it.
-// (How often its device wakes is printed by tools/mesure-plateforme.)
-TEST_F(Veille, ATunePlaysUntilItStopsWhileEffectsComeAndGo) {
     a.musique("cartem03", true);
     EXPECT_GT(a.periode_musique_ms(), 0);
     // After the effects' silence, one device is left: the tune's.
@@ -100,11 +83,18 @@ TEST_F(Veille, ATunePlaysUntilItStopsWhileEffectsComeAndGo) {
     a.arrete_musique();
     ASSERT_TRUE(jusqua([&] { return !a.joue(); })) << "the effect or the tune never ended";
     EXPECT_EQ(a.periode_musique_ms(), 0);
+    a.veille();
+    t += Audio::Repos_ms - 1;
     EXPECT_GT(a.veille(), 0) << "closed before the end of the tune left the device";
-    t += Audio::Repos_ms;
+    t += 1;
     EXPECT_EQ(a.veille(), -1);
     EXPECT_FALSE(a.actif());
-    EXPECT_TRUE(jusqua([] { return fils_audio() == 0; }));
+    EXPECT_TRUE(jusqua([] { return fils_audio() == 0; })) << "a paused device still wakes its thread";
+
+    a.effet("cartew00");
+    EXPECT_TRUE(a.actif());
+    EXPECT_TRUE(a.joue());
+    EXPECT_TRUE(jusqua([] { return fils_audio() == 1; }));
 }
 
 // PipeWire's own driver, then PulseAudio's, then SDL's own choice (""), which alone follows the player's.
