@@ -27,7 +27,9 @@ class Parametres : public ::testing::Test {
     Reglages r;
 };
 
-TEST_F(Parametres, MissingFilesWrittenWithTheDefault) {
+// Missing files written with the default; Belote's slider kept within its bounds; a failed save, and a
+// default that cannot be written, go unseen.
+TEST_F(Parametres, DefaultsBoundsAndFailedSaves) {
     r.tempobelote = 9, r.tempomemo = 3.f;
     lisparammemo(r);
     lisparambelote(r);
@@ -35,10 +37,6 @@ TEST_F(Parametres, MissingFilesWrittenWithTheDefault) {
     EXPECT_EQ(r.tempomemo, 1.f);
     EXPECT_EQ(litbrut(belo()), " 4 \r\n");
     EXPECT_EQ(litbrut(memo()), " 10 \r\n");
-}
-
-// Belote's slider kept within its bounds; a failed save, and a default that cannot be written, go unseen.
-TEST_F(Parametres, BeloteWithinItsBoundsAndFailedSavesWithoutCrashing) {
     ASSERT_TRUE(fermeturebelote(r, 40));
     lisparambelote(r);
     EXPECT_EQ(r.tempobelote, 12);
