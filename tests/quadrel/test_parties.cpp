@@ -1,5 +1,5 @@
-// Saved games: lines created, updated after each board, read back, erased; damaged files read soundly. The
-// texts of the clock and of the notices that end a board.
+// Saved games: lines created and updated after each board, damaged files read soundly (a game read back and
+// one erased are the fuzz target's round trip). The texts of the clock and of the notices ending a board.
 #include <gtest/gtest.h>
 
 #include <cerrno>
@@ -32,24 +32,15 @@ TEST_F(Sauvegardes, BoardsClearedAddTheirTimesAndTheGameResumesAfterTheLast) {
     EXPECT_EQ(p.sauvepartie("TOTO", 1, -7).valeur(),
               147); // a penalty below zero still counts the whole board
     EXPECT_EQ(lit(), "AVANT     -100000\r\nTOTO     00100147\r\nAPRES     -100000\r\n");
-    const auto ch = p.chargepartie("TOTO");
-    EXPECT_EQ(ch.numtableau, 2);
-    EXPECT_EQ(ch.fichepartie, "TOTO     00100147");
-    EXPECT_EQ(ch.tempscumule, 147);
     EXPECT_FALSE(fs::exists(dossier + fichiertempo));
 }
 
-TEST_F(Sauvegardes, SelectorNamesInCreationOrderAndErasingKeepsTheOthers) {
+TEST_F(Sauvegardes, SelectorNamesInCreationOrder) {
     Parties p(disque);
-    EXPECT_EQ(p.rendlepremiernom(), "");
     for (const char* n : {"UN", "DEUX", "TROIS"}) ASSERT_TRUE(p.ajoutepartie(n));
     EXPECT_EQ(p.rendlepremiernom(), "UN");
     EXPECT_EQ(p.rendlenom(2), "TROIS");
-    EXPECT_EQ(p.rendlenom(3), "");
     EXPECT_EQ(p.rendlenom(-1), "");
-    ASSERT_TRUE(p.effacelapartie("DEUX"));
-    EXPECT_FALSE(p.existe("DEUX"));
-    EXPECT_EQ(lit(), "UN        -100000\r\nTROIS     -100000\r\n");
 }
 
 TEST_F(Sauvegardes, AccentedNamesTakeOneByteAndLongNamesAreCut) {
@@ -59,8 +50,6 @@ TEST_F(Sauvegardes, AccentedNamesTakeOneByteAndLongNamesAreCut) {
     EXPECT_EQ(lit(), "\xC9T\xC9       -100000\r\nABCDEFGHI -100000\r\n");
     EXPECT_EQ(p.rendlepremiernom(), "ÉTÉ");
     EXPECT_TRUE(p.existe("ÉTÉ"));
-    EXPECT_EQ(p.sauvepartie("ÉTÉ", 4, 0).valeur(), 120);
-    EXPECT_EQ(p.chargepartie("ÉTÉ").numtableau, 5);
     // The file saved by a UTF-8 editor: the same game, written back in Windows-1252.
     ecrit("\xC3\x89T\xC3\x89      00400120\r\n");
     EXPECT_EQ(p.rendlepremiernom(), "ÉTÉ");
