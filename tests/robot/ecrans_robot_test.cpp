@@ -56,6 +56,14 @@ void verifie_voile(const Surface& s, const Rect& aire) {
     EXPECT_LT(postes, 560 * 376 / 100) << "colours kept to 0 and 64";
 }
 
+// Whether some pixel of the row or column `z` is not black.
+bool dessinee(const Surface& s, Rect z) {
+    for (int y = z.y; y < z.y + z.h; ++y)
+        for (int x = z.x; x < z.x + z.w; ++x)
+            if (s.pixel(x, y) != 0) return true;
+    return false;
+}
+
 // At 1920 x 1080 the play area is scaled by 2.25 into the middle 1440 columns: every screen fills it, dark
 // around, and shows what it shows at the area's own size.
 TEST(Ecran, EveryScreenFillsItsAreaCentredDarkAroundAndComposedAsAtItsOwnSize) {
@@ -75,13 +83,8 @@ TEST(Ecran, EveryScreenFillsItsAreaCentredDarkAroundAndComposedAsAtItsOwnSize) {
         const Surface noir(W, H, 0, 1);
         EXPECT_TRUE(memes_pixels(grand, noir, Rect{0, 0, a.x, H}) &&
                     memes_pixels(grand, noir, Rect{a.x + a.w, 0, W - a.x - a.w, H}));
-        auto dessinee = [&](int x0, int y0, int dx, int dy, int n) {
-            for (int i = 0; i < n; ++i)
-                if (grand.pixel(x0 + i * dx, y0 + i * dy) != 0) return true;
-            return false;
-        };
-        EXPECT_TRUE(dessinee(a.x, a.y, 0, 1, a.h) && dessinee(a.x + a.w - 1, a.y, 0, 1, a.h));
-        EXPECT_TRUE(dessinee(a.x, a.y, 1, 0, a.w) && dessinee(a.x, a.y + a.h - 1, 1, 0, a.w));
+        EXPECT_TRUE(dessinee(grand, {a.x, a.y, 1, a.h}) && dessinee(grand, {a.x + a.w - 1, a.y, 1, a.h}));
+        EXPECT_TRUE(dessinee(grand, {a.x, a.y, a.w, 1}) && dessinee(grand, {a.x, a.y + a.h - 1, a.w, 1}));
         // The same picture: the middle of each play-area pixel shows its colour at the area's own size,
         // but for the edges of text drawn finer.
         int autres = 0;
