@@ -1,5 +1,7 @@
 #pragma once
 // Shared helpers of the Belote tests: card numbering, hands from lists, a table that records and scripts Sud.
+#include <gtest/gtest.h>
+
 #include <initializer_list>
 #include <string>
 #include <utility>
@@ -125,6 +127,14 @@ class TableTemoin : public TableMuette {
         clics.erase(clics.begin());
         return {c, c < 0 ? 1 : 0};
     }
+};
+
+// A table-driven case on a fresh Belote and its silent table.
+template <class Cas> class SurTable : public ::testing::TestWithParam<Cas> {
+  protected:
+    Monde m;
+    TableTemoin t{m.b};
+    TableBelote& tb = m.b.table;
 };
 
 } // namespace tlv::essai

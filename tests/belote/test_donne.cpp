@@ -172,13 +172,10 @@ struct CasParole {
     int fois;
 };
 
-class Parole : public ::testing::TestWithParam<CasParole> {};
+class Parole : public SurTable<CasParole> {};
 
 TEST_P(Parole, WhoTakesWhatAndWhatIsSaid) {
     const auto& c = GetParam();
-    Monde m;
-    TableTemoin t(m.b);
-    auto& tb = m.b.table;
     donnemain(tb, 1, {11, 20, 30, 41, 24});
     donnemain(tb, 2, {12, 21, 31, 42, 25});
     donnemain(tb, 3, {14, 22, 32, 44, 35});
@@ -214,13 +211,10 @@ struct CasAnnonces {
     int belote; // 1: one hand holds the Roi and Dame of trump
 };
 
-class Decision : public ::testing::TestWithParam<CasAnnonces> {};
+class Decision : public SurTable<CasAnnonces> {};
 
 TEST_P(Decision, BestAnnouncerAndSidePoints) {
     const auto& c = GetParam();
-    Monde m;
-    TableTemoin t(m.b);
-    auto& tb = m.b.table;
     for (int j = 1; j <= 4; ++j) {
         std::istringstream cartes(c.mains[static_cast<std::size_t>(j - 1)]);
         for (int s = 1, carte = 0; cartes >> carte; ++s) tb.jeu[j][s] = static_cast<std::int16_t>(carte);

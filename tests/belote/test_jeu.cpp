@@ -99,13 +99,10 @@ struct CasReglement {
     const char* message; // one of the settlement messages
 };
 
-class Reglement : public ::testing::TestWithParam<CasReglement> {};
+class Reglement : public SurTable<CasReglement> {};
 
 TEST_P(Reglement, PointsReserveAndTotals) {
     const auto& c = GetParam();
-    Monde m;
-    TableTemoin t(m.b);
-    auto& tb = m.b.table;
     std::tie(tb.preneur, tb.maitre, tb.plinous, tb.plieux, tb.pointsnous, tb.pointseux, tb.totalnous,
              tb.totaleux) =
         std::tie(c.preneur, c.maitre, c.plinous, c.plieux, c.nous, c.eux, c.totalnous, c.totaleux);
@@ -152,13 +149,10 @@ struct CasSud {
     const char* raison; // the message after a refused card
 };
 
-class TourDeSud : public ::testing::TestWithParam<CasSud> {};
+class TourDeSud : public SurTable<CasSud> {};
 
 TEST_P(TourDeSud, LegalCardStopOrSignal) {
     const auto& c = GetParam();
-    Monde m;
-    TableTemoin t(m.b);
-    auto& tb = m.b.table;
     donnemain(tb, 1, {10, 20, 21, 22, 23, 24, 25, 26});
     donnemain(tb, 2, {37, 41, 42, 43, 44, 45, 46, 47});
     donnemain(tb, 3, {27, 30, 31, 32, 33, 34, 35, 36});
