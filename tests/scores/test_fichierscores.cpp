@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <tuple>
 #include <vector>
 
 #include "dossiertemp.h"
@@ -65,38 +66,30 @@ std::string L(const std::string& nom, int temps) {
 TEST_F(Dossier, DamagedFileThenARankingTime) {
     const std::string Inconnu = L("INCONNU", 10000);
     const std::string Cinq = L("ALICE", 20) + L("MOI", 32) + L("CAROL", 50) + L("DAN", 60) + L("EVE", 70);
-    struct Cas {
-        std::string contenu; // nothing: no file
-        int temps;           // the game's time, recorded as "MOI"
-        std::string attendu;
-    };
-    for (const Cas& c :
+    // The file (none when empty), the game's time recorded as "MOI", the file then.
+    using Cas = std::tuple<std::string, int, std::string>;
+    for (const auto& [contenu, temps, attendu] :
          {Cas{"", 32, L("MOI", 32) + Inconnu + Inconnu + Inconnu + Inconnu},
           Cas{"A               5\r\nB               6", 1,
               L("MOI", 1) + L("A", 5) + L("B", 6) + Inconnu + Inconnu},
-          Cas{"\x01\x02\xff\r\nbonjour\r\n\r\n", 9999,
-              L("MOI", 9999) + Inconnu + Inconnu + Inconnu + Inconnu},
           Cas{L("A", 1) + L("B", 2) + L("C", 3) + L("D", 4) + L("E", 5) + L("F", 6) + L("G", 7), 0,
               L("MOI", 0) + L("A", 1) + L("B", 2) + L("C", 3) + L("D", 4)},
-          Cas{L("ALICE", 20) + "xx\r\n" + L("CAROL", 50) + L("DAN", 60) + L("EVE", 70), 32, Cinq},
-          Cas{"\xEF\xBB\xBF" + L("ALICE", 20) + L("CAROL", 50) + L("DAN", 60) + L("EVE", 70) + "xx", 32,
-              Cinq},
-          Cas{"ALICE           20\n\nCAROL           50\n\n\nDAN             60\nEVE             70\n", 32,
-              Cinq},
-          // A default line left in the middle by an earlier in-place reading goes back to the bottom.
-          Cas{L("ALICE", 20) + Inconnu + L("CAROL", 50) + L("DAN", 60) + L("EVE", 70), 32, Cinq},
-          Cas{L("EVE", 70) + L("CAROL", 50) + L("ALICE", 20) + L("DAN", 60), 32, Cinq},
+          // Out of order, a mark, a damaged line, bare line ends and blank lines, and a default line left in
+          // the middle by an earlier in-place reading, which goes back to the bottom.
+          Cas{"\xEF\xBB\xBF" + L("EVE", 70) + "xx\r\n" + Inconnu + "CAROL           50\n\n" + L("ALICE", 20) +
+                  L("DAN", 60),
+              32, Cinq},
           // Equal times keep the file's order, and the new one goes below them.
           Cas{L("B", 40) + "?\r\n" + L("A", 40) + L("C", 40), 40,
               L("B", 40) + L("A", 40) + L("C", 40) + L("MOI", 40) + Inconnu}}) {
-        SCOPED_TRACE(c.contenu);
+        SCOPED_TRACE(contenu);
         std::filesystem::remove(p);
-        if (!c.contenu.empty()) test::ecritbrut(p, c.contenu);
+        if (!contenu.empty()) test::ecritbrut(p, contenu);
         const TableMemo t = litmemo(disque, "tlvmemo1.sco");
-        const int rang = rangmemo(t, c.temps);
+        const int rang = rangmemo(t, temps);
         ASSERT_GT(rang, 0);
-        ASSERT_TRUE(ecritmemo(disque, "tlvmemo1.sco", inserememo(t, rang, formatememo("MOI", c.temps))));
-        EXPECT_EQ(test::litbrut(p), c.attendu);
+        ASSERT_TRUE(ecritmemo(disque, "tlvmemo1.sco", inserememo(t, rang, formatememo("MOI", temps))));
+        EXPECT_EQ(test::litbrut(p), attendu);
     }
 }
 
@@ -136,20 +129,18 @@ std::vector<std::string> neufs(const std::string& dixieme) {
 
 TEST(RangJong, BoardFirstThenLowerTime) {
     const std::vector<std::string> Deux = {"A        00200100", "B        00200300", "C        00100050"};
-    struct Cas {
-        std::vector<std::string> lignes;
-        std::string fichepartie;
-        int numtableau, tempscumule, rang;
-    };
-    for (const Cas& c : {Cas{{}, "", 0, 119, 1}, Cas{{}, "", 0, 120, 0}, // a fresh table's defaults
-                         Cas{Deux, "", 3, 500, 1},                       // more boards beat faster games
-                         Cas{Deux, "", 2, 100, 2},                       // equal board and time go below
-                         Cas{Deux, "", 2, 300, 3},
-                         Cas{Deux, "A        00200100", 2, 150, 1}, // the own line leaves the comparison
-                         Cas{neufs("MOI      00100010"), "MOI      00100010", 1, 20, 10},
-                         Cas{neufs("J        00900100"), "", 9, 100, 0}})
-        EXPECT_EQ(classejong(tablejong(c.lignes), c.fichepartie, c.numtableau, c.tempscumule).rang, c.rang)
-            << c.numtableau << " " << c.tempscumule << " " << c.fichepartie;
+    // The table, the game's own line in it, the game's board and total time, its rank.
+    using Cas = std::tuple<std::vector<std::string>, std::string, int, int, int>;
+    for (const auto& [lignes, fichepartie, numtableau, tempscumule, rang] :
+         {Cas{{}, "", 0, 119, 1}, Cas{{}, "", 0, 120, 0}, // a fresh table's defaults
+          Cas{Deux, "", 3, 500, 1},                       // more boards beat faster games
+          Cas{Deux, "", 2, 100, 2},                       // equal board and time go below
+          Cas{Deux, "", 2, 300, 3},
+          Cas{Deux, "A        00200100", 2, 150, 1}, // the own line leaves the comparison
+          Cas{neufs("MOI      00100010"), "MOI      00100010", 1, 20, 10},
+          Cas{neufs("J        00900100"), "", 9, 100, 0}})
+        EXPECT_EQ(classejong(tablejong(lignes), fichepartie, numtableau, tempscumule).rang, rang)
+            << numtableau << " " << tempscumule << " " << fichepartie;
 }
 
 TEST(InsertionJong, TheGameNeverHoldsTwoLinesAndLastPlaceDropsTheTenth) {
@@ -177,35 +168,23 @@ std::string lignes(const std::vector<std::string>& l, const char* fin = "\r\n") 
 
 // A damaged "tlvjong0.sco", then a game that ranks: the real games stay in order, defaults go first.
 TEST(JongAbimePuisClasse, NoReadableGameIsDroppedBeforeADefaultLine) {
-    // Nine real games, boards 9 down to 1; afterwards the game "MOI" at board 5 among them.
+    // Nine real games, boards 9 down to 1, out of order among a mark, a line too long, a default line, a
+    // damaged one and bare line ends; afterwards the game "MOI" at board 5 among them.
     const std::vector<std::string> Neuf = {"J9       00900100", "J8       00800100", "J7       00700100",
                                            "J6       00600100", "J5       00500100", "J4       00400100",
                                            "J3       00300100", "J2       00200100", "J1       00100100"};
-    const auto sauf = [&](std::size_t i, const std::string& par) {
-        std::vector<std::string> l = Neuf;
-        l.insert(l.begin() + static_cast<std::ptrdiff_t>(i), par);
-        return l;
-    };
-    const std::vector<std::string> attendu = sauf(5, "MOI      00500100");
-    const std::string avant[] = {
-        lignes(sauf(1, "xx")),
-        lignes(sauf(0, "J0       009001000")),
-        lignes(sauf(2, "INCONNU  00000120")),
-        "\xEF\xBB\xBF" + lignes(sauf(9, "???")),
-        lignes(sauf(3, ""), "\r"),
-        lignes({Neuf[8], Neuf[0], Neuf[4], "bof", Neuf[2], Neuf[1], Neuf[7], Neuf[3], Neuf[6], Neuf[5]})};
     test::DossierTemp dossier;
-    const std::string p = dossier / fichierjong;
     StockageDisque disque(dossier.chemin());
-    for (const std::string& contenu : avant) {
-        SCOPED_TRACE(contenu);
-        test::ecritbrut(p, contenu);
-        const ClassementJong cl = classejong(litjong(disque, fichierjong), "", 5, 100);
-        ASSERT_GT(cl.rang, 0);
-        ASSERT_TRUE(
-            ecritjong(disque, fichierjong, inserejong(cl.liste, cl.rang, formatejong("MOI", 5, 100))));
-        EXPECT_EQ(test::litbrut(p), lignes(attendu));
-    }
+    test::ecritbrut(dossier / fichierjong, "\xEF\xBB\xBF" +
+                                               lignes({Neuf[8], Neuf[0], "J0       009001000", Neuf[4],
+                                                       "INCONNU  00000120", "bof", Neuf[2], Neuf[1]}) +
+                                               lignes({Neuf[7], Neuf[3], "", Neuf[6], Neuf[5]}, "\r"));
+    const ClassementJong cl = classejong(litjong(disque, fichierjong), "", 5, 100);
+    ASSERT_GT(cl.rang, 0);
+    ASSERT_TRUE(ecritjong(disque, fichierjong, inserejong(cl.liste, cl.rang, formatejong("MOI", 5, 100))));
+    std::vector<std::string> attendu = Neuf;
+    attendu.insert(attendu.begin() + 5, "MOI      00500100");
+    EXPECT_EQ(test::litbrut(dossier / fichierjong), lignes(attendu));
 }
 
 TEST(Heures, TwoDigitsEach) {
