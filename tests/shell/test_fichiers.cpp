@@ -50,9 +50,7 @@ TEST(EcritFichier, ReplacesKeepingPermissionsOrFailsWithoutDamage) {
     ASSERT_EQ(::chmod((d / "f").c_str(), 0640), 0);
     ASSERT_TRUE(ecritfichier(d / "f", " 4 \r\n"));
     EXPECT_EQ(test::litbrut(d / "f"), " 4 \r\n");
-    struct stat st {};
-    ASSERT_EQ(::stat((d / "f").c_str(), &st), 0);
-    EXPECT_EQ(st.st_mode & 0777, 0640u);
+    EXPECT_EQ(fs::status(d / "f").permissions(), static_cast<fs::perms>(0640));
     fs::create_directory(d / "dossier");
     // No folder, a folder where the file should go.
     for (const std::string& chemin : {d / "absent/f", d / "dossier", d.chemin()})
@@ -130,50 +128,35 @@ TEST(Dossiers, NotMadeOverAFileAndTriedForRealBeforeUse) {
     EXPECT_FALSE(dossierecrivable(d / "absent"));
 }
 
-// A scratch tree: <t>/games/tolvanex (the program) and, as each case says, data in <t>/games or in
-// <t>/share/games/tolvanex; "{t}" stands for the tree.
+// In a scratch tree <t>, the program <t>/games/tolvanex finds its data (the launcher's picture) beside it,
+// else installed in <t>/share/games/tolvanex, else in the folder configured; the folder imposed first.
 TEST(Dossiers, DataFoundInItsTurn) {
-    struct Cas {
-        bool a_cote, installe;
-        const char *impose, *attendu;
+    DossierTemp t;
+    const auto donnees = [&t](const std::string& impose) {
+        return dossier_donnees(t / "games/tolvanex", impose, "../share/games/tolvanex",
+                               "/usr/share/games/tolvanex");
     };
-    for (const Cas& c : {Cas{true, true, "", "{t}/games/"}, Cas{false, true, "", "{t}/share/games/tolvanex/"},
-                         Cas{false, false, "", "/usr/share/games/tolvanex/"},
-                         Cas{true, true, "{t}/ailleurs", "{t}/ailleurs/"}}) {
-        DossierTemp t;
-        const auto remplace = [&](std::string s) {
-            if (s.starts_with("{t}")) s.replace(0, 3, t.racine());
-            return s;
-        };
-        fs::create_directories(t / "games");
-        test::ecritbrut(t / "games/tolvanex", "");
-        if (c.a_cote) test::ecritbrut(t / "games/cartei00", "x");
-        // A folder named cartei00 holds no data.
-        fs::create_directories(t / (c.installe ? "share/games/tolvanex" : "share/games/tolvanex/cartei00"));
-        if (c.installe) test::ecritbrut(t / "share/games/tolvanex/cartei00", "x");
-        EXPECT_EQ(dossier_donnees(t / "games/tolvanex", remplace(c.impose), "../share/games/tolvanex",
-                                  "/usr/share/games/tolvanex"),
-                  remplace(c.attendu));
-    }
+    // A folder named cartei00 holds no data.
+    fs::create_directories(t / "share/games/tolvanex/cartei00");
+    EXPECT_EQ(donnees(""), "/usr/share/games/tolvanex/");
+    fs::remove(t / "share/games/tolvanex/cartei00");
+    test::ecritbrut(t / "share/games/tolvanex/cartei00", "x");
+    EXPECT_EQ(donnees(""), t / "share/games/tolvanex/");
+    fs::create_directories(t / "games");
+    test::ecritbrut(t / "games/cartei00", "x");
+    EXPECT_EQ(donnees(""), t / "games/");
+    EXPECT_EQ(donnees(t / "ailleurs"), t / "ailleurs/");
 }
 
 TEST(Dossiers, ScoresAndConfigFromTheOptionElseXdgElseHome) {
-    struct Cas {
-        std::optional<std::string> racine;
-        const char *xdg, *home;
-        std::string attendu;
-    };
-    const std::string courant = fs::current_path().string();
-    for (const Cas& c :
-         {Cas{"/srv/s", "/x", "/h", "/srv/s/tolvanex/"}, Cas{"/srv/s/", nullptr, nullptr, "/srv/s/tolvanex/"},
-          Cas{"essai", nullptr, "/h", courant + "/essai/tolvanex/"},
-          Cas{std::nullopt, "/x/data", "/h", "/x/data/tlvscore/tolvanex/"},
-          Cas{std::nullopt, "/x/data/", "/h", "/x/data/tlvscore/tolvanex/"},
-          Cas{std::nullopt, "relatif", "/h", "/h/.local/share/tlvscore/tolvanex/"},
-          Cas{std::nullopt, "", "/h/", "/h/.local/share/tlvscore/tolvanex/"}})
-        EXPECT_EQ(dossierscores(c.racine, c.xdg, c.home), c.attendu) << c.attendu;
+    EXPECT_EQ(dossierscores("/srv/s", "/x", "/h"), "/srv/s/tolvanex/");
+    EXPECT_EQ(dossierscores("/srv/s/", nullptr, nullptr), "/srv/s/tolvanex/");
+    EXPECT_EQ(dossierscores("essai", nullptr, "/h"), fs::current_path().string() + "/essai/tolvanex/");
+    EXPECT_EQ(dossierscores(std::nullopt, "/x/data/", "/h"), "/x/data/tlvscore/tolvanex/");
+    EXPECT_EQ(dossierscores(std::nullopt, "relatif", "/h"), "/h/.local/share/tlvscore/tolvanex/");
+    EXPECT_EQ(dossierscores(std::nullopt, "", "/h/"), "/h/.local/share/tlvscore/tolvanex/");
     // Without a usable home, still an absolute path.
-    for (const char* home : {static_cast<const char*>(nullptr), "", "relatif"}) {
+    for (const char* home : {static_cast<const char*>(nullptr), "relatif"}) {
         const std::string d = dossierscores(std::nullopt, nullptr, home);
         EXPECT_EQ(d.front(), '/') << d;
         EXPECT_TRUE(d.ends_with("/.local/share/tlvscore/tolvanex/")) << d;

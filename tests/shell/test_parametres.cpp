@@ -27,16 +27,9 @@ class Parametres : public ::testing::Test {
     Reglages r;
 };
 
-// Missing files written with the default; Belote's slider kept within its bounds; a failed save, and a
-// default that cannot be written, go unseen.
-TEST_F(Parametres, DefaultsBoundsAndFailedSaves) {
-    r.tempobelote = 9, r.tempomemo = 3.f;
-    lisparammemo(r);
-    lisparambelote(r);
-    EXPECT_EQ(r.tempobelote, 4);
-    EXPECT_EQ(r.tempomemo, 1.f);
-    EXPECT_EQ(litbrut(belo()), " 4 \r\n");
-    EXPECT_EQ(litbrut(memo()), " 10 \r\n");
+// The dialog's value kept within Belote's bounds; a failed save, and a default that cannot be written, go
+// unseen.
+TEST_F(Parametres, BoundsAndFailedSaves) {
     ASSERT_TRUE(fermeturebelote(r, 40));
     lisparambelote(r);
     EXPECT_EQ(r.tempobelote, 12);
@@ -47,40 +40,26 @@ TEST_F(Parametres, DefaultsBoundsAndFailedSaves) {
     EXPECT_EQ(r.tempobelote, 4);
 }
 
-// Each file's contents, the value read (seconds), and whether the file stays (else rewritten with the
-// default).
+// Each file's contents and the value read (seconds), none when refused: the default is then read and
+// written back in its place, where a value read leaves the file as it was. 8.5 is rounded half to even.
 TEST_F(Parametres, TimingValueOrDefault) {
-    struct Cas {
-        bool belote;
-        const char* contenu;
-        double attendu;
-        bool garde;
-    };
-    for (const Cas& c : {Cas{true, " 7 \r\n", 7, true},  Cas{true, "12\n", 12, true},
-                         Cas{true, "\t2", 2, true},      Cas{true, " 6 \r\n 9 \r\n", 6, true},
-                         Cas{true, "1E1", 10, true},     Cas{true, "4.5", 4, true},
-                         Cas{true, "", 4, false},        Cas{true, "\r\n 7 \r\n", 4, false},
-                         Cas{true, "7abc", 4, false},    Cas{true, "7 8", 4, false},
-                         Cas{true, "13", 4, false},      Cas{true, "1", 4, false},
-                         Cas{true, "-3 \r\n", 4, false}, Cas{true, "99999999999999999999", 4, false},
-                         Cas{true, "1e999", 4, false},   Cas{false, " 15 \r\n", 1.5, true},
-                         Cas{false, " 0 \r\n", 0, true}, Cas{false, "50", 5, true},
-                         Cas{false, " 2.5 ", .25, true}, Cas{false, "51", 1, false},
-                         Cas{false, "-1", 1, false},     Cas{false, "nan", 1, false},
-                         Cas{false, "inf", 1, false},    Cas{false, "", 1, false},
-                         Cas{false, "dix", 1, false}}) {
-        SCOPED_TRACE(c.contenu);
-        test::ecritbrut(c.belote ? belo() : memo(), c.contenu);
-        if (c.belote) {
-            lisparambelote(r);
-            EXPECT_EQ(r.tempobelote, c.attendu);
-        } else {
-            lisparammemo(r);
-            EXPECT_FLOAT_EQ(r.tempomemo, static_cast<float>(c.attendu));
-        }
-        EXPECT_EQ(litbrut(c.belote ? belo() : memo()), c.garde    ? c.contenu
-                                                       : c.belote ? " 4 \r\n"
-                                                                  : " 10 \r\n");
+    // Each value refused follows one that is not the default.
+    const std::pair<const char*, std::optional<int>> casbelote[] = {
+        {" 6 \r\n 9 \r\n", 6}, {"1", {}}, {"\t2", 2}, {"13", {}},
+        {"12\n", 12},          {"", {}},  {"8.5", 8}, {"\r\n 7 \r\n", {}}};
+    for (const auto& [contenu, attendu] : casbelote) {
+        test::ecritbrut(belo(), contenu);
+        lisparambelote(r);
+        EXPECT_EQ(r.tempobelote, attendu.value_or(4)) << contenu;
+        EXPECT_EQ(litbrut(belo()), attendu ? contenu : " 4 \r\n") << contenu;
+    }
+    const std::pair<const char*, std::optional<float>> casmemo[] = {
+        {" 15 \r\n", 1.5f}, {"51", {}}, {" 0 \r\n", 0.f}, {"-1", {}}, {"50", 5.f}, {"", {}}, {" 2.5 ", .25f}};
+    for (const auto& [contenu, attendu] : casmemo) {
+        test::ecritbrut(memo(), contenu);
+        lisparammemo(r);
+        EXPECT_FLOAT_EQ(r.tempomemo, attendu.value_or(1.f)) << contenu;
+        EXPECT_EQ(litbrut(memo()), attendu ? contenu : " 10 \r\n") << contenu;
     }
 }
 
@@ -111,10 +90,10 @@ TEST_F(Parametres, LevelsReadRepairedAndSaved) {
 
 // Rounded half to even, printed and read like the classic Basic.
 TEST(Nombres, RoundedPrintedAndReadLikeTheClassicBasic) {
-    const std::pair<double, double> cas[] = {{0.5, 0},   {1.5, 2},    {2.5, 2},  {3.5, 4}, {-0.5, 0},
-                                             {-1.5, -2}, {2.4999, 2}, {2.51, 3}, {7, 7}};
+    const std::pair<double, double> cas[] = {{0.5, 0},   {1.5, 2},    {2.5, 2},
+                                             {-1.5, -2}, {2.4999, 2}, {2.51, 3}};
     for (const auto& [x, attendu] : cas) EXPECT_EQ(arrondipair(x), attendu) << x;
-    const std::pair<float, int> curseurs[] = {{0.5f, 0}, {2.5f, 2}, {9.f, 5}, {NAN, 0}};
+    const std::pair<float, int> curseurs[] = {{0.5f, 0}, {1.5f, 2}, {2.5f, 2}, {9.f, 5}, {NAN, 0}};
     for (const auto& [x, attendu] : curseurs) EXPECT_EQ(curseurmemo(x), attendu) << x;
     EXPECT_EQ(imprimenombre(4), " 4 ");
     EXPECT_EQ(imprimenombre(-3), "-3 ");
@@ -124,19 +103,17 @@ TEST(Nombres, RoundedPrintedAndReadLikeTheClassicBasic) {
     for (const auto& [x, attendu] : reels) EXPECT_EQ(imprimenombre(x), attendu) << x;
     const std::pair<const char*, double> lus[] = {{".5", 0.5}, {" +3\t", 3}, {"-2.5", -2.5}, {"1D2", 100}};
     for (const auto& [ligne, attendu] : lus) EXPECT_EQ(lisnombre(ligne), attendu) << ligne;
-    for (const char* refuse : {"", " ", ".", "-", "1e", "- 3", "3 4", "3,4", "0x10",
+    for (const char* refuse : {"", " ", ".", "-", "1e", "1e999", "- 3", "3 4", "3,4", "0x10",
                                "\xEF\xBB\xBF"
                                "4"})
         EXPECT_FALSE(lisnombre(refuse)) << refuse;
 }
 
+// The program's screens have fifteen twips a pixel: the larger sizes.
 TEST(Tailles, FollowTheScreensTwipsPerPixel) {
-    for (const auto& [twips, taille1, taille8] : {std::tuple{13, 8, 28}, std::tuple{14, 10, 36}}) {
-        Reglages r;
-        r.twipsparpixelx = twips;
-        choisit_tailles(r);
-        EXPECT_EQ(std::pair(r.taille1, r.taille8), std::pair(taille1, taille8)) << twips;
-    }
+    Reglages r;
+    choisit_tailles(r);
+    EXPECT_EQ(std::pair(r.taille1, r.taille8), std::pair(10, 36));
 }
 
 TEST(Textes, PackedNamesAreCutInFixedFields) {
@@ -176,15 +153,12 @@ TEST(LitValeurIni, SiteconfUrl) {
         {"[siteconf]\r\nurl=https://a.fr/\r\n", "https://a.fr/"},
         {"  [ SiteConf ]  \n\tURL  =  https://b.fr  \n", "https://b.fr"},
         {"[autre]\nurl=non\n[siteconf]\nnom=x\nurl=oui\n[fin]\nurl=non", "oui"},
-        {"\xEF\xBB\xBF[siteconf]\nurl=bom", "bom"},
-        {"[siteconf]\n; url=commentaire\nsans egal\nurlx=non\nurl=a?b=c\nurl=second", "a?b=c"},
+        {"\xEF\xBB\xBF[siteconf]\nurl=caf\xE9", "café"},
+        {"[siteconf]\n\n; url=commentaire\nsans egal\n=\nurlx=non\nurl=a?b=c\nurl=second", "a?b=c"},
         {"[siteconf]\nurl=\"entre guillemets\"", "entre guillemets"},
         {"[siteconf]\nurl=\"", "\""},
         {"[siteconf\nurl=ouvert", "ouvert"},
-        {"[siteconf]\nurl=caf\xE9", "café"},
-        {"url=horsection\n[siteconf]", ""},
-        {"[autre]\nurl=x", ""},
-        {"\r\n\r\n[]\n=\n", ""}};
+        {"url=horsection\n[siteconf]", ""}};
     for (const auto& [contenu, attendu] : cas) {
         test::ecritbrut(d / "tlvweb.ini", contenu);
         EXPECT_EQ(litvaleurini(d / "tlvweb.ini", "siteconf", "url"), attendu) << contenu;
@@ -204,9 +178,8 @@ TEST(AdresseWeb, OnlyHttpAndHttpsLeaveTheOfflinePage) {
     };
     for (const char* lue : {"https://exemple.fr/", "http://exemple.fr/jeux?a=1&b=%20", "HTTPS://EXEMPLE.FR"})
         ouverte(lue, true);
-    for (const char* lue :
-         {"", "https://", "http:///chemin", "ftp://exemple.fr/", "file:///etc/passwd", "javascript:alert(1)",
-          "exemple.fr", "https:exemple.fr", "https://a.fr/ --autre", "https://a.fr/\tx", " https://a.fr/"})
+    for (const char* lue : {"", "https://", "http:///chemin", "file:///etc/passwd", "https://a.fr/ --autre",
+                            "https://a.fr/\tx"})
         ouverte(lue, false);
 }
 
