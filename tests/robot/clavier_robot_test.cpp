@@ -16,17 +16,17 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Each game is chosen from the launcher with Haut/Bas and Entrée, and Échap brings its menu back; F11 in
-// the Belote menu changes none of it. In Quadrel's menu the saved games' selector is a line of its own:
-// Droite picks the second game, which is then erased.
-TEST(Clavier, EveryGamesMenuAndBackToTheLauncherWithKeysOnly) {
+// Belote then Quadrel are chosen from the launcher with Bas or Haut (from no line, the last one first) and
+// Entrée, and Échap brings the launcher back, each with its tune; F11 in the Belote menu changes none of it.
+// In Quadrel's menu the saved games' selector is a line of its own: Droite picks the second game, which is
+// then erased. Memo's menu by keys is the shared keys' run's.
+TEST(Clavier, GamesMenusAndBackToTheLauncherWithKeysOnly) {
     Programme p;
     fs::create_directories(p.scores());
     test::ecritbrut(p.scores() + "tlvjong1.sco", "UN       00000010\r\nDEUX     00100020\r\n");
     const auto r =
         p.joue(Scenario{attends(), capture("debut.png"), touche("Bas"), touche("Entree"), touche("F11"),
-                        touche("Echap"), touche("Bas"), touche("Bas"), touche("Entree"), touche("Echap")} +
-               // Up from no line starts at the last one (Quitter): 5, 4, 3.
+                        touche("Echap")} +
                repete(3, {touche("Haut")}) +
                Scenario{touche("Entree"), touche("Bas"), touche("Bas"), touche("Droite"), touche("Bas"),
                         touche("Entree"), touche("Entree"), touche("Echap"), capture("fin.png"),
@@ -35,7 +35,7 @@ TEST(Clavier, EveryGamesMenuAndBackToTheLauncherWithKeysOnly) {
     ASSERT_EQ(r.code, 0) << r.erreurs;
     std::string musiques;
     for (const std::string& l : r.lignes("musique cartem")) musiques += l.substr(14);
-    EXPECT_EQ(musiques, "00010002000300") << r.sortie;
+    EXPECT_EQ(musiques, "0001000300") << r.sortie;
     EXPECT_EQ(p.fichier(p.scores() + "tlvjong1.sco"), "UN       00000010\r\n");
     // Back on the launcher, nothing highlighted; the mouse still lights the line under it; Échap does
     // nothing; the gap between two lines clears the light.
@@ -64,19 +64,15 @@ TEST(Clavier, SharedKeysOnEveryScreenEscapeBackToTheGameAndTheWebButtonByTab) {
     const auto r = p.joue(s, "", "TLV_ROBOT_ECRANS=1");
     ASSERT_EQ(r.code, 0) << r.erreurs;
     std::string trace;
-    for (const std::string& l : r.lignes())
-        if (trace.ends_with("url"))
-            break;
-        else if (l.starts_with("ecran "))
-            trace += l.substr(6) + " ";
-        else if (l == "musique arret")
-            trace += "- ";
-        else if (l.starts_with("musique cartem"))
-            trace += l.substr(14) + " ";
-        else if (l == "effet cartew00")
-            trace += "clic ";
-        else if (l.starts_with("url "))
-            trace += "url";
+    for (const std::string& l : r.lignes()) {
+        trace += l.starts_with("ecran ")           ? l.substr(6) + " "
+                 : l == "musique arret"            ? "- "
+                 : l.starts_with("musique cartem") ? l.substr(14) + " "
+                 : l == "effet cartew00"           ? "clic "
+                 : l.starts_with("url ")           ? "url"
+                                                   : "";
+        if (trace.ends_with("url")) break;
+    }
     EXPECT_EQ(trace, "Base - 00 clic - 02 Memo Menumemo clic clic Menumemo "
                      // F8 twice restarts Memo's tune; Échap leaves the dialog, then goes back to the game.
                      "- - 02 DialogueTempo "
@@ -128,19 +124,14 @@ TEST(FenetreRetenue, TheSwitchIsRememberedTheCommandLineWinsForOneRunAndRobotsLe
 // match goes to its end; the focus frame shows on a card of Sud's hand at one of its first turns.
 TEST(ClavierBelote, AMatchPlayedWithEntreeOnlyGoesToItsEnd) {
     Programme p;
-    const Scenario quitte{touche("Echap"), touche("Haut"), touche("Entree")};
     Scenario s{attends(), touche("Bas"), touche("Entree"), touche("Bas"), touche("Entree")};
     for (int i = 0; i < 4; ++i)
         s = s + Scenario{capture("tour" + std::to_string(i) + ".png"), touche("Entree")};
-    const auto r = p.joue(s + repete(400, {touche("Entree")}) + quitte,
-                          "--graine 7 --journal " + p.dossier() + "/clavier.txt");
+    const auto r = p.joue(s + repete(400, {touche("Entree")}), "--graine 7 --journal " + p.dossier() + "/j");
     ASSERT_EQ(r.code, 0) << r.erreurs;
-    const auto j = Resultat{0, p.fichier("clavier.txt"), ""};
-    ASSERT_FALSE(j.lignes().empty());
-    EXPECT_TRUE(j.lignes().back().starts_with("resultat ")) << "the match went to its end";
+    const auto j = Resultat{0, p.fichier("j"), ""};
+    EXPECT_TRUE(j.contient("\nresultat ")) << "the match went to its end";
     EXPECT_TRUE(j.lignes("prise preneur=1 ").empty()) << "Sud took";
-    EXPECT_FALSE(r.contient("effet cartew09")) << "never a refused card";
-    EXPECT_TRUE(r.contient("effet cartew03")) << "« Quitter » reached";
     bool cadre = false; // the frame's bright cyan line across the top of Sud's cards
     for (int i = 0; i < 4; ++i) {
         const Surface tour = p.capture("tour" + std::to_string(i) + ".png");
