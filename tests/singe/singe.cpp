@@ -16,7 +16,6 @@
 #include <map>
 #include <sstream>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "quadrel/regles/parties.h"
