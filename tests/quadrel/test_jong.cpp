@@ -61,8 +61,8 @@ TEST_F(EcranJong, AClearedBoardsTimeStaysAMomentUnlessAClickCutsIt) {
 }
 
 // The left clicks each click state lets pass, on a card, on an obstacle, on the Menu label (where opening
-// the menu is left out: it would wait for the player). The cards chosen, the notices closed by a click and
-// the closing screen left by the label are the robot runs'.
+// the menu is left out: it would wait for the player). The cards chosen and the notices closed by a click
+// are the robot runs'.
 struct CasClic {
     EtatClicJong avant;
     Case ou; // {0, 0}: the Menu label
@@ -82,6 +82,7 @@ TEST_F(EcranJong, EachClickStateTakesOnlyItsOwnClicks) {
         {E::AvisTempsEcoule, menu, E::AvisLu},
         {E::TableauTermine, carte, E::TableauTermine},
         {E::EcranFinal, carte, E::EcranFinal},
+        {E::EcranFinal, menu, E::EcranFinalLu},
         {E::Quitter, menu, E::Quitter},
     };
     avec(0, [&](Jong& j) {
