@@ -31,9 +31,6 @@ std::string xy(int x, int y) {
 Pas clic(int x, int y) {
     return {"clic " + xy(x, y) + "\nattends"};
 }
-Pas clic(const Rect& r) {
-    return clic(r.x + r.w / 2, r.y + r.h / 2);
-}
 Pas clicdroit(int x, int y) {
     return {"clicdroit " + xy(x, y) + "\nattends"};
 }
@@ -149,9 +146,8 @@ Surface Programme::capture(const std::string& nom) const {
 std::string Programme::script(const Scenario& scenario) const {
     std::string texte;
     for (const Pas& p : scenario) texte += p.ligne + "\n";
-    for (std::size_t i; (i = texte.find("{d}")) != std::string::npos;) texte.replace(i, 3, dossier_);
     const std::string s = dossier_ + "/script.txt";
-    std::ofstream(s, std::ios::binary) << texte;
+    std::ofstream(s, std::ios::binary) << dans(texte);
     return s;
 }
 

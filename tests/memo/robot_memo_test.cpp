@@ -60,7 +60,6 @@ using test::memebloc;
 TEST(RobotMemo, GamesFromTheLauncherAreTimedRecordedAndClosingMidGameKeepsTheFiles) {
     Programme p;
     const auto premiere = paires(0), v = paires(1);
-    ASSERT_EQ(v.size(), 8u);
     const Place a = v[0].first, b = v[1].first;
     Scenario s = ouvre(Jeu::Memo) + Nouvelle + Scenario{carte(premiere[0].first)} + LabelMenu + MenuPrincipal;
     // Back from the launcher no game is in progress: "Continuer" does nothing.
@@ -81,13 +80,10 @@ TEST(RobotMemo, GamesFromTheLauncherAreTimedRecordedAndClosingMidGameKeepsTheFil
     // Before the menu: two failed tries of four 135 ms flips and the 1 s delay, a 135 ms flip and 3 s:
     // 6 ticks (the clock's second starts afresh after the menu); then 7 pairs of two flips: 1 tick.
     EXPECT_EQ(p.fichier(p.scores() + "tlvmemo0.sco"), "ZO\xc9             107\r\n" + Inconnus);
-    EXPECT_EQ(p.fichier(p.scores() + "tlvmemo2.sco"), contenuinitial("tlvmemo2.sco"));
-    EXPECT_EQ(p.fichier(p.scores() + "tlvjong0.sco"), contenuinitial("tlvjong0.sco"));
     EXPECT_NE(p.fichier(p.scores() + "tlvmemo.ini").find("20"), std::string::npos) << "slider at 2 s";
     EXPECT_EQ(r.compte("effet cartew02"), 2u) << r.sortie; // the failed tries
     EXPECT_EQ(r.compte("effet cartew08"), 1u);             // the record
     EXPECT_EQ(r.compte("musique cartem02"), 2u);           // once each time it is opened
-    EXPECT_EQ(r.compte("musique cartem00"), 2u) << "back on the launcher once";
 
     // Column 1 holds cards at level 2: place (1, 1) shows the back of the sheet.
     const auto feuille = charge_image("./cartei08");
@@ -147,49 +143,19 @@ TEST(RobotMemo, AGameKeepsTheLevelItWasDealtAtWhenTheArrowsMoveDuringIt) {
     EXPECT_TRUE(memebloc(p.capture("suivante.png"), {36, 48}, *feuille, {0, 384}, 71, 96)) << "column 1 used";
 }
 
-// A time that does not rank is shown with the reason until a click; only then the menu. (The clock box
-// and the notice's closing keys are checked in-process.)
-TEST(RobotMemo, AFinishThatDoesNotRankShowsItsTimeUntilAClick) {
-    Programme p;
-    std::string table;
-    for (int i = 0; i < 5; ++i) table += "ANNE            1\r\n";
-    std::filesystem::create_directories(p.scores());
-    test::ecritbrut(p.scores() + "tlvmemo0.sco", table);
-    const auto r = p.joue(ouvre(Jeu::Memo) + Nouvelle + trouvetout(paires(0)) +
-                              Scenario{capture("fin.png"), clic(600, 20), capture("menu.png")},
-                          AvecGraine);
-    ASSERT_EQ(r.code, 0) << r.erreurs;
-    EXPECT_EQ(p.fichier(p.scores() + "tlvmemo0.sco"), table);
-    EXPECT_EQ(r.compte("effet cartew08"), 0u);
-
-    const Surface fin = p.capture("fin.png"), menu = p.capture("menu.png");
-    const auto boite = charge_image("./cartei10"), fondmenu = charge_image("./cartei04");
-    ASSERT_TRUE(boite && fondmenu);
-    // The box of the name entry, centred over the darkened table, its two texts printed.
-    const int x = 120, y = 190;
-    EXPECT_TRUE(memebloc(fin, {x, y}, *boite, {0, 0}, 4, 100)) << "left edge";
-    EXPECT_TRUE(memebloc(fin, {x, y + 90}, *boite, {0, 90}, 400, 10)) << "bottom edge";
-    const auto encre = [&](int y0, int y1) { // pixels of the bright cyan print
-        int n = 0;
-        for (int j = y0; j < y1; ++j)
-            for (int i = 5; i < 395; ++i) n += fin.pixel(x + i, y + j) == rgb(0, 255, 255);
-        return n;
-    };
-    EXPECT_GT(encre(5, 38), 50) << "the time";
-    EXPECT_GT(encre(40, 88), 50) << "not in the table";
-    EXPECT_FALSE(memebloc(fin, {0, 0}, *fondmenu, {0, 0}, 60, 30));
-    EXPECT_TRUE(memebloc(menu, {0, 0}, *fondmenu, {0, 0}, 60, 30)) << "the menu after the click";
-}
-
-// Memo at 4x4, won and ranked by keys: the launcher's Tab lights the web button and takes the keys back to
-// the lines; the focus frame starts on the top left card of the block dealt and follows the arrows,
-// stopping at the block's edge. Then by mouse: no line of the menu shows under the score screen opened
-// from it, and the Menu label is unlit once the menu is left by « Continuer ». At the play area's size and
-// at 1920x1080.
+// Memo at 4x4, won with keys in a time that does not rank: the launcher's Tab lights the web button and
+// takes the keys back to the lines; the focus frame starts on the top left card of the block dealt and
+// follows the arrows, stopping at the block's edge; the time is shown until a key, then the menu. Then by
+// mouse: no line of the menu shows under the score screen opened from it, and the Menu label is unlit once
+// the menu is left by « Continuer ». At the play area's size and at 1920x1080.
 class RobotMemoEcran : public ::testing::TestWithParam<std::string> {};
 
-TEST_P(RobotMemoEcran, AGameWonAndRankedWithKeysThenTheMenuByMouse) {
+TEST_P(RobotMemoEcran, AGameWonWithKeysThatDoesNotRankThenTheMenuByMouse) {
     Programme p;
+    std::string cinq; // five times of 1 s: none is beaten
+    for (int i = 0; i < 5; ++i) cinq += "ANNE            1\r\n";
+    std::filesystem::create_directories(p.scores());
+    test::ecritbrut(p.scores() + "tlvmemo0.sco", cinq);
     Scenario s{attends(),        capture("lanceur.png"), touche("Tab"),    capture("web.png"),
                touche("Tab"),    touche("Bas"),          touche("Entree"), touche("Bas"),
                touche("Entree"), capture("debut.png"),   touche("Gauche"), capture("bord.png"),
@@ -200,16 +166,28 @@ TEST_P(RobotMemoEcran, AGameWonAndRankedWithKeysThenTheMenuByMouse) {
             s = s + fleches(k.c - ou.c, k.r - ou.r) + Scenario{touche("Entree")};
             ou = k;
         }
-    s = s + Scenario{tape("ZOE"), touche("Entree"), touche("Echap"), touche("Echap")} + ouvre(Jeu::Memo) +
-        Scores + Scenario{capture("scores.png")} + Retour + Nouvelle +
+    s = s + Scenario{capture("fin.png"), touche("Entree"), capture("menu.png"), touche("Echap")} +
+        ouvre(Jeu::Memo) + Scores + Scenario{capture("scores.png")} + Retour + Nouvelle +
         Scenario{capture("table.png"), survol(320, 455)} + LabelMenu + Continuer +
         Scenario{capture("suite.png")} + LabelMenu + MenuPrincipal +
         Scenario{touche("Haut"), touche("Entree")};
     const auto r = p.joue(s, AvecGraine + " " + GetParam());
     ASSERT_EQ(r.code, 0) << r.erreurs;
-    EXPECT_TRUE(p.fichier(p.scores() + "tlvmemo0.sco").starts_with("ZOE "))
-        << p.fichier(p.scores() + "tlvmemo0.sco");
-    EXPECT_TRUE(r.contient("effet cartew08")) << "the record";
+    EXPECT_EQ(p.fichier(p.scores() + "tlvmemo0.sco"), cinq);
+    EXPECT_EQ(r.compte("effet cartew08"), 0u) << "no record";
+    // The time and why it does not rank, raised in bright cyan over the darkened table (the way on below them
+    // is not bright), until Entrée brings the menu.
+    const Surface fin = p.capture("fin.png");
+    const auto vif = [&fin](const Rect& zone) {
+        const Rect z = dans_capture(fin, zone);
+        int n = 0;
+        for (int y = z.y; y < z.y + z.h; ++y)
+            for (int x = z.x; x < z.x + z.w; ++x) n += fin.pixel(x, y) == rgb(0, 255, 255);
+        return n;
+    };
+    EXPECT_GT(vif(Rect{125, 195, 390, 33}), 50) << "the time";
+    EXPECT_GT(vif(Rect{125, 230, 390, 48}), 50) << "the reason";
+    EXPECT_FALSE(test::memes_pixels(fin, p.capture("menu.png"), dans_capture(fin, Rect{0, 0, 60, 30})));
     EXPECT_TRUE(r.contient("effet cartew03")) << "« Quitter » reached";
     const Surface scores = p.capture("scores.png"), table = p.capture("table.png");
     EXPECT_FALSE(texte_sarcelle(scores, dans_capture(scores, Rect{70, 440, 500, 8})));

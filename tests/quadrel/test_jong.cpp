@@ -60,8 +60,9 @@ TEST_F(EcranJong, AClearedBoardsTimeStaysAMomentUnlessAClickCutsIt) {
     });
 }
 
-// What one left click does in each click state: on a card, on an obstacle, on the Menu label (where
-// opening the menu is left out: it would wait for the player).
+// The left clicks each click state lets pass, on a card, on an obstacle, on the Menu label (where opening
+// the menu is left out: it would wait for the player). The cards chosen and the notices closed by a click
+// are the robot runs'.
 struct CasClic {
     EtatClicJong avant;
     Case ou; // {0, 0}: the Menu label
@@ -74,13 +75,10 @@ TEST_F(EcranJong, EachClickStateTakesOnlyItsOwnClicks) {
     const CasClic cas[] = {
         {E::Libre, carte, E::Libre},
         {E::DialogueOuvert, carte, E::DialogueOuvert},
-        {E::AttendPremiere, carte, E::PremiereChoisie},
         {E::AttendPremiere, obstacle, E::AttendPremiere},
         {E::PremiereChoisie, autre, E::PremiereChoisie},
         {E::AttendSeconde, carte, E::AttendSeconde}, // the first card again
-        {E::AttendSeconde, autre, E::SecondeChoisie},
         {E::SecondeChoisie, carte, E::SecondeChoisie},
-        {E::AvisTempsEcoule, carte, E::AvisLu},
         {E::AvisTempsEcoule, menu, E::AvisLu},
         {E::TableauTermine, carte, E::TableauTermine},
         {E::EcranFinal, carte, E::EcranFinal},
@@ -99,9 +97,8 @@ TEST_F(EcranJong, EachClickStateTakesOnlyItsOwnClicks) {
             const int y = k.ou == menu ? 455 : 48 + (k.ou.r - 1) * 96 + 48;
             j.fond_MouseDown(bouton::Gauche, 0, x, y);
             EXPECT_EQ(j.etatclic, k.apres);
-            const bool choisie = k.apres != k.avant;
-            EXPECT_EQ(j.carte1, choisie && k.avant == E::AttendPremiere ? k.ou : carte);
-            EXPECT_EQ(j.carte2, choisie && k.avant == E::AttendSeconde ? k.ou : Case{});
+            EXPECT_EQ(j.carte1, carte);
+            EXPECT_EQ(j.carte2, Case{});
         }
     });
 }

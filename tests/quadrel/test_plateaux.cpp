@@ -68,7 +68,6 @@ INSTANTIATE_TEST_SUITE_P(
     Quadrel, Abimes,
     ::testing::Values(CasAbime{"fichier_vide", "", 0, false, 0},
                       CasAbime{"tableau_au_dela_du_fichier", Premier, 1, false, 0},
-                      CasAbime{"tableau_negatif", Premier, -1, false, 0},
                       CasAbime{"fiche_coupee_a_trois_lignes", Premier + Second.substr(0, 78), 1, false, 0},
                       CasAbime{"derniere_ligne_vide_manquante", Premier + Second.substr(0, 104), 1, true, 25},
                       CasAbime{"fiche_blanche_comptee", fiche({"", "", "", ""}) + Premier, 1, true, 16},

@@ -1,7 +1,6 @@
 // Quadrel as a player meets it: the real program opened from the launcher, scripted on the virtual clock.
 #include <gtest/gtest.h>
 
-#include <array>
 #include <filesystem>
 
 #include "grilles.h"
@@ -28,51 +27,27 @@ Rect cellule(Case k) {
     return {36 + (k.c - 1) * LargeurCarte, 48 + (k.r - 1) * HauteurCarte, LargeurCarte, HauteurCarte};
 }
 Pas carte(Case k) {
-    return clic(cellule(k));
+    return clic(cellule(k).x + 35, cellule(k).y + 48);
 }
 
-int& at(Grille& g, Case k) {
-    return g[static_cast<std::size_t>(k.c)][static_cast<std::size_t>(k.r)];
-}
-
-// The pairs that clear a board, in an order the path rule allows: the game's search drives the script, the
-// files and pictures it leads to are the checks.
-std::vector<std::pair<Case, Case>> solution(int n) {
-    Grille g;
-    EXPECT_TRUE(chargecode(fichierplateaux, n, g));
-    std::vector<std::pair<Case, Case>> coups;
-    for (bool encore = true; encore;) {
-        encore = false;
-        for (int a = 0; a < 32 && !encore; ++a)
-            for (int b = 0; b < 32 && !encore; ++b) {
-                const Case p{a % 8 + 1, a / 8 + 1}, q{b % 8 + 1, b / 8 + 1};
-                if ((encore = paire(at(g, p), at(g, q)) && cherchechemin(g, p, q))) {
-                    coups.push_back({p, q});
-                    at(g, p) = at(g, q) = vide;
-                }
-            }
+// A copy of the program beside a boards file of its own (none when empty); runs it with the seed 3.
+struct Copie {
+    const Programme& p;
+    std::string binaire;
+    Copie(const Programme& q, const std::string& plateaux) : p(q), binaire(q.copie_du_jeu(fichierplateaux)) {
+        if (!plateaux.empty()) test::ecritbrut(fs::path(binaire).parent_path() / fichierplateaux, plateaux);
     }
-    return coups;
-}
+    Resultat joue(const Scenario& s, const std::string& extra = "") const {
+        return p.joue(s, "--graine 3 " + extra, "", binaire);
+    }
+};
 
-Scenario videtableau(int n) {
-    Scenario s;
-    for (const auto& [p, q] : solution(n)) s = s + Scenario{carte(p), carte(q)};
-    return s;
-}
+// Board 0 holds two pairs side by side: A at a, its partner at b, and B at x, no pair for A.
+const Case a{1, 1}, b{2, 1}, x{3, 1};
+const std::string AaBb = fichede({"AaBb....", "........", "........", "........"}),
+                  Bb = fichede({"Bb......", "........", "........", "........"});
 
-// The first board's opening pair (a, b), and a place x whose card is no pair for a.
-std::array<Case, 3> premiercoup() {
-    const auto coups = solution(0);
-    std::array<Case, 3> c{coups[0].first, coups[0].second, Case{}};
-    Grille g;
-    EXPECT_TRUE(chargecode(fichierplateaux, 0, g));
-    for (const auto& [p1, p2] : coups)
-        if (!paire(at(g, c[0]), at(g, p1))) c[2] = p1;
-    return c;
-}
-
-Scenario script_parties(Case a, Case b, Case x) {
+Scenario script_parties() {
     // The selector stops at both ends; erasing asks first.
     Scenario s = ouvre(Jeu::Quadrel) +
                  Scenario{clic(110, 205), capture("s0.png"), clic(110, 205), capture("s1.png"),
@@ -80,7 +55,7 @@ Scenario script_parties(Case a, Case b, Case x) {
                  Effacer + Scenario{touche("Echap")} + Effacer + Scenario{touche("Entree")};
     // UN goes on with board 1, which is cleared (its notice let pass); with a game in progress erasing is
     // refused.
-    s = s + Charger + videtableau(1) + Scenario{attends()} + Menu + Effacer +
+    s = s + Charger + Scenario{attends(2), carte(a), carte(b), attends()} + Menu + Effacer +
         Scenario{capture("encours.png")};
     // New names must be new and not empty (a name taken asks again with a longer prompt); Escape gives up.
     s = s + Nouvelle + Scenario{capture("invite.png"), touche("Entree"),      tape("un"),
@@ -89,45 +64,19 @@ Scenario script_parties(Case a, Case b, Case x) {
     // A wrong try (ten seconds), then a pair joined by a path; F5 does nothing, the clock alone ticks.
     s = s + Scenario{capture("debut.png"), carte(a), carte(x), carte(a), capture("choisie.png"), carte(b)} +
         Scenario{capture("apres.png"), touche("F5"), capture("f5.png"), attends(3), capture("3s.png")};
-    // F8 marks a moment just before the clock (less the penalty) runs out; time up is told until a click,
-    // then the menu comes back and "Continuer" lays the same board again with a full clock.
-    s = s + Scenario{attends(105),       touche("F8"),           attends(3),
-                     capture("fin.png"), clic(320, 60),          capture("menu.png"),
-                     clic(320, 60),      capture("reprise.png"), touche("F8")};
-    // F8 again brings the tune back. Back on the launcher, a new game, closed mid-game.
-    return s + Menu + Scenario{clic(320, 410)} + ouvre(Jeu::Quadrel) + Nouvelle +
+    // The clock, less the penalty, has run out: time up is told until a click, then the menu comes back.
+    s = s + Scenario{attends(108), capture("fin.png"), clic(320, 60), capture("menu.png")};
+    // Back on the launcher, a new game, closed mid-game.
+    return s + Scenario{clic(320, 410)} + ouvre(Jeu::Quadrel) + Nouvelle +
            Scenario{tape("titi"), touche("Entree"), carte(a)};
-}
-
-// The effects and tunes the run plays.
-void verifie_sons(const Resultat& r) {
-    EXPECT_EQ(r.compte("effet cartew08"), 1u) << r.sortie;
-    EXPECT_EQ(r.compte("effet cartew02"), 1u);
-    EXPECT_EQ(r.compte("effet cartew04"), 1u);
-    const std::string& o = r.sortie;
-    EXPECT_GT(o.find("effet cartew04"), o.find("musique arret\n", o.find("musique cartem03")));
-    EXPECT_NE(o.find("musique cartem03", o.find("effet cartew04")), std::string::npos);
-    EXPECT_EQ(r.compte("musique cartem00"), 2u) << "back on the launcher once";
-}
-
-// The name entry, 400 x 100, is centred on the play area; its cyan prompt must fit the box, and a name
-// taken asks again with another prompt.
-void verifie_invites(const Programme& p) {
-    for (const char* nom : {"invite.png", "existe.png"}) {
-        const Surface e = p.capture(nom);
-        EXPECT_TRUE(texte_sarcelle(e, Rect{300, 192, 215, 36})) << nom;
-        EXPECT_FALSE(texte_sarcelle(e, Rect{515, 192, 5, 36}))
-            << nom << ": the prompt reaches the box's edge";
-    }
-    EXPECT_FALSE(memes_pixels(p.capture("invite.png"), p.capture("existe.png"), Rect{120, 190, 400, 40}));
 }
 
 TEST(Quadrel, SavedGamesMovesTheClockAndTheMenuFromTheLauncher) {
     Programme p;
+    const Copie jeu(p, AaBb + Bb + Bb);
     fs::create_directories(p.scores());
     test::ecritbrut(p.scores() + fichierparties, "UN       00000010\r\nDEUX     00100020\r\n");
-    const auto [a, b, x] = premiercoup();
-    const auto r = p.joue(script_parties(a, b, x), "--graine 3");
+    const auto r = jeu.joue(script_parties());
     ASSERT_EQ(r.code, 0) << r.erreurs;
     const auto cap = [&p](const std::string& nom) { return p.capture(nom + ".png"); };
 
@@ -143,7 +92,10 @@ TEST(Quadrel, SavedGamesMovesTheClockAndTheMenuFromTheLauncher) {
     EXPECT_EQ(p.fichier(p.scores() + "tlvjong0.sco").substr(0, 19), lignes.substr(0, 19));
     EXPECT_FALSE(fs::exists(p.scores() + fichiertempo));
     EXPECT_TRUE(memes_pixels(cap("encours"), Surface(640, 480, 0, 1), Rect{90, 250, 460, 50})) << "no erase";
-    verifie_sons(r);
+    EXPECT_EQ(r.compte("effet cartew08"), 1u) << r.sortie;
+    EXPECT_EQ(r.compte("effet cartew02"), 1u);
+    EXPECT_EQ(r.compte("effet cartew04"), 1u);
+    EXPECT_EQ(r.compte("musique cartem00"), 2u) << "back on the launcher once";
 
     // Shaded when chosen, then both places show the empty table; the rest of the board is untouched.
     const Surface debut = cap("debut"), choisie = cap("choisie"), apres = cap("apres"), trois = cap("3s");
@@ -155,32 +107,33 @@ TEST(Quadrel, SavedGamesMovesTheClockAndTheMenuFromTheLauncher) {
                 << c << l;
     EXPECT_TRUE(memes_pixels(apres, cap("f5"), Tout));
     EXPECT_FALSE(memes_pixels(apres, trois, ZoneChrono));
-    EXPECT_TRUE(memes_pixels(apres, trois, Rect{0, 40, 640, 398}));
-    // Beside the Menu label: the game's name, and its total time, the boards cleared: still while one runs.
-    const Rect Nom{52, 444, 160, 24};
-    EXPECT_TRUE(memes_pixels(apres, trois, Nom));
-    EXPECT_TRUE(memes_pixels(apres, trois, BoiteTotal));
-    EXPECT_FALSE(memes_pixels(cap("s0"), apres, Nom));
-    verifie_invites(p);
+    // All else stays while a board runs, the game's name and total beside the Menu label too.
+    EXPECT_TRUE(memes_pixels(apres, trois, Rect{0, 40, 640, 440}));
+    EXPECT_FALSE(memes_pixels(cap("s0"), apres, Rect{52, 444, 160, 24})) << "the name";
+    // The name entry, 400 x 100, is centred on the play area: its cyan prompt fits the box; a name taken asks
+    // again with another prompt.
+    for (const Surface& e : {cap("invite"), cap("existe")}) {
+        EXPECT_TRUE(texte_sarcelle(e, Rect{300, 192, 215, 36}));
+        EXPECT_FALSE(texte_sarcelle(e, Rect{515, 192, 5, 36})) << "the prompt reaches the box's edge";
+    }
+    EXPECT_FALSE(memes_pixels(cap("invite"), cap("existe"), Rect{120, 190, 400, 40}));
     EXPECT_FALSE(memes_pixels(trois, cap("fin"), ZonePlateau));
     EXPECT_EQ(cap("menu").pixel(320, 300), 0u);
-    EXPECT_TRUE(memes_pixels(debut, cap("reprise"), PlateauEtChrono));
 }
 
 // No card shows under the pause notice, the clock holds, and the click that brings the board back selects
 // no card: 10.1 s of play show the same board and clock, with or without 100 s away between them.
 TEST(Quadrel, AwayFromTheWindowTheClockHoldsAndNoCardShows) {
     const auto joue = [](const Programme& p, const Scenario& milieu) {
-        const auto r = p.joue(ouvre(Jeu::Quadrel) + Nouvelle + Toto + Scenario{attends(2.5)} + milieu +
-                                  Scenario{attends(7.6), capture("fin.png")},
-                              "--graine 3");
+        const auto r = Copie(p, AaBb).joue(ouvre(Jeu::Quadrel) + Nouvelle + Toto + Scenario{attends(2.5)} +
+                                           milieu + Scenario{attends(7.6), capture("fin.png")});
         EXPECT_EQ(r.code, 0) << r.erreurs;
         return p.capture("fin.png");
     };
     Programme sans, avec;
     const Surface fin = joue(sans, {}),
                   finpause = joue(avec, {fenetre(false), attends(100), capture("pause.png"), fenetre(true),
-                                         attends(), carte(premiercoup()[0])});
+                                         attends(), carte(a)});
     EXPECT_TRUE(memes_pixels(fin, finpause, PlateauEtChrono));
     EXPECT_TRUE(carte_en_vue(fin, ZonePlateau));
     EXPECT_FALSE(carte_en_vue(avec.capture("pause.png"), ZonePlateau));
@@ -188,22 +141,17 @@ TEST(Quadrel, AwayFromTheWindowTheClockHoldsAndNoCardShows) {
 
 // By keys, at the play area's size and on a large display: a board cleared, the next one lost to the clock
 // and its notice closed, back to the launcher by the menu. The focus frame shows where the keys act.
-class QuadrelClavier : public ::testing::TestWithParam<std::string> {};
+class QuadrelEcrans : public ::testing::TestWithParam<std::string> {};
 
-TEST_P(QuadrelClavier, BoardClearedThenTimeUpDismissedWithKeysOnly) {
+TEST_P(QuadrelEcrans, BoardClearedThenTimeUpDismissedWithKeysOnly) {
     Programme p;
-    Scenario s =
-        repete(3, {touche("Bas")}) + Scenario{touche("Entree"), touche("Bas"),    touche("Entree"),
-                                              tape("KB"),       touche("Entree"), capture("debut.png")};
-    Case ou{1, 1};
-    for (const auto& [a, b] : solution(0))
-        for (const Case k : {a, b}) {
-            s = s + fleches(k.c - ou.c, k.r - ou.r) + Scenario{touche("Entree")};
-            ou = k;
-        }
+    Scenario s = Scenario{attends()} + repete(3, {touche("Bas")}) +
+                 Scenario{touche("Entree"), touche("Bas"),        touche("Entree"), tape("KB"),
+                          touche("Entree"), capture("debut.png"), touche("Entree")};
+    for (int i = 0; i < 3; ++i) s = s + Scenario{touche("Droite"), touche("Entree")}; // along the top row
     const Scenario quitte{touche("Haut"), touche("Entree")}; // the menu's and the launcher's last line
     s = s + Scenario{attends(200), capture("temps.png"), touche("Espace")} + quitte + quitte;
-    const auto r = p.joue(Scenario{attends()} + s, GetParam());
+    const auto r = Copie(p, AaBb + Bb).joue(s, GetParam());
     ASSERT_EQ(r.code, 0) << r.erreurs;
     EXPECT_TRUE(p.fichier(p.scores() + fichierparties).starts_with("KB       000")) << "board 0 cleared";
     EXPECT_TRUE(r.contient("effet cartew04")) << "the time ran out";
@@ -215,21 +163,6 @@ TEST_P(QuadrelClavier, BoardClearedThenTimeUpDismissedWithKeysOnly) {
     EXPECT_TRUE(cadre("debut.png"));
     EXPECT_FALSE(cadre("temps.png")) << "no frame over a notice";
 }
-INSTANTIATE_TEST_SUITE_P(Ecrans, QuadrelClavier, ::testing::Values("", "--ecran 1920x1080"));
-
-// A copy of the program beside a boards file of its own (none when empty); runs it with the seed 3.
-struct Copie {
-    const Programme& p;
-    std::string binaire;
-    Copie(const Programme& q, const std::string& plateaux) : p(q), binaire(q.copie_du_jeu(fichierplateaux)) {
-        if (!plateaux.empty()) test::ecritbrut(fs::path(binaire).parent_path() / fichierplateaux, plateaux);
-    }
-    Resultat joue(const Scenario& s, const std::string& extra = "") const {
-        return p.joue(s, "--graine 3 " + extra, "", binaire);
-    }
-};
-
-const std::string LigneNeuve = "TOTO      -100000\r\n";
 
 TEST(Quadrel, TheLastBoardClearedEndsTheGame) {
     // Obstacles are left on the top row when the last board is cleared.
@@ -263,10 +196,6 @@ struct Echeance {
     std::vector<Case> apres; // what would clear the board then
 };
 
-void PrintTo(const Echeance& e, std::ostream* os) {
-    *os << e.nom;
-}
-
 class TempsEcoule : public ::testing::TestWithParam<Echeance> {};
 
 TEST_P(TempsEcoule, TheBoardIsLostEvenWhenTheLastTickComesMidMove) {
@@ -281,7 +210,7 @@ TEST_P(TempsEcoule, TheBoardIsLostEvenWhenTheLastTickComesMidMove) {
     for (std::size_t i = 1; i < apres.size(); ++i) s.push_back(carte(apres[i]));
     const auto r = jeu.joue(s + Scenario{capture("menu.png"), clic(320, 60), capture("reprise.png")});
     ASSERT_EQ(r.code, 0) << r.erreurs;
-    EXPECT_EQ(p.fichier(p.scores() + fichierparties), LigneNeuve);
+    EXPECT_EQ(p.fichier(p.scores() + fichierparties), "TOTO      -100000\r\n");
     EXPECT_EQ(r.compte("effet cartew04"), 1u) << r.sortie;
     EXPECT_EQ(r.compte("effet cartew08"), 0u);
     const Surface debut = p.capture("debut.png"), ecoule = p.capture("ecoule.png"),
@@ -302,9 +231,7 @@ INSTANTIATE_TEST_SUITE_P(Quadrel, TempsEcoule, ::testing::ValuesIn(Echeances),
 // The last tick of a cleared board falls in the path drawn: the clock, the total and the notice then tell
 // the same 15 s, as the next board does after 15 s. No menu line peeks under the score screen; the Menu
 // label is unlit once the menu is left by « Continuer ». At the play area's size and at 1920x1080.
-class QuadrelEcran : public ::testing::TestWithParam<std::string> {};
-
-TEST_P(QuadrelEcran, OneTimeEverywhereNothingUnderTheScoresAndTheLabelUnlit) {
+TEST_P(QuadrelEcrans, OneTimeEverywhereNothingUnderTheScoresAndTheLabelUnlit) {
     Programme p;
     const Copie jeu(p, fichede({"A.a.....", "........", "........", "........"}) +
                            fichede({"B.b.....", "........", "........", "........"}));
@@ -323,7 +250,7 @@ TEST_P(QuadrelEcran, OneTimeEverywhereNothingUnderTheScoresAndTheLabelUnlit) {
     EXPECT_TRUE(memes_pixels(fini, suivant, dans_capture(fini, BoiteTotal))) << "the total";
     EXPECT_TRUE(memes_pixels(suivant, suite, dans_capture(suite, Rect{243, 437, 154, 38}))) << "the label";
 }
-INSTANTIATE_TEST_SUITE_P(Quadrel, QuadrelEcran, ::testing::Values("", "--ecran 1920x1080"));
+INSTANTIATE_TEST_SUITE_P(Ecrans, QuadrelEcrans, ::testing::Values("", "--ecran 1920x1080"));
 
 // A missing boards file, or records that read as a board no one can clear, are told before any name;
 // which records those are is the board tests' business.
@@ -333,10 +260,6 @@ struct Injouable {
     std::vector<Case> clics; // what clears the boards before the bad one, once the game is named
     const char* ligne;       // the saved game after it
 };
-
-void PrintTo(const Injouable& e, std::ostream* os) {
-    *os << e.nom;
-}
 
 class PlateauInjouable : public ::testing::TestWithParam<Injouable> {};
 
@@ -357,14 +280,9 @@ TEST_P(PlateauInjouable, IsToldAndNeverRepeated) {
     EXPECT_FALSE(memes_pixels(p.capture("message.png"), menu, Tout));
 }
 
-const std::string Blanche = [] {
-    const std::string ligne = std::string(24, ' ') + "\r\n";
-    return ligne + ligne + ligne + ligne + "\r\n";
-}();
 const std::string Aa = fichede({"Aa......", "........", "........", "........"});
 const Injouable Injouables[] = {
     {"fichier_absent", "", {}, ""},
-    {"fiche_blanche", Blanche, {}, ""},
     {"second_tableau_abime",
      Aa + fichede({"Aa......", "b.......", "........", "........"}),
      {{1, 1}, {2, 1}},
@@ -373,10 +291,10 @@ const Injouable Injouables[] = {
 INSTANTIATE_TEST_SUITE_P(Quadrel, PlateauInjouable, ::testing::ValuesIn(Injouables),
                          [](const auto& i) { return std::string(i.param.nom); });
 
-// A new game refused for its first board leaves the game in progress as it was.
+// A new game refused for its first board (a card with no partner) leaves the game in progress as it was.
 TEST(Quadrel, ANewGameRefusedKeepsTheGameInProgress) {
     Programme p;
-    const Copie jeu(p, Blanche + Aa);
+    const Copie jeu(p, fichede({"A.......", "........", "........", "........"}) + Aa);
     fs::create_directories(p.scores());
     test::ecritbrut(p.scores() + fichierparties, "UN       00000010\r\n");
     const auto r = jeu.joue(ouvre(Jeu::Quadrel) + Charger + Scenario{capture("un.png")} + Menu + Nouvelle +
