@@ -31,6 +31,9 @@ std::string xy(int x, int y) {
 Pas clic(int x, int y) {
     return {"clic " + xy(x, y) + "\nattends"};
 }
+Pas clic(const Rect& r) {
+    return clic(r.x + r.w / 2, r.y + r.h / 2);
+}
 Pas clicdroit(int x, int y) {
     return {"clicdroit " + xy(x, y) + "\nattends"};
 }

@@ -17,6 +17,7 @@ struct Pas {
 using Scenario = std::vector<Pas>;
 
 Pas clic(int x, int y);
+Pas clic(const Rect& r); // its centre
 Pas clicdroit(int x, int y);
 Pas survol(int x, int y);
 Pas touche(const std::string& nom); // "Entree", "maj Tab", "C" ...
