@@ -2,6 +2,7 @@
 // the filter that brings the composed picture to the display's scale.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <tuple>
 #include <vector>
 
@@ -13,13 +14,10 @@ namespace tlv {
 namespace {
 
 // Display pixels and the play-area pixel each shows: (X, Y) -> (x, y), -1 or 640 / 480 outside the area.
-struct Point4 {
-    int X, Y, x, y;
-};
 struct CasEcran {
     int W, H, k;
     Rect aire;
-    std::vector<Point4> points;
+    std::vector<std::array<int, 4>> points;
 };
 class Affichage : public ::testing::TestWithParam<CasEcran> {};
 
@@ -31,10 +29,10 @@ TEST_P(Affichage, TheAreaFillsTheDisplayAndEveryDisplayPixelMapsToThePixelItShow
     EXPECT_EQ((std::tuple{e.k, e.aire.x, e.aire.y, e.aire.w, e.aire.h}),
               (std::tuple{c.k, c.aire.x, c.aire.y, c.aire.w, c.aire.h}));
     EXPECT_EQ((std::tuple{e.lw, e.lh, e.decalagex, e.decalagey}), (std::tuple{640, 480, 0, 0}));
-    for (const Point4& p : c.points) {
-        int x = p.X, y = p.Y;
+    for (const auto& [X, Y, lx, ly] : c.points) {
+        int x = X, y = Y;
         e.vers_logique(x, y);
-        EXPECT_EQ((std::pair{x, y}), (std::pair{p.x, p.y})) << p.X << "," << p.Y;
+        EXPECT_EQ((std::pair{x, y}), (std::pair{lx, ly})) << X << "," << Y;
     }
 }
 
