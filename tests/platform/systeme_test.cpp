@@ -8,7 +8,7 @@
 
 #include <chrono>
 #include <filesystem>
-#include <set>
+#include <map>
 #include <thread>
 
 #include "dossiertemp.h"
@@ -20,22 +20,15 @@
 namespace tlv {
 namespace {
 
-struct Descripteur {
-    int fd;
-    std::string cible; // what it opens
-    bool cloexec;
-};
-
-// The open descriptors above 2.
-std::vector<Descripteur> descripteurs() {
-    std::vector<Descripteur> v;
+// The open descriptors above 2, each with what it opens.
+std::map<int, std::string> descripteurs() {
+    std::map<int, std::string> v;
     DIR* d = ::opendir("/proc/self/fd");
     while (const dirent* e = ::readdir(d)) {
         const int fd = std::atoi(e->d_name);
         if (e->d_name[0] == '.' || fd <= 2 || fd == ::dirfd(d)) continue;
         std::error_code ec;
-        const auto cible = std::filesystem::read_symlink("/proc/self/fd/" + std::string(e->d_name), ec);
-        v.push_back({fd, cible.string(), (::fcntl(fd, F_GETFD) & FD_CLOEXEC) != 0});
+        v[fd] = std::filesystem::read_symlink("/proc/self/fd/" + std::string(e->d_name), ec).string();
     }
     ::closedir(d);
     return v;
@@ -89,8 +82,7 @@ TEST(Lancement, TheWebPageIsNotOpenedWithoutXdgOpen) {
 
 TEST(Descripteurs, EveryFileThePlatformKeepsOpenIsCloseOnExec) {
     // Those the test was started with are not ours.
-    std::set<int> avant;
-    for (const auto& x : descripteurs()) avant.insert(x.fd);
+    const auto avant = descripteurs();
     test::DossierTemp d;
     VerrouInstance verrou(d / "tolvanex.lock");
     ASSERT_TRUE(verrou.tenu());
@@ -101,10 +93,10 @@ TEST(Descripteurs, EveryFileThePlatformKeepsOpenIsCloseOnExec) {
     audio.effet("cartew00");
     ASSERT_TRUE(charge_image("cartei00", 1));
     bool police = false;
-    for (const auto& x : descripteurs()) {
-        if (avant.count(x.fd)) continue;
-        EXPECT_TRUE(x.cloexec) << x.cible;
-        police = police || x.cible == std::filesystem::canonical(police_texte()).string();
+    for (const auto& [fd, cible] : descripteurs()) {
+        if (avant.count(fd)) continue;
+        EXPECT_TRUE(::fcntl(fd, F_GETFD) & FD_CLOEXEC) << cible;
+        police = police || cible == std::filesystem::canonical(police_texte()).string();
     }
     EXPECT_TRUE(police) << "the font is kept open";
 }
