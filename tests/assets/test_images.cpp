@@ -144,13 +144,6 @@ TEST_P(FeuillesK, AndThenOrLayWithoutFringeOnAnyBackground) {
 
 INSTANTIATE_TEST_SUITE_P(Echelles, FeuillesK, ::testing::Values(1, 2, 3, 4));
 
-// Every face is laid through the mask's first cell: rounded, its corners let the table through.
-TEST_F(Feuilles, CardCornersAreTransparent) {
-    for (auto [x, y] : {std::pair{0, 0}, {70, 0}, {0, 95}, {70, 95}})
-        EXPECT_EQ(masques.pixel(x, y), 0xFFFFFFu);
-    EXPECT_EQ(masques.pixel(35, 48), 0u);
-}
-
 TEST_F(Feuilles, ThirtyTwoDifferentFaces) {
     const auto coin = [](int i) { return Point{i % 8 * 71, i / 8 * 96}; };
     for (int i = 0; i < 32; ++i) {

@@ -1,10 +1,9 @@
-// Pictures: raster operations, clipping, fills and frames, stretches, the play area's centring; drawing at a
-// render factor, where every operation touches whole k x k blocks, text is drawn at k times its size in the
-// same place and fine shapes are traced on the stored pixels; pictures read straight into their surfaces
+// Pictures: raster operations, clipping, fills and frames, stretches; drawing at a render factor, where every
+// operation touches whole k x k blocks, text is drawn at k times its size in the same place and fine shapes
+// are traced on the stored pixels; pictures read straight into their surfaces
 // (every kind of PNG as SDL_image reads it, finer variants taken or refused whole, read at once or a part at
 // a time), and the window's icon.
 #include <SDL.h>
-#include <SDL_image.h>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -15,7 +14,6 @@
 #include "platform/fenetre.h"
 #include "platform/icone.h"
 #include "platform/image.h"
-#include "platform/presentation.h"
 #include "platform/surface.h"
 #include "platform/texte.h"
 #include "platform/trace_fin.h"
@@ -129,16 +127,6 @@ INSTANTIATE_TEST_SUITE_P(
                       CasRect{{3, 3, 2, 6}, {3, 3, 2, 6}}, CasRect{{0, 0, 9, 9}, {0, 0, 9, 9}},
                       CasRect{{4, 0, 0, 3}, {4, 0, 0, 3}}, CasRect{{-2, 3, 4, 10}, {0, 3, 2, 6}},
                       CasRect{{-3, -2, 6, 5}, {0, 0, 3, 3}}, CasRect{{6, 7, 10, 10}, {6, 7, 3, 2}}));
-
-TEST(Decalage, CentresThePlayAreaRoundingDown) {
-    for (const auto& [ecran, aire, attendu] : {std::tuple{640, 640, 0},
-                                               {800, 640, 80},
-                                               {600, 480, 60},
-                                               {1023, 640, 191},
-                                               {639, 640, -1},
-                                               {600, 640, -20}})
-        EXPECT_EQ(decalage(ecran, aire), attendu) << ecran;
-}
 
 // Whether `fin` (factor k) is `grossier` (factor 1) with each pixel made a k x k block.
 ::testing::AssertionResult agrandie(const Surface& fin, const Surface& grossier) {
@@ -262,22 +250,18 @@ TEST(MasqueRogne, AndsAsTheWholeSheet) {
     }
 }
 
-// What SDL_image makes of a file, laid over black: how pictures were read before they were decoded in place.
+// What SDL_image makes of a file (as the icon is read), laid over black: how pictures were read before they
+// were decoded in place.
 std::vector<std::uint32_t> selon_sdl(const std::string& chemin) {
-    SDL_Surface* brute = IMG_Load(chemin.c_str());
-    if (!brute) return {};
-    SDL_Surface* s = SDL_ConvertSurfaceFormat(brute, SDL_PIXELFORMAT_ARGB8888, 0);
-    SDL_FreeSurface(brute);
+    const SurfaceSdl s = charge_icone(chemin);
     std::vector<std::uint32_t> v;
-    for (int y = 0; y < s->h; ++y)
+    for (int y = 0; s && y < s->h; ++y)
         for (int x = 0; x < s->w; ++x) {
-            const std::uint32_t p = reinterpret_cast<const std::uint32_t*>(
-                static_cast<const std::uint8_t*>(s->pixels) + y * s->pitch)[x];
-            const std::uint32_t al = p >> 24;
-            v.push_back(((((p >> 16) & 255) * al / 255) << 16) | ((((p >> 8) & 255) * al / 255) << 8) |
-                        ((p & 255) * al / 255));
+            const std::uint32_t p = static_cast<const std::uint32_t*>(s->pixels)[y * s->pitch / 4 + x],
+                                a = p >> 24;
+            v.push_back((((p >> 16) & 255) * a / 255) << 16 | (((p >> 8) & 255) * a / 255) << 8 |
+                        (p & 255) * a / 255);
         }
-    SDL_FreeSurface(s);
     return v;
 }
 
@@ -305,89 +289,69 @@ bool memes(const Surface& a, const Surface& b, int lignes) {
                       b.pixels().begin());
 }
 
-// The finer file beside the picture, in every state it may be found in.
-enum class Variante { saine, coupee, abimee, autretaille, absente, pasunpng };
-struct CasVariante {
-    const char* nom;
-    Variante v;
-    int k;
-};
-
-class Variantes : public ::testing::TestWithParam<CasVariante> {};
-
-TEST_P(Variantes, TakenWholeOrTheEnlargedPictureWholeReadAtOnceOrByParts) {
-    const CasVariante& c = GetParam();
-    test::DossierTemp d;
-    const std::string nom = d.chemin() + "cartef99";
-    const int w = 9, h = 40, k = c.k;
-    ASSERT_TRUE(sauve_png(motif(w, h), nom));
-    const Surface fine = motif(w * k, h * k, 1, 5);
-    const std::string v = nom + "." + std::to_string(k) + "x";
-    if (c.v != Variante::absente) {
-        ASSERT_TRUE(sauve_png(c.v == Variante::autretaille ? motif(w * k, h, 1, 5) : fine, v));
-    }
-    std::string o = test::litbrut(v).value_or("");
-    if (c.v == Variante::coupee) o.resize(o.size() * 2 / 3);
-    if (c.v == Variante::abimee) o[o.size() / 2] ^= 0x5A;
-    if (c.v == Variante::pasunpng) o.assign(200, 'x');
-    if (!o.empty()) test::ecritbrut(v, o);
-    // What is expected: the finer picture, or each pixel of the picture made a k x k block.
-    Surface attendu(w, h, 0, k);
-    if (c.v == Variante::saine)
-        for (int y = 0; y < h * k; ++y) std::copy_n(fine.ligne(y), w * k, attendu.ligne(y));
-    else
-        bitblt(attendu, 0, 0, w, h, motif(w, h), 0, 0);
-
-    EXPECT_FALSE(charge_image(d.chemin() + "absent", k).has_value());
-    const auto entiere = charge_image(nom, k);
-    ASSERT_TRUE(entiere.has_value());
-    EXPECT_TRUE(memes(*entiere, attendu, h)) << "read at once";
-
-    for (int pas : {1, 7, h}) {
-        ImageProgressive p;
-        ASSERT_TRUE(p.ouvre(nom, k));
-        for (int fin = pas; fin < h + pas; fin += pas) {
-            p.prepare(fin);
-            ASSERT_GE(p.pretes(), std::min(fin, h));
-            if (c.v == Variante::saine) {
-                EXPECT_EQ(p.pretes(), std::min(fin, h)) << "only what was asked is decoded";
-                EXPECT_TRUE(memes(p.surface(), attendu, p.pretes())) << "step " << pas << " row " << fin;
-            }
+// The finer file beside the picture, sound or in a state that has it refused whole (cut short, damaged,
+// another size, missing, not a PNG): read at once or a part at a time, the finer picture or the enlarged one.
+TEST(Variantes, TakenWholeOrTheEnlargedPictureWholeReadAtOnceOrByParts) {
+    enum Etat { saine, coupee, abimee, autretaille, absente, pasunpng };
+    const std::pair<Etat, int> cas[] = {{saine, 2},       {saine, 4},   {coupee, 3},  {abimee, 4},
+                                        {autretaille, 2}, {absente, 3}, {pasunpng, 4}};
+    for (const auto& [etat, k] : cas) {
+        SCOPED_TRACE(testing::Message() << "state " << etat << ", factor " << k);
+        test::DossierTemp d;
+        const std::string nom = d / "cartef99", v = nom + "." + std::to_string(k) + "x";
+        const int w = 9, h = 40;
+        ASSERT_TRUE(sauve_png(motif(w, h), nom));
+        const Surface fine = motif(w * k, h * k, 1, 5);
+        if (etat != absente) {
+            ASSERT_TRUE(sauve_png(etat == autretaille ? motif(w * k, h, 1, 5) : fine, v));
         }
-        EXPECT_TRUE(memes(p.surface(), attendu, h)) << "read by " << pas;
+        std::string o = test::litbrut(v).value_or("");
+        if (etat == coupee) o.resize(o.size() * 2 / 3);
+        if (etat == abimee) o[o.size() / 2] ^= 0x5A;
+        if (etat == pasunpng) o.assign(200, 'x');
+        if (!o.empty()) test::ecritbrut(v, o);
+        // What is expected: the finer picture, or each pixel of the picture made a k x k block.
+        Surface attendu(w, h, 0, k);
+        if (etat == saine) {
+            for (int y = 0; y < h * k; ++y) std::copy_n(fine.ligne(y), w * k, attendu.ligne(y));
+        } else {
+            bitblt(attendu, 0, 0, w, h, motif(w, h), 0, 0);
+        }
+        const auto entiere = charge_image(nom, k);
+        ASSERT_TRUE(entiere.has_value());
+        EXPECT_TRUE(memes(*entiere, attendu, h)) << "read at once";
+        for (int pas : {1, 7, h}) {
+            ImageProgressive p;
+            ASSERT_TRUE(p.ouvre(nom, k));
+            for (int fin = pas; fin < h + pas; fin += pas) {
+                p.prepare(fin);
+                ASSERT_GE(p.pretes(), std::min(fin, h));
+                if (etat == saine) {
+                    EXPECT_EQ(p.pretes(), std::min(fin, h)) << "only what was asked is decoded";
+                    EXPECT_TRUE(memes(p.surface(), attendu, p.pretes())) << "step " << pas << " row " << fin;
+                }
+            }
+            EXPECT_TRUE(memes(p.surface(), attendu, h)) << "read by " << pas;
+        }
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Etats, Variantes,
-                         ::testing::Values(CasVariante{"Sound2", Variante::saine, 2},
-                                           CasVariante{"Sound4", Variante::saine, 4},
-                                           CasVariante{"CutShort3", Variante::coupee, 3},
-                                           CasVariante{"Damaged4", Variante::abimee, 4},
-                                           CasVariante{"OtherSize2", Variante::autretaille, 2},
-                                           CasVariante{"Missing3", Variante::absente, 3},
-                                           CasVariante{"NotAPng4", Variante::pasunpng, 4}),
-                         [](const auto& i) { return std::string(i.param.nom); });
-
-// The window's icon keeps its transparency; a missing or damaged file leaves the window as it is.
+// The window's icon keeps its colours and its transparency (the desktop icon of 16 pixels: transparent
+// corners, a red medallion); a missing or damaged file leaves the window as it is.
 TEST(IconeFenetre, KeepsItsTransparencyAndABadFileIsRefusedQuietly) {
-    test::DossierTemp t;
-    // Red, one transparent corner.
-    SurfaceSdl s(SDL_CreateRGBSurfaceWithFormat(0, 8, 8, 32, SDL_PIXELFORMAT_ARGB8888));
-    ASSERT_TRUE(s);
-    SDL_FillRect(s.get(), nullptr, 0xFFFF0000u);
-    static_cast<std::uint32_t*>(s->pixels)[0] = 0x00000000u;
-    ASSERT_EQ(IMG_SavePNG(s.get(), (t / "i.png").c_str()), 0);
-    const SurfaceSdl lue = charge_icone(t / "i.png");
+    const SurfaceSdl lue = charge_icone("icones/tolvanex-16.png");
     ASSERT_TRUE(lue);
+    ASSERT_EQ(lue->pitch, 16 * 4);
     const auto* px = static_cast<const std::uint32_t*>(lue->pixels);
-    EXPECT_EQ(px[0] >> 24, 0u);
-    EXPECT_EQ(px[9], 0xFFFF0000u);
-
+    const std::uint32_t coeur = px[4 * 16 + 11]; // the red suit's medallion
+    EXPECT_EQ((std::pair{px[0] >> 24, coeur >> 24}), (std::pair{0u, 255u}));
+    EXPECT_GT((coeur >> 16) & 255, 2 * ((coeur >> 8) & 255)) << "red";
+    test::DossierTemp t;
     test::ecritbrut(t / "abime.png", "\x89PNG\r\n\x1a\n pas une image");
     ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
     {
         Fenetre f(true);
-        EXPECT_TRUE(pose_icone(f.sdl(), t / "i.png"));
+        EXPECT_TRUE(pose_icone(f.sdl(), "icones/tolvanex-16.png"));
         EXPECT_FALSE(pose_icone(f.sdl(), t / "abime.png"));
         EXPECT_FALSE(pose_icone(f.sdl(), t / "absent.png"));
     }

@@ -1,6 +1,8 @@
 // What reaches the window: only what changed is composed, resampled and sent, a looping clip's frames come
 // back from memory, and yet the window shows exactly the screen as composed whole; it comes up with its first
-// frame already in it. What those frames cost is printed by tools/mesure-plateforme.
+// frame already in it; the play area scaled into a window of any size, the mouse mapped back, the window
+// brought inside the desktop and back from full screen. What those frames cost is printed by
+// tools/mesure-plateforme.
 #include <SDL.h>
 #include <gtest/gtest.h>
 
@@ -56,12 +58,14 @@ class Affiche : public ::testing::Test {
     SDL_Window* w = nullptr;
 };
 
-// At 1920 x 1080, a background of squares shown.
-class Envoi : public Affiche {
+// The launcher's clip: once its loop is in memory, the window shows at each step what a whole recomposition
+// shows, also after the picture right under the clip changes, and beside it in more places than the zones
+// kept apart. On a background of squares, at 1920 x 1080 and at 4K, where the memory holds part of the loop
+// only.
+class EnvoiClip : public Affiche, public ::testing::WithParamInterface<std::pair<int, int>> {
   protected:
-    virtual std::pair<int, int> taille() const { return {1920, 1080}; }
     void SetUp() override {
-        ouvre(false, taille().first, taille().second);
+        ouvre(false, GetParam().first, GetParam().second);
         for (int y = 0; y < 480; y += 16)
             for (int x = 0; x < 640; x += 16)
                 fill(fond->image, x, y, 16, 16, rgb(x / 3, y / 2, 90 + (x ^ y) % 80));
@@ -85,14 +89,6 @@ class Envoi : public Affiche {
         fill(fond->image, x, y, w, h, c);
         pf->invalide(Rect{fond->left + x, fond->top + y, w, h});
     }
-};
-
-// The launcher's clip: once its loop is in memory, the window shows at each step what a whole recomposition
-// shows, also after the picture right under the clip changes, and beside it in more places than the zones
-// kept apart.
-// At 4K, the memory holds part of the loop only.
-class EnvoiClip : public Envoi, public ::testing::WithParamInterface<std::pair<int, int>> {
-    std::pair<int, int> taille() const override { return GetParam(); }
 };
 
 TEST_P(EnvoiClip, AClipLoopingFromMemoryShowsExactlyWhatAWholeFrameShows) {
@@ -122,11 +118,11 @@ TEST_P(EnvoiClip, AClipLoopingFromMemoryShowsExactlyWhatAWholeFrameShows) {
 
 INSTANTIATE_TEST_SUITE_P(Ecrans, EnvoiClip, ::testing::Values(std::pair{1920, 1080}, std::pair{3840, 2160}));
 
-// The window comes up with its first frame already in it, never empty, full screen or not.
+// The window comes up with its first frame already in it, never empty, full screen or not: in a window, it is
+// in before the window shows; going full screen, where the window gets a new surface, it is sent once shown.
 TEST_F(Affiche, TheWindowAppearsWithItsFirstFrame) {
     for (const bool fenetre : {false, true}) {
         ouvre(fenetre);
-        EXPECT_FALSE(SDL_GetWindowFlags(w) & SDL_WINDOW_SHOWN);
         if (!SDL_GetWindowSurface(w)) GTEST_SKIP() << "no window surface";
         struct Vu {
             SDL_Window* w;
@@ -144,68 +140,131 @@ TEST_F(Affiche, TheWindowAppearsWithItsFirstFrame) {
         pf->montre_sans_attendre(*fond);
         pf->doevents();
         SDL_DelEventWatch(regarde, &vu);
-        EXPECT_TRUE(SDL_GetWindowFlags(w) & SDL_WINDOW_SHOWN);
-        if (fenetre) {
-            EXPECT_EQ(vu.centre, rgb(32, 64, 192)) << "shown before its frame was drawn";
-        }
         SDL_Surface* s = SDL_GetWindowSurface(w);
-        EXPECT_EQ(pixel(s, s->w / 2, s->h / 2), rgb(32, 64, 192))
-            << "the frame was not sent again once shown";
+        EXPECT_EQ((std::pair{fenetre ? vu.centre : rgb(32, 64, 192), pixel(s, s->w / 2, s->h / 2)}),
+                  (std::pair{rgb(32, 64, 192), rgb(32, 64, 192)}));
         fond.reset();
         pf.reset();
         w = nullptr;
     }
 }
 
-// A clock's tick redrawn whole: what changed is found (how little that is, tools/mesure-plateforme prints).
-class Retouche : public ::testing::TestWithParam<int> {
+class FenetreEchelle : public ::testing::Test {
   protected:
     void SetUp() override {
-        if (!po.valide()) GTEST_SKIP() << "no font";
+        ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0) << SDL_GetError();
+        f = std::make_unique<Fenetre>(true);
+        // A window of 1300 x 980: the 640 x 480 area scaled by 1300 / 640 fills its width, 975 rows high,
+        // with two dark rows above and three below.
+        SDL_SetWindowSize(f->sdl(), 1300, 980);
+        SDL_WindowEvent e{};
+        e.event = SDL_WINDOWEVENT_SIZE_CHANGED;
+        f->evenement(e);
     }
-    void horloge(Surface& s, const std::string& texte) {
-        fill(s, Boite.x, Boite.y, Boite.w, Boite.h, 0);
-        po.imprime(s, Boite.x + 4, Boite.y, texte, 16, rgb(0, 255, 255));
+    void TearDown() override {
+        f.reset();
+        SDL_Quit();
     }
-    static constexpr Rect Boite{330, 12, 131, 24};
-    Polices po{police_par_defaut()};
+    std::uint32_t fenetre(int x, int y) { return pixel(SDL_GetWindowSurface(f->sdl()), x, y); }
+    std::unique_ptr<Fenetre> f;
 };
 
-// The rectangle around the play-area pixels that differ between two pictures of the same size, as a tuple.
-std::tuple<int, int, int, int> ecarts(const Surface& a, const Surface& b) {
-    const int k = a.facteur();
-    int x0 = a.largeur(), y0 = a.hauteur(), x1 = -1, y1 = -1;
-    for (int y = 0; y < a.hauteur_px(); ++y)
-        for (int x = 0; x < a.largeur_px(); ++x)
-            if (a.ligne(y)[x] != b.ligne(y)[x])
-                x0 = std::min(x0, x / k), y0 = std::min(y0, y / k), x1 = std::max(x1, x / k), y1 = y / k;
-    return x1 < 0 ? std::tuple{0, 0, 0, 0} : std::tuple{x0, y0, x1 - x0 + 1, y1 - y0 + 1};
+TEST_F(FenetreEchelle, TheAreaFillsTheWindowWidthCentredBetweenDarkRows) {
+    if (SDL_GetWindowSurface(f->sdl()) == nullptr) GTEST_SKIP() << "no window surface";
+    Surface ecran(640, 480, 0x204060, 1);
+    ecran.metpixel(0, 0, 0xFF0000);
+    ecran.metpixel(639, 479, 0x00FF00);
+    f->presente(ecran, Rect{0, 0, 640, 480});
+    for (auto [x, y] : {std::pair{5, 0}, {5, 1}, {1299, 977}, {600, 979}}) EXPECT_EQ(fenetre(x, y), 0u);
+    // A pixel 2.03 window pixels wide shows as two whole ones, the third taking a trace of it.
+    for (auto [x, y] : {std::pair{0, 2}, {1, 2}, {0, 3}, {1, 3}}) EXPECT_EQ(fenetre(x, y), 0xFF0000u);
+    EXPECT_NE(fenetre(2, 2), 0xFF0000u);
+    EXPECT_EQ(fenetre(3, 2), 0x204060u);
+    EXPECT_EQ(fenetre(1299, 976), 0x00FF00u);
 }
 
-// The same text, another, a drawing outside the box and one just past its edge: each gives the rectangle
-// around what it changed, and the picture's record keeps what was drawn before too.
-TEST_P(Retouche, GivesTheRectangleAroundWhatTheDrawingChanged) {
-    Surface s(640, 480, rgb(0, 80, 0), GetParam());
-    horloge(s, "1:59");
-    s.oublie_modifications();
-    fill(s, 10, 400, 5, 5, rgb(1, 2, 3)); // drawn earlier, not yet shown: stays recorded
-    Rect tout = s.modifiee();
-    const std::function<void()> dessins[] = {
-        [&] { horloge(s, "1:59"); }, [&] { horloge(s, "1:58"); },
-        [&] { fill(s, 300, 100, 200, 10, rgb(9, 9, 9)); },
-        [&] { fill(s, Boite.x + 20, Boite.y + Boite.h + 2, 3, 2, rgb(9, 9, 9)); }};
-    for (const auto& dessin : dessins) {
-        const Surface avant = s;
-        const Rect r = retouche(s, Boite, dessin);
-        const auto vu = r.vide() ? std::tuple{0, 0, 0, 0} : std::tuple{r.x, r.y, r.w, r.h};
-        EXPECT_EQ(vu, ecarts(avant, s));
-        if (!r.vide()) tout = reunion(tout, r);
+TEST_F(FenetreEchelle, AChangeOutsideTheGivenZoneWaitsForItsOwnFrame) {
+    if (SDL_GetWindowSurface(f->sdl()) == nullptr) GTEST_SKIP() << "no window surface";
+    Surface ecran(640, 480, 0, 1);
+    f->presente(ecran, Rect{0, 0, 640, 480});
+    ecran.metpixel(100, 100, 0xABCDEF);
+    ecran.metpixel(300, 300, 0x123456);
+    f->presente(ecran, Rect{90, 90, 20, 20});
+    // Play-area pixels (100, 100) and (300, 300) cover window pixels (204, 206) and (610, 612).
+    EXPECT_EQ(fenetre(204, 206), 0xABCDEFu);
+    EXPECT_EQ(fenetre(610, 612), 0u);
+    f->presente(ecran, Rect{0, 0, 640, 480});
+    EXPECT_EQ(fenetre(610, 612), 0x123456u);
+}
+
+// A size remembered on a larger display opens whole on this one, title bar included, its shape kept.
+TEST_F(FenetreEchelle, ARememberedSizeTooLargeForTheDisplayOpensInsideIt) {
+    SDL_Rect u{};
+    ASSERT_EQ(SDL_GetDisplayUsableBounds(SDL_GetWindowDisplayIndex(f->sdl()), &u), 0) << SDL_GetError();
+    f->impose_taille_fenetre(u.w * 3, u.w * 2);
+    int x, y, w, h;
+    SDL_GetWindowPosition(f->sdl(), &x, &y);
+    SDL_GetWindowSize(f->sdl(), &w, &h);
+    EXPECT_TRUE(x >= u.x && y >= u.y + 32 && x + w <= u.x + u.w && y + h <= u.y + u.h) << x << "," << y;
+    EXPECT_NEAR(w * 2, h * 3, 3);
+    f->taille_fenetre(x, y);
+    EXPECT_EQ((std::pair{x, y}), (std::pair{w, h}));
+}
+
+// A window of 900 x 700: the area fills its width, 675 rows high from row 12; window pixel (7, 22) is
+// play-area pixel (5, 7). Full screen, the area's corners are the play area's; back, the window's size.
+TEST_F(FenetreEchelle, TheWindowComesBackAtItsSizeAndTheMouseMapsOnTheScreenEachWay) {
+    const auto logique = [&](int x, int y) {
+        f->vers_logique(x, y);
+        return std::pair{x, y};
+    };
+    f->impose_taille_fenetre(900, 700);
+    f->bascule_plein_ecran();
+    ASSERT_TRUE(f->plein_ecran());
+    int w = 0, h = 0;
+    SDL_GetWindowSize(f->sdl(), &w, &h);
+    const Rect p = f->echelle().aire;
+    EXPECT_TRUE(p.x >= 0 && p.y >= 0 && (p.w == w || p.h == h)) << p.x << "," << p.y;
+    EXPECT_EQ(logique(p.x, p.y), std::pair(0, 0));
+    EXPECT_EQ(logique(p.x + p.w - 1, p.y + p.h - 1), std::pair(639, 479));
+    f->bascule_plein_ecran();
+    SDL_GetWindowSize(f->sdl(), &w, &h);
+    EXPECT_EQ(std::pair(w, h), std::pair(900, 700));
+    EXPECT_EQ(logique(7, 22), std::pair(5, 7));
+}
+
+// A clock's tick redrawn whole in its box gives the rectangle around the play-area pixels that changed
+// (none for the same drawing, two for a stored pixel on each side of one's edge at factor 3), also when the
+// drawing reaches a little past the box; a drawing beyond the box and its margin, its own rectangle. The
+// picture's record keeps what was drawn before too.
+TEST(Retouche, GivesTheRectangleAroundWhatTheDrawingChanged) {
+    const Rect boite{330, 12, 131, 24};
+    for (const int k : {1, 3}) {
+        SCOPED_TRACE(k);
+        Surface s(640, 480, rgb(0, 80, 0), k);
+        const auto horloge = [&](int x) { // the box cleared, a digit at x
+            fill(s, boite.x, boite.y, boite.w, boite.h, 0);
+            fill(s, x, 15, 7, 12, rgb(0, 255, 255));
+        };
+        horloge(350);
+        s.oublie_modifications();
+        fill(s, 10, 400, 5, 5, rgb(1, 2, 3)); // drawn earlier, not yet shown: stays recorded
+        const auto change = [&](const std::function<void()>& dessin) {
+            const Rect r = retouche(s, boite, dessin);
+            return std::tuple{r.x, r.y, r.w, r.h};
+        };
+        EXPECT_EQ(change([&] { horloge(350); }), (std::tuple{0, 0, 0, 0}));
+        EXPECT_EQ(change([&] { horloge(353); }), (std::tuple{350, 15, 10, 12}));
+        EXPECT_EQ(change([&] { s.ligne(30 * k)[400 * k - 1] = s.ligne(30 * k)[400 * k] = 1; }),
+                  (std::tuple{399, 30, 2, 1}));
+        EXPECT_EQ(change([&] { fill(s, 350, 38, 3, 2, 0); }), (std::tuple{350, 38, 3, 2}));
+        // Drawn past the box's corner (as a text's line box is), changed inside it only.
+        EXPECT_EQ(change([&] { fill(s, 455, 30, 8, 8, rgb(0, 80, 0)); }), (std::tuple{455, 30, 6, 6}));
+        EXPECT_EQ(change([&] { fill(s, 300, 100, 200, 10, 0); }), (std::tuple{300, 100, 200, 10}));
         EXPECT_EQ((std::tuple{s.modifiee().x, s.modifiee().y, s.modifiee().w, s.modifiee().h}),
-                  (std::tuple{tout.x, tout.y, tout.w, tout.h}));
+                  (std::tuple{10, 15, 490, 390}));
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(Facteurs, Retouche, ::testing::Values(1, 3));
 
 // A clock prints a new text every second: the rendered texts kept are let go in time, and a text let go
 // prints again the same.
