@@ -17,10 +17,6 @@
 
 namespace tlv {
 
-int decalage(int taille_ecran, int taille_aire) {
-    return static_cast<int>(std::floor((taille_ecran - taille_aire) / 2.0));
-}
-
 Presentation::Presentation(const OptionsPresentation& o, const PileCalques& pile)
     : pile_(pile), affiche_(o.affiche), verifie_(o.verifie) {
     ecran_impose_ = o.ecran_largeur > 0 && o.ecran_hauteur > 0;

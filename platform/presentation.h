@@ -102,7 +102,4 @@ class Presentation {
     Rect perime_{}; // screen pixels left out of date by frames sent from memory
 };
 
-// Offsets of a centred 640 x 480 area on a screen of w x h pixels (rounded down, negative when smaller).
-int decalage(int taille_ecran, int taille_aire);
-
 } // namespace tlv
