@@ -19,23 +19,19 @@ using namespace tlv::essai;
 
 namespace {
 
-// The pack 10, 11, ... 47 as positions 1..32, and the same as a rigged deal text.
+// The pack 10, 11, ... 47 as positions 1..32.
 void paquetordonne(Paquet& p) {
     for (int k = 1; k <= 32; ++k) p.paquet[k] = static_cast<std::int16_t>(carteno(k - 1));
     p.premieredonne = false;
 }
-std::string fauxjeuordonne() {
-    std::string s;
-    for (int k = 0; k < 32; ++k) s += std::to_string(carteno(k));
-    return s;
-}
 
-// A random first deal, a cut deal of the ordered pack, a rigged deal of the same: the taker two seats after
-// the dealer gets the turned card. Hands as dealt, slot 1 to 8, Sud's first.
+// A random first deal and cut deals of the ordered pack: the taker two seats after the dealer gets the turned
+// card. Hands as dealt, slot 1 to 8, Sud's first. A rigged deal is dealt as the record of a deal says, which
+// the record's own test checks.
 struct CasDonne {
     const char* nom;
     int donneur;
-    enum { hasard, coupe, truquee } sorte;
+    enum { hasard, coupe } sorte;
     int retournee;
     std::array<const char*, 4> mains;
 };
@@ -53,14 +49,13 @@ TEST_P(Distribution, EveryCardInItsPlace) {
     TableBelote t;
     Paquet p;
     t.donneur = static_cast<std::int16_t>(c.donneur);
-    if (c.sorte == CasDonne::truquee) p.fauxjeu = fauxjeuordonne(), p.avecfauxjeu = true;
     if (c.sorte == CasDonne::coupe) paquetordonne(p);
     Rnd rnd(77);
     distribution(t, p, rnd);
     EXPECT_EQ(t.liste[6], c.retournee);
     EXPECT_EQ(t.atout, c.retournee / 10);
     t.preneur = static_cast<std::int16_t>(apres(c.donneur, 2));
-    c.sorte == CasDonne::truquee ? distributionfauxjeudureste(t, p) : distributiondureste(t, p, rnd);
+    distributiondureste(t, p, rnd);
     EXPECT_FALSE(p.premieredonne);
     for (int j = 1; j <= 4; ++j) EXPECT_EQ(enclair(t.jeu[j]), c.mains[j - 1]) << "seat " << j;
 }
@@ -76,9 +71,6 @@ const CasDonne Donnes[] = {
                                             "32 33 34 44 45 14 15 16", "35 36 37 46 47 17 20 21"}},
     {"CoupeEst", 2, CasDonne::coupe, 10, {"32 33 34 44 45 14 15 16", "35 36 37 46 47 17 20 21",
                                           "24 25 26 40 41 11 22 23", "27 30 31 42 43 10 12 13"}},
-    // No cut: the same first half; then two to the seat after the dealer and three each from the next one.
-    {"TruqueeOuest", 4, CasDonne::truquee, 34, {"10 11 12 24 25 37 35 36", "13 14 15 26 27 34 40 41",
-                                                "16 17 20 30 31 42 43 44", "21 22 23 32 33 45 46 47"}},
 };
 // clang-format on
 INSTANTIATE_TEST_SUITE_P(Donnes, Distribution, ::testing::ValuesIn(Donnes),
@@ -98,17 +90,6 @@ TEST(Coupe, FromFiveToTwentyFourCards) {
     EXPECT_EQ(*coupes.begin(), 5);
     EXPECT_EQ(*coupes.rbegin(), 24);
     EXPECT_EQ(coupes.size(), 20u);
-}
-
-TEST(FauxJeu, OnlyThirtyTwoDistinctCards) {
-    const std::string bon = fauxjeuordonne();
-    EXPECT_TRUE(fauxjeuvalide(bon));
-    std::vector<std::string> faux(4, bon);
-    faux[0].resize(62);
-    faux[1].replace(0, 2, "11"); // the 8 of Pique twice
-    faux[2][0] = 'x';
-    faux[3].replace(0, 2, "18"); // rank digit 8 is no card
-    for (const auto& f : faux) EXPECT_FALSE(fauxjeuvalide(f)) << f;
 }
 
 } // namespace
@@ -153,14 +134,6 @@ const E CasEncheres[] = {
 };
 INSTANTIATE_TEST_SUITE_P(Enchere, Evaluation, ::testing::ValuesIn(CasEncheres),
                          [](const auto& info) { return std::string(info.param.nom); });
-
-// Each bidding rule has its case above.
-TEST(Enchere, EachRuleHasACase) {
-    std::set<std::string_view> vus;
-    for (const auto& c : CasEncheres) vus.insert(c.motif);
-    for (int m = static_cast<int>(Motif::prend_quatre); m <= static_cast<int>(Motif::passe_second); ++m)
-        EXPECT_EQ(vus.count(identifiant(static_cast<Motif>(m))), 1u) << identifiant(static_cast<Motif>(m));
-}
 
 // Dealer Ouest, turned 7 of Pique; no computer hand takes unless Nord gets `nord`.
 struct CasParole {

@@ -6,8 +6,6 @@
 #include <algorithm>
 
 #include "aide.h"
-#include "belote/annonces.h"
-#include "belote/deroule.h"
 #include "belote/flux.h"
 #include "belote/fort.h"
 #include "belote/legalite.h"
@@ -84,64 +82,4 @@ TEST(Fort, LegalBlindAndDeterministicOverManyDecisions) {
         lancelapartie(m.b, sonde);
     }
     EXPECT_GE(sonde.decisions, 10000);
-}
-
-namespace {
-
-// Every deal of real matches played again card by card on a `Deroule`: the trick winners, the belote and
-// the settled score must be the flow's own.
-class Rejoueur : public Suivi {
-  public:
-    int donnes = 0;
-    void partie(int) override { reserve_ = 0; }
-    void donne(int, int donneur, int) override {
-        d_.t = TableBelote{}, d_.t.donneur = static_cast<std::int16_t>(donneur);
-    }
-    void prise(int preneur, int atout) override {
-        d_.t.preneur = static_cast<std::int16_t>(preneur);
-        d_.t.atout = static_cast<std::int16_t>(atout);
-    }
-    void mains(const std::array<Main, 5>& jeu) override {
-        d_.t.jeu = jeu;
-        calculevaleurs(d_.t);
-        d_.belotenous = d_.beloteeux = 0;
-    }
-    void annonces(int nous, int eux, int) override {
-        d_.t.pointsnous = static_cast<std::int16_t>(nous);
-        d_.t.pointseux = static_cast<std::int16_t>(eux);
-        cherchebelote(d_.t);
-        commencejeu(d_);
-    }
-    void carte(int joueur, int carte, const Raison&) override {
-        EXPECT_EQ(d_.prochain, joueur);
-        posecarte(d_, cherchecarte(d_.t, joueur, carte));
-    }
-    void pli(int, const std::array<std::int16_t, 5>&, int gagnant, int nous, int eux) override {
-        EXPECT_EQ(d_.t.maitre, gagnant);
-        EXPECT_EQ(d_.t.pointsnous, nous);
-        EXPECT_EQ(d_.t.pointseux, eux);
-    }
-    void fin(int nous, int eux, int, int, int reserve) override {
-        ++donnes;
-        EXPECT_TRUE(d_.fini);
-        const Score s = comptedonne(d_.t, d_.belotenous, d_.beloteeux, reserve_);
-        EXPECT_EQ(s.nous, nous);
-        EXPECT_EQ(s.eux, eux);
-        EXPECT_EQ(reserve_, reserve);
-    }
-
-  private:
-    Deroule d_;
-    int reserve_ = 0;
-};
-
-} // namespace
-
-TEST(Fort, ImaginedDealsScoreAsTheFlow) {
-    Monde m;
-    m.rnd.graine(31);
-    Rejoueur r;
-    m.b.suivi = &r;
-    TableMuette t(m.b);
-    while (r.donnes < 600 && !::testing::Test::HasFailure()) lancelapartie(m.b, t);
 }

@@ -197,26 +197,12 @@ TEST(Refus, SaysWhatTheRuleAsks) {
     EXPECT_EQ(raisonrefus(m.b, Legalite::permise), R{});
 }
 
-// A match ends on the message of the side with the higher total.
-TEST(Partie, EndsOnTheWinnersMessage) {
+// A whole match: between two computer cards of a trick, and only there, the table leaves a beat; each trick
+// goes to its winners' stack; the match ends on the message of the side with the higher total.
+TEST(Partie, ABeatBetweenTwoComputerCardsOnlyAndTheWinnersMessage) {
     Monde m;
     TableTemoin t(m.b);
     m.rnd.graine(8);
-    lancelapartie(m.b, t);
-    const auto& tb = m.b.table;
-    EXPECT_EQ(m.b.ecran.arret, 2);
-    EXPECT_TRUE(tb.totalnous >= 1000 || tb.totaleux >= 1000);
-    EXPECT_EQ(t.compte(tb.totalnous > tb.totaleux   ? "msg Vous gagnez|la partie"
-                       : tb.totaleux > tb.totalnous ? "msg Vous perdez|la partie"
-                                                    : "msg Égalité|"),
-              1);
-}
-
-// Between two computer cards of a trick, and only there, the table leaves a beat.
-TEST(Partie, ABeatBetweenTwoComputerCardsOnly) {
-    Monde m;
-    TableTemoin t(m.b);
-    m.b.donnesmax = 3;
     lancelapartie(m.b, t);
     int avant = 0, battements = 0;
     bool battu = false;
@@ -231,6 +217,13 @@ TEST(Partie, ABeatBetweenTwoComputerCardsOnly) {
     }
     EXPECT_GT(battements, 20);
     EXPECT_EQ(t.compte("pli au mauvais camp"), 0) << "each trick to its winners' stack";
+    const auto& tb = m.b.table;
+    EXPECT_EQ(m.b.ecran.arret, 2);
+    EXPECT_TRUE(tb.totalnous >= 1000 || tb.totaleux >= 1000);
+    EXPECT_EQ(t.compte(tb.totalnous > tb.totaleux   ? "msg Vous gagnez|la partie"
+                       : tb.totaleux > tb.totalnous ? "msg Vous perdez|la partie"
+                                                    : "msg Égalité|"),
+              1);
 }
 
 // A rigged first deal is dealt by its dealer with announcements off and consumed once somebody takes; a

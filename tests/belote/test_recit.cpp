@@ -65,8 +65,6 @@ TEST(Recit, ItsRiggedDealGivesTheSameHands) {
             distributionfauxjeudureste(t, p);
             triejeux(t);
             EXPECT_EQ(t.jeu, r.mains) << "seed " << graine << " deal " << r.numero;
-            ASSERT_EQ(r.cartes.size(), 32u);
-            ASSERT_EQ(r.gagnants.size(), 8u);
         }
     }
     EXPECT_GT(donnes, 200);
@@ -79,8 +77,9 @@ TEST(Partage, ReadsBackWhatItWritesAndRefusesTheRest) {
     ASSERT_TRUE(litpartage(" \n" + partage(fj, 3) + "\r\n", lu, d));
     EXPECT_EQ(lu, fj);
     EXPECT_EQ(d, 3);
-    for (const std::string& faux : {partage(fj, 5), partage(fj, 0), fj, fj + "/", partage(fj.substr(2), 1),
-                                    partage("3131" + fj.substr(4), 1), partage(fj, 2) + "2"})
+    for (const std::string& faux :
+         {partage(fj, 5), partage(fj, 0), fj, fj + "/", partage(fj.substr(2), 1),
+          partage("3131" + fj.substr(4), 1), partage("18" + fj.substr(2), 1), partage(fj, 2) + "2"})
         EXPECT_FALSE(litpartage(faux, lu, d)) << faux;
 }
 
@@ -111,12 +110,21 @@ TEST(Relecture, EachStepShowsTheHandsLeftAndTheTrickUnderWay) {
             EXPECT_EQ(compte(p.mains), 20) << "five each, the turned card apart";
         }
         EXPECT_EQ(dites, static_cast<int>(r.encheres.size()));
+        // From the dealer's left, round after round, up to the taker, or eight passes; each with its reason.
+        const std::size_t n = r.encheres.size();
+        EXPECT_TRUE(r.preneur ? r.encheres.back().joueur == r.preneur : n == 8);
+        for (std::size_t k = 0; k < n; ++k) {
+            EXPECT_EQ(r.encheres[k].joueur, apres(r.donneur, static_cast<int>(k % 4) + 1));
+            EXPECT_EQ(identifiant(r.encheres[k].raison.motif).starts_with("prend"), r.preneur && k + 1 == n);
+            EXPECT_NE(r.encheres[k].raison.phrase, "");
+        }
         EXPECT_EQ(rl.position(rl.tours()).mains, r.mains);
         for (int k = 0; k < 32; ++k) {
             SCOPED_TRACE(k);
             const Position p = rl.position(rl.tours() + 1 + k);
             EXPECT_EQ(p.carte, r.cartes[k].carte);
             EXPECT_EQ(p.raison, &r.cartes[k].raison);
+            EXPECT_NE(r.cartes[k].raison.phrase, "");
             EXPECT_EQ(compte(p.mains), 31 - k);
             int surlatable = 0;
             for (int j = 1; j <= 4; ++j) surlatable += p.pli[j] > 0;
@@ -183,8 +191,9 @@ struct Partie {
 class Reprise : public ::testing::TestWithParam<bool> {};
 
 // Cut at every saved point of a whole match (Sud's bids and cards, each new deal), resumed in a new
-// world: the journal of the first run up to the cut and of the second from there is the whole match's.
-TEST_P(Reprise, EverySavedPointGoesOnAsTheUncutMatch) {
+// world: the journal of the first run up to the cut and of the second from there is the whole match's. Every
+// cut of the last save's file, and bytes changed in it, are refused rather than read as another match.
+TEST_P(Reprise, EverySavedPointGoesOnAsTheUncutMatchAndADamagedFileIsRefused) {
     Partie a(GetParam());
     a.m.rnd.graine(7);
     a.relais.nouvellepartie();
@@ -203,22 +212,8 @@ TEST_P(Reprise, EverySavedPointGoesOnAsTheUncutMatch) {
         ASSERT_FALSE(b.relais.enavance()) << "point " << i;
         ASSERT_EQ(entiere.substr(0, s.journal) + b.texte.str().substr(b.repris), entiere) << "point " << i;
     }
-}
-INSTANTIATE_TEST_SUITE_P(Options, Reprise, ::testing::Bool());
-
-// Every cut of a real file, and bytes changed in it, are refused rather than read as another match. The
-// levels the match began with (Nord's, then Est's and Ouest's) are in it.
-TEST(Sauvegarde, AWholeFileOnlyIsRead) {
-    Partie a(true);
-    a.m.rnd.graine(3);
-    a.m.b.niveaux[3] = Niveau::debutant;
-    a.relais.nouvellepartie();
-    lancelapartie(a.m.b, a.relais);
     const std::string texte = ecritsauvegarde(a.sauvees.back());
-    ASSERT_FALSE(a.sauvees.back().options.empty());
-    ASSERT_EQ(std::pair(a.sauvees.back().partenaire, a.sauvees.back().adversaires),
-              std::pair(Niveau::debutant, Niveau::classique));
-    ASSERT_EQ(litsauvegarde(decoupelignes(texte, 1 << 20)), a.sauvees.back());
+    ASSERT_EQ(a.sauvees.back().options.empty(), !GetParam()) << "the options the menu changed";
     for (std::size_t n = 0; n + 1 < texte.size(); ++n)
         EXPECT_FALSE(litsauvegarde(decoupelignes(texte.substr(0, n), 1 << 20))) << n;
     Rnd r(5);
@@ -231,3 +226,4 @@ TEST(Sauvegarde, AWholeFileOnlyIsRead) {
         }
     }
 }
+INSTANTIATE_TEST_SUITE_P(Options, Reprise, ::testing::Bool());
